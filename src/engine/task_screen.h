@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+// What the task engine needs of the training window: the task label, the entry display, the
+// task-type list and the mandatory list. The window implements it; the engine has no widgets.
+class TaskScreen {
+public:
+    virtual ~TaskScreen() = default;
+
+    virtual void SetTaskText(const QString& text) = 0;      // caption of Bezeichnung1
+    virtual void SetEntryDisplay(const QString& text) = 0;  // caption of Bezeichnung2
+
+    // Liste1, the task types. SelectTaskType runs the list's click handling, as a click does.
+    virtual void ClearTaskTypes() = 0;
+    virtual void AddTaskType(const QString& entry) = 0;
+    virtual void SelectTaskType(int index) = 0;
+
+    // Liste2, the mandatory list (task line, answer line, task line, ...).
+    virtual int MandatoryCount() const = 0;
+    virtual QString MandatoryEntry(int index) const = 0;
+    virtual void RemoveMandatoryEntry(int index) = 0;
+
+    // Parks the mandatory cover Befehl28 outside the window (mandatory mode off).
+    virtual void EndMandatoryMode() = 0;
+};

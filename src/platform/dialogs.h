@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+
+// Modal dialogs of the program. Message box styles are the sum of a button set, an icon and a
+// default button; the ones the program uses:
+//   0 OK | 20 Yes/No, stop icon | 36 Yes/No, question icon | 64 OK, information icon
+//   276 Yes/No, stop icon, No default | 292 Yes/No, question icon, No default
+// MsgBox returns 1 for OK, 6 for Yes, 7 for No.
+namespace MsgStyle {
+constexpr int OkOnly = 0;
+constexpr int YesNo = 4;
+constexpr int Stop = 16;
+constexpr int Question = 32;
+constexpr int Information = 64;
+constexpr int DefaultButton2 = 256;
+} // namespace MsgStyle
+
+namespace MsgResult {
+constexpr int Ok = 1;
+constexpr int Yes = 6;
+constexpr int No = 7;
+} // namespace MsgResult
+
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+    virtual int MsgBox(const QString& text, int style, const QString& title) = 0;
+    // Returns the typed text, or "" when the person cancels.
+    virtual QString InputBox(const QString& prompt, const QString& title, const QString& defaultText) = 0;
+    virtual void Beep() = 0;
+};
+
+// The desktop's dialogs: QMessageBox and QInputDialog with German buttons.
+class QtDialogs final : public Dialogs {
+public:
+    int MsgBox(const QString& text, int style, const QString& title) override;
+    QString InputBox(const QString& prompt, const QString& title, const QString& defaultText) override;
+    void Beep() override;
+};

@@ -1,0 +1,35 @@
+#include "platform/random_source.h"
+
+#include <QDateTime>
+#include <QElapsedTimer>
+
+namespace {
+// splitmix64: a small, well-mixed step; enough for drawing children's tasks.
+std::uint64_t Mix(std::uint64_t& s)
+{
+    std::uint64_t z = (s += 0x9E3779B97F4A7C15ull);
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    return z ^ (z >> 31);
+}
+} // namespace
+
+ProgramRandom::ProgramRandom()
+    : state_(static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch()))
+{
+    Randomize();
+}
+
+void ProgramRandom::Randomize()
+{
+    // The clock is folded into the running state rather than replacing it: reseeding twice in the
+    // same tick moves the state on instead of repeating the last task.
+    static QElapsedTimer sinceStart = [] { QElapsedTimer t; t.start(); return t; }();
+    state_ ^= static_cast<std::uint64_t>(sinceStart.nsecsElapsed()) * 0xD6E8FEB86659FD93ull;
+    Mix(state_);
+}
+
+double ProgramRandom::Rnd()
+{
+    return static_cast<double>(Mix(state_) >> 11) * (1.0 / 9007199254740992.0);
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstdint>
+
+// The one source of chance in the program. Randomize() is called at start and before every task;
+// Rnd() gives a value in [0, 1). Draw(lo, hi) is the whole number lo + Int(Rnd * (hi - lo + 1)).
+class RandomSource {
+public:
+    virtual ~RandomSource() = default;
+    virtual void Randomize() = 0;
+    virtual double Rnd() = 0;
+
+    int Draw(int lo, int hi)
+    {
+        int n = static_cast<int>(Rnd() * (hi - lo + 1));
+        if (n > hi - lo) // a source that returns 1.0 or more still stays inside the range
+            n = hi - lo;
+        if (n < 0)
+            n = 0;
+        return lo + n;
+    }
+};
+
+// The program's source: a 64-bit generator whose state is stirred with the clock on every
+// Randomize(), so two reseeds within one clock tick still give different numbers.
+class ProgramRandom final : public RandomSource {
+public:
+    ProgramRandom();
+    void Randomize() override;
+    double Rnd() override;
+
+private:
+    std::uint64_t state_;
+};

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "platform/dialogs.h"
+
+#include <QList>
+#include <QString>
+
+// Dialogs for tests. Every message box and input box is recorded exactly as the program asked for
+// it. Yes/No boxes and input boxes take their answers from a script; one that finds no scripted
+// answer fails the running test (it never opens a window and never waits). Boxes with only an OK
+// button answer OK by themselves.
+class ScriptedDialogs final : public Dialogs {
+public:
+    struct Shown {
+        QString kind; // "msg" or "input"
+        QString text; // message text, or the prompt
+        int style = 0;
+        QString title;
+        QString defaultText;
+        bool operator==(const Shown&) const = default;
+    };
+
+    void AnswerMsg(int result) { msgAnswers_.append(result); }
+    void AnswerInput(const QString& text) { inputAnswers_.append(text); }
+
+    int MsgBox(const QString& text, int style, const QString& title) override;
+    QString InputBox(const QString& prompt, const QString& title, const QString& defaultText) override;
+    void Beep() override { ++beeps; }
+
+    // Everything shown so far, in order; Take() returns it and starts a fresh record.
+    QList<Shown> shown;
+    QList<Shown> Take()
+    {
+        QList<Shown> s = shown;
+        shown.clear();
+        return s;
+    }
+    int PendingAnswers() const { return int(msgAnswers_.size() + inputAnswers_.size()); }
+    int beeps = 0;
+
+    static Shown Msg(const QString& text, int style, const QString& title)
+    {
+        return Shown{QStringLiteral("msg"), text, style, title, QString()};
+    }
+    static Shown Input(const QString& prompt, const QString& title, const QString& def = QString())
+    {
+        return Shown{QStringLiteral("input"), prompt, 0, title, def};
+    }
+
+private:
+    QList<int> msgAnswers_;
+    QList<QString> inputAnswers_;
+};
+
+// Lets QCOMPARE print a recorded dialog when a comparison fails.
+char* toString(const ScriptedDialogs::Shown& s);
