@@ -1,0 +1,26 @@
+// Ziftora starts here: the desktop's dialogs and the program's random source are handed to the
+// program object, which builds the windows and runs the training window's start-up. The program
+// keeps its files (ZIFTORA.INI, .INF, .DAT and the error files) in the working directory.
+
+#include "platform/dialogs.h"
+#include "platform/random_source.h"
+#include "training/program.h"
+
+#include <QApplication>
+#include <QIcon>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Ziftora"));
+    QApplication::setApplicationVersion(QStringLiteral(ZIFTORA_VERSION));
+    // The windows only hide when closed; the program ends through its exit question.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    QtDialogs dialogs;
+    ProgramRandom random;
+    Program program(dialogs, random);
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/ziftora.svg")));
+    program.Start();
+    return QApplication::exec();
+}

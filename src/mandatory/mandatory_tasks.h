@@ -1,0 +1,50 @@
+#pragma once
+
+// Mandatory tasks: a teacher collects tasks in the list Liste2 of the training window, saves them
+// to ZIFTORA.DAT, and at every start and change of user the stored tasks are loaded and served
+// before free training. The list and the buttons live in the training window; this class holds
+// what they do. Mandatory mode is on exactly while the cover button Befehl28 stands at 240 twips.
+
+#include <QString>
+#include <QStringList>
+
+struct MODUL1;
+class Dialogs;
+class TaskEngine;
+class ListBox;
+class QWidget;
+class QLabel;
+
+class MandatoryTasks {
+public:
+    MandatoryTasks(MODUL1& state, Dialogs& dialogs, TaskEngine& engine, ListBox& liste2,
+                   QWidget& befehl28, QWidget& window, const QLabel& bezeichnung1);
+
+    static constexpr const char* FileName = "ZIFTORA.DAT";
+
+    bool Active() const;                // Befehl28 at left 240
+    bool EditorOpen() const;            // the window is wider than its normal 7440 twips
+    void LoadMandatoryTasks();          // start-up and after a user is started
+    void ConfirmEndMandatoryTasks();    // the "*" key
+
+    // Click handlers of the editor column and the cover.
+    void Bild4_Click();
+    void Befehl23_Click();              // "Einfügen"
+    void Befehl24_Click();              // "Lösche Zeile"
+    void Befehl25_Click();              // "Speichern"
+    void Befehl26_Click();              // "Lösche Liste"
+    void Befehl27_Click();              // "Lade Liste"
+    void Befehl28_Click();              // the cover: leave mandatory mode with the password
+
+private:
+    bool ReadFileIntoList();            // false when the file cannot be read
+    void LeaveMode();                   // parks Befehl28, back to plus
+
+    MODUL1& state_;
+    Dialogs& dialogs_;
+    TaskEngine& engine_;
+    ListBox& liste2_;
+    QWidget& befehl28_;
+    QWidget& window_;
+    const QLabel& bezeichnung1_;
+};

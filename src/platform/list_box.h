@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QListWidget>
+
+#include <functional>
+
+// A list box as the program's windows use it: entries by position, a selected position (-1 for
+// none), and a click handler that runs for a click or a key by the person and also whenever the
+// program sets the selected position. A sorted list inserts each new entry at its place in
+// ascending character order (by Windows-1252 code, so "12" comes before "3"; an entry equal to
+// others goes after them).
+//
+// onClick runs once for every mouse click on an entry (the selected one included), once for every
+// key that moves the selection, and once for every SetListIndex. Adding, removing and clearing
+// entries never run it. The person can move the selection but never take it away; removing the
+// selected entry leaves nothing selected. onDblClick runs for a double click on an entry, after
+// the click of its first press.
+class ListBox : public QListWidget {
+    Q_OBJECT
+public:
+    explicit ListBox(QWidget* parent = nullptr, bool sorted = false);
+
+    void AddItem(const QString& entry);
+    void RemoveItem(int index);      // out of range: nothing happens
+    void Clear();
+    int ListCount() const;
+    QString List(int index) const;   // out of range: ""
+    int ListIndex() const;           // -1 when nothing is selected
+    void SetListIndex(int index);    // selects (or, with -1, unselects) and runs the click handler;
+                                     // an index outside -1 .. ListCount()-1 does nothing
+    QStringList Entries() const;
+    bool Sorted() const { return sorted_; }
+
+    std::function<void()> onClick;
+    std::function<void()> onDblClick;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                         const QEvent* event = nullptr) const override;
+
+private:
+    void UserChangedRow();
+    template <typename Handling> void AsPerson(Handling handling, bool clickAnyway = false);
+    void RunClick();
+    bool sorted_;
+    bool fromCode_ = false;        // the program itself is changing the list: no click
+    bool inPersonEvent_ = false;   // a mouse or key event of the person is being handled
+    bool personChanged_ = false;   // ... and it has changed the selection
+};

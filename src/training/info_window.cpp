@@ -1,0 +1,97 @@
+#include "training/info_window.h"
+
+#include "platform/twips.h"
+#include "training/picture_button.h"
+#include "training/program.h"
+#include "training/training_window.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QScreen>
+
+ZFTLABEL::ZFTLABEL(Program& program)
+    : QWidget(nullptr, Qt::Window), program_(program)
+{
+    setObjectName(QStringLiteral("ZFTLABEL"));
+    setWindowTitle(QStringLiteral("Programm-Info"));
+    setFixedSize(Twips::ToPixels(3495), Twips::ToPixels(3255));
+
+    QFont big(QStringLiteral("Arial"));
+    big.setPointSize(24);
+    big.setBold(true);
+    Titel = new QLabel(QStringLiteral("Z i f t o r a"), this);
+    Titel->setObjectName(QStringLiteral("Titel"));
+    Titel->setFont(big);
+    Titel->setAlignment(Qt::AlignCenter);
+    Twips::Place(Titel, 240, 240, 3015, 555);
+
+    Bezeichnung6 = new QLabel(this);
+    Bezeichnung6->setObjectName(QStringLiteral("Bezeichnung6"));
+    Bezeichnung6->setAlignment(Qt::AlignCenter);
+    Bezeichnung6->setWordWrap(true);
+    Twips::Place(Bezeichnung6, 240, 840, 3015, 975);
+    Bezeichnung7 = new QLabel(this);
+    Bezeichnung7->setObjectName(QStringLiteral("Bezeichnung7"));
+    Bezeichnung7->setAlignment(Qt::AlignCenter);
+    Bezeichnung7->setWordWrap(true);
+    Twips::Place(Bezeichnung7, 240, 1800, 3015, 495);
+
+    QFont okay(QStringLiteral("Arial"));
+    okay.setPointSize(18);
+    Bezeichnung1 = new ClickableLabel(QStringLiteral("O k a y"), this);
+    Bezeichnung1->setObjectName(QStringLiteral("Bezeichnung1"));
+    Bezeichnung1->setFont(okay);
+    Bezeichnung1->setAlignment(Qt::AlignCenter);
+    Bezeichnung1->setFrameShape(QFrame::Panel);
+    Bezeichnung1->setFrameShadow(QFrame::Raised);
+    Bezeichnung1->setToolTip(QStringLiteral("Fenster schließen"));
+    Bezeichnung1->onClick = [this] { Bild1_Click(); };
+    Twips::Place(Bezeichnung1, 240, 2400, 2175, 615);
+
+    Bild1 = new PictureButton(this, QStringLiteral("okay"), QStringLiteral("Fenster schließen"));
+    Bild1->setObjectName(QStringLiteral("Bild1"));
+    Twips::Place(Bild1, 2400, 2400, 855, 615);
+    connect(Bild1, &QAbstractButton::clicked, this, &ZFTLABEL::Bild1_Click);
+}
+
+void ZFTLABEL::FillCredits()
+{
+    Bezeichnung6->setText(QStringLiteral("Ziftora, der Kopfrechentrainer für die Grundschule\nVersion "
+                                         ZIFTORA_VERSION));
+    Bezeichnung7->setText(QStringLiteral("Freie Software unter der MIT-Lizenz"));
+}
+
+void ZFTLABEL::Open()
+{
+    show();
+    raise();
+    activateWindow();
+    Bezeichnung1->setFocus();
+}
+
+void ZFTLABEL::showEvent(QShowEvent* event)
+{
+    // Centred across the screen, a quarter of the free height from the top.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect free = screen->availableGeometry();
+        move(free.x() + (free.width() - frameGeometry().width()) / 2,
+             free.y() + (free.height() - frameGeometry().height()) / 4);
+    }
+    FillCredits();
+    QWidget::showEvent(event);
+}
+
+void ZFTLABEL::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        Bild1_Click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void ZFTLABEL::Bild1_Click()
+{
+    hide();
+    program_.form1().show();
+}

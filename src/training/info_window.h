@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QWidget>
+
+class Program;
+class QLabel;
+class ClickableLabel;
+class PictureButton;
+
+// ZFTLABEL, the program information: the title in large letters, the program's name, version and
+// licence. "O k a y", the picture beside it and Escape close it.
+class ZFTLABEL : public QWidget {
+    Q_OBJECT
+public:
+    explicit ZFTLABEL(Program& program);
+
+    void Open();            // shows the window; the training window stays as it is
+    void Bild1_Click();     // closes the window
+
+    QLabel* Titel = nullptr;
+    QLabel* Bezeichnung6 = nullptr;
+    QLabel* Bezeichnung7 = nullptr;
+    ClickableLabel* Bezeichnung1 = nullptr;
+    PictureButton* Bild1 = nullptr;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void FillCredits();
+    Program& program_;
+};

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QLabel>
+#include <QToolButton>
+
+#include <functional>
+
+// A picture that acts on a click: a flat button showing one of the program's icons. It takes the
+// keyboard focus and reacts to the space bar like any button, and carries a German name and
+// tooltip for screen readers.
+class PictureButton : public QToolButton {
+    Q_OBJECT
+public:
+    PictureButton(QWidget* parent, const QString& iconName, const QString& whatItDoes);
+};
+
+// A label that reacts to a click (and, when it has the focus, to the space bar).
+class ClickableLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit ClickableLabel(const QString& caption, QWidget* parent = nullptr);
+    std::function<void()> onClick;
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+};

@@ -1,0 +1,423 @@
+#include "training/training_window.h"
+
+#include "engine/task_engine.h"
+#include "mandatory/mandatory_tasks.h"
+#include "platform/dialogs.h"
+#include "platform/list_box.h"
+#include "platform/settings_value.h"
+#include "platform/text_file.h"
+#include "platform/twips.h"
+#include "training/error_list_window.h"
+#include "training/info_window.h"
+#include "training/picture_button.h"
+#include "training/program.h"
+#include "training/user_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+
+namespace {
+
+QFont Font(int points)
+{
+    QFont f(QStringLiteral("Arial"));
+    f.setPointSize(points);
+    return f;
+}
+
+} // namespace
+
+Form1::Form1(Program& program)
+    : program_(program), state_(program.State())
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("ZFT-Zaruzidovavivediv"));
+    setFont(Font(9));
+    BuildControls();
+    engine_ = std::make_unique<TaskEngine>(state_, *this, program.random());
+    mandatory_ = std::make_unique<MandatoryTasks>(state_, program.dialogs(), *engine_, *Liste2, *Befehl28,
+                                                  *this, *Bezeichnung1);
+    ConnectControls();
+    // The window sees every key before its controls do.
+    qApp->installEventFilter(this);
+}
+
+Form1::~Form1()
+{
+    qApp->removeEventFilter(this);
+}
+
+void Form1::BuildControls()
+{
+    auto label = [this](QLabel*& member, const char* name, const QString& caption, int l, int t, int w, int h,
+                        int points = 0) {
+        member = new QLabel(caption, this);
+        member->setObjectName(QString::fromLatin1(name));
+        if (points)
+            member->setFont(Font(points));
+        Twips::Place(member, l, t, w, h);
+    };
+    auto button = [this](QPushButton*& member, const char* name, const QString& caption, int l, int t, int w,
+                         int h, int points = 0) {
+        member = new QPushButton(caption, this);
+        member->setObjectName(QString::fromLatin1(name));
+        if (points)
+            member->setFont(Font(points));
+        Twips::Place(member, l, t, w, h);
+    };
+    auto picture = [this](PictureButton*& member, const char* name, const char* icon, const QString& what, int l,
+                          int t) {
+        member = new PictureButton(this, QString::fromLatin1(icon), what);
+        member->setObjectName(QString::fromLatin1(name));
+        Twips::Place(member, l, t, 495, 495);
+    };
+    auto frame = [this](const char* name, int l, int t, int w, int h) {
+        auto* f = new QFrame(this);
+        f->setObjectName(QString::fromLatin1(name));
+        f->setFrameShape(QFrame::Box);
+        f->setFrameShadow(QFrame::Sunken);
+        f->setAttribute(Qt::WA_TransparentForMouseEvents);
+        Twips::Place(f, l, t, w, h);
+    };
+
+    // Frames first, so that every control lies above them.
+    frame("Figur1", 120, 840, 5055, 1695);   // task and entry
+    frame("Figur2", 120, 2760, 5055, 1140);  // icon row and counters
+    frame("Figur3", 120, 3960, 5055, 1935);  // level and operations
+    frame("Figur4", 5280, 2760, 1935, 3135); // keypad
+    frame("Figur6", 7440, 2760, 1815, 3135); // mandatory editor
+    frame("Linie5", 240, 1680, 4815, 15);
+    frame("Linie6", 240, 4560, 4815, 15);
+    frame("Linie12", 5280, 2640, 1935, 15);
+    frame("Linie13", 7440, 2640, 1815, 15);
+
+    label(Bezeichnung5, "Bezeichnung5", QStringLiteral("Aufgabe:"), 240, 960, 855, 255);
+    label(Bezeichnung1, "Bezeichnung1", QString(), 1200, 960, 3855, 495, 18);
+    label(Bezeichnung6, "Bezeichnung6", QStringLiteral("Ergebnis:"), 240, 1920, 855, 255);
+    label(Bezeichnung2, "Bezeichnung2", QString(), 1200, 1920, 3855, 495, 18);
+    picture(Bild7, "Bild7", "user", QStringLiteral("Benutzer wechseln"), 120, 120);
+    Bezeichnung15 = new ClickableLabel(QStringLiteral("Standardbenutzer"), this);
+    Bezeichnung15->setObjectName(QStringLiteral("Bezeichnung15"));
+    Bezeichnung15->setFont(Font(18));
+    Bezeichnung15->setToolTip(QStringLiteral("Benutzer wechseln"));
+    Twips::Place(Bezeichnung15, 600, 120, 4575, 495);
+    label(Bezeichnung17, "Bezeichnung17", QStringLiteral("Auswahl"), 5280, 120, 1935, 495, 18);
+    Liste1 = new ListBox(this);
+    Liste1->setObjectName(QStringLiteral("Liste1"));
+    Twips::Place(Liste1, 5280, 720, 1935, 1950);
+    label(Bezeichnung13, "Bezeichnung13", QStringLiteral("Pflicht"), 7440, 120, 1815, 495, 18);
+    Liste2 = new ListBox(this);
+    Liste2->setObjectName(QStringLiteral("Liste2"));
+    Twips::Place(Liste2, 7440, 720, 1815, 1950);
+
+    picture(Bild1, "Bild1", "exit", QStringLiteral("Programm beenden"), 240, 2880);
+    picture(Bild3, "Bild3", "reward", QStringLiteral("Belohnung: nach wie vielen Aufgaben gespielt wird"), 960, 2880);
+    picture(Bild2, "Bild2", "evaluation", QStringLiteral("Auswertung der Fehler"), 1680, 2880);
+    picture(Bild4, "Bild4", "mandatory", QStringLiteral("Pflichtaufgaben bearbeiten (Passwort)"), 2400, 2880);
+    picture(Bild6, "Bild6", "print", QStringLiteral("Arbeitsblätter drucken (Passwort)"), 3120, 2880);
+    picture(Bild8, "Bild8", "errors", QStringLiteral("Fehlerliste ansehen (Passwort)"), 3840, 2880);
+    picture(Bild5, "Bild5", "info", QStringLiteral("Programm-Info"), 4560, 2880);
+    label(Bezeichnung10, "Bezeichnung10", QStringLiteral("Ende"), 240, 3480, 495, 255);
+    label(Bezeichnung4, "Bezeichnung4", QStringLiteral("0"), 960, 3480, 495, 255);
+    label(Bezeichnung3, "Bezeichnung3", QStringLiteral("0"), 1680, 3480, 495, 255);
+    label(Bezeichnung11, "Bezeichnung11", QStringLiteral("Pflicht"), 2280, 3480, 735, 255);
+    label(Bezeichnung12, "Bezeichnung12", QStringLiteral("Drucken"), 3000, 3480, 735, 255);
+    label(Bezeichnung14, "Bezeichnung14", QStringLiteral("Fehler"), 3720, 3480, 735, 255);
+    label(Bezeichnung16, "Bezeichnung16", QStringLiteral("Info"), 4560, 3480, 495, 255);
+    for (QLabel* l : {Bezeichnung10, Bezeichnung4, Bezeichnung3, Bezeichnung11, Bezeichnung12, Bezeichnung14,
+                      Bezeichnung16})
+        l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+
+    label(Bezeichnung9, "Bezeichnung9", QString(), 360, 4080, 495, 255);
+    label(Bezeichnung7, "Bezeichnung7", QStringLiteral(" Wahl"), 840, 4080, 1695, 255);
+    label(Bezeichnung8, "Bezeichnung8", QStringLiteral("Stufe"), 2520, 4080, 855, 255);
+    HBildlauf1 = new QScrollBar(Qt::Horizontal, this);
+    HBildlauf1->setObjectName(QStringLiteral("HBildlauf1"));
+    HBildlauf1->setRange(1, 5);
+    HBildlauf1->setSingleStep(1);
+    HBildlauf1->setPageStep(1);
+    HBildlauf1->setValue(1);
+    HBildlauf1->setFocusPolicy(Qt::StrongFocus);
+    HBildlauf1->setAccessibleName(QStringLiteral("Stufe"));
+    Twips::Place(HBildlauf1, 3480, 4080, 1455, 255);
+
+    button(Befehl12, "Befehl12", QStringLiteral("plus"), 240, 4680, 1455, 495);
+    button(Befehl13, "Befehl13", QStringLiteral("minus"), 240, 5280, 1455, 495);
+    button(Befehl14, "Befehl14", QStringLiteral("m a l"), 1920, 4680, 1455, 495);
+    button(Befehl15, "Befehl15", QStringLiteral("geteilt"), 1920, 5280, 1455, 495);
+    button(Befehl16, "Befehl16", QStringLiteral("zufällig"), 3600, 4680, 1455, 495);
+    button(Befehl17, "Befehl17", QStringLiteral("üben"), 3600, 5280, 1455, 495);
+
+    button(Befehl21, "Befehl21", QStringLiteral("<"), 5400, 2880, 495, 495, 12);
+    button(Befehl20, "Befehl20", QStringLiteral("="), 6000, 2880, 495, 495, 12);
+    button(Befehl19, "Befehl19", QStringLiteral(">"), 6600, 2880, 495, 495, 12);
+    button(Befehl7, "Befehl7", QStringLiteral("7"), 5400, 3480, 495, 495);
+    button(befehl8, "befehl8", QStringLiteral("8"), 6000, 3480, 495, 495);
+    button(befehl9, "befehl9", QStringLiteral("9"), 6600, 3480, 495, 495);
+    button(Befehl4, "Befehl4", QStringLiteral("4"), 5400, 4080, 495, 495);
+    button(Befehl5, "Befehl5", QStringLiteral("5"), 6000, 4080, 495, 495);
+    button(Befehl6, "Befehl6", QStringLiteral("6"), 6600, 4080, 495, 495);
+    button(Befehl1, "Befehl1", QStringLiteral("1"), 5400, 4680, 495, 495);
+    button(Befehl2, "Befehl2", QStringLiteral("2"), 6000, 4680, 495, 495);
+    button(Befehl3, "Befehl3", QStringLiteral("3"), 6600, 4680, 495, 495);
+    button(Befehl10, "Befehl10", QStringLiteral("0"), 5400, 5280, 495, 495);
+    button(Befehl18, "Befehl18", QStringLiteral("Entf"), 6000, 5280, 495, 495);
+    button(Befehl11, "Befehl11", QStringLiteral("OK"), 6600, 5280, 495, 495);
+    Befehl11->setDefault(true);
+
+    button(Befehl23, "Befehl23", QStringLiteral("Einfügen"), 7560, 2880, 1575, 495);
+    button(Befehl27, "Befehl27", QStringLiteral("Lade Liste"), 7560, 3480, 1575, 495);
+    button(Befehl26, "Befehl26", QStringLiteral("Lösche Liste"), 7560, 4080, 1575, 495);
+    button(Befehl24, "Befehl24", QStringLiteral("Lösche Zeile"), 7560, 4680, 1575, 495);
+    button(Befehl25, "Befehl25", QStringLiteral("Speichern"), 7560, 5280, 1575, 495);
+
+    // The two covers of the modes, parked outside the window while their mode is off.
+    button(Befehl22, "Befehl22", QStringLiteral("Jetzt werden die Fehler bearbeitet ..."), CoverOff, 2880, 4815,
+           2895, 12);
+    button(Befehl28, "Befehl28", QStringLiteral("Pflichtaufgaben werden bearbeitet ..."), CoverOff, 2880, 4815,
+           2895, 12);
+    label(Label1, "Label1", QStringLiteral("Label1"), 9600, 2280, 855, 375);
+
+    // Tab order: the keypad and the check first, then the choices.
+    setTabOrder(Befehl11, Befehl1);
+}
+
+void Form1::ConnectControls()
+{
+    const auto click = [this](QAbstractButton* b, void (Form1::*handler)()) {
+        connect(b, &QAbstractButton::clicked, this, handler);
+    };
+    click(Befehl1, &Form1::Befehl1_Click);
+    click(Befehl2, &Form1::Befehl2_Click);
+    click(Befehl3, &Form1::Befehl3_Click);
+    click(Befehl4, &Form1::Befehl4_Click);
+    click(Befehl5, &Form1::Befehl5_Click);
+    click(Befehl6, &Form1::Befehl6_Click);
+    click(Befehl7, &Form1::Befehl7_Click);
+    click(befehl8, &Form1::befehl8_Click);
+    click(befehl9, &Form1::befehl9_Click);
+    click(Befehl10, &Form1::Befehl10_Click);
+    click(Befehl11, &Form1::Befehl11_Click);
+    click(Befehl12, &Form1::Befehl12_Click);
+    click(Befehl13, &Form1::Befehl13_Click);
+    click(Befehl14, &Form1::Befehl14_Click);
+    click(Befehl15, &Form1::Befehl15_Click);
+    click(Befehl16, &Form1::Befehl16_Click);
+    click(Befehl17, &Form1::Befehl17_Click);
+    click(Befehl18, &Form1::Befehl18_Click);
+    click(Befehl19, &Form1::Befehl19_Click);
+    click(Befehl20, &Form1::Befehl20_Click);
+    click(Befehl21, &Form1::Befehl21_Click);
+    click(Befehl22, &Form1::Befehl22_Click);
+    click(Bild1, &Form1::Bild1_Click);
+    click(Bild2, &Form1::Bild2_Click);
+    click(Bild3, &Form1::Bild3_Click);
+    click(Bild5, &Form1::Bild5_Click);
+    click(Bild6, &Form1::Bild6_Click);
+    click(Bild7, &Form1::ChangeUser);
+    click(Bild8, &Form1::Bild8_Click);
+    Bezeichnung15->onClick = [this] { ChangeUser(); };
+
+    MandatoryTasks* m = mandatory_.get();
+    connect(Bild4, &QAbstractButton::clicked, this, [m] { m->Bild4_Click(); });
+    connect(Befehl23, &QAbstractButton::clicked, this, [m] { m->Befehl23_Click(); });
+    connect(Befehl24, &QAbstractButton::clicked, this, [m] { m->Befehl24_Click(); });
+    connect(Befehl25, &QAbstractButton::clicked, this, [m] { m->Befehl25_Click(); });
+    connect(Befehl26, &QAbstractButton::clicked, this, [m] { m->Befehl26_Click(); });
+    connect(Befehl27, &QAbstractButton::clicked, this, [m] { m->Befehl27_Click(); });
+    connect(Befehl28, &QAbstractButton::clicked, this, [m] { m->Befehl28_Click(); });
+
+    Liste1->onClick = [this] { Liste1_Click(); };
+    // valueChanged comes for every value the thumb passes while it is dragged, as well as for
+    // clicks on the arrows and keys, so each of them brings a task of its own.
+    connect(HBildlauf1, &QScrollBar::valueChanged, this, [this] { HBildlauf1_Change(); });
+}
+
+void Form1::Form_Load()
+{
+    // Size and place: a tenth of the free width from the left, a quarter of the free height from
+    // the top. The width is the client width; the mandatory column starts at the right edge.
+    setFixedSize(Twips::ToPixels(NormalWidth), Twips::ToPixels(ClientHeight));
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect free = screen->availableGeometry();
+        move(free.x() + (free.width() - frameGeometry().width()) / 10,
+             free.y() + (free.height() - frameGeometry().height()) / 4);
+    }
+
+    program_.random().Randomize();
+
+    state_.Level = 2;
+    HBildlauf1->setValue(2); // runs the level handler: caption and a task
+
+    state_.Operation = 1;
+    state_.TaskType = 1;
+    engine_->FillTaskTypeList();
+    Bezeichnung7->setText(QStringLiteral(" Plusrechnen"));
+    Bezeichnung9->setText(QStringLiteral("+"));
+
+    LoadSettings();
+    mandatory_->LoadMandatoryTasks();
+    engine_->GenerateTask();
+    Befehl11->setFocus();
+}
+
+void Form1::LoadSettings()
+{
+    ListBox& users = *program_.form7().Liste1;
+    users.Clear();
+
+    RewardInterval = 20;
+    QString first;
+    if (TextFile::ReadFirstField(QStringLiteral("ZIFTORA.INF"), &first)) {
+        if (const auto value = ParseRewardInterval(first))
+            RewardInterval = *value;
+    }
+    Label1->setText(QString::number(RewardInterval));
+
+    QStringList names;
+    if (TextFile::ReadLines(QString::fromLatin1(Form7::FileName), &names)) {
+        // Only the first thousand names can have error files of their own; the rest would share.
+        for (const QString& name : names.mid(0, Form7::MaxUsers))
+            users.AddItem(name);
+    }
+    if (users.ListCount() == 0)
+        users.AddItem(QStringLiteral("Standardbenutzer"));
+    users.SetListIndex(0);
+    Bezeichnung15->setText(users.List(0));
+}
+
+void Form1::Bild1_Click()
+{
+    const int answer = program_.dialogs().MsgBox(QStringLiteral("Dieses Programm jetzt beenden?\r"),
+                                                 MsgStyle::YesNo + MsgStyle::Stop + MsgStyle::DefaultButton2,
+                                                 QStringLiteral("ZFT-Zaruzidovavivediv"));
+    if (answer == MsgResult::Yes)
+        program_.EndProgram();
+}
+
+void Form1::closeEvent(QCloseEvent* event)
+{
+    // Closing by the window frame asks the same question as the exit icon.
+    if (!program_.Ended())
+        Bild1_Click();
+    if (program_.Ended())
+        event->accept();
+    else
+        event->ignore();
+}
+
+bool Form1::ErrorPracticeActive() const
+{
+    return Twips::Left(Befehl22) == CoverOn;
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || widget->window() != this || !isVisible() || QApplication::activeModalWidget())
+        return false;
+    // A key press travels from the focused control up to the window; it is handled (and
+    // swallowed) the first time it is seen, so every key acts exactly once.
+    return HandleKey(static_cast<QKeyEvent*>(event));
+}
+
+bool Form1::HandleKey(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (event->isAutoRepeat())
+            return true;
+        Befehl11_Click();
+        return true;
+    case Qt::Key_Escape:
+        Bild1_Click();
+        return true;
+    case Qt::Key_Backspace:
+        RemoveLastCharacter();
+        return true;
+    default:
+        break;
+    }
+
+    const QString text = event->text();
+    if (text.size() != 1)
+        return false;
+    switch (text.at(0).unicode()) {
+    case '1': Befehl1_Click(); return true;
+    case '2': Befehl2_Click(); return true;
+    case '3': Befehl3_Click(); return true;
+    case '4': Befehl4_Click(); return true;
+    case '5': Befehl5_Click(); return true;
+    case '6': Befehl6_Click(); return true;
+    case '7': Befehl7_Click(); return true;
+    case '8': befehl8_Click(); return true;
+    case '9': befehl9_Click(); return true;
+    case '0': Befehl10_Click(); return true;
+    case '>': Befehl19_Click(); return true;
+    case '=': Befehl20_Click(); return true;
+    case '<': Befehl21_Click(); return true;
+    case '*': mandatory_->ConfirmEndMandatoryTasks(); return true;
+    default: return false;
+    }
+}
+
+void Form1::Bild5_Click()
+{
+    program_.zftlabel().Open();
+}
+
+// The task engine's view of this window.
+
+void Form1::SetTaskText(const QString& text)
+{
+    Bezeichnung1->setText(text);
+}
+
+void Form1::SetEntryDisplay(const QString& text)
+{
+    Bezeichnung2->setText(text);
+}
+
+void Form1::ClearTaskTypes()
+{
+    Liste1->Clear();
+}
+
+void Form1::AddTaskType(const QString& entry)
+{
+    Liste1->AddItem(entry);
+}
+
+void Form1::SelectTaskType(int index)
+{
+    Liste1->SetListIndex(index);
+}
+
+int Form1::MandatoryCount() const
+{
+    return Liste2->ListCount();
+}
+
+QString Form1::MandatoryEntry(int index) const
+{
+    return Liste2->List(index);
+}
+
+void Form1::RemoveMandatoryEntry(int index)
+{
+    Liste2->RemoveItem(index);
+}
+
+void Form1::EndMandatoryMode()
+{
+    Twips::SetLeft(Befehl28, CoverOff);
+}

@@ -1,0 +1,191 @@
+#pragma once
+
+#include "engine/task_screen.h"
+
+#include <QWidget>
+
+#include <cstdint>
+#include <memory>
+
+class Program;
+struct MODUL1;
+class TaskEngine;
+class MandatoryTasks;
+class ListBox;
+class PictureButton;
+class ClickableLabel;
+class QLabel;
+class QPushButton;
+class QScrollBar;
+class QFrame;
+
+// Form1, the training window: the task, the child's entry, the keypad, the choice of operation,
+// task type and level, the counters, the icon row and the mandatory editor column (hidden at the
+// window's normal width). Its behaviour is spread over several files by topic:
+//   training_window.cpp  controls, start-up, settings files, keyboard, exit
+//   answer_entry.cpp     keypad, entry display, the check, evaluation and reward check
+//   error_practice.cpp   the error list queue and its cover Befehl22
+//   selection.cpp        operation buttons, task-type list, level scroll bar, practice number
+//   user_change.cpp      the change of user from the name or the user icon
+class Form1 : public QWidget, public TaskScreen {
+    Q_OBJECT
+public:
+    explicit Form1(Program& program);
+    ~Form1() override;
+
+    static constexpr int NormalWidth = 7440;   // twips; the mandatory column is hidden
+    static constexpr int EditorWidth = 9500;   // twips; the mandatory column is shown
+    static constexpr int ClientHeight = 6015;  // twips
+    static constexpr int CoverOn = 240;        // left edge of an active cover button
+    static constexpr int CoverOff = 9600;      // left edge of a parked cover button
+
+    // Start-up and settings.
+    void Form_Load();
+    void LoadSettings();
+
+    // Exit.
+    void Bild1_Click();
+
+    // Keypad and check.
+    void Befehl1_Click();
+    void Befehl2_Click();
+    void Befehl3_Click();
+    void Befehl4_Click();
+    void Befehl5_Click();
+    void Befehl6_Click();
+    void Befehl7_Click();
+    void befehl8_Click();
+    void befehl9_Click();
+    void Befehl10_Click();
+    void Befehl19_Click();   // ">"
+    void Befehl20_Click();   // "="
+    void Befehl21_Click();   // "<"
+    void Befehl18_Click();   // "Entf"
+    void Befehl11_Click();   // the check
+    void ShowEntry();
+    void RemoveLastCharacter(); // Backspace
+
+    // The password prompt of every teacher function.
+    bool AskPassword(const QString& title);
+
+    // Evaluation, reward information, reward check.
+    void Bild2_Click();
+    void Bild3_Click();
+    void RewardCheck();
+
+    // Error practice.
+    void NextErrorTask();
+    void Befehl22_Click();
+    bool ErrorPracticeActive() const;
+
+    // Choosing operation, task type and level; the practice number.
+    void Befehl12_Click();
+    void Befehl13_Click();
+    void Befehl14_Click();
+    void Befehl15_Click();
+    void Befehl16_Click();
+    void Liste1_Click();
+    void HBildlauf1_Change();
+    void Befehl17_Click();
+
+    // Teacher functions and other windows.
+    void ChangeUser();       // Bild7 and Bezeichnung15
+    void Bild5_Click();      // information window
+    void Bild6_Click();      // worksheets
+    void Bild8_Click();      // error list window
+
+    // TaskScreen, for the task engine.
+    void SetTaskText(const QString& text) override;
+    void SetEntryDisplay(const QString& text) override;
+    void ClearTaskTypes() override;
+    void AddTaskType(const QString& entry) override;
+    void SelectTaskType(int index) override;
+    int MandatoryCount() const override;
+    QString MandatoryEntry(int index) const override;
+    void RemoveMandatoryEntry(int index) override;
+    void EndMandatoryMode() override;
+
+    TaskEngine& engine() { return *engine_; }
+    MandatoryTasks& mandatory() { return *mandatory_; }
+
+    // Counters of this run.
+    std::int64_t CorrectCount = 0;
+    std::int16_t ErrorCount = 0;
+    std::int16_t RewardInterval = 20;
+
+    // Controls, named as the window names them.
+    QLabel* Bezeichnung1 = nullptr;   // the task
+    QLabel* Bezeichnung2 = nullptr;   // the entry
+    QLabel* Bezeichnung3 = nullptr;   // ErrorCount
+    QLabel* Bezeichnung4 = nullptr;   // CorrectCount
+    QLabel* Bezeichnung5 = nullptr;
+    QLabel* Bezeichnung6 = nullptr;
+    QLabel* Bezeichnung7 = nullptr;   // name of the task type
+    QLabel* Bezeichnung8 = nullptr;   // "Stufe n"
+    QLabel* Bezeichnung9 = nullptr;   // sign of the operation
+    QLabel* Bezeichnung10 = nullptr;
+    QLabel* Bezeichnung11 = nullptr;
+    QLabel* Bezeichnung12 = nullptr;
+    QLabel* Bezeichnung13 = nullptr;
+    QLabel* Bezeichnung14 = nullptr;
+    ClickableLabel* Bezeichnung15 = nullptr; // the current user's name
+    QLabel* Bezeichnung16 = nullptr;
+    QLabel* Bezeichnung17 = nullptr;
+    QLabel* Label1 = nullptr;         // RewardInterval, outside the visible area
+    PictureButton* Bild1 = nullptr;
+    PictureButton* Bild2 = nullptr;
+    PictureButton* Bild3 = nullptr;
+    PictureButton* Bild4 = nullptr;
+    PictureButton* Bild5 = nullptr;
+    PictureButton* Bild6 = nullptr;
+    PictureButton* Bild7 = nullptr;
+    PictureButton* Bild8 = nullptr;
+    ListBox* Liste1 = nullptr;        // task types
+    ListBox* Liste2 = nullptr;        // mandatory tasks
+    QScrollBar* HBildlauf1 = nullptr; // level
+    QPushButton* Befehl1 = nullptr;
+    QPushButton* Befehl2 = nullptr;
+    QPushButton* Befehl3 = nullptr;
+    QPushButton* Befehl4 = nullptr;
+    QPushButton* Befehl5 = nullptr;
+    QPushButton* Befehl6 = nullptr;
+    QPushButton* Befehl7 = nullptr;
+    QPushButton* befehl8 = nullptr;
+    QPushButton* befehl9 = nullptr;
+    QPushButton* Befehl10 = nullptr;
+    QPushButton* Befehl11 = nullptr;
+    QPushButton* Befehl12 = nullptr;
+    QPushButton* Befehl13 = nullptr;
+    QPushButton* Befehl14 = nullptr;
+    QPushButton* Befehl15 = nullptr;
+    QPushButton* Befehl16 = nullptr;
+    QPushButton* Befehl17 = nullptr;
+    QPushButton* Befehl18 = nullptr;
+    QPushButton* Befehl19 = nullptr;
+    QPushButton* Befehl20 = nullptr;
+    QPushButton* Befehl21 = nullptr;
+    QPushButton* Befehl22 = nullptr;  // error-practice cover
+    QPushButton* Befehl23 = nullptr;
+    QPushButton* Befehl24 = nullptr;
+    QPushButton* Befehl25 = nullptr;
+    QPushButton* Befehl26 = nullptr;
+    QPushButton* Befehl27 = nullptr;
+    QPushButton* Befehl28 = nullptr;  // mandatory-mode cover
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildControls();
+    void ConnectControls();
+    void AppendToEntry(const QString& characters); // digits append
+    void ReplaceEntry(const QString& sign);        // signs replace
+    void ChooseOperation(int operation, const QString& sign);
+    bool HandleKey(QKeyEvent* event);
+
+    Program& program_;
+    MODUL1& state_;
+    std::unique_ptr<TaskEngine> engine_;
+    std::unique_ptr<MandatoryTasks> mandatory_;
+};
