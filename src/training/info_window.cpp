@@ -7,6 +7,7 @@
 
 #include <QKeyEvent>
 #include <QLabel>
+#include <QGuiApplication>
 #include <QScreen>
 
 ZFTLABEL::ZFTLABEL(Program& program)

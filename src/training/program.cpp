@@ -6,6 +6,7 @@
 #include "training/user_window.h"
 
 #include <QCoreApplication>
+#include <QPushButton>
 
 static void InitResources()
 {

@@ -4,6 +4,7 @@
 #include "mandatory/mandatory_tasks.h"
 #include "platform/dialogs.h"
 #include "platform/list_box.h"
+#include "platform/random_source.h"
 #include "platform/settings_value.h"
 #include "platform/text_file.h"
 #include "platform/twips.h"
