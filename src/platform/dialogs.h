@@ -12,6 +12,7 @@ constexpr int OkOnly = 0;
 constexpr int YesNo = 4;
 constexpr int Stop = 16;
 constexpr int Question = 32;
+constexpr int Exclamation = 48;
 constexpr int Information = 64;
 constexpr int DefaultButton2 = 256;
 } // namespace MsgStyle
