@@ -1,0 +1,124 @@
+#include "engine/task_forms.h"
+
+#include "engine/number_text.h"
+
+#include <utility>
+
+// Every division is built backwards from a product, so it comes out even unless a remainder task
+// wants a remainder. A is the divisor (the practice number when one is set), C the quotient.
+namespace forms {
+
+void DivideSetUp(Task& t)
+{
+    switch (t.Level) {
+    case 2: t.C = t.Draw(5, 10); break;
+    case 3: t.C = t.Draw(6, 12); break;
+    case 4: t.C = t.Draw(6, 12) * 10; break;
+    case 5: t.C = t.Draw(11, 19); break;
+    default: t.C = t.Draw(1, 6); break;
+    }
+}
+
+namespace {
+
+int DrawRemainderQuotient(Task& t)
+{
+    switch (t.Level) {
+    case 2: return t.Draw(2, 10);
+    case 3: return t.Draw(5, 12);
+    case 4: return t.Draw(2, 9) * 10;
+    case 5: return t.Draw(5, 12) * 10;
+    default: return t.Draw(2, 6);
+    }
+}
+
+} // namespace
+
+// Types 1..8 of the divide list; any other type gets the first.
+void DivideForm(Task& t, int type)
+{
+    QString& s = t.Text;
+    switch (type) {
+    case 2: // " Ergänzungen": 42 : ? = 6
+        t.TaskValue = t.C;
+        AppendS(s, t.A * t.C);
+        s += u" : ? =";
+        AppendS(s, t.A);
+        break;
+    case 3: // " Umkehrungen": ? : 7 = 6
+        t.TaskValue = t.A * t.C;
+        s += u" ? :";
+        AppendS(s, t.C);
+        s += u" =";
+        AppendS(s, t.A);
+        break;
+    case 4: // " Teilketten": 210 : 6 : 5 = ?
+        t.TaskValue = t.C;
+        AppendS(s, t.A * t.B * t.C);
+        s += u" :";
+        AppendS(s, t.A);
+        s += u" :";
+        AppendS(s, t.B);
+        s += u" = ?";
+        break;
+    case 5: // " Punkt-Strich": 42 : 6 + 5 = ?
+        t.TaskValue = t.C + t.B;
+        AppendS(s, t.A * t.C);
+        s += u" :";
+        AppendS(s, t.A);
+        s += u" +";
+        AppendS(s, t.B);
+        s += u" = ?";
+        break;
+    case 6: { // " Restaufgaben": 47 : 6 = ? with the answer 7R5
+        t.C = DrawRemainderQuotient(t);
+        int n = t.A * t.C + t.B;
+        if (n % t.A == 0) // a remainder task should leave a remainder (a divisor 1 cannot)
+            n += 1;
+        t.TaskValue = n;
+        AppendS(s, n);
+        s += u" :";
+        AppendS(s, t.A);
+        s += u" = ?";
+        t.Answer.reserve(8);
+        AppendD(t.Answer, n / t.A);
+        t.Answer += u'R';
+        AppendD(t.Answer, n % t.A);
+        break;
+    }
+    case 7: // " Halbieren": 36 : 2 = ?
+        t.A = DrawNumberToHalveOrDouble(t);
+        t.TaskValue = t.A;
+        AppendS(s, 2 * t.A);
+        s += u" : 2 = ?";
+        break;
+    case 8: { // " Groß-Klein": 42 : 6 <=> 8, the quotient one more, equal or one less than C
+        t.B = 1;
+        int k = t.Draw(0, 2);
+        if (k == 2 && t.C == 1) {
+            // A dividend of 0 is no task: C and A change places. Should both be 1, the choice
+            // falls on one of the other two, which never lead to 0.
+            std::swap(t.A, t.C);
+            k = t.Draw(0, t.C == 1 ? 1 : 2);
+        }
+        const int quotient = k == 0 ? t.C : k == 1 ? t.C + t.B : t.C - t.B;
+        t.TaskValue = quotient * t.A;
+        t.Answer = RelationSign(quotient, t.C);
+        AppendD(s, t.TaskValue);
+        s += u" :";
+        AppendS(s, t.A);
+        s += u" <=>";
+        AppendS(s, t.C);
+        break;
+    }
+    default: // " Teilaufgaben": 42 : 6 = ?
+        t.TaskValue = t.C;
+        AppendS(s, t.A * t.C);
+        s += u" :";
+        AppendS(s, t.A);
+        s += u" = ?";
+        break;
+    }
+}
+
+} // namespace forms

@@ -1,0 +1,126 @@
+#include "engine/task_engine.h"
+
+#include "engine/task_forms.h"
+#include "engine/task_screen.h"
+#include "engine/training_state.h"
+
+TaskEngine::TaskEngine(MODUL1& state, TaskScreen& screen, RandomSource& random)
+    : state_(state), screen_(screen), random_(random)
+{
+}
+
+void TaskEngine::GenerateTask()
+{
+    random_.Randomize();
+    state_.EntryText.clear();
+
+    forms::Task task(random_, state_.Level, state_.PracticeNumber);
+    task.A = task.Draw(1, 10);
+    task.B = task.Draw(1, 10);
+    task.C = task.Draw(1, 10);
+    if (state_.PracticeNumber > 0)
+        task.A = state_.PracticeNumber;
+
+    switch (state_.Operation) {
+    case 1:
+        forms::PlusSetUp(task);
+        forms::PlusForm(task, state_.TaskType);
+        break;
+    case 2: {
+        const forms::MinusRange range = forms::MinusSetUp(task);
+        forms::MinusForm(task, forms::MinusFormOfType(state_.TaskType), range);
+        break;
+    }
+    case 3:
+        forms::TimesSetUp(task);
+        forms::TimesForm(task, state_.TaskType);
+        break;
+    case 4:
+        forms::DivideSetUp(task);
+        forms::DivideForm(task, state_.TaskType);
+        break;
+    case 6:
+        if (ServeMandatoryTask(task))
+            return;
+        // The list has run out and the plus list is back (its selection has already shown one plus
+        // task); this run now puts its own plus task on screen, for the type the list handler set.
+        forms::PlusSetUp(task);
+        forms::PlusForm(task, state_.TaskType);
+        break;
+    default:
+        RunRandomSelection(task);
+        break;
+    }
+    Finish(task);
+}
+
+// Serves the next stored task and returns true; returns false after ending mandatory mode when no
+// complete task is left. A task line without its answer line (only a hand-edited file has one)
+// cannot be checked, so it is dropped and the list counts as used up.
+bool TaskEngine::ServeMandatoryTask(const forms::Task& task)
+{
+    if (screen_.MandatoryCount() >= 2) {
+        screen_.SetTaskText(screen_.MandatoryEntry(0));
+        state_.ExpectedAnswer = screen_.MandatoryEntry(1);
+        state_.EntryText.clear();
+        screen_.RemoveMandatoryEntry(0);
+        screen_.RemoveMandatoryEntry(0);
+        // The stored task uses none of the draws, but the operands show them as for any task;
+        // TaskValue and the entry display stay as they were.
+        state_.OperandA = task.A;
+        state_.OperandB = task.B;
+        state_.OperandC = task.C;
+        return true;
+    }
+    if (screen_.MandatoryCount() == 1)
+        screen_.RemoveMandatoryEntry(0);
+
+    screen_.EndMandatoryMode();
+    state_.Operation = 1;
+    state_.TaskType = 1;
+    FillTaskTypeList();
+    return false;
+}
+
+// Random selection: an operation and one of its forms, run on the common draw without the
+// operation's level set-up. Forms that read the level for their own draws or steps still do.
+void TaskEngine::RunRandomSelection(forms::Task& task)
+{
+    switch (task.Draw(1, 4)) {
+    case 1:
+        forms::PlusForm(task, task.Draw(1, 8));
+        break;
+    case 2:
+        forms::MinusForm(task, forms::MinusFormOfType(task.Draw(1, 8)), forms::kCommonMinusRange);
+        break;
+    case 3:
+        forms::TimesForm(task, task.Draw(1, 7));
+        break;
+    default:
+        forms::DivideForm(task, task.Draw(1, 8));
+        break;
+    }
+}
+
+void TaskEngine::Finish(forms::Task& task)
+{
+    state_.OperandA = task.A;
+    state_.OperandB = task.B;
+    state_.OperandC = task.C;
+    state_.TaskValue = task.TaskValue;
+    if (task.Answer.isEmpty())
+        state_.ExpectedAnswer = ::D(task.TaskValue);
+    else
+        state_.ExpectedAnswer = std::move(task.Answer);
+    screen_.SetTaskText(task.Text);
+    state_.EntryText.clear();
+    screen_.SetEntryDisplay(QString());
+}
+
+void TaskEngine::FillTaskTypeList()
+{
+    screen_.ClearTaskTypes();
+    for (const QString& entry : TaskTypeEntries(state_.Operation))
+        screen_.AddTaskType(entry);
+    screen_.SelectTaskType(0);
+}

@@ -1,0 +1,61 @@
+#pragma once
+
+// The task engine: everything that turns operation, task type and level into a task on screen.
+//
+// training_state.h   MODUL1, the shared variables every window reads and writes.
+// task_screen.h      what the engine needs of the training window (task label, entry display,
+//                    task-type list, mandatory list); the window implements it, tests fake it.
+// task_engine.*      TaskEngine: GenerateTask (draws, dispatch, random selection, mandatory path,
+//                    common end) and FillTaskTypeList.
+// task_catalogue.cpp the task-type list of each operation, exact texts.
+// task_forms.h       one task under construction, shared by the four operation branches
+//                    plus_tasks.cpp, minus_tasks.cpp, times_tasks.cpp and divide_tasks.cpp.
+// number_text.*      S(x) and D(x), the two number renderings of every task text.
+//
+// The engine uses QtCore only: no widgets, so it is tested and benchmarked without a window.
+
+#include "engine/number_text.h"
+
+#include <QStringList>
+
+struct MODUL1;
+class TaskScreen;
+class RandomSource;
+
+namespace forms {
+class Task;
+}
+
+// The entries of the task-type list Liste1 for an operation (1 plus ... 6 mandatory tasks), in
+// list order, exactly as shown. Any other operation gets the random-selection list, as the
+// generator treats any other operation as random selection.
+QStringList TaskTypeEntries(int operation);
+
+class TaskEngine {
+public:
+    TaskEngine(MODUL1& state, TaskScreen& screen, RandomSource& random);
+
+    // Puts a new task on screen for Operation, TaskType, Level and PracticeNumber: task text in
+    // Bezeichnung1, answer in ExpectedAnswer, numbers in TaskValue and OperandA..C, entry emptied.
+    // In mandatory mode (Operation 6) it serves the next stored task instead; when the list has run
+    // out it ends the mode, refills Liste1 with the plus entries (whose selection runs the window's
+    // list handler and so one nested GenerateTask) and then puts its own plus task on screen.
+    void GenerateTask();
+
+    // Clears Liste1, adds the entries of the current Operation and selects entry 0; the window's
+    // list handler then sets TaskType and, outside mandatory mode, generates a task.
+    void FillTaskTypeList();
+
+    // The number renderings, also reachable through the engine for the windows that hold one.
+    static QString S(int x) { return ::S(x); }
+    static QString D(int x) { return ::D(x); }
+
+private:
+    bool ServeMandatoryTask(const forms::Task& task);
+    void RunRandomSelection(forms::Task& task);
+    void Finish(forms::Task& task);
+
+    MODUL1& state_;
+    TaskScreen& screen_;
+    RandomSource& random_;
+};

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "platform/random_source.h"
+
+#include <QString>
+
+// The operation branches of the generator. Each branch has a level set-up, which sets the ranges of
+// the operands for the current level, and its forms, which turn the operands into a task. Random
+// selection runs the forms alone, on the generator's common draw (A, B and C in 1..10).
+namespace forms {
+
+// One task under construction. A form writes TaskValue and Text; comparison and remainder forms
+// also write Answer, every other task gets the digits of TaskValue at the common end.
+class Task {
+public:
+    Task(RandomSource& random, int level, int practiceNumber)
+        : Level(level), PracticeNumber(practiceNumber), random_(random)
+    {
+        Text.reserve(32);
+    }
+
+    int Draw(int lo, int hi) { return random_.Draw(lo, hi); }
+
+    int Level;
+    int PracticeNumber;
+    int A = 0;
+    int B = 0;
+    int C = 0;
+    int TaskValue = 0;
+    QString Text;
+    QString Answer;
+
+private:
+    RandomSource& random_;
+};
+
+inline constexpr char16_t kTimes = u'\u00B7'; // the multiplication sign children know: a middle dot
+
+// Sign of a comparison task for a left side that is smaller, equal or larger than the right side.
+inline QString RelationSign(int left, int right)
+{
+    return left < right ? QStringLiteral("<") : left > right ? QStringLiteral(">") : QStringLiteral("=");
+}
+
+// Plus. The set-up draws all three operands afresh (the practice number does not reach plus tasks).
+void PlusSetUp(Task& t);
+void PlusForm(Task& t, int type);
+
+// Minus. The set-up also tells how the minuend C may be drawn again and the size of one step
+// (10 when level 4 turns every number into tens), which the forms need to keep results >= 0.
+struct MinusRange {
+    int lo;    // C is drawn from lo..hi ...
+    int hi;
+    int scale; // ... and multiplied by scale
+};
+inline constexpr MinusRange kCommonMinusRange{1, 10, 1};
+MinusRange MinusSetUp(Task& t);
+int MinusFormOfType(int type); // list entry (1..8) to one of the five minus forms
+void MinusForm(Task& t, int form, const MinusRange& range);
+
+// Times and divide.
+void TimesSetUp(Task& t);
+void TimesForm(Task& t, int type);
+void DivideSetUp(Task& t);
+void DivideForm(Task& t, int type);
+
+// The number that " Verdoppeln" doubles and " Halbieren" halves, by level.
+int DrawNumberToHalveOrDouble(Task& t);
+
+} // namespace forms

@@ -1,0 +1,137 @@
+#include "engine/task_forms.h"
+
+#include "engine/number_text.h"
+
+namespace forms {
+
+// A is the fixed factor (the practice number when one is set), C the factor that varies.
+void TimesSetUp(Task& t)
+{
+    switch (t.Level) {
+    case 2: t.C *= 10; break;
+    case 3: t.C += 10; break;
+    case 4:
+        t.A *= 10;
+        t.C += 10;
+        break;
+    case 5: t.C = t.Draw(11, 100); break;
+    default: break;
+    }
+}
+
+int DrawNumberToHalveOrDouble(Task& t)
+{
+    switch (t.Level) {
+    case 2: return t.Draw(1, 50);
+    case 3: return t.Draw(101, 500);
+    case 4: return t.Draw(1001, 5000);
+    case 5: return t.Draw(10001, 50000);
+    default: return t.Draw(1, 10);
+    }
+}
+
+namespace {
+
+void AppendTimes(QString& s)
+{
+    s += u' ';
+    s += QChar(kTimes);
+}
+
+} // namespace
+
+// Types 1..7 of the times list; any other type gets the first.
+void TimesForm(Task& t, int type)
+{
+    QString& s = t.Text;
+    switch (type) {
+    case 2: // " Ergänzungen": 6 · ? = 42
+        t.TaskValue = t.C;
+        AppendS(s, t.A);
+        AppendTimes(s);
+        s += u" ? =";
+        AppendS(s, t.A * t.C);
+        break;
+    case 3: // " Umkehrungen": ? · 6 = 42
+        t.TaskValue = t.C;
+        s += u" ?";
+        AppendTimes(s);
+        AppendS(s, t.A);
+        s += u" =";
+        AppendS(s, t.A * t.C);
+        break;
+    case 4: // " Malketten": 3 · 2 · 4 = ?, small factors of their own (zero included at level 1)
+        t.A = t.Draw(1, 6);
+        if (t.PracticeNumber > 0)
+            t.A = t.PracticeNumber;
+        t.B = t.Draw(0, 4);
+        t.C = t.Draw(0, 4);
+        switch (t.Level) {
+        case 2:
+            t.B += 1;
+            t.C += 1;
+            break;
+        case 3:
+            t.B += 2;
+            t.C += 2;
+            break;
+        case 4:
+            t.B += 3;
+            t.C += 3;
+            break;
+        case 5:
+            t.B += 1;
+            t.C = (t.C + 1) * 10;
+            break;
+        default: break;
+        }
+        t.TaskValue = t.A * t.B * t.C;
+        AppendS(s, t.A);
+        AppendTimes(s);
+        AppendS(s, t.B);
+        AppendTimes(s);
+        AppendS(s, t.C);
+        s += u" = ?";
+        break;
+    case 5: // " Punkt-Strich": 3 + 7 · 6 = ?, times before plus
+        t.B += 1;
+        t.C = t.Draw(1, t.A);
+        t.TaskValue = t.A * t.B + t.C;
+        AppendS(s, t.C);
+        s += u" +";
+        AppendS(s, t.A);
+        AppendTimes(s);
+        AppendS(s, t.B);
+        s += u" = ?";
+        break;
+    case 6: // " Verdoppeln": 24 · 2 = ?
+        t.A = DrawNumberToHalveOrDouble(t);
+        t.TaskValue = 2 * t.A;
+        AppendS(s, t.A);
+        AppendTimes(s);
+        s += u" 2 = ?";
+        break;
+    case 7: { // " Groß-Klein": 7 · 6 <=> 48, the right side one factor A more, equal or one less
+        const int k = t.Draw(0, 2);
+        t.B = 1;
+        const int product = t.C * t.A;
+        t.TaskValue = k == 0 ? product : k == 1 ? (t.C + t.B) * t.A : (t.C - t.B) * t.A;
+        t.Answer = RelationSign(product, t.TaskValue);
+        AppendS(s, t.C);
+        AppendTimes(s);
+        AppendS(s, t.A);
+        s += u" <=>";
+        AppendS(s, t.TaskValue);
+        break;
+    }
+    default: // " Malaufgaben": 7 · 6 = ?
+        t.TaskValue = t.A * t.C;
+        AppendS(s, t.C);
+        AppendTimes(s);
+        AppendS(s, t.A);
+        s += u" = ?";
+        break;
+    }
+}
+
+} // namespace forms

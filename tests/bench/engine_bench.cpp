@@ -1,0 +1,79 @@
+// How many tasks the engine puts out per second, without a window: one operation at a time over
+// all its task types, and the twenty runs in a row of a new worksheet.
+#include "engine/task_engine.h"
+#include "engine/task_screen.h"
+#include "engine/training_state.h"
+#include "platform/random_source.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// Keeps the last task text, as the task label would, and nothing else.
+class NullScreen final : public TaskScreen {
+public:
+    void SetTaskText(const QString& text) override { taskText = text; }
+    void SetEntryDisplay(const QString&) override {}
+    void ClearTaskTypes() override {}
+    void AddTaskType(const QString&) override {}
+    void SelectTaskType(int) override {}
+    int MandatoryCount() const override { return 0; }
+    QString MandatoryEntry(int) const override { return {}; }
+    void RemoveMandatoryEntry(int) override {}
+    void EndMandatoryMode() override {}
+
+    QString taskText;
+};
+
+const char* const kOperationNames[] = {"", "plus", "minus", "times", "divide", "random"};
+
+// Arguments: operation, level. Cycles through the operation's task types.
+void BM_GenerateTask(benchmark::State& bench)
+{
+    MODUL1 state;
+    NullScreen screen;
+    ProgramRandom random;
+    TaskEngine engine(state, screen, random);
+    state.Operation = int(bench.range(0));
+    state.Level = int(bench.range(1));
+    const int types = int(TaskTypeEntries(state.Operation).size());
+    int type = 0;
+    for (auto _ : bench) {
+        state.TaskType = static_cast<std::int16_t>(type + 1);
+        type = (type + 1) % types;
+        engine.GenerateTask();
+        benchmark::DoNotOptimize(state.ExpectedAnswer.constData());
+    }
+    bench.SetItemsProcessed(bench.iterations());
+    bench.SetLabel(kOperationNames[state.Operation]);
+}
+BENCHMARK(BM_GenerateTask)->ArgsProduct({{1, 2, 3, 4, 5}, {2, 5}});
+
+// A new worksheet: twenty tasks, each text and answer read off as the worksheet does.
+void BM_TwentyRunsInARow(benchmark::State& bench)
+{
+    MODUL1 state;
+    NullScreen screen;
+    ProgramRandom random;
+    TaskEngine engine(state, screen, random);
+    state.Operation = 3;
+    state.TaskType = 1;
+    state.Level = 2;
+    QStringList tasks, answers;
+    for (auto _ : bench) {
+        tasks.clear();
+        answers.clear();
+        for (int i = 0; i < 20; ++i) {
+            engine.GenerateTask();
+            tasks.append(screen.taskText);
+            answers.append(state.ExpectedAnswer);
+        }
+        benchmark::DoNotOptimize(tasks.constData());
+    }
+    bench.SetItemsProcessed(bench.iterations() * 20);
+}
+BENCHMARK(BM_TwentyRunsInARow);
+
+} // namespace
+
+BENCHMARK_MAIN();
