@@ -145,6 +145,7 @@ void Form1::BuildControls()
     HBildlauf1->setPageStep(1);
     HBildlauf1->setValue(1);
     HBildlauf1->setFocusPolicy(Qt::StrongFocus);
+    HBildlauf1->setInvertedControls(false); // the right arrow raises the level
     HBildlauf1->setAccessibleName(QStringLiteral("Stufe"));
     Twips::Place(HBildlauf1, 3480, 4080, 1455, 255);
 

@@ -1,0 +1,74 @@
+// The change of user, from the user icon or the user's name: errors still waiting are either
+// practised now or saved to the current user's error file, and then the user window opens.
+
+#include "training/training_window.h"
+
+#include "platform/dialogs.h"
+#include "platform/list_box.h"
+#include "platform/twips.h"
+#include "training/error_file.h"
+#include "training/error_list_window.h"
+#include "training/program.h"
+#include "training/user_window.h"
+
+#include <QPushButton>
+
+namespace {
+
+const QString& ErrorListTitle()
+{
+    static const QString title = QStringLiteral("Fehlerliste");
+    return title;
+}
+
+const QString& ErrorsStayListed()
+{
+    static const QString text = QStringLiteral("Sie bleiben in der Fehlerliste.\r");
+    return text;
+}
+
+} // namespace
+
+void Form1::ChangeUser()
+{
+    Dialogs& dialogs = program_.dialogs();
+    Form8& errors = program_.form8();
+    Form7& users = program_.form7();
+
+    if (errors.Liste1->ListCount() > 0) {
+        const int answer = dialogs.MsgBox(QStringLiteral("Die Fehleraufgaben jetzt üben?\r"),
+                                          MsgStyle::YesNo + MsgStyle::Stop + MsgStyle::DefaultButton2,
+                                          ErrorListTitle());
+        if (answer == MsgResult::Yes) {
+            Twips::SetLeft(Befehl22, CoverOn);
+            NextErrorTask();
+            return;
+        }
+
+        // The errors go to the file of the user selected in the user list. Without such a user, or
+        // for a user beyond the thousand error files, no file may be written: another child's file
+        // would get them. They stay listed, so nothing is lost.
+        const int number = users.UserNumber();
+        const QString fileName = ErrorFile::Name(number);
+        if (fileName.isEmpty()) {
+            const QString reason =
+                number < 0 ? QStringLiteral("Es ist kein Benutzer ausgewählt, darum konnten die Fehleraufgaben "
+                                            "nicht in einer Datei gespeichert werden.\r")
+                           : QStringLiteral("Nur die ersten 1000 Benutzer haben eine eigene Fehlerdatei, darum "
+                                            "konnten die Fehleraufgaben nicht gespeichert werden.\r");
+            dialogs.MsgBox(reason + ErrorsStayListed(), MsgStyle::Information, ErrorListTitle());
+        } else {
+            QString error;
+            if (!ErrorFile::Append(fileName, errors.Liste1->Entries(), errors.Liste2->Entries(), &error)) {
+                // The file's own report names the file and says that the errors stay listed.
+                if (error.isEmpty())
+                    error = QStringLiteral("Die Fehleraufgaben konnten nicht gespeichert werden.\r")
+                            + ErrorsStayListed();
+                dialogs.MsgBox(error, MsgStyle::Information, ErrorListTitle());
+            }
+        }
+    }
+
+    // Even when saving failed, a user can be started: the errors wait in the list meanwhile.
+    users.Open(*this);
+}
