@@ -54,11 +54,38 @@ void TaskEngine::GenerateTask()
     Finish(task);
 }
 
+// What the keypad can produce: digits, one relation sign, or digits "R" digits; ten characters at most.
+static bool AnswerCanBeTyped(const QString& answer)
+{
+    if (answer.isEmpty() || answer.size() > 10)
+        return false;
+    if (answer == QLatin1String("<") || answer == QLatin1String("=") || answer == QLatin1String(">"))
+        return true;
+    const qsizetype r = answer.indexOf(QLatin1Char('R'));
+    const auto digitsOnly = [](QStringView part) {
+        if (part.isEmpty())
+            return false;
+        for (QChar c : part)
+            if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+                return false;
+        return true;
+    };
+    if (r < 0)
+        return digitsOnly(answer);
+    return digitsOnly(QStringView(answer).left(r)) && digitsOnly(QStringView(answer).mid(r + 1));
+}
+
 // Serves the next stored task and returns true; returns false after ending mandatory mode when no
 // complete task is left. A task line without its answer line (only a hand-edited file has one)
 // cannot be checked, so it is dropped and the list counts as used up.
 bool TaskEngine::ServeMandatoryTask(const forms::Task& task)
 {
+    // A pair whose answer the keypad cannot type (empty, letters, too long: only a hand-edited
+    // file has one) would hold the child on one task for good, so it is passed over.
+    while (screen_.MandatoryCount() >= 2 && !AnswerCanBeTyped(screen_.MandatoryEntry(1))) {
+        screen_.RemoveMandatoryEntry(0);
+        screen_.RemoveMandatoryEntry(0);
+    }
     if (screen_.MandatoryCount() >= 2) {
         screen_.SetTaskText(screen_.MandatoryEntry(0));
         state_.ExpectedAnswer = screen_.MandatoryEntry(1);

@@ -589,6 +589,12 @@ private slots:
             << QByteArray("7 + 5 = ?\r\n12\r\n9 + 1 = ?\r\n")
             << QStringList{QStringLiteral("7 + 5 = ?"), "12"};
         QTest::newRow("one task line only") << QByteArray("9 + 1 = ?\r\n") << QStringList{};
+        QTest::newRow("blank lines at the end")
+            << QByteArray("7 + 5 = ?\r\n12\r\n\r\n\r\n")
+            << QStringList{QStringLiteral("7 + 5 = ?"), "12"};
+        QTest::newRow("answers the keypad cannot type")
+            << QByteArray("7 + 5 = ?\r\nzwoelf\r\n8 + 1 = ?\r\n12345678901\r\n2 + 2 = ?\r\n4\r\n")
+            << QStringList{QStringLiteral("2 + 2 = ?"), "4"};
         QTest::newRow("line feeds only, no last line end")
             << QByteArray("7 + 5 = ?\n12\n3 \xB7 4 = ?\n12")
             << QStringList{QStringLiteral("7 + 5 = ?"), "12", QStringLiteral("3 · 4 = ?"), "12"};
