@@ -1,0 +1,107 @@
+// Start-up of the program: the time from building the program object to the training window
+// shown with its first task, and the memory the process holds afterwards. Run offscreen:
+//   QT_QPA_PLATFORM=offscreen build/tests/bench/startup_bench
+
+#include "platform/dialogs.h"
+#include "platform/random_source.h"
+#include "training/program.h"
+#include "training/training_window.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+// Answers every box at once, as a person clicking OK or No would.
+class SilentDialogs final : public Dialogs {
+public:
+    int MsgBox(const QString&, int style, const QString&) override { return (style & 7) == 4 ? 7 : 1; }
+    QString InputBox(const QString&, const QString&, const QString&) override { return QString(); }
+    void Beep() override {}
+};
+
+// A school's working folder: thirty children, a reward interval and an empty mandatory list.
+void PrepareFolder(const QString& path)
+{
+    QFile ini(path + QStringLiteral("/ZIFTORA.INI"));
+    ini.open(QIODevice::WriteOnly);
+    for (int i = 0; i < 30; ++i)
+        ini.write("Kind " + QByteArray::number(i) + "\r\n");
+    QFile inf(path + QStringLiteral("/ZIFTORA.INF"));
+    inf.open(QIODevice::WriteOnly);
+    inf.write("20\r\n");
+    QFile dat(path + QStringLiteral("/ZIFTORA.DAT"));
+    dat.open(QIODevice::WriteOnly);
+}
+
+long PeakResidentKiB()
+{
+#ifdef __linux__
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (status.open(QIODevice::ReadOnly)) {
+        for (const QByteArray& line : status.readAll().split('\n'))
+            if (line.startsWith("VmHWM:"))
+                return line.mid(6).trimmed().split(' ').first().toLong();
+    }
+#endif
+    return -1;
+}
+
+void BM_StartToFirstTask(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    PrepareFolder(dir.path());
+    const QString old = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    SilentDialogs dialogs;
+    ProgramRandom random;
+    for (auto _ : state) {
+        auto program = std::make_unique<Program>(dialogs, random);
+        program->Start();
+        QApplication::processEvents();
+        benchmark::DoNotOptimize(program->form1().Bezeichnung1->text().size());
+        state.PauseTiming();
+        program.reset();
+        state.ResumeTiming();
+    }
+    QDir::setCurrent(old);
+}
+BENCHMARK(BM_StartToFirstTask)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QElapsedTimer cold;
+    cold.start();
+    QApplication app(argc, argv);
+    {
+        // The very first start in a fresh process, with the toolkit's own start included.
+        QTemporaryDir dir;
+        PrepareFolder(dir.path());
+        const QString old = QDir::currentPath();
+        QDir::setCurrent(dir.path());
+        SilentDialogs dialogs;
+        ProgramRandom random;
+        Program program(dialogs, random);
+        program.Start();
+        QApplication::processEvents();
+        std::printf("first start in a fresh process (toolkit included): %.1f ms\n", cold.nsecsElapsed() / 1e6);
+        std::printf("peak resident memory after the first start: %ld KiB\n", PeakResidentKiB());
+        QDir::setCurrent(old);
+    }
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    std::printf("peak resident memory after all starts: %ld KiB\n", PeakResidentKiB());
+    return 0;
+}
