@@ -46,10 +46,6 @@ public:
     // list handler then sets TaskType and, outside mandatory mode, generates a task.
     void FillTaskTypeList();
 
-    // The number renderings, also reachable through the engine for the windows that hold one.
-    static QString S(int x) { return ::S(x); }
-    static QString D(int x) { return ::D(x); }
-
 private:
     bool ServeMandatoryTask(const forms::Task& task);
     void RunRandomSelection(forms::Task& task);

@@ -83,7 +83,7 @@ void Form1::Liste1_Click()
 void Form1::HBildlauf1_Change()
 {
     state_.Level = HBildlauf1->value();
-    Bezeichnung8->setText(QStringLiteral("Stufe") + TaskEngine::S(state_.Level));
+    Bezeichnung8->setText(QStringLiteral("Stufe") + S(state_.Level));
     engine_->GenerateTask();
 }
 

@@ -51,8 +51,6 @@ void TaskEngineTests::numberRenderings()
     QFETCH(QString, d);
     QCOMPARE(S(x), s);
     QCOMPARE(D(x), d);
-    QCOMPARE(TaskEngine::S(x), s);
-    QCOMPARE(TaskEngine::D(x), d);
 }
 
 void TaskEngineTests::taskTypeLists_data()
