@@ -266,7 +266,6 @@ void Form1::Form_Load()
     LoadSettings();
     mandatory_->LoadMandatoryTasks();
     engine_->GenerateTask();
-    Befehl11->setFocus();
 }
 
 void Form1::LoadSettings()
