@@ -2,7 +2,7 @@
 // program object, which builds the windows and runs the training window's start-up. The program
 // keeps its files (ZIFTORA.INI, .INF, .DAT and the error files) in the working directory.
 
-#include "platform/dialogs.h"
+#include "platform/qt_dialogs.h"
 #include "platform/random_source.h"
 #include "training/program.h"
 

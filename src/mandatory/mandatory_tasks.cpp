@@ -6,7 +6,7 @@
 #include "platform/list_box.h"
 #include "platform/password_prompt.h"
 #include "platform/text_file.h"
-#include "platform/twips.h"
+#include "platform/controls.h"
 
 #include <QLabel>
 #include <QWidget>

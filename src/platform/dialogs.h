@@ -29,13 +29,7 @@ public:
     virtual int MsgBox(const QString& text, int style, const QString& title) = 0;
     // Returns the typed text, or "" when the person cancels.
     virtual QString InputBox(const QString& prompt, const QString& title, const QString& defaultText) = 0;
+    // An input box whose typed characters are hidden behind dots, with an empty default.
+    virtual QString PasswordBox(const QString& prompt, const QString& title) = 0;
     virtual void Beep() = 0;
-};
-
-// The desktop's dialogs: QMessageBox and QInputDialog with German buttons.
-class QtDialogs final : public Dialogs {
-public:
-    int MsgBox(const QString& text, int style, const QString& title) override;
-    QString InputBox(const QString& prompt, const QString& title, const QString& defaultText) override;
-    void Beep() override;
 };

@@ -1,7 +1,7 @@
 #include "training/error_list_window.h"
 
 #include "platform/list_box.h"
-#include "platform/twips.h"
+#include "platform/controls.h"
 #include "training/error_file.h"
 #include "training/program.h"
 #include "training/training_window.h"

@@ -1,6 +1,6 @@
 #include "training/info_window.h"
 
-#include "platform/twips.h"
+#include "platform/controls.h"
 #include "training/picture_button.h"
 #include "training/program.h"
 #include "training/training_window.h"

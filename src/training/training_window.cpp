@@ -7,7 +7,7 @@
 #include "platform/random_source.h"
 #include "platform/settings_value.h"
 #include "platform/text_file.h"
-#include "platform/twips.h"
+#include "platform/controls.h"
 #include "training/error_list_window.h"
 #include "training/info_window.h"
 #include "training/picture_button.h"

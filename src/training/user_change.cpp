@@ -5,7 +5,7 @@
 
 #include "platform/dialogs.h"
 #include "platform/list_box.h"
-#include "platform/twips.h"
+#include "platform/controls.h"
 #include "training/error_file.h"
 #include "training/error_list_window.h"
 #include "training/program.h"

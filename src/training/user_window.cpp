@@ -9,7 +9,7 @@
 #include "platform/dialogs.h"
 #include "platform/list_box.h"
 #include "platform/text_file.h"
-#include "platform/twips.h"
+#include "platform/controls.h"
 #include "training/picture_button.h"
 #include "training/program.h"
 #include "training/training_window.h"

@@ -5,7 +5,7 @@
 #include "program_fixture.h"
 
 #include "platform/list_box.h"
-#include "platform/twips.h"
+#include "platform/controls.h"
 #include "training/error_list_window.h"
 #include "training/picture_button.h"
 

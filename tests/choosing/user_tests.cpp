@@ -5,7 +5,7 @@
 
 #include "engine/training_state.h"
 #include "platform/list_box.h"
-#include "platform/twips.h"
+#include "platform/controls.h"
 #include "training/error_list_window.h"
 #include "training/picture_button.h"
 #include "training/user_window.h"

@@ -7,7 +7,7 @@
 #include "mandatory/mandatory_tasks.h"
 #include "platform/list_box.h"
 #include "platform/text_file.h"
-#include "platform/twips.h"
+#include "platform/controls.h"
 #include "training/picture_button.h"
 
 #include <QDir>

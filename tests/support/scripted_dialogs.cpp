@@ -2,29 +2,45 @@
 
 #include <QTest>
 
+namespace {
+
+template <typename T>
+T Next(QList<T>& queue, const char* kind, const QString& text, const QString& title, T none)
+{
+    if (!queue.isEmpty())
+        return queue.takeFirst();
+    const QByteArray why = QByteArray("unscripted ") + kind + ": " + text.toUtf8() + " / " + title.toUtf8();
+    QTest::qFail(why.constData(), __FILE__, __LINE__);
+    return none;
+}
+
+} // namespace
+
+ScriptedDialogs::~ScriptedDialogs()
+{
+    // A scripted answer that no box asked for means the program did not ask what the test expected.
+    if (PendingAnswers() > 0 && !QTest::currentTestFailed())
+        QTest::qFail("a scripted dialog answer was never asked for", __FILE__, __LINE__);
+}
+
 int ScriptedDialogs::MsgBox(const QString& text, int style, const QString& title)
 {
     shown.append(Msg(text, style, title));
-    const bool yesNo = (style & 7) == MsgStyle::YesNo;
-    if (!yesNo && msgAnswers_.isEmpty())
+    if ((style & 7) != MsgStyle::YesNo)
         return MsgResult::Ok;
-    if (msgAnswers_.isEmpty()) {
-        const QByteArray why = "unscripted message box: " + text.toUtf8() + " / " + title.toUtf8();
-        QTest::qFail(why.constData(), __FILE__, __LINE__);
-        return MsgResult::No;
-    }
-    return msgAnswers_.takeFirst();
+    return Next(msgAnswers_, "Yes/No box", text, title, MsgResult::No);
 }
 
 QString ScriptedDialogs::InputBox(const QString& prompt, const QString& title, const QString& defaultText)
 {
     shown.append(Input(prompt, title, defaultText));
-    if (inputAnswers_.isEmpty()) {
-        const QByteArray why = "unscripted input box: " + prompt.toUtf8() + " / " + title.toUtf8();
-        QTest::qFail(why.constData(), __FILE__, __LINE__);
-        return QString();
-    }
-    return inputAnswers_.takeFirst();
+    return Next(inputAnswers_, "input box", prompt, title, QString());
+}
+
+QString ScriptedDialogs::PasswordBox(const QString& prompt, const QString& title)
+{
+    shown.append(Shown{QStringLiteral("password"), prompt, 0, title, QString()});
+    return Next(passwordAnswers_, "password box", prompt, title, QString());
 }
 
 char* toString(const ScriptedDialogs::Shown& s)

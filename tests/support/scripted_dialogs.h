@@ -5,14 +5,17 @@
 #include <QList>
 #include <QString>
 
-// Dialogs for tests. Every message box and input box is recorded exactly as the program asked for
-// it. Yes/No boxes and input boxes take their answers from a script; one that finds no scripted
-// answer fails the running test (it never opens a window and never waits). Boxes with only an OK
-// button answer OK by themselves.
+// Dialogs for tests, failing closed both ways. Every box is recorded exactly as the program asked
+// for it. Yes/No boxes, input boxes and password boxes take their answers from a script, in order;
+// one that finds no answer of its kind fails the running test (it never opens a window and never
+// waits). Boxes with only an OK button answer OK by themselves and never take a scripted answer.
+// An answer still unused when the dialogs are destroyed fails the test as well.
 class ScriptedDialogs final : public Dialogs {
 public:
+    ~ScriptedDialogs() override;
+
     struct Shown {
-        QString kind; // "msg" or "input"
+        QString kind; // "msg", "input" or "password"
         QString text; // message text, or the prompt
         int style = 0;
         QString title;
@@ -22,9 +25,11 @@ public:
 
     void AnswerMsg(int result) { msgAnswers_.append(result); }
     void AnswerInput(const QString& text) { inputAnswers_.append(text); }
+    void AnswerPassword(const QString& text) { passwordAnswers_.append(text); }
 
     int MsgBox(const QString& text, int style, const QString& title) override;
     QString InputBox(const QString& prompt, const QString& title, const QString& defaultText) override;
+    QString PasswordBox(const QString& prompt, const QString& title) override;
     void Beep() override { ++beeps; }
 
     // Everything shown so far, in order; Take() returns it and starts a fresh record.
@@ -35,7 +40,10 @@ public:
         shown.clear();
         return s;
     }
-    int PendingAnswers() const { return int(msgAnswers_.size() + inputAnswers_.size()); }
+    int PendingAnswers() const
+    {
+        return int(msgAnswers_.size() + inputAnswers_.size() + passwordAnswers_.size());
+    }
     int beeps = 0;
 
     static Shown Msg(const QString& text, int style, const QString& title)
@@ -46,10 +54,16 @@ public:
     {
         return Shown{QStringLiteral("input"), prompt, 0, title, def};
     }
+    // The teacher's password prompt, as every teacher function asks for it.
+    static Shown Password(const QString& title)
+    {
+        return Shown{QStringLiteral("password"), QStringLiteral("Passwort eingeben:"), 0, title, QString()};
+    }
 
 private:
     QList<int> msgAnswers_;
     QList<QString> inputAnswers_;
+    QList<QString> passwordAnswers_;
 };
 
 // Lets QCOMPARE print a recorded dialog when a comparison fails.

@@ -5,7 +5,7 @@
 
 #include "engine/task_engine.h"
 #include "platform/list_box.h"
-#include "platform/twips.h"
+#include "platform/controls.h"
 #include "training/info_window.h"
 #include "training/picture_button.h"
 #include "training/user_window.h"

@@ -1,8 +1,9 @@
-#include "platform/dialogs.h"
+#include "platform/qt_dialogs.h"
 
 #include <QApplication>
 #include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -68,11 +69,23 @@ int QtDialogs::MsgBox(const QString& text, int style, const QString& title)
 
 QString QtDialogs::InputBox(const QString& prompt, const QString& title, const QString& defaultText)
 {
+    return AskText(prompt, title, defaultText, false);
+}
+
+QString QtDialogs::PasswordBox(const QString& prompt, const QString& title)
+{
+    // A child beside the teacher must not read the password as it is typed.
+    return AskText(prompt, title, QString(), true);
+}
+
+QString QtDialogs::AskText(const QString& prompt, const QString& title, const QString& defaultText, bool hidden)
+{
     QInputDialog dialog(QApplication::activeWindow());
     dialog.setWindowTitle(title);
     dialog.setInputMode(QInputDialog::TextInput);
     dialog.setLabelText(DisplayLines(prompt));
     dialog.setTextValue(defaultText);
+    dialog.setTextEchoMode(hidden ? QLineEdit::Password : QLineEdit::Normal);
     dialog.setOkButtonText(QStringLiteral("OK"));
     dialog.setCancelButtonText(QStringLiteral("Abbrechen"));
     if (QLabel* label = dialog.findChild<QLabel*>())

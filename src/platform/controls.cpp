@@ -1,0 +1,29 @@
+#include "platform/controls.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+
+KeyPreview::KeyPreview(QWidget* window, Handler handler)
+    : QObject(window), window_(window), handler_(std::move(handler))
+{
+    // The application sees a key press before the control that has the focus does.
+    qApp->installEventFilter(this);
+}
+
+KeyPreview::~KeyPreview()
+{
+    if (qApp)
+        qApp->removeEventFilter(this);
+}
+
+bool KeyPreview::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress || !window_)
+        return false;
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || widget->window() != window_ || !window_->isVisible() || QApplication::activeModalWidget())
+        return false;
+    // A key press that a control leaves travels on to its parent and passes here again; the
+    // handler leaves such a key alone every time, and a key it takes never travels on.
+    return handler_(static_cast<QKeyEvent*>(event));
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+// Small helpers that every window shares: twips geometry of controls, the mode covers, and key
+// preview (a window that sees key presses before its controls).
+
+#include "platform/twips.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QWidget>
+
+#include <functional>
+
+class QKeyEvent;
+
+namespace Twips {
+inline void Place(QWidget* w, int left, int top, int width, int height)
+{
+    w->setGeometry(ToPixels(left), ToPixels(top), ToPixels(width), ToPixels(height));
+}
+inline void SetLeft(QWidget* w, int left) { w->move(ToPixels(left), w->y()); }
+inline int Left(const QWidget* w) { return FromPixels(w->x()); }
+inline int Width(const QWidget* w) { return FromPixels(w->width()); }
+} // namespace Twips
+
+// A mode of the training window (error practice, mandatory tasks) is held by a large cover button:
+// while the mode is on it covers the left half of the window (left edge 240 twips), while it is off
+// it is parked outside the window (9600 twips). Its left edge is the only record of the mode.
+namespace ModeCover {
+constexpr int On = 240;
+constexpr int Off = 9600;
+inline bool IsOn(const QWidget* cover) { return Twips::Left(cover) == On; }
+inline void Set(QWidget* cover, bool on)
+{
+    Twips::SetLeft(cover, on ? On : Off);
+    if (on)
+        cover->raise();
+}
+} // namespace ModeCover
+
+// Key preview: the window sees every key press meant for it or one of its controls first, while it
+// is visible and no modal dialog is open. The handler returns true when it has acted on the key;
+// the key is then swallowed, so one physical press acts exactly once. A key the handler leaves goes
+// on to the focused control as usual.
+class KeyPreview final : public QObject {
+public:
+    using Handler = std::function<bool(QKeyEvent*)>;
+    KeyPreview(QWidget* window, Handler handler);
+    ~KeyPreview() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QPointer<QWidget> window_;
+    Handler handler_;
+};
