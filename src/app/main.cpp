@@ -4,7 +4,7 @@
 
 #include "platform/qt_dialogs.h"
 #include "platform/random_source.h"
-#include "training/program.h"
+#include "app/program.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -55,7 +55,7 @@ void TaskEngine::GenerateTask()
 }
 
 // What the keypad can produce: digits, one relation sign, or digits "R" digits; ten characters at most.
-static bool AnswerCanBeTyped(const QString& answer)
+bool AnswerCanBeTyped(const QString& answer)
 {
     if (answer.isEmpty() || answer.size() > 10)
         return false;
@@ -82,16 +82,17 @@ bool TaskEngine::ServeMandatoryTask(const forms::Task& task)
 {
     // A pair whose answer the keypad cannot type (empty, letters, too long: only a hand-edited
     // file has one) would hold the child on one task for good, so it is passed over.
-    while (screen_.MandatoryCount() >= 2 && !AnswerCanBeTyped(screen_.MandatoryEntry(1))) {
-        screen_.RemoveMandatoryEntry(0);
-        screen_.RemoveMandatoryEntry(0);
-    }
+    int skipped = 0;
+    const int count = screen_.MandatoryCount();
+    while (skipped + 1 < count && !AnswerCanBeTyped(screen_.MandatoryEntry(skipped + 1)))
+        skipped += 2;
+    if (skipped > 0)
+        screen_.RemoveMandatoryEntries(0, skipped); // one removal, however many pairs are passed over
     if (screen_.MandatoryCount() >= 2) {
         screen_.SetTaskText(screen_.MandatoryEntry(0));
         state_.ExpectedAnswer = screen_.MandatoryEntry(1);
         state_.EntryText.clear();
-        screen_.RemoveMandatoryEntry(0);
-        screen_.RemoveMandatoryEntry(0);
+        screen_.RemoveMandatoryEntries(0, 2);
         // The stored task uses none of the draws, but the operands show them as for any task;
         // TaskValue and the entry display stay as they were.
         state_.OperandA = task.A;
@@ -100,7 +101,7 @@ bool TaskEngine::ServeMandatoryTask(const forms::Task& task)
         return true;
     }
     if (screen_.MandatoryCount() == 1)
-        screen_.RemoveMandatoryEntry(0);
+        screen_.RemoveMandatoryEntries(0, 1);
 
     screen_.EndMandatoryMode();
     state_.Operation = 1;

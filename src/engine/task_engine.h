@@ -31,6 +31,11 @@ class Task;
 // generator treats any other operation as random selection.
 QStringList TaskTypeEntries(int operation);
 
+// True when the keypad can type the answer: digits, one of "<", "=", ">", or digits "R" digits,
+// at most ten characters. Stored tasks (mandatory list, error files) with any other answer are
+// passed over, since a child could never answer them.
+bool AnswerCanBeTyped(const QString& answer);
+
 class TaskEngine {
 public:
     TaskEngine(MODUL1& state, TaskScreen& screen, RandomSource& random);

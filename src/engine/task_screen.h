@@ -19,7 +19,7 @@ public:
     // Liste2, the mandatory list (task line, answer line, task line, ...).
     virtual int MandatoryCount() const = 0;
     virtual QString MandatoryEntry(int index) const = 0;
-    virtual void RemoveMandatoryEntry(int index) = 0;
+    virtual void RemoveMandatoryEntries(int first, int count) = 0;
 
     // Parks the mandatory cover Befehl28 outside the window (mandatory mode off).
     virtual void EndMandatoryMode() = 0;

@@ -13,15 +13,7 @@
 
 namespace {
 
-// Where the cover Befehl28 stands: over the left half of the window while the stored tasks are
-// being served, outside the window otherwise. Its left edge is the only record of the mode.
-constexpr int CoverOn = 240;
-constexpr int CoverOff = 9600;
-
-// The window at its normal width hides the editor column; widened, it shows it.
-constexpr int NormalWidth = 7440;
-constexpr int EditorWidth = 9500;
-constexpr int EditorListHeight = 1950;
+constexpr int EditorListHeight = 1950; // twips
 
 const QString& Title()
 {
@@ -40,19 +32,35 @@ MandatoryTasks::MandatoryTasks(MODUL1& state, Dialogs& dialogs, TaskEngine& engi
 
 bool MandatoryTasks::Active() const
 {
-    return Twips::Left(&befehl28_) == CoverOn;
+    return ModeCover::IsOn(&befehl28_);
 }
 
 bool MandatoryTasks::ReadFileIntoList()
 {
     // The list is emptied first, so a file that cannot be read leaves an empty list behind.
     liste2_.Clear();
-    QStringList fields;
-    if (!TextFile::ReadFields(QString::fromLatin1(FileName), &fields))
-        return false;
-    for (const QString& field : fields)
-        liste2_.AddItem(field);
-    return true;
+    // A pair whose answer the keypad cannot type (only a hand-edited file holds one) could never be
+    // answered, so it is passed over here, once, while the file streams past; a huge file of such
+    // pairs then costs neither time nor memory.
+    QStringList pairs;
+    QString task;
+    bool haveTask = false;
+    const bool read = TextFile::ForEachField(QString::fromLatin1(FileName), [&](QString&& field) {
+        if (!haveTask) {
+            task = std::move(field);
+            haveTask = true;
+            return;
+        }
+        haveTask = false;
+        if (!AnswerCanBeTyped(field))
+            return;
+        pairs.append(std::move(task));
+        pairs.append(std::move(field));
+    });
+    if (haveTask)
+        pairs.append(task); // a last task without its answer: the generator drops it when its turn comes
+    liste2_.AddItems(pairs);
+    return read;
 }
 
 void MandatoryTasks::LoadMandatoryTasks()
@@ -65,15 +73,14 @@ void MandatoryTasks::LoadMandatoryTasks()
         return;
 
     // The next task that the generator puts on the screen is the first stored one.
-    Twips::SetLeft(&befehl28_, CoverOn);
-    befehl28_.raise();
+    ModeCover::Set(&befehl28_, true);
     state_.Operation = 6;
     engine_.FillTaskTypeList();
 }
 
 void MandatoryTasks::LeaveMode()
 {
-    Twips::SetLeft(&befehl28_, CoverOff);
+    ModeCover::Set(&befehl28_, false);
     state_.Operation = 1;
 }
 

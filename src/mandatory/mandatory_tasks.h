@@ -21,8 +21,11 @@ public:
                    QWidget& befehl28, QWidget& window, const QLabel& bezeichnung1);
 
     static constexpr const char* FileName = "ZIFTORA.DAT";
+    // The training window at its normal width hides the editor column; widened, it shows it.
+    static constexpr int NormalWidth = 7440; // twips
+    static constexpr int EditorWidth = 9500; // twips
 
-    bool Active() const;                // Befehl28 at left 240
+    bool Active() const;                // the cover Befehl28 is on
     bool EditorOpen() const;            // the window is wider than its normal 7440 twips
     void LoadMandatoryTasks();          // start-up and after a user is started
     void ConfirmEndMandatoryTasks();    // the "*" key

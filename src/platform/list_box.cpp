@@ -52,6 +52,56 @@ void ListBox::RemoveItem(int index)
     }
 }
 
+void ListBox::AddItems(const QStringList& entries)
+{
+    if (sorted_ && count() > 0) {
+        for (const QString& entry : entries)
+            AddItem(entry);
+        return;
+    }
+    const QScopedValueRollback<bool> fromCode(fromCode_, true);
+    if (!sorted_) {
+        addItems(entries);
+        return;
+    }
+    // An empty sorted list takes the entries sorted once, equal ones in the order given, as
+    // adding them one by one would.
+    QList<std::pair<QByteArray, qsizetype>> keys;
+    keys.reserve(entries.size());
+    for (qsizetype i = 0; i < entries.size(); ++i)
+        keys.append({TextFile::Encode(entries.at(i)), i});
+    std::stable_sort(keys.begin(), keys.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    QStringList ordered;
+    ordered.reserve(entries.size());
+    for (const auto& key : keys)
+        ordered.append(entries.at(key.second));
+    addItems(ordered);
+}
+
+void ListBox::RemoveItems(int first, int n)
+{
+    const int from = std::max(first, 0);
+    const int to = std::min(first + n, count());
+    if (from >= to)
+        return;
+    if (to - from == 1) {
+        RemoveItem(from);
+        return;
+    }
+    const QScopedValueRollback<bool> fromCode(fromCode_, true);
+    bool selectedGoes = false;
+    for (QListWidgetItem* chosen : selectedItems())
+        selectedGoes = selectedGoes || (row(chosen) >= from && row(chosen) < to);
+    // One removal for the whole range: removing row after row makes the view lay itself out
+    // again each time, which takes minutes for a list of a million entries.
+    model()->removeRows(from, to - from);
+    if (selectedGoes) {
+        clearSelection();
+        selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+    }
+}
+
 void ListBox::Clear()
 {
     const QScopedValueRollback<bool> fromCode(fromCode_, true);

@@ -21,7 +21,9 @@ public:
     explicit ListBox(QWidget* parent = nullptr, bool sorted = false);
 
     void AddItem(const QString& entry);
+    void AddItems(const QStringList& entries); // AddItem for each, in one step for a long list
     void RemoveItem(int index);      // out of range: nothing happens
+    void RemoveItems(int first, int count); // the part inside the list goes, in one step
     void Clear();
     int ListCount() const;
     QString List(int index) const;   // out of range: ""

@@ -305,4 +305,37 @@ bool AppendLines(const QString& path, const QStringList& lines, QString* error)
     return true;
 }
 
+FileKind Kind(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink())
+        return FileKind::Absent;
+    return info.isFile() ? FileKind::Regular : FileKind::Other;
+}
+
+bool ForEachLine(const QString& path, const std::function<void(QString&&)>& each)
+{
+    QStringList lines;
+    if (!ReadLines(path, &lines))
+        return false;
+    for (QString& l : lines)
+        each(std::move(l));
+    return true;
+}
+
+bool ForEachField(const QString& path, const std::function<void(QString&&)>& each)
+{
+    QStringList fields;
+    if (!ReadFields(path, &fields))
+        return false;
+    for (QString& f : fields)
+        each(std::move(f));
+    return true;
+}
+
+int RemoveLeftoverCopies(const QString&)
+{
+    return 0;
+}
+
 } // namespace TextFile

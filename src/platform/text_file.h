@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 // The program's data files: plain text in the Windows western code page (Windows-1252), every
 // line ended by carriage return and line feed, named by their bare name in the working directory.
 // Every function reports failure to its caller instead of throwing; nothing here shows a dialog.
@@ -44,5 +46,11 @@ bool ReplaceLines(const QString& path, const QStringList& lines, QString* error 
 // Appends lines at the end of the file, creating it when missing (even with no lines). All or
 // nothing for characters the code page cannot store; *error as for ReplaceLines.
 bool AppendLines(const QString& path, const QStringList& lines, QString* error = nullptr);
+
+enum class FileKind { Absent, Regular, Other };
+FileKind Kind(const QString& path);
+bool ForEachLine(const QString& path, const std::function<void(QString&&)>& each);
+bool ForEachField(const QString& path, const std::function<void(QString&&)>& each);
+int RemoveLeftoverCopies(const QString& folder);
 
 } // namespace TextFile

@@ -10,8 +10,8 @@
 #include "platform/list_box.h"
 #include "platform/password_prompt.h"
 #include "training/error_list_window.h"
+#include "training/evaluation.h"
 #include "training/picture_button.h"
-#include "training/program.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -97,7 +97,7 @@ void Form1::RemoveLastCharacter()
 
 void Form1::Befehl11_Click()
 {
-    Dialogs& dialogs = program_.dialogs();
+    Dialogs& dialogs = dialogs_;
 
     if (state_.EntryText.isEmpty()) {
         dialogs.MsgBox(QStringLiteral("Bitte Ergebnis eintragen!\r"), MsgStyle::OkOnly,
@@ -125,10 +125,9 @@ void Form1::Befehl11_Click()
     dialogs.MsgBox(QStringLiteral("Das ist leider falsch!\r"), MsgStyle::OkOnly, QStringLiteral("Rechenfehler"));
 
     // Each task goes into the error list once, however often it is answered wrongly.
-    Form8& errors = program_.form8();
     const QString task = Bezeichnung1->text();
-    if (!errors.Liste1->Entries().contains(task))
-        errors.AddError(task, state_.ExpectedAnswer);
+    if (!errors_.HasError(task))
+        errors_.AddError(task, state_.ExpectedAnswer);
 
     // The counter stops at the largest value it can hold instead of turning negative.
     if (ErrorCount < std::numeric_limits<std::int16_t>::max())
@@ -145,53 +144,20 @@ void Form1::Befehl11_Click()
 
 bool Form1::AskPassword(const QString& title)
 {
-    return ::AskPassword(program_.dialogs(), state_.ExpectedAnswer, title);
+    return ::AskPassword(dialogs_, state_.ExpectedAnswer, title);
 }
 
 // Evaluation, reward information and the reward check.
 
 void Form1::Bild2_Click()
 {
-    Dialogs& dialogs = program_.dialogs();
-    const int style = MsgStyle::OkOnly + MsgStyle::Information;
-    const QString title = QStringLiteral("Fehler");
-    if (CorrectCount == 0) {
-        dialogs.MsgBox(QStringLiteral("Du hast noch keine richtige Lösung!"), style, title);
-        return;
-    }
-
-    // Errors set against right answers; multiplying first keeps whole percentages exact
-    // (29 errors in 100 answers are 29 %, not 28.999...).
-    const double p = double(ErrorCount) * 100.0 / double(CorrectCount);
-    QString praise;
-    if (p >= 70)
-        praise = QStringLiteral("Du machst zu viele Fehler!");
-    else if (p >= 60)
-        praise = QStringLiteral("Du musst viel mehr üben!");
-    else if (p >= 50)
-        praise = QStringLiteral("Du musst noch etwas üben!");
-    else if (p >= 40)
-        praise = QStringLiteral("Das geht gerade noch so!");
-    else if (p >= 30)
-        praise = QStringLiteral("Schon recht ordentlich!");
-    else if (p >= 20)
-        praise = QStringLiteral("Das klappt schon fast gut!");
-    else if (p >= 10)
-        praise = QStringLiteral("Das hast du gut gemacht!");
-    else if (p >= 5)
-        praise = QStringLiteral("Das hast du prima gemacht!");
-    else
-        praise = QStringLiteral("Das ist einfach Spitze!");
-
-    // p is at most 32767 * 100, so the whole part always fits.
-    const QString text = QStringLiteral("Du hast") + S(int(p)) + QStringLiteral("% Fehler:")
-                         + QStringLiteral("\n\r\n\r") + praise;
-    dialogs.MsgBox(text, style, title);
+    dialogs_.MsgBox(EvaluationText(ErrorCount, CorrectCount), MsgStyle::OkOnly + MsgStyle::Information,
+                    QStringLiteral("Fehler"));
 }
 
 void Form1::Bild3_Click()
 {
-    program_.dialogs().MsgBox(QStringLiteral("Nach") + S(RewardInterval)
+    dialogs_.MsgBox(QStringLiteral("Nach") + S(RewardInterval)
                                   + QStringLiteral(" Aufgaben gibt es eine Spielrunde!"),
                               MsgStyle::OkOnly + MsgStyle::Information, QStringLiteral("Belohnung"));
 }
@@ -202,10 +168,7 @@ void Form1::RewardCheck()
     NextErrorTask();
     if (ErrorPracticeActive())
         return;
-    if (!program_.showRewardChooser)
-        return;
-    hide();
-    program_.showRewardChooser();
+    emit rewardDue();
 }
 
 // Teacher functions behind the password.
@@ -214,7 +177,7 @@ void Form1::Bild6_Click()
 {
     if (!AskPassword(QStringLiteral("Ziftora")))
         return;
-    // The worksheet window is opened here once it exists.
+    emit worksheetsRequested();
 }
 
 void Form1::Bild8_Click()
@@ -222,5 +185,5 @@ void Form1::Bild8_Click()
     if (!AskPassword(QStringLiteral("Ziftora")))
         return;
     hide();
-    program_.form8().Open(Bezeichnung15->text());
+    errors_.Open(Bezeichnung15->text(), pos());
 }

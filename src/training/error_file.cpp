@@ -2,9 +2,6 @@
 
 #include "platform/text_file.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 
 namespace ErrorFile {
 
@@ -35,45 +32,33 @@ bool Append(const QString& fileName, const QStringList& tasks, const QStringList
                                                  "schreibgeschützt oder der Datenträger voll.\r\n");
 
     // Two lines a task: the task text, then its answer.
-    QByteArray added;
+    QStringList added;
     const qsizetype n = qMin(tasks.size(), answers.size());
     for (qsizetype i = 0; i < n; ++i) {
-        bool taskOk = true;
-        bool answerOk = true;
-        added += TextFile::Encode(tasks.at(i), &taskOk) + "\r\n";
-        added += TextFile::Encode(answers.at(i), &answerOk) + "\r\n";
-        if (!taskOk || !answerOk)
+        if (!TextFile::CanStore(tasks.at(i)) || !TextFile::CanStore(answers.at(i)))
             return fail(QStringLiteral("Die Fehleraufgaben konnten nicht in der Datei ") + fileName
                         + QStringLiteral(" gespeichert werden: Eine Aufgabe enthält Zeichen, die die "
                                          "Datei nicht aufnehmen kann.\r\n")
                         + keptNote);
+        added << tasks.at(i) << answers.at(i);
     }
 
-    // The file is read as it stands and written anew together with the new lines, through a
-    // temporary file: a full disk or a broken write never leaves half a task behind, which would
-    // pair every later task with the wrong answer.
-    QByteArray old;
-    const QFileInfo info(fileName);
-    if (info.exists()) {
-        QFile in(fileName);
-        if (info.isDir() || !in.open(QIODevice::ReadOnly))
+    // A hand-edited file may end in a task without its answer line. It gets an empty one (such a
+    // task is passed over in practice), so that every task added now is followed by its own answer
+    // when the file is read back, and nothing that was in the file is lost.
+    const TextFile::FileKind kind = TextFile::Kind(fileName);
+    if (kind == TextFile::FileKind::Other)
+        return fail(cannotWrite + keptNote);
+    if (kind == TextFile::FileKind::Regular) {
+        qsizetype lines = 0;
+        if (!TextFile::ForEachLine(fileName, [&lines](QString&&) { ++lines; }))
             return fail(cannotWrite + keptNote);
-        old = in.readAll();
-        if (in.error() != QFileDevice::NoError)
-            return fail(cannotWrite + keptNote);
-        // A last line without its ending gets one, so the new task starts on a line of its own.
-        if (!old.isEmpty() && !old.endsWith('\n') && !old.endsWith('\r'))
-            old += "\r\n";
+        if (lines % 2 != 0)
+            added.prepend(QString());
     }
 
-    QSaveFile out(fileName);
-    if (!out.open(QIODevice::WriteOnly))
-        return fail(cannotWrite + keptNote);
-    if (out.write(old) != old.size() || out.write(added) != added.size()) {
-        out.cancelWriting();
-        return fail(cannotWrite + keptNote);
-    }
-    if (!out.commit())
+    // All or nothing: a full disk or a broken write never leaves half a task behind.
+    if (!TextFile::AppendLines(fileName, added))
         return fail(cannotWrite + keptNote);
     return true;
 }
@@ -83,7 +68,7 @@ bool Read(const QString& fileName, QStringList* tasks, QStringList* answers)
     tasks->clear();
     answers->clear();
     QStringList lines;
-    if (fileName.isEmpty() || QFileInfo(fileName).isDir() || !TextFile::ReadLines(fileName, &lines))
+    if (fileName.isEmpty() || !TextFile::ReadLines(fileName, &lines))
         return false;
     // A last line without its answer line is left out, so the lists keep equal lengths.
     for (qsizetype i = 0; i + 1 < lines.size(); i += 2) {

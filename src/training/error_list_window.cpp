@@ -3,8 +3,6 @@
 #include "platform/list_box.h"
 #include "platform/controls.h"
 #include "training/error_file.h"
-#include "training/program.h"
-#include "training/training_window.h"
 #include "training/user_window.h"
 
 #include <QCloseEvent>
@@ -27,7 +25,7 @@ Control* Named(Control* control, const char* name, int left, int top, int width,
 
 } // namespace
 
-Form8::Form8(Program& program) : QWidget(nullptr), program_(program)
+Form8::Form8(Form7& users) : QWidget(nullptr), users_(users)
 {
     setObjectName(QStringLiteral("Form8"));
     setWindowTitle(QStringLiteral("Ziftora: Fehlerliste"));
@@ -70,28 +68,78 @@ Form8::Form8(Program& program) : QWidget(nullptr), program_(program)
     connect(Befehl5, &QPushButton::clicked, this, &Form8::Befehl5_Click);
     connect(Befehl6, &QPushButton::clicked, this, &Form8::Befehl6_Click);
     // Befehl2 and Befehl3 (printing the list) have no action yet.
+
+    new KeyPreview(this, [this](QKeyEvent* event) {
+        if (event->key() != Qt::Key_Escape)
+            return false;
+        Befehl1_Click();
+        return true;
+    });
 }
 
-void Form8::Open(const QString& userName)
+void Form8::Open(const QString& userName, const QPoint& trainingWindowAt)
 {
     Bezeichnung4->setText(userName);
     if (!isVisible())
-        move(program_.form1().pos());
+        move(trainingWindowAt);
     show();
     activateWindow();
+}
+
+int Form8::ErrorCount() const
+{
+    return Liste1->ListCount();
+}
+
+bool Form8::HasError(const QString& task) const
+{
+    return Liste1->Entries().contains(task);
+}
+
+QStringList Form8::Tasks() const
+{
+    return Liste1->Entries();
+}
+
+QStringList Form8::Answers() const
+{
+    return Liste2->Entries();
+}
+
+bool Form8::TakeFirstError(QString* task, QString* answer)
+{
+    if (Liste1->ListCount() == 0)
+        return false;
+    *task = Liste1->List(0);
+    *answer = Liste2->List(0);
+    Liste1->RemoveItem(0);
+    Liste2->RemoveItem(0);
+    // One of possibly several equal answers leaves the sorted list with it.
+    for (int i = 0; i < Liste3->ListCount(); ++i) {
+        if (Liste3->List(i) == *answer) {
+            Liste3->RemoveItem(i);
+            break;
+        }
+    }
+    return true;
 }
 
 void Form8::Befehl1_Click()
 {
     hide();
-    program_.form1().show();
+    emit closed();
 }
 
-void Form8::Befehl4_Click()
+void Form8::ClearLists()
 {
     Liste1->Clear();
     Liste2->Clear();
     Liste3->Clear();
+}
+
+void Form8::Befehl4_Click()
+{
+    ClearLists();
 }
 
 void Form8::Befehl5_Click()
@@ -106,34 +154,32 @@ void Form8::Befehl6_Click()
 
 void Form8::Browse(int step)
 {
-    ListBox& users = *program_.form7().Liste1;
-    const int count = users.ListCount();
+    const int count = users_.UserCount();
     // With no user at all there is no file to show; the list on screen stays as it is.
     if (count == 0)
         return;
-    int n = users.ListIndex() + step;
+    int n = users_.UserNumber() + step;
     if (n < 0)
         n = count - 1;
     if (n > count - 1)
         n = 0;
-    Bezeichnung4->setText(users.List(n));
-    users.SetListIndex(n);
+    Bezeichnung4->setText(users_.ShownName(n));
+    users_.SelectUser(n);
     LoadErrorFile();
 }
 
 void Form8::LoadErrorFile()
 {
-    const QString fileName = ErrorFile::Name(program_.form7().UserNumber());
-    Liste1->Clear();
-    Liste2->Clear();
-    Liste3->Clear();
+    const QString fileName = ErrorFile::Name(users_.UserNumber());
+    ClearLists();
     // A missing or unreadable file, or a user without a file of their own, shows an empty list.
     QStringList tasks;
     QStringList answers;
     if (fileName.isEmpty() || !ErrorFile::Read(fileName, &tasks, &answers))
         return;
-    for (qsizetype i = 0; i < tasks.size(); ++i)
-        AddError(tasks.at(i), answers.at(i));
+    Liste1->AddItems(tasks);
+    Liste2->AddItems(answers);
+    Liste3->AddItems(answers);
 }
 
 void Form8::AddError(const QString& task, const QString& answer)
@@ -147,13 +193,4 @@ void Form8::closeEvent(QCloseEvent* event)
 {
     event->ignore();
     Befehl1_Click();
-}
-
-void Form8::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Escape) {
-        Befehl1_Click();
-        return;
-    }
-    QWidget::keyPressEvent(event);
 }

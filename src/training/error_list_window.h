@@ -2,22 +2,33 @@
 
 #include <QWidget>
 
-class Program;
+class Form7;
+class KeyPreview;
 class ListBox;
 class QLabel;
 class QPushButton;
 
 // Form8, the error list window. Its three lists are the error list of the whole run: the task
 // texts, their answers in the same order, and the answers in ascending order. They exist from the
-// start of the program whether or not the window is shown.
+// start of the program whether or not the window is shown. Other windows change them only through
+// the operations below. Browsing goes through the users of the user window Form7.
 class Form8 : public QWidget {
     Q_OBJECT
 public:
-    explicit Form8(Program& program);
+    explicit Form8(Form7& users);
 
     // Opening from the training window (after the password): shows the current user's name and
-    // the lists as they are; nothing is loaded.
-    void Open(const QString& userName);
+    // the lists as they are; nothing is loaded. The first opening places it where the training
+    // window stands.
+    void Open(const QString& userName, const QPoint& trainingWindowAt);
+
+    // The error list of the run, for the training window.
+    int ErrorCount() const;
+    bool HasError(const QString& task) const;
+    QStringList Tasks() const;
+    QStringList Answers() const;
+    // Takes the first task off the list (and one equal answer off the sorted list); false when empty.
+    bool TakeFirstError(QString* task, QString* answer);
 
     void Befehl1_Click();   // "Abbruch"
     void Befehl4_Click();   // "Löschen"
@@ -42,11 +53,14 @@ public:
     QPushButton* Befehl5 = nullptr;
     QPushButton* Befehl6 = nullptr;
 
+signals:
+    void closed(); // "Abbruch", Escape or the frame: the training window comes back
+
 protected:
     void closeEvent(QCloseEvent* event) override;   // closing by the frame acts as "Abbruch"
-    void keyPressEvent(QKeyEvent* event) override;  // Escape acts as "Abbruch"
 
 private:
     void Browse(int step);
-    Program& program_;
+    void ClearLists();
+    Form7& users_;
 };

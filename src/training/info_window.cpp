@@ -2,16 +2,14 @@
 
 #include "platform/controls.h"
 #include "training/picture_button.h"
-#include "training/program.h"
-#include "training/training_window.h"
 
 #include <QKeyEvent>
 #include <QLabel>
 #include <QGuiApplication>
 #include <QScreen>
 
-ZFTLABEL::ZFTLABEL(Program& program)
-    : QWidget(nullptr, Qt::Window), program_(program)
+ZFTLABEL::ZFTLABEL()
+    : QWidget(nullptr, Qt::Window)
 {
     setObjectName(QStringLiteral("ZFTLABEL"));
     setWindowTitle(QStringLiteral("Programm-Info"));
@@ -53,6 +51,14 @@ ZFTLABEL::ZFTLABEL(Program& program)
     Bild1->setObjectName(QStringLiteral("Bild1"));
     Twips::Place(Bild1, 2400, 2400, 855, 615);
     connect(Bild1, &QAbstractButton::clicked, this, &ZFTLABEL::Bild1_Click);
+
+    new KeyPreview(this, [this](QKeyEvent* event) {
+        const int key = event->key();
+        if (key != Qt::Key_Escape && key != Qt::Key_Return && key != Qt::Key_Enter)
+            return false;
+        Bild1_Click();
+        return true;
+    });
 }
 
 void ZFTLABEL::FillCredits()
@@ -82,17 +88,8 @@ void ZFTLABEL::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
 }
 
-void ZFTLABEL::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Escape || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        Bild1_Click();
-        return;
-    }
-    QWidget::keyPressEvent(event);
-}
-
 void ZFTLABEL::Bild1_Click()
 {
     hide();
-    program_.form1().show();
+    emit closed();
 }

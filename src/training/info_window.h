@@ -2,7 +2,6 @@
 
 #include <QWidget>
 
-class Program;
 class QLabel;
 class ClickableLabel;
 class PictureButton;
@@ -12,7 +11,7 @@ class PictureButton;
 class ZFTLABEL : public QWidget {
     Q_OBJECT
 public:
-    explicit ZFTLABEL(Program& program);
+    ZFTLABEL();
 
     void Open();            // shows the window; the training window stays as it is
     void Bild1_Click();     // closes the window
@@ -25,9 +24,10 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
+
+signals:
+    void closed(); // the training window comes back
 
 private:
     void FillCredits();
-    Program& program_;
 };

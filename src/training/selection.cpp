@@ -9,7 +9,6 @@
 #include "mandatory/mandatory_tasks.h"
 #include "platform/dialogs.h"
 #include "platform/list_box.h"
-#include "training/program.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -89,7 +88,7 @@ void Form1::HBildlauf1_Change()
 
 void Form1::Befehl17_Click()
 {
-    Dialogs& dialogs = program_.dialogs();
+    Dialogs& dialogs = dialogs_;
     Befehl11->setFocus();
     state_.TaskType = 1;
     const QString entry = state_.EntryText;

@@ -1,6 +1,7 @@
 #include "training/training_window.h"
 
 #include "engine/task_engine.h"
+#include "engine/training_state.h"
 #include "mandatory/mandatory_tasks.h"
 #include "platform/dialogs.h"
 #include "platform/list_box.h"
@@ -9,9 +10,7 @@
 #include "platform/text_file.h"
 #include "platform/controls.h"
 #include "training/error_list_window.h"
-#include "training/info_window.h"
 #include "training/picture_button.h"
-#include "training/program.h"
 #include "training/user_window.h"
 
 #include <QApplication>
@@ -34,25 +33,22 @@ QFont Font(int points)
 
 } // namespace
 
-Form1::Form1(Program& program)
-    : program_(program), state_(program.State())
+Form1::Form1(MODUL1& state, Dialogs& dialogs, RandomSource& random, Form7& users, Form8& errors)
+    : state_(state), dialogs_(dialogs), random_(random), users_(users), errors_(errors)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("ZFT-Zaruzidovavivediv"));
     setFont(Font(9));
     BuildControls();
-    engine_ = std::make_unique<TaskEngine>(state_, *this, program.random());
-    mandatory_ = std::make_unique<MandatoryTasks>(state_, program.dialogs(), *engine_, *Liste2, *Befehl28,
-                                                  *this, *Bezeichnung1);
+    engine_ = std::make_unique<TaskEngine>(state_, *this, random_);
+    mandatory_ = std::make_unique<MandatoryTasks>(state_, dialogs_, *engine_, *Liste2, *Befehl28, *this,
+                                                  *Bezeichnung1);
     ConnectControls();
     // The window sees every key before its controls do.
-    qApp->installEventFilter(this);
+    new KeyPreview(this, [this](QKeyEvent* event) { return HandleKey(event); });
 }
 
-Form1::~Form1()
-{
-    qApp->removeEventFilter(this);
-}
+Form1::~Form1() = default;
 
 void Form1::BuildControls()
 {
@@ -180,10 +176,10 @@ void Form1::BuildControls()
     button(Befehl25, "Befehl25", QStringLiteral("Speichern"), 7560, 5280, 1575, 495);
 
     // The two covers of the modes, parked outside the window while their mode is off.
-    button(Befehl22, "Befehl22", QStringLiteral("Jetzt werden die Fehler bearbeitet ..."), CoverOff, 2880, 4815,
-           2895, 12);
-    button(Befehl28, "Befehl28", QStringLiteral("Pflichtaufgaben werden bearbeitet ..."), CoverOff, 2880, 4815,
-           2895, 12);
+    button(Befehl22, "Befehl22", QStringLiteral("Jetzt werden die Fehler bearbeitet ..."), ModeCover::Off, 2880,
+           4815, 2895, 12);
+    button(Befehl28, "Befehl28", QStringLiteral("Pflichtaufgaben werden bearbeitet ..."), ModeCover::Off, 2880,
+           4815, 2895, 12);
     label(Label1, "Label1", QStringLiteral("Label1"), 9600, 2280, 855, 375);
 
     // Tab order: the keypad and the check first, then the choices.
@@ -245,14 +241,14 @@ void Form1::Form_Load()
 {
     // Size and place: a tenth of the free width from the left, a quarter of the free height from
     // the top. The width is the client width; the mandatory column starts at the right edge.
-    setFixedSize(Twips::ToPixels(NormalWidth), Twips::ToPixels(ClientHeight));
+    setFixedSize(Twips::ToPixels(MandatoryTasks::NormalWidth), Twips::ToPixels(ClientHeight));
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect free = screen->availableGeometry();
         move(free.x() + (free.width() - frameGeometry().width()) / 10,
              free.y() + (free.height() - frameGeometry().height()) / 4);
     }
 
-    program_.random().Randomize();
+    random_.Randomize();
 
     state_.Level = 2;
     HBildlauf1->setValue(2); // runs the level handler: caption and a task
@@ -270,9 +266,6 @@ void Form1::Form_Load()
 
 void Form1::LoadSettings()
 {
-    ListBox& users = *program_.form7().Liste1;
-    users.Clear();
-
     RewardInterval = 20;
     QString first;
     if (TextFile::ReadFirstField(QStringLiteral("ZIFTORA.INF"), &first)) {
@@ -281,33 +274,32 @@ void Form1::LoadSettings()
     }
     Label1->setText(QString::number(RewardInterval));
 
-    QStringList names;
-    if (TextFile::ReadLines(QString::fromLatin1(Form7::FileName), &names)) {
-        // Only the first thousand names can have error files of their own; the rest would share.
-        for (const QString& name : names.mid(0, Form7::MaxUsers))
-            users.AddItem(name);
-    }
-    if (users.ListCount() == 0)
-        users.AddItem(QStringLiteral("Standardbenutzer"));
-    users.SetListIndex(0);
-    Bezeichnung15->setText(users.List(0));
+    Bezeichnung15->setText(users_.LoadUserFile());
+}
+
+void Form1::StartUser(const QString& shownName)
+{
+    Bezeichnung15->setText(shownName);
+    mandatory_->LoadMandatoryTasks();
 }
 
 void Form1::Bild1_Click()
 {
-    const int answer = program_.dialogs().MsgBox(QStringLiteral("Dieses Programm jetzt beenden?\r"),
+    const int answer = dialogs_.MsgBox(QStringLiteral("Dieses Programm jetzt beenden?\r"),
                                                  MsgStyle::YesNo + MsgStyle::Stop + MsgStyle::DefaultButton2,
                                                  QStringLiteral("ZFT-Zaruzidovavivediv"));
-    if (answer == MsgResult::Yes)
-        program_.EndProgram();
+    if (answer != MsgResult::Yes)
+        return;
+    ended_ = true;
+    emit ended();
 }
 
 void Form1::closeEvent(QCloseEvent* event)
 {
     // Closing by the window frame asks the same question as the exit icon.
-    if (!program_.Ended())
+    if (!ended_)
         Bild1_Click();
-    if (program_.Ended())
+    if (ended_)
         event->accept();
     else
         event->ignore();
@@ -315,19 +307,7 @@ void Form1::closeEvent(QCloseEvent* event)
 
 bool Form1::ErrorPracticeActive() const
 {
-    return Twips::Left(Befehl22) == CoverOn;
-}
-
-bool Form1::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() != QEvent::KeyPress)
-        return false;
-    auto* widget = qobject_cast<QWidget*>(watched);
-    if (!widget || widget->window() != this || !isVisible() || QApplication::activeModalWidget())
-        return false;
-    // A key press travels from the focused control up to the window; it is handled (and
-    // swallowed) the first time it is seen, so every key acts exactly once.
-    return HandleKey(static_cast<QKeyEvent*>(event));
+    return ModeCover::IsOn(Befehl22);
 }
 
 bool Form1::HandleKey(QKeyEvent* event)
@@ -373,7 +353,7 @@ bool Form1::HandleKey(QKeyEvent* event)
 
 void Form1::Bild5_Click()
 {
-    program_.zftlabel().Open();
+    emit infoRequested();
 }
 
 // The task engine's view of this window.
@@ -413,12 +393,12 @@ QString Form1::MandatoryEntry(int index) const
     return Liste2->List(index);
 }
 
-void Form1::RemoveMandatoryEntry(int index)
+void Form1::RemoveMandatoryEntries(int first, int count)
 {
-    Liste2->RemoveItem(index);
+    Liste2->RemoveItems(first, count);
 }
 
 void Form1::EndMandatoryMode()
 {
-    Twips::SetLeft(Befehl28, CoverOff);
+    ModeCover::Set(Befehl28, false);
 }

@@ -7,8 +7,11 @@
 #include <cstdint>
 #include <memory>
 
-class Program;
 struct MODUL1;
+class Dialogs;
+class RandomSource;
+class Form7;
+class Form8;
 class TaskEngine;
 class MandatoryTasks;
 class ListBox;
@@ -27,17 +30,15 @@ class QFrame;
 //   error_practice.cpp   the error list queue and its cover Befehl22
 //   selection.cpp        operation buttons, task-type list, level scroll bar, practice number
 //   user_change.cpp      the change of user from the name or the user icon
+// It truly calls two windows: the user window Form7 (users, their numbers) and the error list
+// window Form8 (the error list of the run). Everything else it asks of the program by a signal.
 class Form1 : public QWidget, public TaskScreen {
     Q_OBJECT
 public:
-    explicit Form1(Program& program);
+    Form1(MODUL1& state, Dialogs& dialogs, RandomSource& random, Form7& users, Form8& errors);
     ~Form1() override;
 
-    static constexpr int NormalWidth = 7440;   // twips; the mandatory column is hidden
-    static constexpr int EditorWidth = 9500;   // twips; the mandatory column is shown
     static constexpr int ClientHeight = 6015;  // twips
-    static constexpr int CoverOn = 240;        // left edge of an active cover button
-    static constexpr int CoverOff = 9600;      // left edge of a parked cover button
 
     // Start-up and settings.
     void Form_Load();
@@ -45,6 +46,10 @@ public:
 
     // Exit.
     void Bild1_Click();
+    bool Ended() const { return ended_; }
+
+    // A user started in the user window: the name shows, the mandatory tasks are loaded again.
+    void StartUser(const QString& shownName);
 
     // Keypad and check.
     void Befehl1_Click();
@@ -102,7 +107,7 @@ public:
     void SelectTaskType(int index) override;
     int MandatoryCount() const override;
     QString MandatoryEntry(int index) const override;
-    void RemoveMandatoryEntry(int index) override;
+    void RemoveMandatoryEntries(int first, int count) override;
     void EndMandatoryMode() override;
 
     TaskEngine& engine() { return *engine_; }
@@ -172,8 +177,13 @@ public:
     QPushButton* Befehl27 = nullptr;
     QPushButton* Befehl28 = nullptr;  // mandatory-mode cover
 
+signals:
+    void ended();               // the exit question was answered Yes: the program ends
+    void infoRequested();       // Bild5: the information window
+    void worksheetsRequested(); // Bild6 after the password: the worksheet window
+    void rewardDue();           // a round of right answers is complete and no errors wait
+
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -184,8 +194,12 @@ private:
     void ChooseOperation(int operation, const QString& sign);
     bool HandleKey(QKeyEvent* event);
 
-    Program& program_;
     MODUL1& state_;
+    Dialogs& dialogs_;
+    RandomSource& random_;
+    Form7& users_;
+    Form8& errors_;
+    bool ended_ = false;
     std::unique_ptr<TaskEngine> engine_;
     std::unique_ptr<MandatoryTasks> mandatory_;
 };

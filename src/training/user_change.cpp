@@ -4,11 +4,9 @@
 #include "training/training_window.h"
 
 #include "platform/dialogs.h"
-#include "platform/list_box.h"
 #include "platform/controls.h"
 #include "training/error_file.h"
 #include "training/error_list_window.h"
-#include "training/program.h"
 #include "training/user_window.h"
 
 #include <QPushButton>
@@ -31,16 +29,15 @@ const QString& ErrorsStayListed()
 
 void Form1::ChangeUser()
 {
-    Dialogs& dialogs = program_.dialogs();
-    Form8& errors = program_.form8();
-    Form7& users = program_.form7();
+    Dialogs& dialogs = dialogs_;
+    Form8& errors = errors_;
+    Form7& users = users_;
 
-    if (errors.Liste1->ListCount() > 0) {
+    if (errors.ErrorCount() > 0) {
         const int answer = dialogs.MsgBox(QStringLiteral("Die Fehleraufgaben jetzt üben?\r"),
                                           MsgStyle::YesNo + MsgStyle::Stop + MsgStyle::DefaultButton2,
                                           ErrorListTitle());
         if (answer == MsgResult::Yes) {
-            Twips::SetLeft(Befehl22, CoverOn);
             NextErrorTask();
             return;
         }
@@ -59,7 +56,7 @@ void Form1::ChangeUser()
             dialogs.MsgBox(reason + ErrorsStayListed(), MsgStyle::Information, ErrorListTitle());
         } else {
             QString error;
-            if (!ErrorFile::Append(fileName, errors.Liste1->Entries(), errors.Liste2->Entries(), &error)) {
+            if (!ErrorFile::Append(fileName, errors.Tasks(), errors.Answers(), &error)) {
                 // The file's own report names the file and says that the errors stay listed.
                 if (error.isEmpty())
                     error = QStringLiteral("Die Fehleraufgaben konnten nicht gespeichert werden.\r")

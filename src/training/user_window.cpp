@@ -5,14 +5,12 @@
 
 #include "training/user_window.h"
 
-#include "mandatory/mandatory_tasks.h"
+#include "engine/training_state.h"
 #include "platform/dialogs.h"
+#include "platform/password_prompt.h"
 #include "platform/list_box.h"
 #include "platform/text_file.h"
 #include "platform/controls.h"
-#include "training/picture_button.h"
-#include "training/program.h"
-#include "training/training_window.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -40,12 +38,13 @@ bool CanStoreName(const QString& name)
 
 } // namespace
 
-Form7::Form7(Program& program)
-    : program_(program)
+Form7::Form7(Dialogs& dialogs, const MODUL1& state)
+    : dialogs_(dialogs), state_(state)
 {
     setObjectName(QStringLiteral("Form7"));
     setWindowTitle(QStringLiteral("Ziftora: Benutzerauswahl"));
     BuildControls();
+    new KeyPreview(this, [this](QKeyEvent* event) { return HandleKey(event); });
 }
 
 void Form7::BuildControls()
@@ -57,7 +56,6 @@ void Form7::BuildControls()
     Liste1->setAccessibleName(QStringLiteral("Benutzer"));
     Twips::Place(Liste1, 240, 240, 2895, 3630);
     Liste1->onDblClick = [this] { Liste1_DblClick(); };
-    Liste1->installEventFilter(this);
 
     const auto button = [this](QPushButton*& member, const char* name, const QString& caption, int top,
                                void (Form7::*handler)()) {
@@ -76,6 +74,29 @@ void Form7::BuildControls()
     setTabOrder(Befehl1, Befehl2);
     setTabOrder(Befehl2, Befehl4);
     setTabOrder(Befehl4, Befehl3);
+}
+
+QString Form7::LoadUserFile()
+{
+    if (users_.Load() == UserFile::Loaded::Unreadable)
+        dialogs_.MsgBox(QStringLiteral("Die Benutzerliste %1 konnte nicht gelesen werden.\r"
+                                       "Bis zum Ende des Programms gilt nur der Standardbenutzer;\r"
+                                       "die Datei bleibt unverändert.\r")
+                            .arg(QString::fromLatin1(UserFile::FileName)),
+                        MsgStyle::Information, InputTitle());
+    ShowUsers();
+    Liste1->SetListIndex(0);
+    return ShownName(0);
+}
+
+void Form7::ShowUsers()
+{
+    QStringList shown;
+    shown.reserve(users_.ListedCount());
+    for (int i = 0; i < users_.ListedCount(); ++i)
+        shown.append(::ShownName(users_.Names().at(i)));
+    Liste1->Clear();
+    Liste1->AddItems(shown);
 }
 
 void Form7::Open(const QWidget& trainingWindow)
@@ -100,21 +121,36 @@ void Form7::Open(const QWidget& trainingWindow)
     Liste1->setFocus();
 }
 
+int Form7::UserCount() const
+{
+    return Liste1->ListCount();
+}
+
 int Form7::UserNumber() const
 {
     return Liste1->ListIndex();
 }
 
+QString Form7::ShownName(int number) const
+{
+    return Liste1->List(number);
+}
+
+void Form7::SelectUser(int number)
+{
+    Liste1->SetListIndex(number);
+}
+
 bool Form7::WriteUserFile()
 {
     QString error;
-    if (TextFile::ReplaceLines(QString::fromLatin1(FileName), Liste1->Entries(), &error))
+    if (users_.Save(&error))
         return true;
     QString text = QStringLiteral("Die Benutzerliste konnte nicht gespeichert werden.\r");
     if (!error.isEmpty())
         text += error + QStringLiteral("\r");
     text += QStringLiteral("Die Änderung gilt nur, bis das Programm beendet wird.\r");
-    program_.dialogs().MsgBox(text, MsgStyle::Information, InputTitle());
+    dialogs_.MsgBox(text, MsgStyle::Information, InputTitle());
     return false;
 }
 
@@ -125,10 +161,8 @@ void Form7::Befehl1_Click()
     const int index = Liste1->ListIndex();
     if (index < 0)
         return;
-    Form1& form1 = program_.form1();
-    form1.Bezeichnung15->setText(Liste1->List(index));
     hide();
-    form1.mandatory().LoadMandatoryTasks();
+    emit userStarted(Liste1->List(index));
 }
 
 void Form7::Liste1_DblClick()
@@ -139,25 +173,25 @@ void Form7::Liste1_DblClick()
 // "Neuer Name": the new name goes to the end, so the numbers (and error files) of the others stay.
 void Form7::Befehl2_Click()
 {
-    Dialogs& dialogs = program_.dialogs();
-    if (!program_.form1().AskPassword(InputTitle()))
+    if (!AskPassword(dialogs_, state_.ExpectedAnswer, InputTitle()))
         return;
-    if (Liste1->ListCount() >= MaxUsers) {
-        dialogs.MsgBox(QStringLiteral("Es können höchstens 1000 Benutzer eingetragen werden.\r"
-                                      "Bitte zuerst einen Namen löschen.\r"),
-                       MsgStyle::OkOnly, InputTitle());
+    if (users_.Names().size() >= UserFile::MaxUsers) {
+        dialogs_.MsgBox(QStringLiteral("Es können höchstens 1000 Benutzer eingetragen werden.\r"
+                                       "Bitte zuerst einen Namen löschen.\r"),
+                        MsgStyle::OkOnly, InputTitle());
         return;
     }
-    const QString name = dialogs.InputBox(QStringLiteral("Neuer Name:"), InputTitle(), QString());
-    if (name.isEmpty() || Liste1->Entries().contains(name))
+    const QString name = dialogs_.InputBox(QStringLiteral("Neuer Name:"), InputTitle(), QString());
+    if (name.isEmpty() || users_.Contains(name))
         return;
     if (!CanStoreName(name)) {
-        dialogs.MsgBox(QStringLiteral("Der Name enthält Zeichen, die in der Benutzerliste nicht gespeichert "
-                                      "werden können.\rBitte den Namen ohne diese Zeichen eingeben.\r"),
-                       MsgStyle::OkOnly, InputTitle());
+        dialogs_.MsgBox(QStringLiteral("Der Name enthält Zeichen, die in der Benutzerliste nicht gespeichert "
+                                       "werden können.\rBitte den Namen ohne diese Zeichen eingeben.\r"),
+                        MsgStyle::OkOnly, InputTitle());
         return;
     }
-    Liste1->AddItem(name);
+    users_.Add(name);
+    Liste1->AddItem(::ShownName(name));
     WriteUserFile();
 }
 
@@ -168,9 +202,10 @@ void Form7::Befehl4_Click()
     const int index = Liste1->ListIndex();
     if (Liste1->ListCount() == 0 || index < 0)
         return;
-    if (!program_.form1().AskPassword(InputTitle()))
+    if (!AskPassword(dialogs_, state_.ExpectedAnswer, InputTitle()))
         return;
-    Liste1->RemoveItem(index);
+    users_.Remove(index);
+    ShowUsers();
     Liste1->SetListIndex(-1);
     WriteUserFile();
 }
@@ -187,39 +222,22 @@ void Form7::closeEvent(QCloseEvent* event)
     hide();
 }
 
-void Form7::keyPressEvent(QKeyEvent* event)
+bool Form7::HandleKey(QKeyEvent* event)
 {
     switch (event->key()) {
     case Qt::Key_Escape:
         Befehl3_Click();
-        return;
+        return true;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        // Enter presses the focused button; anywhere else it starts the selected user.
+        // Enter presses the focused button; anywhere else (the list of names) it starts the
+        // selected user, as a double click does.
         if (auto* focused = qobject_cast<QPushButton*>(focusWidget()))
             focused->click();
         else
             Befehl1_Click();
-        return;
+        return true;
     default:
-        QWidget::keyPressEvent(event);
+        return false;
     }
-}
-
-bool Form7::eventFilter(QObject* watched, QEvent* event)
-{
-    // In the list of names, Enter starts the selected user and Escape closes the window, as a
-    // double click and "A b b r u c h" do.
-    if (watched == Liste1 && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            Befehl1_Click();
-            return true;
-        }
-        if (key == Qt::Key_Escape) {
-            Befehl3_Click();
-            return true;
-        }
-    }
-    return QWidget::eventFilter(watched, event);
 }

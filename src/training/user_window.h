@@ -1,20 +1,22 @@
 #pragma once
 
+#include "training/user_file.h"
+
 #include <QWidget>
 
-class Program;
+struct MODUL1;
+class Dialogs;
 class ListBox;
 class QPushButton;
 
-// Form7, the user window: the list of children (ZIFTORA.INI, one name a line). The selected entry
-// is the current user; its position is the user's number, which names the error file.
+// Form7, the user window: the list of children from ZIFTORA.INI. The selected entry is the current
+// user; its position is the user's number, which names the error file. The window reads and writes
+// the user file; the training window and the error list window ask it for names and numbers.
 class Form7 : public QWidget {
     Q_OBJECT
 public:
-    explicit Form7(Program& program);
-
-    static constexpr const char* FileName = "ZIFTORA.INI";
-    static constexpr int MaxUsers = 1000; // error files have three digits
+    // The password of its teacher functions is the answer of the task on screen in `state`.
+    Form7(Dialogs& dialogs, const MODUL1& state);
 
     void Befehl1_Click();   // "S t a r t e n"
     void Befehl2_Click();   // "Neuer Name"
@@ -22,14 +24,19 @@ public:
     void Befehl4_Click();   // "Name löschen"
     void Liste1_DblClick();
 
+    // Start-up: reads the user file into the list and selects the first user; says so when the
+    // file exists but cannot be read. Returns the first user's name as shown.
+    QString LoadUserFile();
+
     // Shows the window beside the training window (and brings it to the front when it is open).
     void Open(const QWidget& trainingWindow);
 
-    // The current user's number (position of the selected entry), or -1 when no user is selected.
+    // The users with an entry in the list, the current user's number (-1 when none is selected),
+    // a user's name as shown, and choosing a user (as a click on the list does).
+    int UserCount() const;
     int UserNumber() const;
-
-    // Writes ZIFTORA.INI anew from the list; a failure is told in a message. True on success.
-    bool WriteUserFile();
+    QString ShownName(int number) const;
+    void SelectUser(int number);
 
     ListBox* Liste1 = nullptr;
     QPushButton* Befehl1 = nullptr;
@@ -37,12 +44,18 @@ public:
     QPushButton* Befehl3 = nullptr;
     QPushButton* Befehl4 = nullptr;
 
+signals:
+    void userStarted(const QString& shownName); // "S t a r t e n" or a double click
+
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildControls();
-    Program& program_;
+    void ShowUsers();
+    bool WriteUserFile();
+    bool HandleKey(QKeyEvent* event);
+    Dialogs& dialogs_;
+    const MODUL1& state_;
+    UserFile users_;
 };

@@ -1,0 +1,74 @@
+#include "app/program.h"
+
+#include "platform/text_file.h"
+#include "training/error_list_window.h"
+#include "training/info_window.h"
+#include "training/training_window.h"
+#include "training/user_window.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QPushButton>
+
+static void InitResources()
+{
+    Q_INIT_RESOURCE(ziftora);
+}
+
+Program::Program(Dialogs& dialogs, RandomSource& random)
+    : dialogs_(dialogs), random_(random)
+{
+    InitResources();
+}
+
+Program::~Program() = default;
+
+void Program::Start()
+{
+    // A save cut off at the very moment of replacing a file leaves its temporary copy behind.
+    TextFile::RemoveLeftoverCopies(QDir::currentPath());
+
+    // The user window and the error list window hold lists of the whole run, so they exist from
+    // the start, hidden; the training window fills the user list during its start-up.
+    form7_ = std::make_unique<Form7>(dialogs_, state_);
+    form8_ = std::make_unique<Form8>(*form7_);
+    form1_ = std::make_unique<Form1>(state_, dialogs_, random_, *form7_, *form8_);
+
+    connect(form1_.get(), &Form1::ended, this, &Program::EndProgram);
+    connect(form1_.get(), &Form1::infoRequested, this, [this] { zftlabel().Open(); });
+    // The reward chooser and the worksheet window connect to rewardDue and worksheetsRequested;
+    // until a reward is due training simply goes on in the training window.
+    connect(form7_.get(), &Form7::userStarted, form1_.get(), &Form1::StartUser);
+    connect(form8_.get(), &Form8::closed, this, &Program::ShowTrainingWindow);
+
+    form1_->Form_Load();
+    form1_->show();
+    form1_->Befehl11->setFocus();
+}
+
+ZFTLABEL& Program::zftlabel()
+{
+    if (!zftlabel_) {
+        zftlabel_ = std::make_unique<ZFTLABEL>();
+        connect(zftlabel_.get(), &ZFTLABEL::closed, this, &Program::ShowTrainingWindow);
+    }
+    return *zftlabel_;
+}
+
+void Program::ShowTrainingWindow()
+{
+    form1_->show();
+}
+
+void Program::EndProgram()
+{
+    ended_ = true;
+    if (zftlabel_)
+        zftlabel_->hide();
+    form7_->hide();
+    form8_->hide();
+    form1_->hide();
+    // exit() rather than quit(): quitting would first ask every window to close, and the
+    // program's windows only hide themselves when closed.
+    QCoreApplication::exit(0);
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+// Program, the composition root: it owns the shared training state and every window, hands each
+// window what it uses (state, dialogs, random source, the one or two windows it truly calls), and
+// wires the window flow: a window tells by a signal that it is done or wants another window, and
+// the root shows the next one. Only this folder knows every window. main.cpp hands in the
+// desktop's dialogs and random source; tests hand in scripted ones.
+
+#include "engine/training_state.h"
+
+#include <QObject>
+
+#include <memory>
+
+class Dialogs;
+class RandomSource;
+class Form1;
+class Form7;
+class Form8;
+class ZFTLABEL;
+
+class Program final : public QObject {
+    Q_OBJECT
+public:
+    Program(Dialogs& dialogs, RandomSource& random);
+    ~Program() override;
+
+    // Removes copies that an interrupted save left behind, builds the windows, runs the training
+    // window's start-up and shows it. Called once.
+    void Start();
+
+    MODUL1& State() { return state_; }
+    Form1& form1() { return *form1_; }
+    Form7& form7() { return *form7_; }
+    Form8& form8() { return *form8_; }
+    ZFTLABEL& zftlabel(); // created on first use
+
+    bool Ended() const { return ended_; }
+
+private:
+    void EndProgram();
+    void ShowTrainingWindow();
+
+    Dialogs& dialogs_;
+    RandomSource& random_;
+    MODUL1 state_;
+    std::unique_ptr<Form7> form7_;
+    std::unique_ptr<Form8> form8_;
+    std::unique_ptr<Form1> form1_;
+    std::unique_ptr<ZFTLABEL> zftlabel_;
+    bool ended_ = false;
+};

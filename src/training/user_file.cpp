@@ -1,0 +1,51 @@
+#include "training/user_file.h"
+
+#include "platform/text_file.h"
+
+namespace {
+
+QString Path()
+{
+    return QString::fromLatin1(UserFile::FileName);
+}
+
+} // namespace
+
+UserFile::Loaded UserFile::Load()
+{
+    names_.clear();
+    unreadable_ = false;
+    Loaded result = Loaded::Names;
+    if (!TextFile::ReadLines(Path(), &names_)) {
+        names_.clear();
+        unreadable_ = TextFile::Kind(Path()) != TextFile::FileKind::Absent;
+        result = unreadable_ ? Loaded::Unreadable : Loaded::Missing;
+    }
+    if (names_.isEmpty())
+        names_.append(QStringLiteral("Standardbenutzer"));
+    return result;
+}
+
+void UserFile::Remove(int number)
+{
+    if (number >= 0 && number < names_.size())
+        names_.removeAt(number);
+}
+
+bool UserFile::Save(QString* error) const
+{
+    if (unreadable_) {
+        *error = QStringLiteral("Die Datei %1 konnte beim Start nicht gelesen werden und wird darum nicht "
+                                "überschrieben.")
+                     .arg(Path());
+        return false;
+    }
+    return TextFile::ReplaceLines(Path(), names_, error);
+}
+
+QString ShownName(const QString& name)
+{
+    if (name.size() <= UserFile::MaxShownLength)
+        return name;
+    return name.left(UserFile::MaxShownLength) + QChar(0x2026);
+}
