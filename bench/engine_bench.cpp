@@ -19,7 +19,7 @@ public:
     void SelectTaskType(int) override {}
     int MandatoryCount() const override { return 0; }
     QString MandatoryEntry(int) const override { return {}; }
-    void RemoveMandatoryEntry(int) override {}
+    void RemoveMandatoryEntries(int, int) override {}
     void EndMandatoryMode() override {}
 
     QString taskText;

@@ -1,10 +1,10 @@
 // Start-up of the program: the time from building the program object to the training window
 // shown with its first task, and the memory the process holds afterwards. Run offscreen:
-//   QT_QPA_PLATFORM=offscreen build/tests/bench/startup_bench
+//   QT_QPA_PLATFORM=offscreen build/bench/startup_bench
 
 #include "platform/dialogs.h"
 #include "platform/random_source.h"
-#include "training/program.h"
+#include "app/program.h"
 #include "training/training_window.h"
 
 #include <QApplication>
@@ -26,6 +26,7 @@ class SilentDialogs final : public Dialogs {
 public:
     int MsgBox(const QString&, int style, const QString&) override { return (style & 7) == 4 ? 7 : 1; }
     QString InputBox(const QString&, const QString&, const QString&) override { return QString(); }
+    QString PasswordBox(const QString&, const QString&) override { return QString(); }
     void Beep() override {}
 };
 
