@@ -31,7 +31,7 @@ void Program::Start()
     // The user window and the error list window hold lists of the whole run, so they exist from
     // the start, hidden; the training window fills the user list during its start-up.
     form7_ = std::make_unique<Form7>(dialogs_, state_);
-    form8_ = std::make_unique<Form8>(*form7_);
+    form8_ = std::make_unique<Form8>(dialogs_, *form7_);
     form1_ = std::make_unique<Form1>(state_, dialogs_, random_, *form7_, *form8_);
 
     connect(form1_.get(), &Form1::ended, this, &Program::EndProgram);

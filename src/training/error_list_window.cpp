@@ -1,6 +1,8 @@
 #include "training/error_list_window.h"
 
+#include "platform/dialogs.h"
 #include "platform/list_box.h"
+#include "platform/text_file.h"
 #include "platform/controls.h"
 #include "training/error_file.h"
 #include "training/user_window.h"
@@ -25,7 +27,7 @@ Control* Named(Control* control, const char* name, int left, int top, int width,
 
 } // namespace
 
-Form8::Form8(Form7& users) : QWidget(nullptr), users_(users)
+Form8::Form8(Dialogs& dialogs, Form7& users) : QWidget(nullptr), dialogs_(dialogs), users_(users)
 {
     setObjectName(QStringLiteral("Form8"));
     setWindowTitle(QStringLiteral("Ziftora: Fehlerliste"));
@@ -172,11 +174,18 @@ void Form8::LoadErrorFile()
 {
     const QString fileName = ErrorFile::Name(users_.UserNumber());
     ClearLists();
-    // A missing or unreadable file, or a user without a file of their own, shows an empty list.
+    // A missing file, or a user without a file of their own, shows an empty list; so does a file
+    // that is there but cannot be read, which is said and left as it is.
     QStringList tasks;
     QStringList answers;
-    if (fileName.isEmpty() || !ErrorFile::Read(fileName, &tasks, &answers))
+    if (fileName.isEmpty())
         return;
+    if (!ErrorFile::Read(fileName, &tasks, &answers)) {
+        if (TextFile::Kind(fileName) != TextFile::FileKind::Absent)
+            dialogs_.MsgBox(QStringLiteral("Die Fehlerdatei %1 konnte nicht gelesen werden.\r").arg(fileName),
+                            MsgStyle::Information, QStringLiteral("Fehlerliste"));
+        return;
+    }
     Liste1->AddItems(tasks);
     Liste2->AddItems(answers);
     Liste3->AddItems(answers);

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class Dialogs;
 class Form7;
 class KeyPreview;
 class ListBox;
@@ -15,7 +16,7 @@ class QPushButton;
 class Form8 : public QWidget {
     Q_OBJECT
 public:
-    explicit Form8(Form7& users);
+    Form8(Dialogs& dialogs, Form7& users);
 
     // Opening from the training window (after the password): shows the current user's name and
     // the lists as they are; nothing is loaded. The first opening places it where the training
@@ -62,5 +63,6 @@ protected:
 private:
     void Browse(int step);
     void ClearLists();
+    Dialogs& dialogs_;
     Form7& users_;
 };

@@ -267,10 +267,17 @@ void Form1::Form_Load()
 void Form1::LoadSettings()
 {
     RewardInterval = 20;
+    const QString settings = QStringLiteral("ZIFTORA.INF");
     QString first;
-    if (TextFile::ReadFirstField(QStringLiteral("ZIFTORA.INF"), &first)) {
+    QStringList lines;
+    if (TextFile::ReadFirstField(settings, &first)) {
         if (const auto value = ParseRewardInterval(first))
             RewardInterval = *value;
+    } else if (TextFile::Kind(settings) != TextFile::FileKind::Absent && !TextFile::ReadLines(settings, &lines)) {
+        // An empty file simply keeps the default; one that is there but cannot be read is said.
+        dialogs_.MsgBox(QStringLiteral("Die Datei ZIFTORA.INF konnte nicht gelesen werden.\r"
+                                       "Nach 20 Aufgaben gibt es eine Spielrunde.\r"),
+                        MsgStyle::Information, QStringLiteral("Belohnung"));
     }
     Label1->setText(QString::number(RewardInterval));
 
