@@ -5,49 +5,52 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScopedValueRollback>
+#include <QStringListModel>
 
 #include <algorithm>
 
 ListBox::ListBox(QWidget* parent, bool sorted)
-    : QListWidget(parent), sorted_(sorted)
+    : QListView(parent), model_(new QStringListModel(this)), sorted_(sorted)
 {
+    setModel(model_);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     // Every entry is one line of text in one font: the view measures one entry instead of laying
     // out each of them, which keeps a list of a million entries quick.
     setUniformItemSizes(true);
-    connect(this, &QListWidget::itemSelectionChanged, this, &ListBox::UserChangedRow);
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, &ListBox::UserChangedRow);
 }
 
 void ListBox::AddItem(const QString& entry)
 {
     const QScopedValueRollback<bool> fromCode(fromCode_, true);
-    int at = count();
+    int at = ListCount();
     if (sorted_) {
         // The order of the code page's bytes: digits before capitals before small letters, "12"
         // before "3", and the umlauts after "z".
         const QByteArray key = TextFile::Encode(entry);
         int lo = 0;
-        int hi = count();
+        int hi = ListCount();
         while (lo < hi) {
             const int mid = lo + (hi - lo) / 2;
-            if (key < TextFile::Encode(item(mid)->text()))
+            if (key < TextFile::Encode(List(mid)))
                 hi = mid;
             else
                 lo = mid + 1;
         }
         at = lo;
     }
-    insertItem(at, entry);
+    model_->insertRows(at, 1);
+    model_->setData(model_->index(at), entry);
 }
 
 void ListBox::RemoveItem(int index)
 {
-    if (index < 0 || index >= count())
+    if (index < 0 || index >= ListCount())
         return;
     const QScopedValueRollback<bool> fromCode(fromCode_, true);
-    const bool wasSelected = item(index)->isSelected();
-    delete takeItem(index);
+    const bool wasSelected = selectionModel()->isRowSelected(index, QModelIndex());
+    model_->removeRows(index, 1);
     if (wasSelected) {
         // The view would hand the selection to a neighbour; the list box has none selected then.
         clearSelection();
@@ -57,14 +60,16 @@ void ListBox::RemoveItem(int index)
 
 void ListBox::AddItems(const QStringList& entries)
 {
-    if (sorted_ && count() > 0) {
+    if (entries.isEmpty())
+        return;
+    if (sorted_ && ListCount() > 0) {
         for (const QString& entry : entries)
             AddItem(entry);
         return;
     }
     const QScopedValueRollback<bool> fromCode(fromCode_, true);
     if (!sorted_) {
-        addItems(entries);
+        Append(entries);
         return;
     }
     // An empty sorted list takes the entries sorted once, equal ones in the order given, as
@@ -79,13 +84,25 @@ void ListBox::AddItems(const QStringList& entries)
     ordered.reserve(entries.size());
     for (const auto& key : keys)
         ordered.append(entries.at(key.second));
-    addItems(ordered);
+    Append(ordered);
+}
+
+void ListBox::Append(const QStringList& entries)
+{
+    const int at = ListCount();
+    if (at == 0) {
+        model_->setStringList(entries); // shares the list's strings, no copy
+        return;
+    }
+    model_->insertRows(at, int(entries.size()));
+    for (qsizetype i = 0; i < entries.size(); ++i)
+        model_->setData(model_->index(at + int(i)), entries.at(i));
 }
 
 void ListBox::RemoveItems(int first, int n)
 {
     const int from = std::max(first, 0);
-    const int to = std::min(first + n, count());
+    const int to = std::min(first + n, ListCount());
     if (from >= to)
         return;
     if (to - from == 1) {
@@ -93,12 +110,11 @@ void ListBox::RemoveItems(int first, int n)
         return;
     }
     const QScopedValueRollback<bool> fromCode(fromCode_, true);
-    bool selectedGoes = false;
-    for (QListWidgetItem* chosen : selectedItems())
-        selectedGoes = selectedGoes || (row(chosen) >= from && row(chosen) < to);
+    const int chosen = ListIndex();
+    const bool selectedGoes = chosen >= from && chosen < to;
     // One removal for the whole range: removing row after row makes the view lay itself out
     // again each time, which takes minutes for a list of a million entries.
-    model()->removeRows(from, to - from);
+    model_->removeRows(from, to - from);
     if (selectedGoes) {
         clearSelection();
         selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
@@ -108,18 +124,24 @@ void ListBox::RemoveItems(int first, int n)
 void ListBox::Clear()
 {
     const QScopedValueRollback<bool> fromCode(fromCode_, true);
-    clear();
+    model_->setStringList(QStringList());
 }
 
 int ListBox::ListCount() const
 {
-    return count();
+    return model_->rowCount();
 }
 
 QString ListBox::List(int index) const
 {
-    const QListWidgetItem* entry = item(index);
-    return entry ? entry->text() : QString();
+    if (index < 0 || index >= ListCount())
+        return QString();
+    return model_->stringList().at(index);
+}
+
+QRect ListBox::EntryRect(int index) const
+{
+    return visualRect(model_->index(index));
 }
 
 int ListBox::ListIndex() const
@@ -130,7 +152,7 @@ int ListBox::ListIndex() const
 
 void ListBox::SetListIndex(int index)
 {
-    if (index < -1 || index >= count())
+    if (index < -1 || index >= ListCount())
         return;
     {
         const QScopedValueRollback<bool> fromCode(fromCode_, true);
@@ -138,8 +160,8 @@ void ListBox::SetListIndex(int index)
             clearSelection();
             selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
         } else {
-            selectionModel()->setCurrentIndex(model()->index(index, 0), QItemSelectionModel::ClearAndSelect);
-            scrollToItem(item(index));
+            selectionModel()->setCurrentIndex(model_->index(index), QItemSelectionModel::ClearAndSelect);
+            scrollTo(model_->index(index));
         }
     }
     RunClick();
@@ -147,11 +169,7 @@ void ListBox::SetListIndex(int index)
 
 QStringList ListBox::Entries() const
 {
-    QStringList entries;
-    entries.reserve(count());
-    for (int i = 0; i < count(); ++i)
-        entries.append(item(i)->text());
-    return entries;
+    return model_->stringList();
 }
 
 void ListBox::UserChangedRow()
@@ -191,37 +209,37 @@ void ListBox::RunClick()
 
 void ListBox::mousePressEvent(QMouseEvent* event)
 {
-    QListWidgetItem* entry = itemAt(event->position().toPoint());
+    const QModelIndex entry = indexAt(event->position().toPoint());
     // Only the left button chooses, and only on an entry; the empty space below the entries and
     // the other buttons leave the selection alone.
-    if (event->button() != Qt::LeftButton || !entry) {
+    if (event->button() != Qt::LeftButton || !entry.isValid()) {
         setFocus(Qt::MouseFocusReason);
         event->accept();
         return;
     }
     // A click on the entry already selected changes nothing in the view but still is a click.
-    const bool again = entry->isSelected();
-    AsPerson([&] { QListWidget::mousePressEvent(event); }, again);
+    const bool again = selectionModel()->isSelected(entry);
+    AsPerson([&] { QListView::mousePressEvent(event); }, again);
 }
 
 void ListBox::mouseMoveEvent(QMouseEvent* event)
 {
-    AsPerson([&] { QListWidget::mouseMoveEvent(event); });
+    AsPerson([&] { QListView::mouseMoveEvent(event); });
 }
 
 void ListBox::mouseReleaseEvent(QMouseEvent* event)
 {
-    AsPerson([&] { QListWidget::mouseReleaseEvent(event); });
+    AsPerson([&] { QListView::mouseReleaseEvent(event); });
 }
 
 void ListBox::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    QListWidgetItem* entry = itemAt(event->position().toPoint());
-    if (event->button() != Qt::LeftButton || !entry) {
+    const QModelIndex entry = indexAt(event->position().toPoint());
+    if (event->button() != Qt::LeftButton || !entry.isValid()) {
         event->accept();
         return;
     }
-    if (!entry->isSelected()) {
+    if (!selectionModel()->isSelected(entry)) {
         // The first press landed elsewhere: this one is a plain click on a new entry.
         mousePressEvent(event);
         return;
@@ -240,13 +258,13 @@ void ListBox::keyPressEvent(QKeyEvent* event)
         const QScopedValueRollback<bool> fromCode(fromCode_, true);
         selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
     }
-    AsPerson([&] { QListWidget::keyPressEvent(event); });
+    AsPerson([&] { QListView::keyPressEvent(event); });
 }
 
 QItemSelectionModel::SelectionFlags ListBox::selectionCommand(const QModelIndex& index,
                                                               const QEvent* event) const
 {
-    QItemSelectionModel::SelectionFlags flags = QListWidget::selectionCommand(index, event);
+    QItemSelectionModel::SelectionFlags flags = QListView::selectionCommand(index, event);
     // Control-click and control-space would unselect the entry: they choose it instead.
     if (index.isValid() && (flags & QItemSelectionModel::Deselect))
         flags = QItemSelectionModel::ClearAndSelect;

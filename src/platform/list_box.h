@@ -1,6 +1,8 @@
 #pragma once
 
-#include <QListWidget>
+#include <QListView>
+
+class QStringListModel;
 
 #include <functional>
 
@@ -14,8 +16,9 @@
 // key that moves the selection, and once for every SetListIndex. Adding, removing and clearing
 // entries never run it. The person can move the selection but never take it away; removing the
 // selected entry leaves nothing selected. onDblClick runs for a double click on an entry, after
-// the click of its first press.
-class ListBox : public QListWidget {
+// the click of its first press. The entries are plain strings in a string model (no item objects),
+// so a list of a million entries stays small.
+class ListBox : public QListView {
     Q_OBJECT
 public:
     explicit ListBox(QWidget* parent = nullptr, bool sorted = false);
@@ -31,6 +34,7 @@ public:
     void SetListIndex(int index);    // selects (or, with -1, unselects) and runs the click handler;
                                      // an index outside -1 .. ListCount()-1 does nothing
     QStringList Entries() const;
+    QRect EntryRect(int index) const; // where the entry stands in the view, for a click
     bool Sorted() const { return sorted_; }
 
     std::function<void()> onClick;
@@ -49,6 +53,8 @@ private:
     void UserChangedRow();
     template <typename Handling> void AsPerson(Handling handling, bool clickAnyway = false);
     void RunClick();
+    void Append(const QStringList& entries);
+    QStringListModel* model_;
     bool sorted_;
     bool fromCode_ = false;        // the program itself is changing the list: no click
     bool inPersonEvent_ = false;   // a mouse or key event of the person is being handled

@@ -1,5 +1,5 @@
 // The list box and the real Qt dialogs, driven as a person would: mouse, keys, buttons.
-#include "platform/dialogs.h"
+#include "platform/qt_dialogs.h"
 #include "platform/list_box.h"
 
 #include <QApplication>
@@ -61,7 +61,7 @@ struct ListFixture {
         list.onDblClick = [this] { ++dblClicks; };
         list.resize(200, 300);
     }
-    QPoint Centre(int row) { return list.visualItemRect(list.item(row)).center(); }
+    QPoint Centre(int row) { return list.EntryRect(row).center(); }
     ListBox list;
     int clicks = 0;
     int dblClicks = 0;
