@@ -23,6 +23,28 @@ const QString& Title()
 
 } // namespace
 
+bool ReadMandatoryFile(const QString& path, QStringList* entries)
+{
+    entries->clear();
+    QString task;
+    bool haveTask = false;
+    const bool read = TextFile::ForEachField(path, [&](QString&& field) {
+        if (!haveTask) {
+            task = std::move(field);
+            haveTask = true;
+            return;
+        }
+        haveTask = false;
+        if (!AnswerCanBeTyped(field))
+            return;
+        entries->append(std::move(task));
+        entries->append(std::move(field));
+    });
+    if (haveTask)
+        entries->append(task);
+    return read;
+}
+
 MandatoryTasks::MandatoryTasks(MODUL1& state, Dialogs& dialogs, TaskEngine& engine, ListBox& liste2,
                                QWidget& befehl28, QWidget& window, const QLabel& bezeichnung1)
     : state_(state), dialogs_(dialogs), engine_(engine), liste2_(liste2), befehl28_(befehl28),
@@ -39,27 +61,9 @@ bool MandatoryTasks::ReadFileIntoList()
 {
     // The list is emptied first, so a file that cannot be read leaves an empty list behind.
     liste2_.Clear();
-    // A pair whose answer the keypad cannot type (only a hand-edited file holds one) could never be
-    // answered, so it is passed over here, once, while the file streams past; a huge file of such
-    // pairs then costs neither time nor memory.
-    QStringList pairs;
-    QString task;
-    bool haveTask = false;
-    const bool read = TextFile::ForEachField(QString::fromLatin1(FileName), [&](QString&& field) {
-        if (!haveTask) {
-            task = std::move(field);
-            haveTask = true;
-            return;
-        }
-        haveTask = false;
-        if (!AnswerCanBeTyped(field))
-            return;
-        pairs.append(std::move(task));
-        pairs.append(std::move(field));
-    });
-    if (haveTask)
-        pairs.append(task); // a last task without its answer: the generator drops it when its turn comes
-    liste2_.AddItems(pairs);
+    QStringList entries;
+    const bool read = ReadMandatoryFile(QString::fromLatin1(FileName), &entries);
+    liste2_.AddItems(entries);
     return read;
 }
 

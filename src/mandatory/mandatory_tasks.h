@@ -15,6 +15,13 @@ class ListBox;
 class QWidget;
 class QLabel;
 
+// Reads the mandatory task file into the entries of the list, field by field. A pair whose answer
+// the keypad cannot type (only a hand-edited file holds one) could never be answered, so it is
+// passed over while the file streams past: a huge file of such pairs costs neither time nor
+// memory. A last task without its answer stays; the generator drops it when its turn comes.
+// False when the file cannot be read (the entries then hold what was read, none for a missing file).
+bool ReadMandatoryFile(const QString& path, QStringList* entries);
+
 class MandatoryTasks {
 public:
     MandatoryTasks(MODUL1& state, Dialogs& dialogs, TaskEngine& engine, ListBox& liste2,
