@@ -25,11 +25,13 @@
 #include "training/user_window.h"
 
 #include <QAbstractButton>
+#include <QPushButton>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QMap>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -114,6 +116,14 @@ public:
         else
             qFatal("%s cannot be clicked", qPrintable(path));
     }
+    // Presses the training window's button that shows this caption ("7", "Entf", "plus").
+    void Press(const QString& caption)
+    {
+        for (QAbstractButton* button : program_->form1().findChildren<QAbstractButton*>())
+            if (button->text() == caption)
+                return button->click();
+        qFatal("no button %s", qPrintable(caption));
+    }
     QString Caption(const QString& path) const
     {
         QWidget* control = Control(path);
@@ -154,7 +164,7 @@ public:
     ScriptedDialogs dialogs;
     ScriptedRandom random;
 
-private:
+    // A window by its name: "Form1", "Form7", "Form8" or "ZFTLABEL".
     QWidget* Window(const QString& name) const
     {
         if (name == QLatin1String("Form7"))
@@ -166,6 +176,7 @@ private:
         return &program_->form1();
     }
 
+private:
     QString oldDir_;
     std::unique_ptr<Program> program_;
 };
