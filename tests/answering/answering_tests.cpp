@@ -17,12 +17,6 @@ const Shown Wrong = ScriptedDialogs::Msg(QStringLiteral("Das ist leider falsch!\
 const Shown Question =
     ScriptedDialogs::Msg(QStringLiteral("Die Fehleraufgaben jetzt üben?\r"), 276, QStringLiteral("Fehlerliste"));
 const Shown Password = ScriptedDialogs::Password(QStringLiteral("Ziftora"));
-// Three children with error files: Ben's ends in a task without its answer, Carla's holds the
-// middle dot and bytes the code page has no character for.
-const Files Children{{"ZIFTORA.INI", "Anna\r\nBen\r\nCarla\r\n"},
-                     {"ZIFTORA.000", "7 + 5 = ?\r\n12\r\n9 + 9 = ?\r\n18\r\n"},
-                     {"ZIFTORA.001", "6 - 2 = ?\r\n4\r\n8 - 1 = ?\r\n"},
-                     {"ZIFTORA.002", QByteArray("3 \xB7 4 = ?\r\n12\r\n\x81\x00\x9D\r\n3\r\n", 24)}};
 
 // Lists each task by answering it wrongly.
 void ListErrors(ProgramFixture& f, const QStringList& tasks, const QStringList& answers)
@@ -33,116 +27,80 @@ void ListErrors(ProgramFixture& f, const QStringList& tasks, const QStringList& 
     }
     f.Seen();
 }
-
-void OpenErrorList(ProgramFixture& f)
-{
-    f.Password();
-    f.Click("Bild8");
-}
 } // namespace
 
 class AnsweringTests : public QObject {
     Q_OBJECT
 private slots:
-    void entry_data();
-    void entry();
-    void check_data();
-    void check();
+    void entryAndCheck_data();
+    void entryAndCheck();
     void errorCounter();
     void practiceServesTheListFirstInFirstOut();
     void practicePassesOverAnswersTheKeypadCannotType();
-    void password_data();
-    void password();
     void evaluationText_data();
     void evaluationText();
-    void iconMessages();
-    void rewardCheck_data();
-    void rewardCheck();
-    void browsing_data();
-    void browsing();
-    void closingAndDeletingLeaveTheFiles_data();
-    void closingAndDeletingLeaveTheFiles();
+    void rewardCheckAndIconMessages_data();
+    void rewardCheckAndIconMessages();
+    void passwordAndErrorListWindow_data();
+    void passwordAndErrorListWindow();
     void fileNames_data();
     void fileNames();
     void changeOfUserSavesTheErrors_data();
     void changeOfUserSavesTheErrors();
 };
 
-void AnsweringTests::entry_data()
+void AnsweringTests::entryAndCheck_data()
 {
-    // keys: typed, or pressed with the mouse; E is "Entf", B is Backspace.
+    // keys: typed (as ProgramFixture::Keys, R checks), or pressed with the mouse, E being "Entf".
     QTest::addColumn<QString>("expected");
     QTest::addColumn<QString>("keys");
     QTest::addColumn<bool>("mouse");
     QTest::addColumn<QString>("entry");
-    QTest::newRow("every digit typed") << "5" << "1234567890" << false << "1234567890";
-    QTest::newRow("every digit pressed") << "5" << "1234567890" << true << "1234567890";
-    QTest::newRow("R after the quotient") << "7R3" << "7" << false << "7R";
-    QTest::newRow("R follows the position") << "17R3" << "173" << true << "17R3";
-    QTest::newRow("signs pressed replace") << ">" << "><=" << true << "=";
-    QTest::newRow("signs typed replace") << ">" << "=<>5" << false << ">5";
-    QTest::newRow("ten characters at most") << "1234567890R1" << "12345678901" << true << "1234567890";
-    QTest::newRow("Entf takes the R for good") << "7R3" << "7E3" << true << "73";
-    QTest::newRow("Backspace takes the R for good") << "7R3" << "7B3" << false << "73";
-    QTest::newRow("Entf on one digit, then more") << "5" << "4E12E" << true << "1";
-    QTest::newRow("Entf on nothing") << "5" << "E" << true << "";
+    QTest::addColumn<Boxes>("boxes");
+    QTest::addColumn<int>("right");
+    QTest::newRow("every digit typed") << "5" << "1234567890" << false << "1234567890" << Boxes{} << 0;
+    QTest::newRow("every digit pressed") << "5" << "1234567890" << true << "1234567890" << Boxes{} << 0;
+    QTest::newRow("R after the quotient") << "7R3" << "7" << false << "7R" << Boxes{} << 0;
+    QTest::newRow("R follows the position") << "17R3" << "173" << true << "17R3" << Boxes{} << 0;
+    QTest::newRow("signs pressed replace") << ">" << "><=" << true << "=" << Boxes{} << 0;
+    QTest::newRow("signs typed replace") << ">" << "=<>5" << false << ">5" << Boxes{} << 0;
+    QTest::newRow("ten characters at most") << "1234567890R1" << "12345678901" << true << "1234567890" << Boxes{} << 0;
+    QTest::newRow("Entf takes the R for good") << "7R3" << "7E3" << true << "73" << Boxes{} << 0;
+    QTest::newRow("Backspace takes the R for good") << "7R3" << "7B3" << false << "73" << Boxes{} << 0;
+    QTest::newRow("Entf on one digit, then more") << "5" << "4E12E" << true << "1" << Boxes{} << 0;
+    const Shown empty = ScriptedDialogs::Msg(QStringLiteral("Bitte Ergebnis eintragen!\r"), 0,
+                                             QStringLiteral("Leeres Ergebnisfeld"));
+    QTest::newRow("empty entry refused") << "7R3" << "R" << false << "" << Boxes{empty} << 0;
+    QTest::newRow("right answer") << "7R3" << "73R" << false << "" << Boxes{} << 1;
+    QTest::newRow("each try counts, the task is listed once") << "7R3" << "8R9R" << false << "" << Boxes{Wrong, Wrong} << 0;
+    QTest::newRow("wrong, then right") << "7R3" << "8R73R" << false << "" << Boxes{Wrong} << 1;
 }
 
-void AnsweringTests::entry()
+void AnsweringTests::entryAndCheck()
 {
     QFETCH(QString, expected);
     QFETCH(QString, keys);
     QFETCH(bool, mouse);
     QFETCH(QString, entry);
-    ProgramFixture f;
-    f.StartQuietly();
-    f.PutTask(QStringLiteral("Aufgabe"), expected);
-    for (const QChar k : keys) {
-        if (k == u'B')
-            f.Key(Qt::Key_Backspace);
-        else if (mouse || k == u'E')
-            f.Press(k == u'E' ? QStringLiteral("Entf") : QString(k));
-        else
-            f.Type(QString(k));
-    }
-    QCOMPARE(f.Caption("Bezeichnung2"), entry);
-    QCOMPARE(f.state().EntryText, entry);
-    QCOMPARE(f.Seen(), Boxes{});
-}
-
-void AnsweringTests::check_data()
-{
-    QTest::addColumn<QStringList>("typed");
-    QTest::addColumn<Boxes>("boxes");
-    QTest::addColumn<int>("right");
-    const Shown empty = ScriptedDialogs::Msg(QStringLiteral("Bitte Ergebnis eintragen!\r"), 0,
-                                             QStringLiteral("Leeres Ergebnisfeld"));
-    QTest::newRow("empty entry refused") << QStringList{""} << Boxes{empty} << 0;
-    QTest::newRow("right answer") << QStringList{"7R3"} << Boxes{} << 1;
-    QTest::newRow("answers compare as text") << QStringList{"073"} << Boxes{Wrong} << 0;
-    QTest::newRow("each try counts, the task is listed once") << QStringList{"8", "9"} << Boxes{Wrong, Wrong} << 0;
-    QTest::newRow("wrong, then right") << QStringList{"8", "73"} << Boxes{Wrong} << 1;
-}
-
-void AnsweringTests::check()
-{
-    QFETCH(QStringList, typed);
     QFETCH(Boxes, boxes);
     QFETCH(int, right);
     ProgramFixture f;
     f.StartQuietly();
-    f.PutTask(QStringLiteral("Aufgabe"), QStringLiteral("7R3"));
-    for (const QString& keys : typed)
-        f.Answer(keys);
+    f.PutTask(QStringLiteral("Aufgabe"), expected);
+    for (const QChar k : mouse ? keys : QString())
+        f.Press(k == u'E' ? QStringLiteral("Entf") : QString(k));
+    if (!mouse)
+        f.Keys(keys);
     const int wrong = int(boxes.count(Wrong));
     QCOMPARE(f.Seen(), boxes);
     QCOMPARE(f.dialogs.beeps, wrong);
+    QCOMPARE(f.Caption("Bezeichnung2"), entry);
+    QCOMPARE(f.state().EntryText, entry);
     QCOMPARE(f.Caption("Bezeichnung3") + f.Caption("Bezeichnung4"), QString::number(wrong) + QString::number(right));
     QCOMPARE(f.Entries("Form8/Liste1"), wrong ? QStringList{QStringLiteral("Aufgabe")} : QStringList{});
-    QCOMPARE(f.Entries("Form8/Liste3"), wrong ? QStringList{QStringLiteral("7R3")} : QStringList{});
+    QCOMPARE(f.Entries("Form8/Liste3"), wrong ? QStringList{expected} : QStringList{});
     // A right answer brings a generated task; otherwise the task stays for another try.
     QCOMPARE(f.Caption("Bezeichnung1") == QLatin1String("Aufgabe"), right == 0);
-    QCOMPARE(f.Caption("Bezeichnung2") + f.state().EntryText, QString());
     QVERIFY(!f.form1().ErrorPracticeActive());
 }
 
@@ -201,7 +159,8 @@ void AnsweringTests::practicePassesOverAnswersTheKeypadCannotType()
 {
     ProgramFixture f;
     f.StartQuietly({{"ZIFTORA.000", "A\r\n\r\n2 + 2 = ?\r\n4\r\nB\r\nzw\xf6lf\r\n"}});
-    OpenErrorList(f);
+    f.Password();
+    f.Click("Bild8");
     f.Click("Form8/Befehl6"); // the only child: the file is loaded
     QCOMPARE(f.Entries("Form8/Liste1"), (QStringList{"A", "2 + 2 = ?", "B"}));
     f.Click("Form8/Befehl1");
@@ -212,44 +171,6 @@ void AnsweringTests::practicePassesOverAnswersTheKeypadCannotType()
     QVERIFY(!f.form1().ErrorPracticeActive());
     QCOMPARE(f.Caption("Bezeichnung4"), QStringLiteral("1"));
     QCOMPARE(f.Entries("Form8/Liste1"), QStringList{});
-}
-
-void AnsweringTests::password_data()
-{
-    QTest::addColumn<QString>("icon");
-    QTest::addColumn<QString>("expected");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<bool>("granted");
-    QTest::newRow("the answer") << "Bild8" << "12" << "12" << true;
-    QTest::newRow("remainder form") << "Bild8" << "7R3" << "7R3" << true;
-    QTest::newRow("small r") << "Bild8" << "7R3" << "7r3" << false;
-    QTest::newRow("blank in front") << "Bild8" << "12" << " 12" << false;
-    QTest::newRow("worksheets") << "Bild6" << "9" << "9" << true;
-    QTest::newRow("worksheets, cancelled") << "Bild6" << "9" << "" << false;
-}
-
-void AnsweringTests::password()
-{
-    QFETCH(QString, icon);
-    QFETCH(QString, expected);
-    QFETCH(QString, typed);
-    QFETCH(bool, granted);
-    ProgramFixture f;
-    f.StartQuietly({{"ZIFTORA.INI", "Anna\r\n"}});
-    QSignalSpy worksheets(&f.form1(), &Form1::worksheetsRequested);
-    f.PutTask(QStringLiteral("Aufgabe"), expected);
-    f.Type(QStringLiteral("4"));
-    const QString entry = f.state().EntryText;
-    f.Password(typed);
-    f.Click(icon);
-    QCOMPARE(f.Seen(), Boxes{Password});
-    const bool errorList = icon == QLatin1String("Bild8");
-    QCOMPARE(f.form8().isVisible(), errorList && granted);
-    QCOMPARE(f.form1().isVisible(), !(errorList && granted));
-    QCOMPARE(worksheets.count(), !errorList && granted ? 1 : 0);
-    QCOMPARE(f.Caption("Form8/Bezeichnung4"), errorList && granted ? QStringLiteral("Anna") : QString());
-    QCOMPARE(f.Caption("Bezeichnung1") + f.state().EntryText + f.state().ExpectedAnswer,
-             QStringLiteral("Aufgabe") + entry + expected);
 }
 
 void AnsweringTests::evaluationText_data()
@@ -284,28 +205,14 @@ void AnsweringTests::evaluationText()
     QCOMPARE(EvaluationText(errors, right), text);
 }
 
-void AnsweringTests::iconMessages()
-{
-    ProgramFixture f;
-    f.StartQuietly({{"ZIFTORA.INF", "30\r\n"}});
-    ListErrors(f, {"A", "B"}, {"1", "2"});
-    f.PutTask(QStringLiteral("Aufgabe"), QStringLiteral("5"));
-    f.Answer(QStringLiteral("5"));
-    f.Click("Bild2");
-    f.Click("Bild3");
-    QCOMPARE(f.Seen(), (Boxes{ScriptedDialogs::Msg(EvaluationText(2, 1), 64, QStringLiteral("Fehler")),
-                              ScriptedDialogs::Msg(QStringLiteral("Nach 30 Aufgaben gibt es eine Spielrunde!"), 64,
-                                                   QStringLiteral("Belohnung"))}));
-}
-
-void AnsweringTests::rewardCheck_data()
+void AnsweringTests::rewardCheckAndIconMessages_data()
 {
     QTest::addColumn<bool>("listed");
     QTest::newRow("no errors wait: a reward") << false;
     QTest::newRow("listed errors come first") << true;
 }
 
-void AnsweringTests::rewardCheck()
+void AnsweringTests::rewardCheckAndIconMessages()
 {
     QFETCH(bool, listed);
     ProgramFixture f;
@@ -324,87 +231,89 @@ void AnsweringTests::rewardCheck()
     QCOMPARE(f.Caption("Bezeichnung3"), listed ? QStringLiteral("2") : QStringLiteral("0"));
     QCOMPARE(f.Caption("Bezeichnung1") == QLatin1String("A"), listed);
     QCOMPARE(f.Entries("Form8/Liste1"), listed ? QStringList{"B"} : QStringList{});
+    f.Click("Bild2");
+    f.Click("Bild3");
+    QCOMPARE(f.Seen(), (Boxes{ScriptedDialogs::Msg(EvaluationText(listed ? 2 : 0, 40), 64, QStringLiteral("Fehler")),
+                              ScriptedDialogs::Msg(QStringLiteral("Nach 30 Aufgaben gibt es eine Spielrunde!"), 64,
+                                                   QStringLiteral("Belohnung"))}));
 }
 
-void AnsweringTests::browsing_data()
+void AnsweringTests::passwordAndErrorListWindow_data()
 {
-    // clicks: < and > browse, D deletes the lists, X removes the child's file first.
+    // The teacher types `typed` for the answer 4R2 of the task on screen and clicks the error list
+    // (8) or the worksheets (6); then < and > browse, D deletes the lists; A ("Abbruch"), E (Escape)
+    // and F (the frame) close the window, which keeps the lists as they are. Three children have
+    // error files: Ben's ends in a task without its answer, Carla's holds the middle dot and bytes
+    // the code page has no character for. user: the name shown in the window, if it opened.
     QTest::addColumn<Files>("files");
+    QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("clicks");
     QTest::addColumn<QString>("user");
     QTest::addColumn<QStringList>("tasks");
     QTest::addColumn<QStringList>("answers");
-    const QStringList anna{"7 + 5 = ?", "9 + 9 = ?"};
+    const Files children{{"ZIFTORA.INI", "Anna\r\nBen\r\nCarla\r\n"},
+                         {"ZIFTORA.000", "7 + 5 = ?\r\n12\r\n9 + 9 = ?\r\n18\r\n"},
+                         {"ZIFTORA.001", "6 - 2 = ?\r\n4\r\n8 - 1 = ?\r\n"},
+                         {"ZIFTORA.002", QByteArray("3 \xB7 4 = ?\r\n12\r\n\x81\x00\x9D\r\n3\r\n", 24)}};
+    const QStringList anna{"7 + 5 = ?", "9 + 9 = ?"}, task{"22 : 5 = ?"}, answer{"4R2"};
     const Files alone{{"ZIFTORA.000", "5 + 5 = ?\r\n10\r\n"}};
-    QTest::newRow("opening shows this run's list") << Children << "" << "Anna" << QStringList{"1 + 1 = ?"} << QStringList{"2"};
-    QTest::newRow("back from the first to the last") << Children << "<" << "Carla"
-                                                     << QStringList{Dot, QStringLiteral("\u0081\u0000\u009D")} << QStringList{"12", "3"};
-    QTest::newRow("unpaired last line left out") << Children << ">" << "Ben" << QStringList{"6 - 2 = ?"} << QStringList{"4"};
-    QTest::newRow("on from the last to the first") << Children << "<>" << "Anna" << anna << QStringList{"12", "18"};
-    QTest::newRow("there and back") << Children << "><" << "Anna" << anna << QStringList{"12", "18"};
-    QTest::newRow("alone, back reloads") << alone << "D<" << "Standardbenutzer" << QStringList{"5 + 5 = ?"} << QStringList{"10"};
-    QTest::newRow("alone, on reloads") << alone << "D>" << "Standardbenutzer" << QStringList{"5 + 5 = ?"} << QStringList{"10"};
-    QTest::newRow("without a file") << alone << "X>" << "Standardbenutzer" << QStringList{} << QStringList{};
+    QTest::newRow("opening shows this run's list") << children << "4R2" << "8" << "Anna" << task << answer;
+    QTest::newRow("small r refused") << children << "4r2" << "8" << "" << task << answer;
+    QTest::newRow("blank in front refused") << children << " 4R2" << "8" << "" << task << answer;
+    QTest::newRow("worksheets") << alone << "4R2" << "6" << "" << task << answer;
+    QTest::newRow("worksheets, cancelled") << alone << "" << "6" << "" << task << answer;
+    QTest::newRow("back from the first to the last")
+        << children << "4R2" << "8<" << "Carla" << QStringList{Dot, QStringLiteral("\u0081\u0000\u009D")} << QStringList{"12", "3"};
+    QTest::newRow("unpaired last line left out, Abbruch") << children << "4R2" << "8>A" << "Ben" << QStringList{"6 - 2 = ?"} << QStringList{"4"};
+    QTest::newRow("on from the last to the first") << children << "4R2" << "8<>" << "Anna" << anna << QStringList{"12", "18"};
+    QTest::newRow("there and back, Escape") << children << "4R2" << "8><E" << "Anna" << anna << QStringList{"12", "18"};
+    QTest::newRow("deleted, the frame") << children << "4R2" << "8DF" << "Anna" << QStringList{} << QStringList{};
+    QTest::newRow("alone, back reloads") << alone << "4R2" << "8D<" << "Standardbenutzer" << QStringList{"5 + 5 = ?"} << QStringList{"10"};
+    QTest::newRow("without a file") << Files{} << "4R2" << "8>" << "Standardbenutzer" << QStringList{} << QStringList{};
 }
 
-void AnsweringTests::browsing()
+void AnsweringTests::passwordAndErrorListWindow()
 {
     QFETCH(Files, files);
+    QFETCH(QString, typed);
     QFETCH(QString, clicks);
     QFETCH(QString, user);
     QFETCH(QStringList, tasks);
     QFETCH(QStringList, answers);
     ProgramFixture f;
     f.StartQuietly(files);
-    ListErrors(f, {"1 + 1 = ?"}, {"2"});
-    OpenErrorList(f);
+    const Files before = f.AllFiles();
+    QSignalSpy worksheets(&f.form1(), &Form1::worksheetsRequested);
+    ListErrors(f, {"22 : 5 = ?"}, {"4R2"});
+    f.Type(QStringLiteral("4"));
+    f.Password(typed);
+    const QMap<QChar, QString> button{{u'8', "Bild8"},          {u'6', "Bild6"},          {u'<', "Form8/Befehl5"},
+                                      {u'>', "Form8/Befehl6"}, {u'D', "Form8/Befehl4"}, {u'A', "Form8/Befehl1"}};
     for (const QChar c : clicks) {
-        if (c == u'X')
-            QVERIFY(QFile::remove(f.dir.filePath(QStringLiteral("ZIFTORA.000"))));
+        if (c == u'E')
+            f.Keys(QStringLiteral("E"), QStringLiteral("Form8/Liste1"));
+        else if (c == u'F')
+            f.form8().close();
         else
-            f.Click(c == u'<' ? "Form8/Befehl5" : c == u'>' ? "Form8/Befehl6" : "Form8/Befehl4");
+            f.Click(button.value(c));
     }
-    QVERIFY(f.form8().isVisible() && !f.form1().isVisible());
+    const bool open = !user.isEmpty() && !clicks.contains(u'A') && !clicks.contains(u'E') && !clicks.contains(u'F');
+    QCOMPARE(f.form8().isVisible(), open);
+    QCOMPARE(f.form1().isVisible(), !open);
+    QCOMPARE(worksheets.count(), clicks == QLatin1String("6") && !typed.isEmpty() ? 1 : 0);
     QCOMPARE(f.Caption("Form8/Bezeichnung4"), user);
-    QCOMPARE(f.form7().UserNumber(), f.Entries("Form7/Liste1").indexOf(user));
+    if (!user.isEmpty())
+        QCOMPARE(f.form7().UserNumber(), f.Entries("Form7/Liste1").indexOf(user));
     QCOMPARE(f.Entries("Form8/Liste1"), tasks);
     QCOMPARE(f.Entries("Form8/Liste2"), answers);
     answers.sort();
     QCOMPARE(f.Entries("Form8/Liste3"), answers);
-    QCOMPARE(f.Caption("Bezeichnung15"), f.Entries("Form7/Liste1").first()); // browsing starts no child
-    QCOMPARE(f.Seen(), Boxes{Password});
-}
-
-void AnsweringTests::closingAndDeletingLeaveTheFiles_data()
-{
-    QTest::addColumn<QString>("how");
-    for (const char* how : {"Abbruch", "Escape", "frame"})
-        QTest::newRow(how) << QString::fromLatin1(how);
-}
-
-void AnsweringTests::closingAndDeletingLeaveTheFiles()
-{
-    QFETCH(QString, how);
-    ProgramFixture f;
-    f.StartQuietly(Children);
-    const Files before = f.AllFiles();
-    for (const char* button : {"Form8/Befehl6", "Form8/Befehl4"}) { // Ben's list, then deleting
-        OpenErrorList(f);
-        f.Click(button);
-        if (how == QLatin1String("Abbruch"))
-            f.Click("Form8/Befehl1");
-        else if (how == QLatin1String("Escape"))
-            QTest::keyClick(f.Control("Form8/Liste1"), Qt::Key_Escape);
-        else
-            f.form8().close();
-        QVERIFY(!f.form8().isVisible() && f.form1().isVisible());
-        // Closing keeps the lists as they are.
-        const qsizetype shown = QLatin1String(button).endsWith(u'6') ? 1 : 0;
-        for (const char* list : {"Form8/Liste1", "Form8/Liste2", "Form8/Liste3"})
-            QCOMPARE(f.Entries(list).size(), shown);
-    }
+    // Neither the password nor browsing changes the task, the entry or the child.
+    QCOMPARE(f.Caption("Bezeichnung1") + f.state().EntryText + f.state().ExpectedAnswer,
+             QStringLiteral("22 : 5 = ?4R4R2"));
+    QCOMPARE(f.Caption("Bezeichnung15"), f.Entries("Form7/Liste1").first());
+    QCOMPARE(f.Seen(), Boxes{Password}); // Escape did not ask to end the program
     QCOMPARE(f.AllFiles(), before);
-    QCOMPARE(f.Seen(), (Boxes{Password, Password})); // Escape did not ask to end the program
 }
 
 void AnsweringTests::fileNames_data()
@@ -427,24 +336,26 @@ void AnsweringTests::fileNames()
 void AnsweringTests::changeOfUserSavesTheErrors_data()
 {
     // what stands at ZIFTORA.000: nothing, a file with `before`, a pipe or a folder; or no child
-    // is selected.
+    // is selected. mode: what stands there afterwards (0 for nothing).
     QTest::addColumn<QString>("what");
     QTest::addColumn<QByteArray>("before");
     QTest::addColumn<QByteArray>("after");
+    QTest::addColumn<int>("mode");
     QTest::addColumn<QString>("message");
     const QByteArray saved("3 \xB7 4 = ?\r\n12\r\n7 + 5 <=> 13\r\n<\r\n");
     const QString cannot = QStringLiteral(
         "Die Fehleraufgaben konnten nicht in der Datei ZIFTORA.000 gespeichert werden. Vielleicht ist der Ordner "
         "schreibgeschützt oder der Datenträger voll.\r\nDie Fehleraufgaben bleiben in der Fehlerliste.");
     const QByteArray odd("1 + 1 = ?\r\n2\r\n8 - 1 = ?\r\n");
-    QTest::newRow("new file") << "none" << QByteArray() << saved << QString();
-    QTest::newRow("appended") << "file" << QByteArray("1 + 1 = ?\r\n2\r\n") << "1 + 1 = ?\r\n2\r\n" + saved << QString();
-    QTest::newRow("odd number of lines") << "file" << odd << odd + "\r\n" + saved << QString();
+    QTest::newRow("new file") << "none" << QByteArray() << saved << S_IFREG << QString();
+    QTest::newRow("appended") << "file" << QByteArray("1 + 1 = ?\r\n2\r\n") << "1 + 1 = ?\r\n2\r\n" + saved << S_IFREG
+                              << QString();
+    QTest::newRow("odd number of lines") << "file" << odd << odd + "\r\n" + saved << S_IFREG << QString();
     QTest::newRow("last line without its ending") << "file" << QByteArray("8 - 1 = ?") << "8 - 1 = ?\r\n\r\n" + saved
-                                                  << QString();
-    QTest::newRow("a pipe") << "fifo" << QByteArray() << QByteArray() << cannot;
-    QTest::newRow("a folder") << "folder" << QByteArray() << QByteArray() << cannot;
-    QTest::newRow("no child selected") << "no user" << QByteArray() << QByteArray()
+                                                  << S_IFREG << QString();
+    QTest::newRow("a pipe") << "fifo" << QByteArray() << QByteArray() << S_IFIFO << cannot;
+    QTest::newRow("a folder") << "folder" << QByteArray() << QByteArray() << S_IFDIR << cannot;
+    QTest::newRow("no child selected") << "no user" << QByteArray() << QByteArray() << 0
                                        << "Es ist kein Benutzer ausgewählt, darum konnten die Fehleraufgaben nicht in "
                                           "einer Datei gespeichert werden.\rSie bleiben in der Fehlerliste.\r";
 }
@@ -454,6 +365,7 @@ void AnsweringTests::changeOfUserSavesTheErrors()
     QFETCH(QString, what);
     QFETCH(QByteArray, before);
     QFETCH(QByteArray, after);
+    QFETCH(int, mode);
     QFETCH(QString, message);
     ProgramFixture f;
     f.StartQuietly(what == QLatin1String("file") ? Files{{"ZIFTORA.000", before}} : Files{});
@@ -475,10 +387,8 @@ void AnsweringTests::changeOfUserSavesTheErrors()
     // Saved or not, the errors stay listed, and what stood there is untouched.
     QCOMPARE(f.Entries("Form8/Liste2"), (QStringList{"12", "<"}));
     struct stat st = {};
-    const bool special = what == QLatin1String("fifo") || what == QLatin1String("folder");
-    QCOMPARE(::stat(path.constData(), &st), special || !after.isEmpty() ? 0 : -1);
-    QVERIFY(what != QLatin1String("fifo") || (S_ISFIFO(st.st_mode) && st.st_size == 0));
-    QVERIFY(what != QLatin1String("folder") || (S_ISDIR(st.st_mode) && QDir(QString::fromLocal8Bit(path)).isEmpty()));
+    QCOMPARE(::stat(path.constData(), &st) == 0 ? int(st.st_mode & S_IFMT) : 0, mode);
+    QVERIFY(mode != S_IFDIR || QDir(QString::fromLocal8Bit(path)).isEmpty());
     Files files{{"ZIFTORA.DAT", ""}};
     if (!after.isEmpty())
         files.insert(QStringLiteral("ZIFTORA.000"), after);

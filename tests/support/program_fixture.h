@@ -29,6 +29,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMap>
 #include <QPushButton>
@@ -140,6 +141,24 @@ public:
     {
         Type(keys);
         Key(Qt::Key_Return);
+    }
+    // Keys pressed at a control ("Form8/Liste1"; the check button if none is named): B Backspace,
+    // R Return, H a Return held down, N the keypad's Enter, E Escape, L the right arrow; any other
+    // character is typed as it is.
+    void Keys(const QString& keys, const QString& at = QStringLiteral("Befehl11"))
+    {
+        QWidget* target = Control(at);
+        QKeyEvent held(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), true);
+        const Qt::Key named[] = {Qt::Key_Backspace, Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_Right};
+        for (const QChar k : keys) {
+            const qsizetype i = QStringLiteral("BRNEL").indexOf(k);
+            if (k == u'H')
+                QApplication::sendEvent(target, &held);
+            else if (i < 0)
+                QTest::keyClicks(target, QString(k));
+            else
+                QTest::keyClick(target, named[i], k == u'N' ? Qt::KeypadModifier : Qt::NoModifier);
+        }
     }
     // Puts a task on screen as the generator would: its text, its answer, an empty entry.
     void PutTask(const QString& task, const QString& answer)
