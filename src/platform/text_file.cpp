@@ -9,6 +9,14 @@
 #include <QStringDecoder>
 
 #include <array>
+#include <utility>
+
+#if defined(Q_OS_WIN)
+#include <io.h>
+#else
+#include <cerrno>
+#include <unistd.h>
+#endif
 
 namespace TextFile {
 namespace {
@@ -108,21 +116,10 @@ void SetError(QString* error, const QString& text)
         *error = text;
 }
 
-bool ReadAll(const QString& path, QString* text)
-{
-    if (!QFileInfo(path).isFile())
-        return false;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return false;
-    *text = Decode(bytes);
-    return true;
-}
-
-void AppendFieldsOfLine(const QString& line, QStringList* fields)
+// Hands the fields of one line to each(QString&&), which returns false to stop. Every step moves
+// forward, so a line of nothing but commas or quotes costs time in proportion to its length.
+template <typename Each>
+bool FieldsOfLine(const QString& line, Each&& each)
 {
     qsizetype i = 0;
     const qsizetype n = line.size();
@@ -132,23 +129,185 @@ void AppendFieldsOfLine(const QString& line, QStringList* fields)
         qsizetype comma;
         if (i < n && line.at(i) == u'"') {
             const qsizetype close = line.indexOf(u'"', i + 1);
-            if (close < 0) { // never closed: the field runs to the end of the line
-                fields->append(line.mid(i + 1));
-                return;
-            }
-            fields->append(line.mid(i + 1, close - i - 1));
+            if (close < 0) // never closed: the field runs to the end of the line
+                return each(line.mid(i + 1));
+            if (!each(line.mid(i + 1, close - i - 1)))
+                return false;
             // Whatever stands between the closing quote and the next comma is skipped.
             comma = line.indexOf(u',', close + 1);
         } else {
             comma = line.indexOf(u',', i);
-            fields->append(line.mid(i, comma < 0 ? -1 : comma - i));
+            if (!each(line.mid(i, comma < 0 ? -1 : comma - i)))
+                return false;
         }
         if (comma < 0)
-            return;
+            return true;
         i = comma + 1; // a comma always opens one more field, even at the end of the line
     }
 }
 
+// Opens a data file for reading, or refuses: only a regular file within the size limit. The kind
+// is looked at before opening because opening a named pipe would wait for a writer forever.
+bool OpenForReading(const QString& path, QFile* file)
+{
+    if (Kind(path) != FileKind::Regular)
+        return false;
+    file->setFileName(path);
+    if (!file->open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return false;
+    // Something swapped in between looking and opening shows here: a device reads sequentially.
+    return !file->isSequential() && file->size() <= MaxReadBytes;
+}
+
+// Reads the file piece by piece into take(const char*, qsizetype), which returns false when it
+// has seen enough. False when the file cannot be read or grows past the limit while being read.
+template <typename Take>
+bool ReadPieces(const QString& path, Take&& take)
+{
+    QFile file;
+    if (!OpenForReading(path, &file))
+        return false;
+    constexpr qsizetype kPiece = 1 << 20; // the tests cut a line ending apart at this size
+    QByteArray piece(qMin<qint64>(kPiece, file.size() + 1), Qt::Uninitialized);
+    qint64 total = 0;
+    for (;;) {
+        const qint64 got = file.read(piece.data(), piece.size());
+        if (got < 0)
+            return false;
+        if (got == 0)
+            return true;
+        total += got;
+        if (total > MaxReadBytes)
+            return false;
+        if (!take(piece.constData(), qsizetype(got)))
+            return true;
+    }
+}
+
+// Reads the file line by line by SplitLines' rules into each(QString&&), which returns false to
+// stop. A CR LF may be cut apart between two pieces; the LF then still belongs to the CR.
+template <typename Each>
+bool ScanLines(const QString& path, Each&& each)
+{
+    QByteArray line;
+    bool afterCr = false;
+    bool stopped = false;
+    const bool read = ReadPieces(path, [&](const char* p, qsizetype n) {
+        qsizetype i = 0;
+        if (afterCr && p[0] == '\n')
+            ++i;
+        afterCr = false;
+        while (i < n) {
+            qsizetype end = i;
+            while (end < n && p[end] != '\r' && p[end] != '\n')
+                ++end;
+            line.append(p + i, end - i);
+            if (end == n)
+                break;
+            if (!each(Decode(line))) {
+                stopped = true;
+                return false;
+            }
+            line.resize(0); // keeps its capacity for the next line
+            if (p[end] == '\r') {
+                if (end + 1 == n)
+                    afterCr = true;
+                else if (p[end + 1] == '\n')
+                    ++end;
+            }
+            i = end + 1;
+        }
+        return true;
+    });
+    if (read && !stopped && !line.isEmpty())
+        each(Decode(line)); // a last line without an ending
+    return read;
+}
+
+bool Encoded(const QStringList& lines, const QString& path, const QString& refusal, QByteArray* data,
+             QString* error)
+{
+    QString bad;
+    if (EncodeLines(lines, data, &bad))
+        return true;
+    SetError(error, refusal.arg(Shown(path), bad));
+    return false;
+}
+
+// Tells the disk to store what the file holds so far; only then is the data known to be there.
+bool SyncToDisk(QFileDevice& file)
+{
+#if defined(Q_OS_WIN)
+    return _commit(file.handle()) == 0;
+#else
+    int result;
+    do
+        result = ::fsync(file.handle());
+    while (result != 0 && errno == EINTR);
+    return result == 0;
+#endif
+}
+
+// The safe replacement behind every write; `failed` is the message when it does not succeed.
+bool WriteWhole(const QString& path, const QByteArray& data, const QString& failed, QString* error)
+{
+    // Something other than a regular file at the name is left where it is: replacing it would
+    // throw away a folder or a link, and writing into it could block (a named pipe) or go nowhere.
+    // A file someone has made read-only stays as it is too, even where the directory would let a
+    // new file take its place.
+    const FileKind kind = Kind(path);
+    if (kind == FileKind::Other || (kind == FileKind::Regular && !QFileInfo(path).isWritable())) {
+        SetError(error, failed);
+        return false;
+    }
+    // QSaveFile writes a temporary copy beside the file (beside the target for a link, which so
+    // stays a link) and puts it in the file's place in one step. Unbuffered, every write reaches
+    // the system at once and a full disk shows in its result; buffered, the bytes would only be
+    // written during commit(), which then replaces the old file with a short copy all the same.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(data) != data.size()
+        || !SyncToDisk(file)) {
+        file.cancelWriting();
+        SetError(error, failed);
+        return false;
+    }
+    if (!file.commit()) { // the copy is gone again when commit() fails
+        SetError(error, failed);
+        return false;
+    }
+    return true;
+}
+
+// "ZIFTORA." + INI, INF, DAT or three digits + "." + six letters or digits: the name QSaveFile
+// gives the temporary copy of one of the program's files.
+bool IsLeftoverName(const QString& name)
+{
+    static const QString prefix = QStringLiteral("ZIFTORA.");
+    if (name.size() != prefix.size() + 3 + 1 + 6 || !name.startsWith(prefix))
+        return false;
+    const QString kind = name.mid(prefix.size(), 3);
+    const auto digit = [](QChar c) { return c >= u'0' && c <= u'9'; };
+    const bool ownKind = kind == u"INI" || kind == u"INF" || kind == u"DAT"
+                         || (digit(kind.at(0)) && digit(kind.at(1)) && digit(kind.at(2)));
+    if (!ownKind || name.at(prefix.size() + 3) != u'.')
+        return false;
+    for (qsizetype i = name.size() - 6; i < name.size(); ++i) {
+        const QChar c = name.at(i);
+        if (!digit(c) && !(c >= u'a' && c <= u'z') && !(c >= u'A' && c <= u'Z'))
+            return false;
+    }
+    return true;
+}
+
+const QString kReplaceRefused = QStringLiteral(
+    "Die Datei %1 wurde nicht geschrieben: Das Zeichen „%2“ kann darin nicht gespeichert werden.");
+const QString kAppendRefused = QStringLiteral(
+    "Die Datei %1 wurde nicht ergänzt: Das Zeichen „%2“ kann darin nicht gespeichert werden.");
+
+QString ReplaceFailed(const QString& path)
+{
+    return QStringLiteral("Die Datei %1 konnte nicht geschrieben werden.").arg(Shown(path));
+}
 } // namespace
 
 QString Decode(const QByteArray& bytes)
@@ -213,129 +372,131 @@ QStringList SplitFields(const QString& contents)
 {
     QStringList fields;
     for (const QString& line : SplitLines(contents))
-        AppendFieldsOfLine(line, &fields);
+        FieldsOfLine(line, [&fields](QString&& field) {
+            fields.append(std::move(field));
+            return true;
+        });
     return fields;
+}
+
+FileKind Kind(const QString& path)
+{
+    const QFileInfo info(path); // isFile() and exists() follow links, isSymLink() does not
+    if (info.isFile())
+        return FileKind::Regular;
+    if (info.exists() || info.isSymLink())
+        return FileKind::Other;
+    return FileKind::Absent;
+}
+
+bool ReadBytes(const QString& path, QByteArray* bytes)
+{
+    QByteArray all;
+    const bool read = ReadPieces(path, [&all](const char* p, qsizetype n) {
+        all.append(p, n);
+        return true;
+    });
+    *bytes = read ? std::move(all) : QByteArray();
+    return read;
+}
+
+bool ForEachLine(const QString& path, const std::function<void(QString&&)>& each)
+{
+    return ScanLines(path, [&each](QString&& line) {
+        each(std::move(line));
+        return true;
+    });
+}
+
+bool ForEachField(const QString& path, const std::function<void(QString&&)>& each)
+{
+    return ScanLines(path, [&each](QString&& line) {
+        return FieldsOfLine(line, [&each](QString&& field) {
+            each(std::move(field));
+            return true;
+        });
+    });
 }
 
 bool ReadLines(const QString& path, QStringList* lines)
 {
-    QString text;
-    if (!ReadAll(path, &text)) {
+    lines->clear();
+    const bool read = ForEachLine(path, [lines](QString&& line) { lines->append(std::move(line)); });
+    if (!read)
         lines->clear();
-        return false;
-    }
-    *lines = SplitLines(text);
-    return true;
+    return read;
 }
 
 bool ReadFields(const QString& path, QStringList* fields)
 {
-    QString text;
-    if (!ReadAll(path, &text)) {
+    fields->clear();
+    const bool read = ForEachField(path, [fields](QString&& field) { fields->append(std::move(field)); });
+    if (!read)
         fields->clear();
-        return false;
-    }
-    *fields = SplitFields(text);
-    return true;
+    return read;
 }
 
 bool ReadFirstField(const QString& path, QString* field)
 {
-    QStringList fields;
-    if (!ReadFields(path, &fields) || fields.isEmpty()) {
+    bool found = false;
+    field->clear();
+    const bool read = ScanLines(path, [&](QString&& line) {
+        FieldsOfLine(line, [&](QString&& first) {
+            *field = std::move(first);
+            return false;
+        });
+        found = true; // every line, even an empty one, has a first field
+        return false;
+    });
+    if (!read || !found) {
         field->clear();
         return false;
     }
-    *field = fields.first();
     return true;
+}
+
+bool ReplaceBytes(const QString& path, const QByteArray& data, QString* error)
+{
+    return WriteWhole(path, data, ReplaceFailed(path), error);
 }
 
 bool ReplaceLines(const QString& path, const QStringList& lines, QString* error)
 {
     QByteArray data;
-    QString bad;
-    if (!EncodeLines(lines, &data, &bad)) {
-        SetError(error, QStringLiteral("Die Datei %1 wurde nicht geschrieben: Das Zeichen „%2“ "
-                                       "kann darin nicht gespeichert werden.")
-                            .arg(Shown(path), bad));
-        return false;
-    }
-    const QString failed = QStringLiteral("Die Datei %1 konnte nicht geschrieben werden.").arg(Shown(path));
-
-    // A file someone has made read-only stays as it is, even where the directory would let a
-    // new file take its place.
-    const QFileInfo existing(path);
-    if (existing.exists() && existing.isFile() && !existing.isWritable()) {
-        SetError(error, failed);
-        return false;
-    }
-
-    // The new content goes to a temporary file beside the old one and takes its place only when it
-    // is complete, so a failure at any step leaves the old file whole.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size()) {
-        file.cancelWriting();
-        SetError(error, failed);
-        return false;
-    }
-    if (!file.commit()) {
-        SetError(error, failed);
-        return false;
-    }
-    return true;
+    return Encoded(lines, path, kReplaceRefused, &data, error) && ReplaceBytes(path, data, error);
 }
 
 bool AppendLines(const QString& path, const QStringList& lines, QString* error)
 {
-    QByteArray data;
-    QString bad;
-    if (!EncodeLines(lines, &data, &bad)) {
-        SetError(error, QStringLiteral("Die Datei %1 wurde nicht ergänzt: Das Zeichen „%2“ "
-                                       "kann darin nicht gespeichert werden.")
-                            .arg(Shown(path), bad));
+    QByteArray added;
+    if (!Encoded(lines, path, kAppendRefused, &added, error))
+        return false;
+    const QString failed = QStringLiteral("Die Datei %1 konnte nicht ergänzt werden.").arg(Shown(path));
+    // The old content and the new lines go out together as a new file: appending in place could
+    // leave half a line on a full disk, and a half line would pair every later task with the
+    // wrong answer.
+    QByteArray data; // a special file at the name is refused by WriteWhole
+    if (Kind(path) == FileKind::Regular && !ReadBytes(path, &data)) {
+        SetError(error, failed);
         return false;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append) || file.write(data) != data.size()
-        || !file.flush()) {
-        SetError(error, QStringLiteral("Die Datei %1 konnte nicht ergänzt werden.").arg(Shown(path)));
-        return false;
-    }
-    file.close();
-    return true;
+    if (!added.isEmpty() && !data.isEmpty() && !data.endsWith('\n') && !data.endsWith('\r'))
+        data += "\r\n";
+    data += added;
+    return WriteWhole(path, data, failed, error);
 }
 
-FileKind Kind(const QString& path)
+int RemoveLeftoverCopies(const QString& folder)
 {
-    const QFileInfo info(path);
-    if (!info.exists() && !info.isSymLink())
-        return FileKind::Absent;
-    return info.isFile() ? FileKind::Regular : FileKind::Other;
-}
-
-bool ForEachLine(const QString& path, const std::function<void(QString&&)>& each)
-{
-    QStringList lines;
-    if (!ReadLines(path, &lines))
-        return false;
-    for (QString& l : lines)
-        each(std::move(l));
-    return true;
-}
-
-bool ForEachField(const QString& path, const std::function<void(QString&&)>& each)
-{
-    QStringList fields;
-    if (!ReadFields(path, &fields))
-        return false;
-    for (QString& f : fields)
-        each(std::move(f));
-    return true;
-}
-
-int RemoveLeftoverCopies(const QString&)
-{
-    return 0;
+    int removed = 0;
+    const QDir dir(folder);
+    const QFileInfoList entries =
+        dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks);
+    for (const QFileInfo& entry : entries)
+        if (IsLeftoverName(entry.fileName()) && entry.isFile() && !entry.isSymLink()
+            && QFile::remove(entry.filePath()))
+            ++removed;
+    return removed;
 }
 
 } // namespace TextFile

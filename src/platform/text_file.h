@@ -3,12 +3,20 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <QtGlobal>
 
 #include <functional>
 
 // The program's data files: plain text in the Windows western code page (Windows-1252), every
 // line ended by carriage return and line feed, named by their bare name in the working directory.
 // Every function reports failure to its caller instead of throwing; nothing here shows a dialog.
+//
+// A data file is a regular file or absent. Anything else standing at its name -- a directory, a
+// named pipe, a device, a socket, a link that leads nowhere -- is neither read nor written nor
+// replaced: reading it fails at once (a named pipe is never opened, since opening one waits for a
+// writer that never comes) and writing it fails with a message, leaving it where it is. A link to
+// a regular file is followed: reading reads the file it leads to, writing replaces that file's
+// content and keeps the link.
 namespace TextFile {
 
 // Windows-1252 <-> text. Every one of the 256 bytes decodes to a character and encodes back to the
@@ -30,27 +38,55 @@ QStringList SplitLines(const QString& contents);
 // An empty line is one empty field, and a comma at the end of a line opens one more, empty field.
 QStringList SplitFields(const QString& contents);
 
-// Reading a whole file. False when the file is missing, is a directory or cannot be read; the
-// result is then empty. ReadFirstField is also false for a file without any field (an empty file).
-bool ReadLines(const QString& path, QStringList* lines);
-bool ReadFields(const QString& path, QStringList* fields);
-bool ReadFirstField(const QString& path, QString* field);
-
-// Replaces the file whole, atomically: the lines go to a temporary file that takes the old file's
-// place only once complete, so a failure leaves the old file as it was. Each entry becomes one line
-// ended by CR LF. False with *error set (German, naming the file, ready for a message box) when the
-// file cannot be written, is read-only, or an entry holds a character the code page cannot store
-// (then nothing is written at all).
-bool ReplaceLines(const QString& path, const QStringList& lines, QString* error = nullptr);
-
-// Appends lines at the end of the file, creating it when missing (even with no lines). All or
-// nothing for characters the code page cannot store; *error as for ReplaceLines.
-bool AppendLines(const QString& path, const QStringList& lines, QString* error = nullptr);
-
+// What stands at a path, links followed: nothing (Absent), a regular file (Regular), or something
+// that is not a data file (Other: directory, named pipe, device, socket, a link leading nowhere).
+// Lets a caller tell a missing file, which it may create, from one it must not touch.
 enum class FileKind { Absent, Regular, Other };
 FileKind Kind(const QString& path);
+
+// The largest file any reader takes in: 256 MiB. A larger file counts as unreadable, so a huge
+// file put in the folder by mistake cannot use up the computer's memory. Real data files hold a
+// few kilobytes.
+inline constexpr qint64 MaxReadBytes = qint64(256) * 1024 * 1024;
+
+// Reading. Every reader is false when the file is absent, is not a regular file, is larger than
+// MaxReadBytes or cannot be read; the result is then empty.
+bool ReadBytes(const QString& path, QByteArray* bytes);
+bool ReadLines(const QString& path, QStringList* lines);
+bool ReadFields(const QString& path, QStringList* fields);
+// Also false for a file without any field (an empty file). Reads only as far as the first line.
+bool ReadFirstField(const QString& path, QString* field);
+
+// Streaming readers for files of any size up to MaxReadBytes: each line (or field) is handed over
+// as soon as it is read, split by the same rules as SplitLines (SplitFields), so memory grows
+// with the longest line, not with the file. False as for ReadLines; when reading breaks off in
+// the middle, `each` may already have seen the lines before.
 bool ForEachLine(const QString& path, const std::function<void(QString&&)>& each);
 bool ForEachField(const QString& path, const std::function<void(QString&&)>& each);
+
+// Replaces the file whole, safely: the bytes go to a temporary copy beside it that is written,
+// flushed and synced to the disk, and only then takes the old file's place in one step. Any failure
+// -- a full disk, a file or folder that is read-only, a special file at the name -- leaves the
+// old file byte for byte as it was and no temporary copy behind, and gives false with *error set
+// (German, naming the file, ready for a message box). A missing file is created.
+bool ReplaceBytes(const QString& path, const QByteArray& data, QString* error = nullptr);
+
+// ReplaceBytes with each entry as one line ended by CR LF. Also false when an entry holds a
+// character the code page cannot store (then nothing is written at all).
+bool ReplaceLines(const QString& path, const QStringList& lines, QString* error = nullptr);
+
+// Appends lines at the end of the file, creating it when missing (even with no lines). When the
+// old content's last line lacks its ending, CR LF is added first, so the new lines start on a line
+// of their own. All or nothing: the old content and the new lines are written together through
+// ReplaceBytes, so a full disk never leaves half a line. Fails like ReplaceLines; a file the
+// readers cannot read (over MaxReadBytes, say) is not appended to either.
+bool AppendLines(const QString& path, const QStringList& lines, QString* error = nullptr);
+
+// Removes, in the folder, the temporary copies that a safe replacement leaves behind only when the
+// program is killed at the moment of replacing: regular files named "ZIFTORA." + (INI, INF, DAT
+// or three digits) + "." + six letters or digits, e.g. "ZIFTORA.INI.a1B2c3". Nothing else is
+// touched -- not the data files, not other names, not directories or links. Returns how many
+// were removed. Called at start, before any data file is read.
 int RemoveLeftoverCopies(const QString& folder);
 
 } // namespace TextFile

@@ -46,7 +46,13 @@ using Files = QMap<QString, QByteArray>;
 
 class ProgramFixture {
 public:
-    ProgramFixture() : oldDir_(QDir::currentPath()) { QDir::setCurrent(dir.path()); }
+    ProgramFixture() : ProgramFixture(QString()) {}
+    // Works in the given folder instead of a temporary one (e.g. on a small disk of the test's own).
+    explicit ProgramFixture(const QString& folder)
+        : folder_(folder.isEmpty() ? dir.path() : folder), oldDir_(QDir::currentPath())
+    {
+        QDir::setCurrent(folder_);
+    }
     ~ProgramFixture()
     {
         program_.reset();
@@ -76,21 +82,21 @@ public:
 
     void WriteFile(const QString& name, const QByteArray& bytes)
     {
-        QFile f(dir.filePath(name));
+        QFile f(QDir(folder_).filePath(name));
         QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
         f.write(bytes);
     }
     QByteArray File(const QString& name) const
     {
-        QFile f(dir.filePath(name));
+        QFile f(QDir(folder_).filePath(name));
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
-    bool FileExists(const QString& name) const { return QFile::exists(dir.filePath(name)); }
+    bool FileExists(const QString& name) const { return QFile::exists(QDir(folder_).filePath(name)); }
     // Every file of the working directory with its bytes.
     Files AllFiles() const
     {
         Files all;
-        for (const QString& name : QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System))
+        for (const QString& name : QDir(folder_).entryList(QDir::Files | QDir::Hidden | QDir::System))
             all.insert(name, File(name));
         return all;
     }
@@ -196,6 +202,7 @@ public:
     }
 
 private:
+    QString folder_;
     QString oldDir_;
     std::unique_ptr<Program> program_;
 };

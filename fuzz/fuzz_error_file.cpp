@@ -1,0 +1,45 @@
+// A child's error file as someone may have edited it: whatever its bytes, it reads without a crash
+// into pairs, and after the program appends a task, everything that was read before is still there
+// and the new task comes back with its own answer.
+#include "training/error_file.h"
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <cstdint>
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    static QTemporaryDir dir;
+    QDir::setCurrent(dir.path());
+    const QString name = ErrorFile::Name(0);
+    QFile file(name);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        std::abort();
+    file.write(reinterpret_cast<const char*>(data), qint64(size));
+    file.close();
+
+    QStringList tasks;
+    QStringList answers;
+    if (!ErrorFile::Read(name, &tasks, &answers) || tasks.size() != answers.size())
+        std::abort();
+
+    const QString task = QStringLiteral(" 3 + 4 = ?");
+    const QString answer = QStringLiteral("7");
+    QString error;
+    if (!ErrorFile::Append(name, {task}, {answer}, &error))
+        std::abort();
+    QStringList tasksAfter;
+    QStringList answersAfter;
+    if (!ErrorFile::Read(name, &tasksAfter, &answersAfter) || tasksAfter.isEmpty())
+        std::abort();
+    if (tasksAfter.last() != task || answersAfter.last() != answer)
+        std::abort();
+    // The pairs that were there stay as they were (a task that had no answer line gets an empty one).
+    if (tasksAfter.mid(0, tasks.size()) != tasks || answersAfter.mid(0, answers.size()) != answers)
+        std::abort();
+    return 0;
+}

@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# The checks CI runs after the ordinary test suite (scripts/test.sh):
+#   scripts/ci-checks.sh asan    the whole test suite again, built with AddressSanitizer and
+#                                UndefinedBehaviorSanitizer (preset "asan", folder build-asan)
+#   scripts/ci-checks.sh fuzz    builds every libFuzzer target (preset "fuzz", folder build-fuzz)
+#                                and runs each for FUZZ_SECONDS (30) seconds; a crash fails
+# Without an argument it does both. Safe to run again; the seed corpora in fuzz/corpus stay as
+# they are (what the fuzzer finds goes to a scratch folder).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+jobs=$(( $(nproc) < 2 ? $(nproc) : 2 ))
+
+run_asan() {
+  scripts/setup.sh --install cmake ninja-build g++ qt6-base-dev qt6-svg-dev libgl-dev fonts-liberation2
+  cmake --preset asan
+  cmake --build --preset asan --parallel "$jobs"
+  ctest --preset asan --parallel "$jobs"
+}
+
+run_fuzz() {
+  scripts/setup.sh --install cmake ninja-build clang-14 libclang-rt-14-dev llvm-14 qt6-base-dev qt6-svg-dev libgl-dev
+  cmake --preset fuzz
+  cmake --build --preset fuzz --parallel "$jobs"
+  local seconds=${FUZZ_SECONDS:-30} scratch failed=() name exe seeds
+  scratch=$(mktemp -d)
+  trap 'rm -rf "$scratch"' RETURN
+  while IFS=$'\t' read -r name exe seeds; do
+    [ -n "$name" ] || continue
+    mkdir -p "$scratch/$name"
+    echo "== $name: ${seconds}s"
+    # New inputs go to the scratch folder (the first); the seeds are only read.
+    if ! (cd "$scratch" && ASAN_OPTIONS=detect_leaks=1 "$exe" -max_total_time="$seconds" \
+            -print_final_stats=1 "$scratch/$name" "$seeds" > "$scratch/$name.log" 2>&1); then
+      tail -n 60 "$scratch/$name.log"
+      mkdir -p build-fuzz/findings && cp "$scratch"/crash-* "$scratch"/leak-* "$scratch"/timeout-* \
+        "$scratch"/oom-* build-fuzz/findings/ 2>/dev/null || true
+      failed+=("$name")
+    else
+      grep -E "^Done|stat::number_of_executed_units" "$scratch/$name.log" | head -n 1
+    fi
+  done < build-fuzz/fuzz/fuzzers.txt
+  if [ ${#failed[@]} -gt 0 ]; then
+    echo "Fuzzing found a fault in: ${failed[*]} (inputs in build-fuzz/findings/)"
+    return 1
+  fi
+}
+
+case "${1:-all}" in
+  asan) run_asan ;;
+  fuzz) run_fuzz ;;
+  all) run_asan; run_fuzz ;;
+  *) echo "usage: $0 [asan|fuzz]" >&2; exit 2 ;;
+esac
