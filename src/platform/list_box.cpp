@@ -28,12 +28,11 @@ void ListBox::AddItem(const QString& entry)
     if (sorted_) {
         // The order of the code page's bytes: digits before capitals before small letters, "12"
         // before "3", and the umlauts after "z".
-        const QByteArray key = TextFile::Encode(entry);
         int lo = 0;
         int hi = ListCount();
         while (lo < hi) {
             const int mid = lo + (hi - lo) / 2;
-            if (key < TextFile::Encode(List(mid)))
+            if (TextFile::LessInCodePage(entry, List(mid)))
                 hi = mid;
             else
                 lo = mid + 1;
@@ -74,16 +73,9 @@ void ListBox::AddItems(const QStringList& entries)
     }
     // An empty sorted list takes the entries sorted once, equal ones in the order given, as
     // adding them one by one would.
-    QList<std::pair<QByteArray, qsizetype>> keys;
-    keys.reserve(entries.size());
-    for (qsizetype i = 0; i < entries.size(); ++i)
-        keys.append({TextFile::Encode(entries.at(i)), i});
-    std::stable_sort(keys.begin(), keys.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
-    QStringList ordered;
-    ordered.reserve(entries.size());
-    for (const auto& key : keys)
-        ordered.append(entries.at(key.second));
+    QStringList ordered = entries;
+    std::stable_sort(ordered.begin(), ordered.end(),
+                     [](const QString& a, const QString& b) { return TextFile::LessInCodePage(a, b); });
     Append(ordered);
 }
 

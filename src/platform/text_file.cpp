@@ -341,6 +341,37 @@ QByteArray Encode(const QString& text, bool* ok)
     return bytes;
 }
 
+namespace {
+
+// The byte Encode() writes for the character at *i, moving *i past it (a pair of surrogates is one
+// character, written as "?" like any other the code page cannot store).
+int NextByte(QStringView text, qsizetype* i)
+{
+    const QChar c = text.at(*i);
+    ++*i;
+    const int b = ByteOf(c.unicode());
+    if (b >= 0)
+        return b;
+    if (c.isHighSurrogate() && *i < text.size() && text.at(*i).isLowSurrogate())
+        ++*i;
+    return '?';
+}
+
+} // namespace
+
+bool LessInCodePage(QStringView a, QStringView b)
+{
+    qsizetype i = 0;
+    qsizetype j = 0;
+    while (i < a.size() && j < b.size()) {
+        const int x = NextByte(a, &i);
+        const int y = NextByte(b, &j);
+        if (x != y)
+            return x < y;
+    }
+    return i >= a.size() && j < b.size();
+}
+
 bool CanStore(const QString& text)
 {
     for (const QChar c : text)

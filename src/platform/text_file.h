@@ -26,6 +26,8 @@ namespace TextFile {
 QString Decode(const QByteArray& bytes);
 QByteArray Encode(const QString& text, bool* ok = nullptr);
 bool CanStore(const QString& text);
+// Encode(a) < Encode(b), without making the bytes: the order of the code page's bytes.
+bool LessInCodePage(QStringView a, QStringView b);
 
 // Splits file contents into lines; a line ends at CR LF, a lone CR or a lone LF. A last line
 // without an ending still counts; an empty file has no lines.

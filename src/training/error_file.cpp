@@ -67,14 +67,21 @@ bool Read(const QString& fileName, QStringList* tasks, QStringList* answers)
 {
     tasks->clear();
     answers->clear();
-    QStringList lines;
-    if (fileName.isEmpty() || !TextFile::ReadLines(fileName, &lines))
+    if (fileName.isEmpty())
         return false;
-    // A last line without its answer line is left out, so the lists keep equal lengths.
-    for (qsizetype i = 0; i + 1 < lines.size(); i += 2) {
-        tasks->append(lines.at(i));
-        answers->append(lines.at(i + 1));
+    bool task = true;
+    const bool read = TextFile::ForEachLine(fileName, [&](QString&& line) {
+        (task ? tasks : answers)->append(std::move(line));
+        task = !task;
+    });
+    if (!read) {
+        tasks->clear();
+        answers->clear();
+        return false;
     }
+    // A last line without its answer line is left out, so the lists keep equal lengths.
+    if (tasks->size() > answers->size())
+        tasks->removeLast();
     return true;
 }
 
