@@ -25,7 +25,6 @@
 #include "training/user_window.h"
 
 #include <QAbstractButton>
-#include <QPushButton>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -36,9 +35,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <initializer_list>
 #include <memory>
-#include <utility>
 
 using Shown = ScriptedDialogs::Shown;
 using Boxes = QList<ScriptedDialogs::Shown>;
