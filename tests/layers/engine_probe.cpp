@@ -1,5 +1,4 @@
-// Compiled with the engine's own include path and definitions: a plain engine source must compile,
-// the same source with a widget include must not.
+// Built with the engine's flags: compiles plain, must not compile with a widget include.
 #include "engine/task_engine.h"
 #ifdef INCLUDE_A_WIDGET
 #include <QWidget>

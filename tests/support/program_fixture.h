@@ -1,15 +1,8 @@
 #pragma once
 
-// A fresh program for one test, built exactly as main.cpp builds it but with scripted dialogs and a
-// scripted random source, in a temporary working directory of its own. The verbs say what a person
-// does: start with these files, click a control by name, type, give the password; and what they
-// see: the dialogs shown, the controls' captions and lists, the files on disk byte for byte.
-// Link the test with ziftora_app.
-//
-//   ProgramFixture f;
-//   f.Start({{"ZIFTORA.INI", "Anna\r\nBen\r\n"}});
-//   f.Password();                  // the next password box gets the right answer
-//   f.Click("Bild8");              // the error list window opens
+// A fresh program for one test, built as main.cpp builds it but with scripted dialogs and random
+// source, in a working directory of its own; verbs for what a person does and sees. E.g.
+//   f.StartQuietly({{"ZIFTORA.INI", "Anna\r\nBen\r\n"}}); f.Password(); f.Click("Bild8");
 //   QCOMPARE(f.Seen(), Boxes{ScriptedDialogs::Password("Ziftora")});
 
 #include "scripted_dialogs.h"
@@ -24,7 +17,6 @@
 #include "training/training_window.h"
 #include "training/user_window.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -43,9 +35,8 @@ using Files = QMap<QString, QByteArray>;
 
 class ProgramFixture {
 public:
-    ProgramFixture() : ProgramFixture(QString()) {}
-    // Works in the given folder instead of a temporary one (e.g. on a small disk of the test's own).
-    explicit ProgramFixture(const QString& folder)
+    // Works in a temporary folder, or in the given one (e.g. on a small disk of the test's own).
+    explicit ProgramFixture(const QString& folder = QString())
         : folder_(folder.isEmpty() ? dir.path() : folder), oldDir_(QDir::currentPath())
     {
         QDir::setCurrent(folder_);
@@ -56,8 +47,9 @@ public:
         QDir::setCurrent(oldDir_);
     }
 
-    // Puts files into the working directory (byte for byte), builds the program and runs its
-    // start-up. The start-up's dialogs stay in dialogs.shown.
+    // Writes the files (byte for byte), builds the program and runs its start-up; the start-up's
+    // dialogs stay recorded. StartQuietly adds an empty mandatory task file unless one is given, so
+    // that the start-up asks nothing, and forgets what the start-up showed.
     Program& Start(const Files& files = {})
     {
         for (auto it = files.cbegin(); it != files.cend(); ++it)
@@ -66,12 +58,9 @@ public:
         program_->Start();
         return *program_;
     }
-    // Starts with a mandatory task file, so that the start-up shows no dialog, and forgets the
-    // start-up's dialogs; `files` may add more (or give ZIFTORA.DAT a content of its own).
     Program& StartQuietly(Files files = {})
     {
-        if (!files.contains(QStringLiteral("ZIFTORA.DAT")))
-            files.insert(QStringLiteral("ZIFTORA.DAT"), QByteArray());
+        files.insert(QStringLiteral("ZIFTORA.DAT"), files.value(QStringLiteral("ZIFTORA.DAT")));
         Start(files);
         dialogs.Take();
         return *program_;
@@ -80,16 +69,13 @@ public:
     void WriteFile(const QString& name, const QByteArray& bytes)
     {
         QFile f(QDir(folder_).filePath(name));
-        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(bytes);
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size());
     }
     QByteArray File(const QString& name) const
     {
         QFile f(QDir(folder_).filePath(name));
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
-    bool FileExists(const QString& name) const { return QFile::exists(QDir(folder_).filePath(name)); }
-    // Every file of the working directory with its bytes.
     Files AllFiles() const
     {
         Files all;
@@ -98,29 +84,35 @@ public:
         return all;
     }
 
-    // A control of any of the program's windows, by its name ("Form8/Liste1" for another window's).
+    // A window by its name ("Form1", "Form7", "Form8", "ZFTLABEL"), and a control by its name, in
+    // the training window or, as "Form8/Liste1", in another window.
+    QWidget* Window(const QString& name) const
+    {
+        if (name == QLatin1String("Form7"))
+            return &program_->form7();
+        if (name == QLatin1String("Form8"))
+            return &program_->form8();
+        return name == QLatin1String("ZFTLABEL") ? static_cast<QWidget*>(&program_->zftlabel()) : &program_->form1();
+    }
     template <typename T = QWidget>
     T* Control(const QString& path) const
     {
         const qsizetype slash = path.indexOf(u'/');
-        QWidget* window = slash < 0 ? static_cast<QWidget*>(&program_->form1()) : Window(path.left(slash));
-        T* found = window ? window->findChild<T*>(path.mid(slash + 1)) : nullptr;
+        T* found = Window(slash < 0 ? QString() : path.left(slash))->template findChild<T*>(path.mid(slash + 1));
         if (!found)
             qFatal("no control %s", qPrintable(path));
         return found;
     }
-    // Clicks a button, picture or clickable label as the mouse does.
+    // Clicks a button, picture or clickable label as the mouse does; Press finds the training
+    // window's button by its caption ("7", "Entf", "plus").
     void Click(const QString& path)
     {
         QWidget* control = Control(path);
         if (auto* button = qobject_cast<QAbstractButton*>(control))
             button->click();
-        else if (auto* label = qobject_cast<ClickableLabel*>(control))
-            label->onClick();
         else
-            qFatal("%s cannot be clicked", qPrintable(path));
+            qobject_cast<ClickableLabel*>(control)->onClick();
     }
-    // Presses the training window's button that shows this caption ("7", "Entf", "plus").
     void Press(const QString& caption)
     {
         for (QAbstractButton* button : program_->form1().findChildren<QAbstractButton*>())
@@ -131,23 +123,19 @@ public:
     QString Caption(const QString& path) const
     {
         QWidget* control = Control(path);
-        if (auto* button = qobject_cast<QAbstractButton*>(control))
-            return button->text();
-        return qobject_cast<QLabel*>(control)->text();
+        auto* button = qobject_cast<QAbstractButton*>(control);
+        return button ? button->text() : qobject_cast<QLabel*>(control)->text();
     }
     QStringList Entries(const QString& path) const { return Control<ListBox>(path)->Entries(); }
 
-    // Typing on the keyboard of the training window, as the child does; Enter checks.
+    // The child's keyboard: Type at the check button, Answer adds Enter. Keys presses at a control B Backspace,
+    // R Return, H a Return held down, N keypad Enter, E Escape, L right arrow, and types any other character.
     void Type(const QString& keys) { QTest::keyClicks(program_->form1().Befehl11, keys); }
-    void Key(Qt::Key key) { QTest::keyClick(program_->form1().Befehl11, key); }
     void Answer(const QString& keys)
     {
         Type(keys);
-        Key(Qt::Key_Return);
+        QTest::keyClick(program_->form1().Befehl11, Qt::Key_Return);
     }
-    // Keys pressed at a control ("Form8/Liste1"; the check button if none is named): B Backspace,
-    // R Return, H a Return held down, N the keypad's Enter, E Escape, L the right arrow; any other
-    // character is typed as it is.
     void Keys(const QString& keys, const QString& at = QStringLiteral("Befehl11"))
     {
         QWidget* target = Control(at);
@@ -171,7 +159,7 @@ public:
         state().ExpectedAnswer = answer;
         state().EntryText.clear();
     }
-    // The next password box gets the answer of the task on screen (or the given text).
+    // The next password box gets the answer of the task on screen, or the given text.
     void Password() { dialogs.AnswerPassword(state().ExpectedAnswer); }
     void Password(const QString& typed) { dialogs.AnswerPassword(typed); }
     Boxes Seen() { return dialogs.Take(); }
@@ -185,18 +173,6 @@ public:
     QTemporaryDir dir;
     ScriptedDialogs dialogs;
     ScriptedRandom random;
-
-    // A window by its name: "Form1", "Form7", "Form8" or "ZFTLABEL".
-    QWidget* Window(const QString& name) const
-    {
-        if (name == QLatin1String("Form7"))
-            return &program_->form7();
-        if (name == QLatin1String("Form8"))
-            return &program_->form8();
-        if (name == QLatin1String("ZFTLABEL"))
-            return &program_->zftlabel();
-        return &program_->form1();
-    }
 
 private:
     QString folder_;

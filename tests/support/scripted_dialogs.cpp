@@ -26,9 +26,7 @@ ScriptedDialogs::~ScriptedDialogs()
 int ScriptedDialogs::MsgBox(const QString& text, int style, const QString& title)
 {
     shown.append(Msg(text, style, title));
-    if ((style & 7) != MsgStyle::YesNo)
-        return MsgResult::Ok;
-    return Next(msgAnswers_, "Yes/No box", text, title, MsgResult::No);
+    return (style & 7) != MsgStyle::YesNo ? MsgResult::Ok : Next(msgAnswers_, "Yes/No box", text, title, MsgResult::No);
 }
 
 QString ScriptedDialogs::InputBox(const QString& prompt, const QString& title, const QString& defaultText)
@@ -45,9 +43,6 @@ QString ScriptedDialogs::PasswordBox(const QString& prompt, const QString& title
 
 char* toString(const ScriptedDialogs::Shown& s)
 {
-    QString t = s.text;
-    t.replace(QLatin1Char('\r'), QLatin1String("\\r")).replace(QLatin1Char('\n'), QLatin1String("\\n"));
-    return QTest::toString(s.kind + QLatin1String(" [") + t + QLatin1String("] style ")
-                           + QString::number(s.style) + QLatin1String(" title [") + s.title
-                           + QLatin1String("] default [") + s.defaultText + QLatin1Char(']'));
+    const QString text = QString(s.text).replace(u'\r', QLatin1String("\\r")).replace(u'\n', QLatin1String("\\n"));
+    return QTest::toString(QStringLiteral("%1 [%2] style %3 title [%4] default [%5]").arg(s.kind, text).arg(s.style).arg(s.title, s.defaultText));
 }

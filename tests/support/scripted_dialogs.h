@@ -5,6 +5,8 @@
 #include <QList>
 #include <QString>
 
+#include <utility>
+
 // Dialogs for tests, failing closed both ways. Every box is recorded exactly as the program asked
 // for it. Yes/No boxes, input boxes and password boxes take their answers from a script, in order;
 // one that finds no answer of its kind fails the running test (it never opens a window and never
@@ -34,31 +36,13 @@ public:
 
     // Everything shown so far, in order; Take() returns it and starts a fresh record.
     QList<Shown> shown;
-    QList<Shown> Take()
-    {
-        QList<Shown> s = shown;
-        shown.clear();
-        return s;
-    }
-    int PendingAnswers() const
-    {
-        return int(msgAnswers_.size() + inputAnswers_.size() + passwordAnswers_.size());
-    }
+    QList<Shown> Take() { return std::exchange(shown, {}); }
+    int PendingAnswers() const { return int(msgAnswers_.size() + inputAnswers_.size() + passwordAnswers_.size()); }
     int beeps = 0;
 
-    static Shown Msg(const QString& text, int style, const QString& title)
-    {
-        return Shown{QStringLiteral("msg"), text, style, title, QString()};
-    }
-    static Shown Input(const QString& prompt, const QString& title, const QString& def = QString())
-    {
-        return Shown{QStringLiteral("input"), prompt, 0, title, def};
-    }
-    // The teacher's password prompt, as every teacher function asks for it.
-    static Shown Password(const QString& title)
-    {
-        return Shown{QStringLiteral("password"), QStringLiteral("Passwort eingeben:"), 0, title, QString()};
-    }
+    static Shown Msg(const QString& text, int style, const QString& title) { return Shown{QStringLiteral("msg"), text, style, title, QString()}; }
+    static Shown Input(const QString& prompt, const QString& title, const QString& def = QString()) { return Shown{QStringLiteral("input"), prompt, 0, title, def}; }
+    static Shown Password(const QString& title) { return Shown{"password", "Passwort eingeben:", 0, title, {}}; }
 
 private:
     QList<int> msgAnswers_;
