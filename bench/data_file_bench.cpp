@@ -6,6 +6,7 @@
 // loading the file when the teacher browses to the child.
 
 #include "app/program.h"
+#include "bench_support.h"
 #include "platform/dialogs.h"
 #include "platform/random_source.h"
 #include "training/error_list_window.h"
@@ -22,24 +23,6 @@
 #include <cstring>
 
 namespace {
-
-class SilentDialogs final : public Dialogs {
-public:
-    int MsgBox(const QString&, int style, const QString&) override { return (style & 7) == 4 ? 7 : 1; }
-    QString InputBox(const QString&, const QString&, const QString&) override { return QString(); }
-    QString PasswordBox(const QString&, const QString&) override { return QString(); }
-    void Beep() override {}
-};
-
-long ResidentKiB(const char* field)
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (status.open(QIODevice::ReadOnly))
-        for (const QByteArray& line : status.readAll().split('\n'))
-            if (line.startsWith(field))
-                return line.mid(int(std::strlen(field))).trimmed().split(' ').first().toLong();
-    return -1;
-}
 
 // Repeats `unit` until the file holds `bytes` bytes.
 QByteArray Filled(const QByteArray& unit, qint64 bytes)

@@ -5,6 +5,7 @@
 #include "platform/dialogs.h"
 #include "platform/random_source.h"
 #include "app/program.h"
+#include "bench_support.h"
 #include "training/training_window.h"
 
 #include <QApplication>
@@ -21,15 +22,6 @@
 
 namespace {
 
-// Answers every box at once, as a person clicking OK or No would.
-class SilentDialogs final : public Dialogs {
-public:
-    int MsgBox(const QString&, int style, const QString&) override { return (style & 7) == 4 ? 7 : 1; }
-    QString InputBox(const QString&, const QString&, const QString&) override { return QString(); }
-    QString PasswordBox(const QString&, const QString&) override { return QString(); }
-    void Beep() override {}
-};
-
 // A school's working folder: thirty children, a reward interval and an empty mandatory list.
 void PrepareFolder(const QString& path)
 {
@@ -42,19 +34,6 @@ void PrepareFolder(const QString& path)
     inf.write("20\r\n");
     QFile dat(path + QStringLiteral("/ZIFTORA.DAT"));
     dat.open(QIODevice::WriteOnly);
-}
-
-long PeakResidentKiB()
-{
-#ifdef __linux__
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (status.open(QIODevice::ReadOnly)) {
-        for (const QByteArray& line : status.readAll().split('\n'))
-            if (line.startsWith("VmHWM:"))
-                return line.mid(6).trimmed().split(' ').first().toLong();
-    }
-#endif
-    return -1;
 }
 
 void BM_StartToFirstTask(benchmark::State& state)
@@ -97,12 +76,12 @@ int main(int argc, char** argv)
         program.Start();
         QApplication::processEvents();
         std::printf("first start in a fresh process (toolkit included): %.1f ms\n", cold.nsecsElapsed() / 1e6);
-        std::printf("peak resident memory after the first start: %ld KiB\n", PeakResidentKiB());
+        std::printf("peak resident memory after the first start: %ld KiB\n", ResidentKiB("VmHWM:"));
         QDir::setCurrent(old);
     }
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    std::printf("peak resident memory after all starts: %ld KiB\n", PeakResidentKiB());
+    std::printf("peak resident memory after all starts: %ld KiB\n", ResidentKiB("VmHWM:"));
     return 0;
 }
