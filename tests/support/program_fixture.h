@@ -88,11 +88,8 @@ public:
     // the training window or, as "Form8/Liste1", in another window.
     QWidget* Window(const QString& name) const
     {
-        if (name == QLatin1String("Form7"))
-            return &program_->form7();
-        if (name == QLatin1String("Form8"))
-            return &program_->form8();
-        return name == QLatin1String("ZFTLABEL") ? static_cast<QWidget*>(&program_->zftlabel()) : &program_->form1();
+        const QMap<QString, QWidget*> windows{{"Form7", &program_->form7()}, {"Form8", &program_->form8()}};
+        return name == QLatin1String("ZFTLABEL") ? &program_->zftlabel() : windows.value(name, &program_->form1());
     }
     template <typename T = QWidget>
     T* Control(const QString& path) const

@@ -7,21 +7,17 @@
 
 #include <utility>
 
-// Dialogs for tests, failing closed both ways. Every box is recorded exactly as the program asked
-// for it. Yes/No boxes, input boxes and password boxes take their answers from a script, in order;
-// one that finds no answer of its kind fails the running test (it never opens a window and never
-// waits). Boxes with only an OK button answer OK by themselves and never take a scripted answer.
-// An answer still unused when the dialogs are destroyed fails the test as well.
+// Dialogs for tests, failing closed both ways; every box is recorded as the program asked for it.
+// Yes/No, input and password boxes take scripted answers in order, and one without an answer fails
+// the test (never a window, never a wait); OK-only boxes never take one; an unused answer fails too.
 class ScriptedDialogs final : public Dialogs {
 public:
     ~ScriptedDialogs() override;
 
     struct Shown {
-        QString kind; // "msg", "input" or "password"
-        QString text; // message text, or the prompt
+        QString kind, text; // "msg", "input" or "password"; the message text or the prompt
         int style = 0;
-        QString title;
-        QString defaultText;
+        QString title, defaultText;
         bool operator==(const Shown&) const = default;
     };
 

@@ -6,14 +6,15 @@
 
 #include <QRegularExpression>
 
-class FullDiskTests : public QObject {
+class NothingLostTests : public QObject {
     Q_OBJECT
 private slots:
     void rewriteKeepsTheOldFile_data();
     void rewriteKeepsTheOldFile();
+    void startRemovesLeftoverCopies();
 };
 
-void FullDiskTests::rewriteKeepsTheOldFile_data()
+void NothingLostTests::rewriteKeepsTheOldFile_data()
 {
     QTest::addColumn<QString>("action"); // the control clicked (and what was asked before)
     QTest::addColumn<QString>("file");
@@ -40,7 +41,7 @@ void FullDiskTests::rewriteKeepsTheOldFile_data()
     QTest::newRow("errors saved, room for half the file, which would cut a task") << "Bild7" << "ZIFTORA.000" << tasks << qint64(8192) << errors;
 }
 
-void FullDiskTests::rewriteKeepsTheOldFile()
+void NothingLostTests::rewriteKeepsTheOldFile()
 {
     QFETCH(QString, action);
     QFETCH(QString, file);
@@ -80,5 +81,12 @@ void FullDiskTests::rewriteKeepsTheOldFile()
         QVERIFY2(dataFile.match(name).hasMatch(), qPrintable(name));
 }
 
-QTEST_MAIN(FullDiskTests)
-#include "full_disk_tests.moc"
+void NothingLostTests::startRemovesLeftoverCopies()
+{
+    ProgramFixture f;
+    f.StartQuietly({{"ZIFTORA.INI", "Anna\r\n"}, {"ZIFTORA.INI.a1B2c3", "Ann"}, {"ZIFTORA.000.Zz0099", " 1 + 1"}});
+    QCOMPARE(f.AllFiles(), (Files{{"ZIFTORA.INI", "Anna\r\n"}, {"ZIFTORA.DAT", ""}}));
+}
+
+QTEST_MAIN(NothingLostTests)
+#include "nothing_lost_tests.moc"
