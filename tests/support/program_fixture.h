@@ -128,11 +128,7 @@ public:
     // The child's keyboard: Type at the check button, Answer adds Enter. Keys presses at a control B Backspace,
     // R Return, H a Return held down, N keypad Enter, E Escape, L right arrow, and types any other character.
     void Type(const QString& keys) { QTest::keyClicks(program_->form1().Befehl11, keys); }
-    void Answer(const QString& keys)
-    {
-        Type(keys);
-        QTest::keyClick(program_->form1().Befehl11, Qt::Key_Return);
-    }
+    void Answer(const QString& keys) { Type(keys), QTest::keyClick(program_->form1().Befehl11, Qt::Key_Return); }
     void Keys(const QString& keys, const QString& at = QStringLiteral("Befehl11"))
     {
         QWidget* target = Control(at);
