@@ -165,6 +165,8 @@ private slots:
                                           << QStringList{"2", longName.left(UserFile::MaxShownLength) + QChar(0x2026)};
         QTest::newRow("falsches Passwort") << anna << -2 << QStringList{"x"} << "" << anna << QStringList{"1", "Anna"};
         QTest::newRow("Name schon da") << anna << -2 << QStringList{"!", "Anna"} << "" << anna << QStringList{"1", "Anna"};
+        QTest::newRow("Zeilenumbruch im Namen") << anna << -2 << QStringList{"!", "Ben\nBen"} << u"Der Name enthält Zeichen, die in der "
+            "Benutzerliste nicht gespeichert werden können.\rBitte den Namen ohne diese Zeichen eingeben.\r"_s << anna << QStringList{"1", "Anna"};
         QTest::newRow("1000 Namen") << kid.repeated(1000) << -2 << QStringList{"!"} << full << kid.repeated(1000) << QStringList{"1000", "Kind"};
         QTest::newRow("mehr als 1000") << abcd + kid.repeated(999) << -2 << QStringList{"!"} << full << abcd + kid.repeated(999)
                                        << QStringList{"1000", "Kind"};

@@ -4,7 +4,4 @@
 #include <QWidget>
 #endif
 
-QStringList ProbeEntries()
-{
-    return TaskTypeEntries(1);
-}
+QStringList ProbeEntries() { return TaskTypeEntries(1); }

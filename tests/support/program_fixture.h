@@ -9,7 +9,6 @@
 #include "scripted_random.h"
 
 #include "app/program.h"
-#include "engine/training_state.h"
 #include "platform/list_box.h"
 #include "training/error_list_window.h"
 #include "training/info_window.h"
