@@ -22,30 +22,34 @@
 
 namespace {
 
-// A school's working folder: thirty children, a reward interval and an empty mandatory list.
-void PrepareFolder(const QString& path)
-{
-    QFile ini(path + QStringLiteral("/ZIFTORA.INI"));
-    ini.open(QIODevice::WriteOnly);
-    for (int i = 0; i < 30; ++i)
-        ini.write("Kind " + QByteArray::number(i) + "\r\n");
-    QFile inf(path + QStringLiteral("/ZIFTORA.INF"));
-    inf.open(QIODevice::WriteOnly);
-    inf.write("20\r\n");
-    QFile dat(path + QStringLiteral("/ZIFTORA.DAT"));
-    dat.open(QIODevice::WriteOnly);
-}
+// A school's working folder, made current while it lives: thirty children, a reward interval and
+// an empty mandatory list; and the dialogs and random source a program there gets.
+struct SchoolFolder {
+    SchoolFolder() : old(QDir::currentPath())
+    {
+        QFile ini(dir.filePath(QStringLiteral("ZIFTORA.INI")));
+        ini.open(QIODevice::WriteOnly);
+        for (int i = 0; i < 30; ++i)
+            ini.write("Kind " + QByteArray::number(i) + "\r\n");
+        QFile inf(dir.filePath(QStringLiteral("ZIFTORA.INF")));
+        inf.open(QIODevice::WriteOnly);
+        inf.write("20\r\n");
+        QFile dat(dir.filePath(QStringLiteral("ZIFTORA.DAT")));
+        dat.open(QIODevice::WriteOnly);
+        QDir::setCurrent(dir.path());
+    }
+    ~SchoolFolder() { QDir::setCurrent(old); }
+    QTemporaryDir dir;
+    QString old;
+    SilentDialogs dialogs;
+    ProgramRandom random;
+};
 
 void BM_StartToFirstTask(benchmark::State& state)
 {
-    QTemporaryDir dir;
-    PrepareFolder(dir.path());
-    const QString old = QDir::currentPath();
-    QDir::setCurrent(dir.path());
-    SilentDialogs dialogs;
-    ProgramRandom random;
+    SchoolFolder folder;
     for (auto _ : state) {
-        auto program = std::make_unique<Program>(dialogs, random);
+        auto program = std::make_unique<Program>(folder.dialogs, folder.random);
         program->Start();
         QApplication::processEvents();
         benchmark::DoNotOptimize(program->form1().Bezeichnung1->text().size());
@@ -53,7 +57,6 @@ void BM_StartToFirstTask(benchmark::State& state)
         program.reset();
         state.ResumeTiming();
     }
-    QDir::setCurrent(old);
 }
 BENCHMARK(BM_StartToFirstTask)->Unit(benchmark::kMillisecond);
 
@@ -66,18 +69,12 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     {
         // The very first start in a fresh process, with the toolkit's own start included.
-        QTemporaryDir dir;
-        PrepareFolder(dir.path());
-        const QString old = QDir::currentPath();
-        QDir::setCurrent(dir.path());
-        SilentDialogs dialogs;
-        ProgramRandom random;
-        Program program(dialogs, random);
+        SchoolFolder folder;
+        Program program(folder.dialogs, folder.random);
         program.Start();
         QApplication::processEvents();
         std::printf("first start in a fresh process (toolkit included): %.1f ms\n", cold.nsecsElapsed() / 1e6);
         std::printf("peak resident memory after the first start: %ld KiB\n", ResidentKiB("VmHWM:"));
-        QDir::setCurrent(old);
     }
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
