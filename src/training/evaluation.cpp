@@ -10,25 +10,18 @@ QString EvaluationText(int errorCount, std::int64_t correctCount)
     // Multiplying first keeps whole percentages exact (29 errors in 100 answers are 29 %, not
     // 28.999...).
     const double p = double(errorCount) * 100.0 / double(correctCount);
-    QString praise;
-    if (p >= 70)
-        praise = QStringLiteral("Du machst zu viele Fehler!");
-    else if (p >= 60)
-        praise = QStringLiteral("Du musst viel mehr üben!");
-    else if (p >= 50)
-        praise = QStringLiteral("Du musst noch etwas üben!");
-    else if (p >= 40)
-        praise = QStringLiteral("Das geht gerade noch so!");
-    else if (p >= 30)
-        praise = QStringLiteral("Schon recht ordentlich!");
-    else if (p >= 20)
-        praise = QStringLiteral("Das klappt schon fast gut!");
-    else if (p >= 10)
-        praise = QStringLiteral("Das hast du gut gemacht!");
-    else if (p >= 5)
-        praise = QStringLiteral("Das hast du prima gemacht!");
-    else
-        praise = QStringLiteral("Das ist einfach Spitze!");
+    // The word for the first threshold the percentage reaches, from the top.
+    static const struct { double from; const char* praise; } ladder[] = {
+        {70, "Du machst zu viele Fehler!"},   {60, "Du musst viel mehr üben!"},
+        {50, "Du musst noch etwas üben!"},    {40, "Das geht gerade noch so!"},
+        {30, "Schon recht ordentlich!"},      {20, "Das klappt schon fast gut!"},
+        {10, "Das hast du gut gemacht!"},     {5, "Das hast du prima gemacht!"},
+        {-1, "Das ist einfach Spitze!"},
+    };
+    const auto* step = ladder;
+    while (p < step->from)
+        ++step;
+    const QString praise = QString::fromUtf8(step->praise);
 
     // p is at most 32767 * 100, so the whole part always fits.
     return QStringLiteral("Du hast") + S(int(p)) + QStringLiteral("% Fehler:") + QStringLiteral("\n\r\n\r") + praise;
