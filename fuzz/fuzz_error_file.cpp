@@ -3,24 +3,15 @@
 // and the new task comes back with its own answer.
 #include "training/error_file.h"
 
-#include <QByteArray>
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
+#include "fuzz_input.h"
 
 #include <cstdint>
 #include <cstdlib>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static QTemporaryDir dir;
-    QDir::setCurrent(dir.path());
     const QString name = ErrorFile::Name(0);
-    QFile file(name);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        std::abort();
-    file.write(reinterpret_cast<const char*>(data), qint64(size));
-    file.close();
+    WriteInput(name, data, size);
 
     QStringList tasks;
     QStringList answers;

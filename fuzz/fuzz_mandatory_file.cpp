@@ -3,22 +3,14 @@
 #include "engine/task_engine.h"
 #include "mandatory/mandatory_tasks.h"
 
-#include <QByteArray>
-#include <QFile>
-#include <QTemporaryDir>
+#include "fuzz_input.h"
 
 #include <cstdint>
 #include <cstdlib>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("ZIFTORA.DAT"));
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        std::abort();
-    file.write(reinterpret_cast<const char*>(data), qint64(size));
-    file.close();
+    const QString path = WriteInput(QStringLiteral("ZIFTORA.DAT"), data, size);
 
     QStringList entries;
     if (!ReadMandatoryFile(path, &entries))
