@@ -1,8 +1,12 @@
 #pragma once
 
-// What the start-up benchmarks share: dialogs that answer at once, and the process's memory.
+// What the benchmarks share: a desktop whose dialogs answer at once, and the process's memory.
 
+#include "platform/desktop.h"
 #include "platform/dialogs.h"
+#include "platform/game_timer.h"
+#include "platform/qt_clipboard.h"
+#include "platform/random_source.h"
 
 #include <QFile>
 
@@ -15,6 +19,15 @@ public:
     QString InputBox(const QString&, const QString&, const QString&) override { return QString(); }
     QString PasswordBox(const QString&, const QString&) override { return QString(); }
     void Beep() override {}
+};
+
+// The desktop of a benchmark: silent dialogs, the program's own random source, clipboard and timers.
+struct QuietDesktop {
+    SilentDialogs dialogs;
+    ProgramRandom random;
+    QtClipboard clipboard;
+    QtTimers timers;
+    Desktop desktop() { return Desktop{dialogs, random, clipboard, timers}; }
 };
 
 // A field of /proc/self/status in KiB ("VmRSS:" now, "VmHWM:" the peak); -1 where there is none.

@@ -78,9 +78,8 @@ int main(int argc, char** argv)
     data.squeeze();
 
     const long before = ResidentKiB("VmRSS:");
-    SilentDialogs dialogs;
-    ProgramRandom random;
-    Program program(dialogs, random);
+    QuietDesktop quiet;
+    Program program(quiet.desktop());
     QElapsedTimer clock;
     clock.start();
     program.Start();

@@ -41,15 +41,14 @@ struct SchoolFolder {
     ~SchoolFolder() { QDir::setCurrent(old); }
     QTemporaryDir dir;
     QString old;
-    SilentDialogs dialogs;
-    ProgramRandom random;
+    QuietDesktop quiet;
 };
 
 void BM_StartToFirstTask(benchmark::State& state)
 {
     SchoolFolder folder;
     for (auto _ : state) {
-        auto program = std::make_unique<Program>(folder.dialogs, folder.random);
+        auto program = std::make_unique<Program>(folder.quiet.desktop());
         program->Start();
         QApplication::processEvents();
         benchmark::DoNotOptimize(program->form1().Bezeichnung1->text().size());
@@ -70,7 +69,7 @@ int main(int argc, char** argv)
     {
         // The very first start in a fresh process, with the toolkit's own start included.
         SchoolFolder folder;
-        Program program(folder.dialogs, folder.random);
+        Program program(folder.quiet.desktop());
         program.Start();
         QApplication::processEvents();
         std::printf("first start in a fresh process (toolkit included): %.1f ms\n", cold.nsecsElapsed() / 1e6);

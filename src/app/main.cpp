@@ -1,7 +1,9 @@
-// Ziftora starts here: the desktop's dialogs and the program's random source are handed to the
-// program object, which builds the windows and runs the training window's start-up. The program
+// Ziftora starts here: the desktop's services (dialogs, clipboard, timers) and the program's random
+// source are handed to the program object, which builds the windows and runs the training window's start-up. The program
 // keeps its files (ZIFTORA.INI, .INF, .DAT and the error files) in the working directory.
 
+#include "platform/game_timer.h"
+#include "platform/qt_clipboard.h"
 #include "platform/qt_dialogs.h"
 #include "platform/random_source.h"
 #include "app/program.h"
@@ -19,7 +21,9 @@ int main(int argc, char* argv[])
 
     QtDialogs dialogs;
     ProgramRandom random;
-    Program program(dialogs, random);
+    QtClipboard clipboard;
+    QtTimers timers;
+    Program program(Desktop{dialogs, random, clipboard, timers});
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/ziftora.svg")));
     program.Start();
     return QApplication::exec();

@@ -15,8 +15,7 @@ static void InitResources()
     Q_INIT_RESOURCE(ziftora);
 }
 
-Program::Program(Dialogs& dialogs, RandomSource& random)
-    : dialogs_(dialogs), random_(random)
+Program::Program(const Desktop& desktop) : desktop_(desktop)
 {
     InitResources();
 }
@@ -30,9 +29,9 @@ void Program::Start()
 
     // The user window and the error list window hold lists of the whole run, so they exist from
     // the start, hidden; the training window fills the user list during its start-up.
-    form7_ = std::make_unique<Form7>(dialogs_, state_);
-    form8_ = std::make_unique<Form8>(dialogs_, *form7_);
-    form1_ = std::make_unique<Form1>(state_, dialogs_, random_, *form7_, *form8_);
+    form7_ = std::make_unique<Form7>(desktop_.dialogs, state_);
+    form8_ = std::make_unique<Form8>(desktop_.dialogs, *form7_);
+    form1_ = std::make_unique<Form1>(state_, desktop_.dialogs, desktop_.random, *form7_, *form8_);
 
     connect(form1_.get(), &Form1::ended, this, &Program::EndProgram);
     connect(form1_.get(), &Form1::infoRequested, this, [this] { zftlabel().Open(); });

@@ -4,16 +4,15 @@
 // window what it uses (state, dialogs, random source, the one or two windows it truly calls), and
 // wires the window flow: a window tells by a signal that it is done or wants another window, and
 // the root shows the next one. Only this folder knows every window. main.cpp hands in the
-// desktop's dialogs and random source; tests hand in scripted ones.
+// desktop's services (dialogs, random source, clipboard, timers); tests hand in doubles.
 
 #include "engine/training_state.h"
+#include "platform/desktop.h"
 
 #include <QObject>
 
 #include <memory>
 
-class Dialogs;
-class RandomSource;
 class Form1;
 class Form7;
 class Form8;
@@ -22,7 +21,7 @@ class ZFTLABEL;
 class Program final : public QObject {
     Q_OBJECT
 public:
-    Program(Dialogs& dialogs, RandomSource& random);
+    explicit Program(const Desktop& desktop);
     ~Program() override;
 
     // Removes copies that an interrupted save left behind, builds the windows, runs the training
@@ -41,8 +40,7 @@ private:
     void EndProgram();
     void ShowTrainingWindow();
 
-    Dialogs& dialogs_;
-    RandomSource& random_;
+    Desktop desktop_;
     MODUL1 state_;
     std::unique_ptr<Form7> form7_;
     std::unique_ptr<Form8> form8_;

@@ -5,6 +5,7 @@
 //   f.StartQuietly({{"ZIFTORA.INI", "Anna\r\nBen\r\n"}}); f.Password(); f.Click("Bild8");
 //   QCOMPARE(f.Seen(), Boxes{ScriptedDialogs::Password("Ziftora")});
 
+#include "desktop_doubles.h"
 #include "scripted_dialogs.h"
 #include "scripted_random.h"
 
@@ -53,7 +54,7 @@ public:
     {
         for (auto it = files.cbegin(); it != files.cend(); ++it)
             WriteFile(it.key(), it.value());
-        program_ = std::make_unique<Program>(dialogs, random);
+        program_ = std::make_unique<Program>(Desktop{dialogs, random, clipboard, timers});
         program_->Start();
         return *program_;
     }
@@ -165,6 +166,8 @@ public:
     QTemporaryDir dir;
     ScriptedDialogs dialogs;
     ScriptedRandom random;
+    RecordingClipboard clipboard;
+    ManualTimers timers;
 
 private:
     QString folder_;

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QString>
+
+// The clipboard as the worksheet window uses it: plain text replaces the clipboard's text.
+class Clipboard {
+public:
+    virtual ~Clipboard() = default;
+    virtual void SetText(const QString& text) = 0;
+};

@@ -1,0 +1,15 @@
+#pragma once
+
+class Clipboard;
+class Dialogs;
+class RandomSource;
+class Timers;
+
+// What the program takes from the desktop, handed to the composition root in one piece: main.cpp
+// fills it with the real services, tests with scripted and recording doubles.
+struct Desktop {
+    Dialogs& dialogs;
+    RandomSource& random;
+    Clipboard& clipboard;
+    Timers& timers;
+};

@@ -1,0 +1,63 @@
+#pragma once
+
+// The drawing surface of a game window: what is drawn stays drawn (it survives being covered and
+// repainted) until the surface is cleared. Positions are in twips or in points, as the game sets;
+// colours come from the 16-colour palette. Text is written with its cell's top-left corner at the
+// position and without smoothing, so writing the same text again in the background colour erases
+// it completely. What was written can be read back: as pixels, and as the list of texts.
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QList>
+#include <QPointF>
+#include <QWidget>
+
+class DrawingSurface final : public QWidget {
+public:
+    enum class Unit { Twips, Points };
+    struct Written {
+        QPointF at; // in the unit it was written in
+        QString text;
+        QColor color;
+        bool operator==(const Written&) const = default;
+    };
+
+    explicit DrawingSurface(QWidget* parent);
+
+    // The 16-colour palette: 0 black, 1 dark blue, ... 14 yellow, 15 white.
+    static QColor QBColor(int index);
+
+    void SetBackColor(const QColor& color); // the colour that Cls fills with
+    void SetForeColor(const QColor& color);
+    QColor ForeColor() const { return foreColor_; }
+    void SetFont(const QString& family, double pointSize, bool bold = false);
+    void SetFontSize(double pointSize);
+    void SetScaleMode(Unit unit) { unit_ = unit; }
+
+    void Cls(); // fills with the background colour and forgets what was written
+    void PrintAt(double x, double y, const QString& text); // in the drawing colour
+    void Line(double x1, double y1, double x2, double y2, const QColor& color);
+    void FilledRect(double x1, double y1, double x2, double y2, const QColor& color);
+
+    // Read-back: the texts written since the last Cls, in order; the pixel at a position.
+    const QList<Written>& Texts() const { return written_; }
+    QColor PixelAt(double x, double y) const;
+    const QImage& Image() const { return image_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    QPointF ToPixels(double x, double y) const;
+    void Changed(const QRectF& pixels);
+    void EnsureImage();
+
+    QImage image_;
+    QColor backColor_ = Qt::white;
+    QColor foreColor_ = Qt::black;
+    QFont font_;
+    Unit unit_ = Unit::Twips;
+    QList<Written> written_;
+};

@@ -1,0 +1,9 @@
+#include "platform/qt_clipboard.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+
+void QtClipboard::SetText(const QString& text)
+{
+    QGuiApplication::clipboard()->setText(text, QClipboard::Clipboard);
+}
