@@ -27,3 +27,15 @@ bool KeyPreview::eventFilter(QObject* watched, QEvent* event)
     // handler leaves such a key alone every time, and a key it takes never travels on.
     return handler_(static_cast<QKeyEvent*>(event));
 }
+
+bool InView(const QWidget* control)
+{
+    const QWidget* window = control->window();
+    if (window == control || !control->isVisibleTo(window))
+        return false;
+    const QPoint middle = control->mapTo(window, control->rect().center());
+    if (!window->rect().contains(middle))
+        return false;
+    const QWidget* top = window->childAt(middle);
+    return top == control || control->isAncestorOf(top);
+}

@@ -38,6 +38,11 @@ inline void Set(QWidget* cover, bool on)
 }
 } // namespace ModeCover
 
+// True when a person can see and click the control: it lies inside its window's visible area and
+// no other control covers its middle (a mode cover, for instance). Windows whose controls can be
+// parked outside or covered use it to keep such controls out of the Tab order.
+bool InView(const QWidget* control);
+
 // Key preview: the window sees every key press meant for it or one of its controls first, while it
 // is visible and no modal dialog is open. The handler returns true when it has acted on the key;
 // the key is then swallowed, so one physical press acts exactly once. A key the handler leaves goes

@@ -114,7 +114,7 @@ void Form1::Befehl11_Click()
         }
         SetEntryDisplay(QString());
         ++CorrectCount;
-        Bezeichnung4->setText(QString::number(CorrectCount));
+        ShowCounters();
         engine().GenerateTask();
         if (CorrectCount % RewardStep == 0)
             RewardCheck();
@@ -134,7 +134,7 @@ void Form1::Befehl11_Click()
         ++ErrorCount;
     SetEntryDisplay(QString());
     state_.EntryText.clear();
-    Bezeichnung3->setText(QString::number(ErrorCount));
+    ShowCounters();
 
     if (ErrorCount > ErrorsBeforePractice)
         NextErrorTask();

@@ -45,6 +45,11 @@ Form8::Form8(Dialogs& dialogs, Form7& users) : QWidget(nullptr), dialogs_(dialog
     Liste1 = Named(new ListBox(this), "Liste1", 120, 1080, 2535, 3345);
     Liste2 = Named(new ListBox(this), "Liste2", 2760, 1080, 975, 3345);
     Liste3 = Named(new ListBox(this, /*sorted=*/true), "Liste3", 3840, 1080, 975, 3345);
+    Liste1->setAccessibleName(QStringLiteral("Fehleraufgaben"));
+    Liste2->setAccessibleName(QStringLiteral("Lösungen"));
+    Liste3->setAccessibleName(QStringLiteral("Lösungen, sortiert"));
+    Befehl5->setAccessibleName(QStringLiteral("Voriger Benutzer"));
+    Befehl6->setAccessibleName(QStringLiteral("Nächster Benutzer"));
     Befehl1 = Named(button(QStringLiteral("Abbruch")), "Befehl1", 120, 4560, 1215, 495);
     Befehl2 = Named(button(QStringLiteral("Drucken mit richtiger Lösung")), "Befehl2", 1440, 4560, 3375, 495);
     Befehl4 = Named(button(QStringLiteral("Löschen")), "Befehl4", 120, 5160, 1215, 495);

@@ -30,7 +30,7 @@ void Form1::NextErrorTask()
     if (!found) {
         ModeCover::Set(Befehl22, false);
         ErrorCount = 0;
-        Bezeichnung3->setText(QString::number(ErrorCount));
+        ShowCounters();
         return;
     }
 

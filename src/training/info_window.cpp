@@ -22,6 +22,7 @@ ZFTLABEL::ZFTLABEL()
     Titel->setObjectName(QStringLiteral("Titel"));
     Titel->setFont(big);
     Titel->setAlignment(Qt::AlignCenter);
+    Titel->setAccessibleName(QStringLiteral("Ziftora"));
     Twips::Place(Titel, 240, 240, 3015, 555);
 
     Bezeichnung6 = new QLabel(this);
@@ -44,6 +45,7 @@ ZFTLABEL::ZFTLABEL()
     Bezeichnung1->setFrameShape(QFrame::Panel);
     Bezeichnung1->setFrameShadow(QFrame::Raised);
     Bezeichnung1->setToolTip(QStringLiteral("Fenster schließen"));
+    Bezeichnung1->setAccessibleName(QStringLiteral("Okay"));
     Bezeichnung1->onClick = [this] { Bild1_Click(); };
     Twips::Place(Bezeichnung1, 240, 2400, 2175, 615);
 

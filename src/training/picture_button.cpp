@@ -3,6 +3,7 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 
 PictureButton::PictureButton(QWidget* parent, const QString& iconName, const QString& whatItDoes)
     : QToolButton(parent)
@@ -36,4 +37,29 @@ void ClickableLabel::keyPressEvent(QKeyEvent* event)
         return;
     }
     QLabel::keyPressEvent(event);
+}
+
+EntryDisplay::EntryDisplay(QWidget* parent) : QLabel(parent)
+{
+    setAccessibleName(QStringLiteral("Ergebnis"));
+    Show(QString());
+}
+
+void EntryDisplay::Show(const QString& entry)
+{
+    setText(entry);
+    setAccessibleDescription(entry.isEmpty() ? QStringLiteral("leer") : entry);
+}
+
+void EntryDisplay::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    if (!text().isEmpty())
+        return;
+    // A caret as tall as a digit, where the first digit will stand.
+    QPainter p(this);
+    const int height = fontMetrics().height();
+    const int top = (this->height() - height) / 2;
+    const int left = contentsRect().left() + 2;
+    p.fillRect(left, top, 2, height, palette().color(QPalette::WindowText));
 }

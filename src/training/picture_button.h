@@ -25,3 +25,15 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 };
+
+// The place where the child's answer appears. While it is empty it shows a text cursor, so a child
+// sees where typing goes; a screen reader hears "Ergebnis" and the entry, or "leer".
+class EntryDisplay : public QLabel {
+    Q_OBJECT
+public:
+    explicit EntryDisplay(QWidget* parent);
+    void Show(const QString& entry);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};

@@ -97,20 +97,26 @@ void Form1::BuildControls()
     label(Bezeichnung5, "Bezeichnung5", QStringLiteral("Aufgabe:"), 240, 960, 855, 255);
     label(Bezeichnung1, "Bezeichnung1", QString(), 1200, 960, 3855, 495, 18);
     label(Bezeichnung6, "Bezeichnung6", QStringLiteral("Ergebnis:"), 240, 1920, 855, 255);
-    label(Bezeichnung2, "Bezeichnung2", QString(), 1200, 1920, 3855, 495, 18);
+    Bezeichnung2 = new EntryDisplay(this);
+    Bezeichnung2->setObjectName(QStringLiteral("Bezeichnung2"));
+    Bezeichnung2->setFont(Font(18));
+    Twips::Place(Bezeichnung2, 1200, 1920, 3855, 495);
     picture(Bild7, "Bild7", "user", QStringLiteral("Benutzer wechseln"), 120, 120);
     Bezeichnung15 = new ClickableLabel(QStringLiteral("Standardbenutzer"), this);
     Bezeichnung15->setObjectName(QStringLiteral("Bezeichnung15"));
     Bezeichnung15->setFont(Font(18));
     Bezeichnung15->setToolTip(QStringLiteral("Benutzer wechseln"));
+    Bezeichnung15->setAccessibleDescription(QStringLiteral("Benutzer wechseln"));
     Twips::Place(Bezeichnung15, 600, 120, 4575, 495);
     label(Bezeichnung17, "Bezeichnung17", QStringLiteral("Auswahl"), 5280, 120, 1935, 495, 18);
     Liste1 = new ListBox(this);
     Liste1->setObjectName(QStringLiteral("Liste1"));
+    Liste1->setAccessibleName(QStringLiteral("Aufgabenart"));
     Twips::Place(Liste1, 5280, 720, 1935, 1950);
     label(Bezeichnung13, "Bezeichnung13", QStringLiteral("Pflicht"), 7440, 120, 1815, 495, 18);
     Liste2 = new ListBox(this);
     Liste2->setObjectName(QStringLiteral("Liste2"));
+    Liste2->setAccessibleName(QStringLiteral("Pflichtaufgaben"));
     Twips::Place(Liste2, 7440, 720, 1815, 1950);
 
     picture(Bild1, "Bild1", "exit", QStringLiteral("Programm beenden"), 240, 2880);
@@ -168,6 +174,13 @@ void Form1::BuildControls()
     button(Befehl18, "Befehl18", QStringLiteral("Entf"), 6000, 5280, 495, 495);
     button(Befehl11, "Befehl11", QStringLiteral("OK"), 6600, 5280, 495, 495);
     Befehl11->setDefault(true);
+    // What a screen reader says for the keys whose captions are signs or letter-spaced.
+    const std::pair<QPushButton*, const char*> spoken[] = {{Befehl14, "mal"},     {Befehl21, "kleiner als"},
+                                                           {Befehl20, "gleich"},  {Befehl19, "größer als"},
+                                                           {Befehl18, "Entfernen"}, {Befehl11, "OK, prüfen"}};
+    for (const auto& [b, name] : spoken)
+        b->setAccessibleName(QString::fromUtf8(name));
+    ShowCounters();
 
     button(Befehl23, "Befehl23", QStringLiteral("Einfügen"), 7560, 2880, 1575, 495);
     button(Befehl27, "Befehl27", QStringLiteral("Lade Liste"), 7560, 3480, 1575, 495);
@@ -182,8 +195,15 @@ void Form1::BuildControls()
            4815, 2895, 12);
     label(Label1, "Label1", QStringLiteral("Label1"), 9600, 2280, 855, 375);
 
-    // Tab order: the keypad and the check first, then the choices.
-    setTabOrder(Befehl11, Befehl1);
+    // Tab order: the keypad as it reads, the check and the signs, then the choices, the pictures and
+    // the mandatory editor. Controls that are parked outside or covered are passed over (below).
+    const QList<QWidget*> order{Befehl7,  befehl8,  befehl9,  Befehl4,       Befehl5,  Befehl6,  Befehl1,  Befehl2,
+                                Befehl3,  Befehl10, Befehl18, Befehl11,      Befehl21, Befehl20, Befehl19, Befehl12,
+                                Befehl13, Befehl14, Befehl15, Befehl16,      Befehl17, HBildlauf1, Liste1, Bild7,
+                                Bezeichnung15, Bild1, Bild3, Bild2,          Bild4,    Bild6,    Bild8,    Bild5,
+                                Liste2,   Befehl23, Befehl27, Befehl26,      Befehl24, Befehl25, Befehl22, Befehl28};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
 }
 
 void Form1::ConnectControls()
@@ -372,7 +392,31 @@ void Form1::SetTaskText(const QString& text)
 
 void Form1::SetEntryDisplay(const QString& text)
 {
-    Bezeichnung2->setText(text);
+    Bezeichnung2->Show(text);
+}
+
+void Form1::ShowCounters()
+{
+    const auto show = [](QLabel* counter, const QString& what, qint64 count) {
+        counter->setText(QString::number(count));
+        counter->setAccessibleName(what + QString::number(count));
+        counter->setToolTip(counter->accessibleName());
+    };
+    show(Bezeichnung4, QStringLiteral("Richtige Lösungen: "), CorrectCount);
+    show(Bezeichnung3, QStringLiteral("Fehler: "), ErrorCount);
+}
+
+bool Form1::focusNextPrevChild(bool next)
+{
+    // Tab passes over what a person cannot see: the mandatory column while the editor is closed,
+    // a parked mode cover, and what a mode cover hides.
+    for (int tries = 0; tries < 64; ++tries) {
+        if (!QWidget::focusNextPrevChild(next))
+            return false;
+        if (!focusWidget() || InView(focusWidget()))
+            return true;
+    }
+    return true;
 }
 
 void Form1::ClearTaskTypes()

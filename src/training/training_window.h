@@ -17,6 +17,7 @@ class MandatoryTasks;
 class ListBox;
 class PictureButton;
 class ClickableLabel;
+class EntryDisplay;
 class QLabel;
 class QPushButton;
 class QScrollBar;
@@ -120,7 +121,7 @@ public:
 
     // Controls, named as the window names them.
     QLabel* Bezeichnung1 = nullptr;   // the task
-    QLabel* Bezeichnung2 = nullptr;   // the entry
+    EntryDisplay* Bezeichnung2 = nullptr; // the entry
     QLabel* Bezeichnung3 = nullptr;   // ErrorCount
     QLabel* Bezeichnung4 = nullptr;   // CorrectCount
     QLabel* Bezeichnung5 = nullptr;
@@ -185,6 +186,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void BuildControls();
@@ -193,6 +195,7 @@ private:
     void ReplaceEntry(const QString& sign);        // signs replace
     void ChooseOperation(int operation, const QString& sign);
     bool HandleKey(QKeyEvent* event);
+    void ShowCounters(); // Bezeichnung4 right answers, Bezeichnung3 errors
 
     MODUL1& state_;
     Dialogs& dialogs_;

@@ -68,6 +68,9 @@ void Form7::BuildControls()
     button(Befehl1, "Befehl1", QStringLiteral("S t a r t e n"), 960, &Form7::Befehl1_Click);
     button(Befehl2, "Befehl2", QStringLiteral("Neuer Name"), 1680, &Form7::Befehl2_Click);
     button(Befehl4, "Befehl4", QStringLiteral("Name löschen"), 2400, &Form7::Befehl4_Click);
+    // The letter-spaced captions keep their look; a screen reader reads the plain words.
+    Befehl3->setAccessibleName(QStringLiteral("Abbruch"));
+    Befehl1->setAccessibleName(QStringLiteral("Starten"));
 
     // From the list of names, Tab goes to "S t a r t e n" first.
     setTabOrder(Liste1, Befehl1);

@@ -1,0 +1,135 @@
+// What every window owes a child who uses a screen reader or only the keyboard, at any screen scale.
+
+#include "program_fixture.h"
+
+#include "platform/controls.h"
+
+#include <QAccessible>
+#include <QRegularExpression>
+#include <QScrollBar>
+
+class AccessibilityTests : public QObject {
+    Q_OBJECT
+private slots:
+    void everyControlIsNamed_data();
+    void everyControlIsNamed();
+    void tabOrder_data();
+    void tabOrder();
+    void entryAndCounters();
+    void sharpAtAnyScale();
+};
+
+static QString Spoken(QWidget* w)
+{
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+    return a ? a->text(QAccessible::Name) : QString();
+}
+
+void AccessibilityTests::everyControlIsNamed_data()
+{
+    QTest::addColumn<QString>("window");
+    for (const char* window : {"Form1", "Form7", "Form8", "ZFTLABEL"})
+        QTest::newRow(window) << window;
+}
+
+void AccessibilityTests::everyControlIsNamed()
+{
+    QFETCH(QString, window);
+    ProgramFixture f;
+    f.StartQuietly();
+    QWidget* w = f.Window(window);
+    const QRegularExpression letterSpaced(QStringLiteral("^(\\S )+\\S$"));
+    for (QWidget* c : w->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        const QString name = c->objectName();
+        QVERIFY2(!name.isEmpty() && w->findChildren<QWidget*>(name, Qt::FindDirectChildrenOnly).size() == 1, qPrintable(name));
+        if (!(c->focusPolicy() & Qt::TabFocus))
+            continue;
+        // Everything Tab reaches says in plain German what it is.
+        const QString spoken = Spoken(c);
+        QVERIFY2(!spoken.trimmed().isEmpty() && !letterSpaced.match(spoken).hasMatch(), qPrintable(name + ": " + spoken));
+        if (auto* picture = qobject_cast<PictureButton*>(c))
+            QVERIFY2(!picture->icon().pixmap(32, 32).isNull() && picture->toolTip() == spoken, qPrintable(name));
+    }
+}
+
+void AccessibilityTests::tabOrder_data()
+{
+    // From the digit 7 round the whole window, in a mode: what Tab visits (object names, space-separated).
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<QString>("visited");
+    const QString keypad = QStringLiteral("Befehl7 befehl8 befehl9 Befehl4 Befehl5 Befehl6 Befehl1 Befehl2 Befehl3 Befehl10 "
+                                          "Befehl18 Befehl11 Befehl21 Befehl20 Befehl19 ");
+    const QString choices = QStringLiteral("Befehl12 Befehl13 Befehl14 Befehl15 Befehl16 Befehl17 HBildlauf1 Liste1 Bild7 "
+                                           "Bezeichnung15 Bild1 Bild3 Bild2 Bild4 Bild6 Bild8 Bild5");
+    QTest::newRow("training") << "" << keypad + choices;
+    QTest::newRow("mandatory editor open") << "editor"
+                                           << keypad + choices + " Liste2 Befehl23 Befehl27 Befehl26 Befehl24 Befehl25";
+    QTest::newRow("error practice covers the left half") << "practice" << keypad + "Liste1 Bild7 Bezeichnung15 Befehl22";
+}
+
+void AccessibilityTests::tabOrder()
+{
+    QFETCH(QString, mode);
+    QFETCH(QString, visited);
+    ProgramFixture f;
+    f.StartQuietly();
+    if (mode == QLatin1String("editor")) {
+        f.Password();
+        f.Click("Bild4");
+    } else if (mode == QLatin1String("practice")) {
+        for (int i = 0; i < 11; ++i)
+            f.Answer(f.state().ExpectedAnswer + QStringLiteral("1"));
+    }
+    f.Seen();
+    Form1& w = f.form1();
+    w.Befehl7->setFocus();
+    QStringList seen{w.focusWidget()->objectName()};
+    for (int i = 0; i < 60; ++i) {
+        QTest::keyClick(w.focusWidget(), Qt::Key_Tab);
+        if (w.focusWidget() == w.Befehl7)
+            break;
+        seen << w.focusWidget()->objectName();
+    }
+    QCOMPARE(seen.join(u' '), visited);
+    // Shift+Tab goes the same way back.
+    QTest::keyClick(w.focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(w.focusWidget()->objectName(), seen.last());
+}
+
+void AccessibilityTests::entryAndCounters()
+{
+    ProgramFixture f;
+    f.StartQuietly();
+    Form1& w = f.form1();
+    const auto caret = [&w] { return w.Bezeichnung2->grab().toImage().pixelColor(w.Bezeichnung2->contentsRect().left() + 2, w.Bezeichnung2->height() / 2); };
+    const QColor empty = caret();
+    QCOMPARE(Spoken(w.Bezeichnung2) + "|" + w.Bezeichnung2->accessibleDescription(), "Ergebnis|leer");
+    f.Type(QStringLiteral("4"));
+    QCOMPARE(w.Bezeichnung2->accessibleDescription(), "4");
+    QVERIFY(caret() != empty); // the cursor shows only while nothing is typed
+    f.Keys(QStringLiteral("B"));
+    QCOMPARE(caret(), empty);
+    f.Answer(f.state().ExpectedAnswer);
+    f.Answer(f.state().ExpectedAnswer + QStringLiteral("1"));
+    f.Answer(f.state().ExpectedAnswer);
+    f.Seen();
+    QCOMPARE(Spoken(w.Bezeichnung4) + "|" + w.Bezeichnung4->toolTip() + "|" + Spoken(w.Bezeichnung3) + "|" + w.Bezeichnung3->toolTip(),
+             "Richtige Lösungen: 2|Richtige Lösungen: 2|Fehler: 1|Fehler: 1");
+}
+
+void AccessibilityTests::sharpAtAnyScale()
+{
+    // Run once as it comes and once with QT_SCALE_FACTOR=2: the window grows with the screen and
+    // its pictures are drawn at the screen's own resolution.
+    ProgramFixture f;
+    f.StartQuietly();
+    Form1& w = f.form1();
+    const qreal scale = qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toDouble();
+    QCOMPARE(w.devicePixelRatio(), scale);
+    QCOMPARE(w.grab().size(), w.size() * scale);
+    const QPixmap picture = w.Bild1->icon().pixmap(w.Bild1->iconSize(), scale);
+    QCOMPARE(picture.size(), w.Bild1->iconSize() * scale);
+}
+
+QTEST_MAIN(AccessibilityTests)
+#include "accessibility_tests.moc"
