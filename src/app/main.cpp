@@ -3,6 +3,7 @@
 // keeps its files (ZIFTORA.INI, .INF, .DAT and the error files) in the working directory.
 
 #include "platform/game_timer.h"
+#include "platform/german_texts.h"
 #include "platform/qt_clipboard.h"
 #include "platform/qt_dialogs.h"
 #include "platform/random_source.h"
@@ -18,6 +19,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationVersion(QStringLiteral(ZIFTORA_VERSION));
     // The windows only hide when closed; the program ends through its exit question.
     QApplication::setQuitOnLastWindowClosed(false);
+    UseGermanQtTexts();
 
     QtDialogs dialogs;
     ProgramRandom random;

@@ -1,5 +1,6 @@
 // The list box, the desktop's dialogs and key preview, driven as a person would: mouse, keys, buttons.
 #include "platform/controls.h"
+#include "platform/german_texts.h"
 #include "platform/list_box.h"
 #include "platform/qt_dialogs.h"
 
@@ -16,6 +17,12 @@ struct Rig { // a shown list box that counts its clicks and double clicks
 static void Press(QWidget* w, const QString& keys) { const QKeyCombination k = QKeySequence(keys)[0]; QTest::keyClick(w, k.key(), k.keyboardModifiers()); }
 class WidgetTests : public QObject { Q_OBJECT
 private slots:
+    void germanQtTexts() { // Qt's own menus speak German: the context menu of a text box
+        QLineEdit edit; QVERIFY(UseGermanQtTexts());
+        const std::unique_ptr<QMenu> menu(edit.createStandardContextMenu()); QStringList items;
+        for (const QAction* a : menu->actions()) if (!a->isSeparator()) items << a->text().split(u'\t').first();
+        QCOMPARE(items.join(u'|'), "&Rückgängig|Wieder&herstellen|&Ausschneiden|&Kopieren|Einf&ügen|Löschen|Alles auswählen");
+    }
     void sortedAdding_data() { // one by one, in one step, and in one step behind a first entry: one order
         QTest::addColumn<bool>("sorted"); QTest::addColumn<QStringList>("added"); QTest::addColumn<QStringList>("shown");
         QTest::newRow("Zahlen als Text") << true << QStringList{"3", "12", "20", "100"} << QStringList{"100", "12", "20", "3"};
