@@ -6,6 +6,7 @@ class Dialogs;
 class Form7;
 class KeyPreview;
 class ListBox;
+class Printer;
 class QLabel;
 class QPushButton;
 
@@ -16,7 +17,7 @@ class QPushButton;
 class Form8 : public QWidget {
     Q_OBJECT
 public:
-    Form8(Dialogs& dialogs, Form7& users);
+    Form8(Dialogs& dialogs, Form7& users, Printer& printer);
 
     // Opening from the training window (after the password): shows the current user's name and
     // the lists as they are; nothing is loaded. The first opening places it where the training
@@ -32,6 +33,8 @@ public:
     bool TakeFirstError(QString* task, QString* answer);
 
     void Befehl1_Click();   // "Abbruch"
+    void Befehl2_Click();   // "Drucken mit richtiger Lösung"
+    void Befehl3_Click();   // "Drucken mit gemischter Lösung"
     void Befehl4_Click();   // "Löschen"
     void Befehl5_Click();   // "<"
     void Befehl6_Click();   // ">"
@@ -63,6 +66,8 @@ protected:
 private:
     void Browse(int step);
     void ClearLists();
+    void PrintList(const ListBox* solutions);
     Dialogs& dialogs_;
     Form7& users_;
+    Printer& printer_;
 };
