@@ -7,7 +7,7 @@ class QDateTime;
 class QPrinter;
 
 // Puts a print job on a printer's pages: the job's font, columns in that font's average character
-// width on the printer, one line after the other, a new page when one is full (the job's heading
+// width on the printer (letters weighted by frequency), one line after the other, a new page when one is full (the job's heading
 // lines first again). An item that would start inside the text before it, which a proportional font
 // can cause, goes down a line at its column, as the job's own rule does. False when the printer
 // cannot start or reports an error; the document is always ended, so the pages go out.

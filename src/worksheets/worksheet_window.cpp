@@ -127,7 +127,6 @@ void druck::Form_Load(const QRect& trainingFrame)
 void druck::Open()
 {
     show();
-    raise();
     activateWindow();
 }
 
