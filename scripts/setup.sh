@@ -24,7 +24,8 @@ if [ "${1:-}" = "--install" ]; then
   exit 0
 fi
 
-install_missing cmake ninja-build g++ qt6-base-dev qt6-svg-dev libgl-dev fonts-liberation2 libbenchmark-dev
+install_missing cmake ninja-build g++ qt6-base-dev qt6-svg-dev libgl-dev fonts-liberation2 libbenchmark-dev \
+  cups cups-client poppler-utils
 
 cmake --preset default
 cmake --build --preset default
