@@ -9,10 +9,8 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QDir>
-#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -20,205 +18,152 @@
 
 namespace {
 
-// The printer's side of the test: a CUPS scheduler of its own, talking only on a socket in a
-// temporary folder (where the desktop's printing system never looks), with one queue, the default,
-// whose backend keeps every job it is sent as a file. Stopped with everything in it at the end.
+QString PdfText(const QString& pdf)
+{
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    return pdftotext.waitForFinished() ? QString::fromUtf8(pdftotext.readAllStandardOutput()) : QString();
+}
+
+// The printed text's non-empty lines without their blanks (pdftotext reads "E r g e b n i s" as
+// one word; where the words stand is checked apart).
+QStringList Words(const QString& text)
+{
+    QStringList words = text.split(QRegularExpression(QStringLiteral("[\n\f]"))).replaceInStrings(QStringLiteral(" "), QString());
+    words.removeAll(QString());
+    return words;
+}
+
+// The printer's side: a CUPS scheduler of the test's own, listening only on a socket in the test's
+// folder (where the desktop's printing never looks), with one queue, the default, whose backend
+// keeps the job it is sent as the file out/job. Stopped at the end; the folder goes with the test.
 class PrintQueue {
 public:
-    static QString Socket(const QTemporaryDir& dir) { return dir.filePath(QStringLiteral("cups.sock")); }
-
-    explicit PrintQueue(const QTemporaryDir& dir) : dir_(dir.path()) { reason_ = Start(); }
+    explicit PrintQueue(const QString& dir) : dir_(dir) { reason = Start(); }
     ~PrintQueue()
     {
         cupsd_.terminate();
         if (!cupsd_.waitForFinished(5000))
             cupsd_.kill(), cupsd_.waitForFinished();
     }
-    bool isReady() const { return reason_.isEmpty(); }
-    QString reason() const { return reason_; }
-
     // What arrived at the printer, as pdftotext lays it out; empty when nothing came in time.
-    QString PrintedText() const
+    QString Printed() const
     {
-        if (!QTest::qWaitFor([this] { return QFile::exists(Path("out/job")); }, 30000))
-            return QString();
-        return PdfText(Path("out/job"));
+        const QString job = dir_ + QStringLiteral("/out/job");
+        return QTest::qWaitFor([&] { return QFile::exists(job); }, 30000) ? PdfText(job) : QString();
     }
-
-    static QString PdfText(const QString& pdf)
-    {
-        QProcess pdftotext;
-        pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-        return pdftotext.waitForFinished() ? QString::fromUtf8(pdftotext.readAllStandardOutput()) : QString();
-    }
+    QString reason; // empty when the queue is ready
 
 private:
-    // Empty when the queue is ready, else why not.
     QString Start()
     {
-        if (QStandardPaths::findExecutable(QStringLiteral("cupsd"), {QStringLiteral("/usr/sbin")}).isEmpty())
-            return QStringLiteral("cupsd is not installed (Debian package cups)");
-        if (!QFile::exists(QStringLiteral("/usr/lib/cups/filter")))
-            return QStringLiteral("no CUPS filter folder /usr/lib/cups/filter");
         if (::geteuid() != 0)
             return QStringLiteral("a private CUPS scheduler needs root");
-        QDir(dir_).mkpath(QStringLiteral("bin/backend"));
-        for (const char* sub : {"spool", "tmp", "log", "cache", "state", "out"})
+        if (!QFile::exists(QStringLiteral("/usr/sbin/cupsd")) || !QFile::exists(QStringLiteral("/usr/sbin/lpadmin")))
+            return QStringLiteral("no cupsd or lpadmin (Debian packages cups, cups-client)");
+        for (const char* sub : {"bin/backend", "spool", "tmp", "out"})
             QDir(dir_).mkpath(QLatin1String(sub));
-        for (const char* sub : {"filter", "daemon", "cgi-bin", "driver", "monitor", "notifier"})
-            QFile::link(QStringLiteral("/usr/lib/cups/") + QLatin1String(sub), Path("bin/") + QLatin1String(sub));
-        Write("bin/backend/keep", "#!/bin/sh\n[ $# -eq 0 ] && exit 0\n"
-                                  "if [ -n \"$6\" ]; then cat \"$6\"; else cat; fi > \"" + Path("out/part") + "\" && mv \""
-                                      + Path("out/part") + "\" \"" + Path("out/job") + "\"\n",
-              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        Write("cupsd.conf", "Listen " + Path("cups.sock") + "\nLogLevel warn\nBrowsing No\nWebInterface No\n"
-                            "DefaultAuthType None\n<Location />\n  Order allow,deny\n  Allow all\n</Location>\n");
-        QString files = "FileDevice Yes\nServerRoot " + dir_ + "\nServerBin " + Path("bin") + "\n";
-        for (const char* key : {"RequestRoot spool", "TempDir tmp", "CacheDir cache", "StateDir state",
-                                "ErrorLog log/error_log", "AccessLog log/access_log", "PageLog log/page_log"}) {
-            const QStringList pair = QString::fromLatin1(key).split(u' ');
-            files += pair[0] + u' ' + Path(pair[1]) + u'\n';
-        }
-        Write("cups-files.conf", files);
-        cupsd_.start(QStringLiteral("cupsd"), {"-f", "-c", Path("cupsd.conf"), "-s", Path("cups-files.conf")});
-        if (!cupsd_.waitForStarted())
-            return QStringLiteral("cupsd did not start: ") + cupsd_.errorString();
-        if (!QTest::qWaitFor([this] { return QFile::exists(Path("cups.sock")) || cupsd_.state() != QProcess::Running; }, 10000)
-            || !Run({"-p", "Ziftora", "-E", "-v", "keep:/", "-m", "raw"}) || !Run({"-d", "Ziftora"}))
-            return QStringLiteral("the queue could not be set up: ") + QString::fromLocal8Bit(log_) + File("log/error_log");
+        for (const char* sub : {"filter", "daemon"})
+            QFile::link(QStringLiteral("/usr/lib/cups/") + QLatin1String(sub), dir_ + QStringLiteral("/bin/") + QLatin1String(sub));
+        const QString d = dir_;
+        auto write = [d](const char* name, const QString& text) {
+            QFile f(d + u'/' + QLatin1String(name));
+            return f.open(QIODevice::WriteOnly) && f.write(text.toLocal8Bit()) > 0 && f.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        };
+        write("bin/backend/keep", QStringLiteral("#!/bin/sh\n[ $# -eq 0 ] && exit 0\ncat $6 > %1/out/part && mv %1/out/part %1/out/job\n").arg(d));
+        write("cupsd.conf", QStringLiteral("Listen %1/cups.sock\nBrowsing No\nWebInterface No\n<Location />\nOrder allow,deny\nAllow all\n</Location>\n").arg(d));
+        write("cups-files.conf", QStringLiteral("ServerRoot %1\nServerBin %1/bin\nRequestRoot %1/spool\nTempDir %1/tmp\nCacheDir %1/tmp\n"
+                                                "StateDir %1/tmp\nErrorLog %1/tmp/log\nAccessLog %1/tmp/log\nPageLog %1/tmp/log\n").arg(d));
+        cupsd_.start(QStringLiteral("cupsd"), {"-f", "-c", d + "/cupsd.conf", "-s", d + "/cups-files.conf"});
+        if (!QTest::qWaitFor([&] { return QFile::exists(d + "/cups.sock") || cupsd_.state() == QProcess::NotRunning; }, 10000)
+            || !Admin({"-p", "Ziftora", "-E", "-v", "keep:/", "-m", "raw"}) || !Admin({"-d", "Ziftora"}))
+            return QStringLiteral("the scheduler or its queue did not start: ") + QString::fromLocal8Bit(cupsd_.readAllStandardError()) + log_;
         return QString();
     }
-    QString Path(const QString& name) const { return QDir(dir_).filePath(name); }
-    QString File(const char* name) const
-    {
-        QFile f(Path(QLatin1String(name)));
-        return f.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(f.readAll()) : QString();
-    }
-    void Write(const char* name, const QString& text, QFile::Permissions permissions = {})
-    {
-        QFile f(Path(QLatin1String(name)));
-        if (f.open(QIODevice::WriteOnly) && f.write(text.toLocal8Bit()) >= 0 && permissions)
-            f.setPermissions(permissions);
-    }
-    bool Run(QStringList arguments)
+    bool Admin(const QStringList& arguments)
     {
         QProcess lpadmin;
-        lpadmin.start(QStringLiteral("lpadmin"), QStringList{"-h", Path("cups.sock")} + arguments);
+        lpadmin.start(QStringLiteral("lpadmin"), QStringList{"-h", dir_ + "/cups.sock"} + arguments);
         const bool done = lpadmin.waitForFinished() && lpadmin.exitCode() == 0;
-        log_ += lpadmin.readAllStandardError();
+        log_ += QString::fromLocal8Bit(lpadmin.readAllStandardError());
         return done;
     }
-
-    QString dir_;
-    QString reason_;
-    QByteArray log_;
+    QString dir_, log_;
     QProcess cupsd_;
 };
-
-// The printed text's non-empty lines without their blanks (a reader of the PDF sees "E r g e b n i s"
-// as one word; where the words stand is checked apart).
-QStringList Words(const QString& text)
-{
-    QStringList words;
-    for (QString line : text.split(QRegularExpression(QStringLiteral("[\n\f]")))) {
-        line.remove(u' ');
-        if (!line.isEmpty())
-            words.append(line);
-    }
-    return words;
-}
-
-const QStringList Tasks{QStringLiteral("7 + 5 = ___"), QStringLiteral("12 - 3 = ___"), QStringLiteral("3 · 4 = ___")};
-const QStringList Answers{QStringLiteral("12"), QStringLiteral("9"), QStringLiteral("12")};
 
 } // namespace
 
 class PrintTests : public QObject {
     Q_OBJECT
 public:
-    explicit PrintTests(const QTemporaryDir& cups) : cups_(cups) {}
+    explicit PrintTests(const QString& cups) : cups_(cups) {}
 
 private slots:
     void pdfWhenNoPrinter();
     void printQueue();
 
 private:
-    const QTemporaryDir& cups_;
+    QString cups_;
 };
 
 void PrintTests::pdfWhenNoPrinter()
 {
-    // Nothing listens on the socket yet: the desktop has no printer.
+    // Nothing listens on the socket yet: the desktop has no printer. A sheet was printed a moment ago
+    // (in this minute or, should the clock turn meanwhile, the next).
     QTemporaryDir folder;
-    const QString oldDir = QDir::currentPath();
+    const QString old = QDir::currentPath();
     QDir::setCurrent(folder.path());
+    for (const QDateTime& at : {QDateTime::currentDateTime(), QDateTime::currentDateTime().addSecs(60)})
+        QFile(at.toString(QStringLiteral("'Übungsblatt' yyyy-MM-dd HH-mm'.pdf'"))).open(QIODevice::WriteOnly);
     ScriptedDialogs dialogs;
-    DesktopPrinter printer(dialogs);
-    // A sheet printed a moment ago (in this minute or, should the clock turn meanwhile, the next).
-    const QDateTime now = QDateTime::currentDateTime();
-    for (const QDateTime& at : {now, now.addSecs(60)})
-        QFile(folder.filePath(at.toString(QStringLiteral("'Übungsblatt' yyyy-MM-dd HH-mm'.pdf'")))).open(QIODevice::WriteOnly);
-    const PrintJob sheet = Worksheet::FullSheet(Tasks, Answers, Worksheet::Solutions::Beside);
-    printer.Print(sheet);
-    QDir::setCurrent(oldDir);
-
-    const QStringList pdfs = QDir(folder.path()).entryList({QStringLiteral("*.pdf")}, QDir::Files);
-    const QStringList made = pdfs.filter(QStringLiteral(" (2).pdf"));
-    QVERIFY2(pdfs.size() == 3 && made.size() == 1, qPrintable(pdfs.join(u'|')));
-    for (const QString& earlier : pdfs)  // the earlier sheets are never written over
-        QVERIFY(earlier == made[0] || QFileInfo(folder.filePath(earlier)).size() == 0);
-    const QString name = made[0];
+    const PrintJob sheet = Worksheet::FullSheet({"7 + 5 = ___", "12 - 3 = ___"}, {"12", "9"}, Worksheet::Solutions::Beside);
+    DesktopPrinter(dialogs).Print(sheet);
+    QDir::setCurrent(old);
+    const QStringList made = QDir(folder.path()).entryList({QStringLiteral("* (2).pdf")});
+    QCOMPARE(made.size(), 1);
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::NoDotAndDotDot).size(), 3); // nothing written over
     QCOMPARE(dialogs.Take(), QList<ScriptedDialogs::Shown>{ScriptedDialogs::Msg(
-        "Es ist kein Drucker eingerichtet. Das Blatt steht als PDF-Datei\n" + name + "\nim Ordner\n"
-            + QDir::toNativeSeparators(folder.path()) + "\r", 64, "Drucken")});
-    const QString text = PrintQueue::PdfText(folder.filePath(name));
-    QCOMPARE(Words(text), Words(sheet.Text().join(u'\n')));
-    QCOMPARE(text.count(u'\f'), 1); // the whole sheet on one page
-    // Laid out as on paper: every item of a column starts at the same place.
+        "Es ist kein Drucker eingerichtet. Das Blatt steht als PDF-Datei\n" + made[0] + "\nim Ordner\n" + QDir::toNativeSeparators(folder.path()) + "\r", 64, "Drucken")});
+    const QString text = PdfText(folder.filePath(made[0]));
+    QVERIFY(Words(text) == Words(sheet.Text().join(u'\n')) && text.count(u'\f') == 1); // all on one page
+    // Laid out as on paper: the items of a column start at the same place in the heading and a row.
     const QStringList lines = text.split(u'\n');
-    const qsizetype heading = lines.indexOf(QRegularExpression(QStringLiteral(".*Lösung falten")));
-    QVERIFY(heading >= 0);
-    const QString row = lines.value(heading + 3);
-    QVERIFY2(row.indexOf(u'7') == lines[heading].indexOf(u'A') && row.indexOf(QString(11, u'_')) == lines[heading].indexOf(u'E')
-                 && row.lastIndexOf(u'.') == lines[heading].indexOf(u'.')
-                 && row.indexOf(QStringLiteral("12")) == lines[heading].indexOf(QStringLiteral("Lösung")),
+    const QString heading = lines.value(lines.indexOf(QRegularExpression(QStringLiteral(".*Lösung falten")))), row = lines.value(lines.indexOf(heading) + 3);
+    QVERIFY2(row.indexOf(u'7') == heading.indexOf(u'A') && row.indexOf(QString(11, u'_')) == heading.indexOf(u'E')
+                 && row.lastIndexOf(u'.') == heading.indexOf(u'.') && row.indexOf(QStringLiteral("12")) == heading.indexOf(QStringLiteral("Lösung")),
              qPrintable(text));
 }
 
 void PrintTests::printQueue()
 {
     PrintQueue queue(cups_);
-    if (!queue.isReady())
-        QSKIP(qPrintable(queue.reason()));
+    if (!queue.reason.isEmpty())
+        QSKIP(qPrintable(queue.reason));
     ScriptedDialogs dialogs;
-    DesktopPrinter printer(dialogs);
     QStringList tasks, answers, rows;
-    for (int i = 1; i <= 30; ++i) {
-        tasks << QStringLiteral("%1 + 1 = ?").arg(i), answers << QString::number(i + 1);
-        rows << QStringLiteral("%1+1=___%2.%3").arg(i).arg(QString(11, u'_')).arg(i + 1);
-    }
-    printer.Print(Worksheet::ErrorListSheet(tasks, answers, Worksheet::Solutions::Mixed));
+    for (int i = 1; i <= 30; ++i)
+        tasks << QStringLiteral("%1 + 1 = ?").arg(i), answers << QString::number(i + 1), rows << QStringLiteral("%1+1=___%2.%3").arg(i).arg(QString(11, u'_')).arg(i + 1);
+    DesktopPrinter(dialogs).Print(Worksheet::ErrorListSheet(tasks, answers, Worksheet::Solutions::Mixed));
     QCOMPARE(dialogs.Take(), QList<ScriptedDialogs::Shown>{}); // a printer is there: no PDF, no message
-    const QString text = queue.PrintedText();
     // Two pages, each under the heading; every row once, in order.
+    const QString text = queue.Printed();
     const QStringList pages = text.split(u'\f', Qt::SkipEmptyParts);
     QVERIFY2(pages.size() == 2 && Words(pages[1]).first() == Words(pages[0]).first(), qPrintable(text));
-    const QStringList words = Words(text);
-    QCOMPARE(words.filter(QStringLiteral("Lösungsuchen")).size(), 2);
-    QCOMPARE(words.filter(QStringLiteral("+1=___")), rows);
+    QCOMPARE(Words(text).filter(QStringLiteral("Lösungsuchen")).size(), 2);
+    QCOMPARE(Words(text).filter(QStringLiteral("+1=___")), rows);
 }
 
 int main(int argc, char* argv[])
 {
-    // Before Qt's printing support asks for printers: only the test's own scheduler counts, and the
-    // desktop's printer settings play no part.
+    // Before Qt's printing support looks for printers: only the test's own scheduler counts, and
+    // neither the person's printer settings nor the system's printing play a part.
     QTemporaryDir cups(QStringLiteral("/tmp/ziftora-cups-XXXXXX"));
-    qputenv("CUPS_SERVER", PrintQueue::Socket(cups).toLocal8Bit());
-    for (const char* name : {"PRINTER", "LPDEST", "CUPS_USER"})
-        qunsetenv(name);
-    qputenv("HOME", cups.path().toLocal8Bit()); // no ~/.cups/lpoptions of the person running the tests
+    qputenv("CUPS_SERVER", cups.filePath(QStringLiteral("cups.sock")).toLocal8Bit());
+    qputenv("HOME", cups.path().toLocal8Bit());
+    qunsetenv("PRINTER"), qunsetenv("LPDEST");
     QApplication app(argc, argv);
-    PrintTests tests(cups);
+    PrintTests tests(cups.path());
     return QTest::qExec(&tests, argc, argv);
 }
 
