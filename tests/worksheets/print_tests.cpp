@@ -14,7 +14,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#ifdef Q_OS_UNIX
 #include <unistd.h>
+#endif
 
 namespace {
 
@@ -57,8 +59,10 @@ public:
 private:
     QString Start()
     {
+#ifdef Q_OS_UNIX
         if (::geteuid() != 0)
             return QStringLiteral("a private CUPS scheduler needs root");
+#endif
         if (!QFile::exists(QStringLiteral("/usr/sbin/cupsd")) || !QFile::exists(QStringLiteral("/usr/sbin/lpadmin")))
             return QStringLiteral("no cupsd or lpadmin (Debian packages cups, cups-client)");
         for (const char* sub : {"bin/backend", "spool", "tmp", "out"})
