@@ -56,7 +56,6 @@ double AverageCharWidth(const QFontMetricsF& metrics)
 // more keeps its own.
 void SetMargins(QPrinter& printer)
 {
-    printer.setFullPage(false);
     printer.setPageMargins(QMarginsF(5, 5, 5, 5), QPageLayout::Millimeter);
 }
 

@@ -13,7 +13,8 @@ class QPushButton;
 // Form8, the error list window. Its three lists are the error list of the whole run: the task
 // texts, their answers in the same order, and the answers in ascending order. They exist from the
 // start of the program whether or not the window is shown. Other windows change them only through
-// the operations below. Browsing goes through the users of the user window Form7.
+// the operations below. Browsing goes through the users of the user window Form7; printing lays
+// the list out as the worksheet's full sheet and hands it to the printer.
 class Form8 : public QWidget {
     Q_OBJECT
 public:
