@@ -3,6 +3,7 @@
 // What the benchmarks share: a desktop whose dialogs answer at once, and the process's memory.
 
 #include "platform/desktop.h"
+#include "platform/desktop_printer.h"
 #include "platform/dialogs.h"
 #include "platform/game_timer.h"
 #include "platform/qt_clipboard.h"
@@ -21,13 +22,15 @@ public:
     void Beep() override {}
 };
 
-// The desktop of a benchmark: silent dialogs, the program's own random source, clipboard and timers.
+// The desktop of a benchmark: silent dialogs, the program's own random source, clipboard, timers
+// and printer.
 struct QuietDesktop {
     SilentDialogs dialogs;
     ProgramRandom random;
     QtClipboard clipboard;
     QtTimers timers;
-    Desktop desktop() { return Desktop{dialogs, random, clipboard, timers}; }
+    DesktopPrinter printer{dialogs};
+    Desktop desktop() { return Desktop{dialogs, random, clipboard, timers, printer}; }
 };
 
 // A field of /proc/self/status in KiB ("VmRSS:" now, "VmHWM:" the peak); -1 where there is none.

@@ -25,7 +25,9 @@ if [ "${1:-}" = "--install" ]; then
 fi
 
 install_missing cmake ninja-build g++ qt6-base-dev qt6-svg-dev libgl-dev fonts-liberation2 libbenchmark-dev
-# Qt's own texts in German; building and checking the Debian package.
+# Printing (a private print queue in the tests, PDF text read back); Qt's own texts in German;
+# building and checking the Debian package.
+install_missing cups cups-client poppler-utils
 install_missing qt6-translations-l10n dpkg-dev file desktop-file-utils appstream
 
 cmake --preset default

@@ -1,7 +1,8 @@
-// Ziftora starts here: the desktop's services (dialogs, clipboard, timers) and the program's random
-// source are handed to the program object, which builds the windows and runs the training window's start-up. The program
+// Ziftora starts here: the desktop's services (dialogs, clipboard, timers, printer) and the
+// program's random source are handed to the program object, which builds the windows and runs the training window's start-up. The program
 // keeps its files (ZIFTORA.INI, .INF, .DAT and the error files) in the working directory.
 
+#include "platform/desktop_printer.h"
 #include "platform/game_timer.h"
 #include "platform/german_texts.h"
 #include "platform/qt_clipboard.h"
@@ -25,7 +26,8 @@ int main(int argc, char* argv[])
     ProgramRandom random;
     QtClipboard clipboard;
     QtTimers timers;
-    Program program(Desktop{dialogs, random, clipboard, timers});
+    DesktopPrinter printer(dialogs);
+    Program program(Desktop{dialogs, random, clipboard, timers, printer});
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/ziftora.svg")));
     program.Start();
     return QApplication::exec();

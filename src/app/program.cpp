@@ -1,13 +1,16 @@
 #include "app/program.h"
 
+#include "engine/task_engine.h"
 #include "platform/text_file.h"
 #include "training/error_list_window.h"
 #include "training/info_window.h"
 #include "training/training_window.h"
 #include "training/user_window.h"
+#include "worksheets/worksheet_window.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QLabel>
 #include <QPushButton>
 
 static void InitResources()
@@ -30,13 +33,14 @@ void Program::Start()
     // The user window and the error list window hold lists of the whole run, so they exist from
     // the start, hidden; the training window fills the user list during its start-up.
     form7_ = std::make_unique<Form7>(desktop_.dialogs, state_);
-    form8_ = std::make_unique<Form8>(desktop_.dialogs, *form7_);
+    form8_ = std::make_unique<Form8>(desktop_.dialogs, *form7_, desktop_.printer);
     form1_ = std::make_unique<Form1>(state_, desktop_.dialogs, desktop_.random, *form7_, *form8_);
 
     connect(form1_.get(), &Form1::ended, this, &Program::EndProgram);
     connect(form1_.get(), &Form1::infoRequested, this, [this] { zftlabel().Open(); });
-    // The reward chooser and the worksheet window connect to rewardDue and worksheetsRequested;
-    // until a reward is due training simply goes on in the training window.
+    connect(form1_.get(), &Form1::worksheetsRequested, this, [this] { worksheets().Open(); });
+    // The reward chooser connects to rewardDue; until a reward is due training simply goes on in
+    // the training window.
     connect(form7_.get(), &Form7::userStarted, form1_.get(), &Form1::StartUser);
     connect(form8_.get(), &Form8::closed, this, &Program::ShowTrainingWindow);
 
@@ -54,6 +58,19 @@ ZFTLABEL& Program::zftlabel()
     return *zftlabel_;
 }
 
+druck& Program::worksheets()
+{
+    if (!druck_) {
+        // The worksheet builds its rows with the training window's generator, as training does.
+        druck::TaskSource tasks{[this] { form1_->engine().GenerateTask(); },
+                                [this] { return form1_->Bezeichnung1->text(); }};
+        druck_ = std::make_unique<druck>(state_, desktop_.dialogs, desktop_.clipboard, desktop_.printer, tasks);
+        connect(druck_.get(), &druck::closed, this, &Program::ShowTrainingWindow);
+        druck_->Form_Load(form1_->frameGeometry());
+    }
+    return *druck_;
+}
+
 void Program::ShowTrainingWindow()
 {
     form1_->show();
@@ -64,6 +81,8 @@ void Program::EndProgram()
     ended_ = true;
     if (zftlabel_)
         zftlabel_->hide();
+    if (druck_)
+        druck_->hide();
     form7_->hide();
     form8_->hide();
     form1_->hide();

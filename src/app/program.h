@@ -4,7 +4,7 @@
 // window what it uses (state, dialogs, random source, the one or two windows it truly calls), and
 // wires the window flow: a window tells by a signal that it is done or wants another window, and
 // the root shows the next one. Only this folder knows every window. main.cpp hands in the
-// desktop's services (dialogs, random source, clipboard, timers); tests hand in doubles.
+// desktop's services (dialogs, random source, clipboard, timers, printer); tests hand in doubles.
 
 #include "engine/training_state.h"
 #include "platform/desktop.h"
@@ -17,6 +17,7 @@ class Form1;
 class Form7;
 class Form8;
 class ZFTLABEL;
+class druck;
 
 class Program final : public QObject {
     Q_OBJECT
@@ -33,6 +34,7 @@ public:
     Form7& form7() { return *form7_; }
     Form8& form8() { return *form8_; }
     ZFTLABEL& zftlabel(); // created on first use
+    druck& worksheets();  // created on first use
 
     bool Ended() const { return ended_; }
 
@@ -46,5 +48,6 @@ private:
     std::unique_ptr<Form8> form8_;
     std::unique_ptr<Form1> form1_;
     std::unique_ptr<ZFTLABEL> zftlabel_;
+    std::unique_ptr<druck> druck_;
     bool ended_ = false;
 };

@@ -2,6 +2,7 @@
 
 class Clipboard;
 class Dialogs;
+class Printer;
 class RandomSource;
 class Timers;
 
@@ -12,4 +13,5 @@ struct Desktop {
     RandomSource& random;
     Clipboard& clipboard;
     Timers& timers;
+    Printer& printer;
 };

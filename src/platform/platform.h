@@ -9,11 +9,13 @@
 //   text_file.h       the program's data files: Windows-1252, CR LF, fields, safe replacement
 //   settings_value.h  the reward interval out of the settings file's first value
 //   random_source.h   the one source of chance; twips.h the twips unit
+//   print_job.h       a printed sheet as lines of text at columns, and the Printer interface
 //
 // The widget part:
 //   qt_dialogs.h      the desktop's dialogs behind the Dialogs interface, with German buttons
 //   list_box.h        the list box the windows use (positions, sorted insertion, click handler)
 //   controls.h        twips geometry of controls, the mode covers, key preview
+//   desktop_printer.h the default printer, or a PDF file in the working folder when there is none
 //
 // Windows and rules talk to the Dialogs and RandomSource interfaces, never to Qt's dialogs or a
 // generator directly, so tests can hand in the scripted doubles that live in tests/support.

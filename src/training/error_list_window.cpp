@@ -2,10 +2,12 @@
 
 #include "platform/dialogs.h"
 #include "platform/list_box.h"
+#include "platform/print_job.h"
 #include "platform/text_file.h"
 #include "platform/controls.h"
 #include "training/error_file.h"
 #include "training/user_window.h"
+#include "worksheets/worksheet_rules.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -27,7 +29,8 @@ Control* Named(Control* control, const char* name, int left, int top, int width,
 
 } // namespace
 
-Form8::Form8(Dialogs& dialogs, Form7& users) : QWidget(nullptr), dialogs_(dialogs), users_(users)
+Form8::Form8(Dialogs& dialogs, Form7& users, Printer& printer)
+    : QWidget(nullptr), dialogs_(dialogs), users_(users), printer_(printer)
 {
     setObjectName(QStringLiteral("Form8"));
     setWindowTitle(QStringLiteral("Ziftora: Fehlerliste"));
@@ -71,10 +74,11 @@ Form8::Form8(Dialogs& dialogs, Form7& users) : QWidget(nullptr), dialogs_(dialog
     Befehl6->setToolTip(QStringLiteral("Fehlerliste des nächsten Benutzers laden"));
 
     connect(Befehl1, &QPushButton::clicked, this, &Form8::Befehl1_Click);
+    connect(Befehl2, &QPushButton::clicked, this, &Form8::Befehl2_Click);
+    connect(Befehl3, &QPushButton::clicked, this, &Form8::Befehl3_Click);
     connect(Befehl4, &QPushButton::clicked, this, &Form8::Befehl4_Click);
     connect(Befehl5, &QPushButton::clicked, this, &Form8::Befehl5_Click);
     connect(Befehl6, &QPushButton::clicked, this, &Form8::Befehl6_Click);
-    // Befehl2 and Befehl3 (printing the list) have no action yet.
 
     new KeyPreview(this, [this](QKeyEvent* event) {
         if (event->key() != Qt::Key_Escape)
@@ -135,6 +139,35 @@ void Form8::Befehl1_Click()
 {
     hide();
     emit closed();
+}
+
+// Printing: the list becomes a sheet to practise on paper, in the layout of the worksheet's
+// "Alles ausdrucken", with the answers in task order (to fold away) or sorted (to search for).
+
+void Form8::Befehl2_Click()
+{
+    PrintList(Liste2);
+}
+
+void Form8::Befehl3_Click()
+{
+    PrintList(Liste3);
+}
+
+void Form8::PrintList(const ListBox* solutions)
+{
+    const QString title = QStringLiteral("Drucken");
+    if (Liste1->ListCount() == 0) {
+        dialogs_.MsgBox(QStringLiteral("Die Fehlerliste ist leer."), MsgStyle::OkOnly, title);
+        return;
+    }
+    if (dialogs_.MsgBox(QStringLiteral("Fehlerliste mit Lösungen drucken?\r"),
+                        MsgStyle::YesNo + MsgStyle::Question + MsgStyle::DefaultButton2, title)
+        != MsgResult::Yes)
+        return;
+    printer_.Print(Worksheet::ErrorListSheet(Liste1->Entries(), solutions->Entries(),
+                                             solutions == Liste2 ? Worksheet::Solutions::Beside
+                                                                 : Worksheet::Solutions::Mixed));
 }
 
 void Form8::ClearLists()

@@ -6,17 +6,19 @@ class Dialogs;
 class Form7;
 class KeyPreview;
 class ListBox;
+class Printer;
 class QLabel;
 class QPushButton;
 
 // Form8, the error list window. Its three lists are the error list of the whole run: the task
 // texts, their answers in the same order, and the answers in ascending order. They exist from the
 // start of the program whether or not the window is shown. Other windows change them only through
-// the operations below. Browsing goes through the users of the user window Form7.
+// the operations below. Browsing goes through the users of the user window Form7; printing lays
+// the list out as the worksheet's full sheet and hands it to the printer.
 class Form8 : public QWidget {
     Q_OBJECT
 public:
-    Form8(Dialogs& dialogs, Form7& users);
+    Form8(Dialogs& dialogs, Form7& users, Printer& printer);
 
     // Opening from the training window (after the password): shows the current user's name and
     // the lists as they are; nothing is loaded. The first opening places it where the training
@@ -32,6 +34,8 @@ public:
     bool TakeFirstError(QString* task, QString* answer);
 
     void Befehl1_Click();   // "Abbruch"
+    void Befehl2_Click();   // "Drucken mit richtiger Lösung"
+    void Befehl3_Click();   // "Drucken mit gemischter Lösung"
     void Befehl4_Click();   // "Löschen"
     void Befehl5_Click();   // "<"
     void Befehl6_Click();   // ">"
@@ -63,6 +67,8 @@ protected:
 private:
     void Browse(int step);
     void ClearLists();
+    void PrintList(const ListBox* solutions);
     Dialogs& dialogs_;
     Form7& users_;
+    Printer& printer_;
 };

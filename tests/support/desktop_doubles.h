@@ -1,10 +1,11 @@
 #pragma once
 
-// Doubles of the clipboard and the timers: the clipboard keeps every text put on it, and a timer
-// ticks only when the test says so.
+// Doubles of the clipboard, the printer and the timers: the clipboard keeps every text put on it,
+// the printer every job sent to it, and a timer ticks only when the test says so.
 
 #include "platform/clipboard.h"
 #include "platform/game_timer.h"
+#include "platform/print_job.h"
 
 #include <QList>
 #include <QStringList>
@@ -13,6 +14,12 @@ class RecordingClipboard final : public Clipboard {
 public:
     void SetText(const QString& text) override { texts.append(text); }
     QStringList texts;
+};
+
+class RecordingPrinter final : public Printer {
+public:
+    void Print(const PrintJob& job) override { jobs.append(job); }
+    QList<PrintJob> jobs;
 };
 
 class ManualTimer final : public GameTimer {

@@ -16,6 +16,7 @@
 #include "training/picture_button.h"
 #include "training/training_window.h"
 #include "training/user_window.h"
+#include "worksheets/worksheet_window.h"
 
 #include <QApplication>
 #include <QDir>
@@ -54,7 +55,7 @@ public:
     {
         for (auto it = files.cbegin(); it != files.cend(); ++it)
             WriteFile(it.key(), it.value());
-        program_ = std::make_unique<Program>(Desktop{dialogs, random, clipboard, timers});
+        program_ = std::make_unique<Program>(Desktop{dialogs, random, clipboard, timers, printer});
         program_->Start();
         return *program_;
     }
@@ -84,11 +85,13 @@ public:
         return all;
     }
 
-    // A window by its name ("Form1", "Form7", "Form8", "ZFTLABEL"), and a control by its name, in
+    // A window by its name ("Form1", "Form7", "Form8", "ZFTLABEL", "druck"), and a control by its name, in
     // the training window or, as "Form8/Liste1", in another window.
     QWidget* Window(const QString& name) const
     {
         const QMap<QString, QWidget*> windows{{"Form7", &program_->form7()}, {"Form8", &program_->form8()}};
+        if (name == QLatin1String("druck"))
+            return &program_->worksheets();
         return name == QLatin1String("ZFTLABEL") ? &program_->zftlabel() : windows.value(name, &program_->form1());
     }
     template <typename T = QWidget>
@@ -168,6 +171,7 @@ public:
     ScriptedRandom random;
     RecordingClipboard clipboard;
     ManualTimers timers;
+    RecordingPrinter printer;
 
 private:
     QString folder_;

@@ -1,0 +1,45 @@
+#include "platform/print_job.h"
+
+#include <QStringList>
+
+#include <algorithm>
+
+namespace {
+
+// The column where the print position stands after the line's last item.
+int Reach(const PrintLine& line)
+{
+    int reach = 1;
+    for (const PrintItem& item : line)
+        reach = std::max(reach, item.column + int(item.text.size()));
+    return reach;
+}
+
+} // namespace
+
+void PrintJob::Place(int column, const QString& text)
+{
+    if (!open_ || Reach(lines.last()) > column)
+        lines.append(PrintLine{});
+    open_ = true;
+    lines.last().append(PrintItem{column, text});
+}
+
+void PrintJob::EndLine()
+{
+    if (!open_)
+        lines.append(PrintLine{});
+    open_ = false;
+}
+
+QStringList PrintJob::Text() const
+{
+    QStringList text;
+    for (const PrintLine& line : lines) {
+        QString shown;
+        for (const PrintItem& item : line)
+            shown = shown.leftJustified(item.column - 1) + item.text;
+        text.append(shown);
+    }
+    return text;
+}

@@ -1,0 +1,87 @@
+#pragma once
+
+#include <QWidget>
+
+#include <functional>
+
+struct MODUL1;
+class Clipboard;
+class Dialogs;
+class ListBox;
+class Printer;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// druck, the worksheet window. The worksheet lives only in its three lists: the task rows, their
+// answers in the same order, and the same answers sorted; one of the two answer lists is on show
+// and decides what is printed and copied. Tasks come from the training window's generator, run
+// exactly as training runs it (the task on screen and its answer change with every row), through
+// the two callbacks the program hands in, so this window never knows the training window.
+class druck : public QWidget {
+    Q_OBJECT
+public:
+    struct TaskSource {
+        std::function<void()> GenerateTask;      // a new task on the training window's screen
+        std::function<QString()> TaskOnScreen;   // the caption of its task label
+    };
+    druck(MODUL1& state, Dialogs& dialogs, Clipboard& clipboard, Printer& printer, TaskSource tasks);
+
+    // Run once, when the program first creates the window: it stands directly right of the
+    // training window's frame. Showing it again later keeps its place and its lists.
+    void Form_Load(const QRect& trainingFrame);
+    void Open();
+
+    void Befehl1_Click();   // "A b b r e c h e n"
+    void Befehl3_Click();   // "Neue Liste"
+    void Befehl11_Click();  // "Zeile anhängen"
+    void Befehl10_Click();  // "Die Zeile löschen"
+    void Befehl5_Click();   // "Gemischte Anzeige" / "Sortierte Anzeige"
+    void Befehl7_Click();   // "Suchen / Ersetzen"
+    void Befehl4_Click();   // "Alles kopieren"
+    void befehl8_Click();   // "Aufgaben kopieren"
+    void befehl9_Click();   // "Lösungen kopieren"
+    void Befehl6_Click();   // "Alles ausdrucken"
+    void Befehl2_Click();   // "Einzeln ausdrucken"
+
+    QPushButton* Befehl1 = nullptr;
+    QPushButton* Befehl5 = nullptr;
+    QPushButton* Befehl3 = nullptr;
+    QPushButton* Befehl11 = nullptr;
+    QPushButton* Befehl10 = nullptr;
+    QPushButton* Befehl4 = nullptr;
+    QPushButton* befehl8 = nullptr;
+    QPushButton* befehl9 = nullptr;
+    QPushButton* Befehl6 = nullptr;
+    QPushButton* Befehl7 = nullptr;
+    QLineEdit* Text1 = nullptr;      // search text
+    QLineEdit* Text2 = nullptr;      // replacement
+    QPushButton* Befehl2 = nullptr;
+    QLabel* Bezeichnung1 = nullptr;
+    ListBox* Liste1 = nullptr;       // task rows
+    QLabel* Bezeichnung2 = nullptr;
+    ListBox* Liste2 = nullptr;       // answers beside their tasks
+    ListBox* Liste3 = nullptr;       // the same answers, sorted
+
+signals:
+    void closed(); // "A b b r e c h e n", Escape or the frame: the training window comes forward
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildControls();
+    void AppendTask();
+    void Mirror(const ListBox* clicked);
+    bool MixedShown() const;
+    QStringList ShownSolutions() const;
+    void Confirm(const QString& text);
+    bool Ask(const QString& question);
+
+    MODUL1& state_;
+    Dialogs& dialogs_;
+    Clipboard& clipboard_;
+    Printer& printer_;
+    TaskSource tasks_;
+    bool mirroring_ = false;
+};
