@@ -69,6 +69,7 @@ void druck::BuildControls()
         return b;
     };
     Befehl1 = button(QStringLiteral("A b b r e c h e n"), "Befehl1", 120, 120);
+    Befehl1->setAccessibleName(QStringLiteral("Abbrechen")); // the letter-spaced caption, read as a word
     Befehl5 = button(QStringLiteral("Gemischte Anzeige"), "Befehl5", 120, 720);
     Befehl3 = button(QStringLiteral("Neue Liste"), "Befehl3", 120, 1320);
     Befehl11 = button(QStringLiteral("Zeile anhängen"), "Befehl11", 120, 1920);

@@ -28,7 +28,7 @@ static QString Spoken(QWidget* w)
 void AccessibilityTests::everyControlIsNamed_data()
 {
     QTest::addColumn<QString>("window");
-    for (const char* window : {"Form1", "Form7", "Form8", "ZFTLABEL"})
+    for (const char* window : {"Form1", "Form7", "Form8", "ZFTLABEL", "druck"})
         QTest::newRow(window) << window;
 }
 

@@ -23,7 +23,7 @@ desktop-file-validate "$scratch/root/usr/share/applications/ziftora.desktop" || 
 appstreamcli validate --no-net "$scratch/root/usr/share/metainfo/de.ziftora.Ziftora.metainfo.xml" || fail "metainfo"
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for p in libqt6widgets6 libqt6svg6 libc6 qt6-qpa-plugins qt6-translations-l10n fonts-liberation2; do
+for p in libqt6widgets6 libqt6printsupport6 libqt6svg6 libc6 qt6-qpa-plugins qt6-translations-l10n fonts-liberation2; do
   [[ ", $depends," == *", $p"[\ ,]* ]] || fail "Depends lacks $p: $depends"
 done
 [ "$(dpkg-deb -f "$deb" Package)" = ziftora ] || fail "package name"
