@@ -1,5 +1,7 @@
 #include "app/program.h"
 
+#include "games/car_ride_window.h"
+#include "games/homeward_ride_window.h"
 #include "platform/text_file.h"
 #include "training/error_list_window.h"
 #include "training/info_window.h"
@@ -54,6 +56,24 @@ ZFTLABEL& Program::zftlabel()
     return *zftlabel_;
 }
 
+slalom& Program::slalom()
+{
+    if (!slalom_) {
+        slalom_ = std::make_unique<::slalom>(desktop_.dialogs, desktop_.random, desktop_.timers);
+        connect(slalom_.get(), &::slalom::ended, this, &Program::ShowTrainingWindow);
+    }
+    return *slalom_;
+}
+
+Form3& Program::form3()
+{
+    if (!form3_) {
+        form3_ = std::make_unique<Form3>(desktop_.dialogs, desktop_.random, desktop_.timers);
+        connect(form3_.get(), &Form3::ended, this, &Program::ShowTrainingWindow);
+    }
+    return *form3_;
+}
+
 void Program::ShowTrainingWindow()
 {
     form1_->show();
@@ -64,6 +84,10 @@ void Program::EndProgram()
     ended_ = true;
     if (zftlabel_)
         zftlabel_->hide();
+    if (slalom_)
+        slalom_->hide();
+    if (form3_)
+        form3_->hide();
     form7_->hide();
     form8_->hide();
     form1_->hide();

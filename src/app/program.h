@@ -14,9 +14,11 @@
 #include <memory>
 
 class Form1;
+class Form3;
 class Form7;
 class Form8;
 class ZFTLABEL;
+class slalom;
 
 class Program final : public QObject {
     Q_OBJECT
@@ -33,6 +35,8 @@ public:
     Form7& form7() { return *form7_; }
     Form8& form8() { return *form8_; }
     ZFTLABEL& zftlabel(); // created on first use
+    ::slalom& slalom();   // the homeward ride, created on first use
+    Form3& form3();       // the car ride, created on first use
 
     bool Ended() const { return ended_; }
 
@@ -46,5 +50,7 @@ private:
     std::unique_ptr<Form8> form8_;
     std::unique_ptr<Form1> form1_;
     std::unique_ptr<ZFTLABEL> zftlabel_;
+    std::unique_ptr<::slalom> slalom_;
+    std::unique_ptr<Form3> form3_;
     bool ended_ = false;
 };

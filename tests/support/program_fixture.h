@@ -10,6 +10,8 @@
 #include "scripted_random.h"
 
 #include "app/program.h"
+#include "games/car_ride_window.h"
+#include "games/homeward_ride_window.h"
 #include "platform/list_box.h"
 #include "training/error_list_window.h"
 #include "training/info_window.h"
@@ -84,10 +86,14 @@ public:
         return all;
     }
 
-    // A window by its name ("Form1", "Form7", "Form8", "ZFTLABEL"), and a control by its name, in
-    // the training window or, as "Form8/Liste1", in another window.
+    // A window by its name ("Form1", "Form7", "Form8", "ZFTLABEL", "slalom", "Form3"), and a control
+    // by its name, in the training window or, as "Form8/Liste1", in another window.
     QWidget* Window(const QString& name) const
     {
+        if (name == QLatin1String("slalom"))
+            return &program_->slalom();
+        if (name == QLatin1String("Form3"))
+            return &program_->form3();
         const QMap<QString, QWidget*> windows{{"Form7", &program_->form7()}, {"Form8", &program_->form8()}};
         return name == QLatin1String("ZFTLABEL") ? &program_->zftlabel() : windows.value(name, &program_->form1());
     }
