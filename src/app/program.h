@@ -14,6 +14,10 @@
 #include <memory>
 
 class Form1;
+class Form2;
+class Form4;
+class Form5;
+class Form6;
 class Form7;
 class Form8;
 class ZFTLABEL;
@@ -33,6 +37,10 @@ public:
     Form7& form7() { return *form7_; }
     Form8& form8() { return *form8_; }
     ZFTLABEL& zftlabel(); // created on first use
+    Form6& form6();       // the reward chooser, created on first use, as are its games:
+    Form2& form2();       // the prison
+    Form4& form4();       // the number catch
+    Form5& form5();       // Memory
 
     bool Ended() const { return ended_; }
 
@@ -46,5 +54,9 @@ private:
     std::unique_ptr<Form8> form8_;
     std::unique_ptr<Form1> form1_;
     std::unique_ptr<ZFTLABEL> zftlabel_;
+    std::unique_ptr<Form6> form6_;
+    std::unique_ptr<Form2> form2_;
+    std::unique_ptr<Form4> form4_;
+    std::unique_ptr<Form5> form5_;
     bool ended_ = false;
 };
