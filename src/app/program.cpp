@@ -73,6 +73,9 @@ Form6& Program::form6()
         connect(form6_.get(), &Form6::prisonChosen, this, [this] { form2().StartPrisonGame(); });
         connect(form6_.get(), &Form6::numberCatchChosen, this, [this] { form4().StartNumberCatch(); });
         connect(form6_.get(), &Form6::memoryChosen, this, [this] { form5().StartMemory(); });
+        connect(form6_.get(), &Form6::carRideChosen, this, [this] { form3().StartCarRide(); });
+        // The homeward ride sets itself up when its window becomes active.
+        connect(form6_.get(), &Form6::slalomChosen, this, [this] { slalom().Open(); });
     }
     return *form6_;
 }

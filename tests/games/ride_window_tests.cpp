@@ -43,6 +43,8 @@ private slots:
     void homewardRide();
     void carRide_data();
     void carRide();
+    void fromTheChooser_data();
+    void fromTheChooser();
 };
 
 void RideWindowTests::homewardRide_data()
@@ -197,6 +199,40 @@ void RideWindowTests::carRide()
         QCOMPARE(across(), atEnd);
     }
     QCOMPARE(f.Seen(), Boxes{});
+}
+
+void RideWindowTests::fromTheChooser_data()
+{
+    QTest::addColumn<QString>("choice");
+    QTest::addColumn<QString>("game");
+    QTest::newRow("Autofahrt") << "Befehl2" << "Form3";
+    QTest::newRow("its picture") << "Bild2" << "Form3";
+    QTest::newRow("Slalom") << "Befehl6" << "slalom";
+    QTest::newRow("its picture too") << "Bild6" << "slalom";
+}
+
+void RideWindowTests::fromTheChooser()
+{
+    QFETCH(QString, choice);
+    QFETCH(QString, game);
+    ProgramFixture f;
+    f.StartQuietly();
+    f.form1().RewardCheck();
+    QVERIFY(IsShown(f, "Form6") && !IsShown(f, "Form1"));
+    f.Click("Form6/" + choice);
+    QVERIFY(!IsShown(f, "Form6") && IsShown(f, game) && !IsShown(f, "Form1"));
+    if (game == QLatin1String("slalom")) {
+        QApplication::setActiveWindow(f.Window(game));
+        QCoreApplication::sendPostedEvents();
+        QCOMPARE(f.Seen().size(), 1); // the nails are about to be shown
+        f.Click("slalom/Befehl5");
+        f.Click("slalom/Befehl1");
+    } else {
+        f.Click("Form3/Befehl2");
+        f.timers.made.last()->Tick();
+        QTest::keyClick(f.Window(game), Qt::Key_Escape);
+    }
+    QVERIFY(!IsShown(f, "Form6") && !IsShown(f, game) && IsShown(f, "Form1"));
 }
 
 QTEST_MAIN(RideWindowTests)
