@@ -107,6 +107,7 @@ slalom::slalom(Dialogs& dialogs, RandomSource& random, Timers& timers)
     Twips::Place(Bezeichnung5, 5520, 960, 492, 492);
     Bezeichnung5->hide();
 
+    ShowVehicle(0);
     ride_ = std::make_unique<HomewardRide>(*this, dialogs, random, timers);
 
     connect(Befehl1, &QPushButton::clicked, this, &slalom::Befehl1_Click);

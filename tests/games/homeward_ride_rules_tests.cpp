@@ -1,5 +1,5 @@
-// The homeward ride without its window: where nails may lie, what each move shows and says, the
-// nail show, and which activations of the window start a new ride.
+// The homeward ride without its window: where the nails lie, what the set-up, each move and the
+// nail show do and say, and which activations of the window start a new ride.
 
 #include "desktop_doubles.h"
 #include "scripted_dialogs.h"
@@ -9,88 +9,39 @@
 
 #include <QTest>
 
-using Boxes = QList<ScriptedDialogs::Shown>;
-
 namespace {
 
-// Everything the ride shows, in order, in one line: its window's doing and its message boxes (by
-// title; the texts are kept by the scripted dialogs). A run of equal entries is written once, "xN".
+// Everything the ride shows, in order, in one line: the window's doing and the message boxes by
+// title (the dialogs keep their texts); a run of equal entries is written once with "xN".
 class Journal final : public HomewardRideView, public Dialogs {
 public:
     void PlaceCar(int c, int r) override { Add(QStringLiteral("car %1,%2").arg(c).arg(r)); }
     void PlaceMarker(int c, int r) override { Add(QStringLiteral("X %1,%2").arg(c).arg(r)); }
-    void ShowMarker(bool visible) override { Add(visible ? "marker on" : "marker off"); }
+    void ShowMarker(bool on) override { Add(on ? "marker on" : "marker off"); }
     void ShowVehicle(int breakdowns) override { Add(QStringLiteral("vehicle %1").arg(breakdowns)); }
-    void SetHint(const QString& text) override
-    {
-        Add(text == "Die Fahrbahn ist frei!" ? "frei" : text == "Nagel auf der Fahrbahn!" ? "Nagel" : "hint '" + text + "'");
-    }
+    void SetHint(const QString& t) override { Add(t == "Die Fahrbahn ist frei!" ? "frei" : t == "Nagel auf der Fahrbahn!" ? "Nagel" : "'" + t + "'"); }
     void DrawNail(int c, int r) override { Add(QStringLiteral("nail %1,%2").arg(c).arg(r)); }
     void EndRide() override { Add("end"); }
-    int MsgBox(const QString& text, int style, const QString& title) override
-    {
-        Add("box " + title);
-        return dialogs.MsgBox(text, style, title);
-    }
-    QString InputBox(const QString&, const QString&, const QString&) override { return QString(); }
-    QString PasswordBox(const QString&, const QString&) override { return QString(); }
+    int MsgBox(const QString& text, int style, const QString& title) override { return Add("box " + title), dialogs.MsgBox(text, style, title); }
+    QString InputBox(const QString&, const QString&, const QString&) override { return {}; }
+    QString PasswordBox(const QString&, const QString&) override { return {}; }
     void Beep() override { Add("beep"); }
 
     void Add(const QString& entry)
     {
-        if (!entries.isEmpty() && entries.last().section(QStringLiteral(" x"), 0, 0) == entry) {
-            const int n = entries.last().section(QStringLiteral(" x"), 1).toInt();
-            entries.last() = entry + QStringLiteral(" x") + QString::number(n ? n + 1 : 2);
-        } else {
-            entries.append(entry);
-        }
+        if (runs.isEmpty() || runs.last().first != entry)
+            runs.append({entry, 0});
+        ++runs.last().second;
     }
-    QString Take() { return std::exchange(entries, {}).join(QStringLiteral(" | ")); }
-
-    QStringList entries;
+    QString Take()
+    {
+        QStringList line;
+        for (const auto& [entry, n] : std::exchange(runs, {}))
+            line << (n > 1 ? entry + " x" + QString::number(n) : entry);
+        return line.join(" | ");
+    }
+    QList<QPair<QString, int>> runs;
     ScriptedDialogs dialogs;
-};
-
-// 20 nails out of the given cells ("c,r c,r ..."), each repeated in a block: two cells give ten
-// nails each.
-QList<Nail> Blocks(const QString& cells)
-{
-    const QStringList list = cells.split(u' ', Qt::SkipEmptyParts);
-    QList<Nail> nails;
-    for (int i = 0; i < HomewardRide::NailCount; ++i) {
-        const QStringList cell = list[i * list.size() / HomewardRide::NailCount].split(u',');
-        nails.append({std::int16_t(cell[0].toInt()), std::int16_t(cell[1].toInt())});
-    }
-    return nails;
-}
-
-struct Ride {
-    // A ride set up with the given cells as the random draws of its nails.
-    explicit Ride(const QString& drawn)
-    {
-        for (const Nail& n : Blocks(drawn)) {
-            random.PushDraw(n.column, 1, 12);
-            random.PushDraw(n.row, 1, 10);
-        }
-        ride.StartHomewardRide();
-    }
-    // L R U D: a move; T: a tick of the show timer; S: the show stopped as "Ende" stops it.
-    void Do(const QString& keys)
-    {
-        for (const QChar k : keys)
-            switch (k.unicode()) {
-            case 'L': ride.MoveLeft(); break;
-            case 'R': ride.MoveRight(); break;
-            case 'U': ride.MoveUp(); break;
-            case 'D': ride.MoveDown(); break;
-            case 'T': timers.made.first()->Tick(); break;
-            case 'S': ride.StopShow(); break;
-            }
-    }
-    Journal journal;
-    ScriptedRandom random{true};
-    ManualTimers timers;
-    HomewardRide ride{journal, journal, random, timers};
 };
 
 } // namespace
@@ -98,142 +49,82 @@ struct Ride {
 class HomewardRideRulesTests : public QObject {
     Q_OBJECT
 private slots:
-    void setUp_data();
-    void setUp();
-    void nailsNeverOnStartOrHouse();
-    void moves_data();
-    void moves();
-    void nailShow_data();
-    void nailShow();
+    void ride_data();
+    void ride();
     void activation_data();
     void activation();
 };
 
-void HomewardRideRulesTests::setUp_data()
+void HomewardRideRulesTests::ride_data()
 {
-    QTest::addColumn<QString>("nails"); // as drawn
-    QTest::addColumn<QString>("first"); // the first nail as placed
+    // The 20 nails drawn (each cell given repeated in a block: two cells, ten nails each); where the
+    // car is put after the set-up; then l r u d moves, T a tick of the nail show, S the show stopped
+    // as "Ende" stops it. Journal: of the set-up when nothing is done, else of the doing.
+    QTest::addColumn<QString>("drawn");
+    QTest::addColumn<QPoint>("car");
+    QTest::addColumn<QString>("doing");
     QTest::addColumn<QString>("journal");
-    QTest::newRow("nail right of the start") << "2,1" << "2,1" << "car 1,1 | beep | Nagel | box Nagelstellen | marker on";
-    QTest::newRow("start drawn: below it") << "1,1 7,7" << "1,2" << "car 1,1 | beep | Nagel | box Nagelstellen | marker on";
-    QTest::newRow("house drawn: left of it") << "12,10" << "11,10" << "car 1,1 | frei | box Nagelstellen | marker on";
-    QTest::newRow("diagonal does not count") << "2,2" << "2,2" << "car 1,1 | frei | box Nagelstellen | marker on";
-    QTest::newRow("other corners stay") << "12,1 1,10" << "12,1" << "car 1,1 | frei | box Nagelstellen | marker on";
+    const QPoint start(1, 1);
+    QTest::newRow("set-up, start drawn: a nail below the start") << "1,1" << start << "" << "car 1,1 | beep | Nagel | box Nagelstellen | marker on";
+    QTest::newRow("set-up, nail on the diagonal") << "2,2" << start << "" << "car 1,1 | frei | box Nagelstellen | marker on";
+    QTest::newRow("free road") << "5,5" << start << "rd" << "car 2,1 | frei | car 2,2 | frei";
+    QTest::newRow("nail right") << "3,1" << start << "r" << "car 2,1 | beep | Nagel";
+    QTest::newRow("nail left") << "2,5" << QPoint(4, 5) << "l" << "car 3,5 | beep | Nagel";
+    QTest::newRow("nail above") << "6,4" << QPoint(5, 5) << "r" << "car 6,5 | beep | Nagel";
+    QTest::newRow("house drawn: the nail left of it") << "12,10" << QPoint(11, 9) << "d" << "car 11,10 | vehicle 1 | box Autopanne | nail 11,10";
+    QTest::newRow("one breakdown a move, the edge counts again, the hint stays") << "1,1" << start << "dll"
+        << "car 1,2 | vehicle 1 | box Autopanne | nail 1,2 | car 1,2 | vehicle 2 | box Autodefekt | nail 1,2 | "
+           "car 1,2 | vehicle 3 | box Radpanne | nail 1,2";
+    QTest::newRow("fourth breakdown: all nails, then the end") << "1,1 6,6" << QPoint(1, 2) << "llll"
+        << "car 1,2 | vehicle 1 | box Autopanne | nail 1,2 | car 1,2 | vehicle 2 | box Autodefekt | nail 1,2 | car 1,2 | "
+           "vehicle 3 | box Radpanne | nail 1,2 | car 1,2 | vehicle 4 | nail 1,2 x10 | nail 6,6 x10 | box Fußverletzung | end";
+    QTest::newRow("house: all nails before the box") << "5,5" << QPoint(11, 10) << "dr"
+        << "car 11,10 | frei | car 12,10 | nail 5,5 x20 | '' | box Spielende | end";
+    QTest::newRow("top right corner") << "5,5" << QPoint(12, 1) << "ru" << "car 12,1 | frei | car 12,1 | frei";
+    QTest::newRow("show: a nail a tick, moves between") << "2,3 4,5 6,7 8,9" << start << "TrT" << "X 2,3 | car 2,1 | frei | X 2,3";
+    QTest::newRow("show: the twentieth with the box, then no more") << "2,3 4,5 6,7 8,9" << start << QString(21, u'T')
+        << "X 2,3 x5 | X 4,5 x5 | X 6,7 x5 | X 8,9 x5 | box Starten | marker off";
+    QTest::newRow("show stopped") << "2,3 4,5 6,7 8,9" << start << "TSTT" << "X 2,3 | marker off";
 }
 
-void HomewardRideRulesTests::setUp()
+void HomewardRideRulesTests::ride()
 {
-    QFETCH(QString, nails);
-    QFETCH(QString, first);
+    QFETCH(QString, drawn);
+    QFETCH(QPoint, car);
+    QFETCH(QString, doing);
     QFETCH(QString, journal);
-    Ride r(nails);
-    QCOMPARE(r.journal.Take(), journal);
-    QCOMPARE(r.journal.dialogs.Take(),
-             Boxes({ScriptedDialogs::Msg("Du bekommst jetzt die Nagelstellen\rgezeigt, merke sie dir gut!", 0, "Nagelstellen")}));
-    QCOMPARE(QStringLiteral("%1,%2").arg(r.ride.Nails.first().column).arg(r.ride.Nails.first().row), first);
-    QCOMPARE(r.ride.Nails.size(), 20);
-    QVERIFY(r.ride.ShowRunning() && r.timers.made.first()->Interval() == 1000 && r.random.Pending() == 0);
-}
-
-void HomewardRideRulesTests::nailsNeverOnStartOrHouse()
-{
-    Journal journal;
-    ScriptedRandom random;
+    Journal j;
+    ScriptedRandom random(true);
     ManualTimers timers;
-    HomewardRide ride(journal, journal, random, timers);
-    QSet<QPair<int, int>> seen;
-    for (int i = 0; i < 300; ++i) {
-        ride.PlaceNails();
-        for (const Nail& n : ride.Nails) {
-            QVERIFY(n.column >= 1 && n.column <= 12 && n.row >= 1 && n.row <= 10);
-            QVERIFY(!(n.column == 1 && n.row == 1) && !(n.column == 12 && n.row == 10));
-            seen.insert({n.column, n.row});
-        }
+    HomewardRide ride(j, j, random, timers);
+    const QStringList cells = drawn.split(u' ');
+    for (int i = 0; i < 20; ++i)
+        random.PushDraw(cells[i * cells.size() / 20].section(u',', 0, 0).toInt(), 1, 12), random.PushDraw(cells[i * cells.size() / 20].section(u',', 1).toInt(), 1, 10);
+    ride.StartHomewardRide();
+    QVERIFY(random.Pending() == 0 && timers.made.first()->Interval() == 1000);
+    const QString setUp = j.Take();
+    ride.CarColumn = std::int16_t(car.x()), ride.CarRow = std::int16_t(car.y());
+    for (const QChar k : doing) {
+        const int i = QStringLiteral("lrudTS").indexOf(k);
+        const std::function<void()> act[] = {[&] { ride.MoveLeft(); }, [&] { ride.MoveRight(); }, [&] { ride.MoveUp(); },
+                                             [&] { ride.MoveDown(); }, [&] { timers.made.first()->Tick(); }, [&] { ride.StopShow(); }};
+        act[i]();
     }
-    QCOMPARE(seen.size(), 118); // every other cell does get a nail
-}
-
-void HomewardRideRulesTests::moves_data()
-{
-    QTest::addColumn<QString>("nails");
-    QTest::addColumn<int>("column"); // where the car is put after the set-up
-    QTest::addColumn<int>("row");
-    QTest::addColumn<QString>("moves");
-    QTest::addColumn<QString>("journal");
-    QTest::addColumn<int>("breakdowns");
-    QTest::newRow("free road") << "5,5" << 1 << 1 << "RD" << "car 2,1 | frei | car 2,2 | frei" << 0;
-    QTest::newRow("nail ahead beeps") << "3,1" << 1 << 1 << "R" << "car 2,1 | beep | Nagel" << 0;
-    QTest::newRow("nail to the left") << "2,5" << 4 << 5 << "L" << "car 3,5 | beep | Nagel" << 0;
-    QTest::newRow("nail above") << "6,4" << 5 << 5 << "R" << "car 6,5 | beep | Nagel" << 0;
-    QTest::newRow("diagonal nails do not count") << "4,6 4,4" << 4 << 5 << "L" << "car 3,5 | frei" << 0;
-    QTest::newRow("breakdown: hint stays, nail after the box")
-        << "3,1" << 2 << 1 << "R" << "car 3,1 | vehicle 1 | box Autopanne | nail 3,1" << 1;
-    QTest::newRow("twenty nails on a cell: one breakdown a move, the edge counts again")
-        << "1,2" << 1 << 1 << "DLL"
-        << "car 1,2 | vehicle 1 | box Autopanne | nail 1,2 | car 1,2 | vehicle 2 | box Autodefekt | nail 1,2 | "
-           "car 1,2 | vehicle 3 | box Radpanne | nail 1,2" << 3;
-    QTest::newRow("fourth breakdown shows all nails, then ends")
-        << "1,2 6,6" << 1 << 2 << "LLLL"
-        << "car 1,2 | vehicle 1 | box Autopanne | nail 1,2 | car 1,2 | vehicle 2 | box Autodefekt | nail 1,2 | "
-           "car 1,2 | vehicle 3 | box Radpanne | nail 1,2 | car 1,2 | vehicle 4 | nail 1,2 x10 | nail 6,6 x10 | "
-           "box Fußverletzung | end" << 4;
-    QTest::newRow("house before nails, all nails before the box")
-        << "12,10 12,8" << 12 << 9 << "D" << "car 12,10 | nail 12,10 x10 | nail 12,8 x10 | hint '' | box Spielende | end" << 0;
-    QTest::newRow("bottom edge, then home") << "5,5" << 11 << 10 << "DR"
-                                            << "car 11,10 | frei | car 12,10 | nail 5,5 x20 | hint '' | box Spielende | end" << 0;
-    QTest::newRow("top right corner") << "5,5" << 12 << 1 << "RU" << "car 12,1 | frei | car 12,1 | frei" << 0;
-    QTest::newRow("top left corner") << "5,5" << 1 << 1 << "LU" << "car 1,1 | frei | car 1,1 | frei" << 0;
-}
-
-void HomewardRideRulesTests::moves()
-{
-    QFETCH(QString, nails);
-    QFETCH(int, column);
-    QFETCH(int, row);
-    QFETCH(QString, moves);
-    QFETCH(QString, journal);
-    QFETCH(int, breakdowns);
-    Ride r("5,5");
-    r.journal.Take();
-    r.ride.Nails = Blocks(nails);
-    r.ride.CarColumn = std::int16_t(column);
-    r.ride.CarRow = std::int16_t(row);
-    r.Do(moves);
-    QCOMPARE(r.journal.Take(), journal);
-    QCOMPARE(int(r.ride.BreakdownCount), breakdowns);
-}
-
-void HomewardRideRulesTests::nailShow_data()
-{
-    QTest::addColumn<QString>("keys");
-    QTest::addColumn<QString>("journal");
-    QTest::addColumn<int>("index");
-    QTest::newRow("a nail a tick") << "TT" << "X 2,3 x2" << 2;
-    QTest::newRow("moves during the show") << "TRT" << "X 2,3 | car 2,1 | frei | X 2,3" << 2;
-    QTest::newRow("twentieth: last nail with the box")
-        << "TTTTTTTTTTTTTTTTTTTTT" << "X 2,3 x5 | X 4,5 x5 | X 6,7 x5 | X 8,9 x5 | box Starten | marker off" << 19;
-    QTest::newRow("stopped by Ende") << "TSTT" << "X 2,3 | marker off" << 1;
-}
-
-void HomewardRideRulesTests::nailShow()
-{
-    QFETCH(QString, keys);
-    QFETCH(QString, journal);
-    QFETCH(int, index);
-    Ride r("2,3 4,5 6,7 8,9");
-    r.journal.Take();
-    r.journal.dialogs.Take();
-    r.Do(keys);
-    QCOMPARE(r.journal.Take(), journal);
-    QCOMPARE(int(r.ride.ShowIndex), index);
-    QVERIFY(!r.ride.ShowRunning() == (index == 19 || keys.contains(u'S')));
-    if (index == 19)
-        QCOMPARE(r.journal.dialogs.Take(), Boxes{ScriptedDialogs::Msg("Los geht's, viel Glück!", 0, "Starten")});
+    QCOMPARE(doing.isEmpty() ? setUp : j.Take(), journal);
+    // Every box with its own text, as the child reads it.
+    const QMap<QString, QString> texts{{"Nagelstellen", "Du bekommst jetzt die Nagelstellen\rgezeigt, merke sie dir gut!"},
+        {"Starten", "Los geht's, viel Glück!"}, {"Spielende", "Prima, du hast es geschafft!\r"},
+        {"Autopanne", "Pech, ein Reifenplatzer! Aber\rdu hast ja einen Ersatzreifen!"},
+        {"Autodefekt", "Wieder ein Reifenplatzer!\rZum Glück hast du ein\rKlapprad im Kofferraum!"},
+        {"Radpanne", "Vorderreifen ohne Luft!\rDu musst zu Fuß gehen!"}, {"Fußverletzung", "Nagel im Fuß! Pech, du\rmusst ins Krankenhaus!"}};
+    for (const ScriptedDialogs::Shown& box : j.dialogs.Take())
+        QCOMPARE(box, ScriptedDialogs::Msg(texts.value(box.title), 0, box.title));
 }
 
 void HomewardRideRulesTests::activation_data()
 {
-    // A activated, H hidden, left for: P another program window, B an own message box, O another program.
+    // A activated, H hidden by the program; left for P another window of the program, B one of the
+    // game's message boxes, O another program.
     QTest::addColumn<QString>("events");
     QTest::addColumn<QString>("rides"); // per activation: 1 a new ride, 0 none
     QTest::newRow("first showing") << "A" << "1";
@@ -250,15 +141,11 @@ void HomewardRideRulesTests::activation()
     QFETCH(QString, rides);
     RideActivation activation;
     QString started;
-    using Away = RideActivation::Away;
     for (const QChar e : events)
-        switch (e.unicode()) {
-        case 'A': started += activation.Activated() ? u'1' : u'0'; break;
-        case 'H': activation.Hidden(); break;
-        case 'P': activation.Deactivated(Away::ProgramWindow); break;
-        case 'B': activation.Deactivated(Away::OwnMessageBox); break;
-        case 'O': activation.Deactivated(Away::OtherProgram); break;
-        }
+        if (e == u'A')
+            started += activation.Activated() ? u'1' : u'0';
+        else
+            e == u'H' ? activation.Hidden() : activation.Deactivated(RideActivation::Away(QStringLiteral("-PBO").indexOf(e)));
     QCOMPARE(started, rides);
 }
 
