@@ -102,11 +102,12 @@ void CarRide::CheckPosts()
 
 void CarRide::WriteMetres(QString& text, std::int16_t metres)
 {
+    // Metres are never negative: the place of the sign is a blank.
     text.resize(0);
-    text.append(metres < 0 ? u'-' : u' ');
+    text.append(u' ');
     char16_t digits[8];
     int count = 0;
-    int rest = metres < 0 ? -int(metres) : int(metres);
+    int rest = metres;
     do {
         digits[count++] = char16_t(u'0' + rest % 10);
         rest /= 10;

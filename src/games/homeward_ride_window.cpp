@@ -243,7 +243,8 @@ bool slalom::event(QEvent* event)
     } else if (event->type() == QEvent::WindowActivate && isVisible() && activation_.Activated()) {
         // After the activation is through, so that the ride's first message box opens on an
         // active window.
-        QMetaObject::invokeMethod(this, &slalom::StartHomewardRide, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { if (isVisible()) StartHomewardRide(); }, Qt::QueuedConnection);
     }
     return QWidget::event(event);
 }
