@@ -6,10 +6,10 @@
 
 namespace {
 
-// A number with the place of its sign in front, as the metres are shown in every text.
-QString Signed(int number)
+// Metres with the place of their sign in front, as every text shows them; they are never negative.
+QString Signed(int metres)
 {
-    return (number < 0 ? QString() : QStringLiteral(" ")) + QString::number(number);
+    return QStringLiteral(" ") + QString::number(metres);
 }
 
 } // namespace

@@ -64,10 +64,6 @@ void HomewardRide::PlaceNails()
 void HomewardRide::Zeit1_Timer()
 {
     const int k = ShowIndex;
-    if (k < 0 || k >= Nails.size()) { // a show without nails has nothing to point out
-        StopShow();
-        return;
-    }
     view_.PlaceMarker(Nails[k].column, Nails[k].row);
     if (k == Nails.size() - 1) {
         // The last nail stays marked while the child reads that the ride begins.
