@@ -31,14 +31,19 @@ QLabel* Picture(QWidget* parent, const char* name, const char* file, const QStri
     return label;
 }
 
+void Fill(QWidget* control, const QColor& colour)
+{
+    control->setAutoFillBackground(true);
+    QPalette p = control->palette();
+    p.setColor(QPalette::Window, colour);
+    control->setPalette(p);
+}
+
 QFrame* Bar(QWidget* parent, const char* name, int l, int t, int w, int h)
 {
     auto* bar = new QFrame(parent);
     bar->setObjectName(QString::fromLatin1(name));
-    bar->setAutoFillBackground(true);
-    QPalette p = bar->palette();
-    p.setColor(QPalette::Window, HintColour);
-    bar->setPalette(p);
+    Fill(bar, HintColour);
     Twips::Place(bar, l, t, w, h);
     return bar;
 }
@@ -88,8 +93,7 @@ slalom::slalom(Dialogs& dialogs, RandomSource& random, Timers& timers)
     Figur3 = Bar(this, "Figur3", 720, 600, 2892, 132);
     Bezeichnung4 = new QLabel(this);
     Bezeichnung4->setObjectName(QStringLiteral("Bezeichnung4"));
-    Bezeichnung4->setAutoFillBackground(true);
-    Bezeichnung4->setPalette(Figur2->palette());
+    Fill(Bezeichnung4, HintColour);
     Bezeichnung4->setAlignment(Qt::AlignCenter);
     // Its accessible name is its text, so a screen reader always reads the hint of the moment.
     Bezeichnung4->setAccessibleDescription(QStringLiteral("Hinweis auf Nägel neben dem Auto"));
@@ -102,7 +106,7 @@ slalom::slalom(Dialogs& dialogs, RandomSource& random, Timers& timers)
     bold.setBold(true);
     Bezeichnung5->setFont(bold);
     Bezeichnung5->setAlignment(Qt::AlignCenter);
-    Bezeichnung5->setStyleSheet(QStringLiteral("background-color: #ff0000;"));
+    Fill(Bezeichnung5, Qt::red);
     Bezeichnung5->setAccessibleDescription(QStringLiteral("Hier liegt ein Nagel"));
     Twips::Place(Bezeichnung5, 5520, 960, 492, 492);
     Bezeichnung5->hide();
@@ -207,9 +211,13 @@ void slalom::PlaceMarker(int column, int row)
 
 void slalom::ShowMarker(bool visible)
 {
-    Bezeichnung5->setVisible(visible);
-    if (visible)
+    // Until the show points at the first nail the marker covers the start, where no nail ever
+    // lies, rather than a cell of an earlier ride.
+    if (visible) {
+        PlaceMarker(1, 1);
         Bezeichnung5->raise();
+    }
+    Bezeichnung5->setVisible(visible);
 }
 
 void slalom::ShowVehicle(int breakdowns)
