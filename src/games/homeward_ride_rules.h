@@ -89,7 +89,12 @@ class RideActivation {
 public:
     enum class Away { Hidden, ProgramWindow, OwnMessageBox, OtherProgram, Active };
     void Hidden() { away_ = Away::Hidden; }
-    void Deactivated(Away to) { away_ = to; }
+    // A hidden window is left for good: the desktop may still tell that it lost the activation.
+    void Deactivated(Away to)
+    {
+        if (away_ != Away::Hidden)
+            away_ = to;
+    }
     // True when this activation starts a new ride.
     bool Activated();
 

@@ -244,10 +244,13 @@ void slalom::DrawNail(int column, int row)
 bool slalom::event(QEvent* event)
 {
     if (event->type() == QEvent::WindowDeactivate) {
+        // The window that takes over is already the active one; a message box of the game takes
+        // over as a modal window, sometimes before the toolkit counts it as the modal one.
         using Away = RideActivation::Away;
-        activation_.Deactivated(QApplication::activeModalWidget() ? Away::OwnMessageBox
-                                : QApplication::activeWindow()   ? Away::ProgramWindow
-                                                                 : Away::OtherProgram);
+        const QWidget* to = QApplication::activeWindow();
+        activation_.Deactivated(QApplication::activeModalWidget() || (to && to->isModal()) ? Away::OwnMessageBox
+                                : to                                                      ? Away::ProgramWindow
+                                                                                          : Away::OtherProgram);
     } else if (event->type() == QEvent::WindowActivate && isVisible() && activation_.Activated()) {
         // After the activation is through, so that the ride's first message box opens on an
         // active window.

@@ -132,6 +132,7 @@ void HomewardRideRulesTests::activation_data()
     QTest::newRow("back from another window of the program") << "APABA" << "110";
     QTest::newRow("back from another program") << "AOA" << "10";
     QTest::newRow("shown again after a box ended the game") << "ABHA" << "11";
+    QTest::newRow("hidden, then told it lost the activation") << "AHOA" << "11";
     QTest::newRow("activated twice") << "AA" << "10";
 }
 

@@ -6,6 +6,8 @@
 #include "platform/drawing_surface.h"
 
 #include <QAccessible>
+#include <QMessageBox>
+#include <QTimer>
 
 #include <array>
 
@@ -39,6 +41,27 @@ void Choose(ProgramFixture& f, const QString& choice, const QString& game, const
                  qPrintable(c->objectName()));
 }
 
+// Real message boxes that the child closes at once; the desktop moves the activation to each box.
+class ClosingBoxes final : public Dialogs {
+public:
+    int MsgBox(const QString& text, int, const QString&) override
+    {
+        QMessageBox box(QMessageBox::NoIcon, QString(), text);
+        QTimer::singleShot(0, &box, &QMessageBox::accept);
+        return ++shown, box.exec();
+    }
+    QString InputBox(const QString&, const QString&, const QString&) override { return {}; }
+    QString PasswordBox(const QString&, const QString&) override { return {}; }
+    void Beep() override {}
+    int shown = 0;
+};
+
+void Settle()
+{
+    for (int i = 0; i < 5; ++i)
+        QCoreApplication::processEvents();
+}
+
 } // namespace
 
 class RideWindowTests : public QObject {
@@ -46,6 +69,7 @@ class RideWindowTests : public QObject {
 private slots:
     void homewardRide_data();
     void homewardRide();
+    void backFromOwnBox();
     void carRide_data();
     void carRide();
 };
@@ -125,6 +149,26 @@ void RideWindowTests::homewardRide()
     QCOMPARE(IsShown(f, "slalom"), shown);
     QCOMPARE(IsShown(f, "Form1"), !shown);
     QCOMPARE(w.ride().ShowRunning() || w.Bezeichnung5->isVisible(), shown);
+}
+
+void RideWindowTests::backFromOwnBox()
+{
+    ClosingBoxes boxes;
+    ScriptedRandom random;
+    ManualTimers timers;
+    slalom w(boxes, random, timers);
+    w.Open(); // activated: a new ride and its first box
+    Settle();
+    QCOMPARE(boxes.shown, 1);
+    QVERIFY(QApplication::activeWindow() != &w);
+    QApplication::setActiveWindow(&w); // back from the box: the same ride
+    Settle();
+    QCOMPARE(boxes.shown, 1);
+    w.Befehl1_Click();
+    w.Open(); // shown again and activated: a new ride
+    QApplication::setActiveWindow(&w);
+    Settle();
+    QCOMPARE(boxes.shown, 2);
 }
 
 void RideWindowTests::carRide_data()
