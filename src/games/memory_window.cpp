@@ -94,6 +94,10 @@ void Form5::ShowCards()
     for (int k = 1; k <= 18; ++k) {
         Bezeichnung[k]->setText(rules_.Caption(k));
         Bezeichnung[k]->background = rules_.White(k) ? DrawingSurface::QBColor(15) : faceDown_;
+        // A found card reads as found even while its number, white on white, cannot be seen.
+        Bezeichnung[k]->setAccessibleDescription(rules_.White(k) ? QStringLiteral("gefunden")
+                                                 : rules_.Caption(k).isEmpty() ? QStringLiteral("verdeckt")
+                                                                               : QString::number(rules_.Value(k)));
         Bezeichnung[k]->update();
     }
     Bezeichnung20->setText(QString::number(rules_.Round()));
