@@ -88,6 +88,7 @@ void RideWindowTests::homewardRide_data()
     QTest::addColumn<bool>("shown");
     QTest::newRow("buttons and arrows, during the show") << "Befehl6" << "Tr>>>dvvv^u<lT" << 1 << QPoint(3, 3) << "Bild2" << true;
     QTest::newRow("second breakdown: the bicycle") << "Bild6" << "Pdud" << 1 << QPoint(6, 8) << "Bild3" << true;
+    QTest::newRow("third: on foot") << "Bild6" << "Pdudud" << 1 << QPoint(6, 8) << "Bild4" << true;
     QTest::newRow("Ende brings the car back") << "Befehl6" << "PdudE" << 1 << QPoint(6, 8) << "Bild2" << false;
     QTest::newRow("back from the training window: a new ride") << "Befehl6" << "rF" << 2 << QPoint(1, 1) << "Bild2" << true;
     QTest::newRow("back from another program: the same ride") << "Bild6" << "rO" << 1 << QPoint(2, 1) << "Bild2" << true;
@@ -146,6 +147,7 @@ void RideWindowTests::homewardRide()
     QCOMPARE(marker, w.Figur1->pos() + QPoint(5 * cellSize.x(), 7 * cellSize.y()));
     QCOMPARE(w.Bild1->pos(), w.Figur1->pos() + QPoint((cell.x() - 1) * cellSize.x(), (cell.y() - 1) * cellSize.y()));
     QCOMPARE(w.Bild1->pixmap().cacheKey(), f.Control<QLabel>("slalom/" + vehicle)->pixmap().cacheKey());
+    QCOMPARE(w.surface->PixelAt(105 + 5 * 495 + 300, 945 + 7 * 495 + 455) == Qt::black, doing.contains(u'P')); // the nail's head
     QCOMPARE(IsShown(f, "slalom"), shown);
     QCOMPARE(IsShown(f, "Form1"), !shown);
     QCOMPARE(w.ride().ShowRunning() || w.Bezeichnung5->isVisible(), shown);
@@ -174,7 +176,7 @@ void RideWindowTests::backFromOwnBox()
 void RideWindowTests::carRide_data()
 {
     // S a click on "Start", N Enter, T a tick, W one with the road moving right, < > the arrow keys,
-    // E Esc, X a click on "Ende", C closing by the frame.
+    // E Esc, X "Ende" by the space bar, C closing by the frame.
     QTest::addColumn<QString>("choice");
     QTest::addColumn<QString>("doing");
     QTest::addColumn<QString>("metres");    // the metre display
@@ -212,8 +214,10 @@ void RideWindowTests::carRide()
             QTest::keyClick(w.Befehl2, Qt::Key_Return);
         else if (c == u'C')
             w.close();
+        else if (c == u'X')
+            QTest::keyClick(w.Befehl1, Qt::Key_Space);
         else
-            f.Click(c == u'S' ? "Form3/Befehl2" : "Form3/Befehl1");
+            f.Click("Form3/Befehl2");
         if (c == u'S' || c == u'N')
             QVERIFY(w.Befehl1->isHidden() == w.Befehl2->isHidden() && tick->Interval() == 30);
     }
