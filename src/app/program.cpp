@@ -1,6 +1,12 @@
 #include "app/program.h"
 
 #include "engine/task_engine.h"
+#include "games/car_ride_window.h"
+#include "games/chooser_window.h"
+#include "games/homeward_ride_window.h"
+#include "games/memory_window.h"
+#include "games/number_catch_window.h"
+#include "games/prison_window.h"
 #include "platform/text_file.h"
 #include "training/error_list_window.h"
 #include "training/info_window.h"
@@ -39,8 +45,12 @@ void Program::Start()
     connect(form1_.get(), &Form1::ended, this, &Program::EndProgram);
     connect(form1_.get(), &Form1::infoRequested, this, [this] { zftlabel().Open(); });
     connect(form1_.get(), &Form1::worksheetsRequested, this, [this] { worksheets().Open(); });
-    // The reward chooser connects to rewardDue; until a reward is due training simply goes on in
-    // the training window.
+    // The training window stays hidden while the child chooses and plays; every game and the
+    // chooser's way back bring it back with the task it had.
+    connect(form1_.get(), &Form1::rewardDue, this, [this] {
+        form1_->hide();
+        form6().Open();
+    });
     connect(form7_.get(), &Form7::userStarted, form1_.get(), &Form1::StartUser);
     connect(form8_.get(), &Form8::closed, this, &Program::ShowTrainingWindow);
 
@@ -71,6 +81,66 @@ druck& Program::worksheets()
     return *druck_;
 }
 
+Form6& Program::form6()
+{
+    if (!form6_) {
+        form6_ = std::make_unique<Form6>();
+        connect(form6_.get(), &Form6::cancelled, this, &Program::ShowTrainingWindow);
+        connect(form6_.get(), &Form6::prisonChosen, this, [this] { form2().StartPrisonGame(); });
+        connect(form6_.get(), &Form6::numberCatchChosen, this, [this] { form4().StartNumberCatch(); });
+        connect(form6_.get(), &Form6::memoryChosen, this, [this] { form5().StartMemory(); });
+        connect(form6_.get(), &Form6::carRideChosen, this, [this] { form3().StartCarRide(); });
+        // The homeward ride sets itself up when its window becomes active.
+        connect(form6_.get(), &Form6::slalomChosen, this, [this] { slalom().Open(); });
+    }
+    return *form6_;
+}
+
+Form2& Program::form2()
+{
+    if (!form2_) {
+        form2_ = std::make_unique<Form2>(desktop_.dialogs, desktop_.random);
+        connect(form2_.get(), &Form2::ended, this, &Program::ShowTrainingWindow);
+    }
+    return *form2_;
+}
+
+Form4& Program::form4()
+{
+    if (!form4_) {
+        form4_ = std::make_unique<Form4>(state_, desktop_.dialogs, desktop_.random, desktop_.timers);
+        connect(form4_.get(), &Form4::ended, this, &Program::ShowTrainingWindow);
+    }
+    return *form4_;
+}
+
+Form5& Program::form5()
+{
+    if (!form5_) {
+        form5_ = std::make_unique<Form5>(state_, desktop_.dialogs, desktop_.random);
+        connect(form5_.get(), &Form5::ended, this, &Program::ShowTrainingWindow);
+    }
+    return *form5_;
+}
+
+slalom& Program::slalom()
+{
+    if (!slalom_) {
+        slalom_ = std::make_unique<::slalom>(desktop_.dialogs, desktop_.random, desktop_.timers);
+        connect(slalom_.get(), &::slalom::ended, this, &Program::ShowTrainingWindow);
+    }
+    return *slalom_;
+}
+
+Form3& Program::form3()
+{
+    if (!form3_) {
+        form3_ = std::make_unique<Form3>(desktop_.dialogs, desktop_.random, desktop_.timers);
+        connect(form3_.get(), &Form3::ended, this, &Program::ShowTrainingWindow);
+    }
+    return *form3_;
+}
+
 void Program::ShowTrainingWindow()
 {
     form1_->show();
@@ -83,6 +153,10 @@ void Program::EndProgram()
         zftlabel_->hide();
     if (druck_)
         druck_->hide();
+    if (slalom_)
+        slalom_->hide();
+    if (form3_)
+        form3_->hide();
     form7_->hide();
     form8_->hide();
     form1_->hide();

@@ -14,10 +14,16 @@
 #include <memory>
 
 class Form1;
+class Form2;
+class Form3;
+class Form4;
+class Form5;
+class Form6;
 class Form7;
 class Form8;
 class ZFTLABEL;
 class druck;
+class slalom;
 
 class Program final : public QObject {
     Q_OBJECT
@@ -35,6 +41,12 @@ public:
     Form8& form8() { return *form8_; }
     ZFTLABEL& zftlabel(); // created on first use
     druck& worksheets();  // created on first use
+    Form6& form6();       // the reward chooser, created on first use, as are its games:
+    Form2& form2();       // the prison
+    Form4& form4();       // the number catch
+    Form5& form5();       // Memory
+    Form3& form3();       // the car ride
+    ::slalom& slalom();   // the homeward ride
 
     bool Ended() const { return ended_; }
 
@@ -49,5 +61,11 @@ private:
     std::unique_ptr<Form1> form1_;
     std::unique_ptr<ZFTLABEL> zftlabel_;
     std::unique_ptr<druck> druck_;
+    std::unique_ptr<Form6> form6_;
+    std::unique_ptr<Form2> form2_;
+    std::unique_ptr<Form4> form4_;
+    std::unique_ptr<Form5> form5_;
+    std::unique_ptr<::slalom> slalom_;
+    std::unique_ptr<Form3> form3_;
     bool ended_ = false;
 };

@@ -5,6 +5,7 @@
 #include <QFontMetricsF>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QStringList>
 
 #include <algorithm>
 #include <array>
@@ -87,6 +88,7 @@ void DrawingSurface::PrintAt(double x, double y, const QString& text)
     p.setPen(foreColor_);
     p.drawText(QPointF(at.x(), at.y() + metrics.ascent()), text);
     p.end();
+    written_.removeIf([&](const Written& w) { return w.at == QPointF(x, y); });
     written_.append({QPointF(x, y), text, foreColor_});
     Changed(QRectF(at, QSizeF(metrics.horizontalAdvance(text) + metrics.maxWidth(), metrics.height())));
 }
@@ -110,6 +112,19 @@ void DrawingSurface::FilledRect(double x1, double y1, double x2, double y2, cons
     p.fillRect(r, color);
     p.end();
     Changed(r.adjusted(-1, -1, 1, 1));
+}
+
+QString DrawingSurface::CellGrid(double cell, int columns, int firstRow, int lastRow, const QColor& paper) const
+{
+    QStringList rows(std::max(0, lastRow - firstRow + 1), QString(columns, u' '));
+    for (const Written& w : written_) {
+        const int c = qRound(w.at.x() / cell), r = qRound(w.at.y() / cell);
+        if (w.text.size() != 1 || c * cell != w.at.x() || r * cell != w.at.y() || c < 1 || c > columns
+            || r < firstRow || r > lastRow)
+            continue;
+        rows[r - firstRow][c - 1] = w.color == paper ? u' ' : w.text.at(0);
+    }
+    return rows.join(u'\n');
 }
 
 QColor DrawingSurface::PixelAt(double x, double y) const

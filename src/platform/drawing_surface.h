@@ -4,7 +4,8 @@
 // repainted) until the surface is cleared. Positions are in twips or in points, as the game sets;
 // colours come from the 16-colour palette. Text is written with its cell's top-left corner at the
 // position and without smoothing, so writing the same text again in the background colour erases
-// it completely. What was written can be read back: as pixels, and as the list of texts.
+// it completely. What was written can be read back: as pixels, as the latest text at each
+// position, and, for the games that write one character per cell, as a grid of cells.
 
 #include <QColor>
 #include <QFont>
@@ -40,8 +41,15 @@ public:
     void Line(double x1, double y1, double x2, double y2, const QColor& color);
     void FilledRect(double x1, double y1, double x2, double y2, const QColor& color);
 
-    // Read-back: the texts written since the last Cls, in order; the pixel at a position.
+    // Read-back: the latest text written at each position since the last Cls, in the order of
+    // writing (a game that rewrites the same cells for hours keeps a list as long as its field);
+    // the pixel at a position.
     const QList<Written>& Texts() const { return written_; }
+    // The field of a text-grid game as a person reads it: one line per row from firstRow to
+    // lastRow, one character per column from 1 to columns, the cell (c, r) at (cell * c, cell * r).
+    // A cell whose latest character was written in the paper colour (erased) or never written
+    // is a blank.
+    QString CellGrid(double cell, int columns, int firstRow, int lastRow, const QColor& paper) const;
     QColor PixelAt(double x, double y) const;
     const QImage& Image() const { return image_; }
 

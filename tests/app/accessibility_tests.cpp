@@ -28,7 +28,7 @@ static QString Spoken(QWidget* w)
 void AccessibilityTests::everyControlIsNamed_data()
 {
     QTest::addColumn<QString>("window");
-    for (const char* window : {"Form1", "Form7", "Form8", "ZFTLABEL", "druck"})
+    for (const char* window : {"Form1", "Form7", "Form8", "ZFTLABEL", "druck", "Form6", "Form2", "Form3", "Form4", "Form5", "slalom"})
         QTest::newRow(window) << window;
 }
 

@@ -1,5 +1,6 @@
 // The list box, the desktop's dialogs and key preview, driven as a person would: mouse, keys, buttons.
 #include "platform/controls.h"
+#include "platform/drawing_surface.h"
 #include "platform/german_texts.h"
 #include "platform/list_box.h"
 #include "platform/qt_dialogs.h"
@@ -137,6 +138,30 @@ private slots:
         QWidget* target = where == u"button" ? static_cast<QWidget*>(new QPushButton("OK", &window)) : where == u"other" ? new QLineEdit(&other) : field;
         target->show(), QTest::keyClick(target, Qt::Key_A);
         QCOMPARE(QString::number(count) + field->text(), result);
+    }
+
+    void drawingSurface_data() { // a text written, perhaps rewritten in white; the grid of 14-point cells 1 to 3 read back
+        QTest::addColumn<bool>("points"); QTest::addColumn<QString>("font"); QTest::addColumn<bool>("bold"); QTest::addColumn<QPointF>("at");
+        QTest::addColumn<QString>("text"); QTest::addColumn<bool>("erased"); QTest::addColumn<QString>("grid");
+        QTest::newRow("Ziffer gelöscht") << true << "Arial" << false << QPointF(28, 14) << "8" << true << "   \n   ";
+        QTest::newRow("fettes Kreuz gelöscht") << true << "MS Sans Serif" << true << QPointF(14, 28) << "+" << true << "   \n   ";
+        QTest::newRow("Ziffer steht") << true << "Arial" << false << QPointF(28, 14) << "8" << false << " 8 \n   ";
+        QTest::newRow("Twips, keine Zelle") << false << "Arial" << true << QPointF(300, 420) << "W" << false << "   \n   ";
+        QTest::newRow("Wort gelöscht") << false << "Arial" << false << QPointF(300, 420) << "Wunsch" << true << "   \n   ";
+    }
+    void drawingSurface() {
+        QFETCH(bool, points); QFETCH(QString, font); QFETCH(bool, bold); QFETCH(QPointF, at); QFETCH(QString, text); QFETCH(bool, erased); QFETCH(QString, grid);
+        QWidget window; window.resize(200, 120); auto* surface = new DrawingSurface(&window); surface->resize(200, 120); window.show();
+        surface->SetBackColor(DrawingSurface::QBColor(15)), surface->SetScaleMode(points ? DrawingSurface::Unit::Points : DrawingSurface::Unit::Twips);
+        surface->SetFont(font, 13.5, bold), surface->Cls();
+        QImage blank = surface->Image(); surface->SetForeColor(DrawingSurface::QBColor(1)), surface->PrintAt(at.x(), at.y(), text);
+        QVERIFY(surface->Image() != blank); // written, and kept through a repaint of the window
+        window.hide(), window.show();
+        QCOMPARE(surface->grab().toImage().convertToFormat(QImage::Format_RGB32), surface->Image());
+        if (erased) surface->SetForeColor(DrawingSurface::QBColor(15)), surface->PrintAt(at.x(), at.y(), text);
+        QCOMPARE(surface->Image() == blank, erased);
+        QCOMPARE(surface->CellGrid(14, 3, 1, 2, DrawingSurface::QBColor(15)), grid);
+        QCOMPARE(surface->Texts().size(), 1); // one text per place, however often it is rewritten
     }
 };
 

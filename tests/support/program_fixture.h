@@ -10,6 +10,12 @@
 #include "scripted_random.h"
 
 #include "app/program.h"
+#include "games/car_ride_window.h"
+#include "games/chooser_window.h"
+#include "games/homeward_ride_window.h"
+#include "games/memory_window.h"
+#include "games/number_catch_window.h"
+#include "games/prison_window.h"
 #include "platform/list_box.h"
 #include "training/error_list_window.h"
 #include "training/info_window.h"
@@ -28,6 +34,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <functional>
 #include <memory>
 
 using Shown = ScriptedDialogs::Shown;
@@ -85,14 +92,18 @@ public:
         return all;
     }
 
-    // A window by its name ("Form1", "Form7", "Form8", "ZFTLABEL", "druck"), and a control by its name, in
-    // the training window or, as "Form8/Liste1", in another window.
+    // A window by its name ("Form1", "Form7", "Form8", "ZFTLABEL", the worksheet window "druck", the
+    // chooser "Form6" and its games "Form2", "Form3", "Form4", "Form5", "slalom"), and a control by its name, in the training window
+    // or, as "Form8/Liste1", in another window.
     QWidget* Window(const QString& name) const
     {
-        const QMap<QString, QWidget*> windows{{"Form7", &program_->form7()}, {"Form8", &program_->form8()}};
-        if (name == QLatin1String("druck"))
-            return &program_->worksheets();
-        return name == QLatin1String("ZFTLABEL") ? &program_->zftlabel() : windows.value(name, &program_->form1());
+        const QMap<QString, std::function<QWidget*()>> windows{
+            {"Form7", [this] { return &program_->form7(); }}, {"Form8", [this] { return &program_->form8(); }},
+            {"ZFTLABEL", [this] { return &program_->zftlabel(); }}, {"Form6", [this] { return &program_->form6(); }},
+            {"Form2", [this] { return &program_->form2(); }}, {"Form4", [this] { return &program_->form4(); }},
+            {"Form5", [this] { return &program_->form5(); }}, {"Form3", [this] { return &program_->form3(); }},
+            {"slalom", [this] { return &program_->slalom(); }}, {"druck", [this] { return &program_->worksheets(); }}};
+        return windows.contains(name) ? windows[name]() : &program_->form1();
     }
     template <typename T = QWidget>
     T* Control(const QString& path) const

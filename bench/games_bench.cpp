@@ -1,0 +1,146 @@
+// The reward games: one jump of the number catch's digits and one step in the prison, each with
+// the repaint of the field; and the memory the process holds before and after 10 000 ticks and
+// 10 000 games started from the chooser and ended (it must stay flat). Run offscreen:
+//   QT_QPA_PLATFORM=offscreen build/bench/games_bench
+
+#include "app/program.h"
+#include "bench_support.h"
+#include "games/chooser_window.h"
+#include "games/memory_window.h"
+#include "games/number_catch_window.h"
+#include "games/prison_window.h"
+#include "platform/drawing_surface.h"
+#include "training/training_window.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+// Answers every question Yes, so that STOP and ENDE end the game at once.
+class YesDialogs final : public Dialogs {
+public:
+    int MsgBox(const QString&, int style, const QString&) override { return (style & 7) == 4 ? 6 : 1; }
+    QString InputBox(const QString&, const QString&, const QString&) override { return QString(); }
+    QString PasswordBox(const QString&, const QString&) override { return QString(); }
+    void Beep() override {}
+};
+
+// A program in a folder of its own with an empty mandatory list, its training window shown.
+struct Playground {
+    Playground() : old(QDir::currentPath())
+    {
+        QDir::setCurrent(dir.path());
+        QFile(QStringLiteral("ZIFTORA.DAT")).open(QIODevice::WriteOnly);
+        program = std::make_unique<Program>(Desktop{dialogs, quiet.random, quiet.clipboard, quiet.timers, quiet.printer});
+        program->Start();
+    }
+    ~Playground()
+    {
+        program.reset();
+        QDir::setCurrent(old);
+    }
+    // The reward chooser opens and the child clicks a game's button.
+    void Choose(QPushButton* Form6::*button)
+    {
+        program->form1().RewardCheck();
+        (program->form6().*button)->click();
+    }
+    QTemporaryDir dir;
+    QString old;
+    QuietDesktop quiet;
+    YesDialogs dialogs;
+    std::unique_ptr<Program> program;
+};
+
+void BM_NumberCatchTick(benchmark::State& state)
+{
+    Playground play;
+    play.Choose(&Form6::Befehl3);
+    Form4& form4 = play.program->form4();
+    for (auto _ : state) {
+        if (!form4.isVisible()) { // ten lucky jumps onto the "+" end a game
+            state.PauseTiming();
+            play.Choose(&Form6::Befehl3);
+            state.ResumeTiming();
+        }
+        form4.Zeit1_Timer();
+        form4.Spielfeld->repaint();
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_NumberCatchTick)->Unit(benchmark::kMicrosecond);
+
+void BM_PrisonStep(benchmark::State& state)
+{
+    Playground play;
+    play.Choose(&Form6::Befehl1);
+    Form2& form2 = play.program->form2();
+    bool left = true;
+    for (auto _ : state) { // to and fro in the yard
+        left ? form2.Bild2_Click() : form2.Bild3_Click();
+        left = !left;
+        form2.Spielfeld->repaint();
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_PrisonStep)->Unit(benchmark::kMicrosecond);
+
+void ReportMemory()
+{
+    Playground play;
+    QPushButton* Form6::*buttons[] = {&Form6::Befehl1, &Form6::Befehl3, &Form6::Befehl4};
+    Form5& form5 = play.program->form5();
+    Form4& form4 = play.program->form4();
+    Form2& form2 = play.program->form2();
+    const auto playGames = [&](int count) { // prison, number catch and Memory in turn, each ended at once
+        for (int i = 0; i < count; ++i) {
+            play.Choose(buttons[i % 3]);
+            i % 3 == 0 ? form2.Befehl1_Click() : i % 3 == 1 ? form4.Befehl1_Click() : form5.Befehl1_Click();
+            if (i % 100 == 0)
+                QApplication::processEvents();
+        }
+        QApplication::processEvents();
+        return ResidentKiB("VmRSS:");
+    };
+    const auto tick = [&](int count) { // one number catch game after the other
+        for (int i = 0; i < count; ++i) {
+            if (!form4.isVisible())
+                play.Choose(&Form6::Befehl3);
+            form4.Zeit1_Timer();
+            if (i % 100 == 0)
+                QApplication::processEvents();
+        }
+        if (form4.isVisible())
+            form4.Befehl1_Click();
+        QApplication::processEvents();
+        return ResidentKiB("VmRSS:");
+    };
+    // The allocator and the toolkit's caches settle within the first few thousand games.
+    const long settled = (playGames(10000), tick(10000));
+    const long ticks = tick(10000);
+    const long games = playGames(10000);
+    std::printf("resident memory after 10 000 games and ticks to settle: %ld KiB; after 10 000 more number-catch ticks: "
+                "%ld KiB; after 10 000 more games started and ended: %ld KiB\n", settled, ticks, games);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    std::printf("resident memory at start: %ld KiB\n", ResidentKiB("VmRSS:"));
+    ReportMemory();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

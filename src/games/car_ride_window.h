@@ -1,0 +1,64 @@
+#pragma once
+
+#include "games/car_ride_rules.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <memory>
+
+class Dialogs;
+class DrawingSurface;
+class QFrame;
+class QLabel;
+class QPushButton;
+class RandomSource;
+class Timers;
+
+// Form3, the car ride: the road with its posts, the car the child steers with the arrow keys, the
+// metre display, "Start" and "Ende". A crash is written on the window and stays until the next
+// StartCarRide; the game ends by hiding the window and ended().
+class Form3 : public QWidget, public CarRideView {
+    Q_OBJECT
+public:
+    Form3(Dialogs& dialogs, RandomSource& random, Timers& timers);
+    ~Form3() override;
+
+    void StartCarRide(); // shows the window with a clean surface
+    void Befehl1_Click(); // "Ende", also Esc
+    void Befehl2_Click(); // "Start"
+    void Zeit1_Timer() { ride_->Zeit1_Timer(); }
+    CarRide& ride() { return *ride_; }
+
+    // CarRideView
+    void PlaceCar(int left) override;
+    void PlaceRoad(int roadLeft, int roadWidth) override;
+    void ShowMetres(std::int16_t metres) override;
+    void Crashed(std::int16_t metres) override;
+    void EndRide() override { Befehl1_Click(); }
+
+    QPushButton* Befehl1 = nullptr;   // "Ende"
+    QPushButton* Befehl2 = nullptr;   // "Start"
+    QLabel* Bezeichnung1 = nullptr;   // the metres, under "Ende"
+    QLabel* Bild1 = nullptr;          // the car
+    QFrame* Figur1 = nullptr;         // the road
+    QFrame* Figur2 = nullptr;         // left post
+    QFrame* Figur3 = nullptr;         // right post
+    DrawingSurface* surface = nullptr;
+
+signals:
+    void ended();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    bool HandleKey(QKeyEvent* event);
+    void PlacePieces(int carLeft, int roadLeft, int roadWidth);
+
+    std::unique_ptr<CarRide> ride_;
+    // The metre display is written into one of two texts by turns: the label shares the other,
+    // so writing never has to copy a text the label still holds.
+    QString metres_[2];
+    int nextMetres_ = 0;
+};

@@ -1,0 +1,84 @@
+#include "games/chooser_window.h"
+
+#include "games/game_window.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPushButton>
+
+Form6::Form6() : QWidget(nullptr)
+{
+    setObjectName(QStringLiteral("Form6"));
+    setWindowTitle(QStringLiteral("Du hast dir eine Belohnung verdient. Wähle aus:"));
+    setFixedSize(Twips::ToPixels(8205), Twips::ToPixels(1665));
+
+    auto picture = [this](const char* name, int left, const char* drawing, const QString& whatItDoes) {
+        return Named(new GamePicture(this, QLatin1String(drawing), whatItDoes), name, left, 360, 495, 495);
+    };
+    auto once = [this](const char* name, int left) {
+        return Named(new QLabel(QStringLiteral("1mal"), this), name, left, 480, 495, 255);
+    };
+    auto button = [this](const char* name, int left, const QString& caption) {
+        return Named(new QPushButton(caption, this), name, left, 960, 1095, 375);
+    };
+
+    Bild5 = picture("Bild5", 240, "stop", QStringLiteral("Kein Spiel, zurück zum Rechnen"));
+    Bezeichnung5 = Named(new QLabel(QStringLiteral(" Kein   Spiel"), this), "Bezeichnung5", 720, 360, 615, 495);
+    Bezeichnung5->setWordWrap(true);
+    Befehl5 = button("Befehl5", 240, QStringLiteral("Abbruch"));
+    Bild2 = picture("Bild2", 1560, "car_side", QStringLiteral("Autofahrt spielen"));
+    Bezeichnung2 = once("Bezeichnung2", 2160);
+    Befehl2 = button("Befehl2", 1560, QStringLiteral("Autofahrt"));
+    Bild6 = picture("Bild6", 2880, "car_side", QStringLiteral("Slalom spielen"));
+    Bezeichnung6 = once("Bezeichnung6", 3480);
+    Befehl6 = button("Befehl6", 2880, QStringLiteral("Slalom"));
+    Bild1 = picture("Bild1", 4200, "prison", QStringLiteral("Gefängnis spielen"));
+    Bezeichnung1 = once("Bezeichnung1", 4800);
+    Befehl1 = button("Befehl1", 4200, QStringLiteral("Gefängnis"));
+    Bild3 = picture("Bild3", 5520, "number_catch", QStringLiteral("Zahlfange spielen"));
+    Bezeichnung3 = once("Bezeichnung3", 6120);
+    Befehl3 = button("Befehl3", 5520, QStringLiteral("Zahlfange"));
+    Bild4 = picture("Bild4", 6840, "heart", QStringLiteral("Memory spielen"));
+    Bezeichnung4 = once("Bezeichnung4", 7440);
+    Befehl4 = button("Befehl4", 6840, QStringLiteral("Memory"));
+
+    connect(Befehl1, &QPushButton::clicked, this, &Form6::Befehl1_Click);
+    connect(Befehl2, &QPushButton::clicked, this, &Form6::Befehl2_Click);
+    connect(Befehl3, &QPushButton::clicked, this, &Form6::Befehl3_Click);
+    connect(Befehl4, &QPushButton::clicked, this, &Form6::Befehl4_Click);
+    connect(Befehl5, &QPushButton::clicked, this, &Form6::Befehl5_Click);
+    connect(Befehl6, &QPushButton::clicked, this, &Form6::Befehl6_Click);
+    connect(Bild1, &QToolButton::clicked, this, &Form6::Bild1_Click);
+    connect(Bild2, &QToolButton::clicked, this, &Form6::Bild2_Click);
+    connect(Bild3, &QToolButton::clicked, this, &Form6::Bild3_Click);
+    connect(Bild4, &QToolButton::clicked, this, &Form6::Bild4_Click);
+    connect(Bild5, &QToolButton::clicked, this, &Form6::Bild5_Click);
+    connect(Bild6, &QToolButton::clicked, this, &Form6::Bild6_Click);
+}
+
+void Form6::Open()
+{
+    show();
+    raise();
+    activateWindow();
+}
+
+void Form6::Choose(void (Form6::*chosen)())
+{
+    hide();
+    emit(this->*chosen)();
+}
+
+void Form6::Befehl1_Click() { Choose(&Form6::prisonChosen); }
+void Form6::Befehl2_Click() { Choose(&Form6::carRideChosen); }
+void Form6::Befehl3_Click() { Choose(&Form6::numberCatchChosen); }
+void Form6::Befehl4_Click() { Choose(&Form6::memoryChosen); }
+void Form6::Befehl5_Click() { Choose(&Form6::cancelled); }
+void Form6::Befehl6_Click() { Choose(&Form6::slalomChosen); }
+
+void Form6::closeEvent(QCloseEvent* event)
+{
+    // Closing the chooser by its frame is the same as "Abbruch": training goes on.
+    event->ignore();
+    Befehl5_Click();
+}

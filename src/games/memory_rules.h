@@ -1,0 +1,48 @@
+#pragma once
+
+// Memory: eighteen cards hide the numbers 1 to 9, each on two cards. A turn opens two cards; an
+// equal pair stays open and turns white, an unequal one is covered again by the next click. The
+// game is over when every card is matched. Which cards are still unmatched is kept in the
+// training state's entry text ("1" unmatched, "0" matched, one character per card), so the
+// training window gets an empty entry back once the game ends.
+
+#include "engine/training_state.h"
+
+#include <QString>
+
+#include <array>
+#include <cstdint>
+#include <functional>
+
+class RandomSource;
+
+class MemoryRules {
+public:
+    // gameFinished runs when the last pair is found, before the turn is counted.
+    MemoryRules(MODUL1& state, RandomSource& random, std::function<void()> gameFinished);
+
+    void Deal();          // new values, every card unmatched and face down, no card open
+    void TurnCard(int k); // a click on card k (1 to 18)
+    void EndGame();       // every card face down and no longer white, the entry empty, round 0
+
+    int Value(int k) const { return values_[k]; }
+    QString Caption(int k) const { return captions_[k]; } // "" face down, else the number twice
+    bool White(int k) const { return white_[k]; }          // a found pair
+    int Round() const { return round_; }
+
+private:
+    void CoverOpenCards();
+    void MarkPair();
+    void SetMatched(int k);
+    bool Matched(int k) const { return k <= state_.EntryText.size() && state_.EntryText.at(k - 1) == u'0'; }
+
+    MODUL1& state_;
+    RandomSource& random_;
+    std::function<void()> gameFinished_;
+    std::array<std::int16_t, 21> values_{};
+    std::array<QString, 19> captions_;
+    std::array<bool, 19> white_{};
+    int firstOpenCard_ = 0;
+    int secondOpenCard_ = 0;
+    int round_ = 1; // the first game starts in round 1; later ones where the last one left it
+};

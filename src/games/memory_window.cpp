@@ -1,0 +1,134 @@
+#include "games/memory_window.h"
+
+#include "games/game_window.h"
+#include "platform/dialogs.h"
+#include "platform/drawing_surface.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+
+namespace {
+const QString Title = QStringLiteral("Memory");
+const QColor Blue(0x00, 0x00, 0xC0);
+const QColor Cyan(0x00, 0xFF, 0xFF);
+} // namespace
+
+MemoryCard::MemoryCard(QWidget* parent) : QAbstractButton(parent)
+{
+    setFocusPolicy(Qt::StrongFocus);
+    setCursor(Qt::PointingHandCursor);
+    QFont card(QStringLiteral("MS Sans Serif"));
+    card.setPointSizeF(13.5);
+    card.setBold(true);
+    setFont(card);
+}
+
+void MemoryCard::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.fillRect(rect(), background);
+    p.setPen(Qt::white);
+    p.drawText(rect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text());
+    if (hasFocus()) {
+        p.setPen(QPen(Qt::yellow, 2, Qt::DotLine));
+        p.drawRect(rect().adjusted(1, 1, -2, -2));
+    }
+}
+
+Form5::Form5(MODUL1& state, Dialogs& dialogs, RandomSource& random)
+    : QWidget(nullptr), dialogs_(dialogs), rules_(state, random, [this] { GameFinished(); }), faceDown_(Blue)
+{
+    setObjectName(QStringLiteral("Form5"));
+    setWindowTitle(Title);
+    setFixedSize(Twips::ToPixels(5535), Twips::ToPixels(5535));
+
+    Figur1 = Named(new QFrame(this), "Figur1", 120, 840, 5295, 4215);
+    Figur1->setFrameShape(QFrame::Box);
+    Befehl1 = Named(new QPushButton(QStringLiteral("STOP"), this), "Befehl1", 120, 120, 855, 495);
+    static constexpr int Lefts[] = {360, 1200, 2040, 2880, 3720, 4560};
+    static constexpr int Tops[] = {1080, 2400, 3720};
+    for (int k = 1; k <= 18; ++k) {
+        const QByteArray name = "Bezeichnung" + QByteArray::number(k);
+        Bezeichnung[k] = Named(new MemoryCard(this), name.constData(), Lefts[(k - 1) % 6], Tops[(k - 1) / 6], 615, 1095);
+        Bezeichnung[k]->setAccessibleName(QStringLiteral("Karte %1").arg(k));
+        connect(Bezeichnung[k], &QAbstractButton::clicked, this, [this, k] { Bezeichnung_Click(k); });
+    }
+    Bezeichnung19 = Named(new QLabel(this), "Bezeichnung19", 1080, 120, 4335, 495);
+    Bezeichnung19->setWordWrap(true);
+    Paint(Bezeichnung19, QColor(0xE0, 0xE0, 0xE0), Blue);
+    QFont round = font();
+    round.setPointSizeF(9.75);
+    round.setBold(true);
+    Bezeichnung20 = Named(new QLabel(QString::number(rules_.Round()), this), "Bezeichnung20", 1920, 5160, 495, 255);
+    Bezeichnung21 = Named(new QLabel(QStringLiteral(". Runde"), this), "Bezeichnung21", 2400, 5160, 1095, 255);
+    for (QLabel* label : {Bezeichnung20, Bezeichnung21}) {
+        label->setFont(round);
+        Paint(label, Cyan, Qt::black);
+    }
+    connect(Befehl1, &QPushButton::clicked, this, &Form5::Befehl1_Click);
+    ShowCards();
+}
+
+void Form5::StartMemory()
+{
+    show();
+    raise();
+    activateWindow();
+    rules_.Deal();
+    Bezeichnung19->setText(QStringLiteral(
+        " Immer zwei Felder haben die gleiche Zahl, klicke   jedes Einzelfeld an und suche alle Zahlenpaare !"));
+    ShowCards();
+}
+
+void Form5::Bezeichnung_Click(int k)
+{
+    rules_.TurnCard(k);
+    ShowCards();
+}
+
+void Form5::ShowCards()
+{
+    for (int k = 1; k <= 18; ++k) {
+        Bezeichnung[k]->setText(rules_.Caption(k));
+        Bezeichnung[k]->background = rules_.White(k) ? DrawingSurface::QBColor(15) : faceDown_;
+        // A found card reads as found even while its number, white on white, cannot be seen.
+        Bezeichnung[k]->setAccessibleDescription(rules_.White(k) ? QStringLiteral("gefunden")
+                                                 : rules_.Caption(k).isEmpty() ? QStringLiteral("verdeckt")
+                                                                               : QString::number(rules_.Value(k)));
+        Bezeichnung[k]->update();
+    }
+    Bezeichnung20->setText(QString::number(rules_.Round()));
+}
+
+void Form5::GameFinished()
+{
+    ShowCards();
+    dialogs_.MsgBox(QStringLiteral("  Das Spiel ist beendet!"), MsgStyle::OkOnly, Title);
+    EndGame();
+}
+
+void Form5::Befehl1_Click()
+{
+    if (dialogs_.MsgBox(QStringLiteral("  Das Spiel jetzt beenden?"), MsgStyle::YesNo + MsgStyle::Stop, Title)
+        == MsgResult::Yes)
+        EndGame();
+}
+
+void Form5::EndGame()
+{
+    rules_.EndGame();
+    faceDown_ = DrawingSurface::QBColor(1);
+    ShowCards();
+    hide();
+    emit ended();
+}
+
+void Form5::closeEvent(QCloseEvent* event)
+{
+    // Closing by the frame asks as STOP does; No plays on.
+    event->ignore();
+    Befehl1_Click();
+}

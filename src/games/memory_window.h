@@ -1,0 +1,63 @@
+#pragma once
+
+// Form5, Memory: eighteen cards in three rows of six, shown as the memory rules say (face down
+// blue, face up with the number twice, a found pair white); STOP ends the game after a question.
+
+#include "games/memory_rules.h"
+
+#include <QAbstractButton>
+#include <QWidget>
+
+#include <array>
+
+class Dialogs;
+class QFrame;
+class QLabel;
+class QPushButton;
+class RandomSource;
+
+// A card: a coloured field that turns on a click or the space bar, its number written twice so
+// that it wraps onto two lines.
+class MemoryCard : public QAbstractButton {
+    Q_OBJECT
+public:
+    explicit MemoryCard(QWidget* parent);
+    QColor background;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+class Form5 : public QWidget {
+    Q_OBJECT
+public:
+    Form5(MODUL1& state, Dialogs& dialogs, RandomSource& random);
+
+    void StartMemory(); // a new deal, shown in front
+    void Befehl1_Click(); // STOP
+    void Bezeichnung_Click(int k); // card k, 1 to 18
+
+    const MemoryRules& Rules() const { return rules_; }
+
+    QPushButton* Befehl1 = nullptr;
+    std::array<MemoryCard*, 19> Bezeichnung{}; // the cards Bezeichnung1 to Bezeichnung18
+    QLabel* Bezeichnung19 = nullptr;
+    QLabel* Bezeichnung20 = nullptr;
+    QLabel* Bezeichnung21 = nullptr;
+    QFrame* Figur1 = nullptr;
+
+signals:
+    void ended(); // the window is hidden; training goes on
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void ShowCards();
+    void GameFinished();
+    void EndGame();
+
+    Dialogs& dialogs_;
+    MemoryRules rules_;
+    QColor faceDown_; // the designed blue, the palette's dark blue once a game has ended
+};

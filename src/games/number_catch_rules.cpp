@@ -1,0 +1,93 @@
+#include "games/number_catch_rules.h"
+
+#include "platform/random_source.h"
+
+#include <algorithm>
+
+NumberCatchRules::NumberCatchRules(MODUL1& state, RandomSource& random, WriteCell write)
+    : state_(state), random_(random), write_(std::move(write))
+{
+}
+
+void NumberCatchRules::Start()
+{
+    CrossColumn_ = 14;
+    CrossRow_ = 9;
+    for (int i = 1; i <= 10; ++i) {
+        DigitColumns[i] = i + 3;
+        DigitRows[i] = i + 3;
+    }
+    state_.EntryText = QStringLiteral("0123456789");
+}
+
+bool NumberCatchRules::Tick()
+{
+    EraseDigits();
+    ScatterDigits();
+    return CheckCatch();
+}
+
+bool NumberCatchRules::Move(Direction direction)
+{
+    EraseCross();
+    switch (direction) {
+    case Direction::Left: CrossColumn_ = std::max(CrossColumn_ - 1, 1); break;
+    case Direction::Up: CrossRow_ = std::max(CrossRow_ - 1, FirstRow); break;
+    case Direction::Down: CrossRow_ = std::min(CrossRow_ + 1, LastRow); break;
+    case Direction::Right: CrossColumn_ = std::min(CrossColumn_ + 1, Columns); break;
+    }
+    return CheckCatch();
+}
+
+void NumberCatchRules::EndNumberCatch()
+{
+    state_.EntryText.clear();
+}
+
+void NumberCatchRules::EraseCross()
+{
+    write_(CrossColumn_, CrossRow_, u'+', true);
+}
+
+bool NumberCatchRules::CheckCatch()
+{
+    const qsizetype left = state_.EntryText.size();
+    if (left > 0 && DigitRows[1] == CrossRow_ && DigitColumns[1] == CrossColumn_) {
+        // The caught digit is not erased: the "+" covers it.
+        for (qsizetype i = 1; i < left; ++i) {
+            DigitColumns[i] = DigitColumns[i + 1];
+            DigitRows[i] = DigitRows[i + 1];
+        }
+        state_.EntryText.remove(0, 1);
+        DrawDigits(false);
+    }
+    write_(CrossColumn_, CrossRow_, u'+', false);
+    return state_.EntryText.isEmpty();
+}
+
+void NumberCatchRules::EraseDigits()
+{
+    DrawDigits(true);
+}
+
+void NumberCatchRules::DrawDigits(bool erase)
+{
+    for (qsizetype i = 1; i <= state_.EntryText.size(); ++i)
+        write_(DigitColumns[i], DigitRows[i], state_.EntryText.at(i - 1), erase);
+}
+
+void NumberCatchRules::ScatterDigits()
+{
+    // Every digit in a column and a row of its own.
+    for (qsizetype i = 1; i <= state_.EntryText.size(); ++i) {
+        bool clash = true;
+        while (clash) {
+            DigitColumns[i] = random_.Draw(1, Columns);
+            DigitRows[i] = random_.Draw(FirstRow, LastRow);
+            clash = false;
+            for (qsizetype j = 1; j < i && !clash; ++j)
+                clash = DigitColumns[j] == DigitColumns[i] || DigitRows[j] == DigitRows[i];
+        }
+        write_(DigitColumns[i], DigitRows[i], state_.EntryText.at(i - 1), false);
+    }
+}

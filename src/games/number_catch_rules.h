@@ -1,0 +1,53 @@
+#pragma once
+
+// The number catch: the digits 0 to 9 stand on a field of 24 columns by 14 rows (rows 3 to 16)
+// and jump to new places at every tick; the child moves a "+" and catches them in ascending order.
+// Only the next digit can be caught, by moving onto it or by it jumping onto the "+". The digits
+// still to catch are kept in the training state's entry text, the next one first, so the training
+// window gets an empty entry back once the game ends.
+
+#include "engine/training_state.h"
+#include "games/text_grid_rules.h"
+
+#include <QString>
+
+#include <array>
+
+class RandomSource;
+
+class NumberCatchRules {
+public:
+    enum class Direction { Left, Up, Down, Right };
+    static constexpr int Columns = 24;
+    static constexpr int FirstRow = 3;
+    static constexpr int LastRow = 16;
+
+    NumberCatchRules(MODUL1& state, RandomSource& random, WriteCell write);
+
+    // The "+" in the middle, the digits unseen on the diagonal from (4, 4) until the first tick.
+    void Start();
+    bool Tick();                  // the digits jump; true when the last one is caught
+    bool Move(Direction direction); // true when the last one is caught
+    void EndNumberCatch();        // the entry empty
+
+    QString NextDigit() const { return state_.EntryText.left(1); }
+    int CrossColumn() const { return CrossColumn_; }
+    int CrossRow() const { return CrossRow_; }
+    int DigitColumn(int i) const { return DigitColumns[i]; }
+    int DigitRow(int i) const { return DigitRows[i]; }
+
+private:
+    void EraseCross();
+    bool CheckCatch();
+    void EraseDigits();
+    void DrawDigits(bool erase);
+    void ScatterDigits();
+
+    MODUL1& state_;
+    RandomSource& random_;
+    WriteCell write_;
+    int CrossColumn_ = 14;
+    int CrossRow_ = 9;
+    std::array<int, 21> DigitColumns{};
+    std::array<int, 21> DigitRows{};
+};

@@ -1,0 +1,70 @@
+#pragma once
+
+// Form4, the number catch: draws the digits and the "+" of the number catch rules as text on its
+// surface; the timer makes the digits jump at the pace of the scroll bar (seconds between two
+// jumps), the arrow pictures and keys move the "+", ENDE or Escape ends the game after a question.
+
+#include "games/number_catch_rules.h"
+
+#include <QWidget>
+
+#include <memory>
+
+class Dialogs;
+class DrawingSurface;
+class GamePicture;
+class GameTimer;
+class QFrame;
+class QLabel;
+class QPushButton;
+class QScrollBar;
+class RandomSource;
+class Timers;
+
+class Form4 : public QWidget {
+    Q_OBJECT
+public:
+    Form4(MODUL1& state, Dialogs& dialogs, RandomSource& random, Timers& timers);
+    ~Form4() override;
+
+    void StartNumberCatch(); // the digits unseen until the first tick, the window in front
+
+    void Bild1_Click(); // left
+    void Bild2_Click(); // up
+    void Bild3_Click(); // down
+    void Bild4_Click(); // right
+    void Befehl1_Click(); // ENDE
+    void HBildlauf1_Change();
+    void Zeit1_Timer();
+
+    const NumberCatchRules& Rules() const { return rules_; }
+    GameTimer& Zeit1() { return *timer_; }
+
+    DrawingSurface* Spielfeld = nullptr;
+    QPushButton* Befehl1 = nullptr;
+    GamePicture* Bild1 = nullptr;
+    GamePicture* Bild2 = nullptr;
+    GamePicture* Bild3 = nullptr;
+    GamePicture* Bild4 = nullptr;
+    QLabel* Bezeichnung3 = nullptr;
+    QFrame* Figur1 = nullptr;
+    QLabel* Bezeichnung1 = nullptr;
+    QScrollBar* HBildlauf1 = nullptr;
+    QLabel* Bezeichnung2 = nullptr;
+    QFrame* Figur2 = nullptr;
+
+signals:
+    void ended(); // the window is hidden; training goes on
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void Move(NumberCatchRules::Direction direction);
+    void Show(bool gameOver); // the next digit, the field for screen readers, the end message
+    void EndNumberCatch();
+
+    Dialogs& dialogs_;
+    NumberCatchRules rules_;
+    std::unique_ptr<GameTimer> timer_;
+};

@@ -1,0 +1,60 @@
+#pragma once
+
+// The prison: the child, a "+", stands in an empty yard amid a 17 by 17 field of random digits and
+// digs its way out to the edge. Empty cells can be walked on freely; a digit cell only when its
+// digit is the one searched for, which then goes up by one (after 9 comes 0). Three wishes per
+// game skip a searched digit. The field is kept as text, one string of 17 characters per row.
+
+#include "games/text_grid_rules.h"
+
+#include <QString>
+
+#include <array>
+
+class RandomSource;
+
+class PrisonRules {
+public:
+    enum class Direction { Up, Left, Right, Down };
+    enum class Outcome { Walked, Taken, Refused, Free };
+    static constexpr int Size = 17;
+
+    PrisonRules(RandomSource& random, WriteCell write);
+
+    // A new field with the empty yard and the "+" in the middle; wishes and steps stay as the
+    // end of the last game left them (none).
+    void Start();
+    Outcome Step(Direction direction);
+
+    QChar SearchedDigit() const { return QChar(u'0' + SearchIndex - 1); }
+    bool WishLeft() const { return WishesUsed < 3; }
+    QString WishText() const; // how many wishes are still free
+    void GrantWish();         // skips the searched digit and notes it on the wish button
+    QString WishCaption() const { return wishCaption_; }
+    QString FreeText() const; // the message when the "+" reaches the edge
+    void EndPrisonGame();     // wishes and steps back to none
+
+    QChar Cell(int column, int row) const { return BoardRows[row].at(column - 1); }
+    int Column() const { return PlayerColumn; }
+    int Row() const { return PlayerRow; }
+    int Steps() const { return StepCount; }
+    int Wishes() const { return WishesUsed; }
+
+private:
+    Outcome TryStep();
+    void ErasePlayer();
+    bool DrawPlayer(); // true when the "+" stands on the edge: the child is free
+    void NextSearchDigit();
+
+    RandomSource& random_;
+    WriteCell write_;
+    std::array<QString, 21> BoardRows;
+    int PlayerColumn = 9;
+    int PlayerRow = 9;
+    int PreviousColumn = 9;
+    int PreviousRow = 9;
+    int SearchIndex = 1;
+    int WishesUsed = 0;
+    int StepCount = 0;
+    QString wishCaption_ = QStringLiteral(" ? ? ?");
+};

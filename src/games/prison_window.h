@@ -1,0 +1,57 @@
+#pragma once
+
+// Form2, the prison: draws the field of the prison rules as text on its surface, steps by the
+// four arrow pictures or the arrow keys, the wish box by its button or any digit key, STOP by its
+// button or Escape. The game ends when the "+" reaches the edge or STOP is confirmed.
+
+#include "games/prison_rules.h"
+
+#include <QWidget>
+
+class Dialogs;
+class DrawingSurface;
+class GamePicture;
+class QLabel;
+class QPushButton;
+class RandomSource;
+
+class Form2 : public QWidget {
+    Q_OBJECT
+public:
+    Form2(Dialogs& dialogs, RandomSource& random);
+
+    void StartPrisonGame(); // a new field, shown in front
+
+    void Bild1_Click(); // step up
+    void Bild2_Click(); // step left
+    void Bild3_Click(); // step right
+    void Bild4_Click(); // step down
+    void Befehl1_Click(); // STOP
+    void Befehl2_Click(); // wish box
+
+    const PrisonRules& Rules() const { return rules_; }
+
+    DrawingSurface* Spielfeld = nullptr;
+    QPushButton* Befehl1 = nullptr;
+    QPushButton* Befehl2 = nullptr;
+    GamePicture* Bild1 = nullptr;
+    GamePicture* Bild2 = nullptr;
+    GamePicture* Bild3 = nullptr;
+    GamePicture* Bild4 = nullptr;
+    QLabel* Bezeichnung2 = nullptr;
+    QLabel* Bezeichnung1 = nullptr;
+
+signals:
+    void ended(); // the window is hidden; training goes on
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void Step(PrisonRules::Direction direction);
+    void ShowSearchDigit();
+    void EndPrisonGame();
+
+    Dialogs& dialogs_;
+    PrisonRules rules_;
+};
