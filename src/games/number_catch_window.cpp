@@ -121,7 +121,7 @@ void Form4::StartNumberCatch()
 
 void Form4::Zeit1_Timer()
 {
-    Show(rules_.Tick());
+    ShowCatch(rules_.Tick());
 }
 
 void Form4::Bild1_Click() { Move(NumberCatchRules::Direction::Left); }
@@ -131,10 +131,10 @@ void Form4::Bild4_Click() { Move(NumberCatchRules::Direction::Right); }
 
 void Form4::Move(NumberCatchRules::Direction direction)
 {
-    Show(rules_.Move(direction));
+    ShowCatch(rules_.Move(direction));
 }
 
-void Form4::Show(bool gameOver)
+void Form4::ShowCatch(bool gameOver)
 {
     Bezeichnung3->setText(rules_.NextDigit());
     TellField(Spielfeld, NumberCatchRules::Columns, NumberCatchRules::FirstRow, NumberCatchRules::LastRow);
