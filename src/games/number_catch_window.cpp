@@ -66,8 +66,10 @@ Form4::Form4(MODUL1& state, Dialogs& dialogs, RandomSource& random, Timers& time
     Bezeichnung1 = Named(new QLabel(QStringLiteral("schnell"), this), "Bezeichnung1", 4320, 240, 735, 255);
     HBildlauf1 = Named(new QScrollBar(Qt::Horizontal, this), "HBildlauf1", 5040, 240, 1095, 255);
     Bezeichnung2 = Named(new QLabel(QStringLiteral("langsam"), this), "Bezeichnung2", 6240, 240, 735, 255);
+    QFont plain = small;
+    plain.setBold(false);
     for (QLabel* label : {Bezeichnung1, Bezeichnung2}) {
-        label->setFont(small);
+        label->setFont(plain);
         Paint(label, Cyan, Qt::black);
     }
     HBildlauf1->setRange(1, 10);
