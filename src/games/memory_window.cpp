@@ -58,6 +58,9 @@ Form5::Form5(MODUL1& state, Dialogs& dialogs, RandomSource& random)
     }
     Bezeichnung19 = Named(new QLabel(this), "Bezeichnung19", 1080, 120, 4335, 495);
     Bezeichnung19->setWordWrap(true);
+    QFont small = font(); // small enough for the whole instruction to fit its label
+    small.setPointSizeF(7.5);
+    Bezeichnung19->setFont(small);
     Paint(Bezeichnung19, QColor(0xE0, 0xE0, 0xE0), Blue);
     QFont round = font();
     round.setPointSizeF(9.75);

@@ -66,8 +66,10 @@ Form4::Form4(MODUL1& state, Dialogs& dialogs, RandomSource& random, Timers& time
     Bezeichnung1 = Named(new QLabel(QStringLiteral("schnell"), this), "Bezeichnung1", 4320, 240, 735, 255);
     HBildlauf1 = Named(new QScrollBar(Qt::Horizontal, this), "HBildlauf1", 5040, 240, 1095, 255);
     Bezeichnung2 = Named(new QLabel(QStringLiteral("langsam"), this), "Bezeichnung2", 6240, 240, 735, 255);
+    QFont plain = small;
+    plain.setBold(false);
     for (QLabel* label : {Bezeichnung1, Bezeichnung2}) {
-        label->setFont(small);
+        label->setFont(plain);
         Paint(label, Cyan, Qt::black);
     }
     HBildlauf1->setRange(1, 10);
@@ -121,7 +123,7 @@ void Form4::StartNumberCatch()
 
 void Form4::Zeit1_Timer()
 {
-    Show(rules_.Tick());
+    ShowCatch(rules_.Tick());
 }
 
 void Form4::Bild1_Click() { Move(NumberCatchRules::Direction::Left); }
@@ -131,10 +133,10 @@ void Form4::Bild4_Click() { Move(NumberCatchRules::Direction::Right); }
 
 void Form4::Move(NumberCatchRules::Direction direction)
 {
-    Show(rules_.Move(direction));
+    ShowCatch(rules_.Move(direction));
 }
 
-void Form4::Show(bool gameOver)
+void Form4::ShowCatch(bool gameOver)
 {
     Bezeichnung3->setText(rules_.NextDigit());
     TellField(Spielfeld, NumberCatchRules::Columns, NumberCatchRules::FirstRow, NumberCatchRules::LastRow);

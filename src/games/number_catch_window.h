@@ -61,7 +61,7 @@ protected:
 
 private:
     void Move(NumberCatchRules::Direction direction);
-    void Show(bool gameOver); // the next digit, the field for screen readers, the end message
+    void ShowCatch(bool gameOver); // the next digit, the field for screen readers, the end message
     void EndNumberCatch();
 
     Dialogs& dialogs_;

@@ -146,7 +146,7 @@ private slots:
         QTest::newRow("Ziffer gelöscht") << true << "Arial" << false << QPointF(28, 14) << "8" << true << "   \n   ";
         QTest::newRow("fettes Kreuz gelöscht") << true << "MS Sans Serif" << true << QPointF(14, 28) << "+" << true << "   \n   ";
         QTest::newRow("Ziffer steht") << true << "Arial" << false << QPointF(28, 14) << "8" << false << " 8 \n   ";
-        QTest::newRow("Twips, keine Zelle") << false << "Arial" << true << QPointF(300, 420) << "W" << false << "   \n   ";
+        QTest::newRow("Twips, zwischen zwei Zeilen") << false << "Arial" << true << QPointF(14, 20) << "W" << false << "   \n   ";
         QTest::newRow("Wort gelöscht") << false << "Arial" << false << QPointF(300, 420) << "Wunsch" << true << "   \n   ";
     }
     void drawingSurface() {
