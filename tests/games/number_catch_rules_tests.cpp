@@ -27,13 +27,11 @@ private slots:
         QTest::addColumn<QString>("left"); QTest::addColumn<Cells>("digits"); QTest::addColumn<bool>("over");
         Cells diagonal;
         for (int i = 4; i <= 13; ++i) diagonal << QPoint(i, i);
-        QTest::newRow("start") << "" << QList<Cells>{} << QPoint(14, 9) << "0123456789" << diagonal << false;
         QTest::newRow("0 caught unseen on the diagonal") << "LLLLLLLLLLUUUUU" << QList<Cells>{} << QPoint(4, 4) << "123456789" << diagonal.mid(1) << false;
         QTest::newRow("1 not caught before 0") << "LLLLLLLLLUUUU" << QList<Cells>{} << QPoint(5, 5) << "0123456789" << diagonal << false;
         QTest::newRow("rows 1 and 2 never reached") << "UUUUUUUUULLLLLLLLLLLLLLLLLLLL" << QList<Cells>{} << QPoint(1, 3) << "0123456789" << diagonal << false;
         QTest::newRow("far corner") << "DDDDDDDDDDRRRRRRRRRRRRRRR" << QList<Cells>{} << QPoint(24, 16) << "0123456789" << diagonal << false;
         const Cells spread = Spread(20, 12, 10);
-        QTest::newRow("a jump") << "T" << QList<Cells>{spread} << QPoint(14, 9) << "0123456789" << spread << false;
         QTest::newRow("two jumps") << "TT" << QList<Cells>{Spread(14, 9, 10).mid(1) << QPoint(20, 16), spread} << QPoint(14, 9) << "0123456789" << spread << false;
         QTest::newRow("0 jumps onto the +") << "T" << QList<Cells>{Spread(14, 9, 10)} << QPoint(14, 9) << "123456789" << Spread(14, 9, 10).mid(1) << false;
         Cells sevenOnCross = spread;

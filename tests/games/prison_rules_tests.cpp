@@ -24,10 +24,8 @@ private slots:
         // "+" stands, the searched digit, the digits taken, the wish button's caption, whether the child is free.
         QTest::addColumn<QList<Cell>>("cells"); QTest::addColumn<QString>("keys"); QTest::addColumn<QString>("at"); // column,row of the "+"
         QTest::addColumn<QChar>("searched"); QTest::addColumn<int>("steps"); QTest::addColumn<QString>("wishes"); QTest::addColumn<bool>("free");
-        QTest::newRow("start") << QList<Cell>{} << "" << "9,9" << QChar(u'0') << 0 << " ? ? ?" << false;
         QTest::newRow("yard walk counts nothing") << QList<Cell>{} << "UULLDDDDRRRR" << "11,11" << QChar(u'0') << 0 << " ? ? ?" << false;
         QTest::newRow("wrong digit refused") << QList<Cell>{} << "UUU" << "9,7" << QChar(u'0') << 0 << " ? ? ?" << false;
-        QTest::newRow("searched digit taken") << QList<Cell>{{9, 6, '0'}} << "UUUU" << "9,6" << QChar(u'1') << 1 << " ? ? ?" << false;
         QTest::newRow("wishes skip, a fourth is refused") << QList<Cell>{{9, 6, '3'}} << "WWWWUUU" << "9,6" << QChar(u'4') << 1 << " 0 1 2" << false;
         // Three wishes, then 3 to 9 above and below the yard and the 0 after the 9.
         const QList<Cell> round{{7, 6, '3'}, {8, 6, '4'}, {9, 6, '5'}, {10, 6, '6'}, {11, 6, '7'}, {7, 12, '8'}, {8, 12, '9'}, {9, 12, '0'}};

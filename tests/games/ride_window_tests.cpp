@@ -13,17 +13,6 @@
 
 namespace {
 
-bool IsShown(ProgramFixture& f, const QString& window)
-{
-    return f.Window(window)->isVisible();
-}
-
-// What a screen reader reads for a control.
-QString Spoken(QWidget* control)
-{
-    return QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
-}
-
 // The chooser at the end of a round, and a choice in it after the given draws are queued; every
 // control of the game named once, every picture with a German name and tooltip.
 void Choose(ProgramFixture& f, const QString& choice, const QString& game, const QList<int>& draws = {})
@@ -33,7 +22,7 @@ void Choose(ProgramFixture& f, const QString& choice, const QString& game, const
     for (int i = 0; i + 2 < draws.size(); i += 3)
         f.random.PushDraw(draws[i], draws[i + 1], draws[i + 2]);
     f.Click("Form6/" + choice);
-    QVERIFY(!IsShown(f, "Form6") && !IsShown(f, "Form1") && IsShown(f, game));
+    QVERIFY(!f.Window("Form6")->isVisible() && !f.Window("Form1")->isVisible() && f.Window(game)->isVisible());
     for (const QWidget* c : f.Window(game)->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
         QVERIFY2(f.Window(game)->findChildren<QWidget*>(c->objectName(), Qt::FindDirectChildrenOnly).size() == 1
                      && (!c->objectName().startsWith("Bild") || (!c->accessibleName().isEmpty() && !c->toolTip().isEmpty()
@@ -67,183 +56,161 @@ void Settle()
 class RideWindowTests : public QObject {
     Q_OBJECT
 private slots:
-    void homewardRide_data();
-    void homewardRide();
-    void backFromOwnBox();
-    void carRide_data();
-    void carRide();
-};
+    void homewardRide_data()
+    {
+        // All nails on (6, 8). After the activation that sets up the ride: l r u d the buttons, < > ^ v
+        // the arrow keys, T a tick of the nail show, P the car put on (6, 7), F the training window
+        // activated and slalom again, O another program and slalom again, E "Ende" by the space bar,
+        // C closing by the frame.
+        QTest::addColumn<QString>("choice"); QTest::addColumn<QString>("doing"); QTest::addColumn<int>("rides");
+        QTest::addColumn<QPoint>("cell");      // of the car at the end
+        QTest::addColumn<QString>("vehicle");  // the hidden picture it shows
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("buttons and arrows, during the show") << "Befehl6" << "Tr>>>dvvv^u<lT" << 1 << QPoint(3, 3) << "Bild2" << true;
+        QTest::newRow("second breakdown: the bicycle") << "Bild6" << "Pdud" << 1 << QPoint(6, 8) << "Bild3" << true;
+        QTest::newRow("third: on foot") << "Bild6" << "Pdudud" << 1 << QPoint(6, 8) << "Bild4" << true;
+        QTest::newRow("Ende brings the car back") << "Befehl6" << "PdudE" << 1 << QPoint(6, 8) << "Bild2" << false;
+        QTest::newRow("back from the training window: a new ride") << "Befehl6" << "rF" << 2 << QPoint(1, 1) << "Bild2" << true;
+        QTest::newRow("back from another program: the same ride") << "Bild6" << "rO" << 1 << QPoint(2, 1) << "Bild2" << true;
+        QTest::newRow("closed by the frame during the show") << "Befehl6" << "TC" << 1 << QPoint(1, 1) << "Bild2" << false;
+    }
+    void homewardRide()
+    {
+        QFETCH(QString, choice); QFETCH(QString, doing); QFETCH(int, rides); QFETCH(QPoint, cell);
+        QFETCH(QString, vehicle); QFETCH(bool, shown);
+        ProgramFixture f;
+        QList<int> draws;
+        for (int i = 0; i < 20; ++i)
+            draws << 6 << 1 << 12 << 8 << 1 << 10;
+        Choose(f, choice, "slalom", draws);
+        slalom& w = f.program().slalom();
+        QCOMPARE(w.windowTitle(), "Heimfahrt:  Vorsicht, es sind viele Nägel auf der Fahrbahn!");
+        QApplication::setActiveWindow(&w);
+        QCoreApplication::sendPostedEvents();
+        const Shown setUp = ScriptedDialogs::Msg("Du bekommst jetzt die Nagelstellen\rgezeigt, merke sie dir gut!", 0, "Nagelstellen");
+        QCOMPARE(f.Seen(), Boxes{setUp});
+        QCOMPARE(w.Figur1->size(), QSize(12 * w.Bild1->width(), 10 * w.Bild1->height()));
+        QCOMPARE(w.Bild6->geometry().bottomRight(), w.Figur1->geometry().bottomRight());
+        QVERIFY(w.surface->PixelAt(105 + 495, 2000) == Qt::black && w.surface->PixelAt(3000, 945 + 495) == Qt::black); // grid lines
+        QCOMPARE(QAccessible::queryAccessibleInterface(w.Bezeichnung4)->text(QAccessible::Name), "Die Fahrbahn ist frei!");
 
-void RideWindowTests::homewardRide_data()
-{
-    // All nails on (6, 8). After the activation that sets up the ride: l r u d the buttons, < > ^ v
-    // the arrow keys, T a tick of the nail show, P the car put on (6, 7), F the training window
-    // activated and slalom again, O another program and slalom again, E "Ende" by the space bar,
-    // C closing by the frame.
-    QTest::addColumn<QString>("choice");
-    QTest::addColumn<QString>("doing");
-    QTest::addColumn<int>("rides");
-    QTest::addColumn<QPoint>("cell");      // of the car at the end
-    QTest::addColumn<QString>("vehicle");  // the hidden picture it shows
-    QTest::addColumn<bool>("shown");
-    QTest::newRow("buttons and arrows, during the show") << "Befehl6" << "Tr>>>dvvv^u<lT" << 1 << QPoint(3, 3) << "Bild2" << true;
-    QTest::newRow("second breakdown: the bicycle") << "Bild6" << "Pdud" << 1 << QPoint(6, 8) << "Bild3" << true;
-    QTest::newRow("third: on foot") << "Bild6" << "Pdudud" << 1 << QPoint(6, 8) << "Bild4" << true;
-    QTest::newRow("Ende brings the car back") << "Befehl6" << "PdudE" << 1 << QPoint(6, 8) << "Bild2" << false;
-    QTest::newRow("back from the training window: a new ride") << "Befehl6" << "rF" << 2 << QPoint(1, 1) << "Bild2" << true;
-    QTest::newRow("back from another program: the same ride") << "Bild6" << "rO" << 1 << QPoint(2, 1) << "Bild2" << true;
-    QTest::newRow("closed by the frame during the show") << "Befehl6" << "TC" << 1 << QPoint(1, 1) << "Bild2" << false;
-}
-
-void RideWindowTests::homewardRide()
-{
-    QFETCH(QString, choice);
-    QFETCH(QString, doing);
-    QFETCH(int, rides);
-    QFETCH(QPoint, cell);
-    QFETCH(QString, vehicle);
-    QFETCH(bool, shown);
-    ProgramFixture f;
-    QList<int> draws;
-    for (int i = 0; i < 20; ++i)
-        draws << 6 << 1 << 12 << 8 << 1 << 10;
-    Choose(f, choice, "slalom", draws);
-    slalom& w = f.program().slalom();
-    QCOMPARE(w.windowTitle(), "Heimfahrt:  Vorsicht, es sind viele Nägel auf der Fahrbahn!");
-    QApplication::setActiveWindow(&w);
-    QCoreApplication::sendPostedEvents();
-    const Shown setUp = ScriptedDialogs::Msg("Du bekommst jetzt die Nagelstellen\rgezeigt, merke sie dir gut!", 0, "Nagelstellen");
-    QCOMPARE(f.Seen(), Boxes{setUp});
-    QCOMPARE(w.Figur1->size(), QSize(12 * w.Bild1->width(), 10 * w.Bild1->height()));
-    QCOMPARE(w.Bild6->geometry().bottomRight(), w.Figur1->geometry().bottomRight());
-    QVERIFY(w.surface->PixelAt(105 + 495, 2000) == Qt::black && w.surface->PixelAt(3000, 945 + 495) == Qt::black); // grid lines
-    QCOMPARE(Spoken(w.Bezeichnung4), "Die Fahrbahn ist frei!");
-
-    const QPoint cellSize(w.Bild1->width(), w.Bild1->height());
-    int ridesSetUp = 1;
-    QPoint marker = w.Figur1->pos() + QPoint(5 * cellSize.x(), 7 * cellSize.y()); // on the nails
-    for (const QChar c : doing) {
-        const int button = QStringLiteral("lrud").indexOf(c), arrow = QStringLiteral("<^>v").indexOf(c);
-        if (button >= 0)
-            f.Click("slalom/Befehl" + QString::number(button + 2));
-        else if (arrow >= 0)
-            QTest::keyClick(w.Befehl1, Qt::Key(Qt::Key_Left + arrow));
-        else if (c == u'T')
-            f.timers.made.last()->Tick(), marker = w.Bezeichnung5->pos();
-        else if (c == u'P')
-            w.ride().CarColumn = 6, w.ride().CarRow = 7;
-        else if (c == u'E')
-            QTest::keyClick(w.Befehl1, Qt::Key_Space);
-        else if (c == u'C')
-            w.close();
-        if (c == u'F' || c == u'O') {
-            QApplication::setActiveWindow(c == u'F' ? static_cast<QWidget*>(&f.form1()) : nullptr);
-            QApplication::setActiveWindow(&w);
-            QCoreApplication::sendPostedEvents();
-            ridesSetUp += int(f.Seen().count(setUp));
+        const QPoint cellSize(w.Bild1->width(), w.Bild1->height());
+        int ridesSetUp = 1;
+        QPoint marker = w.Figur1->pos() + QPoint(5 * cellSize.x(), 7 * cellSize.y()); // on the nails
+        for (const QChar c : doing) {
+            const int button = QStringLiteral("lrud").indexOf(c), key = QStringLiteral("<^>vE").indexOf(c);
+            if (button >= 0)
+                f.Click("slalom/Befehl" + QString::number(button + 2));
+            else if (key >= 0)
+                QTest::keyClick(w.Befehl1, std::array{Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down, Qt::Key_Space}[key]);
+            else if (c == u'T')
+                f.timers.made.last()->Tick(), marker = w.Bezeichnung5->pos();
+            else if (c == u'P')
+                w.ride().CarColumn = 6, w.ride().CarRow = 7;
+            else if (c == u'C')
+                w.close();
+            if (c == u'F' || c == u'O') {
+                QApplication::setActiveWindow(c == u'F' ? static_cast<QWidget*>(&f.form1()) : nullptr);
+                QApplication::setActiveWindow(&w);
+                QCoreApplication::sendPostedEvents();
+                ridesSetUp += int(f.Seen().count(setUp));
+            }
         }
+        QCOMPARE(ridesSetUp, rides);
+        QCOMPARE(marker, w.Figur1->pos() + QPoint(5 * cellSize.x(), 7 * cellSize.y()));
+        QCOMPARE(w.Bild1->pos(), w.Figur1->pos() + QPoint((cell.x() - 1) * cellSize.x(), (cell.y() - 1) * cellSize.y()));
+        QCOMPARE(w.Bild1->pixmap().cacheKey(), f.Control<QLabel>("slalom/" + vehicle)->pixmap().cacheKey());
+        QCOMPARE(w.surface->PixelAt(105 + 5 * 495 + 300, 945 + 7 * 495 + 455) == Qt::black, doing.contains(u'P')); // the nail's head
+        QCOMPARE(f.Window("slalom")->isVisible(), shown);
+        QCOMPARE(f.Window("Form1")->isVisible(), !shown);
+        QCOMPARE(w.ride().ShowRunning() || w.Bezeichnung5->isVisible(), shown);
     }
-    QCOMPARE(ridesSetUp, rides);
-    QCOMPARE(marker, w.Figur1->pos() + QPoint(5 * cellSize.x(), 7 * cellSize.y()));
-    QCOMPARE(w.Bild1->pos(), w.Figur1->pos() + QPoint((cell.x() - 1) * cellSize.x(), (cell.y() - 1) * cellSize.y()));
-    QCOMPARE(w.Bild1->pixmap().cacheKey(), f.Control<QLabel>("slalom/" + vehicle)->pixmap().cacheKey());
-    QCOMPARE(w.surface->PixelAt(105 + 5 * 495 + 300, 945 + 7 * 495 + 455) == Qt::black, doing.contains(u'P')); // the nail's head
-    QCOMPARE(IsShown(f, "slalom"), shown);
-    QCOMPARE(IsShown(f, "Form1"), !shown);
-    QCOMPARE(w.ride().ShowRunning() || w.Bezeichnung5->isVisible(), shown);
-}
-
-void RideWindowTests::backFromOwnBox()
-{
-    ClosingBoxes boxes;
-    ScriptedRandom random;
-    ManualTimers timers;
-    slalom w(boxes, random, timers);
-    w.Open(); // activated: a new ride and its first box
-    Settle();
-    QCOMPARE(boxes.shown, 1);
-    QVERIFY(QApplication::activeWindow() != &w);
-    QApplication::setActiveWindow(&w); // back from the box: the same ride
-    Settle();
-    QCOMPARE(boxes.shown, 1);
-    w.Befehl1_Click();
-    w.Open(); // shown again and activated: a new ride
-    QApplication::setActiveWindow(&w);
-    Settle();
-    QCOMPARE(boxes.shown, 2);
-}
-
-void RideWindowTests::carRide_data()
-{
-    // S a click on "Start", N Enter, T a tick, W one with the road moving right, < > the arrow keys,
-    // E Esc, X "Ende" by the space bar, C closing by the frame.
-    QTest::addColumn<QString>("choice");
-    QTest::addColumn<QString>("doing");
-    QTest::addColumn<QString>("metres");    // the metre display
-    QTest::addColumn<QStringList>("texts"); // written on the window
-    QTest::addColumn<bool>("shown");
-    const QStringList crash{"Du hast den Straßenpfosten gestreift!", "Du hast 1 Meter geschafft!"};
-    QTest::newRow("Esc before Start") << "Befehl2" << "E" << "" << QStringList{} << false;
-    QTest::newRow("Ende before Start, from the picture") << "Bild2" << "X" << "" << QStringList{} << false;
-    QTest::newRow("Enter starts, not again; Esc ends without a word") << "Befehl2" << "NTNT>E" << " 2 m " << QStringList{} << false;
-    QTest::newRow("closed by the frame") << "Bild2" << "SWC" << " 1 m " << QStringList{} << false;
-    QTest::newRow("crash: only Ende left") << "Befehl2" << "ST" + QString(24, u'<') + "T<" << " 1 m " << crash << true;
-    QTest::newRow("crash, then Enter ends") << "Befehl2" << "ST" + QString(24, u'<') + "N" << " 1 m " << crash << false;
-}
-
-void RideWindowTests::carRide()
-{
-    QFETCH(QString, choice);
-    QFETCH(QString, doing);
-    QFETCH(QString, metres);
-    QFETCH(QStringList, texts);
-    QFETCH(bool, shown);
-    ProgramFixture f;
-    Choose(f, choice, "Form3");
-    Form3& w = f.program().form3();
-    QVERIFY(w.windowTitle() == "Autofahrt" && w.Befehl2->isDefault());
-    const auto across = [&w] { return QList<int>{w.Bild1->x(), w.Figur1->x(), w.Figur1->width(), w.Figur2->x(), w.Figur3->x()}; };
-    ManualTimer* tick = f.timers.made.last();
-    for (const QChar c : doing) {
-        const int key = QStringLiteral("<>E").indexOf(c);
-        if (key >= 0)
-            QTest::keyClick(&w, std::array{Qt::Key_Left, Qt::Key_Right, Qt::Key_Escape}[key]);
-        else if (c == u'T' || c == u'W')
-            f.random.PushDraw(c == u'W' ? 2 : 0, 0, 2), tick->Tick();
-        else if (c == u'N')
-            QTest::keyClick(w.Befehl2, Qt::Key_Return);
-        else if (c == u'C')
-            w.close();
-        else if (c == u'X')
-            QTest::keyClick(w.Befehl1, Qt::Key_Space);
-        else
-            f.Click("Form3/Befehl2");
-        if (c == u'S' || c == u'N')
-            QVERIFY(w.Befehl1->isHidden() == w.Befehl2->isHidden() && tick->Interval() == 30);
+    void backFromOwnBox()
+    {
+        ClosingBoxes boxes;
+        ScriptedRandom random;
+        ManualTimers timers;
+        slalom w(boxes, random, timers);
+        w.Open(); // activated: a new ride and its first box
+        Settle();
+        QCOMPARE(boxes.shown, 1);
+        QVERIFY(QApplication::activeWindow() != &w);
+        QApplication::setActiveWindow(&w); // back from the box: the same ride
+        Settle();
+        QCOMPARE(boxes.shown, 1);
+        w.Befehl1_Click();
+        w.Open(); // shown again and activated: a new ride
+        QApplication::setActiveWindow(&w);
+        Settle();
+        QCOMPARE(boxes.shown, 2);
     }
-    QCOMPARE(f.Caption("Form3/Bezeichnung1"), metres);
-    QCOMPARE(Spoken(w.Bezeichnung1), metres);
-    QStringList written;
-    for (const DrawingSurface::Written& t : w.surface->Texts())
-        written << t.text;
-    QCOMPARE(written, texts);
-    if (!texts.isEmpty()) { // at text columns 3 and 8, one line under the other, from 2000 twips down
-        const QPointF first = w.surface->Texts()[0].at, second = w.surface->Texts()[1].at;
-        QVERIFY(first.y() == 2000 && second.y() > 2000 && qFuzzyCompare(second.x() / first.x(), 3.5));
+    void carRide_data()
+    {
+        // S a click on "Start", N Enter, T a tick, W one with the road moving right, < > the arrow keys,
+        // E Esc, X "Ende" by the space bar, C closing by the frame.
+        QTest::addColumn<QString>("choice"); QTest::addColumn<QString>("doing");
+        QTest::addColumn<QString>("metres");    // the metre display
+        QTest::addColumn<QStringList>("texts"); // written on the window
+        QTest::addColumn<bool>("shown");
+        const QStringList crash{"Du hast den Straßenpfosten gestreift!", "Du hast 1 Meter geschafft!"};
+        QTest::newRow("Esc before Start") << "Befehl2" << "E" << "" << QStringList{} << false;
+        QTest::newRow("Ende before Start, from the picture") << "Bild2" << "X" << "" << QStringList{} << false;
+        QTest::newRow("Enter starts, not again; Esc ends without a word") << "Befehl2" << "NTNT>E" << " 2 m " << QStringList{} << false;
+        QTest::newRow("closed by the frame") << "Bild2" << "SWC" << " 1 m " << QStringList{} << false;
+        QTest::newRow("crash: only Ende left") << "Befehl2" << "ST" + QString(24, u'<') + "T<" << " 1 m " << crash << true;
+        QTest::newRow("crash, then Enter ends") << "Befehl2" << "ST" + QString(24, u'<') + "N" << " 1 m " << crash << false;
     }
-    QCOMPARE(IsShown(f, "Form3"), shown);
-    QCOMPARE(IsShown(f, "Form1"), !shown);
-    QVERIFY(!w.ride().Riding());
-    if (shown) { // after a crash only "Ende", and it is the default
-        QVERIFY(!w.Befehl1->isHidden() && w.Befehl1->isDefault() && w.Befehl2->isHidden());
-        return;
+    void carRide()
+    {
+        QFETCH(QString, choice); QFETCH(QString, doing); QFETCH(QString, metres); QFETCH(QStringList, texts);
+        QFETCH(bool, shown);
+        ProgramFixture f;
+        Choose(f, choice, "Form3");
+        Form3& w = f.program().form3();
+        QVERIFY(w.windowTitle() == "Autofahrt" && w.Befehl2->isDefault());
+        const auto across = [&w] { return QList<int>{w.Bild1->x(), w.Figur1->x(), w.Figur1->width(), w.Figur2->x(), w.Figur3->x()}; };
+        ManualTimer* tick = f.timers.made.last();
+        for (const QChar c : doing) {
+            const int key = QStringLiteral("<>E").indexOf(c);
+            if (key >= 0)
+                QTest::keyClick(&w, std::array{Qt::Key_Left, Qt::Key_Right, Qt::Key_Escape}[key]);
+            else if (c == u'T' || c == u'W')
+                f.random.PushDraw(c == u'W' ? 2 : 0, 0, 2), tick->Tick();
+            else if (c == u'N')
+                QTest::keyClick(w.Befehl2, Qt::Key_Return);
+            else if (c == u'C')
+                w.close();
+            else if (c == u'X')
+                QTest::keyClick(w.Befehl1, Qt::Key_Space);
+            else
+                f.Click("Form3/Befehl2");
+            if (c == u'S' || c == u'N')
+                QVERIFY(w.Befehl1->isHidden() == w.Befehl2->isHidden() && tick->Interval() == 30);
+        }
+        QCOMPARE(f.Caption("Form3/Bezeichnung1"), metres);
+        QCOMPARE(QAccessible::queryAccessibleInterface(w.Bezeichnung1)->text(QAccessible::Name), metres);
+        QStringList written;
+        for (const DrawingSurface::Written& t : w.surface->Texts())
+            written << t.text;
+        QCOMPARE(written, texts);
+        if (!texts.isEmpty()) { // at text columns 3 and 8, one line under the other, from 2000 twips down
+            const QPointF first = w.surface->Texts()[0].at, second = w.surface->Texts()[1].at;
+            QVERIFY(first.y() == 2000 && second.y() > 2000 && qFuzzyCompare(second.x() / first.x(), 3.5));
+        }
+        QCOMPARE(f.Window("Form3")->isVisible(), shown);
+        QCOMPARE(f.Window("Form1")->isVisible(), !shown);
+        QVERIFY(!w.ride().Riding());
+        if (shown) { // after a crash only "Ende", and it is the default
+            QVERIFY(!w.Befehl1->isHidden() && w.Befehl1->isDefault() && w.Befehl2->isHidden());
+            return;
+        }
+        QVERIFY(!w.Befehl1->isHidden() && !w.Befehl2->isHidden() && w.Befehl2->isDefault());
+        const QList<int> atEnd = across();
+        w.StartCarRide();
+        w.Befehl2_Click(); // every piece already stands where a ride starts, and the window is clean
+        QVERIFY(across() == atEnd && w.surface->Texts().isEmpty());
     }
-    QVERIFY(!w.Befehl1->isHidden() && !w.Befehl2->isHidden() && w.Befehl2->isDefault());
-    const QList<int> atEnd = across();
-    w.StartCarRide();
-    w.Befehl2_Click(); // every piece already stands where a ride starts, and the window is clean
-    QVERIFY(across() == atEnd && w.surface->Texts().isEmpty());
-}
+};
 
 QTEST_MAIN(RideWindowTests)
 #include "ride_window_tests.moc"
