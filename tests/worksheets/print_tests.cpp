@@ -14,9 +14,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#ifdef Q_OS_UNIX
 #include <unistd.h>
-#endif
 
 namespace {
 
@@ -36,66 +34,6 @@ QStringList Words(const QString& text)
     return words;
 }
 
-// The printer's side: a CUPS scheduler of the test's own, listening only on a socket in the test's
-// folder (where the desktop's printing never looks), with one queue, the default, whose backend
-// keeps the job it is sent as the file out/job. Stopped at the end; the folder goes with the test.
-class PrintQueue {
-public:
-    explicit PrintQueue(const QString& dir) : dir_(dir) { reason = Start(); }
-    ~PrintQueue()
-    {
-        cupsd_.terminate();
-        if (!cupsd_.waitForFinished(5000))
-            cupsd_.kill(), cupsd_.waitForFinished();
-    }
-    // What arrived at the printer, as pdftotext lays it out; empty when nothing came in time.
-    QString Printed() const
-    {
-        const QString job = dir_ + QStringLiteral("/out/job");
-        return QTest::qWaitFor([&] { return QFile::exists(job); }, 30000) ? PdfText(job) : QString();
-    }
-    QString reason; // empty when the queue is ready
-
-private:
-    QString Start()
-    {
-#ifdef Q_OS_UNIX
-        if (::geteuid() != 0)
-            return QStringLiteral("a private CUPS scheduler needs root");
-#endif
-        if (!QFile::exists(QStringLiteral("/usr/sbin/cupsd")) || !QFile::exists(QStringLiteral("/usr/sbin/lpadmin")))
-            return QStringLiteral("no cupsd or lpadmin (Debian packages cups, cups-client)");
-        for (const char* sub : {"bin/backend", "spool", "tmp", "out"})
-            QDir(dir_).mkpath(QLatin1String(sub));
-        for (const char* sub : {"filter", "daemon"})
-            QFile::link(QStringLiteral("/usr/lib/cups/") + QLatin1String(sub), dir_ + QStringLiteral("/bin/") + QLatin1String(sub));
-        const QString d = dir_;
-        auto write = [d](const char* name, const QString& text) {
-            QFile f(d + u'/' + QLatin1String(name));
-            return f.open(QIODevice::WriteOnly) && f.write(text.toLocal8Bit()) > 0 && f.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        };
-        write("bin/backend/keep", QStringLiteral("#!/bin/sh\n[ $# -eq 0 ] && exit 0\ncat $6 > %1/out/part && mv %1/out/part %1/out/job\n").arg(d));
-        write("cupsd.conf", QStringLiteral("Listen %1/cups.sock\nBrowsing No\nWebInterface No\n<Location />\nOrder allow,deny\nAllow all\n</Location>\n").arg(d));
-        write("cups-files.conf", QStringLiteral("ServerRoot %1\nServerBin %1/bin\nRequestRoot %1/spool\nTempDir %1/tmp\nCacheDir %1/tmp\n"
-                                                "StateDir %1/tmp\nErrorLog %1/tmp/log\nAccessLog %1/tmp/log\nPageLog %1/tmp/log\n").arg(d));
-        cupsd_.start(QStringLiteral("cupsd"), {"-f", "-c", d + "/cupsd.conf", "-s", d + "/cups-files.conf"});
-        if (!QTest::qWaitFor([&] { return QFile::exists(d + "/cups.sock") || cupsd_.state() == QProcess::NotRunning; }, 10000)
-            || !Admin({"-p", "Ziftora", "-E", "-v", "keep:/", "-m", "raw"}) || !Admin({"-d", "Ziftora"}))
-            return QStringLiteral("the scheduler or its queue did not start: ") + QString::fromLocal8Bit(cupsd_.readAllStandardError()) + log_;
-        return QString();
-    }
-    bool Admin(const QStringList& arguments)
-    {
-        QProcess lpadmin;
-        lpadmin.start(QStringLiteral("lpadmin"), QStringList{"-h", dir_ + "/cups.sock"} + arguments);
-        const bool done = lpadmin.waitForFinished() && lpadmin.exitCode() == 0;
-        log_ += QString::fromLocal8Bit(lpadmin.readAllStandardError());
-        return done;
-    }
-    QString dir_, log_;
-    QProcess cupsd_;
-};
-
 } // namespace
 
 class PrintTests : public QObject {
@@ -104,59 +42,83 @@ public:
     explicit PrintTests(const QString& cups) : cups_(cups) {}
 
 private slots:
-    void pdfWhenNoPrinter();
-    void printQueue();
+    void pdfWhenNoPrinter()
+    {
+        // Nothing listens on the socket yet: the desktop has no printer. A sheet was printed a moment ago
+        // (in this minute or, should the clock turn meanwhile, the next).
+        QTemporaryDir folder;
+        const QString old = QDir::currentPath();
+        QDir::setCurrent(folder.path());
+        for (const QDateTime& at : {QDateTime::currentDateTime(), QDateTime::currentDateTime().addSecs(60)})
+            QFile(at.toString(QStringLiteral("'Übungsblatt' yyyy-MM-dd HH-mm'.pdf'"))).open(QIODevice::WriteOnly);
+        ScriptedDialogs dialogs;
+        const PrintJob sheet = Worksheet::FullSheet({"7 + 5 = ___", "12 - 3 = ___"}, {"12", "9"}, Worksheet::Solutions::Beside);
+        DesktopPrinter(dialogs).Print(sheet);
+        QDir::setCurrent(old);
+        const QStringList made = QDir(folder.path()).entryList({QStringLiteral("* (2).pdf")});
+        QCOMPARE(made.size(), 1);
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::NoDotAndDotDot).size(), 3); // nothing written over
+        QCOMPARE(dialogs.Take(), QList<ScriptedDialogs::Shown>{ScriptedDialogs::Msg(
+            "Es ist kein Drucker eingerichtet. Das Blatt steht als PDF-Datei\n" + made[0] + "\nim Ordner\n" + QDir::toNativeSeparators(folder.path()) + "\r", 64, "Drucken")});
+        const QString text = PdfText(folder.filePath(made[0]));
+        QVERIFY(Words(text) == Words(sheet.Text().join(u'\n')) && text.count(u'\f') == 1); // all on one page
+        // Laid out as on paper: the items of a column start at the same place in the heading and a row.
+        const QStringList lines = text.split(u'\n');
+        const QString heading = lines.value(lines.indexOf(QRegularExpression(QStringLiteral(".*Lösung falten")))), row = lines.value(lines.indexOf(heading) + 3);
+        QVERIFY2(row.indexOf(u'7') == heading.indexOf(u'A') && row.indexOf(QString(11, u'_')) == heading.indexOf(u'E')
+                     && row.lastIndexOf(u'.') == heading.indexOf(u'.') && row.indexOf(QStringLiteral("12")) == heading.indexOf(QStringLiteral("Lösung")),
+                 qPrintable(text));
+    }
+
+    void printQueue()
+    {
+        // The printer's side: a CUPS scheduler of the test's own, listening only on a socket in the test's
+        // folder (where the desktop's printing never looks), with one queue, the default, whose backend
+        // keeps the job it is sent as the file out/job. The folder goes when the program ends.
+        if (::geteuid() != 0)
+            QSKIP("a private CUPS scheduler needs root");
+        const QString d = cups_;
+        for (const char* sub : {"bin/backend", "spool", "tmp", "out"})
+            QDir(d).mkpath(sub);
+        for (const char* sub : {"filter", "daemon"})
+            QFile::link(QStringLiteral("/usr/lib/cups/") + sub, d + "/bin/" + sub);
+        const QMap<QString, QString> files{ // the scheduler's settings, and the backend that keeps the job
+            {"bin/backend/keep", "#!/bin/sh\n[ $# -eq 0 ] && exit 0\ncat $6 > %1/out/part && mv %1/out/part %1/out/job\n"},
+            {"cupsd.conf", "Listen %1/cups.sock\nBrowsing No\nWebInterface No\n<Location />\nOrder allow,deny\nAllow all\n</Location>\n"},
+            {"cups-files.conf", "ServerRoot %1\nServerBin %1/bin\nRequestRoot %1/spool\nTempDir %1/tmp\nCacheDir %1/tmp\n"
+                                "StateDir %1/tmp\nErrorLog %1/tmp/log\nAccessLog %1/tmp/log\nPageLog %1/tmp/log\n"}};
+        for (auto it = files.cbegin(); it != files.cend(); ++it) {
+            QFile f(d + u'/' + it.key());
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(it.value().arg(d).toLocal8Bit()) > 0);
+            QVERIFY(f.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        }
+        QProcess cupsd;
+        cupsd.setProcessChannelMode(QProcess::ForwardedChannels);
+        cupsd.start(QStringLiteral("cupsd"), {"-f", "-c", d + "/cupsd.conf", "-s", d + "/cups-files.conf"});
+        QVERIFY(QTest::qWaitFor([&] { // as soon as the scheduler listens
+            return QProcess::execute(QStringLiteral("lpadmin"), {"-h", d + "/cups.sock", "-p", "Ziftora", "-E", "-v", "keep:/", "-m", "raw"}) == 0;
+        }, 10000));
+        QCOMPARE(QProcess::execute(QStringLiteral("lpadmin"), {"-h", d + "/cups.sock", "-d", "Ziftora"}), 0);
+        ScriptedDialogs dialogs;
+        QStringList tasks, answers, rows;
+        for (int i = 1; i <= 30; ++i)
+            tasks << QStringLiteral("%1 + 1 = ?").arg(i), answers << QString::number(i + 1), rows << QStringLiteral("%1+1=___%2.%3").arg(i).arg(QString(11, u'_')).arg(i + 1);
+        DesktopPrinter(dialogs).Print(Worksheet::ErrorListSheet(tasks, answers, Worksheet::Solutions::Mixed));
+        QCOMPARE(dialogs.Take(), QList<ScriptedDialogs::Shown>{}); // a printer is there: no PDF, no message
+        // Two pages, each under the heading; every row once, in order.
+        QVERIFY(QTest::qWaitFor([&] { return QFile::exists(d + "/out/job"); }, 30000));
+        const QString text = PdfText(d + "/out/job");
+        const QStringList pages = text.split(u'\f', Qt::SkipEmptyParts);
+        QVERIFY2(pages.size() == 2 && Words(pages[1]).first() == Words(pages[0]).first(), qPrintable(text));
+        QCOMPARE(Words(text).filter(QStringLiteral("Lösungsuchen")).size(), 2);
+        QCOMPARE(Words(text).filter(QStringLiteral("+1=___")), rows);
+        cupsd.terminate();
+        QVERIFY(cupsd.waitForFinished());
+    }
 
 private:
-    QString cups_;
+    const QString cups_; // the folder of the test's own scheduler
 };
-
-void PrintTests::pdfWhenNoPrinter()
-{
-    // Nothing listens on the socket yet: the desktop has no printer. A sheet was printed a moment ago
-    // (in this minute or, should the clock turn meanwhile, the next).
-    QTemporaryDir folder;
-    const QString old = QDir::currentPath();
-    QDir::setCurrent(folder.path());
-    for (const QDateTime& at : {QDateTime::currentDateTime(), QDateTime::currentDateTime().addSecs(60)})
-        QFile(at.toString(QStringLiteral("'Übungsblatt' yyyy-MM-dd HH-mm'.pdf'"))).open(QIODevice::WriteOnly);
-    ScriptedDialogs dialogs;
-    const PrintJob sheet = Worksheet::FullSheet({"7 + 5 = ___", "12 - 3 = ___"}, {"12", "9"}, Worksheet::Solutions::Beside);
-    DesktopPrinter(dialogs).Print(sheet);
-    QDir::setCurrent(old);
-    const QStringList made = QDir(folder.path()).entryList({QStringLiteral("* (2).pdf")});
-    QCOMPARE(made.size(), 1);
-    QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::NoDotAndDotDot).size(), 3); // nothing written over
-    QCOMPARE(dialogs.Take(), QList<ScriptedDialogs::Shown>{ScriptedDialogs::Msg(
-        "Es ist kein Drucker eingerichtet. Das Blatt steht als PDF-Datei\n" + made[0] + "\nim Ordner\n" + QDir::toNativeSeparators(folder.path()) + "\r", 64, "Drucken")});
-    const QString text = PdfText(folder.filePath(made[0]));
-    QVERIFY(Words(text) == Words(sheet.Text().join(u'\n')) && text.count(u'\f') == 1); // all on one page
-    // Laid out as on paper: the items of a column start at the same place in the heading and a row.
-    const QStringList lines = text.split(u'\n');
-    const QString heading = lines.value(lines.indexOf(QRegularExpression(QStringLiteral(".*Lösung falten")))), row = lines.value(lines.indexOf(heading) + 3);
-    QVERIFY2(row.indexOf(u'7') == heading.indexOf(u'A') && row.indexOf(QString(11, u'_')) == heading.indexOf(u'E')
-                 && row.lastIndexOf(u'.') == heading.indexOf(u'.') && row.indexOf(QStringLiteral("12")) == heading.indexOf(QStringLiteral("Lösung")),
-             qPrintable(text));
-}
-
-void PrintTests::printQueue()
-{
-    PrintQueue queue(cups_);
-    if (!queue.reason.isEmpty())
-        QSKIP(qPrintable(queue.reason));
-    ScriptedDialogs dialogs;
-    QStringList tasks, answers, rows;
-    for (int i = 1; i <= 30; ++i)
-        tasks << QStringLiteral("%1 + 1 = ?").arg(i), answers << QString::number(i + 1), rows << QStringLiteral("%1+1=___%2.%3").arg(i).arg(QString(11, u'_')).arg(i + 1);
-    DesktopPrinter(dialogs).Print(Worksheet::ErrorListSheet(tasks, answers, Worksheet::Solutions::Mixed));
-    QCOMPARE(dialogs.Take(), QList<ScriptedDialogs::Shown>{}); // a printer is there: no PDF, no message
-    // Two pages, each under the heading; every row once, in order.
-    const QString text = queue.Printed();
-    const QStringList pages = text.split(u'\f', Qt::SkipEmptyParts);
-    QVERIFY2(pages.size() == 2 && Words(pages[1]).first() == Words(pages[0]).first(), qPrintable(text));
-    QCOMPARE(Words(text).filter(QStringLiteral("Lösungsuchen")).size(), 2);
-    QCOMPARE(Words(text).filter(QStringLiteral("+1=___")), rows);
-}
 
 int main(int argc, char* argv[])
 {
