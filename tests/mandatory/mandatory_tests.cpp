@@ -39,8 +39,7 @@ private slots:
             << first + QStringList{"€ äß \u0081 = ?", "5", "Rechne: 3", "4"} << "" << 0 << QByteArray();
         QTest::newRow("nur eine Aufgabenzeile") << QByteArray("9 + 1 = ?\r\n") << QStringList{"9 + 1 = ?"} << "" << 0 << QByteArray();
         QTest::newRow("Antworten, die das Tastenfeld nicht tippen kann")
-            << QByteArray("1 + 1 = ?\r\nzwei\r\n2 + 2 = ?\r\n4\r\n3 + 3 = ?\r\n\r\n8 + 1 = ?\r\n12345678901\r\n"
-                          "9 : 2 = ?\r\n4R1\r\n5 + 5 = ?\r\n1 0\r\n6 + 6 = ?\r\nR2\r\n")
+            << QByteArray("1 + 1 = ?\r\nzwei\r\n2 + 2 = ?\r\n4\r\n9 : 2 = ?\r\n4R1\r\n5 + 5 = ?\r\n1 0\r\n")
             << QStringList{"2 + 2 = ?", "4", "9 : 2 = ?", "4R1"} << "" << 0 << QByteArray();
         QTest::newRow("Leerzeichen vorn fällt weg; leere Liste, Nein behält die Datei")
             << kTwoTasks << first + QStringList{"47 : 6 = ?", "7R5"} << "CS" << 7 << kTwoTasks;
