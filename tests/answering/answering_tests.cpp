@@ -25,7 +25,7 @@ private slots:
 void AnsweringTests::scenario_data()
 {
     // Steps: -task|answer lists an error quietly; set-ups: +T puts "Aufgabe" with this answer, +E and +R set the
-    // counters, +Y, +N, +P answer the next box, +U selects no child, +p, +d put a pipe, a folder at ZIFTORA.000;
+    // counters, +Y, +N, +P answer the next box, +p puts a pipe at ZIFTORA.000;
     // @ clicks, # presses buttons by caption (E "Entf"), X closes the error list window's frame, else keys (as
     // ProgramFixture::Keys, at the control after @). trace: after each step that changes it, task (* practice,
     // new: generated)|entry|errors|right|signals|windows, child shown. left: the error list; after: changed files.
@@ -41,7 +41,6 @@ void AnsweringTests::scenario_data()
     };
     const Shown question = ScriptedDialogs::Msg("Die Fehleraufgaben jetzt üben?\r", 276, "Fehlerliste");
     row("every digit typed", {"+T5", "1234567890"}, {"Aufgabe|1234567890|0|0|0|"});
-    row("R after the quotient", {"+T7R3", "7"}, {"Aufgabe|7R|0|0|0|"});
     row("R follows the position", {"+T17R3", "#173"}, {"Aufgabe|17R3|0|0|0|"});
     row("signs pressed replace", {"+T>", "#><="}, {"Aufgabe|=|0|0|0|"});
     row("ten characters at most", {"+T1234567890R1", "#12345678901"}, {"Aufgabe|1234567890|0|0|0|"});
@@ -95,7 +94,8 @@ void AnsweringTests::scenario_data()
     teacher("deleted, the frame", children, {"+P4R2", "@Bild8", "@Form8/Befehl4", "X"}, {"0|8 Anna", "0|Anna"}, {});
     teacher("alone, back reloads", alone, {"+P4R2", "@Bild8", "@Form8/Befehl4", "@Form8/Befehl5"},
             {"0|8 Standardbenutzer"}, {"5 + 5 = ?|10"});
-    // Declining practice at a change of user appends the errors to the child's file; the errors stay listed.
+    // Declining practice at a change of user appends the errors to the child's file; the errors stay listed. (A new
+    // file, a plain append, a folder and no child selected are rows of the user window's test.)
     const QByteArray saved("3 \xB7 4 = ?\r\n12\r\n7 + 5 <=> 13\r\n<\r\n"), odd("1 + 1 = ?\r\n2\r\n8 - 1 = ?\r\n");
     const auto change = [&](const char* name, const QString& first, const QByteArray& bytes, const QByteArray& after,
                             const QString& message = {}) {
@@ -107,14 +107,9 @@ void AnsweringTests::scenario_data()
     };
     const QString cannot = QStringLiteral("Die Fehleraufgaben konnten nicht in der Datei ZIFTORA.000 gespeichert werden. Vielleicht "
                                           "ist der Ordner schreibgeschützt oder der Datenträger voll.\r\nDie Fehleraufgaben bleiben in der Fehlerliste.");
-    change("new file", {}, {}, saved);
-    change("appended", {}, "1 + 1 = ?\r\n2\r\n", "1 + 1 = ?\r\n2\r\n" + saved);
     change("odd number of lines", {}, odd, odd + "\r\n" + saved);
     change("last line without its ending", {}, "8 - 1 = ?", "8 - 1 = ?\r\n\r\n" + saved);
     change("a pipe", "+p", {}, {}, cannot);
-    change("a folder", "+d", {}, {}, cannot);
-    change("no child selected", "+U", {}, {}, QStringLiteral("Es ist kein Benutzer ausgewählt, darum konnten die Fehleraufgaben "
-                                                             "nicht in einer Datei gespeichert werden.\rSie bleiben in der Fehlerliste.\r"));
 }
 
 void AnsweringTests::scenario()
@@ -143,10 +138,9 @@ void AnsweringTests::scenario()
                                       f.Answer(QStringLiteral("0")), f.Seen(), f.dialogs.beeps = 0; }},
         {"+T", [&](const QString& answer) { f.PutTask(QStringLiteral("Aufgabe"), answer); }},
         {"+E", [&](const QString& n) { f.form1().ErrorCount = n.toInt(); }}, {"+R", [&](const QString& n) { f.form1().CorrectCount = n.toInt(); }},
-        {"+Y", [&](const QString&) { f.dialogs.AnswerMsg(MsgResult::Yes); }}, {"+U", [&](const QString&) { f.form7().SelectUser(-1); }},
+        {"+Y", [&](const QString&) { f.dialogs.AnswerMsg(MsgResult::Yes); }},
         {"+N", [&](const QString&) { f.dialogs.AnswerMsg(MsgResult::No); }}, {"X", [&](const QString&) { f.form8().close(); }},
         {"+p", [&](const QString&) { QCOMPARE(::mkfifo(path.toLocal8Bit().constData(), 0600), 0); }},
-        {"+d", [&](const QString&) { QVERIFY(QDir().mkdir(path)); }},
         {"#", [&](const QString& keys) { for (const QChar k : keys) f.Press(k == u'E' ? "Entf" : QString(k)); }},
         {"@", [&](const QString& control) { f.Click(control); }}, {"+P", [&](const QString& typed) { f.Password(typed); }}};
     for (QString step : steps) {
@@ -172,7 +166,7 @@ void AnsweringTests::scenario()
     QCOMPARE(f.Caption("Bezeichnung15"), f.Entries("Form7/Liste1").first()); // the training window keeps its child
     if (!f.Caption("Form8/Bezeichnung4").isEmpty()) // the error list window selects the child it shows
         QCOMPARE(f.form7().UserNumber(), f.Entries("Form7/Liste1").indexOf(f.Caption("Form8/Bezeichnung4")));
-    if (!QFileInfo(path).exists() || QFileInfo(path).isFile() || QFileInfo(path).isDir()) // not a pipe, then
+    if (!QFileInfo(path).exists() || QFileInfo(path).isFile()) // not a pipe, then
         QCOMPARE(f.AllFiles(), expected);
 }
 

@@ -233,10 +233,8 @@ private slots:
     {
         QTest::addColumn<QStringList>("list");
         QTest::addColumn<QStringList>("served"); // the pairs served, in order
-        const QStringList three{"3 + 4 = ?", "7", " 47 : 6 = ?", "7R5", "7 + 5 <=> 13", "<"};
-        QTest::newRow("in order, odd line dropped") << three + QStringList{"5 + 5 = ?"} << three;
-        QTest::newRow("longest answer") << QStringList{"3 + 4 = ?", "1234567890"} << QStringList{"3 + 4 = ?", "1234567890"};
-        QTest::newRow("only pair untypable") << QStringList{"3 + 4 = ?", "7 "} << QStringList{};
+        const QStringList three{"3 + 4 = ?", "1234567890", " 47 : 6 = ?", "7R5", "7 + 5 <=> 13", "<"};
+        QTest::newRow("in order, longest answer, odd line dropped") << three + QStringList{"5 + 5 = ?"} << three;
         QTest::newRow("untypable passed over")
             << QStringList{"a", "", "b", "12345678901", "c", "R5", "d", "7R", "e", "-7", "f", "<>", "5 + 5 = ?", "10"}
             << QStringList{"5 + 5 = ?", "10"};
