@@ -13,13 +13,17 @@
 
 #include <cstring>
 
-// Answers every box at once, as a person clicking OK or No would.
+// Answers every box at once, as a person clicking OK and No (or, when told, Yes) would.
 class SilentDialogs final : public Dialogs {
 public:
-    int MsgBox(const QString&, int style, const QString&) override { return (style & 7) == 4 ? 7 : 1; }
+    explicit SilentDialogs(bool yes = false) : answer_(yes ? 6 : 7) {}
+    int MsgBox(const QString&, int style, const QString&) override { return (style & 7) == 4 ? answer_ : 1; }
     QString InputBox(const QString&, const QString&, const QString&) override { return QString(); }
     QString PasswordBox(const QString&, const QString&) override { return QString(); }
     void Beep() override {}
+
+private:
+    int answer_;
 };
 
 // The desktop of a benchmark: silent dialogs, the program's own random source, clipboard, timers

@@ -25,15 +25,6 @@
 
 namespace {
 
-// Answers every question Yes, so that STOP and ENDE end the game at once.
-class YesDialogs final : public Dialogs {
-public:
-    int MsgBox(const QString&, int style, const QString&) override { return (style & 7) == 4 ? 6 : 1; }
-    QString InputBox(const QString&, const QString&, const QString&) override { return QString(); }
-    QString PasswordBox(const QString&, const QString&) override { return QString(); }
-    void Beep() override {}
-};
-
 // A program in a folder of its own with an empty mandatory list, its training window shown.
 struct Playground {
     Playground() : old(QDir::currentPath())
@@ -57,7 +48,7 @@ struct Playground {
     QTemporaryDir dir;
     QString old;
     QuietDesktop quiet;
-    YesDialogs dialogs;
+    SilentDialogs dialogs{true}; // Yes to STOP and ENDE: the game ends at once
     std::unique_ptr<Program> program;
 };
 

@@ -13,7 +13,7 @@ Form6::Form6() : QWidget(nullptr)
     setFixedSize(Twips::ToPixels(8205), Twips::ToPixels(1665));
 
     auto picture = [this](const char* name, int left, const char* drawing, const QString& whatItDoes) {
-        return Named(new GamePicture(this, QLatin1String(drawing), whatItDoes), name, left, 360, 495, 495);
+        return Named(new PictureButton(this, QStringLiteral(":/games/%1.svg").arg(QLatin1String(drawing)), whatItDoes), name, left, 360, 495, 495);
     };
     auto once = [this](const char* name, int left) {
         return Named(new QLabel(QStringLiteral("1mal"), this), name, left, 480, 495, 255);

@@ -6,7 +6,7 @@
 
 #include <QWidget>
 
-class GamePicture;
+class PictureButton;
 class QLabel;
 class QPushButton;
 
@@ -30,12 +30,12 @@ public:
     void Bild5_Click() { Befehl5_Click(); }
     void Bild6_Click() { Befehl6_Click(); }
 
-    GamePicture* Bild1 = nullptr;
-    GamePicture* Bild2 = nullptr;
-    GamePicture* Bild3 = nullptr;
-    GamePicture* Bild4 = nullptr;
-    GamePicture* Bild5 = nullptr;
-    GamePicture* Bild6 = nullptr;
+    PictureButton* Bild1 = nullptr;
+    PictureButton* Bild2 = nullptr;
+    PictureButton* Bild3 = nullptr;
+    PictureButton* Bild4 = nullptr;
+    PictureButton* Bild5 = nullptr;
+    PictureButton* Bild6 = nullptr;
     QLabel* Bezeichnung1 = nullptr;
     QLabel* Bezeichnung2 = nullptr;
     QLabel* Bezeichnung3 = nullptr;

@@ -2,17 +2,6 @@
 
 #include "platform/drawing_surface.h"
 
-#include <QIcon>
-
-GamePicture::GamePicture(QWidget* parent, const QString& picture, const QString& whatItDoes) : QToolButton(parent)
-{
-    setIcon(QIcon(QStringLiteral(":/games/%1.svg").arg(picture)));
-    setIconSize(QSize(30, 30));
-    setAutoRaise(true);
-    setFocusPolicy(Qt::StrongFocus);
-    setToolTip(whatItDoes);
-    setAccessibleName(whatItDoes);
-}
 
 DrawingSurface* GameField(QWidget* window, const QColor& background)
 {

@@ -1,23 +1,14 @@
 #pragma once
 
-// What the windows of the reward games share: picture buttons showing the games' own drawings,
-// controls named and placed in one line each, and the text field of the prison and the number
-// catch told to assistive technology.
+// What the windows of the reward games share: controls named and placed in one line each, and
+// the text field of the prison and the number catch told to assistive technology.
 
 #include "platform/controls.h"
+#include "platform/picture_button.h"
 
 #include <QColor>
-#include <QToolButton>
 
 class DrawingSurface;
-
-// A picture that acts on a click, with a German name and tooltip for screen readers; it takes
-// the keyboard focus and the space bar like any button.
-class GamePicture : public QToolButton {
-    Q_OBJECT
-public:
-    GamePicture(QWidget* parent, const QString& picture, const QString& whatItDoes);
-};
 
 template <typename Control>
 Control* Named(Control* control, const char* name, int left, int top, int width, int height)

@@ -51,10 +51,10 @@ Form4::Form4(MODUL1& state, Dialogs& dialogs, RandomSource& random, Timers& time
     QFont small = font;
     small.setPointSizeF(8.25);
     Befehl1->setFont(small);
-    Bild1 = Named(new GamePicture(this, QStringLiteral("arrow_left"), QStringLiteral("Das Kreuz nach links")), "Bild1", 1200, 120, 495, 495);
-    Bild2 = Named(new GamePicture(this, QStringLiteral("arrow_up"), QStringLiteral("Das Kreuz nach oben")), "Bild2", 1680, 120, 495, 495);
-    Bild3 = Named(new GamePicture(this, QStringLiteral("arrow_down"), QStringLiteral("Das Kreuz nach unten")), "Bild3", 2160, 120, 495, 495);
-    Bild4 = Named(new GamePicture(this, QStringLiteral("arrow_right"), QStringLiteral("Das Kreuz nach rechts")), "Bild4", 2640, 120, 495, 495);
+    Bild1 = Named(new PictureButton(this, QStringLiteral(":/games/arrow_left.svg"), QStringLiteral("Das Kreuz nach links")), "Bild1", 1200, 120, 495, 495);
+    Bild2 = Named(new PictureButton(this, QStringLiteral(":/games/arrow_up.svg"), QStringLiteral("Das Kreuz nach oben")), "Bild2", 1680, 120, 495, 495);
+    Bild3 = Named(new PictureButton(this, QStringLiteral(":/games/arrow_down.svg"), QStringLiteral("Das Kreuz nach unten")), "Bild3", 2160, 120, 495, 495);
+    Bild4 = Named(new PictureButton(this, QStringLiteral(":/games/arrow_right.svg"), QStringLiteral("Das Kreuz nach rechts")), "Bild4", 2640, 120, 495, 495);
     Bezeichnung3 = Named(new QLabel(QStringLiteral("0"), this), "Bezeichnung3", 3480, 120, 375, 495);
     QFont large = font;
     large.setPointSizeF(24);

@@ -12,7 +12,7 @@
 
 class Dialogs;
 class DrawingSurface;
-class GamePicture;
+class PictureButton;
 class GameTimer;
 class QFrame;
 class QLabel;
@@ -42,10 +42,10 @@ public:
 
     DrawingSurface* Spielfeld = nullptr;
     QPushButton* Befehl1 = nullptr;
-    GamePicture* Bild1 = nullptr;
-    GamePicture* Bild2 = nullptr;
-    GamePicture* Bild3 = nullptr;
-    GamePicture* Bild4 = nullptr;
+    PictureButton* Bild1 = nullptr;
+    PictureButton* Bild2 = nullptr;
+    PictureButton* Bild3 = nullptr;
+    PictureButton* Bild4 = nullptr;
     QLabel* Bezeichnung3 = nullptr;
     QFrame* Figur1 = nullptr;
     QLabel* Bezeichnung1 = nullptr;

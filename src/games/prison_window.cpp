@@ -29,10 +29,10 @@ Form2::Form2(Dialogs& dialogs, RandomSource& random)
     Befehl1 = Named(new QPushButton(QStringLiteral("STOP"), this), "Befehl1", 5400, 360, 735, 495);
     Befehl2 = Named(new QPushButton(rules_.WishCaption(), this), "Befehl2", 5400, 1320, 735, 495);
     Befehl2->setAccessibleDescription(QStringLiteral("Wunschbox: überspringt die gesuchte Ziffer"));
-    Bild1 = Named(new GamePicture(this, QStringLiteral("arrow_up"), QStringLiteral("Einen Schritt nach oben")), "Bild1", 5520, 2280, 495, 495);
-    Bild2 = Named(new GamePicture(this, QStringLiteral("arrow_left"), QStringLiteral("Einen Schritt nach links")), "Bild2", 5280, 2760, 495, 495);
-    Bild3 = Named(new GamePicture(this, QStringLiteral("arrow_right"), QStringLiteral("Einen Schritt nach rechts")), "Bild3", 5760, 2760, 495, 495);
-    Bild4 = Named(new GamePicture(this, QStringLiteral("arrow_down"), QStringLiteral("Einen Schritt nach unten")), "Bild4", 5520, 3240, 495, 495);
+    Bild1 = Named(new PictureButton(this, QStringLiteral(":/games/arrow_up.svg"), QStringLiteral("Einen Schritt nach oben")), "Bild1", 5520, 2280, 495, 495);
+    Bild2 = Named(new PictureButton(this, QStringLiteral(":/games/arrow_left.svg"), QStringLiteral("Einen Schritt nach links")), "Bild2", 5280, 2760, 495, 495);
+    Bild3 = Named(new PictureButton(this, QStringLiteral(":/games/arrow_right.svg"), QStringLiteral("Einen Schritt nach rechts")), "Bild3", 5760, 2760, 495, 495);
+    Bild4 = Named(new PictureButton(this, QStringLiteral(":/games/arrow_down.svg"), QStringLiteral("Einen Schritt nach unten")), "Bild4", 5520, 3240, 495, 495);
     Bezeichnung2 = Named(new QLabel(QStringLiteral(" Suche"), this), "Bezeichnung2", 5400, 4200, 735, 375);
     Bezeichnung1 = Named(new QLabel(QStringLiteral("  ?"), this), "Bezeichnung1", 5400, 4560, 735, 495);
     QFont large = Bezeichnung1->font();

@@ -10,7 +10,7 @@
 
 class Dialogs;
 class DrawingSurface;
-class GamePicture;
+class PictureButton;
 class QLabel;
 class QPushButton;
 class RandomSource;
@@ -34,10 +34,10 @@ public:
     DrawingSurface* Spielfeld = nullptr;
     QPushButton* Befehl1 = nullptr;
     QPushButton* Befehl2 = nullptr;
-    GamePicture* Bild1 = nullptr;
-    GamePicture* Bild2 = nullptr;
-    GamePicture* Bild3 = nullptr;
-    GamePicture* Bild4 = nullptr;
+    PictureButton* Bild1 = nullptr;
+    PictureButton* Bild2 = nullptr;
+    PictureButton* Bild3 = nullptr;
+    PictureButton* Bild4 = nullptr;
     QLabel* Bezeichnung2 = nullptr;
     QLabel* Bezeichnung1 = nullptr;
 

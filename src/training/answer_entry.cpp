@@ -11,7 +11,7 @@
 #include "platform/password_prompt.h"
 #include "training/error_list_window.h"
 #include "training/evaluation.h"
-#include "training/picture_button.h"
+#include "platform/picture_button.h"
 
 #include <QLabel>
 #include <QPushButton>

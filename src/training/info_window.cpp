@@ -1,7 +1,7 @@
 #include "training/info_window.h"
 
 #include "platform/controls.h"
-#include "training/picture_button.h"
+#include "platform/picture_button.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -49,7 +49,7 @@ ZFTLABEL::ZFTLABEL()
     Bezeichnung1->onClick = [this] { Bild1_Click(); };
     Twips::Place(Bezeichnung1, 240, 2400, 2175, 615);
 
-    Bild1 = new PictureButton(this, QStringLiteral("okay"), QStringLiteral("Fenster schließen"));
+    Bild1 = new PictureButton(this, QStringLiteral(":/icons/okay.svg"), QStringLiteral("Fenster schließen"));
     Bild1->setObjectName(QStringLiteral("Bild1"));
     Twips::Place(Bild1, 2400, 2400, 855, 615);
     connect(Bild1, &QAbstractButton::clicked, this, &ZFTLABEL::Bild1_Click);

@@ -10,7 +10,7 @@
 #include "platform/text_file.h"
 #include "platform/controls.h"
 #include "training/error_list_window.h"
-#include "training/picture_button.h"
+#include "platform/picture_button.h"
 #include "training/user_window.h"
 
 #include <QApplication>
@@ -70,7 +70,7 @@ void Form1::BuildControls()
     };
     auto picture = [this](PictureButton*& member, const char* name, const char* icon, const QString& what, int l,
                           int t) {
-        member = new PictureButton(this, QString::fromLatin1(icon), what);
+        member = new PictureButton(this, QStringLiteral(":/icons/%1.svg").arg(QLatin1String(icon)), what);
         member->setObjectName(QString::fromLatin1(name));
         Twips::Place(member, l, t, 495, 495);
     };

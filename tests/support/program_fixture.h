@@ -19,7 +19,7 @@
 #include "platform/list_box.h"
 #include "training/error_list_window.h"
 #include "training/info_window.h"
-#include "training/picture_button.h"
+#include "platform/picture_button.h"
 #include "training/training_window.h"
 #include "training/user_window.h"
 #include "worksheets/worksheet_window.h"

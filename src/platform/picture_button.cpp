@@ -1,14 +1,14 @@
-#include "training/picture_button.h"
+#include "platform/picture_button.h"
 
 #include <QIcon>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
-PictureButton::PictureButton(QWidget* parent, const QString& iconName, const QString& whatItDoes)
+PictureButton::PictureButton(QWidget* parent, const QString& picture, const QString& whatItDoes)
     : QToolButton(parent)
 {
-    setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(iconName)));
+    setIcon(QIcon(picture));
     setIconSize(QSize(30, 30));
     setAutoRaise(true);
     setFocusPolicy(Qt::StrongFocus);

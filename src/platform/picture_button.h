@@ -5,13 +5,13 @@
 
 #include <functional>
 
-// A picture that acts on a click: a flat button showing one of the program's icons. It takes the
-// keyboard focus and reacts to the space bar like any button, and carries a German name and
-// tooltip for screen readers.
+// A picture that acts on a click: a flat button showing one of the program's drawings (a resource
+// path such as ":/icons/user.svg"). It takes the keyboard focus and reacts to the space bar like
+// any button, and carries a German name and tooltip for screen readers.
 class PictureButton : public QToolButton {
     Q_OBJECT
 public:
-    PictureButton(QWidget* parent, const QString& iconName, const QString& whatItDoes);
+    PictureButton(QWidget* parent, const QString& picture, const QString& whatItDoes);
 };
 
 // A label that reacts to a click (and, when it has the focus, to the space bar).
