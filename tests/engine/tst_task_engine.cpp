@@ -116,7 +116,7 @@ private slots:
     }
 
     // Each row scripts all draws of a strict run, to be used up: A, B, C from 1..10, then "value@lo..hi".
-    // Named rows force a retry or a special branch.
+    // Named rows force a retry or a rarely taken branch.
     void exactTask_data()
     {
         QTest::addColumn<QList<int>>("setting"); // operation, type, level, practice number
