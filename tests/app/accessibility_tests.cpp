@@ -39,17 +39,32 @@ void AccessibilityTests::everyControlIsNamed()
     f.StartQuietly();
     QWidget* w = f.Window(window);
     const QRegularExpression letterSpaced(QStringLiteral("^(\\S )+\\S$"));
+    QStringList reachable; // what a person can see and Tab to
     for (QWidget* c : w->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
         const QString name = c->objectName();
         QVERIFY2(!name.isEmpty() && w->findChildren<QWidget*>(name, Qt::FindDirectChildrenOnly).size() == 1, qPrintable(name));
         if (!(c->focusPolicy() & Qt::TabFocus))
             continue;
+        if (c->isEnabled() && InView(c))
+            reachable << name;
         // Everything Tab reaches says in plain German what it is.
         const QString spoken = Spoken(c);
         QVERIFY2(!spoken.trimmed().isEmpty() && !letterSpaced.match(spoken).hasMatch(), qPrintable(name + ": " + spoken));
         if (auto* picture = qobject_cast<PictureButton*>(c))
             QVERIFY2(!picture->icon().pixmap(32, 32).isNull() && picture->toolTip() == spoken, qPrintable(name));
     }
+    // Tab goes round every one of them and nowhere else, so the window can be used by keyboard alone.
+    w->show();
+    f.Seen(); // a game may greet the child on showing
+    QWidget* first = w->findChild<QWidget*>(reachable.first());
+    first->setFocus();
+    QStringList visited;
+    do {
+        visited << w->focusWidget()->objectName();
+        QTest::keyClick(w->focusWidget(), Qt::Key_Tab);
+    } while (w->focusWidget() != first && visited.size() <= reachable.size());
+    visited.sort(), reachable.sort();
+    QCOMPARE(visited, reachable);
 }
 
 void AccessibilityTests::tabOrder_data()
