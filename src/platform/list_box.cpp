@@ -91,6 +91,11 @@ void ListBox::Append(const QStringList& entries)
         model_->setData(model_->index(at + int(i)), entries.at(i));
 }
 
+void ListBox::RemoveFirst(const QString& entry)
+{
+    RemoveItem(int(model_->stringList().indexOf(entry)));
+}
+
 void ListBox::RemoveItems(int first, int n)
 {
     const int from = std::max(first, 0);

@@ -27,6 +27,7 @@ public:
     void AddItems(const QStringList& entries); // AddItem for each, in one step for a long list
     void RemoveItem(int index);      // out of range: nothing happens
     void RemoveItems(int first, int count); // the part inside the list goes, in one step
+    void RemoveFirst(const QString& entry); // the topmost equal entry goes; none: nothing happens
     void Clear();
     int ListCount() const;
     QString List(int index) const;   // out of range: ""

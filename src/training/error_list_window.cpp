@@ -126,12 +126,7 @@ bool Form8::TakeFirstError(QString* task, QString* answer)
     Liste1->RemoveItem(0);
     Liste2->RemoveItem(0);
     // One of possibly several equal answers leaves the sorted list with it.
-    for (int i = 0; i < Liste3->ListCount(); ++i) {
-        if (Liste3->List(i) == *answer) {
-            Liste3->RemoveItem(i);
-            break;
-        }
-    }
+    Liste3->RemoveFirst(*answer);
     return true;
 }
 

@@ -183,12 +183,7 @@ void druck::Befehl10_Click()
     Liste1->RemoveItem(row);
     Liste2->RemoveItem(row);
     // Equal answers stand together in the sorted list; the topmost of them goes.
-    for (int i = 0; i < Liste3->ListCount(); ++i) {
-        if (Liste3->List(i) == answer) {
-            Liste3->RemoveItem(i);
-            break;
-        }
-    }
+    Liste3->RemoveFirst(answer);
 }
 
 void druck::Befehl5_Click()
