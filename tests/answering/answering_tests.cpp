@@ -46,7 +46,6 @@ void AnsweringTests::scenario_data()
     row("ten characters at most", {"+T1234567890R1", "#12345678901"}, {"Aufgabe|1234567890|0|0|0|"});
     row("Entf takes the R for good", {"+T7R3", "#7E3"}, {"Aufgabe|73|0|0|0|"});
     row("Backspace takes the R for good", {"+T7R3", "7B3"}, {"Aufgabe|73|0|0|0|"});
-    row("empty entry refused", {"+T7R3", "R"}, {}, {}, {ScriptedDialogs::Msg("Bitte Ergebnis eintragen!\r", 0, "Leeres Ergebnisfeld")});
     row("each try counts, listed once", {"+T7R3", "8R9R"}, {"Aufgabe||2|0|0|"}, {"Aufgabe|7R3"}, {Wrong, Wrong});
     row("wrong, then right", {"+T7R3", "8R", "73R"}, {"Aufgabe||1|0|0|", "new||1|1|0|"}, {"Aufgabe|7R3"}, {Wrong});
     QStringList ten, left;
@@ -83,14 +82,12 @@ void AnsweringTests::scenario_data()
     };
     teacher("opening shows this run's list", children, {"+P4R2", "@Bild8"}, {"0|8 Anna"});
     teacher("small r refused", children, {"+P4r2", "@Bild8"}, {});
-    teacher("worksheets", alone, {"+P4R2", "@Bild6"}, {"1|"});
-    teacher("back from the first to the last", children, {"+P4R2", "@Bild8", "@Form8/Befehl5"}, {"0|8 Anna", "0|8 Carla"},
-            {"3 · 4 = ?|12", QStringLiteral("\u0081\u0000\u009D|3")});
     teacher("unpaired last line left out, closed", children, {"+P4R2", "@Bild8", "@Form8/Befehl6", "@Form8/Befehl1"},
             {"0|8 Anna", "0|8 Ben", "0|Ben"}, {"6 - 2 = ?|4"});
-    teacher("on from the last to the first, Escape", children,
-            {"+P4R2", "@Bild8", "@Form8/Befehl5", "@Form8/Befehl6", "E@Form8/Liste1"},
-            {"0|8 Anna", "0|8 Carla", "0|8 Anna", "0|Anna"}, {"7 + 5 = ?|12", "9 + 9 = ?|18"});
+    teacher("back to the last, on to the first and back, Escape", children,
+            {"+P4R2", "@Bild8", "@Form8/Befehl5", "@Form8/Befehl6", "@Form8/Befehl5", "E@Form8/Liste1"},
+            {"0|8 Anna", "0|8 Carla", "0|8 Anna", "0|8 Carla", "0|Carla"},
+            {"3 · 4 = ?|12", QStringLiteral("\u0081\u0000\u009D|3")});
     teacher("deleted, the frame", children, {"+P4R2", "@Bild8", "@Form8/Befehl4", "X"}, {"0|8 Anna", "0|Anna"}, {});
     teacher("alone, back reloads", alone, {"+P4R2", "@Bild8", "@Form8/Befehl4", "@Form8/Befehl5"},
             {"0|8 Standardbenutzer"}, {"5 + 5 = ?|10"});
@@ -125,7 +122,6 @@ void AnsweringTests::scenario()
     const Files expected = [&] { Files all = f.AllFiles(); return all.insert(after), all; }();
     const QString path = f.dir.filePath(QStringLiteral("ZIFTORA.000"));
     QSignalSpy spy(&f.form1(), &Form1::rewardDue);
-    connect(&f.form1(), &Form1::worksheetsRequested, [&] { spy.append(QList<QVariant>()); });
     QStringList known{QStringLiteral("Aufgabe")}, seen;
     const auto state = [&] {
         const QString task = f.Caption("Bezeichnung1"), windows = QString(f.form7().isVisible() ? "7" : "") + (f.form8().isVisible() ? "8 " : "");

@@ -26,11 +26,9 @@ private slots:
             return ScriptedDialogs::Msg("Die >" + c + "< nun als Rechenzahl übernehmen?\rBeim Anklicken mit einem leeren Ergebnis\rwird diese "
                 "Funktion dann wieder gelöscht.\rEs werden nur einstellige Zahlen gesetzt.\rAb >Stufe 4< wird diese Eingabe ignoriert.", 36, u"Übungszahl"_s);
         };
-        QTest::newRow("plus") << "Befehl12" << 1 << 1 << 2 << "+|Stufe 4|üben|" << Boxes{};
-        QTest::newRow("minus") << "Befehl13" << 2 << 1 << 2 << "-|Stufe 4|üben|" << Boxes{};
-        QTest::newRow("mal") << "Befehl14" << 3 << 1 << 2 << "*|Stufe 4|üben|" << Boxes{};
-        QTest::newRow("geteilt") << "Befehl15" << 4 << 1 << 2 << ":|Stufe 4|üben|" << Boxes{};
-        QTest::newRow("zufällig") << "Befehl16" << 5 << 1 << 2 << "|Stufe 4|üben|" << Boxes{};
+        for (int op = 1; op <= 5; ++op) // plus, minus, mal, geteilt, zufällig
+            QTest::addRow("Befehl%d", op + 11) << u"Befehl%1"_s.arg(op + 11) << op << 1 << 2
+                                               << u"+-*:"_s.mid(op - 1, 1) + u"|Stufe 4|üben|"_s << Boxes{};
         QTest::newRow("Typ mit der Maus") << "Typ4" << 4 << 4 << 1 << ":|Stufe 4|üben|" << Boxes{};
         QTest::newRow("Stufe an beide Enden") << "Stufe1 Stufe5" << 4 << 3 << 2 << ":|Stufe 5|üben|" << Boxes{};
         QTest::newRow("Übungszahl 9 statt 3") << "Ja Befehl17 =9 Ja Befehl17" << 4 << 1 << 4 << ":|Stufe 4|9 üben|" << Boxes{ask("3"), ask("9")};

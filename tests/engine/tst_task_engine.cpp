@@ -8,8 +8,7 @@
 
 #include <optional>
 
-// An engine over a scripted random source and a fake window (in mandatory mode for operation 6), whose
-// task-type list reacts to a selection as the window's: TaskType from it and, unless mandatory, a task.
+// A fake window (mandatory for operation 6) whose list selection sets TaskType and, unless mandatory, makes a task.
 struct EngineRig final : TaskScreen {
     EngineRig(const QList<int>& setting, bool strict = false) : random(strict)
     {
