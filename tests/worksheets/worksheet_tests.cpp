@@ -177,6 +177,8 @@ private slots:
         QTest::addColumn<int>("line");
         const QString nl = QStringLiteral("\r\n"), last = "Fehlerliste -1> 10:76 + 5 = ___" + QString(10, u' ') + Blank + "|60:.|65:";
         const Shown all = ScriptedDialogs::Msg("Aufgaben und Lösungen wurden kopiert.", 0, "Zwischenablage");
+        const Shown solutions = ScriptedDialogs::Msg("Nur die Lösungen wurden kopiert.", 0, "Zwischenablage");
+        const Shown full = ScriptedDialogs::Msg("Übungsblatt mit Lösungen drucken?\r", 292, "Drucken");
         const Shown single = ScriptedDialogs::Msg("Übungsblatt einzeln ausdrucken?\r", 292, "Drucken");
         const Shown second = ScriptedDialogs::Msg("Die Seite mit den Lösungen drucken?\r", 292, "Drucken");
         const Shown errors = ScriptedDialogs::Msg("Fehlerliste mit Lösungen drucken?\r", 292, "Drucken");
@@ -187,7 +189,7 @@ private slots:
         QTest::newRow("tasks, mixed") << "druck/befehl8" << 2 << true << none << QStringList{Row0 + nl + Row1 + nl}
                                       << Boxes{ScriptedDialogs::Msg("Nur die Aufgaben wurden kopiert.", 0, "Zwischenablage")} << 0;
         QTest::newRow("solutions, mixed") << "druck/befehl9" << 2 << true << none << QStringList{"12\r\n9\r\n"}
-                                          << Boxes{ScriptedDialogs::Msg("Nur die Lösungen wurden kopiert.", 0, "Zwischenablage")} << 0;
+                                          << Boxes{solutions} << 0;
         QTest::newRow("singly, No") << "druck/Befehl2" << 2 << false << no << nothing << Boxes{single} << 0;
         QTest::newRow("singly, no solutions") << "druck/Befehl2" << 2 << false << QList<int>{MsgResult::Yes, MsgResult::No}
                                               << QStringList{"Übungsblatt 5> 10:" + Row0 + Blank} << Boxes{single, second} << 5;
@@ -195,7 +197,7 @@ private slots:
                                                  << QStringList{"Übungsblatt 1> 10:A u f g a b e|40:E r g e b n i s", "Lösungsblatt 1> 10:12"}
                                                  << Boxes{single, second} << 1;
         QTest::newRow("all, mixed, printed") << "druck/Befehl6" << 2 << true << yes << QStringList{"Übungsblatt 4> 10:" + Row0 + Blank + "|60:.|65:12"}
-                                             << Boxes{ScriptedDialogs::Msg("Übungsblatt mit Lösungen drucken?\r", 292, "Drucken")} << 4;
+                                             << Boxes{full} << 4;
         QTest::newRow("error list in order") << "Form8/Befehl2" << 25 << false << yes << QStringList{last + "81"} << Boxes{errors} << -1;
         QTest::newRow("error list sorted") << "Form8/Befehl3" << 25 << false << yes << QStringList{last + "9"} << Boxes{errors} << -1;
         QTest::newRow("empty error list") << "Form8/Befehl2" << 0 << false << none << nothing
