@@ -16,11 +16,14 @@
 // Answers every box at once, as a person clicking OK and No (or, when told, Yes) would.
 class SilentDialogs final : public Dialogs {
 public:
-    explicit SilentDialogs(bool yes = false) : answer_(yes ? 6 : 7) {}
-    int MsgBox(const QString&, int style, const QString&) override { return (style & 7) == 4 ? answer_ : 1; }
+    explicit SilentDialogs(bool yes = false) : answer_(yes ? 6 : 7) { }
+    int MsgBox(const QString&, int style, const QString&) override
+    {
+        return (style & 7) == 4 ? answer_ : 1;
+    }
     QString InputBox(const QString&, const QString&, const QString&) override { return QString(); }
     QString PasswordBox(const QString&, const QString&) override { return QString(); }
-    void Beep() override {}
+    void Beep() override { }
 
 private:
     int answer_;
@@ -33,8 +36,8 @@ struct QuietDesktop {
     ProgramRandom random;
     QtClipboard clipboard;
     QtTimers timers;
-    DesktopPrinter printer{dialogs};
-    Desktop desktop() { return Desktop{dialogs, random, clipboard, timers, printer}; }
+    DesktopPrinter printer{ dialogs };
+    Desktop desktop() { return Desktop{ dialogs, random, clipboard, timers, printer }; }
 };
 
 // A field of /proc/self/status in KiB ("VmRSS:" now, "VmHWM:" the peak); -1 where there is none.

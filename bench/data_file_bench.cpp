@@ -40,9 +40,10 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     if (argc < 3) {
-        std::fprintf(stderr, "usage: data_file_bench KIND MEGABYTES\n"
-                             "KIND: ini-names ini-longline inf-commas dat-pairs dat-untypeable dat-commas "
-                             "error-pairs\n");
+        std::fprintf(stderr,
+                     "usage: data_file_bench KIND MEGABYTES\n"
+                     "KIND: ini-names ini-longline inf-commas dat-pairs dat-untypeable dat-commas "
+                     "error-pairs\n");
         return 2;
     }
     const QByteArray kind = argv[1];
@@ -88,8 +89,9 @@ int main(int argc, char** argv)
         program.form8().LoadErrorFile();
     const double ms = clock.nsecsElapsed() / 1e6;
     const long peak = ResidentKiB("VmHWM:");
-    std::printf("%-15s %6.1f MB  %9.1f ms  peak memory +%ld KiB (%.1fx the file)\n", kind.constData(),
-                bytes / 1048576.0, ms, peak - before, (peak - before) * 1024.0 / double(bytes));
+    std::printf("%-15s %6.1f MB  %9.1f ms  peak memory +%ld KiB (%.1fx the file)\n",
+                kind.constData(), bytes / 1048576.0, ms, peak - before,
+                (peak - before) * 1024.0 / double(bytes));
     QDir::setCurrent(old);
     return 0;
 }

@@ -13,19 +13,19 @@ namespace {
 class NullScreen final : public TaskScreen {
 public:
     void SetTaskText(const QString& text) override { taskText = text; }
-    void SetEntryDisplay(const QString&) override {}
-    void ClearTaskTypes() override {}
-    void AddTaskType(const QString&) override {}
-    void SelectTaskType(int) override {}
+    void SetEntryDisplay(const QString&) override { }
+    void ClearTaskTypes() override { }
+    void AddTaskType(const QString&) override { }
+    void SelectTaskType(int) override { }
     int MandatoryCount() const override { return 0; }
     QString MandatoryEntry(int) const override { return {}; }
-    void RemoveMandatoryEntries(int, int) override {}
-    void EndMandatoryMode() override {}
+    void RemoveMandatoryEntries(int, int) override { }
+    void EndMandatoryMode() override { }
 
     QString taskText;
 };
 
-const char* const kOperationNames[] = {"", "plus", "minus", "times", "divide", "random"};
+const char* const kOperationNames[] = { "", "plus", "minus", "times", "divide", "random" };
 
 // Arguments: operation, level. Cycles through the operation's task types.
 void BM_GenerateTask(benchmark::State& bench)
@@ -47,7 +47,7 @@ void BM_GenerateTask(benchmark::State& bench)
     bench.SetItemsProcessed(bench.iterations());
     bench.SetLabel(kOperationNames[state.Operation]);
 }
-BENCHMARK(BM_GenerateTask)->ArgsProduct({{1, 2, 3, 4, 5}, {2, 5}});
+BENCHMARK(BM_GenerateTask)->ArgsProduct({ { 1, 2, 3, 4, 5 }, { 2, 5 } });
 
 // A new worksheet: twenty tasks, each text and answer read off as the worksheet does.
 void BM_TwentyRunsInARow(benchmark::State& bench)

@@ -31,7 +31,8 @@ struct Playground {
     {
         QDir::setCurrent(dir.path());
         QFile(QStringLiteral("ZIFTORA.DAT")).open(QIODevice::WriteOnly);
-        program = std::make_unique<Program>(Desktop{dialogs, quiet.random, quiet.clipboard, quiet.timers, quiet.printer});
+        program = std::make_unique<Program>(
+                Desktop{ dialogs, quiet.random, quiet.clipboard, quiet.timers, quiet.printer });
         program->Start();
     }
     ~Playground()
@@ -48,7 +49,7 @@ struct Playground {
     QTemporaryDir dir;
     QString old;
     QuietDesktop quiet;
-    SilentDialogs dialogs{true}; // Yes to STOP and ENDE: the game ends at once
+    SilentDialogs dialogs{ true }; // Yes to STOP and ENDE: the game ends at once
     std::unique_ptr<Program> program;
 };
 
@@ -88,20 +89,23 @@ BENCHMARK(BM_PrisonStep)->Unit(benchmark::kMicrosecond);
 void ReportMemory()
 {
     Playground play;
-    QPushButton* Form6::*buttons[] = {&Form6::Befehl1, &Form6::Befehl3, &Form6::Befehl4};
+    QPushButton* Form6::*buttons[] = { &Form6::Befehl1, &Form6::Befehl3, &Form6::Befehl4 };
     Form5& form5 = play.program->form5();
     Form4& form4 = play.program->form4();
     Form2& form2 = play.program->form2();
-    const auto playGames = [&](int count) { // prison, number catch and Memory in turn, each ended at once
-        for (int i = 0; i < count; ++i) {
-            play.Choose(buttons[i % 3]);
-            i % 3 == 0 ? form2.Befehl1_Click() : i % 3 == 1 ? form4.Befehl1_Click() : form5.Befehl1_Click();
-            if (i % 100 == 0)
+    const auto playGames =
+            [&](int count) { // prison, number catch and Memory in turn, each ended at once
+                for (int i = 0; i < count; ++i) {
+                    play.Choose(buttons[i % 3]);
+                    i % 3 == 0           ? form2.Befehl1_Click()
+                            : i % 3 == 1 ? form4.Befehl1_Click()
+                                         : form5.Befehl1_Click();
+                    if (i % 100 == 0)
+                        QApplication::processEvents();
+                }
                 QApplication::processEvents();
-        }
-        QApplication::processEvents();
-        return ResidentKiB("VmRSS:");
-    };
+                return ResidentKiB("VmRSS:");
+            };
     const auto tick = [&](int count) { // one number catch game after the other
         for (int i = 0; i < count; ++i) {
             if (!form4.isVisible())
@@ -119,8 +123,10 @@ void ReportMemory()
     const long settled = (playGames(10000), tick(10000));
     const long ticks = tick(10000);
     const long games = playGames(10000);
-    std::printf("resident memory after 10 000 games and ticks to settle: %ld KiB; after 10 000 more number-catch ticks: "
-                "%ld KiB; after 10 000 more games started and ended: %ld KiB\n", settled, ticks, games);
+    std::printf("resident memory after 10 000 games and ticks to settle: %ld KiB; after 10 000 "
+                "more number-catch ticks: "
+                "%ld KiB; after 10 000 more games started and ended: %ld KiB\n",
+                settled, ticks, games);
 }
 
 } // namespace

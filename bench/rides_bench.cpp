@@ -23,8 +23,8 @@
 #include <vector>
 
 // Every allocation of the process is counted, so a tick can show that it allocates nothing.
-static std::atomic<long> allocations{0};
-static std::atomic<long> releases{0};
+static std::atomic<long> allocations{ 0 };
+static std::atomic<long> releases{ 0 };
 
 void* operator new(std::size_t size)
 {
@@ -78,7 +78,10 @@ class HandTimers final : public Timers {
     };
 
 public:
-    std::unique_ptr<GameTimer> Make(std::function<void()>) override { return std::make_unique<Timer>(); }
+    std::unique_ptr<GameTimer> Make(std::function<void()>) override
+    {
+        return std::make_unique<Timer>();
+    }
 };
 
 struct CarRideWindow {
@@ -136,7 +139,8 @@ public:
     std::function<void()> afterTick;
 };
 
-// The real 30 ms timer over 2 000 ticks of a running car ride: how far each interval lies from 30 ms.
+// The real 30 ms timer over 2 000 ticks of a running car ride: how far each interval lies from 30
+// ms.
 void BM_RealTickPace(benchmark::State& state)
 {
     constexpr int Ticks = 2000;
@@ -165,7 +169,8 @@ void BM_RealTickPace(benchmark::State& state)
         double sum = 0, squares = 0;
         for (double d : late)
             sum += d, squares += d * d;
-        std::sort(late.begin(), late.end(), [](double a, double b) { return std::abs(a) < std::abs(b); });
+        std::sort(late.begin(), late.end(),
+                  [](double a, double b) { return std::abs(a) < std::abs(b); });
         state.counters["mean_interval_ms"] = CarRide::Tick + sum / double(late.size());
         state.counters["jitter_rms_ms"] = std::sqrt(squares / double(late.size()));
         state.counters["jitter_p99_ms"] = std::abs(late[late.size() * 99 / 100]);
@@ -234,10 +239,11 @@ int main(int argc, char** argv)
 {
     // The offscreen desktop cannot raise a window and says so at every showing.
     static const QtMessageHandler standard = qInstallMessageHandler(nullptr);
-    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& message) {
-        if (!message.contains(QLatin1String("does not support raise()")))
-            standard(type, context, message);
-    });
+    qInstallMessageHandler(
+            [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
+                if (!message.contains(QLatin1String("does not support raise()")))
+                    standard(type, context, message);
+            });
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -72,7 +72,8 @@ int main(int argc, char** argv)
         Program program(folder.quiet.desktop());
         program.Start();
         QApplication::processEvents();
-        std::printf("first start in a fresh process (toolkit included): %.1f ms\n", cold.nsecsElapsed() / 1e6);
+        std::printf("first start in a fresh process (toolkit included): %.1f ms\n",
+                    cold.nsecsElapsed() / 1e6);
         std::printf("peak resident memory after the first start: %ld KiB\n", ResidentKiB("VmHWM:"));
     }
     benchmark::Initialize(&argc, argv);

@@ -45,7 +45,8 @@ void BM_SheetToPdf(benchmark::State& state)
     QTemporaryDir dir;
     QStringList tasks, answers;
     for (int i = 0; i < 20; ++i)
-        tasks << Worksheet::BlankRow(QStringLiteral("%1 + %2 = ?").arg(i * 7).arg(i * 3)), answers << QString::number(i * 10);
+        tasks << Worksheet::BlankRow(QStringLiteral("%1 + %2 = ?").arg(i * 7).arg(i * 3)),
+                answers << QString::number(i * 10);
     const PrintJob sheet = Worksheet::FullSheet(tasks, answers, Worksheet::Solutions::Beside);
     for (auto _ : state) {
         QPrinter printer(QPrinter::HighResolution);

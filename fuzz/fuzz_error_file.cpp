@@ -21,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QString task = QStringLiteral(" 3 + 4 = ?");
     const QString answer = QStringLiteral("7");
     QString error;
-    if (!ErrorFile::Append(name, {task}, {answer}, &error))
+    if (!ErrorFile::Append(name, { task }, { answer }, &error))
         std::abort();
     QStringList tasksAfter;
     QStringList answersAfter;
@@ -29,7 +29,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         std::abort();
     if (tasksAfter.last() != task || answersAfter.last() != answer)
         std::abort();
-    // The pairs that were there stay as they were (a task that had no answer line gets an empty one).
+    // The pairs that were there stay as they were (a task that had no answer line gets an empty
+    // one).
     if (tasksAfter.mid(0, tasks.size()) != tasks || answersAfter.mid(0, answers.size()) != answers)
         std::abort();
     return 0;

@@ -1,7 +1,7 @@
 #pragma once
 
-// The fuzzer's input as a data file of the program: written under `name` into a folder of this run's
-// own, which becomes the working directory, as the program's is. Returns the file's path.
+// The fuzzer's input as a data file of the program: written under `name` into a folder of this
+// run's own, which becomes the working directory, as the program's is. Returns the file's path.
 
 #include <QDir>
 #include <QFile>

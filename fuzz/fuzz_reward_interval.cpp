@@ -12,7 +12,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    const QString field = TextFile::Decode(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
+    const QString field =
+            TextFile::Decode(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
     const std::optional<qint16> value = ParseRewardInterval(field);
     if (!value)
         return 0;

@@ -26,14 +26,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // One folder for the whole run, in memory where there is one: every input is written and
     // synced, and syncing to a real disk would slow the run down a hundredfold.
     static QTemporaryDir dir(QFileInfo(QStringLiteral("/dev/shm")).isWritable()
-                                 ? QStringLiteral("/dev/shm/ziftora-fuzz-XXXXXX")
-                                 : QDir::tempPath() + QStringLiteral("/ziftora-fuzz-XXXXXX"));
+                                     ? QStringLiteral("/dev/shm/ziftora-fuzz-XXXXXX")
+                                     : QDir::tempPath() + QStringLiteral("/ziftora-fuzz-XXXXXX"));
     Check(dir.isValid());
     const QString path = dir.filePath(QStringLiteral("ZIFTORA.DAT"));
     const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
     {
         QFile file(path);
-        Check(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size());
+        Check(file.open(QIODevice::WriteOnly | QIODevice::Truncate)
+              && file.write(bytes) == bytes.size());
     }
 
     // Every byte has a character, and back.
@@ -47,10 +48,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // List and streaming readers agree with splitting the decoded text.
     QStringList lines, fields, streamed;
     Check(TextFile::ReadLines(path, &lines) && lines == TextFile::SplitLines(text));
-    Check(TextFile::ForEachLine(path, [&](QString&& line) { streamed.append(line); }) && streamed == lines);
+    Check(TextFile::ForEachLine(path, [&](QString&& line) { streamed.append(line); })
+          && streamed == lines);
     Check(TextFile::ReadFields(path, &fields) && fields == TextFile::SplitFields(text));
     streamed.clear();
-    Check(TextFile::ForEachField(path, [&](QString&& field) { streamed.append(field); }) && streamed == fields);
+    Check(TextFile::ForEachField(path, [&](QString&& field) { streamed.append(field); })
+          && streamed == fields);
     QString first;
     Check(TextFile::ReadFirstField(path, &first) == !fields.isEmpty() && first == fields.value(0));
 

@@ -14,7 +14,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     UserFile users;
     const UserFile::Loaded loaded = users.Load();
-    if (loaded != UserFile::Loaded::Names || users.Names().isEmpty() || users.ListedCount() > UserFile::MaxUsers)
+    if (loaded != UserFile::Loaded::Names || users.Names().isEmpty()
+        || users.ListedCount() > UserFile::MaxUsers)
         std::abort();
     for (int i = 0; i < users.ListedCount(); ++i)
         if (ShownName(users.Names().at(i)).size() > UserFile::MaxShownLength + 1)

@@ -1,15 +1,25 @@
 #!/usr/bin/env bash
-# The checks CI runs after the ordinary test suite (scripts/test.sh):
+# The checks CI runs beside the ordinary test suite (scripts/test.sh):
+#   scripts/ci-checks.sh format  every C++ file in src/, tests/, bench/, fuzz/ and tools/ is laid out
+#                                as .clang-format says (clang-format-14); prints the first differences
 #   scripts/ci-checks.sh asan    the whole test suite again, built with AddressSanitizer and
 #                                UndefinedBehaviorSanitizer (preset "asan", folder build-asan)
 #   scripts/ci-checks.sh fuzz    builds every libFuzzer target (preset "fuzz", folder build-fuzz)
 #                                and runs each for FUZZ_SECONDS (30) seconds; a crash fails
-# Without an argument it does both. Safe to run again; the seed corpora in fuzz/corpus stay as
+# Without an argument it does all three. Safe to run again; the seed corpora in fuzz/corpus stay as
 # they are (what the fuzzer finds goes to a scratch folder).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 jobs=$(( $(nproc) < 2 ? $(nproc) : 2 ))
+
+run_format() {
+  scripts/setup.sh --install clang-format-14
+  local files
+  mapfile -t files < <(find src tests bench fuzz tools -name '*.cpp' -o -name '*.h' 2>/dev/null | sort)
+  clang-format-14 --dry-run --Werror "${files[@]}"
+  echo "== format: ${#files[@]} files as .clang-format says"
+}
 
 run_asan() {
   scripts/setup.sh --install cmake ninja-build g++ qt6-base-dev qt6-svg-dev libgl-dev fonts-liberation2
@@ -47,8 +57,9 @@ run_fuzz() {
 }
 
 case "${1:-all}" in
+  format) run_format ;;
   asan) run_asan ;;
   fuzz) run_fuzz ;;
-  all) run_asan; run_fuzz ;;
-  *) echo "usage: $0 [asan|fuzz]" >&2; exit 2 ;;
+  all) run_format; run_asan; run_fuzz ;;
+  *) echo "usage: $0 [format|asan|fuzz]" >&2; exit 2 ;;
 esac

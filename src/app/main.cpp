@@ -1,6 +1,7 @@
 // Ziftora starts here: the desktop's services (dialogs, clipboard, timers, printer) and the
-// program's random source are handed to the program object, which builds the windows and runs the training window's start-up. The program
-// keeps its files (ZIFTORA.INI, .INF, .DAT and the error files) in the working directory.
+// program's random source are handed to the program object, which builds the windows and runs the
+// training window's start-up. The program keeps its files (ZIFTORA.INI, .INF, .DAT and the error
+// files) in the working directory.
 
 #include "platform/desktop_printer.h"
 #include "platform/game_timer.h"
@@ -27,7 +28,7 @@ int main(int argc, char* argv[])
     QtClipboard clipboard;
     QtTimers timers;
     DesktopPrinter printer(dialogs);
-    Program program(Desktop{dialogs, random, clipboard, timers, printer});
+    Program program(Desktop{ dialogs, random, clipboard, timers, printer });
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/ziftora.svg")));
     program.Start();
     return QApplication::exec();

@@ -72,9 +72,10 @@ druck& Program::worksheets()
 {
     if (!druck_) {
         // The worksheet builds its rows with the training window's generator, as training does.
-        druck::TaskSource tasks{[this] { form1_->engine().GenerateTask(); },
-                                [this] { return form1_->Bezeichnung1->text(); }};
-        druck_ = std::make_unique<druck>(state_, desktop_.dialogs, desktop_.clipboard, desktop_.printer, tasks);
+        druck::TaskSource tasks{ [this] { form1_->engine().GenerateTask(); },
+                                 [this] { return form1_->Bezeichnung1->text(); } };
+        druck_ = std::make_unique<druck>(state_, desktop_.dialogs, desktop_.clipboard,
+                                         desktop_.printer, tasks);
         connect(druck_.get(), &druck::closed, this, &Program::ShowTrainingWindow);
         druck_->Form_Load(form1_->frameGeometry());
     }
@@ -87,7 +88,8 @@ Form6& Program::form6()
         form6_ = std::make_unique<Form6>();
         connect(form6_.get(), &Form6::cancelled, this, &Program::ShowTrainingWindow);
         connect(form6_.get(), &Form6::prisonChosen, this, [this] { form2().StartPrisonGame(); });
-        connect(form6_.get(), &Form6::numberCatchChosen, this, [this] { form4().StartNumberCatch(); });
+        connect(form6_.get(), &Form6::numberCatchChosen, this,
+                [this] { form4().StartNumberCatch(); });
         connect(form6_.get(), &Form6::memoryChosen, this, [this] { form5().StartMemory(); });
         connect(form6_.get(), &Form6::carRideChosen, this, [this] { form3().StartCarRide(); });
         // The homeward ride sets itself up when its window becomes active.
@@ -108,7 +110,8 @@ Form2& Program::form2()
 Form4& Program::form4()
 {
     if (!form4_) {
-        form4_ = std::make_unique<Form4>(state_, desktop_.dialogs, desktop_.random, desktop_.timers);
+        form4_ =
+                std::make_unique<Form4>(state_, desktop_.dialogs, desktop_.random, desktop_.timers);
         connect(form4_.get(), &Form4::ended, this, &Program::ShowTrainingWindow);
     }
     return *form4_;

@@ -40,13 +40,13 @@ public:
     Form7& form7() { return *form7_; }
     Form8& form8() { return *form8_; }
     ZFTLABEL& zftlabel(); // created on first use
-    druck& worksheets();  // created on first use
-    Form6& form6();       // the reward chooser, created on first use, as are its games:
-    Form2& form2();       // the prison
-    Form4& form4();       // the number catch
-    Form5& form5();       // Memory
-    Form3& form3();       // the car ride
-    ::slalom& slalom();   // the homeward ride
+    druck& worksheets(); // created on first use
+    Form6& form6(); // the reward chooser, created on first use, as are its games:
+    Form2& form2(); // the prison
+    Form4& form4(); // the number catch
+    Form5& form5(); // Memory
+    Form3& form3(); // the car ride
+    ::slalom& slalom(); // the homeward ride
 
     bool Ended() const { return ended_; }
 

@@ -11,11 +11,21 @@ namespace forms {
 void DivideSetUp(Task& t)
 {
     switch (t.Level) {
-    case 2: t.C = t.Draw(5, 10); break;
-    case 3: t.C = t.Draw(6, 12); break;
-    case 4: t.C = t.Draw(6, 12) * 10; break;
-    case 5: t.C = t.Draw(11, 19); break;
-    default: t.C = t.Draw(1, 6); break;
+    case 2:
+        t.C = t.Draw(5, 10);
+        break;
+    case 3:
+        t.C = t.Draw(6, 12);
+        break;
+    case 4:
+        t.C = t.Draw(6, 12) * 10;
+        break;
+    case 5:
+        t.C = t.Draw(11, 19);
+        break;
+    default:
+        t.C = t.Draw(1, 6);
+        break;
     }
 }
 
@@ -24,11 +34,16 @@ namespace {
 int DrawRemainderQuotient(Task& t)
 {
     switch (t.Level) {
-    case 2: return t.Draw(2, 10);
-    case 3: return t.Draw(5, 12);
-    case 4: return t.Draw(2, 9) * 10;
-    case 5: return t.Draw(5, 12) * 10;
-    default: return t.Draw(2, 6);
+    case 2:
+        return t.Draw(2, 10);
+    case 3:
+        return t.Draw(5, 12);
+    case 4:
+        return t.Draw(2, 9) * 10;
+    case 5:
+        return t.Draw(5, 12) * 10;
+    default:
+        return t.Draw(2, 6);
     }
 }
 

@@ -25,19 +25,19 @@ MinusRange MinusSetUp(Task& t)
     switch (t.Level) {
     case 2:
         t.C = t.Draw(1, 90);
-        return {1, 90, 1};
+        return { 1, 90, 1 };
     case 3:
         t.C = t.Draw(1, 990);
-        return {1, 990, 1};
+        return { 1, 990, 1 };
     case 4:
         t.A *= 10;
         t.B *= 10;
         t.C = t.Draw(1, 90) * 10;
-        return {1, 90, 10};
+        return { 1, 90, 10 };
     case 5:
         t.A = t.Draw(1, 100);
         t.C = t.Draw(101, 900);
-        return {101, 900, 1};
+        return { 101, 900, 1 };
     default:
         return kCommonMinusRange;
     }
@@ -51,17 +51,23 @@ int MinusFormOfType(int type)
 {
     switch (type) {
     case 4:
-    case 5: return 2;
-    case 6: return 3;
-    case 7: return 4;
-    case 8: return 5;
-    default: return 1;
+    case 5:
+        return 2;
+    case 6:
+        return 3;
+    case 7:
+        return 4;
+    case 8:
+        return 5;
+    default:
+        return 1;
     }
 }
 
 namespace {
 
-// Makes the minuend C + 10 at least `needed`, drawing C again from the admissible part of its range.
+// Makes the minuend C + 10 at least `needed`, drawing C again from the admissible part of its
+// range.
 void KeepMinuendAtLeast(Task& t, int needed, const MinusRange& range)
 {
     if (t.C + 10 >= needed)

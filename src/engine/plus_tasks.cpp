@@ -11,11 +11,20 @@ void PlusSetUp(Task& t)
     t.B = t.Draw(1, 9);
     t.C = t.Draw(1, 9);
     switch (t.Level) {
-    case 2: t.A = t.Draw(1, 90); break;
-    case 3: t.A = t.Draw(1, 990); break;
-    case 4: t.A = t.Draw(1, 9990); break;
-    case 5: t.A = t.Draw(1, 99990); break;
-    default: break;
+    case 2:
+        t.A = t.Draw(1, 90);
+        break;
+    case 3:
+        t.A = t.Draw(1, 990);
+        break;
+    case 4:
+        t.A = t.Draw(1, 9990);
+        break;
+    case 5:
+        t.A = t.Draw(1, 99990);
+        break;
+    default:
+        break;
     }
 }
 

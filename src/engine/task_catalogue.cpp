@@ -3,32 +3,42 @@
 QStringList TaskTypeEntries(int operation)
 {
     static const QStringList plus{
-        QStringLiteral(" Plus Einer"),     QStringLiteral(" Plus Zehner"),
+        QStringLiteral(" Plus Einer"),       QStringLiteral(" Plus Zehner"),
         QStringLiteral(" Plus Zweistellig"), QStringLiteral(" Ergänze Zehner"),
-        QStringLiteral(" Ergänze Hundert"), QStringLiteral(" Umkehrungen"),
-        QStringLiteral(" Plusketten"),     QStringLiteral(" Groß-Klein")};
+        QStringLiteral(" Ergänze Hundert"),  QStringLiteral(" Umkehrungen"),
+        QStringLiteral(" Plusketten"),       QStringLiteral(" Groß-Klein")
+    };
     static const QStringList minus{
-        QStringLiteral(" Minus Einer"),     QStringLiteral(" Minus Zehner"),
+        QStringLiteral(" Minus Einer"),       QStringLiteral(" Minus Zehner"),
         QStringLiteral(" Minus zweistellig"), QStringLiteral(" Ergänze Zehner"),
-        QStringLiteral(" Ergänze Hundert"), QStringLiteral(" Umkehrungen"),
-        QStringLiteral(" Minusketten"),     QStringLiteral(" Groß-Klein")};
-    static const QStringList times{
-        QStringLiteral(" Malaufgaben"),  QStringLiteral(" Ergänzungen"), QStringLiteral(" Umkehrungen"),
-        QStringLiteral(" Malketten"),    QStringLiteral(" Punkt-Strich"), QStringLiteral(" Verdoppeln"),
-        QStringLiteral(" Groß-Klein")};
+        QStringLiteral(" Ergänze Hundert"),   QStringLiteral(" Umkehrungen"),
+        QStringLiteral(" Minusketten"),       QStringLiteral(" Groß-Klein")
+    };
+    static const QStringList times{ QStringLiteral(" Malaufgaben"),  QStringLiteral(" Ergänzungen"),
+                                    QStringLiteral(" Umkehrungen"),  QStringLiteral(" Malketten"),
+                                    QStringLiteral(" Punkt-Strich"), QStringLiteral(" Verdoppeln"),
+                                    QStringLiteral(" Groß-Klein") };
     static const QStringList divide{
-        QStringLiteral(" Teilaufgaben"), QStringLiteral(" Ergänzungen"),  QStringLiteral(" Umkehrungen"),
-        QStringLiteral(" Teilketten"),   QStringLiteral(" Punkt-Strich"), QStringLiteral(" Restaufgaben"),
-        QStringLiteral(" Halbieren"),    QStringLiteral(" Groß-Klein")};
-    static const QStringList random{QStringLiteral("Zufällige Auswahl")};
-    static const QStringList mandatory{QStringLiteral(" Pflichtaufgaben ")};
+        QStringLiteral(" Teilaufgaben"), QStringLiteral(" Ergänzungen"),
+        QStringLiteral(" Umkehrungen"),  QStringLiteral(" Teilketten"),
+        QStringLiteral(" Punkt-Strich"), QStringLiteral(" Restaufgaben"),
+        QStringLiteral(" Halbieren"),    QStringLiteral(" Groß-Klein")
+    };
+    static const QStringList random{ QStringLiteral("Zufällige Auswahl") };
+    static const QStringList mandatory{ QStringLiteral(" Pflichtaufgaben ") };
 
     switch (operation) {
-    case 1: return plus;
-    case 2: return minus;
-    case 3: return times;
-    case 4: return divide;
-    case 6: return mandatory;
-    default: return random;
+    case 1:
+        return plus;
+    case 2:
+        return minus;
+    case 3:
+        return times;
+    case 4:
+        return divide;
+    case 6:
+        return mandatory;
+    default:
+        return random;
     }
 }

@@ -54,12 +54,14 @@ void TaskEngine::GenerateTask()
     Finish(task);
 }
 
-// What the keypad can produce: digits, one relation sign, or digits "R" digits; ten characters at most.
+// What the keypad can produce: digits, one relation sign, or digits "R" digits; ten characters at
+// most.
 bool AnswerCanBeTyped(const QString& answer)
 {
     if (answer.isEmpty() || answer.size() > 10)
         return false;
-    if (answer == QLatin1String("<") || answer == QLatin1String("=") || answer == QLatin1String(">"))
+    if (answer == QLatin1String("<") || answer == QLatin1String("=")
+        || answer == QLatin1String(">"))
         return true;
     const qsizetype r = answer.indexOf(QLatin1Char('R'));
     const auto digitsOnly = [](QStringView part) {
@@ -87,7 +89,8 @@ bool TaskEngine::ServeMandatoryTask(const forms::Task& task)
     while (skipped + 1 < count && !AnswerCanBeTyped(screen_.MandatoryEntry(skipped + 1)))
         skipped += 2;
     if (skipped > 0)
-        screen_.RemoveMandatoryEntries(0, skipped); // one removal, however many pairs are passed over
+        screen_.RemoveMandatoryEntries(0,
+                                       skipped); // one removal, however many pairs are passed over
     if (screen_.MandatoryCount() >= 2) {
         screen_.SetTaskText(screen_.MandatoryEntry(0));
         state_.ExpectedAnswer = screen_.MandatoryEntry(1);

@@ -39,7 +39,9 @@ inline constexpr char16_t kTimes = u'\u00B7'; // the multiplication sign childre
 // Sign of a comparison task for a left side that is smaller, equal or larger than the right side.
 inline QString RelationSign(int left, int right)
 {
-    return left < right ? QStringLiteral("<") : left > right ? QStringLiteral(">") : QStringLiteral("=");
+    return left < right    ? QStringLiteral("<")
+            : left > right ? QStringLiteral(">")
+                           : QStringLiteral("=");
 }
 
 // Plus. The set-up draws all three operands afresh (the practice number does not reach plus tasks).
@@ -49,11 +51,11 @@ void PlusForm(Task& t, int type);
 // Minus. The set-up also tells how the minuend C may be drawn again and the size of one step
 // (10 when level 4 turns every number into tens), which the forms need to keep results >= 0.
 struct MinusRange {
-    int lo;    // C is drawn from lo..hi ...
+    int lo; // C is drawn from lo..hi ...
     int hi;
     int scale; // ... and multiplied by scale
 };
-inline constexpr MinusRange kCommonMinusRange{1, 10, 1};
+inline constexpr MinusRange kCommonMinusRange{ 1, 10, 1 };
 MinusRange MinusSetUp(Task& t);
 int MinusFormOfType(int type); // list entry (1..8) to one of the five minus forms
 void MinusForm(Task& t, int form, const MinusRange& range);

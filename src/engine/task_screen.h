@@ -8,8 +8,8 @@ class TaskScreen {
 public:
     virtual ~TaskScreen() = default;
 
-    virtual void SetTaskText(const QString& text) = 0;      // caption of Bezeichnung1
-    virtual void SetEntryDisplay(const QString& text) = 0;  // caption of Bezeichnung2
+    virtual void SetTaskText(const QString& text) = 0; // caption of Bezeichnung1
+    virtual void SetEntryDisplay(const QString& text) = 0; // caption of Bezeichnung2
 
     // Liste1, the task types. SelectTaskType runs the list's click handling, as a click does.
     virtual void ClearTaskTypes() = 0;

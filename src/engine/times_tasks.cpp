@@ -8,25 +8,37 @@ namespace forms {
 void TimesSetUp(Task& t)
 {
     switch (t.Level) {
-    case 2: t.C *= 10; break;
-    case 3: t.C += 10; break;
+    case 2:
+        t.C *= 10;
+        break;
+    case 3:
+        t.C += 10;
+        break;
     case 4:
         t.A *= 10;
         t.C += 10;
         break;
-    case 5: t.C = t.Draw(11, 100); break;
-    default: break;
+    case 5:
+        t.C = t.Draw(11, 100);
+        break;
+    default:
+        break;
     }
 }
 
 int DrawNumberToHalveOrDouble(Task& t)
 {
     switch (t.Level) {
-    case 2: return t.Draw(1, 50);
-    case 3: return t.Draw(101, 500);
-    case 4: return t.Draw(1001, 5000);
-    case 5: return t.Draw(10001, 50000);
-    default: return t.Draw(1, 10);
+    case 2:
+        return t.Draw(1, 50);
+    case 3:
+        return t.Draw(101, 500);
+    case 4:
+        return t.Draw(1001, 5000);
+    case 5:
+        return t.Draw(10001, 50000);
+    default:
+        return t.Draw(1, 10);
     }
 }
 
@@ -83,7 +95,8 @@ void TimesForm(Task& t, int type)
             t.B += 1;
             t.C = (t.C + 1) * 10;
             break;
-        default: break;
+        default:
+            break;
         }
         t.TaskValue = t.A * t.B * t.C;
         AppendS(s, t.A);

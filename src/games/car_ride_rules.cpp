@@ -55,7 +55,8 @@ void CarRide::Zeit1_Timer()
         // The ride stands still while the child reads the message, and the window is gone after
         // it, so no post is tested on this metre.
         Zeit1->SetEnabled(false);
-        dialogs_.MsgBox(WinText(MetreCount), MsgStyle::OkOnly + MsgStyle::Information, QStringLiteral("Autofahrt"));
+        dialogs_.MsgBox(WinText(MetreCount), MsgStyle::OkOnly + MsgStyle::Information,
+                        QStringLiteral("Autofahrt"));
         view_.EndRide();
         return;
     }
@@ -93,7 +94,8 @@ void CarRide::CheckPosts()
 {
     view_.PlaceCar(CarLeft);
     // The car must keep clear of the left post (105 wide) and of the right post, which stands 100
-    // inside the road's right end; the car is 495 wide, so 600 before the road's end is its last place.
+    // inside the road's right end; the car is 495 wide, so 600 before the road's end is its last
+    // place.
     if (CarLeft >= RoadLeft + 100 && CarLeft <= RoadLeft + RoadWidth - 600)
         return;
     view_.Crashed(MetreCount);
@@ -129,6 +131,6 @@ QString CarRide::MetresLine(std::int16_t metres)
 
 QString CarRide::WinText(std::int16_t metres)
 {
-    return QStringLiteral("Straße ist zu eng! Du hast gewonnen!\r Es waren insgesamt") + Signed(metres)
-         + QStringLiteral(" Meter!");
+    return QStringLiteral("Straße ist zu eng! Du hast gewonnen!\r Es waren insgesamt")
+            + Signed(metres) + QStringLiteral(" Meter!");
 }

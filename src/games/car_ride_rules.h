@@ -22,8 +22,8 @@ public:
     virtual void PlaceCar(int left) = 0;
     virtual void PlaceRoad(int roadLeft, int roadWidth) = 0; // the road and both posts
     virtual void ShowMetres(std::int16_t metres) = 0;
-    virtual void Crashed(std::int16_t metres) = 0;            // writes the crash text, offers "Ende"
-    virtual void EndRide() = 0;                               // as "Ende" does
+    virtual void Crashed(std::int16_t metres) = 0; // writes the crash text, offers "Ende"
+    virtual void EndRide() = 0; // as "Ende" does
 };
 
 class CarRide {
@@ -31,21 +31,21 @@ public:
     static constexpr int StartRoadLeft = 2500;
     static constexpr int StartRoadWidth = 3000;
     static constexpr int StartCarLeft = 3750;
-    static constexpr int Tick = 30;          // ms
-    static constexpr int Step = 100;         // twips the road wanders and narrows by
-    static constexpr int Steer = 50;         // twips per arrow key
-    static constexpr int LeftLimit = 300;    // the road never leaves the window
+    static constexpr int Tick = 30; // ms
+    static constexpr int Step = 100; // twips the road wanders and narrows by
+    static constexpr int Steer = 50; // twips per arrow key
+    static constexpr int LeftLimit = 300; // the road never leaves the window
     static constexpr int RightLimit = 7700;
     static constexpr int WinningWidth = 700; // only one car position is left between the posts
 
     CarRide(CarRideView& view, Dialogs& dialogs, RandomSource& random, Timers& timers);
     ~CarRide();
 
-    void Start();       // "Start": a new ride with the timer running
+    void Start(); // "Start": a new ride with the timer running
     void Zeit1_Timer(); // one metre
-    void SteerLeft();   // only while a ride runs
+    void SteerLeft(); // only while a ride runs
     void SteerRight();
-    void Stop();        // the timer off, as "Ende" does
+    void Stop(); // the timer off, as "Ende" does
     bool Riding() const;
     GameTimer& Timer() { return *Zeit1; }
 

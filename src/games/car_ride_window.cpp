@@ -15,7 +15,7 @@ namespace {
 
 constexpr int ClientWidth = 7860;
 constexpr int ClientHeight = 3765;
-constexpr int CarTop = 810;  // where "Start" puts the car and the road
+constexpr int CarTop = 810; // where "Start" puts the car and the road
 constexpr int RoadTop = 1300;
 const QColor Background(0xC0, 0xFF, 0xFF);
 const QColor Yellow(0xFF, 0xFF, 0x00);
@@ -43,8 +43,7 @@ QFont Bold(double points)
 
 } // namespace
 
-Form3::Form3(Dialogs& dialogs, RandomSource& random, Timers& timers)
-    : QWidget(nullptr, Qt::Window)
+Form3::Form3(Dialogs& dialogs, RandomSource& random, Timers& timers) : QWidget(nullptr, Qt::Window)
 {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Autofahrt"));
@@ -142,7 +141,8 @@ void Form3::PlaceCar(int left)
 void Form3::PlaceRoad(int roadLeft, int roadWidth)
 {
     // Only what moved is repainted: a widget moved to where it stands does nothing.
-    Figur1->setGeometry(Twips::ToPixels(roadLeft), Figur1->y(), Twips::ToPixels(roadWidth), Figur1->height());
+    Figur1->setGeometry(Twips::ToPixels(roadLeft), Figur1->y(), Twips::ToPixels(roadWidth),
+                        Figur1->height());
     Twips::SetLeft(Figur2, roadLeft);
     Twips::SetLeft(Figur3, roadLeft + roadWidth - 100);
 }

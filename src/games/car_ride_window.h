@@ -37,13 +37,13 @@ public:
     void Crashed(std::int16_t metres) override;
     void EndRide() override { Befehl1_Click(); }
 
-    QPushButton* Befehl1 = nullptr;   // "Ende"
-    QPushButton* Befehl2 = nullptr;   // "Start"
-    QLabel* Bezeichnung1 = nullptr;   // the metres, under "Ende"
-    QLabel* Bild1 = nullptr;          // the car
-    QFrame* Figur1 = nullptr;         // the road
-    QFrame* Figur2 = nullptr;         // left post
-    QFrame* Figur3 = nullptr;         // right post
+    QPushButton* Befehl1 = nullptr; // "Ende"
+    QPushButton* Befehl2 = nullptr; // "Start"
+    QLabel* Bezeichnung1 = nullptr; // the metres, under "Ende"
+    QLabel* Bild1 = nullptr; // the car
+    QFrame* Figur1 = nullptr; // the road
+    QFrame* Figur2 = nullptr; // left post
+    QFrame* Figur3 = nullptr; // right post
     DrawingSurface* surface = nullptr;
 
 signals:

@@ -12,8 +12,12 @@ Form6::Form6() : QWidget(nullptr)
     setWindowTitle(QStringLiteral("Du hast dir eine Belohnung verdient. Wähle aus:"));
     setFixedSize(Twips::ToPixels(8205), Twips::ToPixels(1665));
 
-    auto picture = [this](const char* name, int left, const char* drawing, const QString& whatItDoes) {
-        return Named(new PictureButton(this, QStringLiteral(":/games/%1.svg").arg(QLatin1String(drawing)), whatItDoes), name, left, 360, 495, 495);
+    auto picture = [this](const char* name, int left, const char* drawing,
+                          const QString& whatItDoes) {
+        return Named(new PictureButton(this,
+                                       QStringLiteral(":/games/%1.svg").arg(QLatin1String(drawing)),
+                                       whatItDoes),
+                     name, left, 360, 495, 495);
     };
     auto once = [this](const char* name, int left) {
         return Named(new QLabel(QStringLiteral("1mal"), this), name, left, 480, 495, 255);
@@ -23,7 +27,8 @@ Form6::Form6() : QWidget(nullptr)
     };
 
     Bild5 = picture("Bild5", 240, "stop", QStringLiteral("Kein Spiel, zurück zum Rechnen"));
-    Bezeichnung5 = Named(new QLabel(QStringLiteral(" Kein   Spiel"), this), "Bezeichnung5", 720, 360, 615, 495);
+    Bezeichnung5 = Named(new QLabel(QStringLiteral(" Kein   Spiel"), this), "Bezeichnung5", 720,
+                         360, 615, 495);
     Bezeichnung5->setWordWrap(true);
     Befehl5 = button("Befehl5", 240, QStringLiteral("Abbruch"));
     Bild2 = picture("Bild2", 1560, "car_side", QStringLiteral("Autofahrt spielen"));
@@ -69,12 +74,30 @@ void Form6::Choose(void (Form6::*chosen)())
     emit(this->*chosen)();
 }
 
-void Form6::Befehl1_Click() { Choose(&Form6::prisonChosen); }
-void Form6::Befehl2_Click() { Choose(&Form6::carRideChosen); }
-void Form6::Befehl3_Click() { Choose(&Form6::numberCatchChosen); }
-void Form6::Befehl4_Click() { Choose(&Form6::memoryChosen); }
-void Form6::Befehl5_Click() { Choose(&Form6::cancelled); }
-void Form6::Befehl6_Click() { Choose(&Form6::slalomChosen); }
+void Form6::Befehl1_Click()
+{
+    Choose(&Form6::prisonChosen);
+}
+void Form6::Befehl2_Click()
+{
+    Choose(&Form6::carRideChosen);
+}
+void Form6::Befehl3_Click()
+{
+    Choose(&Form6::numberCatchChosen);
+}
+void Form6::Befehl4_Click()
+{
+    Choose(&Form6::memoryChosen);
+}
+void Form6::Befehl5_Click()
+{
+    Choose(&Form6::cancelled);
+}
+void Form6::Befehl6_Click()
+{
+    Choose(&Form6::slalomChosen);
+}
 
 void Form6::closeEvent(QCloseEvent* event)
 {

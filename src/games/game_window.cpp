@@ -2,7 +2,6 @@
 
 #include "platform/drawing_surface.h"
 
-
 DrawingSurface* GameField(QWidget* window, const QColor& background)
 {
     auto* field = new DrawingSurface(window);

@@ -10,7 +10,7 @@
 
 class DrawingSurface;
 
-template <typename Control>
+template<typename Control>
 Control* Named(Control* control, const char* name, int left, int top, int width, int height)
 {
     control->setObjectName(QLatin1String(name));

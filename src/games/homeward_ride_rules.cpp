@@ -14,16 +14,18 @@ struct BreakdownMessage {
     const char* title;
 };
 // By the breakdown count 1 to 4; the lines are parted by a carriage return.
-constexpr std::array<BreakdownMessage, 4> Breakdowns{{
-    {"Pech, ein Reifenplatzer! Aber\rdu hast ja einen Ersatzreifen!", "Autopanne"},
-    {"Wieder ein Reifenplatzer!\rZum Glück hast du ein\rKlapprad im Kofferraum!", "Autodefekt"},
-    {"Vorderreifen ohne Luft!\rDu musst zu Fuß gehen!", "Radpanne"},
-    {"Nagel im Fuß! Pech, du\rmusst ins Krankenhaus!", "Fußverletzung"},
-}};
+constexpr std::array<BreakdownMessage, 4> Breakdowns{ {
+        { "Pech, ein Reifenplatzer! Aber\rdu hast ja einen Ersatzreifen!", "Autopanne" },
+        { "Wieder ein Reifenplatzer!\rZum Glück hast du ein\rKlapprad im Kofferraum!",
+          "Autodefekt" },
+        { "Vorderreifen ohne Luft!\rDu musst zu Fuß gehen!", "Radpanne" },
+        { "Nagel im Fuß! Pech, du\rmusst ins Krankenhaus!", "Fußverletzung" },
+} };
 
 } // namespace
 
-HomewardRide::HomewardRide(HomewardRideView& view, Dialogs& dialogs, RandomSource& random, Timers& timers)
+HomewardRide::HomewardRide(HomewardRideView& view, Dialogs& dialogs, RandomSource& random,
+                           Timers& timers)
     : view_(view), dialogs_(dialogs), random_(random), Zeit1(timers.Make([this] { Zeit1_Timer(); }))
 {
     Zeit1->SetInterval(ShowInterval);
@@ -40,8 +42,9 @@ void HomewardRide::StartHomewardRide()
     BreakdownCount = 0;
     MoveCar();
     ShowIndex = 0;
-    dialogs_.MsgBox(QStringLiteral("Du bekommst jetzt die Nagelstellen\rgezeigt, merke sie dir gut!"),
-                    MsgStyle::OkOnly, QStringLiteral("Nagelstellen"));
+    dialogs_.MsgBox(
+            QStringLiteral("Du bekommst jetzt die Nagelstellen\rgezeigt, merke sie dir gut!"),
+            MsgStyle::OkOnly, QStringLiteral("Nagelstellen"));
     view_.ShowMarker(true);
     Zeit1->SetEnabled(true);
 }
@@ -52,7 +55,7 @@ void HomewardRide::PlaceNails()
     // neighbours are drawn twice as often as other cells.
     Nails.clear();
     for (int i = 0; i < NailCount; ++i) {
-        Nail nail{std::int16_t(random_.Draw(1, Columns)), std::int16_t(random_.Draw(1, Rows))};
+        Nail nail{ std::int16_t(random_.Draw(1, Columns)), std::int16_t(random_.Draw(1, Rows)) };
         if (nail.column == 1 && nail.row == 1)
             nail.row = 2;
         if (nail.column == Columns && nail.row == Rows)
@@ -68,7 +71,8 @@ void HomewardRide::Zeit1_Timer()
     if (k == Nails.size() - 1) {
         // The last nail stays marked while the child reads that the ride begins.
         Zeit1->SetEnabled(false);
-        dialogs_.MsgBox(QStringLiteral("Los geht's, viel Glück!"), MsgStyle::OkOnly, QStringLiteral("Starten"));
+        dialogs_.MsgBox(QStringLiteral("Los geht's, viel Glück!"), MsgStyle::OkOnly,
+                        QStringLiteral("Starten"));
         view_.ShowMarker(false);
     } else {
         ShowIndex = std::int16_t(k + 1);
@@ -112,7 +116,8 @@ void HomewardRide::CheckPosition()
     if (CarColumn == Columns && CarRow == Rows) {
         DrawAllNails();
         view_.SetHint(QString());
-        dialogs_.MsgBox(QStringLiteral("Prima, du hast es geschafft!\r"), MsgStyle::OkOnly, QStringLiteral("Spielende"));
+        dialogs_.MsgBox(QStringLiteral("Prima, du hast es geschafft!\r"), MsgStyle::OkOnly,
+                        QStringLiteral("Spielende"));
         view_.EndRide();
         return;
     }
@@ -120,8 +125,8 @@ void HomewardRide::CheckPosition()
         Breakdown();
         return;
     }
-    if (NailAt(CarColumn + 1, CarRow) || NailAt(CarColumn - 1, CarRow) || NailAt(CarColumn, CarRow + 1)
-        || NailAt(CarColumn, CarRow - 1)) {
+    if (NailAt(CarColumn + 1, CarRow) || NailAt(CarColumn - 1, CarRow)
+        || NailAt(CarColumn, CarRow + 1) || NailAt(CarColumn, CarRow - 1)) {
         dialogs_.Beep();
         view_.SetHint(QStringLiteral("Nagel auf der Fahrbahn!"));
     } else {
@@ -139,7 +144,8 @@ void HomewardRide::Breakdown()
     const bool last = BreakdownCount == int(Breakdowns.size());
     if (last)
         DrawAllNails();
-    dialogs_.MsgBox(QString::fromUtf8(message.text), MsgStyle::OkOnly, QString::fromUtf8(message.title));
+    dialogs_.MsgBox(QString::fromUtf8(message.text), MsgStyle::OkOnly,
+                    QString::fromUtf8(message.title));
     if (last)
         view_.EndRide();
     else
@@ -148,8 +154,9 @@ void HomewardRide::Breakdown()
 
 bool HomewardRide::NailAt(int column, int row) const
 {
-    return std::any_of(Nails.cbegin(), Nails.cend(),
-                       [column, row](const Nail& nail) { return nail.column == column && nail.row == row; });
+    return std::any_of(Nails.cbegin(), Nails.cend(), [column, row](const Nail& nail) {
+        return nail.column == column && nail.row == row;
+    });
 }
 
 bool RideActivation::Activated()

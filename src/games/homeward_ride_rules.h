@@ -22,12 +22,12 @@ class HomewardRideView {
 public:
     virtual ~HomewardRideView() = default;
     virtual void PlaceCar(int column, int row) = 0;
-    virtual void PlaceMarker(int column, int row) = 0;  // the "X" of the nail show
+    virtual void PlaceMarker(int column, int row) = 0; // the "X" of the nail show
     virtual void ShowMarker(bool visible) = 0;
-    virtual void ShowVehicle(int breakdowns) = 0;       // 0 or 1 car, 2 bicycle, 3 on foot, 4 ambulance
-    virtual void SetHint(const QString& text) = 0;      // the hint line
+    virtual void ShowVehicle(int breakdowns) = 0; // 0 or 1 car, 2 bicycle, 3 on foot, 4 ambulance
+    virtual void SetHint(const QString& text) = 0; // the hint line
     virtual void DrawNail(int column, int row) = 0;
-    virtual void EndRide() = 0;                          // as "Ende" does
+    virtual void EndRide() = 0; // as "Ende" does
 };
 
 struct Nail {
@@ -66,8 +66,8 @@ public:
     std::int16_t CarColumn = 1;
     std::int16_t CarRow = 1;
     std::int16_t BreakdownCount = 0;
-    std::int16_t ShowIndex = 0;     // the nail the next tick of the show points out
-    QList<Nail> Nails;              // may name one cell twice
+    std::int16_t ShowIndex = 0; // the nail the next tick of the show points out
+    QList<Nail> Nails; // may name one cell twice
 
 private:
     void Move(int columns, int rows);

@@ -19,11 +19,13 @@ constexpr int ClientWidth = 6105;
 constexpr int ClientHeight = 6165;
 const QColor HintColour(0x00, 0xC0, 0xC0);
 
-QLabel* Picture(QWidget* parent, const char* name, const char* file, const QString& what, int l, int t, int w, int h)
+QLabel* Picture(QWidget* parent, const char* name, const char* file, const QString& what, int l,
+                int t, int w, int h)
 {
     auto* label = new QLabel(parent);
     label->setObjectName(QString::fromLatin1(name));
-    label->setPixmap(QIcon(QStringLiteral(":/games/%1.svg").arg(QString::fromLatin1(file))).pixmap(32, 32));
+    label->setPixmap(
+            QIcon(QStringLiteral(":/games/%1.svg").arg(QString::fromLatin1(file))).pixmap(32, 32));
     label->setAlignment(Qt::AlignCenter);
     label->setToolTip(what);
     label->setAccessibleName(what);
@@ -83,10 +85,12 @@ slalom::slalom(Dialogs& dialogs, RandomSource& random, Timers& timers)
     Bild2 = Picture(this, "Bild2", "car_red", QStringLiteral("Auto"), 1200, 240, 492, 492);
     Bild3 = Picture(this, "Bild3", "bicycle", QStringLiteral("Klapprad"), 1680, 240, 492, 492);
     Bild4 = Picture(this, "Bild4", "walker", QStringLiteral("Zu Fuß"), 2160, 240, 492, 492);
-    Bild5 = Picture(this, "Bild5", "ambulance", QStringLiteral("Krankenwagen"), 2640, 240, 492, 492);
-    for (QLabel* store : {Bild2, Bild3, Bild4, Bild5})
+    Bild5 = Picture(this, "Bild5", "ambulance", QStringLiteral("Krankenwagen"), 2640, 240, 492,
+                    492);
+    for (QLabel* store : { Bild2, Bild3, Bild4, Bild5 })
         store->hide();
-    Bild6 = Picture(this, "Bild6", "house", QStringLiteral("Haus: das Ziel der Heimfahrt"), 5520, 5520, 495, 495);
+    Bild6 = Picture(this, "Bild6", "house", QStringLiteral("Haus: das Ziel der Heimfahrt"), 5520,
+                    5520, 495, 495);
     Bild1 = Picture(this, "Bild1", "car_red", QStringLiteral("Auto"), 120, 960, 495, 495);
 
     Figur2 = Bar(this, "Figur2", 720, 240, 2892, 132);
@@ -121,18 +125,28 @@ slalom::slalom(Dialogs& dialogs, RandomSource& random, Timers& timers)
     connect(Befehl5, &QPushButton::clicked, this, &slalom::Befehl5_Click);
     new KeyPreview(this, [this](QKeyEvent* event) {
         switch (event->key()) {
-        case Qt::Key_Left: Befehl2_Click(); return true;
-        case Qt::Key_Right: Befehl3_Click(); return true;
-        case Qt::Key_Up: Befehl4_Click(); return true;
-        case Qt::Key_Down: Befehl5_Click(); return true;
-        default: return false;
+        case Qt::Key_Left:
+            Befehl2_Click();
+            return true;
+        case Qt::Key_Right:
+            Befehl3_Click();
+            return true;
+        case Qt::Key_Up:
+            Befehl4_Click();
+            return true;
+        case Qt::Key_Down:
+            Befehl5_Click();
+            return true;
+        default:
+            return false;
         }
     });
 
     // First load: a fresh seed, and the window in the middle of the screen.
     random.Randomize();
     if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move((screen->geometry().width() - width()) / 2, (screen->geometry().height() - height()) / 2);
+        move((screen->geometry().width() - width()) / 2,
+             (screen->geometry().height() - height()) / 2);
 }
 
 slalom::~slalom() = default;
@@ -152,8 +166,8 @@ int slalom::CellSize() const
 QPoint slalom::CellCorner(int column, int row) const
 {
     const int cell = CellSize();
-    return {Twips::ToPixels(Twips::Left(Figur1) + (column - 1) * cell),
-            Twips::ToPixels(Twips::FromPixels(Figur1->y()) + (row - 1) * cell)};
+    return { Twips::ToPixels(Twips::Left(Figur1) + (column - 1) * cell),
+             Twips::ToPixels(Twips::FromPixels(Figur1->y()) + (row - 1) * cell) };
 }
 
 void slalom::StartHomewardRide()
@@ -222,7 +236,10 @@ void slalom::ShowMarker(bool visible)
 
 void slalom::ShowVehicle(int breakdowns)
 {
-    const QLabel* store = breakdowns <= 1 ? Bild2 : breakdowns == 2 ? Bild3 : breakdowns == 3 ? Bild4 : Bild5;
+    const QLabel* store = breakdowns <= 1 ? Bild2
+            : breakdowns == 2             ? Bild3
+            : breakdowns == 3             ? Bild4
+                                          : Bild5;
     Bild1->setPixmap(store->pixmap());
     Bild1->setAccessibleName(store->accessibleName());
     Bild1->setToolTip(store->toolTip());
@@ -237,8 +254,10 @@ void slalom::DrawNail(int column, int row)
 {
     // An upright nail near the bottom of its cell: the head across, the shaft above it.
     const int w = Twips::Width(Bild1), h = Twips::FromPixels(Bild1->height());
-    surface->FilledRect(column * w - 180, (row + 1) * h + 400, column * w, (row + 1) * h + 420, Qt::black);
-    surface->FilledRect(column * w - 100, (row + 1) * h + 300, column * w - 90, (row + 1) * h + 400, Qt::black);
+    surface->FilledRect(column * w - 180, (row + 1) * h + 400, column * w, (row + 1) * h + 420,
+                        Qt::black);
+    surface->FilledRect(column * w - 100, (row + 1) * h + 300, column * w - 90, (row + 1) * h + 400,
+                        Qt::black);
 }
 
 bool slalom::event(QEvent* event)
@@ -248,14 +267,20 @@ bool slalom::event(QEvent* event)
         // over as a modal window, sometimes before the toolkit counts it as the modal one.
         using Away = RideActivation::Away;
         const QWidget* to = QApplication::activeWindow();
-        activation_.Deactivated(QApplication::activeModalWidget() || (to && to->isModal()) ? Away::OwnMessageBox
-                                : to                                                      ? Away::ProgramWindow
-                                                                                          : Away::OtherProgram);
+        activation_.Deactivated(QApplication::activeModalWidget() || (to && to->isModal())
+                                        ? Away::OwnMessageBox
+                                        : to ? Away::ProgramWindow
+                                             : Away::OtherProgram);
     } else if (event->type() == QEvent::WindowActivate && isVisible() && activation_.Activated()) {
         // After the activation is through, so that the ride's first message box opens on an
         // active window.
         QMetaObject::invokeMethod(
-            this, [this] { if (isVisible()) StartHomewardRide(); }, Qt::QueuedConnection);
+                this,
+                [this] {
+                    if (isVisible())
+                        StartHomewardRide();
+                },
+                Qt::QueuedConnection);
     }
     return QWidget::event(event);
 }

@@ -21,20 +21,23 @@ public:
     // gameFinished runs when the last pair is found, before the turn is counted.
     MemoryRules(MODUL1& state, RandomSource& random, std::function<void()> gameFinished);
 
-    void Deal();          // new values, every card unmatched and face down, no card open
+    void Deal(); // new values, every card unmatched and face down, no card open
     void TurnCard(int k); // a click on card k (1 to 18)
-    void EndGame();       // every card face down and no longer white, the entry empty, round 0
+    void EndGame(); // every card face down and no longer white, the entry empty, round 0
 
     int Value(int k) const { return values_[k]; }
     QString Caption(int k) const { return captions_[k]; } // "" face down, else the number twice
-    bool White(int k) const { return white_[k]; }          // a found pair
+    bool White(int k) const { return white_[k]; } // a found pair
     int Round() const { return round_; }
 
 private:
     void CoverOpenCards();
     void MarkPair();
     void SetMatched(int k);
-    bool Matched(int k) const { return k <= state_.EntryText.size() && state_.EntryText.at(k - 1) == u'0'; }
+    bool Matched(int k) const
+    {
+        return k <= state_.EntryText.size() && state_.EntryText.at(k - 1) == u'0';
+    }
 
     MODUL1& state_;
     RandomSource& random_;

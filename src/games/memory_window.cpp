@@ -39,7 +39,10 @@ void MemoryCard::paintEvent(QPaintEvent*)
 }
 
 Form5::Form5(MODUL1& state, Dialogs& dialogs, RandomSource& random)
-    : QWidget(nullptr), dialogs_(dialogs), rules_(state, random, [this] { GameFinished(); }), faceDown_(Blue)
+    : QWidget(nullptr),
+      dialogs_(dialogs),
+      rules_(state, random, [this] { GameFinished(); }),
+      faceDown_(Blue)
 {
     setObjectName(QStringLiteral("Form5"));
     setWindowTitle(Title);
@@ -48,13 +51,15 @@ Form5::Form5(MODUL1& state, Dialogs& dialogs, RandomSource& random)
     Figur1 = Named(new QFrame(this), "Figur1", 120, 840, 5295, 4215);
     Figur1->setFrameShape(QFrame::Box);
     Befehl1 = Named(new QPushButton(QStringLiteral("STOP"), this), "Befehl1", 120, 120, 855, 495);
-    static constexpr int Lefts[] = {360, 1200, 2040, 2880, 3720, 4560};
-    static constexpr int Tops[] = {1080, 2400, 3720};
+    static constexpr int Lefts[] = { 360, 1200, 2040, 2880, 3720, 4560 };
+    static constexpr int Tops[] = { 1080, 2400, 3720 };
     for (int k = 1; k <= 18; ++k) {
         const QByteArray name = "Bezeichnung" + QByteArray::number(k);
-        Bezeichnung[k] = Named(new MemoryCard(this), name.constData(), Lefts[(k - 1) % 6], Tops[(k - 1) / 6], 615, 1095);
+        Bezeichnung[k] = Named(new MemoryCard(this), name.constData(), Lefts[(k - 1) % 6],
+                               Tops[(k - 1) / 6], 615, 1095);
         Bezeichnung[k]->setAccessibleName(QStringLiteral("Karte %1").arg(k));
-        connect(Bezeichnung[k], &QAbstractButton::clicked, this, [this, k] { Bezeichnung_Click(k); });
+        connect(Bezeichnung[k], &QAbstractButton::clicked, this,
+                [this, k] { Bezeichnung_Click(k); });
     }
     Bezeichnung19 = Named(new QLabel(this), "Bezeichnung19", 1080, 120, 4335, 495);
     Bezeichnung19->setWordWrap(true);
@@ -65,9 +70,11 @@ Form5::Form5(MODUL1& state, Dialogs& dialogs, RandomSource& random)
     QFont round = font();
     round.setPointSizeF(9.75);
     round.setBold(true);
-    Bezeichnung20 = Named(new QLabel(QString::number(rules_.Round()), this), "Bezeichnung20", 1920, 5160, 495, 255);
-    Bezeichnung21 = Named(new QLabel(QStringLiteral(". Runde"), this), "Bezeichnung21", 2400, 5160, 1095, 255);
-    for (QLabel* label : {Bezeichnung20, Bezeichnung21}) {
+    Bezeichnung20 = Named(new QLabel(QString::number(rules_.Round()), this), "Bezeichnung20", 1920,
+                          5160, 495, 255);
+    Bezeichnung21 = Named(new QLabel(QStringLiteral(". Runde"), this), "Bezeichnung21", 2400, 5160,
+                          1095, 255);
+    for (QLabel* label : { Bezeichnung20, Bezeichnung21 }) {
         label->setFont(round);
         Paint(label, Cyan, Qt::black);
     }
@@ -81,8 +88,8 @@ void Form5::StartMemory()
     raise();
     activateWindow();
     rules_.Deal();
-    Bezeichnung19->setText(QStringLiteral(
-        " Immer zwei Felder haben die gleiche Zahl, klicke   jedes Einzelfeld an und suche alle Zahlenpaare !"));
+    Bezeichnung19->setText(QStringLiteral(" Immer zwei Felder haben die gleiche Zahl, klicke   "
+                                          "jedes Einzelfeld an und suche alle Zahlenpaare !"));
     ShowCards();
 }
 
@@ -99,8 +106,9 @@ void Form5::ShowCards()
         Bezeichnung[k]->background = rules_.White(k) ? DrawingSurface::QBColor(15) : faceDown_;
         // A found card reads as found even while its number, white on white, cannot be seen.
         Bezeichnung[k]->setAccessibleDescription(rules_.White(k) ? QStringLiteral("gefunden")
-                                                 : rules_.Caption(k).isEmpty() ? QStringLiteral("verdeckt")
-                                                                               : QString::number(rules_.Value(k)));
+                                                         : rules_.Caption(k).isEmpty()
+                                                         ? QStringLiteral("verdeckt")
+                                                         : QString::number(rules_.Value(k)));
         Bezeichnung[k]->update();
     }
     Bezeichnung20->setText(QString::number(rules_.Round()));
@@ -115,7 +123,8 @@ void Form5::GameFinished()
 
 void Form5::Befehl1_Click()
 {
-    if (dialogs_.MsgBox(QStringLiteral("  Das Spiel jetzt beenden?"), MsgStyle::YesNo + MsgStyle::Stop, Title)
+    if (dialogs_.MsgBox(QStringLiteral("  Das Spiel jetzt beenden?"),
+                        MsgStyle::YesNo + MsgStyle::Stop, Title)
         == MsgResult::Yes)
         EndGame();
 }

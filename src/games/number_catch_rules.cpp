@@ -31,10 +31,18 @@ bool NumberCatchRules::Move(Direction direction)
 {
     EraseCross();
     switch (direction) {
-    case Direction::Left: CrossColumn_ = std::max(CrossColumn_ - 1, 1); break;
-    case Direction::Up: CrossRow_ = std::max(CrossRow_ - 1, FirstRow); break;
-    case Direction::Down: CrossRow_ = std::min(CrossRow_ + 1, LastRow); break;
-    case Direction::Right: CrossColumn_ = std::min(CrossColumn_ + 1, Columns); break;
+    case Direction::Left:
+        CrossColumn_ = std::max(CrossColumn_ - 1, 1);
+        break;
+    case Direction::Up:
+        CrossRow_ = std::max(CrossRow_ - 1, FirstRow);
+        break;
+    case Direction::Down:
+        CrossRow_ = std::min(CrossRow_ + 1, LastRow);
+        break;
+    case Direction::Right:
+        CrossColumn_ = std::min(CrossColumn_ + 1, Columns);
+        break;
     }
     return CheckCatch();
 }

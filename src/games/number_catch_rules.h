@@ -26,9 +26,9 @@ public:
 
     // The "+" in the middle, the digits unseen on the diagonal from (4, 4) until the first tick.
     void Start();
-    bool Tick();                  // the digits jump; true when the last one is caught
+    bool Tick(); // the digits jump; true when the last one is caught
     bool Move(Direction direction); // true when the last one is caught
-    void EndNumberCatch();        // the entry empty
+    void EndNumberCatch(); // the entry empty
 
     QString NextDigit() const { return state_.EntryText.left(1); }
     int CrossColumn() const { return CrossColumn_; }

@@ -16,7 +16,8 @@ namespace {
 const QString Title = QStringLiteral("Zahlfange");
 const QColor Cyan(0x00, 0xFF, 0xFF);
 // The white inside of the playfield Figur2, in points.
-constexpr double FieldLeft = 120 / 20.0, FieldTop = 720 / 20.0, FieldRight = 7095 / 20.0, FieldBottom = 4935 / 20.0;
+constexpr double FieldLeft = 120 / 20.0, FieldTop = 720 / 20.0, FieldRight = 7095 / 20.0,
+                 FieldBottom = 4935 / 20.0;
 
 QFrame* Frame(QWidget* parent)
 {
@@ -30,10 +31,11 @@ QFrame* Frame(QWidget* parent)
 Form4::Form4(MODUL1& state, Dialogs& dialogs, RandomSource& random, Timers& timers)
     : QWidget(nullptr),
       dialogs_(dialogs),
-      rules_(state, random, [this](int column, int row, QChar character, bool erase) {
-          Spielfeld->SetForeColor(DrawingSurface::QBColor(erase ? 15 : 1));
-          Spielfeld->PrintAt(14 * column, 14 * row, character);
-      }),
+      rules_(state, random,
+             [this](int column, int row, QChar character, bool erase) {
+                 Spielfeld->SetForeColor(DrawingSurface::QBColor(erase ? 15 : 1));
+                 Spielfeld->PrintAt(14 * column, 14 * row, character);
+             }),
       timer_(timers.Make([this] { Zeit1_Timer(); }))
 {
     setObjectName(QStringLiteral("Form4"));
@@ -51,11 +53,20 @@ Form4::Form4(MODUL1& state, Dialogs& dialogs, RandomSource& random, Timers& time
     QFont small = font;
     small.setPointSizeF(8.25);
     Befehl1->setFont(small);
-    Bild1 = Named(new PictureButton(this, QStringLiteral(":/games/arrow_left.svg"), QStringLiteral("Das Kreuz nach links")), "Bild1", 1200, 120, 495, 495);
-    Bild2 = Named(new PictureButton(this, QStringLiteral(":/games/arrow_up.svg"), QStringLiteral("Das Kreuz nach oben")), "Bild2", 1680, 120, 495, 495);
-    Bild3 = Named(new PictureButton(this, QStringLiteral(":/games/arrow_down.svg"), QStringLiteral("Das Kreuz nach unten")), "Bild3", 2160, 120, 495, 495);
-    Bild4 = Named(new PictureButton(this, QStringLiteral(":/games/arrow_right.svg"), QStringLiteral("Das Kreuz nach rechts")), "Bild4", 2640, 120, 495, 495);
-    Bezeichnung3 = Named(new QLabel(QStringLiteral("0"), this), "Bezeichnung3", 3480, 120, 375, 495);
+    Bild1 = Named(new PictureButton(this, QStringLiteral(":/games/arrow_left.svg"),
+                                    QStringLiteral("Das Kreuz nach links")),
+                  "Bild1", 1200, 120, 495, 495);
+    Bild2 = Named(new PictureButton(this, QStringLiteral(":/games/arrow_up.svg"),
+                                    QStringLiteral("Das Kreuz nach oben")),
+                  "Bild2", 1680, 120, 495, 495);
+    Bild3 = Named(new PictureButton(this, QStringLiteral(":/games/arrow_down.svg"),
+                                    QStringLiteral("Das Kreuz nach unten")),
+                  "Bild3", 2160, 120, 495, 495);
+    Bild4 = Named(new PictureButton(this, QStringLiteral(":/games/arrow_right.svg"),
+                                    QStringLiteral("Das Kreuz nach rechts")),
+                  "Bild4", 2640, 120, 495, 495);
+    Bezeichnung3 =
+            Named(new QLabel(QStringLiteral("0"), this), "Bezeichnung3", 3480, 120, 375, 495);
     QFont large = font;
     large.setPointSizeF(24);
     Bezeichnung3->setFont(large);
@@ -63,12 +74,14 @@ Form4::Form4(MODUL1& state, Dialogs& dialogs, RandomSource& random, Timers& time
     Bezeichnung3->setAccessibleDescription(QStringLiteral("Die nächste Zahl zum Fangen"));
     Figur1 = Named(Frame(this), "Figur1", 4200, 120, 2895, 495);
     // The scroll bar's labels keep the size of ordinary text so they fit beside it.
-    Bezeichnung1 = Named(new QLabel(QStringLiteral("schnell"), this), "Bezeichnung1", 4320, 240, 735, 255);
+    Bezeichnung1 =
+            Named(new QLabel(QStringLiteral("schnell"), this), "Bezeichnung1", 4320, 240, 735, 255);
     HBildlauf1 = Named(new QScrollBar(Qt::Horizontal, this), "HBildlauf1", 5040, 240, 1095, 255);
-    Bezeichnung2 = Named(new QLabel(QStringLiteral("langsam"), this), "Bezeichnung2", 6240, 240, 735, 255);
+    Bezeichnung2 =
+            Named(new QLabel(QStringLiteral("langsam"), this), "Bezeichnung2", 6240, 240, 735, 255);
     QFont plain = small;
     plain.setBold(false);
-    for (QLabel* label : {Bezeichnung1, Bezeichnung2}) {
+    for (QLabel* label : { Bezeichnung1, Bezeichnung2 }) {
         label->setFont(plain);
         Paint(label, Cyan, Qt::black);
     }
@@ -118,7 +131,8 @@ void Form4::StartNumberCatch()
     show();
     raise();
     activateWindow();
-    TellField(Spielfeld, NumberCatchRules::Columns, NumberCatchRules::FirstRow, NumberCatchRules::LastRow);
+    TellField(Spielfeld, NumberCatchRules::Columns, NumberCatchRules::FirstRow,
+              NumberCatchRules::LastRow);
 }
 
 void Form4::Zeit1_Timer()
@@ -126,10 +140,22 @@ void Form4::Zeit1_Timer()
     ShowCatch(rules_.Tick());
 }
 
-void Form4::Bild1_Click() { Move(NumberCatchRules::Direction::Left); }
-void Form4::Bild2_Click() { Move(NumberCatchRules::Direction::Up); }
-void Form4::Bild3_Click() { Move(NumberCatchRules::Direction::Down); }
-void Form4::Bild4_Click() { Move(NumberCatchRules::Direction::Right); }
+void Form4::Bild1_Click()
+{
+    Move(NumberCatchRules::Direction::Left);
+}
+void Form4::Bild2_Click()
+{
+    Move(NumberCatchRules::Direction::Up);
+}
+void Form4::Bild3_Click()
+{
+    Move(NumberCatchRules::Direction::Down);
+}
+void Form4::Bild4_Click()
+{
+    Move(NumberCatchRules::Direction::Right);
+}
 
 void Form4::Move(NumberCatchRules::Direction direction)
 {
@@ -139,7 +165,8 @@ void Form4::Move(NumberCatchRules::Direction direction)
 void Form4::ShowCatch(bool gameOver)
 {
     Bezeichnung3->setText(rules_.NextDigit());
-    TellField(Spielfeld, NumberCatchRules::Columns, NumberCatchRules::FirstRow, NumberCatchRules::LastRow);
+    TellField(Spielfeld, NumberCatchRules::Columns, NumberCatchRules::FirstRow,
+              NumberCatchRules::LastRow);
     if (gameOver) {
         dialogs_.MsgBox(QStringLiteral("  Das Spiel ist beendet!"), MsgStyle::OkOnly, Title);
         EndNumberCatch();
@@ -148,7 +175,8 @@ void Form4::ShowCatch(bool gameOver)
 
 void Form4::Befehl1_Click()
 {
-    if (dialogs_.MsgBox(QStringLiteral("  Dieses Spiel jetzt beenden?"), MsgStyle::YesNo + MsgStyle::Stop, Title)
+    if (dialogs_.MsgBox(QStringLiteral("  Dieses Spiel jetzt beenden?"),
+                        MsgStyle::YesNo + MsgStyle::Stop, Title)
         == MsgResult::Yes)
         EndNumberCatch();
 }

@@ -4,7 +4,10 @@
 
 #include <algorithm>
 
-PrisonRules::PrisonRules(RandomSource& random, WriteCell write) : random_(random), write_(std::move(write)) {}
+PrisonRules::PrisonRules(RandomSource& random, WriteCell write)
+    : random_(random), write_(std::move(write))
+{
+}
 
 void PrisonRules::Start()
 {
@@ -32,10 +35,18 @@ PrisonRules::Outcome PrisonRules::Step(Direction direction)
     PreviousColumn = PlayerColumn;
     PreviousRow = PlayerRow;
     switch (direction) {
-    case Direction::Up: PlayerRow = std::max(PlayerRow - 1, 1); break;
-    case Direction::Left: PlayerColumn = std::max(PlayerColumn - 1, 1); break;
-    case Direction::Right: PlayerColumn = std::min(PlayerColumn + 1, Size); break;
-    case Direction::Down: PlayerRow = std::min(PlayerRow + 1, Size); break;
+    case Direction::Up:
+        PlayerRow = std::max(PlayerRow - 1, 1);
+        break;
+    case Direction::Left:
+        PlayerColumn = std::max(PlayerColumn - 1, 1);
+        break;
+    case Direction::Right:
+        PlayerColumn = std::min(PlayerColumn + 1, Size);
+        break;
+    case Direction::Down:
+        PlayerRow = std::min(PlayerRow + 1, Size);
+        break;
     }
     return TryStep();
 }

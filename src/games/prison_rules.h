@@ -29,10 +29,10 @@ public:
     QChar SearchedDigit() const { return QChar(u'0' + SearchIndex - 1); }
     bool WishLeft() const { return WishesUsed < 3; }
     QString WishText() const; // how many wishes are still free
-    void GrantWish();         // skips the searched digit and notes it on the wish button
+    void GrantWish(); // skips the searched digit and notes it on the wish button
     QString WishCaption() const { return wishCaption_; }
     QString FreeText() const; // the message when the "+" reaches the edge
-    void EndPrisonGame();     // wishes and steps back to none
+    void EndPrisonGame(); // wishes and steps back to none
 
     QChar Cell(int column, int row) const { return BoardRows[row].at(column - 1); }
     int Column() const { return PlayerColumn; }

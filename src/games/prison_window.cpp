@@ -29,12 +29,22 @@ Form2::Form2(Dialogs& dialogs, RandomSource& random)
     Befehl1 = Named(new QPushButton(QStringLiteral("STOP"), this), "Befehl1", 5400, 360, 735, 495);
     Befehl2 = Named(new QPushButton(rules_.WishCaption(), this), "Befehl2", 5400, 1320, 735, 495);
     Befehl2->setAccessibleDescription(QStringLiteral("Wunschbox: überspringt die gesuchte Ziffer"));
-    Bild1 = Named(new PictureButton(this, QStringLiteral(":/games/arrow_up.svg"), QStringLiteral("Einen Schritt nach oben")), "Bild1", 5520, 2280, 495, 495);
-    Bild2 = Named(new PictureButton(this, QStringLiteral(":/games/arrow_left.svg"), QStringLiteral("Einen Schritt nach links")), "Bild2", 5280, 2760, 495, 495);
-    Bild3 = Named(new PictureButton(this, QStringLiteral(":/games/arrow_right.svg"), QStringLiteral("Einen Schritt nach rechts")), "Bild3", 5760, 2760, 495, 495);
-    Bild4 = Named(new PictureButton(this, QStringLiteral(":/games/arrow_down.svg"), QStringLiteral("Einen Schritt nach unten")), "Bild4", 5520, 3240, 495, 495);
-    Bezeichnung2 = Named(new QLabel(QStringLiteral(" Suche"), this), "Bezeichnung2", 5400, 4200, 735, 375);
-    Bezeichnung1 = Named(new QLabel(QStringLiteral("  ?"), this), "Bezeichnung1", 5400, 4560, 735, 495);
+    Bild1 = Named(new PictureButton(this, QStringLiteral(":/games/arrow_up.svg"),
+                                    QStringLiteral("Einen Schritt nach oben")),
+                  "Bild1", 5520, 2280, 495, 495);
+    Bild2 = Named(new PictureButton(this, QStringLiteral(":/games/arrow_left.svg"),
+                                    QStringLiteral("Einen Schritt nach links")),
+                  "Bild2", 5280, 2760, 495, 495);
+    Bild3 = Named(new PictureButton(this, QStringLiteral(":/games/arrow_right.svg"),
+                                    QStringLiteral("Einen Schritt nach rechts")),
+                  "Bild3", 5760, 2760, 495, 495);
+    Bild4 = Named(new PictureButton(this, QStringLiteral(":/games/arrow_down.svg"),
+                                    QStringLiteral("Einen Schritt nach unten")),
+                  "Bild4", 5520, 3240, 495, 495);
+    Bezeichnung2 =
+            Named(new QLabel(QStringLiteral(" Suche"), this), "Bezeichnung2", 5400, 4200, 735, 375);
+    Bezeichnung1 =
+            Named(new QLabel(QStringLiteral("  ?"), this), "Bezeichnung1", 5400, 4560, 735, 495);
     QFont large = Bezeichnung1->font();
     large.setPointSizeF(18);
     large.setBold(true);
@@ -82,10 +92,22 @@ void Form2::StartPrisonGame()
     TellField(Spielfeld, PrisonRules::Size, 1, PrisonRules::Size);
 }
 
-void Form2::Bild1_Click() { Step(PrisonRules::Direction::Up); }
-void Form2::Bild2_Click() { Step(PrisonRules::Direction::Left); }
-void Form2::Bild3_Click() { Step(PrisonRules::Direction::Right); }
-void Form2::Bild4_Click() { Step(PrisonRules::Direction::Down); }
+void Form2::Bild1_Click()
+{
+    Step(PrisonRules::Direction::Up);
+}
+void Form2::Bild2_Click()
+{
+    Step(PrisonRules::Direction::Left);
+}
+void Form2::Bild3_Click()
+{
+    Step(PrisonRules::Direction::Right);
+}
+void Form2::Bild4_Click()
+{
+    Step(PrisonRules::Direction::Down);
+}
 
 void Form2::Step(PrisonRules::Direction direction)
 {
@@ -107,11 +129,14 @@ void Form2::ShowSearchDigit()
 void Form2::Befehl2_Click()
 {
     if (!rules_.WishLeft()) {
-        dialogs_.MsgBox(QStringLiteral("Kein Wunsch mehr frei!"), MsgStyle::OkOnly, QStringLiteral("Wunschbox"));
+        dialogs_.MsgBox(QStringLiteral("Kein Wunsch mehr frei!"), MsgStyle::OkOnly,
+                        QStringLiteral("Wunschbox"));
         return;
     }
-    const QString question = rules_.WishText() + QStringLiteral("\n\rMöchtest du einen benutzen?\n\r");
-    if (dialogs_.MsgBox(question, MsgStyle::YesNo + MsgStyle::Question, QStringLiteral("Wunschbox")) != MsgResult::Yes)
+    const QString question =
+            rules_.WishText() + QStringLiteral("\n\rMöchtest du einen benutzen?\n\r");
+    if (dialogs_.MsgBox(question, MsgStyle::YesNo + MsgStyle::Question, QStringLiteral("Wunschbox"))
+        != MsgResult::Yes)
         return;
     rules_.GrantWish();
     Befehl2->setText(rules_.WishCaption());
@@ -123,7 +148,8 @@ void Form2::Befehl2_Click()
 
 void Form2::Befehl1_Click()
 {
-    if (dialogs_.MsgBox(QStringLiteral("  Dieses Spiel jetzt beenden?"), MsgStyle::YesNo + MsgStyle::Stop, Title)
+    if (dialogs_.MsgBox(QStringLiteral("  Dieses Spiel jetzt beenden?"),
+                        MsgStyle::YesNo + MsgStyle::Stop, Title)
         == MsgResult::Yes)
         EndPrisonGame();
 }

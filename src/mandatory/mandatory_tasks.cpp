@@ -47,8 +47,13 @@ bool ReadMandatoryFile(const QString& path, QStringList* entries)
 
 MandatoryTasks::MandatoryTasks(MODUL1& state, Dialogs& dialogs, TaskEngine& engine, ListBox& liste2,
                                QWidget& befehl28, QWidget& window, const QLabel& bezeichnung1)
-    : state_(state), dialogs_(dialogs), engine_(engine), liste2_(liste2), befehl28_(befehl28),
-      window_(window), bezeichnung1_(bezeichnung1)
+    : state_(state),
+      dialogs_(dialogs),
+      engine_(engine),
+      liste2_(liste2),
+      befehl28_(befehl28),
+      window_(window),
+      bezeichnung1_(bezeichnung1)
 {
 }
 
@@ -157,10 +162,10 @@ void MandatoryTasks::Befehl26_Click()
 void MandatoryTasks::Befehl25_Click()
 {
     if (liste2_.ListCount() == 0) {
-        const int answer = dialogs_.MsgBox(QStringLiteral("Die Liste enthält keine Daten!\r"
-                                                          "Pflichtaufgaben jetzt löschen?"),
-                                           MsgStyle::YesNo | MsgStyle::Question | MsgStyle::DefaultButton2,
-                                           Title());
+        const int answer = dialogs_.MsgBox(
+                QStringLiteral("Die Liste enthält keine Daten!\r"
+                               "Pflichtaufgaben jetzt löschen?"),
+                MsgStyle::YesNo | MsgStyle::Question | MsgStyle::DefaultButton2, Title());
         if (answer != MsgResult::Yes)
             return;
     }

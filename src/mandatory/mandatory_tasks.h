@@ -19,7 +19,8 @@ class QLabel;
 // the keypad cannot type (only a hand-edited file holds one) could never be answered, so it is
 // passed over while the file streams past: a huge file of such pairs costs neither time nor
 // memory. A last task without its answer stays; the generator drops it when its turn comes.
-// False when the file cannot be read (the entries then hold what was read, none for a missing file).
+// False when the file cannot be read (the entries then hold what was read, none for a missing
+// file).
 bool ReadMandatoryFile(const QString& path, QStringList* entries);
 
 class MandatoryTasks {
@@ -32,23 +33,23 @@ public:
     static constexpr int NormalWidth = 7440; // twips
     static constexpr int EditorWidth = 9500; // twips
 
-    bool Active() const;                // the cover Befehl28 is on
-    bool EditorOpen() const;            // the window is wider than its normal 7440 twips
-    void LoadMandatoryTasks();          // start-up and after a user is started
-    void ConfirmEndMandatoryTasks();    // the "*" key
+    bool Active() const; // the cover Befehl28 is on
+    bool EditorOpen() const; // the window is wider than its normal 7440 twips
+    void LoadMandatoryTasks(); // start-up and after a user is started
+    void ConfirmEndMandatoryTasks(); // the "*" key
 
     // Click handlers of the editor column and the cover.
     void Bild4_Click();
-    void Befehl23_Click();              // "Einfügen"
-    void Befehl24_Click();              // "Lösche Zeile"
-    void Befehl25_Click();              // "Speichern"
-    void Befehl26_Click();              // "Lösche Liste"
-    void Befehl27_Click();              // "Lade Liste"
-    void Befehl28_Click();              // the cover: leave mandatory mode with the password
+    void Befehl23_Click(); // "Einfügen"
+    void Befehl24_Click(); // "Lösche Zeile"
+    void Befehl25_Click(); // "Speichern"
+    void Befehl26_Click(); // "Lösche Liste"
+    void Befehl27_Click(); // "Lade Liste"
+    void Befehl28_Click(); // the cover: leave mandatory mode with the password
 
 private:
-    bool ReadFileIntoList();            // false when the file cannot be read
-    void LeaveMode();                   // parks Befehl28, back to plus
+    bool ReadFileIntoList(); // false when the file cannot be read
+    void LeaveMode(); // parks Befehl28, back to plus
 
     MODUL1& state_;
     Dialogs& dialogs_;

@@ -21,7 +21,8 @@ bool KeyPreview::eventFilter(QObject* watched, QEvent* event)
     if (event->type() != QEvent::KeyPress || !window_)
         return false;
     auto* widget = qobject_cast<QWidget*>(watched);
-    if (!widget || widget->window() != window_ || !window_->isVisible() || QApplication::activeModalWidget())
+    if (!widget || widget->window() != window_ || !window_->isVisible()
+        || QApplication::activeModalWidget())
         return false;
     // A key press that a control leaves travels on to its parent and passes here again; the
     // handler leaves such a key alone every time, and a key it takes never travels on.

@@ -18,9 +18,18 @@ inline void Place(QWidget* w, int left, int top, int width, int height)
 {
     w->setGeometry(ToPixels(left), ToPixels(top), ToPixels(width), ToPixels(height));
 }
-inline void SetLeft(QWidget* w, int left) { w->move(ToPixels(left), w->y()); }
-inline int Left(const QWidget* w) { return FromPixels(w->x()); }
-inline int Width(const QWidget* w) { return FromPixels(w->width()); }
+inline void SetLeft(QWidget* w, int left)
+{
+    w->move(ToPixels(left), w->y());
+}
+inline int Left(const QWidget* w)
+{
+    return FromPixels(w->x());
+}
+inline int Width(const QWidget* w)
+{
+    return FromPixels(w->width());
+}
 } // namespace Twips
 
 // A mode of the training window (error practice, mandatory tasks) is held by a large cover button:
@@ -29,7 +38,10 @@ inline int Width(const QWidget* w) { return FromPixels(w->width()); }
 namespace ModeCover {
 constexpr int On = 240;
 constexpr int Off = 9600;
-inline bool IsOn(const QWidget* cover) { return Twips::Left(cover) == On; }
+inline bool IsOn(const QWidget* cover)
+{
+    return Twips::Left(cover) == On;
+}
 inline void Set(QWidget* cover, bool on)
 {
     Twips::SetLeft(cover, on ? On : Off);

@@ -26,13 +26,13 @@ using Row = QList<Piece>;
 // into the next item.
 QList<Row> Rows(const PrintLine& line, const QFontMetricsF& metrics, double columnWidth)
 {
-    QList<Row> rows{Row{}};
+    QList<Row> rows{ Row{} };
     double reach = 0;
     for (const PrintItem& item : line) {
         const double x = (item.column - 1) * columnWidth;
         if (reach > x)
             rows.append(Row{});
-        rows.last().append(Piece{x, item.text});
+        rows.last().append(Piece{ x, item.text });
         reach = x + metrics.horizontalAdvance(item.text);
     }
     return rows;
@@ -44,8 +44,8 @@ QList<Row> Rows(const PrintLine& line, const QFontMetricsF& metrics, double colu
 // averages every glyph and is a third wider: the solution column would fall off the page.)
 double AverageCharWidth(const QFontMetricsF& metrics)
 {
-    static constexpr int Weights[] = {64, 14, 27, 35, 100, 20, 14, 42, 63, 3, 6, 35, 20,
-                                      56, 56, 17, 4,  49, 56,  71, 31, 10, 18, 3, 18, 2};
+    static constexpr int Weights[] = { 64, 14, 27, 35, 100, 20, 14, 42, 63, 3,  6, 35, 20,
+                                       56, 56, 17, 4,  49,  56, 71, 31, 10, 18, 3, 18, 2 };
     double sum = 166 * metrics.horizontalAdvance(QChar(u' '));
     for (int i = 0; i < 26; ++i)
         sum += Weights[i] * metrics.horizontalAdvance(QChar(u'a' + i));
@@ -106,7 +106,8 @@ QString ReservePdfName(const QString& folder, const QString& stem, const QDateTi
 {
     const QString base = stem + at.toString(QStringLiteral(" yyyy-MM-dd HH-mm"));
     for (int n = 1;; ++n) {
-        const QString name = base + (n > 1 ? QStringLiteral(" (%1)").arg(n) : QString()) + QStringLiteral(".pdf");
+        const QString name = base + (n > 1 ? QStringLiteral(" (%1)").arg(n) : QString())
+                + QStringLiteral(".pdf");
         QFile file(QDir(folder).filePath(name));
         if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
             return name;
@@ -123,14 +124,16 @@ void DesktopPrinter::Print(const PrintJob& job)
     QPrinter printer(info, QPrinter::HighResolution);
     SetMargins(printer);
     if (!RenderPrintJob(job, printer))
-        dialogs_.MsgBox(QStringLiteral("Der Drucker %1 konnte das Blatt nicht drucken.\r").arg(info.printerName()),
+        dialogs_.MsgBox(QStringLiteral("Der Drucker %1 konnte das Blatt nicht drucken.\r")
+                                .arg(info.printerName()),
                         MsgStyle::OkOnly + MsgStyle::Stop, Title);
 }
 
 void DesktopPrinter::PrintToPdf(const PrintJob& job)
 {
     const QString folder = QDir::toNativeSeparators(QDir::currentPath());
-    const QString name = ReservePdfName(QDir::currentPath(), job.name, QDateTime::currentDateTime());
+    const QString name =
+            ReservePdfName(QDir::currentPath(), job.name, QDateTime::currentDateTime());
     bool printed = false;
     if (!name.isEmpty()) {
         QPrinter printer(QPrinter::HighResolution);
@@ -143,11 +146,13 @@ void DesktopPrinter::PrintToPdf(const PrintJob& job)
             QFile::remove(QDir::current().filePath(name));
     }
     if (printed)
-        dialogs_.MsgBox(QStringLiteral("Es ist kein Drucker eingerichtet. Das Blatt steht als PDF-Datei\n%1\nim Ordner\n%2\r")
-                            .arg(name, folder),
+        dialogs_.MsgBox(QStringLiteral("Es ist kein Drucker eingerichtet. Das Blatt steht als "
+                                       "PDF-Datei\n%1\nim Ordner\n%2\r")
+                                .arg(name, folder),
                         MsgStyle::OkOnly + MsgStyle::Information, Title);
     else
-        dialogs_.MsgBox(QStringLiteral("Es ist kein Drucker eingerichtet, und im Ordner\n%1\nkonnte keine PDF-Datei angelegt werden.\r")
-                            .arg(folder),
+        dialogs_.MsgBox(QStringLiteral("Es ist kein Drucker eingerichtet, und im "
+                                       "Ordner\n%1\nkonnte keine PDF-Datei angelegt werden.\r")
+                                .arg(folder),
                         MsgStyle::OkOnly + MsgStyle::Stop, Title);
 }

@@ -28,7 +28,8 @@ public:
     virtual ~Dialogs() = default;
     virtual int MsgBox(const QString& text, int style, const QString& title) = 0;
     // Returns the typed text, or "" when the person cancels.
-    virtual QString InputBox(const QString& prompt, const QString& title, const QString& defaultText) = 0;
+    virtual QString InputBox(const QString& prompt, const QString& title,
+                             const QString& defaultText) = 0;
     // An input box whose typed characters are hidden behind dots, with an empty default.
     virtual QString PasswordBox(const QString& prompt, const QString& title) = 0;
     virtual void Beep() = 0;

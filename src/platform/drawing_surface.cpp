@@ -18,9 +18,10 @@ DrawingSurface::DrawingSurface(QWidget* parent) : QWidget(parent)
 
 QColor DrawingSurface::QBColor(int index)
 {
-    static constexpr std::array<QRgb, 16> palette{
-        0x000000, 0x000080, 0x008000, 0x008080, 0x800000, 0x800080, 0x808000, 0xC0C0C0,
-        0x808080, 0x0000FF, 0x00FF00, 0x00FFFF, 0xFF0000, 0xFF00FF, 0xFFFF00, 0xFFFFFF};
+    static constexpr std::array<QRgb, 16> palette{ 0x000000, 0x000080, 0x008000, 0x008080,
+                                                   0x800000, 0x800080, 0x808000, 0xC0C0C0,
+                                                   0x808080, 0x0000FF, 0x00FF00, 0x00FFFF,
+                                                   0xFF0000, 0xFF00FF, 0xFFFF00, 0xFFFFFF };
     return QColor(palette[std::clamp(index, 0, 15)]);
 }
 
@@ -51,14 +52,16 @@ void DrawingSurface::SetFontSize(double pointSize)
 QPointF DrawingSurface::ToPixels(double x, double y) const
 {
     const double perPixel = unit_ == Unit::Twips ? Twips::PerPixel : 0.75;
-    return {x / perPixel, y / perPixel};
+    return { x / perPixel, y / perPixel };
 }
 
 void DrawingSurface::EnsureImage()
 {
     const qreal ratio = devicePixelRatioF();
-    const QSize wanted = size().expandedTo(image_.isNull() ? QSize(1, 1) : image_.deviceIndependentSize().toSize());
-    if (!image_.isNull() && image_.deviceIndependentSize().toSize() == wanted && image_.devicePixelRatio() == ratio)
+    const QSize wanted = size().expandedTo(
+            image_.isNull() ? QSize(1, 1) : image_.deviceIndependentSize().toSize());
+    if (!image_.isNull() && image_.deviceIndependentSize().toSize() == wanted
+        && image_.devicePixelRatio() == ratio)
         return;
     QImage grown(wanted * ratio, QImage::Format_RGB32);
     grown.setDevicePixelRatio(ratio);
@@ -89,8 +92,9 @@ void DrawingSurface::PrintAt(double x, double y, const QString& text)
     p.drawText(QPointF(at.x(), at.y() + metrics.ascent()), text);
     p.end();
     written_.removeIf([&](const Written& w) { return w.at == QPointF(x, y); });
-    written_.append({QPointF(x, y), text, foreColor_});
-    Changed(QRectF(at, QSizeF(metrics.horizontalAdvance(text) + metrics.maxWidth(), metrics.height())));
+    written_.append({ QPointF(x, y), text, foreColor_ });
+    Changed(QRectF(at,
+                   QSizeF(metrics.horizontalAdvance(text) + metrics.maxWidth(), metrics.height())));
 }
 
 void DrawingSurface::Line(double x1, double y1, double x2, double y2, const QColor& color)
@@ -114,13 +118,14 @@ void DrawingSurface::FilledRect(double x1, double y1, double x2, double y2, cons
     Changed(r.adjusted(-1, -1, 1, 1));
 }
 
-QString DrawingSurface::CellGrid(double cell, int columns, int firstRow, int lastRow, const QColor& paper) const
+QString DrawingSurface::CellGrid(double cell, int columns, int firstRow, int lastRow,
+                                 const QColor& paper) const
 {
     QStringList rows(std::max(0, lastRow - firstRow + 1), QString(columns, u' '));
     for (const Written& w : written_) {
         const int c = qRound(w.at.x() / cell), r = qRound(w.at.y() / cell);
-        if (w.text.size() != 1 || c * cell != w.at.x() || r * cell != w.at.y() || c < 1 || c > columns
-            || r < firstRow || r > lastRow)
+        if (w.text.size() != 1 || c * cell != w.at.x() || r * cell != w.at.y() || c < 1
+            || c > columns || r < firstRow || r > lastRow)
             continue;
         rows[r - firstRow][c - 1] = w.color == paper ? u' ' : w.text.at(0);
     }

@@ -49,7 +49,8 @@ public:
     // lastRow, one character per column from 1 to columns, the cell (c, r) at (cell * c, cell * r).
     // A cell whose latest character was written in the paper colour (erased) or never written
     // is a blank.
-    QString CellGrid(double cell, int columns, int firstRow, int lastRow, const QColor& paper) const;
+    QString CellGrid(double cell, int columns, int firstRow, int lastRow,
+                     const QColor& paper) const;
     QColor PixelAt(double x, double y) const;
     const QImage& Image() const { return image_; }
 

@@ -7,7 +7,8 @@
 bool UseGermanQtTexts()
 {
     auto* translator = new QTranslator(QCoreApplication::instance());
-    if (translator->load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))
+    if (translator->load(QStringLiteral("qtbase_de"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))
         && QCoreApplication::installTranslator(translator))
         return true;
     delete translator;

@@ -18,7 +18,8 @@ ListBox::ListBox(QWidget* parent, bool sorted)
     // Every entry is one line of text in one font: the view measures one entry instead of laying
     // out each of them, which keeps a list of a million entries quick.
     setUniformItemSizes(true);
-    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, &ListBox::UserChangedRow);
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &ListBox::UserChangedRow);
 }
 
 void ListBox::AddItem(const QString& entry)
@@ -74,8 +75,9 @@ void ListBox::AddItems(const QStringList& entries)
     // An empty sorted list takes the entries sorted once, equal ones in the order given, as
     // adding them one by one would.
     QStringList ordered = entries;
-    std::stable_sort(ordered.begin(), ordered.end(),
-                     [](const QString& a, const QString& b) { return TextFile::LessInCodePage(a, b); });
+    std::stable_sort(ordered.begin(), ordered.end(), [](const QString& a, const QString& b) {
+        return TextFile::LessInCodePage(a, b);
+    });
     Append(ordered);
 }
 
@@ -157,7 +159,8 @@ void ListBox::SetListIndex(int index)
             clearSelection();
             selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
         } else {
-            selectionModel()->setCurrentIndex(model_->index(index), QItemSelectionModel::ClearAndSelect);
+            selectionModel()->setCurrentIndex(model_->index(index),
+                                              QItemSelectionModel::ClearAndSelect);
             scrollTo(model_->index(index));
         }
     }
@@ -183,7 +186,7 @@ void ListBox::UserChangedRow()
 // Runs the view's own handling of a person's event and then the click handler at most once, after
 // the view is done: a drag across three entries or a key that moves twice still is one action at
 // a time, and the handler may refill the list without pulling it from under the view.
-template <typename Handling>
+template<typename Handling>
 void ListBox::AsPerson(Handling handling, bool clickAnyway)
 {
     bool changed = false;

@@ -25,15 +25,15 @@ public:
 
     void AddItem(const QString& entry);
     void AddItems(const QStringList& entries); // AddItem for each, in one step for a long list
-    void RemoveItem(int index);      // out of range: nothing happens
+    void RemoveItem(int index); // out of range: nothing happens
     void RemoveItems(int first, int count); // the part inside the list goes, in one step
     void RemoveFirst(const QString& entry); // the topmost equal entry goes; none: nothing happens
     void Clear();
     int ListCount() const;
-    QString List(int index) const;   // out of range: ""
-    int ListIndex() const;           // -1 when nothing is selected
-    void SetListIndex(int index);    // selects (or, with -1, unselects) and runs the click handler;
-                                     // an index outside -1 .. ListCount()-1 does nothing
+    QString List(int index) const; // out of range: ""
+    int ListIndex() const; // -1 when nothing is selected
+    void SetListIndex(int index); // selects (or, with -1, unselects) and runs the click handler;
+                                  // an index outside -1 .. ListCount()-1 does nothing
     QStringList Entries() const;
     QRect EntryRect(int index) const; // where the entry stands in the view, for a click
     bool Sorted() const { return sorted_; }
@@ -47,17 +47,18 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
-                                                         const QEvent* event = nullptr) const override;
+    QItemSelectionModel::SelectionFlags
+    selectionCommand(const QModelIndex& index, const QEvent* event = nullptr) const override;
 
 private:
     void UserChangedRow();
-    template <typename Handling> void AsPerson(Handling handling, bool clickAnyway = false);
+    template<typename Handling>
+    void AsPerson(Handling handling, bool clickAnyway = false);
     void RunClick();
     void Append(const QStringList& entries);
     QStringListModel* model_;
     bool sorted_;
-    bool fromCode_ = false;        // the program itself is changing the list: no click
-    bool inPersonEvent_ = false;   // a mouse or key event of the person is being handled
-    bool personChanged_ = false;   // ... and it has changed the selection
+    bool fromCode_ = false; // the program itself is changing the list: no click
+    bool inPersonEvent_ = false; // a mouse or key event of the person is being handled
+    bool personChanged_ = false; // ... and it has changed the selection
 };

@@ -3,7 +3,8 @@
 #include "platform/dialogs.h"
 
 // The teacher functions are guarded by one password: the expected answer of the task on screen.
-// What is typed is hidden. A cancelled prompt gives "", which never equals an answer, so cancelling refuses.
+// What is typed is hidden. A cancelled prompt gives "", which never equals an answer, so cancelling
+// refuses.
 inline bool AskPassword(Dialogs& dialogs, const QString& expectedAnswer, const QString& title)
 {
     const QString typed = dialogs.PasswordBox(QStringLiteral("Passwort eingeben:"), title);

@@ -16,8 +16,7 @@ PictureButton::PictureButton(QWidget* parent, const QString& picture, const QStr
     setAccessibleName(whatItDoes);
 }
 
-ClickableLabel::ClickableLabel(const QString& caption, QWidget* parent)
-    : QLabel(caption, parent)
+ClickableLabel::ClickableLabel(const QString& caption, QWidget* parent) : QLabel(caption, parent)
 {
     setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::PointingHandCursor);
@@ -25,7 +24,8 @@ ClickableLabel::ClickableLabel(const QString& caption, QWidget* parent)
 
 void ClickableLabel::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) && onClick)
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())
+        && onClick)
         onClick();
     QLabel::mouseReleaseEvent(event);
 }

@@ -22,7 +22,7 @@ void PrintJob::Place(int column, const QString& text)
     if (!open_ || Reach(lines.last()) > column)
         lines.append(PrintLine{});
     open_ = true;
-    lines.last().append(PrintItem{column, text});
+    lines.last().append(PrintItem{ column, text });
 }
 
 void PrintJob::EndLine()

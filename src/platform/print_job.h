@@ -15,11 +15,11 @@ struct PrintItem {
 using PrintLine = QList<PrintItem>;
 
 struct PrintJob {
-    QString name;               // what the sheet is called: the document's name, the PDF file's stem
+    QString name; // what the sheet is called: the document's name, the PDF file's stem
     QString fontName = QStringLiteral("Arial");
     int fontPoints = 16;
     QList<PrintLine> lines;
-    int headingLines = 0;       // the first lines stand again at the top of every further page
+    int headingLines = 0; // the first lines stand again at the top of every further page
 
     // The item at the column, on the open line; when that line already reaches past the column
     // (a long text before it), the item goes on the next line at the same column.

@@ -43,11 +43,21 @@ int QtDialogs::MsgBox(const QString& text, int style, const QString& title)
     box.setText(DisplayLines(text));
 
     switch (style & 0x70) {
-    case MsgStyle::Stop: box.setIcon(QMessageBox::Critical); break;
-    case MsgStyle::Question: box.setIcon(QMessageBox::Question); break;
-    case MsgStyle::Exclamation: box.setIcon(QMessageBox::Warning); break;
-    case MsgStyle::Information: box.setIcon(QMessageBox::Information); break;
-    default: box.setIcon(QMessageBox::NoIcon); break;
+    case MsgStyle::Stop:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    case MsgStyle::Question:
+        box.setIcon(QMessageBox::Question);
+        break;
+    case MsgStyle::Exclamation:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case MsgStyle::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    default:
+        box.setIcon(QMessageBox::NoIcon);
+        break;
     }
 
     const bool yesNo = (style & 7) == MsgStyle::YesNo;
@@ -78,7 +88,8 @@ QString QtDialogs::PasswordBox(const QString& prompt, const QString& title)
     return AskText(prompt, title, QString(), true);
 }
 
-QString QtDialogs::AskText(const QString& prompt, const QString& title, const QString& defaultText, bool hidden)
+QString QtDialogs::AskText(const QString& prompt, const QString& title, const QString& defaultText,
+                           bool hidden)
 {
     QInputDialog dialog(QApplication::activeWindow());
     dialog.setWindowTitle(title);

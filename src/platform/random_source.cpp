@@ -24,7 +24,11 @@ void ProgramRandom::Randomize()
 {
     // The clock is folded into the running state rather than replacing it: reseeding twice in the
     // same tick moves the state on instead of repeating the last task.
-    static QElapsedTimer sinceStart = [] { QElapsedTimer t; t.start(); return t; }();
+    static QElapsedTimer sinceStart = [] {
+        QElapsedTimer t;
+        t.start();
+        return t;
+    }();
     state_ ^= static_cast<std::uint64_t>(sinceStart.nsecsElapsed()) * 0xD6E8FEB86659FD93ull;
     Mix(state_);
 }

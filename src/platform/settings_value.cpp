@@ -25,7 +25,8 @@ std::optional<qint16> ParseRewardInterval(const QString& firstField)
     double rounded = std::floor(value + 0.5);
     if (rounded - value == 0.5 && std::fmod(rounded, 2.0) != 0.0)
         rounded -= 1.0; // exactly halfway: the even neighbour
-    if (rounded < std::numeric_limits<qint16>::min() || rounded > std::numeric_limits<qint16>::max())
+    if (rounded < std::numeric_limits<qint16>::min()
+        || rounded > std::numeric_limits<qint16>::max())
         return std::nullopt;
     return static_cast<qint16>(rounded);
 }

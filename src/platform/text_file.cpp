@@ -12,10 +12,10 @@
 #include <utility>
 
 #if defined(Q_OS_WIN)
-#include <io.h>
+#  include <io.h>
 #else
-#include <cerrno>
-#include <unistd.h>
+#  include <cerrno>
+#  include <unistd.h>
 #endif
 
 namespace TextFile {
@@ -25,10 +25,9 @@ namespace {
 // 0x8F, 0x90, 0x9D) have no character in the code page; they stand for the control character of
 // the same number, so a file holding them still reads back and writes out unchanged.
 constexpr std::array<char16_t, 32> kHighBlock = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
 struct CodePage {
@@ -99,7 +98,7 @@ bool EncodeLines(const QStringList& lines, QByteArray* data, QString* bad)
             const int b = ByteOf(line.at(i).unicode());
             if (b < 0) {
                 const bool pair = line.at(i).isHighSurrogate() && i + 1 < line.size()
-                                  && line.at(i + 1).isLowSurrogate();
+                        && line.at(i + 1).isLowSurrogate();
                 *bad = line.mid(i, pair ? 2 : 1);
                 return false;
             }
@@ -118,7 +117,7 @@ void SetError(QString* error, const QString& text)
 
 // Hands the fields of one line to each(QString&&), which returns false to stop. Every step moves
 // forward, so a line of nothing but commas or quotes costs time in proportion to its length.
-template <typename Each>
+template<typename Each>
 bool FieldsOfLine(const QString& line, Each&& each)
 {
     qsizetype i = 0;
@@ -161,7 +160,7 @@ bool OpenForReading(const QString& path, QFile* file)
 
 // Reads the file piece by piece into take(const char*, qsizetype), which returns false when it
 // has seen enough. False when the file cannot be read or grows past the limit while being read.
-template <typename Take>
+template<typename Take>
 bool ReadPieces(const QString& path, Take&& take)
 {
     QFile file;
@@ -186,7 +185,7 @@ bool ReadPieces(const QString& path, Take&& take)
 
 // Reads the file line by line by SplitLines' rules into each(QString&&), which returns false to
 // stop. A CR LF may be cut apart between two pieces; the LF then still belongs to the CR.
-template <typename Each>
+template<typename Each>
 bool ScanLines(const QString& path, Each&& each)
 {
     QByteArray line;
@@ -224,8 +223,8 @@ bool ScanLines(const QString& path, Each&& each)
     return read;
 }
 
-bool Encoded(const QStringList& lines, const QString& path, const QString& refusal, QByteArray* data,
-             QString* error)
+bool Encoded(const QStringList& lines, const QString& path, const QString& refusal,
+             QByteArray* data, QString* error)
 {
     QString bad;
     if (EncodeLines(lines, data, &bad))
@@ -288,7 +287,7 @@ bool IsLeftoverName(const QString& name)
     const QString kind = name.mid(prefix.size(), 3);
     const auto digit = [](QChar c) { return c >= u'0' && c <= u'9'; };
     const bool ownKind = kind == u"INI" || kind == u"INF" || kind == u"DAT"
-                         || (digit(kind.at(0)) && digit(kind.at(1)) && digit(kind.at(2)));
+            || (digit(kind.at(0)) && digit(kind.at(1)) && digit(kind.at(2)));
     if (!ownKind || name.at(prefix.size() + 3) != u'.')
         return false;
     for (qsizetype i = name.size() - 6; i < name.size(); ++i) {
@@ -299,10 +298,10 @@ bool IsLeftoverName(const QString& name)
     return true;
 }
 
-const QString kReplaceRefused = QStringLiteral(
-    "Die Datei %1 wurde nicht geschrieben: Das Zeichen „%2“ kann darin nicht gespeichert werden.");
+const QString kReplaceRefused = QStringLiteral("Die Datei %1 wurde nicht geschrieben: Das Zeichen "
+                                               "„%2“ kann darin nicht gespeichert werden.");
 const QString kAppendRefused = QStringLiteral(
-    "Die Datei %1 wurde nicht ergänzt: Das Zeichen „%2“ kann darin nicht gespeichert werden.");
+        "Die Datei %1 wurde nicht ergänzt: Das Zeichen „%2“ kann darin nicht gespeichert werden.");
 
 QString ReplaceFailed(const QString& path)
 {
@@ -452,7 +451,8 @@ bool ForEachField(const QString& path, const std::function<void(QString&&)>& eac
 bool ReadLines(const QString& path, QStringList* lines)
 {
     lines->clear();
-    const bool read = ForEachLine(path, [lines](QString&& line) { lines->append(std::move(line)); });
+    const bool read =
+            ForEachLine(path, [lines](QString&& line) { lines->append(std::move(line)); });
     if (!read)
         lines->clear();
     return read;
@@ -461,7 +461,8 @@ bool ReadLines(const QString& path, QStringList* lines)
 bool ReadFields(const QString& path, QStringList* fields)
 {
     fields->clear();
-    const bool read = ForEachField(path, [fields](QString&& field) { fields->append(std::move(field)); });
+    const bool read =
+            ForEachField(path, [fields](QString&& field) { fields->append(std::move(field)); });
     if (!read)
         fields->clear();
     return read;
@@ -502,7 +503,8 @@ bool AppendLines(const QString& path, const QStringList& lines, QString* error)
     QByteArray added;
     if (!Encoded(lines, path, kAppendRefused, &added, error))
         return false;
-    const QString failed = QStringLiteral("Die Datei %1 konnte nicht ergänzt werden.").arg(Shown(path));
+    const QString failed =
+            QStringLiteral("Die Datei %1 konnte nicht ergänzt werden.").arg(Shown(path));
     // The old content and the new lines go out together as a new file: appending in place could
     // leave half a line on a full disk, and a half line would pair every later task with the
     // wrong answer.
@@ -522,7 +524,7 @@ int RemoveLeftoverCopies(const QString& folder)
     int removed = 0;
     const QDir dir(folder);
     const QFileInfoList entries =
-        dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks);
+            dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks);
     for (const QFileInfo& entry : entries)
         if (IsLeftoverName(entry.fileName()) && entry.isFile() && !entry.isSymLink()
             && QFile::remove(entry.filePath()))

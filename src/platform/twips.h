@@ -5,6 +5,12 @@
 // its left edge) is in platform/controls.h.
 namespace Twips {
 constexpr int PerPixel = 15;
-constexpr int ToPixels(int twips) { return (twips + PerPixel / 2) / PerPixel; }
-constexpr int FromPixels(int pixels) { return pixels * PerPixel; }
+constexpr int ToPixels(int twips)
+{
+    return (twips + PerPixel / 2) / PerPixel;
+}
+constexpr int FromPixels(int pixels)
+{
+    return pixels * PerPixel;
+}
 } // namespace Twips

@@ -21,26 +21,65 @@
 namespace {
 
 constexpr int MaxEntryLength = 10;
-constexpr int RewardStep = 20;             // every 20th counted right answer, whatever ZIFTORA.INF says
-constexpr int ErrorsBeforePractice = 10;   // the eleventh error starts error practice
+constexpr int RewardStep = 20; // every 20th counted right answer, whatever ZIFTORA.INF says
+constexpr int ErrorsBeforePractice = 10; // the eleventh error starts error practice
 
 } // namespace
 
 // Keypad: digits append, signs replace.
 
-void Form1::Befehl1_Click() { AppendToEntry(QStringLiteral("1")); }
-void Form1::Befehl2_Click() { AppendToEntry(QStringLiteral("2")); }
-void Form1::Befehl3_Click() { AppendToEntry(QStringLiteral("3")); }
-void Form1::Befehl4_Click() { AppendToEntry(QStringLiteral("4")); }
-void Form1::Befehl5_Click() { AppendToEntry(QStringLiteral("5")); }
-void Form1::Befehl6_Click() { AppendToEntry(QStringLiteral("6")); }
-void Form1::Befehl7_Click() { AppendToEntry(QStringLiteral("7")); }
-void Form1::befehl8_Click() { AppendToEntry(QStringLiteral("8")); }
-void Form1::befehl9_Click() { AppendToEntry(QStringLiteral("9")); }
-void Form1::Befehl10_Click() { AppendToEntry(QStringLiteral("0")); }
-void Form1::Befehl19_Click() { ReplaceEntry(QStringLiteral(">")); }
-void Form1::Befehl20_Click() { ReplaceEntry(QStringLiteral("=")); }
-void Form1::Befehl21_Click() { ReplaceEntry(QStringLiteral("<")); }
+void Form1::Befehl1_Click()
+{
+    AppendToEntry(QStringLiteral("1"));
+}
+void Form1::Befehl2_Click()
+{
+    AppendToEntry(QStringLiteral("2"));
+}
+void Form1::Befehl3_Click()
+{
+    AppendToEntry(QStringLiteral("3"));
+}
+void Form1::Befehl4_Click()
+{
+    AppendToEntry(QStringLiteral("4"));
+}
+void Form1::Befehl5_Click()
+{
+    AppendToEntry(QStringLiteral("5"));
+}
+void Form1::Befehl6_Click()
+{
+    AppendToEntry(QStringLiteral("6"));
+}
+void Form1::Befehl7_Click()
+{
+    AppendToEntry(QStringLiteral("7"));
+}
+void Form1::befehl8_Click()
+{
+    AppendToEntry(QStringLiteral("8"));
+}
+void Form1::befehl9_Click()
+{
+    AppendToEntry(QStringLiteral("9"));
+}
+void Form1::Befehl10_Click()
+{
+    AppendToEntry(QStringLiteral("0"));
+}
+void Form1::Befehl19_Click()
+{
+    ReplaceEntry(QStringLiteral(">"));
+}
+void Form1::Befehl20_Click()
+{
+    ReplaceEntry(QStringLiteral("="));
+}
+void Form1::Befehl21_Click()
+{
+    ReplaceEntry(QStringLiteral("<"));
+}
 
 void Form1::AppendToEntry(const QString& characters)
 {
@@ -122,7 +161,8 @@ void Form1::Befehl11_Click()
     }
 
     dialogs.Beep();
-    dialogs.MsgBox(QStringLiteral("Das ist leider falsch!\r"), MsgStyle::OkOnly, QStringLiteral("Rechenfehler"));
+    dialogs.MsgBox(QStringLiteral("Das ist leider falsch!\r"), MsgStyle::OkOnly,
+                   QStringLiteral("Rechenfehler"));
 
     // Each task goes into the error list once, however often it is answered wrongly.
     const QString task = Bezeichnung1->text();
@@ -151,15 +191,15 @@ bool Form1::AskPassword(const QString& title)
 
 void Form1::Bild2_Click()
 {
-    dialogs_.MsgBox(EvaluationText(ErrorCount, CorrectCount), MsgStyle::OkOnly + MsgStyle::Information,
-                    QStringLiteral("Fehler"));
+    dialogs_.MsgBox(EvaluationText(ErrorCount, CorrectCount),
+                    MsgStyle::OkOnly + MsgStyle::Information, QStringLiteral("Fehler"));
 }
 
 void Form1::Bild3_Click()
 {
     dialogs_.MsgBox(QStringLiteral("Nach") + S(RewardInterval)
-                                  + QStringLiteral(" Aufgaben gibt es eine Spielrunde!"),
-                              MsgStyle::OkOnly + MsgStyle::Information, QStringLiteral("Belohnung"));
+                            + QStringLiteral(" Aufgaben gibt es eine Spielrunde!"),
+                    MsgStyle::OkOnly + MsgStyle::Information, QStringLiteral("Belohnung"));
 }
 
 void Form1::RewardCheck()

@@ -2,7 +2,6 @@
 
 #include "platform/text_file.h"
 
-
 namespace ErrorFile {
 
 QString Name(int userNumber)
@@ -11,10 +10,12 @@ QString Name(int userNumber)
     // another child's file, so it gets none.
     if (userNumber < 0 || userNumber > 999)
         return QString();
-    return QStringLiteral("ZIFTORA.") + QStringLiteral("%1").arg(userNumber, 3, 10, QLatin1Char('0'));
+    return QStringLiteral("ZIFTORA.")
+            + QStringLiteral("%1").arg(userNumber, 3, 10, QLatin1Char('0'));
 }
 
-bool Append(const QString& fileName, const QStringList& tasks, const QStringList& answers, QString* error)
+bool Append(const QString& fileName, const QStringList& tasks, const QStringList& answers,
+            QString* error)
 {
     const auto fail = [error](const QString& why) {
         if (error)
@@ -23,23 +24,25 @@ bool Append(const QString& fileName, const QStringList& tasks, const QStringList
     };
     const QString keptNote = QStringLiteral("Die Fehleraufgaben bleiben in der Fehlerliste.");
     if (fileName.isEmpty())
-        return fail(QStringLiteral("Die Fehleraufgaben wurden nicht gespeichert: Es ist kein Benutzer "
-                                   "mit eigener Fehlerdatei ausgewählt.\r\n")
-                    + keptNote);
+        return fail(
+                QStringLiteral("Die Fehleraufgaben wurden nicht gespeichert: Es ist kein Benutzer "
+                               "mit eigener Fehlerdatei ausgewählt.\r\n")
+                + keptNote);
     const QString cannotWrite = QStringLiteral("Die Fehleraufgaben konnten nicht in der Datei ")
-                                + fileName
-                                + QStringLiteral(" gespeichert werden. Vielleicht ist der Ordner "
-                                                 "schreibgeschützt oder der Datenträger voll.\r\n");
+            + fileName
+            + QStringLiteral(" gespeichert werden. Vielleicht ist der Ordner "
+                             "schreibgeschützt oder der Datenträger voll.\r\n");
 
     // Two lines a task: the task text, then its answer.
     QStringList added;
     const qsizetype n = qMin(tasks.size(), answers.size());
     for (qsizetype i = 0; i < n; ++i) {
         if (!TextFile::CanStore(tasks.at(i)) || !TextFile::CanStore(answers.at(i)))
-            return fail(QStringLiteral("Die Fehleraufgaben konnten nicht in der Datei ") + fileName
-                        + QStringLiteral(" gespeichert werden: Eine Aufgabe enthält Zeichen, die die "
-                                         "Datei nicht aufnehmen kann.\r\n")
-                        + keptNote);
+            return fail(
+                    QStringLiteral("Die Fehleraufgaben konnten nicht in der Datei ") + fileName
+                    + QStringLiteral(" gespeichert werden: Eine Aufgabe enthält Zeichen, die die "
+                                     "Datei nicht aufnehmen kann.\r\n")
+                    + keptNote);
         added << tasks.at(i) << answers.at(i);
     }
 

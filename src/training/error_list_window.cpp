@@ -16,10 +16,10 @@
 
 namespace {
 
-constexpr int ClientWidth = 4950;  // twips
+constexpr int ClientWidth = 4950; // twips
 constexpr int ClientHeight = 5790; // twips
 
-template <typename Control>
+template<typename Control>
 Control* Named(Control* control, const char* name, int left, int top, int width, int height)
 {
     control->setObjectName(QLatin1String(name));
@@ -42,7 +42,8 @@ Form8::Form8(Dialogs& dialogs, Form7& users, Printer& printer)
     Befehl5 = Named(button(QStringLiteral("<")), "Befehl5", 120, 120, 375, 495);
     Bezeichnung4 = Named(label(QString()), "Bezeichnung4", 480, 120, 3975, 495);
     Befehl6 = Named(button(QStringLiteral(">")), "Befehl6", 4440, 120, 375, 495);
-    Bezeichnung1 = Named(label(QStringLiteral("Fehleraufgaben")), "Bezeichnung1", 120, 720, 2535, 375);
+    Bezeichnung1 =
+            Named(label(QStringLiteral("Fehleraufgaben")), "Bezeichnung1", 120, 720, 2535, 375);
     Bezeichnung2 = Named(label(QStringLiteral("Lösung")), "Bezeichnung2", 2760, 720, 975, 375);
     Bezeichnung3 = Named(label(QStringLiteral("gemischt")), "Bezeichnung3", 3840, 720, 975, 375);
     Liste1 = Named(new ListBox(this), "Liste1", 120, 1080, 2535, 3345);
@@ -54,9 +55,11 @@ Form8::Form8(Dialogs& dialogs, Form7& users, Printer& printer)
     Befehl5->setAccessibleName(QStringLiteral("Voriger Benutzer"));
     Befehl6->setAccessibleName(QStringLiteral("Nächster Benutzer"));
     Befehl1 = Named(button(QStringLiteral("Abbruch")), "Befehl1", 120, 4560, 1215, 495);
-    Befehl2 = Named(button(QStringLiteral("Drucken mit richtiger Lösung")), "Befehl2", 1440, 4560, 3375, 495);
+    Befehl2 = Named(button(QStringLiteral("Drucken mit richtiger Lösung")), "Befehl2", 1440, 4560,
+                    3375, 495);
     Befehl4 = Named(button(QStringLiteral("Löschen")), "Befehl4", 120, 5160, 1215, 495);
-    Befehl3 = Named(button(QStringLiteral("Drucken mit gemischter Lösung")), "Befehl3", 1440, 5160, 3375, 495);
+    Befehl3 = Named(button(QStringLiteral("Drucken mit gemischter Lösung")), "Befehl3", 1440, 5160,
+                    3375, 495);
 
     QFont large = Befehl5->font();
     large.setPointSize(14);
@@ -215,7 +218,8 @@ void Form8::LoadErrorFile()
         return;
     if (!ErrorFile::Read(fileName, &tasks, &answers)) {
         if (TextFile::Kind(fileName) != TextFile::FileKind::Absent)
-            dialogs_.MsgBox(QStringLiteral("Die Fehlerdatei %1 konnte nicht gelesen werden.\r").arg(fileName),
+            dialogs_.MsgBox(QStringLiteral("Die Fehlerdatei %1 konnte nicht gelesen werden.\r")
+                                    .arg(fileName),
                             MsgStyle::Information, QStringLiteral("Fehlerliste"));
         return;
     }

@@ -30,15 +30,16 @@ public:
     bool HasError(const QString& task) const;
     QStringList Tasks() const;
     QStringList Answers() const;
-    // Takes the first task off the list (and one equal answer off the sorted list); false when empty.
+    // Takes the first task off the list (and one equal answer off the sorted list); false when
+    // empty.
     bool TakeFirstError(QString* task, QString* answer);
 
-    void Befehl1_Click();   // "Abbruch"
-    void Befehl2_Click();   // "Drucken mit richtiger Lösung"
-    void Befehl3_Click();   // "Drucken mit gemischter Lösung"
-    void Befehl4_Click();   // "Löschen"
-    void Befehl5_Click();   // "<"
-    void Befehl6_Click();   // ">"
+    void Befehl1_Click(); // "Abbruch"
+    void Befehl2_Click(); // "Drucken mit richtiger Lösung"
+    void Befehl3_Click(); // "Drucken mit gemischter Lösung"
+    void Befehl4_Click(); // "Löschen"
+    void Befehl5_Click(); // "<"
+    void Befehl6_Click(); // ">"
     void LoadErrorFile();
 
     // Appends one task to the error list (its answer goes into both answer lists).
@@ -62,7 +63,7 @@ signals:
     void closed(); // "Abbruch", Escape or the frame: the training window comes back
 
 protected:
-    void closeEvent(QCloseEvent* event) override;   // closing by the frame acts as "Abbruch"
+    void closeEvent(QCloseEvent* event) override; // closing by the frame acts as "Abbruch"
 
 private:
     void Browse(int step);

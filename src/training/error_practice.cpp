@@ -43,6 +43,7 @@ void Form1::NextErrorTask()
 
 void Form1::Befehl22_Click()
 {
-    dialogs_.MsgBox(QStringLiteral("Es sind noch") + S(errors_.ErrorCount()) + QStringLiteral(" Fehleraufgaben!\r"),
+    dialogs_.MsgBox(QStringLiteral("Es sind noch") + S(errors_.ErrorCount())
+                            + QStringLiteral(" Fehleraufgaben!\r"),
                     MsgStyle::OkOnly, QStringLiteral("Fehlerliste"));
 }

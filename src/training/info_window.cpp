@@ -8,8 +8,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-ZFTLABEL::ZFTLABEL()
-    : QWidget(nullptr, Qt::Window)
+ZFTLABEL::ZFTLABEL() : QWidget(nullptr, Qt::Window)
 {
     setObjectName(QStringLiteral("ZFTLABEL"));
     setWindowTitle(QStringLiteral("Programm-Info"));
@@ -49,7 +48,8 @@ ZFTLABEL::ZFTLABEL()
     Bezeichnung1->onClick = [this] { Bild1_Click(); };
     Twips::Place(Bezeichnung1, 240, 2400, 2175, 615);
 
-    Bild1 = new PictureButton(this, QStringLiteral(":/icons/okay.svg"), QStringLiteral("Fenster schließen"));
+    Bild1 = new PictureButton(this, QStringLiteral(":/icons/okay.svg"),
+                              QStringLiteral("Fenster schließen"));
     Bild1->setObjectName(QStringLiteral("Bild1"));
     Twips::Place(Bild1, 2400, 2400, 855, 615);
     connect(Bild1, &QAbstractButton::clicked, this, &ZFTLABEL::Bild1_Click);
@@ -65,8 +65,8 @@ ZFTLABEL::ZFTLABEL()
 
 void ZFTLABEL::FillCredits()
 {
-    Bezeichnung6->setText(QStringLiteral("Ziftora, der Kopfrechentrainer für die Grundschule\nVersion "
-                                         ZIFTORA_VERSION));
+    Bezeichnung6->setText(QStringLiteral(
+            "Ziftora, der Kopfrechentrainer für die Grundschule\nVersion " ZIFTORA_VERSION));
     Bezeichnung7->setText(QStringLiteral("Freie Software unter der MIT-Lizenz"));
 }
 

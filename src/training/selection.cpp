@@ -104,12 +104,13 @@ void Form1::Befehl17_Click()
 
     if (entry.size() == 1) {
         const QString question = QStringLiteral("Die >") + entry
-                                 + QStringLiteral("< nun als Rechenzahl übernehmen?\r"
-                                                  "Beim Anklicken mit einem leeren Ergebnis\r"
-                                                  "wird diese Funktion dann wieder gelöscht.\r"
-                                                  "Es werden nur einstellige Zahlen gesetzt.\r"
-                                                  "Ab >Stufe 4< wird diese Eingabe ignoriert.");
-        if (dialogs.MsgBox(question, MsgStyle::YesNo + MsgStyle::Question, QStringLiteral("Übungszahl"))
+                + QStringLiteral("< nun als Rechenzahl übernehmen?\r"
+                                 "Beim Anklicken mit einem leeren Ergebnis\r"
+                                 "wird diese Funktion dann wieder gelöscht.\r"
+                                 "Es werden nur einstellige Zahlen gesetzt.\r"
+                                 "Ab >Stufe 4< wird diese Eingabe ignoriert.");
+        if (dialogs.MsgBox(question, MsgStyle::YesNo + MsgStyle::Question,
+                           QStringLiteral("Übungszahl"))
             != MsgResult::Yes)
             return;
         Befehl17->setText(entry + QStringLiteral(" üben"));
@@ -128,6 +129,6 @@ void Form1::Befehl17_Click()
     // Empty entry while the practice number is off.
     Befehl17->setText(QStringLiteral("üben"));
     state_.PracticeNumber = 0;
-    dialogs.MsgBox(QStringLiteral("Es muss eine einstellige Zahl im Ergebnis stehen!"), MsgStyle::OkOnly,
-                   QStringLiteral("Übungszahl"));
+    dialogs.MsgBox(QStringLiteral("Es muss eine einstellige Zahl im Ergebnis stehen!"),
+                   MsgStyle::OkOnly, QStringLiteral("Übungszahl"));
 }

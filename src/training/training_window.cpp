@@ -41,8 +41,8 @@ Form1::Form1(MODUL1& state, Dialogs& dialogs, RandomSource& random, Form7& users
     setFont(Font(9));
     BuildControls();
     engine_ = std::make_unique<TaskEngine>(state_, *this, random_);
-    mandatory_ = std::make_unique<MandatoryTasks>(state_, dialogs_, *engine_, *Liste2, *Befehl28, *this,
-                                                  *Bezeichnung1);
+    mandatory_ = std::make_unique<MandatoryTasks>(state_, dialogs_, *engine_, *Liste2, *Befehl28,
+                                                  *this, *Bezeichnung1);
     ConnectControls();
     // The window sees every key before its controls do.
     new KeyPreview(this, [this](QKeyEvent* event) { return HandleKey(event); });
@@ -52,25 +52,26 @@ Form1::~Form1() = default;
 
 void Form1::BuildControls()
 {
-    auto label = [this](QLabel*& member, const char* name, const QString& caption, int l, int t, int w, int h,
-                        int points = 0) {
+    auto label = [this](QLabel*& member, const char* name, const QString& caption, int l, int t,
+                        int w, int h, int points = 0) {
         member = new QLabel(caption, this);
         member->setObjectName(QString::fromLatin1(name));
         if (points)
             member->setFont(Font(points));
         Twips::Place(member, l, t, w, h);
     };
-    auto button = [this](QPushButton*& member, const char* name, const QString& caption, int l, int t, int w,
-                         int h, int points = 0) {
+    auto button = [this](QPushButton*& member, const char* name, const QString& caption, int l,
+                         int t, int w, int h, int points = 0) {
         member = new QPushButton(caption, this);
         member->setObjectName(QString::fromLatin1(name));
         if (points)
             member->setFont(Font(points));
         Twips::Place(member, l, t, w, h);
     };
-    auto picture = [this](PictureButton*& member, const char* name, const char* icon, const QString& what, int l,
-                          int t) {
-        member = new PictureButton(this, QStringLiteral(":/icons/%1.svg").arg(QLatin1String(icon)), what);
+    auto picture = [this](PictureButton*& member, const char* name, const char* icon,
+                          const QString& what, int l, int t) {
+        member = new PictureButton(this, QStringLiteral(":/icons/%1.svg").arg(QLatin1String(icon)),
+                                   what);
         member->setObjectName(QString::fromLatin1(name));
         Twips::Place(member, l, t, 495, 495);
     };
@@ -84,9 +85,9 @@ void Form1::BuildControls()
     };
 
     // Frames first, so that every control lies above them.
-    frame("Figur1", 120, 840, 5055, 1695);   // task and entry
-    frame("Figur2", 120, 2760, 5055, 1140);  // icon row and counters
-    frame("Figur3", 120, 3960, 5055, 1935);  // level and operations
+    frame("Figur1", 120, 840, 5055, 1695); // task and entry
+    frame("Figur2", 120, 2760, 5055, 1140); // icon row and counters
+    frame("Figur3", 120, 3960, 5055, 1935); // level and operations
     frame("Figur4", 5280, 2760, 1935, 3135); // keypad
     frame("Figur6", 7440, 2760, 1815, 3135); // mandatory editor
     frame("Linie5", 240, 1680, 4815, 15);
@@ -120,10 +121,13 @@ void Form1::BuildControls()
     Twips::Place(Liste2, 7440, 720, 1815, 1950);
 
     picture(Bild1, "Bild1", "exit", QStringLiteral("Programm beenden"), 240, 2880);
-    picture(Bild3, "Bild3", "reward", QStringLiteral("Belohnung: nach wie vielen Aufgaben gespielt wird"), 960, 2880);
+    picture(Bild3, "Bild3", "reward",
+            QStringLiteral("Belohnung: nach wie vielen Aufgaben gespielt wird"), 960, 2880);
     picture(Bild2, "Bild2", "evaluation", QStringLiteral("Auswertung der Fehler"), 1680, 2880);
-    picture(Bild4, "Bild4", "mandatory", QStringLiteral("Pflichtaufgaben bearbeiten (Passwort)"), 2400, 2880);
-    picture(Bild6, "Bild6", "print", QStringLiteral("Arbeitsblätter drucken (Passwort)"), 3120, 2880);
+    picture(Bild4, "Bild4", "mandatory", QStringLiteral("Pflichtaufgaben bearbeiten (Passwort)"),
+            2400, 2880);
+    picture(Bild6, "Bild6", "print", QStringLiteral("Arbeitsblätter drucken (Passwort)"), 3120,
+            2880);
     picture(Bild8, "Bild8", "errors", QStringLiteral("Fehlerliste ansehen (Passwort)"), 3840, 2880);
     picture(Bild5, "Bild5", "info", QStringLiteral("Programm-Info"), 4560, 2880);
     label(Bezeichnung10, "Bezeichnung10", QStringLiteral("Ende"), 240, 3480, 495, 255);
@@ -133,8 +137,8 @@ void Form1::BuildControls()
     label(Bezeichnung12, "Bezeichnung12", QStringLiteral("Drucken"), 3000, 3480, 735, 255);
     label(Bezeichnung14, "Bezeichnung14", QStringLiteral("Fehler"), 3720, 3480, 735, 255);
     label(Bezeichnung16, "Bezeichnung16", QStringLiteral("Info"), 4560, 3480, 495, 255);
-    for (QLabel* l : {Bezeichnung10, Bezeichnung4, Bezeichnung3, Bezeichnung11, Bezeichnung12, Bezeichnung14,
-                      Bezeichnung16})
+    for (QLabel* l : { Bezeichnung10, Bezeichnung4, Bezeichnung3, Bezeichnung11, Bezeichnung12,
+                       Bezeichnung14, Bezeichnung16 })
         l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
     label(Bezeichnung9, "Bezeichnung9", QString(), 360, 4080, 495, 255);
@@ -175,9 +179,10 @@ void Form1::BuildControls()
     button(Befehl11, "Befehl11", QStringLiteral("OK"), 6600, 5280, 495, 495);
     Befehl11->setDefault(true);
     // What a screen reader says for the keys whose captions are signs or letter-spaced.
-    const std::pair<QPushButton*, const char*> spoken[] = {{Befehl14, "mal"},     {Befehl21, "kleiner als"},
-                                                           {Befehl20, "gleich"},  {Befehl19, "größer als"},
-                                                           {Befehl18, "Entfernen"}, {Befehl11, "OK, prüfen"}};
+    const std::pair<QPushButton*, const char*> spoken[] = {
+        { Befehl14, "mal" },        { Befehl21, "kleiner als" }, { Befehl20, "gleich" },
+        { Befehl19, "größer als" }, { Befehl18, "Entfernen" },   { Befehl11, "OK, prüfen" }
+    };
     for (const auto& [b, name] : spoken)
         b->setAccessibleName(QString::fromUtf8(name));
     ShowCounters();
@@ -189,19 +194,22 @@ void Form1::BuildControls()
     button(Befehl25, "Befehl25", QStringLiteral("Speichern"), 7560, 5280, 1575, 495);
 
     // The two covers of the modes, parked outside the window while their mode is off.
-    button(Befehl22, "Befehl22", QStringLiteral("Jetzt werden die Fehler bearbeitet ..."), ModeCover::Off, 2880,
-           4815, 2895, 12);
-    button(Befehl28, "Befehl28", QStringLiteral("Pflichtaufgaben werden bearbeitet ..."), ModeCover::Off, 2880,
-           4815, 2895, 12);
+    button(Befehl22, "Befehl22", QStringLiteral("Jetzt werden die Fehler bearbeitet ..."),
+           ModeCover::Off, 2880, 4815, 2895, 12);
+    button(Befehl28, "Befehl28", QStringLiteral("Pflichtaufgaben werden bearbeitet ..."),
+           ModeCover::Off, 2880, 4815, 2895, 12);
     label(Label1, "Label1", QStringLiteral("Label1"), 9600, 2280, 855, 375);
 
-    // Tab order: the keypad as it reads, the check and the signs, then the choices, the pictures and
-    // the mandatory editor. Controls that are parked outside or covered are passed over (below).
-    const QList<QWidget*> order{Befehl7,  befehl8,  befehl9,  Befehl4,       Befehl5,  Befehl6,  Befehl1,  Befehl2,
-                                Befehl3,  Befehl10, Befehl18, Befehl11,      Befehl21, Befehl20, Befehl19, Befehl12,
-                                Befehl13, Befehl14, Befehl15, Befehl16,      Befehl17, HBildlauf1, Liste1, Bild7,
-                                Bezeichnung15, Bild1, Bild3, Bild2,          Bild4,    Bild6,    Bild8,    Bild5,
-                                Liste2,   Befehl23, Befehl27, Befehl26,      Befehl24, Befehl25, Befehl22, Befehl28};
+    // Tab order: the keypad as it reads, the check and the signs, then the choices, the pictures
+    // and the mandatory editor. Controls that are parked outside or covered are passed over
+    // (below).
+    const QList<QWidget*> order{ Befehl7,       befehl8,  befehl9,  Befehl4,    Befehl5,  Befehl6,
+                                 Befehl1,       Befehl2,  Befehl3,  Befehl10,   Befehl18, Befehl11,
+                                 Befehl21,      Befehl20, Befehl19, Befehl12,   Befehl13, Befehl14,
+                                 Befehl15,      Befehl16, Befehl17, HBildlauf1, Liste1,   Bild7,
+                                 Bezeichnung15, Bild1,    Bild3,    Bild2,      Bild4,    Bild6,
+                                 Bild8,         Bild5,    Liste2,   Befehl23,   Befehl27, Befehl26,
+                                 Befehl24,      Befehl25, Befehl22, Befehl28 };
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -293,7 +301,8 @@ void Form1::LoadSettings()
     if (TextFile::ReadFirstField(settings, &first)) {
         if (const auto value = ParseRewardInterval(first))
             RewardInterval = *value;
-    } else if (TextFile::Kind(settings) != TextFile::FileKind::Absent && !TextFile::ReadLines(settings, &lines)) {
+    } else if (TextFile::Kind(settings) != TextFile::FileKind::Absent
+               && !TextFile::ReadLines(settings, &lines)) {
         // An empty file simply keeps the default; one that is there but cannot be read is said.
         dialogs_.MsgBox(QStringLiteral("Die Datei ZIFTORA.INF konnte nicht gelesen werden.\r"
                                        "Nach 20 Aufgaben gibt es eine Spielrunde.\r"),
@@ -313,8 +322,8 @@ void Form1::StartUser(const QString& shownName)
 void Form1::Bild1_Click()
 {
     const int answer = dialogs_.MsgBox(QStringLiteral("Dieses Programm jetzt beenden?\r"),
-                                                 MsgStyle::YesNo + MsgStyle::Stop + MsgStyle::DefaultButton2,
-                                                 QStringLiteral("ZFT-Zaruzidovavivediv"));
+                                       MsgStyle::YesNo + MsgStyle::Stop + MsgStyle::DefaultButton2,
+                                       QStringLiteral("ZFT-Zaruzidovavivediv"));
     if (answer != MsgResult::Yes)
         return;
     ended_ = true;
@@ -360,21 +369,50 @@ bool Form1::HandleKey(QKeyEvent* event)
     if (text.size() != 1)
         return false;
     switch (text.at(0).unicode()) {
-    case '1': Befehl1_Click(); return true;
-    case '2': Befehl2_Click(); return true;
-    case '3': Befehl3_Click(); return true;
-    case '4': Befehl4_Click(); return true;
-    case '5': Befehl5_Click(); return true;
-    case '6': Befehl6_Click(); return true;
-    case '7': Befehl7_Click(); return true;
-    case '8': befehl8_Click(); return true;
-    case '9': befehl9_Click(); return true;
-    case '0': Befehl10_Click(); return true;
-    case '>': Befehl19_Click(); return true;
-    case '=': Befehl20_Click(); return true;
-    case '<': Befehl21_Click(); return true;
-    case '*': mandatory_->ConfirmEndMandatoryTasks(); return true;
-    default: return false;
+    case '1':
+        Befehl1_Click();
+        return true;
+    case '2':
+        Befehl2_Click();
+        return true;
+    case '3':
+        Befehl3_Click();
+        return true;
+    case '4':
+        Befehl4_Click();
+        return true;
+    case '5':
+        Befehl5_Click();
+        return true;
+    case '6':
+        Befehl6_Click();
+        return true;
+    case '7':
+        Befehl7_Click();
+        return true;
+    case '8':
+        befehl8_Click();
+        return true;
+    case '9':
+        befehl9_Click();
+        return true;
+    case '0':
+        Befehl10_Click();
+        return true;
+    case '>':
+        Befehl19_Click();
+        return true;
+    case '=':
+        Befehl20_Click();
+        return true;
+    case '<':
+        Befehl21_Click();
+        return true;
+    case '*':
+        mandatory_->ConfirmEndMandatoryTasks();
+        return true;
+    default:
+        return false;
     }
 }
 

@@ -39,7 +39,7 @@ public:
     Form1(MODUL1& state, Dialogs& dialogs, RandomSource& random, Form7& users, Form8& errors);
     ~Form1() override;
 
-    static constexpr int ClientHeight = 6015;  // twips
+    static constexpr int ClientHeight = 6015; // twips
 
     // Start-up and settings.
     void Form_Load();
@@ -63,11 +63,11 @@ public:
     void befehl8_Click();
     void befehl9_Click();
     void Befehl10_Click();
-    void Befehl19_Click();   // ">"
-    void Befehl20_Click();   // "="
-    void Befehl21_Click();   // "<"
-    void Befehl18_Click();   // "Entf"
-    void Befehl11_Click();   // the check
+    void Befehl19_Click(); // ">"
+    void Befehl20_Click(); // "="
+    void Befehl21_Click(); // "<"
+    void Befehl18_Click(); // "Entf"
+    void Befehl11_Click(); // the check
     void ShowEntry();
     void RemoveLastCharacter(); // Backspace
 
@@ -95,10 +95,10 @@ public:
     void Befehl17_Click();
 
     // Teacher functions and other windows.
-    void ChangeUser();       // Bild7 and Bezeichnung15
-    void Bild5_Click();      // information window
-    void Bild6_Click();      // worksheets
-    void Bild8_Click();      // error list window
+    void ChangeUser(); // Bild7 and Bezeichnung15
+    void Bild5_Click(); // information window
+    void Bild6_Click(); // worksheets
+    void Bild8_Click(); // error list window
 
     // TaskScreen, for the task engine.
     void SetTaskText(const QString& text) override;
@@ -120,15 +120,15 @@ public:
     std::int16_t RewardInterval = 20;
 
     // Controls, named as the window names them.
-    QLabel* Bezeichnung1 = nullptr;   // the task
+    QLabel* Bezeichnung1 = nullptr; // the task
     EntryDisplay* Bezeichnung2 = nullptr; // the entry
-    QLabel* Bezeichnung3 = nullptr;   // ErrorCount
-    QLabel* Bezeichnung4 = nullptr;   // CorrectCount
+    QLabel* Bezeichnung3 = nullptr; // ErrorCount
+    QLabel* Bezeichnung4 = nullptr; // CorrectCount
     QLabel* Bezeichnung5 = nullptr;
     QLabel* Bezeichnung6 = nullptr;
-    QLabel* Bezeichnung7 = nullptr;   // name of the task type
-    QLabel* Bezeichnung8 = nullptr;   // "Stufe n"
-    QLabel* Bezeichnung9 = nullptr;   // sign of the operation
+    QLabel* Bezeichnung7 = nullptr; // name of the task type
+    QLabel* Bezeichnung8 = nullptr; // "Stufe n"
+    QLabel* Bezeichnung9 = nullptr; // sign of the operation
     QLabel* Bezeichnung10 = nullptr;
     QLabel* Bezeichnung11 = nullptr;
     QLabel* Bezeichnung12 = nullptr;
@@ -137,7 +137,7 @@ public:
     ClickableLabel* Bezeichnung15 = nullptr; // the current user's name
     QLabel* Bezeichnung16 = nullptr;
     QLabel* Bezeichnung17 = nullptr;
-    QLabel* Label1 = nullptr;         // RewardInterval, outside the visible area
+    QLabel* Label1 = nullptr; // RewardInterval, outside the visible area
     PictureButton* Bild1 = nullptr;
     PictureButton* Bild2 = nullptr;
     PictureButton* Bild3 = nullptr;
@@ -146,8 +146,8 @@ public:
     PictureButton* Bild6 = nullptr;
     PictureButton* Bild7 = nullptr;
     PictureButton* Bild8 = nullptr;
-    ListBox* Liste1 = nullptr;        // task types
-    ListBox* Liste2 = nullptr;        // mandatory tasks
+    ListBox* Liste1 = nullptr; // task types
+    ListBox* Liste2 = nullptr; // mandatory tasks
     QScrollBar* HBildlauf1 = nullptr; // level
     QPushButton* Befehl1 = nullptr;
     QPushButton* Befehl2 = nullptr;
@@ -170,19 +170,19 @@ public:
     QPushButton* Befehl19 = nullptr;
     QPushButton* Befehl20 = nullptr;
     QPushButton* Befehl21 = nullptr;
-    QPushButton* Befehl22 = nullptr;  // error-practice cover
+    QPushButton* Befehl22 = nullptr; // error-practice cover
     QPushButton* Befehl23 = nullptr;
     QPushButton* Befehl24 = nullptr;
     QPushButton* Befehl25 = nullptr;
     QPushButton* Befehl26 = nullptr;
     QPushButton* Befehl27 = nullptr;
-    QPushButton* Befehl28 = nullptr;  // mandatory-mode cover
+    QPushButton* Befehl28 = nullptr; // mandatory-mode cover
 
 signals:
-    void ended();               // the exit question was answered Yes: the program ends
-    void infoRequested();       // Bild5: the information window
+    void ended(); // the exit question was answered Yes: the program ends
+    void infoRequested(); // Bild5: the information window
     void worksheetsRequested(); // Bild6 after the password: the worksheet window
-    void rewardDue();           // a round of right answers is complete and no errors wait
+    void rewardDue(); // a round of right answers is complete and no errors wait
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -192,7 +192,7 @@ private:
     void BuildControls();
     void ConnectControls();
     void AppendToEntry(const QString& characters); // digits append
-    void ReplaceEntry(const QString& sign);        // signs replace
+    void ReplaceEntry(const QString& sign); // signs replace
     void ChooseOperation(int operation, const QString& sign);
     bool HandleKey(QKeyEvent* event);
     void ShowCounters(); // Bezeichnung4 right answers, Bezeichnung3 errors

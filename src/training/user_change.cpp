@@ -34,9 +34,9 @@ void Form1::ChangeUser()
     Form7& users = users_;
 
     if (errors.ErrorCount() > 0) {
-        const int answer = dialogs.MsgBox(QStringLiteral("Die Fehleraufgaben jetzt üben?\r"),
-                                          MsgStyle::YesNo + MsgStyle::Stop + MsgStyle::DefaultButton2,
-                                          ErrorListTitle());
+        const int answer = dialogs.MsgBox(
+                QStringLiteral("Die Fehleraufgaben jetzt üben?\r"),
+                MsgStyle::YesNo + MsgStyle::Stop + MsgStyle::DefaultButton2, ErrorListTitle());
         if (answer == MsgResult::Yes) {
             NextErrorTask();
             return;
@@ -48,11 +48,13 @@ void Form1::ChangeUser()
         const int number = users.UserNumber();
         const QString fileName = ErrorFile::Name(number);
         if (fileName.isEmpty()) {
-            const QString reason =
-                number < 0 ? QStringLiteral("Es ist kein Benutzer ausgewählt, darum konnten die Fehleraufgaben "
-                                            "nicht in einer Datei gespeichert werden.\r")
-                           : QStringLiteral("Nur die ersten 1000 Benutzer haben eine eigene Fehlerdatei, darum "
-                                            "konnten die Fehleraufgaben nicht gespeichert werden.\r");
+            const QString reason = number < 0
+                    ? QStringLiteral(
+                            "Es ist kein Benutzer ausgewählt, darum konnten die Fehleraufgaben "
+                            "nicht in einer Datei gespeichert werden.\r")
+                    : QStringLiteral(
+                            "Nur die ersten 1000 Benutzer haben eine eigene Fehlerdatei, darum "
+                            "konnten die Fehleraufgaben nicht gespeichert werden.\r");
             dialogs.MsgBox(reason + ErrorsStayListed(), MsgStyle::Information, ErrorListTitle());
         } else {
             QString error;

@@ -35,9 +35,10 @@ void UserFile::Remove(int number)
 bool UserFile::Save(QString* error) const
 {
     if (unreadable_) {
-        *error = QStringLiteral("Die Datei %1 konnte beim Start nicht gelesen werden und wird darum nicht "
-                                "überschrieben.")
-                     .arg(Path());
+        *error = QStringLiteral(
+                         "Die Datei %1 konnte beim Start nicht gelesen werden und wird darum nicht "
+                         "überschrieben.")
+                         .arg(Path());
         return false;
     }
     return TextFile::ReplaceLines(Path(), names_, error);

@@ -36,5 +36,6 @@ private:
 };
 
 // A name as the windows show it: a very long name is cut after MaxShownLength characters and
-// ends in "…", so that it neither stalls the list nor runs out of its label. The file keeps it whole.
+// ends in "…", so that it neither stalls the list nor runs out of its label. The file keeps it
+// whole.
 QString ShownName(const QString& name);

@@ -20,7 +20,7 @@
 
 namespace {
 
-constexpr int ClientWidth = 5295;  // twips
+constexpr int ClientWidth = 5295; // twips
 constexpr int ClientHeight = 4230; // twips
 
 const QString& InputTitle()
@@ -38,8 +38,7 @@ bool CanStoreName(const QString& name)
 
 } // namespace
 
-Form7::Form7(Dialogs& dialogs, const MODUL1& state)
-    : dialogs_(dialogs), state_(state)
+Form7::Form7(Dialogs& dialogs, const MODUL1& state) : dialogs_(dialogs), state_(state)
 {
     setObjectName(QStringLiteral("Form7"));
     setWindowTitle(QStringLiteral("Ziftora: Benutzerauswahl"));
@@ -57,8 +56,8 @@ void Form7::BuildControls()
     Twips::Place(Liste1, 240, 240, 2895, 3630);
     Liste1->onDblClick = [this] { Liste1_DblClick(); };
 
-    const auto button = [this](QPushButton*& member, const char* name, const QString& caption, int top,
-                               void (Form7::*handler)()) {
+    const auto button = [this](QPushButton*& member, const char* name, const QString& caption,
+                               int top, void (Form7::*handler)()) {
         member = new QPushButton(caption, this);
         member->setObjectName(QString::fromLatin1(name));
         Twips::Place(member, 3360, top, 1695, 495);
@@ -85,7 +84,7 @@ QString Form7::LoadUserFile()
         dialogs_.MsgBox(QStringLiteral("Die Benutzerliste %1 konnte nicht gelesen werden.\r"
                                        "Bis zum Ende des Programms gilt nur der Standardbenutzer;\r"
                                        "die Datei bleibt unverändert.\r")
-                            .arg(QString::fromLatin1(UserFile::FileName)),
+                                .arg(QString::fromLatin1(UserFile::FileName)),
                         MsgStyle::Information, InputTitle());
     ShowUsers();
     Liste1->SetListIndex(0);
@@ -188,9 +187,11 @@ void Form7::Befehl2_Click()
     if (name.isEmpty() || users_.Contains(name))
         return;
     if (!CanStoreName(name)) {
-        dialogs_.MsgBox(QStringLiteral("Der Name enthält Zeichen, die in der Benutzerliste nicht gespeichert "
-                                       "werden können.\rBitte den Namen ohne diese Zeichen eingeben.\r"),
-                        MsgStyle::OkOnly, InputTitle());
+        dialogs_.MsgBox(
+                QStringLiteral(
+                        "Der Name enthält Zeichen, die in der Benutzerliste nicht gespeichert "
+                        "werden können.\rBitte den Namen ohne diese Zeichen eingeben.\r"),
+                MsgStyle::OkOnly, InputTitle());
         return;
     }
     users_.Add(name);

@@ -18,10 +18,10 @@ public:
     // The password of its teacher functions is the answer of the task on screen in `state`.
     Form7(Dialogs& dialogs, const MODUL1& state);
 
-    void Befehl1_Click();   // "S t a r t e n"
-    void Befehl2_Click();   // "Neuer Name"
-    void Befehl3_Click();   // "A b b r u c h"
-    void Befehl4_Click();   // "Name löschen"
+    void Befehl1_Click(); // "S t a r t e n"
+    void Befehl2_Click(); // "Neuer Name"
+    void Befehl3_Click(); // "A b b r u c h"
+    void Befehl4_Click(); // "Name löschen"
     void Liste1_DblClick();
 
     // Start-up: reads the user file into the list and selects the first user; says so when the

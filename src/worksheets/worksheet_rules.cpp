@@ -5,7 +5,7 @@ namespace Worksheet {
 namespace {
 
 constexpr int RowWidth = 20;
-constexpr int Rows = 20;        // a printed worksheet has exactly 20 tasks
+constexpr int Rows = 20; // a printed worksheet has exactly 20 tasks
 constexpr int TaskColumn = 10;
 constexpr int BlankColumn = 40;
 constexpr int FoldColumn = 60;
@@ -14,8 +14,8 @@ const QString CRLF = QStringLiteral("\r\n");
 const QString AnswerBlank = QString(11, u'_');
 
 // The full sheet over the given number of rows; its first three lines are the heading.
-PrintJob Sheet(const QString& name, const QStringList& tasks, const QStringList& solutions, Solutions shown,
-               int rows)
+PrintJob Sheet(const QString& name, const QStringList& tasks, const QStringList& solutions,
+               Solutions shown, int rows)
 {
     PrintJob job;
     job.name = name;
@@ -24,7 +24,9 @@ PrintJob Sheet(const QString& name, const QStringList& tasks, const QStringList&
     job.Place(TaskColumn, QStringLiteral("Au f g a b e"));
     job.Place(BlankColumn, QStringLiteral("E r g e b n i s"));
     job.Place(FoldColumn, QStringLiteral("."));
-    job.Place(SolutionColumn, shown == Solutions::Beside ? QStringLiteral("Lösung falten") : QStringLiteral("Lösung suchen"));
+    job.Place(SolutionColumn,
+              shown == Solutions::Beside ? QStringLiteral("Lösung falten")
+                                         : QStringLiteral("Lösung suchen"));
     job.EndLine();
     job.Place(TaskColumn, QString(56, u'_'));
     job.EndLine();

@@ -18,13 +18,13 @@ namespace {
 
 // The window is as wide as designed and tall enough to show its bottom row (search and replace,
 // "Einzeln ausdrucken") whole, so every button can be reached.
-constexpr int ClientWidth = 7440;  // twips
+constexpr int ClientWidth = 7440; // twips
 constexpr int ClientHeight = 7095; // twips
-constexpr int Rows = 20;           // a new list
+constexpr int Rows = 20; // a new list
 constexpr int MandatoryOperation = 6;
 const QString PrintTitle = QStringLiteral("Drucken");
 
-template <typename Control>
+template<typename Control>
 Control* Named(Control* control, const char* name, int left, int top, int width, int height)
 {
     control->setObjectName(QLatin1String(name));
@@ -42,8 +42,13 @@ QFont Font(const QString& family, int points)
 
 } // namespace
 
-druck::druck(MODUL1& state, Dialogs& dialogs, Clipboard& clipboard, Printer& printer, TaskSource tasks)
-    : QWidget(nullptr), state_(state), dialogs_(dialogs), clipboard_(clipboard), printer_(printer),
+druck::druck(MODUL1& state, Dialogs& dialogs, Clipboard& clipboard, Printer& printer,
+             TaskSource tasks)
+    : QWidget(nullptr),
+      state_(state),
+      dialogs_(dialogs),
+      clipboard_(clipboard),
+      printer_(printer),
       tasks_(std::move(tasks))
 {
     setObjectName(QStringLiteral("druck"));
@@ -63,13 +68,15 @@ void druck::BuildControls()
 {
     // Created in the order Tab walks through them: the buttons from top to bottom, the bottom row,
     // then the lists.
-    auto button = [this](const QString& caption, const char* name, int left, int top, int width = 2295) {
+    auto button = [this](const QString& caption, const char* name, int left, int top,
+                         int width = 2295) {
         auto* b = Named(new QPushButton(caption, this), name, left, top, width, 495);
         b->setFont(Font(QStringLiteral("MS Sans Serif"), 8));
         return b;
     };
     Befehl1 = button(QStringLiteral("A b b r e c h e n"), "Befehl1", 120, 120);
-    Befehl1->setAccessibleName(QStringLiteral("Abbrechen")); // the letter-spaced caption, read as a word
+    Befehl1->setAccessibleName(
+            QStringLiteral("Abbrechen")); // the letter-spaced caption, read as a word
     Befehl5 = button(QStringLiteral("Gemischte Anzeige"), "Befehl5", 120, 720);
     Befehl3 = button(QStringLiteral("Neue Liste"), "Befehl3", 120, 1320);
     Befehl11 = button(QStringLiteral("Zeile anhängen"), "Befehl11", 120, 1920);
@@ -109,13 +116,16 @@ void druck::BuildControls()
     Liste2->setAccessibleName(QStringLiteral("Lösungen"));
     Liste3->setAccessibleName(QStringLiteral("Lösungen gemischt"));
 
-    for (ListBox* l : {Liste1, Liste2, Liste3})
+    for (ListBox* l : { Liste1, Liste2, Liste3 })
         l->onClick = [this, l] { Mirror(l); };
     const std::pair<QPushButton*, void (druck::*)()> handlers[] = {
-        {Befehl1, &druck::Befehl1_Click},   {Befehl5, &druck::Befehl5_Click},  {Befehl3, &druck::Befehl3_Click},
-        {Befehl11, &druck::Befehl11_Click}, {Befehl10, &druck::Befehl10_Click}, {Befehl4, &druck::Befehl4_Click},
-        {befehl8, &druck::befehl8_Click},   {befehl9, &druck::befehl9_Click},  {Befehl6, &druck::Befehl6_Click},
-        {Befehl7, &druck::Befehl7_Click},   {Befehl2, &druck::Befehl2_Click}};
+        { Befehl1, &druck::Befehl1_Click },   { Befehl5, &druck::Befehl5_Click },
+        { Befehl3, &druck::Befehl3_Click },   { Befehl11, &druck::Befehl11_Click },
+        { Befehl10, &druck::Befehl10_Click }, { Befehl4, &druck::Befehl4_Click },
+        { befehl8, &druck::befehl8_Click },   { befehl9, &druck::befehl9_Click },
+        { Befehl6, &druck::Befehl6_Click },   { Befehl7, &druck::Befehl7_Click },
+        { Befehl2, &druck::Befehl2_Click }
+    };
     for (const auto& [b, handler] : handlers)
         connect(b, &QPushButton::clicked, this, handler);
 }
@@ -191,7 +201,8 @@ void druck::Befehl5_Click()
     const bool mixed = !MixedShown();
     Liste2->setVisible(!mixed);
     Liste3->setVisible(mixed);
-    Befehl5->setText(mixed ? QStringLiteral("Sortierte Anzeige") : QStringLiteral("Gemischte Anzeige"));
+    Befehl5->setText(mixed ? QStringLiteral("Sortierte Anzeige")
+                           : QStringLiteral("Gemischte Anzeige"));
 }
 
 bool druck::MixedShown() const
@@ -211,7 +222,7 @@ void druck::Mirror(const ListBox* clicked)
     if (mirroring_)
         return;
     mirroring_ = true;
-    for (ListBox* other : {Liste1, Liste2, Liste3})
+    for (ListBox* other : { Liste1, Liste2, Liste3 })
         if (other != clicked)
             other->SetListIndex(clicked->ListIndex());
     mirroring_ = false;
@@ -272,8 +283,10 @@ void druck::befehl9_Click()
 
 bool druck::Ask(const QString& question)
 {
-    return dialogs_.MsgBox(question, MsgStyle::YesNo + MsgStyle::Question + MsgStyle::DefaultButton2, PrintTitle)
-           == MsgResult::Yes;
+    return dialogs_.MsgBox(question,
+                           MsgStyle::YesNo + MsgStyle::Question + MsgStyle::DefaultButton2,
+                           PrintTitle)
+            == MsgResult::Yes;
 }
 
 void druck::Befehl6_Click()
@@ -281,7 +294,8 @@ void druck::Befehl6_Click()
     if (!Ask(QStringLiteral("Übungsblatt mit Lösungen drucken?\r")))
         return;
     printer_.Print(Worksheet::FullSheet(Liste1->Entries(), ShownSolutions(),
-                                        MixedShown() ? Worksheet::Solutions::Mixed : Worksheet::Solutions::Beside));
+                                        MixedShown() ? Worksheet::Solutions::Mixed
+                                                     : Worksheet::Solutions::Beside));
 }
 
 void druck::Befehl2_Click()

@@ -22,27 +22,28 @@ class druck : public QWidget {
     Q_OBJECT
 public:
     struct TaskSource {
-        std::function<void()> GenerateTask;      // a new task on the training window's screen
-        std::function<QString()> TaskOnScreen;   // the caption of its task label
+        std::function<void()> GenerateTask; // a new task on the training window's screen
+        std::function<QString()> TaskOnScreen; // the caption of its task label
     };
-    druck(MODUL1& state, Dialogs& dialogs, Clipboard& clipboard, Printer& printer, TaskSource tasks);
+    druck(MODUL1& state, Dialogs& dialogs, Clipboard& clipboard, Printer& printer,
+          TaskSource tasks);
 
     // Run once, when the program first creates the window: it stands directly right of the
     // training window's frame. Showing it again later keeps its place and its lists.
     void Form_Load(const QRect& trainingFrame);
     void Open();
 
-    void Befehl1_Click();   // "A b b r e c h e n"
-    void Befehl3_Click();   // "Neue Liste"
-    void Befehl11_Click();  // "Zeile anhängen"
-    void Befehl10_Click();  // "Die Zeile löschen"
-    void Befehl5_Click();   // "Gemischte Anzeige" / "Sortierte Anzeige"
-    void Befehl7_Click();   // "Suchen / Ersetzen"
-    void Befehl4_Click();   // "Alles kopieren"
-    void befehl8_Click();   // "Aufgaben kopieren"
-    void befehl9_Click();   // "Lösungen kopieren"
-    void Befehl6_Click();   // "Alles ausdrucken"
-    void Befehl2_Click();   // "Einzeln ausdrucken"
+    void Befehl1_Click(); // "A b b r e c h e n"
+    void Befehl3_Click(); // "Neue Liste"
+    void Befehl11_Click(); // "Zeile anhängen"
+    void Befehl10_Click(); // "Die Zeile löschen"
+    void Befehl5_Click(); // "Gemischte Anzeige" / "Sortierte Anzeige"
+    void Befehl7_Click(); // "Suchen / Ersetzen"
+    void Befehl4_Click(); // "Alles kopieren"
+    void befehl8_Click(); // "Aufgaben kopieren"
+    void befehl9_Click(); // "Lösungen kopieren"
+    void Befehl6_Click(); // "Alles ausdrucken"
+    void Befehl2_Click(); // "Einzeln ausdrucken"
 
     QPushButton* Befehl1 = nullptr;
     QPushButton* Befehl5 = nullptr;
@@ -54,14 +55,14 @@ public:
     QPushButton* befehl9 = nullptr;
     QPushButton* Befehl6 = nullptr;
     QPushButton* Befehl7 = nullptr;
-    QLineEdit* Text1 = nullptr;      // search text
-    QLineEdit* Text2 = nullptr;      // replacement
+    QLineEdit* Text1 = nullptr; // search text
+    QLineEdit* Text2 = nullptr; // replacement
     QPushButton* Befehl2 = nullptr;
     QLabel* Bezeichnung1 = nullptr;
-    ListBox* Liste1 = nullptr;       // task rows
+    ListBox* Liste1 = nullptr; // task rows
     QLabel* Bezeichnung2 = nullptr;
-    ListBox* Liste2 = nullptr;       // answers beside their tasks
-    ListBox* Liste3 = nullptr;       // the same answers, sorted
+    ListBox* Liste2 = nullptr; // answers beside their tasks
+    ListBox* Liste3 = nullptr; // the same answers, sorted
 
 signals:
     void closed(); // "A b b r e c h e n", Escape or the frame: the training window comes forward

@@ -1,4 +1,5 @@
-// The child's answer and what follows: the error list, its practice and window, the teacher's password, error files.
+// The child's answer and what follows: the error list, its practice and window, the teacher's
+// password, error files.
 
 #include "program_fixture.h"
 
@@ -11,7 +12,8 @@
 
 #include <sys/stat.h>
 
-const Shown Wrong = ScriptedDialogs::Msg(QStringLiteral("Das ist leider falsch!\r"), 0, QStringLiteral("Rechenfehler"));
+const Shown Wrong = ScriptedDialogs::Msg(QStringLiteral("Das ist leider falsch!\r"), 0,
+                                         QStringLiteral("Rechenfehler"));
 
 class AnsweringTests : public QObject {
     Q_OBJECT
@@ -24,86 +26,120 @@ private slots:
 
 void AnsweringTests::scenario_data()
 {
-    // Steps: -task|answer lists an error quietly; set-ups: +T puts "Aufgabe" with this answer, +E and +R set the
-    // counters, +Y, +N, +P answer the next box, +p puts a pipe at ZIFTORA.000;
-    // @ clicks, # presses buttons by caption (E "Entf"), X closes the error list window's frame, else keys (as
-    // ProgramFixture::Keys, at the control after @). trace: after each step that changes it, task (* practice,
-    // new: generated)|entry|errors|right|signals|windows, child shown. left: the error list; after: changed files.
+    // Steps: -task|answer lists an error quietly; set-ups: +T puts "Aufgabe" with this answer, +E
+    // and +R set the counters, +Y, +N, +P answer the next box, +p puts a pipe at ZIFTORA.000;
+    // @ clicks, # presses buttons by caption (E "Entf"), X closes the error list window's frame,
+    // else keys (as ProgramFixture::Keys, at the control after @). trace: after each step that
+    // changes it, task (* practice, new: generated)|entry|errors|right|signals|windows, child
+    // shown. left: the error list; after: changed files.
     QTest::addColumn<Files>("files");
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<QStringList>("trace");
     QTest::addColumn<QStringList>("left");
     QTest::addColumn<Boxes>("boxes");
     QTest::addColumn<Files>("after");
-    const auto row = [](const char* name, const QStringList& steps, const QStringList& trace, const QStringList& left = {},
-                        const Boxes& boxes = {}, const Files& files = {}, const Files& after = {}) {
+    const auto row = [](const char* name, const QStringList& steps, const QStringList& trace,
+                        const QStringList& left = {}, const Boxes& boxes = {},
+                        const Files& files = {}, const Files& after = {}) {
         QTest::newRow(name) << files << steps << trace << left << boxes << after;
     };
-    const Shown question = ScriptedDialogs::Msg("Die Fehleraufgaben jetzt üben?\r", 276, "Fehlerliste");
-    row("every digit typed", {"+T5", "1234567890"}, {"Aufgabe|1234567890|0|0|0|"});
-    row("R follows the position", {"+T17R3", "#173"}, {"Aufgabe|17R3|0|0|0|"});
-    row("signs pressed replace", {"+T>", "#><="}, {"Aufgabe|=|0|0|0|"});
-    row("ten characters at most", {"+T1234567890R1", "#12345678901"}, {"Aufgabe|1234567890|0|0|0|"});
-    row("Entf takes the R for good", {"+T7R3", "#7E3"}, {"Aufgabe|73|0|0|0|"});
-    row("Backspace takes the R for good", {"+T7R3", "7B3"}, {"Aufgabe|73|0|0|0|"});
-    row("each try counts, listed once", {"+T7R3", "8R9R"}, {"Aufgabe||2|0|0|"}, {"Aufgabe|7R3"}, {Wrong, Wrong});
-    row("wrong, then right", {"+T7R3", "8R", "73R"}, {"Aufgabe||1|0|0|", "new||1|1|0|"}, {"Aufgabe|7R3"}, {Wrong});
+    const Shown question =
+            ScriptedDialogs::Msg("Die Fehleraufgaben jetzt üben?\r", 276, "Fehlerliste");
+    row("every digit typed", { "+T5", "1234567890" }, { "Aufgabe|1234567890|0|0|0|" });
+    row("R follows the position", { "+T17R3", "#173" }, { "Aufgabe|17R3|0|0|0|" });
+    row("signs pressed replace", { "+T>", "#><=" }, { "Aufgabe|=|0|0|0|" });
+    row("ten characters at most", { "+T1234567890R1", "#12345678901" },
+        { "Aufgabe|1234567890|0|0|0|" });
+    row("Entf takes the R for good", { "+T7R3", "#7E3" }, { "Aufgabe|73|0|0|0|" });
+    row("Backspace takes the R for good", { "+T7R3", "7B3" }, { "Aufgabe|73|0|0|0|" });
+    row("each try counts, listed once", { "+T7R3", "8R9R" }, { "Aufgabe||2|0|0|" },
+        { "Aufgabe|7R3" }, { Wrong, Wrong });
+    row("wrong, then right", { "+T7R3", "8R", "73R" }, { "Aufgabe||1|0|0|", "new||1|1|0|" },
+        { "Aufgabe|7R3" }, { Wrong });
     QStringList ten, left;
     for (int i = 1; i <= 10; ++i)
         ten << QStringLiteral("-%1 + 1 = ?|%2").arg(i).arg(i + 1), left << ten.last().mid(1);
-    row("the eleventh error, adding nothing, starts practice", ten << "0R", {"*1 + 1 = ?||11|0|0|"}, left.mid(1), {Wrong});
-    row("the counter stops at its largest", {"-A|1", "+E32766", "5R", "5R"}, {"*A||32767|0|0|"}, {}, {Wrong, Wrong});
+    row("the eleventh error, adding nothing, starts practice", ten << "0R",
+        { "*1 + 1 = ?||11|0|0|" }, left.mid(1), { Wrong });
+    row("the counter stops at its largest", { "-A|1", "+E32766", "5R", "5R" }, { "*A||32767|0|0|" },
+        {}, { Wrong, Wrong });
     const QString b = QStringLiteral("1 + 2 = ?"), c = QStringLiteral("6 + 6 = ?");
     row("first in, first out; right answers uncounted until the last",
-        {"-3 · 4 = ?|12", "-" + b + "|3", "-" + c + "|12", "+Y", "@Bild7", "@Befehl22", "6R", "12R", "3R", "12R", "12R"},
-        {"*3 · 4 = ?||3|0|0|", "*3 · 4 = ?||4|0|0|", "*" + b + "||4|0|0|", "*" + c + "||4|0|0|",
-         "*3 · 4 = ?||4|0|0|", "new||0|1|0|"},
-        {}, {question, ScriptedDialogs::Msg("Es sind noch 2 Fehleraufgaben!\r", 0, "Fehlerliste"), Wrong});
-    row("answers the keypad cannot type are passed over", {"-A|", "-2 + 2 = ?|4", "-B|zw\u00f6lf", "+Y", "@Bild7", "4R"},
-        {"*2 + 2 = ?||3|0|0|", "new||0|1|0|"}, {}, {question});
-    const Shown reward = ScriptedDialogs::Msg("Nach 30 Aufgaben gibt es eine Spielrunde!", 64, "Belohnung");
-    const Files thirty{{"ZIFTORA.INF", "30\r\n"}}; // the reward still follows every 20th right answer
-    row("no errors wait: a reward", {"+E2", "+R39", "+T6", "6R", "@Bild2", "@Bild3"}, {"new||0|40|1|"}, {},
-        {ScriptedDialogs::Msg(EvaluationText(0, 40), 64, "Fehler"), reward}, thirty);
-    row("listed errors come first", {"-A|1", "-B|2", "+R39", "+T6", "6R", "@Bild2", "@Bild3"}, {"*A||2|40|0|"}, {"B|2"},
-        {ScriptedDialogs::Msg(EvaluationText(2, 40), 64, "Fehler"), reward}, thirty);
-    // The password (4R2, the answer on screen) and the error list window: Befehl5/6 browse, 4 deletes, 1 closes.
-    // Ben's file ends in a task without its answer; Carla's holds bytes the code page has no character for.
-    const Files children{{"ZIFTORA.INI", "Anna\r\nBen\r\nCarla\r\n"},
-                         {"ZIFTORA.000", "7 + 5 = ?\r\n12\r\n9 + 9 = ?\r\n18\r\n"},
-                         {"ZIFTORA.001", "6 - 2 = ?\r\n4\r\n8 - 1 = ?\r\n"},
-                         {"ZIFTORA.002", QByteArray("3 \xB7 4 = ?\r\n12\r\n\x81\x00\x9D\r\n3\r\n", 24)}};
-    const Files alone{{"ZIFTORA.000", "5 + 5 = ?\r\n10\r\n"}};
-    const auto teacher = [&](const char* name, const Files& files, const QStringList& steps, QStringList trace,
-                             const QStringList& left = {"22 : 5 = ?|4R2"}) { // the task, entry and child stay
-        for (QString& t : trace = QStringList{"0|"} + trace)
-            t.prepend(QStringLiteral("22 : 5 = ?|4R|1|0|"));
-        row(name, QStringList{"-22 : 5 = ?|4R2", "4"} + steps, trace, left, {ScriptedDialogs::Password("Ziftora")}, files);
-    };
-    teacher("opening shows this run's list", children, {"+P4R2", "@Bild8"}, {"0|8 Anna"});
-    teacher("small r refused", children, {"+P4r2", "@Bild8"}, {});
-    teacher("unpaired last line left out, closed", children, {"+P4R2", "@Bild8", "@Form8/Befehl6", "@Form8/Befehl1"},
-            {"0|8 Anna", "0|8 Ben", "0|Ben"}, {"6 - 2 = ?|4"});
+        { "-3 · 4 = ?|12", "-" + b + "|3", "-" + c + "|12", "+Y", "@Bild7", "@Befehl22", "6R",
+          "12R", "3R", "12R", "12R" },
+        { "*3 · 4 = ?||3|0|0|", "*3 · 4 = ?||4|0|0|", "*" + b + "||4|0|0|", "*" + c + "||4|0|0|",
+          "*3 · 4 = ?||4|0|0|", "new||0|1|0|" },
+        {},
+        { question, ScriptedDialogs::Msg("Es sind noch 2 Fehleraufgaben!\r", 0, "Fehlerliste"),
+          Wrong });
+    row("answers the keypad cannot type are passed over",
+        { "-A|", "-2 + 2 = ?|4", "-B|zw\u00f6lf", "+Y", "@Bild7", "4R" },
+        { "*2 + 2 = ?||3|0|0|", "new||0|1|0|" }, {}, { question });
+    const Shown reward =
+            ScriptedDialogs::Msg("Nach 30 Aufgaben gibt es eine Spielrunde!", 64, "Belohnung");
+    const Files thirty{ { "ZIFTORA.INF",
+                          "30\r\n" } }; // the reward still follows every 20th right answer
+    row("no errors wait: a reward", { "+E2", "+R39", "+T6", "6R", "@Bild2", "@Bild3" },
+        { "new||0|40|1|" }, {},
+        { ScriptedDialogs::Msg(EvaluationText(0, 40), 64, "Fehler"), reward }, thirty);
+    row("listed errors come first", { "-A|1", "-B|2", "+R39", "+T6", "6R", "@Bild2", "@Bild3" },
+        { "*A||2|40|0|" }, { "B|2" },
+        { ScriptedDialogs::Msg(EvaluationText(2, 40), 64, "Fehler"), reward }, thirty);
+    // The password (4R2, the answer on screen) and the error list window: Befehl5/6 browse, 4
+    // deletes, 1 closes. Ben's file ends in a task without its answer; Carla's holds bytes the code
+    // page has no character for.
+    const Files children{ { "ZIFTORA.INI", "Anna\r\nBen\r\nCarla\r\n" },
+                          { "ZIFTORA.000", "7 + 5 = ?\r\n12\r\n9 + 9 = ?\r\n18\r\n" },
+                          { "ZIFTORA.001", "6 - 2 = ?\r\n4\r\n8 - 1 = ?\r\n" },
+                          { "ZIFTORA.002",
+                            QByteArray("3 \xB7 4 = ?\r\n12\r\n\x81\x00\x9D\r\n3\r\n", 24) } };
+    const Files alone{ { "ZIFTORA.000", "5 + 5 = ?\r\n10\r\n" } };
+    const auto teacher =
+            [&](const char* name, const Files& files, const QStringList& steps, QStringList trace,
+                const QStringList& left = { "22 : 5 = ?|4R2" }) { // the task, entry and child stay
+                for (QString& t : trace = QStringList{ "0|" } + trace)
+                    t.prepend(QStringLiteral("22 : 5 = ?|4R|1|0|"));
+                row(name, QStringList{ "-22 : 5 = ?|4R2", "4" } + steps, trace, left,
+                    { ScriptedDialogs::Password("Ziftora") }, files);
+            };
+    teacher("opening shows this run's list", children, { "+P4R2", "@Bild8" }, { "0|8 Anna" });
+    teacher("small r refused", children, { "+P4r2", "@Bild8" }, {});
+    teacher("unpaired last line left out, closed", children,
+            { "+P4R2", "@Bild8", "@Form8/Befehl6", "@Form8/Befehl1" },
+            { "0|8 Anna", "0|8 Ben", "0|Ben" }, { "6 - 2 = ?|4" });
     teacher("back to the last, on to the first and back, Escape", children,
-            {"+P4R2", "@Bild8", "@Form8/Befehl5", "@Form8/Befehl6", "@Form8/Befehl5", "E@Form8/Liste1"},
-            {"0|8 Anna", "0|8 Carla", "0|8 Anna", "0|8 Carla", "0|Carla"},
-            {"3 · 4 = ?|12", QStringLiteral("\u0081\u0000\u009D|3")});
-    teacher("deleted, the frame", children, {"+P4R2", "@Bild8", "@Form8/Befehl4", "X"}, {"0|8 Anna", "0|Anna"}, {});
-    teacher("alone, back reloads", alone, {"+P4R2", "@Bild8", "@Form8/Befehl4", "@Form8/Befehl5"},
-            {"0|8 Standardbenutzer"}, {"5 + 5 = ?|10"});
-    // Declining practice at a change of user appends the errors to the child's file; the errors stay listed. (A new
-    // file, a plain append, a folder and no child selected are rows of the user window's test.)
-    const QByteArray saved("3 \xB7 4 = ?\r\n12\r\n7 + 5 <=> 13\r\n<\r\n"), odd("1 + 1 = ?\r\n2\r\n8 - 1 = ?\r\n");
-    const auto change = [&](const char* name, const QString& first, const QByteArray& bytes, const QByteArray& after,
-                            const QString& message = {}) {
-        const auto file = [](const QByteArray& b) { return b.isEmpty() ? Files{} : Files{{"ZIFTORA.000", b}}; };
-        const QStringList listed{"3 · 4 = ?|12", "7 + 5 <=> 13|<"};
-        row(name, QStringList{first}.filter(QStringLiteral("+")) + QStringList{"-" + listed[0], "-" + listed[1], "+N", "@Bild7"},
-            {"7 + 5 <=> 13||2|0|0|7"}, listed, message.isEmpty() ? Boxes{question} : Boxes{question, ScriptedDialogs::Msg(message, 64, "Fehlerliste")},
+            { "+P4R2", "@Bild8", "@Form8/Befehl5", "@Form8/Befehl6", "@Form8/Befehl5",
+              "E@Form8/Liste1" },
+            { "0|8 Anna", "0|8 Carla", "0|8 Anna", "0|8 Carla", "0|Carla" },
+            { "3 · 4 = ?|12", QStringLiteral("\u0081\u0000\u009D|3") });
+    teacher("deleted, the frame", children, { "+P4R2", "@Bild8", "@Form8/Befehl4", "X" },
+            { "0|8 Anna", "0|Anna" }, {});
+    teacher("alone, back reloads", alone, { "+P4R2", "@Bild8", "@Form8/Befehl4", "@Form8/Befehl5" },
+            { "0|8 Standardbenutzer" }, { "5 + 5 = ?|10" });
+    // Declining practice at a change of user appends the errors to the child's file; the errors
+    // stay listed. (A new file, a plain append, a folder and no child selected are rows of the user
+    // window's test.)
+    const QByteArray saved("3 \xB7 4 = ?\r\n12\r\n7 + 5 <=> 13\r\n<\r\n"),
+            odd("1 + 1 = ?\r\n2\r\n8 - 1 = ?\r\n");
+    const auto change = [&](const char* name, const QString& first, const QByteArray& bytes,
+                            const QByteArray& after, const QString& message = {}) {
+        const auto file = [](const QByteArray& b) {
+            return b.isEmpty() ? Files{} : Files{ { "ZIFTORA.000", b } };
+        };
+        const QStringList listed{ "3 · 4 = ?|12", "7 + 5 <=> 13|<" };
+        row(name,
+            QStringList{ first }.filter(QStringLiteral("+"))
+                    + QStringList{ "-" + listed[0], "-" + listed[1], "+N", "@Bild7" },
+            { "7 + 5 <=> 13||2|0|0|7" }, listed,
+            message.isEmpty() ? Boxes{ question }
+                              : Boxes{ question, ScriptedDialogs::Msg(message, 64, "Fehlerliste") },
             file(bytes), file(after));
     };
-    const QString cannot = QStringLiteral("Die Fehleraufgaben konnten nicht in der Datei ZIFTORA.000 gespeichert werden. Vielleicht "
-                                          "ist der Ordner schreibgeschützt oder der Datenträger voll.\r\nDie Fehleraufgaben bleiben in der Fehlerliste.");
+    const QString cannot =
+            QStringLiteral("Die Fehleraufgaben konnten nicht in der Datei ZIFTORA.000 gespeichert "
+                           "werden. Vielleicht "
+                           "ist der Ordner schreibgeschützt oder der Datenträger voll.\r\nDie "
+                           "Fehleraufgaben bleiben in der Fehlerliste.");
     change("odd number of lines", {}, odd, odd + "\r\n" + saved);
     change("last line without its ending", {}, "8 - 1 = ?", "8 - 1 = ?\r\n\r\n" + saved);
     change("a pipe", "+p", {}, {}, cannot);
@@ -119,36 +155,61 @@ void AnsweringTests::scenario()
     QFETCH(Files, after);
     ProgramFixture f;
     f.StartQuietly(files);
-    const Files expected = [&] { Files all = f.AllFiles(); return all.insert(after), all; }();
+    const Files expected = [&] {
+        Files all = f.AllFiles();
+        return all.insert(after), all;
+    }();
     const QString path = f.dir.filePath(QStringLiteral("ZIFTORA.000"));
     QSignalSpy spy(&f.form1(), &Form1::rewardDue);
-    QStringList known{QStringLiteral("Aufgabe")}, seen;
+    QStringList known{ QStringLiteral("Aufgabe") }, seen;
     const auto state = [&] {
-        const QString task = f.Caption("Bezeichnung1"), windows = QString(f.form7().isVisible() ? "7" : "") + (f.form8().isVisible() ? "8 " : "");
-        return QStringList{(f.form1().ErrorPracticeActive() ? "*" : "") + (known.contains(task) ? task : "new"), f.Caption("Bezeichnung2"),
-                           f.Caption("Bezeichnung3"), f.Caption("Bezeichnung4"), QString::number(spy.count()), windows + f.Caption("Form8/Bezeichnung4")}
-            .join(u'|');
+        const QString task = f.Caption("Bezeichnung1"),
+                      windows = QString(f.form7().isVisible() ? "7" : "")
+                + (f.form8().isVisible() ? "8 " : "");
+        return QStringList{ (f.form1().ErrorPracticeActive() ? "*" : "")
+                                    + (known.contains(task) ? task : "new"),
+                            f.Caption("Bezeichnung2"),
+                            f.Caption("Bezeichnung3"),
+                            f.Caption("Bezeichnung4"),
+                            QString::number(spy.count()),
+                            windows + f.Caption("Form8/Bezeichnung4") }
+                .join(u'|');
     };
     const QMap<QString, std::function<void(const QString&)>> act{
-        {"-", [&](const QString& t) { known << t.section(u'|', 0, 0), f.PutTask(known.last(), t.section(u'|', 1)),
-                                      f.Answer(QStringLiteral("0")), f.Seen(), f.dialogs.beeps = 0; }},
-        {"+T", [&](const QString& answer) { f.PutTask(QStringLiteral("Aufgabe"), answer); }},
-        {"+E", [&](const QString& n) { f.form1().ErrorCount = n.toInt(); }}, {"+R", [&](const QString& n) { f.form1().CorrectCount = n.toInt(); }},
-        {"+Y", [&](const QString&) { f.dialogs.AnswerMsg(MsgResult::Yes); }},
-        {"+N", [&](const QString&) { f.dialogs.AnswerMsg(MsgResult::No); }}, {"X", [&](const QString&) { f.form8().close(); }},
-        {"+p", [&](const QString&) { QCOMPARE(::mkfifo(path.toLocal8Bit().constData(), 0600), 0); }},
-        {"#", [&](const QString& keys) { for (const QChar k : keys) f.Press(k == u'E' ? "Entf" : QString(k)); }},
-        {"@", [&](const QString& control) { f.Click(control); }}, {"+P", [&](const QString& typed) { f.Password(typed); }}};
+        { "-",
+          [&](const QString& t) {
+              known << t.section(u'|', 0, 0), f.PutTask(known.last(), t.section(u'|', 1)),
+                      f.Answer(QStringLiteral("0")), f.Seen(), f.dialogs.beeps = 0;
+          } },
+        { "+T", [&](const QString& answer) { f.PutTask(QStringLiteral("Aufgabe"), answer); } },
+        { "+E", [&](const QString& n) { f.form1().ErrorCount = n.toInt(); } },
+        { "+R", [&](const QString& n) { f.form1().CorrectCount = n.toInt(); } },
+        { "+Y", [&](const QString&) { f.dialogs.AnswerMsg(MsgResult::Yes); } },
+        { "+N", [&](const QString&) { f.dialogs.AnswerMsg(MsgResult::No); } },
+        { "X", [&](const QString&) { f.form8().close(); } },
+        { "+p",
+          [&](const QString&) { QCOMPARE(::mkfifo(path.toLocal8Bit().constData(), 0600), 0); } },
+        { "#",
+          [&](const QString& keys) {
+              for (const QChar k : keys)
+                  f.Press(k == u'E' ? "Entf" : QString(k));
+          } },
+        { "@", [&](const QString& control) { f.Click(control); } },
+        { "+P", [&](const QString& typed) { f.Password(typed); } }
+    };
     for (QString step : steps) {
         const QString kind = step.left(step.startsWith(u'+') ? 2 : 1), was = state();
         if (act.contains(kind))
             act.value(kind)(step.mid(kind.size()));
         else
-            f.Keys(step.section(u'@', 0, 0), step.contains(u'@') ? step.section(u'@', 1) : QStringLiteral("Befehl11"));
+            f.Keys(step.section(u'@', 0, 0),
+                   step.contains(u'@') ? step.section(u'@', 1) : QStringLiteral("Befehl11"));
         if (!QStringLiteral("+-").contains(step.at(0)) && state() != was)
             seen << state();
         QCOMPARE(f.state().EntryText, f.Caption("Bezeichnung2"));
-        QCOMPARE(f.form1().isVisible(), !f.form8().isVisible() && !f.Window("Form6")->isVisible()); // the chooser stands in for it
+        QCOMPARE(f.form1().isVisible(),
+                 !f.form8().isVisible()
+                         && !f.Window("Form6")->isVisible()); // the chooser stands in for it
     }
     QCOMPARE(seen, trace);
     QStringList listed, tasks = f.Entries("Form8/Liste1"), answers = f.Entries("Form8/Liste2");
@@ -159,9 +220,12 @@ void AnsweringTests::scenario()
     QCOMPARE(f.Entries("Form8/Liste3"), answers);
     QCOMPARE(f.Seen(), boxes);
     QCOMPARE(f.dialogs.beeps, int(boxes.count(Wrong)));
-    QCOMPARE(f.Caption("Bezeichnung15"), f.Entries("Form7/Liste1").first()); // the training window keeps its child
-    if (!f.Caption("Form8/Bezeichnung4").isEmpty()) // the error list window selects the child it shows
-        QCOMPARE(f.form7().UserNumber(), f.Entries("Form7/Liste1").indexOf(f.Caption("Form8/Bezeichnung4")));
+    QCOMPARE(f.Caption("Bezeichnung15"),
+             f.Entries("Form7/Liste1").first()); // the training window keeps its child
+    if (!f.Caption("Form8/Bezeichnung4")
+                 .isEmpty()) // the error list window selects the child it shows
+        QCOMPARE(f.form7().UserNumber(),
+                 f.Entries("Form7/Liste1").indexOf(f.Caption("Form8/Bezeichnung4")));
     if (!QFileInfo(path).exists() || QFileInfo(path).isFile()) // not a pipe, then
         QCOMPARE(f.AllFiles(), expected);
 }
@@ -171,10 +235,14 @@ void AnsweringTests::evaluationText_data()
     QTest::addColumn<int>("errors");
     QTest::addColumn<qint64>("right");
     QTest::addColumn<QString>("text");
-    const auto row = [](const char* percent, int errors, qint64 right, const char* praise) {
-        QTest::newRow(percent) << errors << right << QStringLiteral("Du hast %1% Fehler:\n\r\n\r%2").arg(percent, praise);
-    };
-    QTest::newRow("no right answer yet") << 4 << qint64(0) << QStringLiteral("Du hast noch keine richtige Lösung!");
+    const auto row =
+            [](const char* percent, int errors, qint64 right, const char* praise) {
+                QTest::newRow(percent)
+                        << errors << right
+                        << QStringLiteral("Du hast %1% Fehler:\n\r\n\r%2").arg(percent, praise);
+            };
+    QTest::newRow("no right answer yet")
+            << 4 << qint64(0) << QStringLiteral("Du hast noch keine richtige Lösung!");
     row("3276700", 32767, 1, "Du machst zu viele Fehler!");
     row("70", 7, 10, "Du machst zu viele Fehler!");
     row("60", 6, 10, "Du musst viel mehr üben!");
@@ -186,7 +254,8 @@ void AnsweringTests::evaluationText_data()
     row("10", 1, 10, "Das hast du gut gemacht!");
     row("5", 1, 20, "Das hast du prima gemacht!");
     row("4", 49, 1000, "Das ist einfach Spitze!");
-    QTest::newRow("error file of child 12") << 12 << qint64(-1) << QStringLiteral("ZIFTORA.012"); // -1: the file name
+    QTest::newRow("error file of child 12")
+            << 12 << qint64(-1) << QStringLiteral("ZIFTORA.012"); // -1: the file name
     QTest::newRow("no error file for child 1000") << 1000 << qint64(-1) << QString();
 }
 

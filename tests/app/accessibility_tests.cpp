@@ -1,4 +1,5 @@
-// What every window owes a child who uses a screen reader or only the keyboard, at any screen scale.
+// What every window owes a child who uses a screen reader or only the keyboard, at any screen
+// scale.
 
 #include "program_fixture.h"
 
@@ -28,7 +29,8 @@ static QString Spoken(QWidget* w)
 void AccessibilityTests::everyControlIsNamed_data()
 {
     QTest::addColumn<QString>("window");
-    for (const char* window : {"Form1", "Form7", "Form8", "ZFTLABEL", "druck", "Form6", "Form2", "Form3", "Form4", "Form5", "slalom"})
+    for (const char* window : { "Form1", "Form7", "Form8", "ZFTLABEL", "druck", "Form6", "Form2",
+                                "Form3", "Form4", "Form5", "slalom" })
         QTest::newRow(window) << window;
 }
 
@@ -42,18 +44,23 @@ void AccessibilityTests::everyControlIsNamed()
     QStringList reachable; // what a person can see and Tab to
     for (QWidget* c : w->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
         const QString name = c->objectName();
-        QVERIFY2(!name.isEmpty() && w->findChildren<QWidget*>(name, Qt::FindDirectChildrenOnly).size() == 1, qPrintable(name));
+        QVERIFY2(!name.isEmpty()
+                         && w->findChildren<QWidget*>(name, Qt::FindDirectChildrenOnly).size() == 1,
+                 qPrintable(name));
         if (!(c->focusPolicy() & Qt::TabFocus))
             continue;
         if (c->isEnabled() && InView(c))
             reachable << name;
         // Everything Tab reaches says in plain German what it is.
         const QString spoken = Spoken(c);
-        QVERIFY2(!spoken.trimmed().isEmpty() && !letterSpaced.match(spoken).hasMatch(), qPrintable(name + ": " + spoken));
+        QVERIFY2(!spoken.trimmed().isEmpty() && !letterSpaced.match(spoken).hasMatch(),
+                 qPrintable(name + ": " + spoken));
         if (auto* picture = qobject_cast<PictureButton*>(c))
-            QVERIFY2(!picture->icon().pixmap(32, 32).isNull() && picture->toolTip() == spoken, qPrintable(name));
+            QVERIFY2(!picture->icon().pixmap(32, 32).isNull() && picture->toolTip() == spoken,
+                     qPrintable(name));
     }
-    // Tab goes round every one of them and nowhere else, so the window can be used by keyboard alone.
+    // Tab goes round every one of them and nowhere else, so the window can be used by keyboard
+    // alone.
     w->show();
     f.Seen(); // a game may greet the child on showing
     QWidget* first = w->findChild<QWidget*>(reachable.first());
@@ -69,17 +76,22 @@ void AccessibilityTests::everyControlIsNamed()
 
 void AccessibilityTests::tabOrder_data()
 {
-    // From the digit 7 round the whole window, in a mode: what Tab visits (object names, space-separated).
+    // From the digit 7 round the whole window, in a mode: what Tab visits (object names,
+    // space-separated).
     QTest::addColumn<QString>("mode");
     QTest::addColumn<QString>("visited");
-    const QString keypad = QStringLiteral("Befehl7 befehl8 befehl9 Befehl4 Befehl5 Befehl6 Befehl1 Befehl2 Befehl3 Befehl10 "
-                                          "Befehl18 Befehl11 Befehl21 Befehl20 Befehl19 ");
-    const QString choices = QStringLiteral("Befehl12 Befehl13 Befehl14 Befehl15 Befehl16 Befehl17 HBildlauf1 Liste1 Bild7 "
-                                           "Bezeichnung15 Bild1 Bild3 Bild2 Bild4 Bild6 Bild8 Bild5");
+    const QString keypad = QStringLiteral(
+            "Befehl7 befehl8 befehl9 Befehl4 Befehl5 Befehl6 Befehl1 Befehl2 Befehl3 Befehl10 "
+            "Befehl18 Befehl11 Befehl21 Befehl20 Befehl19 ");
+    const QString choices = QStringLiteral(
+            "Befehl12 Befehl13 Befehl14 Befehl15 Befehl16 Befehl17 HBildlauf1 Liste1 Bild7 "
+            "Bezeichnung15 Bild1 Bild3 Bild2 Bild4 Bild6 Bild8 Bild5");
     QTest::newRow("training") << "" << keypad + choices;
-    QTest::newRow("mandatory editor open") << "editor"
-                                           << keypad + choices + " Liste2 Befehl23 Befehl27 Befehl26 Befehl24 Befehl25";
-    QTest::newRow("error practice covers the left half") << "practice" << keypad + "Liste1 Bild7 Bezeichnung15 Befehl22";
+    QTest::newRow("mandatory editor open")
+            << "editor"
+            << keypad + choices + " Liste2 Befehl23 Befehl27 Befehl26 Befehl24 Befehl25";
+    QTest::newRow("error practice covers the left half")
+            << "practice" << keypad + "Liste1 Bild7 Bezeichnung15 Befehl22";
 }
 
 void AccessibilityTests::tabOrder()
@@ -98,7 +110,7 @@ void AccessibilityTests::tabOrder()
     f.Seen();
     Form1& w = f.form1();
     w.Befehl7->setFocus();
-    QStringList seen{w.focusWidget()->objectName()};
+    QStringList seen{ w.focusWidget()->objectName() };
     for (int i = 0; i < 60; ++i) {
         QTest::keyClick(w.focusWidget(), Qt::Key_Tab);
         if (w.focusWidget() == w.Befehl7)
@@ -116,9 +128,13 @@ void AccessibilityTests::entryAndCounters()
     ProgramFixture f;
     f.StartQuietly();
     Form1& w = f.form1();
-    const auto caret = [&w] { return w.Bezeichnung2->grab().toImage().pixelColor(w.Bezeichnung2->contentsRect().left() + 2, w.Bezeichnung2->height() / 2); };
+    const auto caret = [&w] {
+        return w.Bezeichnung2->grab().toImage().pixelColor(
+                w.Bezeichnung2->contentsRect().left() + 2, w.Bezeichnung2->height() / 2);
+    };
     const QColor empty = caret();
-    QCOMPARE(Spoken(w.Bezeichnung2) + "|" + w.Bezeichnung2->accessibleDescription(), "Ergebnis|leer");
+    QCOMPARE(Spoken(w.Bezeichnung2) + "|" + w.Bezeichnung2->accessibleDescription(),
+             "Ergebnis|leer");
     f.Type(QStringLiteral("4"));
     QCOMPARE(w.Bezeichnung2->accessibleDescription(), "4");
     QVERIFY(caret() != empty); // the cursor shows only while nothing is typed
@@ -128,7 +144,8 @@ void AccessibilityTests::entryAndCounters()
     f.Answer(f.state().ExpectedAnswer + QStringLiteral("1"));
     f.Answer(f.state().ExpectedAnswer);
     f.Seen();
-    QCOMPARE(Spoken(w.Bezeichnung4) + "|" + w.Bezeichnung4->toolTip() + "|" + Spoken(w.Bezeichnung3) + "|" + w.Bezeichnung3->toolTip(),
+    QCOMPARE(Spoken(w.Bezeichnung4) + "|" + w.Bezeichnung4->toolTip() + "|" + Spoken(w.Bezeichnung3)
+                     + "|" + w.Bezeichnung3->toolTip(),
              "Richtige Lösungen: 2|Richtige Lösungen: 2|Fehler: 1|Fehler: 1");
 }
 

@@ -1,5 +1,6 @@
-// A full disk must never cost a child's data: a rewritten file keeps its old bytes unless the new ones
-// reached the disk whole, and the teacher is told. On a real full disk: a small tmpfs, mounted as root.
+// A full disk must never cost a child's data: a rewritten file keeps its old bytes unless the new
+// ones reached the disk whole, and the teacher is told. On a real full disk: a small tmpfs, mounted
+// as root.
 #include "full_disk.h"
 #include "program_fixture.h"
 
@@ -15,38 +16,60 @@ private slots:
 
 void NothingLostTests::rewriteKeepsTheOldFile_data()
 {
-    // The control clicked on the full disk, the file it rewrites, its old content, the bytes left free, the message.
-    QTest::addColumn<QString>("action"); QTest::addColumn<QString>("file"); QTest::addColumn<QByteArray>("old");
-    QTest::addColumn<qint64>("leaveFree"); QTest::addColumn<Shown>("told");
+    // The control clicked on the full disk, the file it rewrites, its old content, the bytes left
+    // free, the message.
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QByteArray>("old");
+    QTest::addColumn<qint64>("leaveFree");
+    QTest::addColumn<Shown>("told");
 
-    const Shown users = ScriptedDialogs::Msg("Die Benutzerliste konnte nicht gespeichert werden.\r"
-                                             "Die Datei ZIFTORA.INI konnte nicht geschrieben werden.\r"
-                                             "Die Änderung gilt nur, bis das Programm beendet wird.\r", 64, "Benutzereingabe");
-    const Shown errors = ScriptedDialogs::Msg("Die Fehleraufgaben konnten nicht in der Datei ZIFTORA.000 gespeichert werden. "
-                                              "Vielleicht ist der Ordner schreibgeschützt oder der Datenträger voll.\r\n"
-                                              "Die Fehleraufgaben bleiben in der Fehlerliste.", 64, "Fehlerliste");
+    const Shown users =
+            ScriptedDialogs::Msg("Die Benutzerliste konnte nicht gespeichert werden.\r"
+                                 "Die Datei ZIFTORA.INI konnte nicht geschrieben werden.\r"
+                                 "Die Änderung gilt nur, bis das Programm beendet wird.\r",
+                                 64, "Benutzereingabe");
+    const Shown errors = ScriptedDialogs::Msg(
+            "Die Fehleraufgaben konnten nicht in der Datei ZIFTORA.000 gespeichert werden. "
+            "Vielleicht ist der Ordner schreibgeschützt oder der Datenträger voll.\r\n"
+            "Die Fehleraufgaben bleiben in der Fehlerliste.",
+            64, "Fehlerliste");
     QByteArray tasks;
     for (int i = 0; i < 700; ++i)
         tasks += " " + QByteArray::number(i) + " + 7 = ?\r\n" + QByteArray::number(i + 7) + "\r\n";
-    QTest::newRow("user added") << "Form7/Befehl2" << "ZIFTORA.INI" << QByteArray("Anna\r\nBen\r\n") << qint64(0) << users;
-    QTest::newRow("user deleted") << "Form7/Befehl4" << "ZIFTORA.INI" << QByteArray("Anna\r\nBen\r\n") << qint64(0) << users;
+    QTest::newRow("user added") << "Form7/Befehl2"
+                                << "ZIFTORA.INI" << QByteArray("Anna\r\nBen\r\n") << qint64(0)
+                                << users;
+    QTest::newRow("user deleted") << "Form7/Befehl4"
+                                  << "ZIFTORA.INI" << QByteArray("Anna\r\nBen\r\n") << qint64(0)
+                                  << users;
     QTest::newRow("mandatory list saved")
-        << "Befehl25" << "ZIFTORA.DAT" << QByteArray(" 1 + 1 = ?\r\n2\r\n") << qint64(0)
-        << ScriptedDialogs::Msg("Die Liste konnte nicht gespeichert werden!\r"
-                                "Die Datei ZIFTORA.DAT konnte nicht geschrieben werden.\r", 0, "Pflichtaufgaben");
-    QTest::newRow("errors saved, disk full") << "Bild7" << "ZIFTORA.000" << tasks.left(300) << qint64(0) << errors;
-    QTest::newRow("errors saved, room for half the file, which would cut a task") << "Bild7" << "ZIFTORA.000" << tasks << qint64(8192) << errors;
+            << "Befehl25"
+            << "ZIFTORA.DAT" << QByteArray(" 1 + 1 = ?\r\n2\r\n") << qint64(0)
+            << ScriptedDialogs::Msg("Die Liste konnte nicht gespeichert werden!\r"
+                                    "Die Datei ZIFTORA.DAT konnte nicht geschrieben werden.\r",
+                                    0, "Pflichtaufgaben");
+    QTest::newRow("errors saved, disk full")
+            << "Bild7"
+            << "ZIFTORA.000" << tasks.left(300) << qint64(0) << errors;
+    QTest::newRow("errors saved, room for half the file, which would cut a task")
+            << "Bild7"
+            << "ZIFTORA.000" << tasks << qint64(8192) << errors;
 }
 
 void NothingLostTests::rewriteKeepsTheOldFile()
 {
-    QFETCH(QString, action); QFETCH(QString, file); QFETCH(QByteArray, old); QFETCH(qint64, leaveFree); QFETCH(Shown, told);
+    QFETCH(QString, action);
+    QFETCH(QString, file);
+    QFETCH(QByteArray, old);
+    QFETCH(qint64, leaveFree);
+    QFETCH(Shown, told);
 
     FullDisk disk;
     if (!disk.isReady())
         QSKIP(qPrintable(disk.reason()));
     ProgramFixture f(disk.path());
-    Files files{{"ZIFTORA.INI", "Anna\r\nBen\r\n"}};
+    Files files{ { "ZIFTORA.INI", "Anna\r\nBen\r\n" } };
     f.StartQuietly((files.insert(file, old), files));
     f.PutTask(" 2 + 2 = ?", "4");
     if (file == "ZIFTORA.000") {
@@ -72,20 +95,29 @@ void NothingLostTests::rewriteKeepsTheOldFile()
     QCOMPARE(left.filter(QRegularExpression("^(ZIFTORA\\.(INI|DAT|000)|ballast\\.bin)$")), left);
 }
 
-// Copies an interrupted save left behind go at the next start; data files that cannot be read are said.
+// Copies an interrupted save left behind go at the next start; data files that cannot be read are
+// said.
 void NothingLostTests::startWithStrangeFiles()
 {
     ProgramFixture f;
-    QVERIFY(QDir().mkpath("ZIFTORA.INF") && QDir().mkpath("ZIFTORA.000")); // the fixture works in its own folder
-    f.Start({{"ZIFTORA.INI", "Anna\r\n"}, {"ZIFTORA.DAT", ""}, {"ZIFTORA.INI.a1B2c3", "Ann"}, {"ZIFTORA.000.Zz0099", " 1"}});
+    QVERIFY(QDir().mkpath("ZIFTORA.INF")
+            && QDir().mkpath("ZIFTORA.000")); // the fixture works in its own folder
+    f.Start({ { "ZIFTORA.INI", "Anna\r\n" },
+              { "ZIFTORA.DAT", "" },
+              { "ZIFTORA.INI.a1B2c3", "Ann" },
+              { "ZIFTORA.000.Zz0099", " 1" } });
     f.Password();
     f.Click("Bild8");
     f.Click("Form8/Befehl6"); // the error file of the next (and only) child
-    QCOMPARE(f.Seen(), (Boxes{ScriptedDialogs::Msg("Die Datei ZIFTORA.INF konnte nicht gelesen werden.\r"
-                                                   "Nach 20 Aufgaben gibt es eine Spielrunde.\r", 64, "Belohnung"),
-                              ScriptedDialogs::Password("Ziftora"),
-                              ScriptedDialogs::Msg("Die Fehlerdatei ZIFTORA.000 konnte nicht gelesen werden.\r", 64, "Fehlerliste")}));
-    QCOMPARE(f.AllFiles(), (Files{{"ZIFTORA.INI", "Anna\r\n"}, {"ZIFTORA.DAT", ""}}));
+    QCOMPARE(f.Seen(),
+             (Boxes{ ScriptedDialogs::Msg("Die Datei ZIFTORA.INF konnte nicht gelesen werden.\r"
+                                          "Nach 20 Aufgaben gibt es eine Spielrunde.\r",
+                                          64, "Belohnung"),
+                     ScriptedDialogs::Password("Ziftora"),
+                     ScriptedDialogs::Msg(
+                             "Die Fehlerdatei ZIFTORA.000 konnte nicht gelesen werden.\r", 64,
+                             "Fehlerliste") }));
+    QCOMPARE(f.AllFiles(), (Files{ { "ZIFTORA.INI", "Anna\r\n" }, { "ZIFTORA.DAT", "" } }));
     QVERIFY(QDir(f.dir.path()).exists("ZIFTORA.INF") && QDir(f.dir.path()).exists("ZIFTORA.000"));
 }
 

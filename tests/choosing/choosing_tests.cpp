@@ -1,4 +1,5 @@
-// The choices in the training window (operation, task type, level, practice number) and the user window.
+// The choices in the training window (operation, task type, level, practice number) and the user
+// window.
 #include "program_fixture.h"
 
 #include "engine/task_engine.h"
@@ -16,35 +17,59 @@ class ChoosingTests : public QObject {
 private slots:
     void choose_data()
     {
-        QTest::addColumn<QString>("steps"); // buttons, "Typ4" clicked, "StufeN" set, "=x" typed, "Ja" to the next question
+        QTest::addColumn<QString>("steps"); // buttons, "Typ4" clicked, "StufeN" set, "=x" typed,
+                                            // "Ja" to the next question
         QTest::addColumn<int>("operation");
         QTest::addColumn<int>("type"); // shown in the list
         QTest::addColumn<int>("tasks");
         QTest::addColumn<QString>("captions"); // sign|level|practice button|entry
         QTest::addColumn<Boxes>("shown");
         const auto ask = [](const QString& c) {
-            return ScriptedDialogs::Msg("Die >" + c + "< nun als Rechenzahl übernehmen?\rBeim Anklicken mit einem leeren Ergebnis\rwird diese "
-                "Funktion dann wieder gelöscht.\rEs werden nur einstellige Zahlen gesetzt.\rAb >Stufe 4< wird diese Eingabe ignoriert.", 36, u"Übungszahl"_s);
+            return ScriptedDialogs::Msg(
+                    "Die >" + c
+                            + "< nun als Rechenzahl übernehmen?\rBeim Anklicken mit einem leeren "
+                              "Ergebnis\rwird diese "
+                              "Funktion dann wieder gelöscht.\rEs werden nur einstellige Zahlen "
+                              "gesetzt.\rAb >Stufe 4< wird diese Eingabe ignoriert.",
+                    36, u"Übungszahl"_s);
         };
         for (int op = 1; op <= 5; ++op) // plus, minus, mal, geteilt, zufällig
-            QTest::addRow("Befehl%d", op + 11) << u"Befehl%1"_s.arg(op + 11) << op << 1 << 2
-                                               << u"+-*:"_s.mid(op - 1, 1) + u"|Stufe 4|üben|"_s << Boxes{};
+            QTest::addRow("Befehl%d", op + 11)
+                    << u"Befehl%1"_s.arg(op + 11) << op << 1 << 2
+                    << u"+-*:"_s.mid(op - 1, 1) + u"|Stufe 4|üben|"_s << Boxes{};
         QTest::newRow("Typ mit der Maus") << "Typ4" << 4 << 4 << 1 << ":|Stufe 4|üben|" << Boxes{};
-        QTest::newRow("Stufe an beide Enden") << "Stufe1 Stufe5" << 4 << 3 << 2 << ":|Stufe 5|üben|" << Boxes{};
-        QTest::newRow("Übungszahl 9 statt 3") << "Ja Befehl17 =9 Ja Befehl17" << 4 << 1 << 4 << ":|Stufe 4|9 üben|" << Boxes{ask("3"), ask("9")};
-        QTest::newRow("Übungszahl Zeichen") << "=> Ja Befehl17" << 4 << 1 << 2 << ":|Stufe 4|> üben|" << Boxes{ask(">")};
-        QTest::newRow("zweistellig") << "Ja Befehl17 =12 Befehl17" << 4 << 1 << 2 << ":|Stufe 4|3 üben|12"
-            << Boxes{ask("3"), ScriptedDialogs::Msg("Die Übungszahl muss einstellig sein!", 0, "Eingabefehler")};
-        QTest::newRow("leer schaltet ab") << "Ja Befehl17 = Befehl17" << 4 << 1 << 2 << ":|Stufe 4|üben|"
-            << Boxes{ask("3"), ScriptedDialogs::Msg("Übungsfunktion wurde deaktiviert.", 0, "Üben")};
-        QTest::newRow("leer nach 0") << "=0 Ja Befehl17 Befehl17" << 4 << 1 << 2 << ":|Stufe 4|üben|"
-            << Boxes{ask("0"), ScriptedDialogs::Msg("Es muss eine einstellige Zahl im Ergebnis stehen!", 0, "Übungszahl")};
+        QTest::newRow("Stufe an beide Enden")
+                << "Stufe1 Stufe5" << 4 << 3 << 2 << ":|Stufe 5|üben|" << Boxes{};
+        QTest::newRow("Übungszahl 9 statt 3") << "Ja Befehl17 =9 Ja Befehl17" << 4 << 1 << 4
+                                              << ":|Stufe 4|9 üben|" << Boxes{ ask("3"), ask("9") };
+        QTest::newRow("Übungszahl Zeichen")
+                << "=> Ja Befehl17" << 4 << 1 << 2 << ":|Stufe 4|> üben|" << Boxes{ ask(">") };
+        QTest::newRow("zweistellig")
+                << "Ja Befehl17 =12 Befehl17" << 4 << 1 << 2 << ":|Stufe 4|3 üben|12"
+                << Boxes{ ask("3"),
+                          ScriptedDialogs::Msg("Die Übungszahl muss einstellig sein!", 0,
+                                               "Eingabefehler") };
+        QTest::newRow("leer schaltet ab")
+                << "Ja Befehl17 = Befehl17" << 4 << 1 << 2 << ":|Stufe 4|üben|"
+                << Boxes{ ask("3"),
+                          ScriptedDialogs::Msg("Übungsfunktion wurde deaktiviert.", 0, "Üben") };
+        QTest::newRow("leer nach 0")
+                << "=0 Ja Befehl17 Befehl17" << 4 << 1 << 2 << ":|Stufe 4|üben|"
+                << Boxes{ ask("0"),
+                          ScriptedDialogs::Msg("Es muss eine einstellige Zahl im Ergebnis stehen!",
+                                               0, "Übungszahl") };
     }
 
-    // From division, level 4, the third type and a typed 3, each choice brings one new task, a button two.
+    // From division, level 4, the third type and a typed 3, each choice brings one new task, a
+    // button two.
     void choose()
     {
-        QFETCH(QString, steps); QFETCH(int, operation); QFETCH(int, type); QFETCH(int, tasks); QFETCH(QString, captions); QFETCH(Boxes, shown);
+        QFETCH(QString, steps);
+        QFETCH(int, operation);
+        QFETCH(int, type);
+        QFETCH(int, tasks);
+        QFETCH(QString, captions);
+        QFETCH(Boxes, shown);
         ProgramFixture f;
         f.StartQuietly();
         Form1& w = f.form1();
@@ -63,14 +88,18 @@ private slots:
             else if (step == "Ja"_L1)
                 f.dialogs.AnswerMsg(6);
             else if (step == "Typ4"_L1)
-                QTest::mouseClick(w.Liste1->viewport(), Qt::LeftButton, {}, w.Liste1->EntryRect(3).center());
+                QTest::mouseClick(w.Liste1->viewport(), Qt::LeftButton, {},
+                                  w.Liste1->EntryRect(3).center());
             else
                 f.Control<QObject>("HBildlauf1")->setProperty("value", step.mid(5).toInt());
         }
         QCOMPARE(f.Entries("Liste1"), TaskTypeEntries(operation));
         QCOMPARE(f.Caption("Bezeichnung7"), f.Entries("Liste1").value(w.Liste1->ListIndex()));
         QCOMPARE(w.Liste1->ListIndex(), type - 1);
-        QCOMPARE(QStringList({f.Caption("Bezeichnung9"), f.Caption("Bezeichnung8"), f.Caption("Befehl17"), f.state().EntryText}).join(u'|'), captions);
+        QCOMPARE(QStringList({ f.Caption("Bezeichnung9"), f.Caption("Bezeichnung8"),
+                               f.Caption("Befehl17"), f.state().EntryText })
+                         .join(u'|'),
+                 captions);
         QCOMPARE(f.state().PracticeNumber, qMax(0, captions.section(u'|', 2).front().digitValue()));
         QCOMPARE(f.random.RandomizeCount() - before, tasks);
         QCOMPARE(f.Caption("Bezeichnung1") != "alt"_L1, tasks > 0);
@@ -78,39 +107,61 @@ private slots:
         QCOMPARE(f.Seen(), shown);
     }
 
-    // Waiting errors are practised now or saved to the user's file; a started user gets the mandatory tasks stored meanwhile.
+    // Waiting errors are practised now or saved to the user's file; a started user gets the
+    // mandatory tasks stored meanwhile.
     void userWindow_data()
     {
         QTest::addColumn<QString>("control"); // opens the window
         QTest::addColumn<int>("user"); // selected
         QTest::addColumn<int>("reply"); // to "practise now?"; 0: no errors wait
-        QTest::addColumn<QByteArray>("before"); // the user's error file; "DIR": a folder of that name
+        QTest::addColumn<QByteArray>(
+                "before"); // the user's error file; "DIR": a folder of that name
         QTest::addColumn<QString>("message"); // after the question
         QTest::addColumn<QString>("way"); // out of the window
         QTest::addColumn<int>("started"); // -1: no one
         const QByteArray old(" 9 - 3 = ?\r\n6\r\n");
-        QTest::newRow("Enter in der Liste") << "Bild7" << 1 << 0 << QByteArray() << "" << "Return" << 1;
-        QTest::newRow("Escape") << "Bild7" << 1 << 0 << QByteArray() << "" << "Escape" << -1;
-        QTest::newRow("in neue Datei") << "Bild7" << 2 << 7 << QByteArray() << "" << "Befehl1" << 2;
-        QTest::newRow("angehängt, über den Namen") << "Bezeichnung15" << 1 << 7 << old << "" << "Befehl1" << 1;
-        QTest::newRow("jetzt üben") << "Bild7" << 0 << 6 << QByteArray() << "" << "" << -1;
-        QTest::newRow("niemand ausgewählt, S t a r t e n") << "Bild7" << -1 << 7 << old << "Es ist kein Benutzer ausgewählt, darum konnten "
-            "die Fehleraufgaben nicht in einer Datei gespeichert werden.\rSie bleiben in der Fehlerliste.\r" << "Befehl1" << -1;
-        QTest::newRow("Fehlerdatei ist ein Ordner, A b b r u c h") << "Bild7" << 0 << 7 << QByteArray("DIR") << "Die Fehleraufgaben konnten "
-            "nicht in der Datei ZIFTORA.000 gespeichert werden. Vielleicht ist der Ordner schreibgeschützt oder der Datenträger "
-            "voll.\r\nDie Fehleraufgaben bleiben in der Fehlerliste." << "Befehl3" << -1;
+        QTest::newRow("Enter in der Liste") << "Bild7" << 1 << 0 << QByteArray() << ""
+                                            << "Return" << 1;
+        QTest::newRow("Escape") << "Bild7" << 1 << 0 << QByteArray() << ""
+                                << "Escape" << -1;
+        QTest::newRow("in neue Datei") << "Bild7" << 2 << 7 << QByteArray() << ""
+                                       << "Befehl1" << 2;
+        QTest::newRow("angehängt, über den Namen") << "Bezeichnung15" << 1 << 7 << old << ""
+                                                   << "Befehl1" << 1;
+        QTest::newRow("jetzt üben") << "Bild7" << 0 << 6 << QByteArray() << ""
+                                    << "" << -1;
+        QTest::newRow("niemand ausgewählt, S t a r t e n")
+                << "Bild7" << -1 << 7 << old
+                << "Es ist kein Benutzer ausgewählt, darum konnten "
+                   "die Fehleraufgaben nicht in einer Datei gespeichert werden.\rSie bleiben in "
+                   "der Fehlerliste.\r"
+                << "Befehl1" << -1;
+        QTest::newRow("Fehlerdatei ist ein Ordner, A b b r u c h")
+                << "Bild7" << 0 << 7 << QByteArray("DIR")
+                << "Die Fehleraufgaben konnten "
+                   "nicht in der Datei ZIFTORA.000 gespeichert werden. Vielleicht ist der Ordner "
+                   "schreibgeschützt oder der Datenträger "
+                   "voll.\r\nDie Fehleraufgaben bleiben in der Fehlerliste."
+                << "Befehl3" << -1;
     }
 
     void userWindow()
     {
-        QFETCH(QString, control); QFETCH(int, user); QFETCH(int, reply); QFETCH(QByteArray, before); QFETCH(QString, message); QFETCH(QString, way);
+        QFETCH(QString, control);
+        QFETCH(int, user);
+        QFETCH(int, reply);
+        QFETCH(QByteArray, before);
+        QFETCH(QString, message);
+        QFETCH(QString, way);
         QFETCH(int, started);
-        const QStringList names{"Anna", "Ben", "Cem"};
+        const QStringList names{ "Anna", "Ben", "Cem" };
         const QString errors = u"ZIFTORA.00%1"_s.arg(qMax(user, 0));
         ProgramFixture f;
-        f.StartQuietly({{"ZIFTORA.INI", (names.join("\r\n") + "\r\n").toLatin1()}, {errors, before}});
+        f.StartQuietly({ { "ZIFTORA.INI", (names.join("\r\n") + "\r\n").toLatin1() },
+                         { errors, before } });
         if (before.isEmpty() || before == "DIR")
-            QVERIFY(QFile::remove(f.dir.filePath(errors)) && (before.isEmpty() || QDir(f.dir.path()).mkdir(errors)));
+            QVERIFY(QFile::remove(f.dir.filePath(errors))
+                    && (before.isEmpty() || QDir(f.dir.path()).mkdir(errors)));
         f.form7().SelectUser(user);
         Files files = f.AllFiles();
         if (reply) {
@@ -119,11 +170,14 @@ private slots:
             f.dialogs.AnswerMsg(reply);
         }
         f.Click(control);
-        Boxes shown = reply ? Boxes{ScriptedDialogs::Msg(u"Die Fehleraufgaben jetzt üben?\r"_s, 276, u"Fehlerliste"_s)} : Boxes{};
+        Boxes shown = reply ? Boxes{ ScriptedDialogs::Msg(u"Die Fehleraufgaben jetzt üben?\r"_s,
+                                                          276, u"Fehlerliste"_s) }
+                            : Boxes{};
         if (!message.isEmpty())
             shown << ScriptedDialogs::Msg(message, 64, "Fehlerliste");
         QCOMPARE(f.Seen(), shown);
-        QCOMPARE(f.Entries("Form8/Liste2"), (reply ? QStringList{"12", "24"}.mid(reply == 6 ? 1 : 0) : QStringList{}));
+        QCOMPARE(f.Entries("Form8/Liste2"),
+                 (reply ? QStringList{ "12", "24" }.mid(reply == 6 ? 1 : 0) : QStringList{}));
         if (reply == 7 && message.isEmpty())
             files.insert(errors, before + " 7 + 5 = ?\r\n12\r\n 6 \xB7 4 = ?\r\n24\r\n");
         QCOMPARE(f.Caption("Bezeichnung1") == " 7 + 5 = ?"_L1, reply == 6);
@@ -143,7 +197,8 @@ private slots:
         QCOMPARE(f.AllFiles(), files);
     }
 
-    // Names are added or deleted with the password. A user file that cannot be read is never written over.
+    // Names are added or deleted with the password. A user file that cannot be read is never
+    // written over.
     void editNames_data()
     {
         QTest::addColumn<QByteArray>("before"); // ZIFTORA.INI; "-": none; "DIR", "FIFO": unreadable
@@ -152,58 +207,104 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::addColumn<QByteArray>("after");
         QTest::addColumn<QStringList>("listed"); // how many, the last
-        const QString full = u"Es können höchstens 1000 Benutzer eingetragen werden.\rBitte zuerst einen Namen löschen.\r"_s;
-        const QString kept = u"Die Benutzerliste konnte nicht gespeichert werden.\rDie Datei ZIFTORA.INI konnte beim Start "
-            "nicht gelesen werden und wird darum nicht überschrieben.\rDie Änderung gilt nur, bis das Programm beendet wird.\r"_s;
-        const QByteArray anna("Anna\r\n"), abc("A\r\nB\r\nC\r\n"), kid("Kind\r\n"), abcd("A\r\nB\r\nC\r\nD\r\n");
+        const QString full =
+                u"Es können höchstens 1000 Benutzer eingetragen werden.\rBitte zuerst einen Namen löschen.\r"_s;
+        const QString kept =
+                u"Die Benutzerliste konnte nicht gespeichert werden.\rDie Datei ZIFTORA.INI konnte "
+                u"beim Start "
+                "nicht gelesen werden und wird darum nicht überschrieben.\rDie Änderung gilt nur, bis das Programm beendet wird.\r"_s;
+        const QByteArray anna("Anna\r\n"), abc("A\r\nB\r\nC\r\n"), kid("Kind\r\n"),
+                abcd("A\r\nB\r\nC\r\nD\r\n");
         const QString longName = u"Sehr langer Name "_s.repeated(5900);
-        QTest::newRow("ohne Datei, Umlaute") << QByteArray("-") << -2 << QStringList{"!", "Jörg Müller"} << ""
-                                             << QByteArray("Standardbenutzer\r\nJ\xF6rg M\xFCller\r\n") << QStringList{"2", "Jörg Müller"};
-        QTest::newRow("sehr langer Name") << anna << -2 << QStringList{"!", longName} << "" << anna + longName.toLatin1() + "\r\n"
-                                          << QStringList{"2", longName.left(UserFile::MaxShownLength) + QChar(0x2026)};
-        QTest::newRow("falsches Passwort") << anna << -2 << QStringList{"x"} << "" << anna << QStringList{"1", "Anna"};
-        QTest::newRow("Name schon da") << anna << -2 << QStringList{"!", "Anna"} << "" << anna << QStringList{"1", "Anna"};
-        QTest::newRow("Zeilenumbruch im Namen") << anna << -2 << QStringList{"!", "Ben\nBen"} << u"Der Name enthält Zeichen, die in der "
-            "Benutzerliste nicht gespeichert werden können.\rBitte den Namen ohne diese Zeichen eingeben.\r"_s << anna << QStringList{"1", "Anna"};
-        QTest::newRow("1000 Namen") << kid.repeated(1000) << -2 << QStringList{"!"} << full << kid.repeated(1000) << QStringList{"1000", "Kind"};
-        QTest::newRow("mehr als 1000") << abcd + kid.repeated(999) << -2 << QStringList{"!"} << full << abcd + kid.repeated(999)
-                                       << QStringList{"1000", "Kind"};
-        QTest::newRow("löschen") << abc << 1 << QStringList{"!"} << "" << QByteArray("A\r\nC\r\n") << QStringList{"2", "C"};
-        QTest::newRow("löschen, niemand ausgewählt") << abc << -1 << QStringList{} << "" << abc << QStringList{"3", "C"};
-        QTest::newRow("löschen bei mehr als 1000, keiner geht verloren") << abcd + kid.repeated(1000) << 3 << QStringList{"!"} << ""
-                                                                        << abc + kid.repeated(1000) << QStringList{"1000", "Kind"};
-        QTest::newRow("Ordner, neuer Name") << QByteArray("DIR") << -2 << QStringList{"!", "Max"} << kept << QByteArray() << QStringList{"2", "Max"};
-        QTest::newRow("FIFO, löschen") << QByteArray("FIFO") << 0 << QStringList{"!"} << kept << QByteArray() << QStringList{"0", ""};
+        QTest::newRow("ohne Datei, Umlaute")
+                << QByteArray("-") << -2 << QStringList{ "!", "Jörg Müller" } << ""
+                << QByteArray("Standardbenutzer\r\nJ\xF6rg M\xFCller\r\n")
+                << QStringList{ "2", "Jörg Müller" };
+        QTest::newRow("sehr langer Name")
+                << anna << -2 << QStringList{ "!", longName } << ""
+                << anna + longName.toLatin1() + "\r\n"
+                << QStringList{ "2", longName.left(UserFile::MaxShownLength) + QChar(0x2026) };
+        QTest::newRow("falsches Passwort")
+                << anna << -2 << QStringList{ "x" } << "" << anna << QStringList{ "1", "Anna" };
+        QTest::newRow("Name schon da") << anna << -2 << QStringList{ "!", "Anna" } << "" << anna
+                                       << QStringList{ "1", "Anna" };
+        QTest::newRow("Zeilenumbruch im Namen")
+                << anna << -2 << QStringList{ "!", "Ben\nBen" }
+                << u"Der Name enthält Zeichen, die in der "
+                   "Benutzerliste nicht gespeichert werden können.\rBitte den Namen ohne diese Zeichen eingeben.\r"_s
+                << anna << QStringList{ "1", "Anna" };
+        QTest::newRow("1000 Namen") << kid.repeated(1000) << -2 << QStringList{ "!" } << full
+                                    << kid.repeated(1000) << QStringList{ "1000", "Kind" };
+        QTest::newRow("mehr als 1000")
+                << abcd + kid.repeated(999) << -2 << QStringList{ "!" } << full
+                << abcd + kid.repeated(999) << QStringList{ "1000", "Kind" };
+        QTest::newRow("löschen") << abc << 1 << QStringList{ "!" } << "" << QByteArray("A\r\nC\r\n")
+                                 << QStringList{ "2", "C" };
+        QTest::newRow("löschen, niemand ausgewählt")
+                << abc << -1 << QStringList{} << "" << abc << QStringList{ "3", "C" };
+        QTest::newRow("löschen bei mehr als 1000, keiner geht verloren")
+                << abcd + kid.repeated(1000) << 3 << QStringList{ "!" } << ""
+                << abc + kid.repeated(1000) << QStringList{ "1000", "Kind" };
+        QTest::newRow("Ordner, neuer Name") << QByteArray("DIR") << -2 << QStringList{ "!", "Max" }
+                                            << kept << QByteArray() << QStringList{ "2", "Max" };
+        QTest::newRow("FIFO, löschen") << QByteArray("FIFO") << 0 << QStringList{ "!" } << kept
+                                       << QByteArray() << QStringList{ "0", "" };
     }
 
     void editNames()
     {
-        QFETCH(QByteArray, before); QFETCH(int, selected); QFETCH(QStringList, answers); QFETCH(QString, message); QFETCH(QByteArray, after);
+        QFETCH(QByteArray, before);
+        QFETCH(int, selected);
+        QFETCH(QStringList, answers);
+        QFETCH(QString, message);
+        QFETCH(QByteArray, after);
         QFETCH(QStringList, listed);
         ProgramFixture f;
         const bool unreadable = before == "DIR" || before == "FIFO";
         const QByteArray path = QFile::encodeName(f.dir.filePath("ZIFTORA.INI"));
         if (unreadable)
-            QCOMPARE(before == "FIFO" ? ::mkfifo(path.constData(), 0600) : ::mkdir(path.constData(), 0700), 0);
-        f.Start(before == "-" || unreadable ? Files{{"ZIFTORA.DAT", {}}} : Files{{"ZIFTORA.DAT", {}}, {"ZIFTORA.INI", before}});
-        QCOMPARE(f.Seen(), unreadable ? Boxes{ScriptedDialogs::Msg("Die Benutzerliste ZIFTORA.INI konnte nicht gelesen werden.\rBis "
-            "zum Ende des Programms gilt nur der Standardbenutzer;\rdie Datei bleibt unverändert.\r", 64, kUsers)} : Boxes{});
+            QCOMPARE(before == "FIFO" ? ::mkfifo(path.constData(), 0600)
+                                      : ::mkdir(path.constData(), 0700),
+                     0);
+        f.Start(before == "-" || unreadable
+                        ? Files{ { "ZIFTORA.DAT", {} } }
+                        : Files{ { "ZIFTORA.DAT", {} }, { "ZIFTORA.INI", before } });
+        QCOMPARE(f.Seen(),
+                 unreadable ? Boxes{ ScriptedDialogs::Msg(
+                         "Die Benutzerliste ZIFTORA.INI konnte nicht gelesen werden.\rBis "
+                         "zum Ende des Programms gilt nur der Standardbenutzer;\rdie Datei bleibt "
+                         "unverändert.\r",
+                         64, kUsers) }
+                            : Boxes{});
         f.Click("Bild7");
-        f.form7().SelectUser(selected == -2 ? f.form7().UserNumber() : selected); // the first name is selected at start
-        const QString seen = f.Caption("Bezeichnung1") + f.Caption("Bezeichnung15"); // the task and the current user stay
+        f.form7().SelectUser(selected == -2 ? f.form7().UserNumber()
+                                            : selected); // the first name is selected at start
+        const QString seen = f.Caption("Bezeichnung1")
+                + f.Caption("Bezeichnung15"); // the task and the current user stay
         for (qsizetype i = 0; i < answers.size(); ++i) // the password, then the name
-            i ? f.dialogs.AnswerInput(answers.at(1)) : f.Password(answers.at(0) == "!"_L1 ? f.state().ExpectedAnswer : answers.at(0));
-        Boxes shown = Boxes{ScriptedDialogs::Password(kUsers), ScriptedDialogs::Input("Neuer Name:", kUsers)}.mid(0, answers.size());
+            i ? f.dialogs.AnswerInput(answers.at(1))
+              : f.Password(answers.at(0) == "!"_L1 ? f.state().ExpectedAnswer : answers.at(0));
+        Boxes shown = Boxes{ ScriptedDialogs::Password(kUsers),
+                             ScriptedDialogs::Input("Neuer Name:", kUsers) }
+                              .mid(0, answers.size());
         if (!message.isEmpty())
             shown << ScriptedDialogs::Msg(message, unreadable ? 64 : 0, kUsers);
         f.Click(selected == -2 ? "Form7/Befehl2" : "Form7/Befehl4");
         QCOMPARE(f.Seen(), shown);
-        QCOMPARE(QStringList({QString::number(f.Entries("Form7/Liste1").size()), f.Entries("Form7/Liste1").value(listed[0].toInt() - 1)}), listed);
-        QCOMPARE(f.form7().UserNumber(), selected == -2 ? 0 : answers == QStringList{"!"} ? -1 : selected); // none after deleting
-        QVERIFY(f.form7().isVisible() && f.Caption("Bezeichnung1") + f.Caption("Bezeichnung15") == seen);
-        struct stat st {}; // stays zero without a file
+        QCOMPARE(QStringList({ QString::number(f.Entries("Form7/Liste1").size()),
+                               f.Entries("Form7/Liste1").value(listed[0].toInt() - 1) }),
+                 listed);
+        QCOMPARE(f.form7().UserNumber(),
+                 selected == -2                          ? 0
+                         : answers == QStringList{ "!" } ? -1
+                                                         : selected); // none after deleting
+        QVERIFY(f.form7().isVisible()
+                && f.Caption("Bezeichnung1") + f.Caption("Bezeichnung15") == seen);
+        struct stat st { }; // stays zero without a file
         ::lstat(path.constData(), &st);
-        QVERIFY(before == "FIFO" ? S_ISFIFO(st.st_mode) : before == "DIR" ? S_ISDIR(st.st_mode) : f.File("ZIFTORA.INI") == after);
+        QVERIFY(before == "FIFO"          ? S_ISFIFO(st.st_mode)
+                        : before == "DIR" ? S_ISDIR(st.st_mode)
+                                          : f.File("ZIFTORA.INI") == after);
     }
 };
 

@@ -8,12 +8,14 @@
 
 #include <optional>
 
-// A fake window (mandatory for operation 6) whose list selection sets TaskType and, unless mandatory, makes a task.
+// A fake window (mandatory for operation 6) whose list selection sets TaskType and, unless
+// mandatory, makes a task.
 struct EngineRig final : TaskScreen {
     EngineRig(const QList<int>& setting, bool strict = false) : random(strict)
     {
         state.Operation = setting[0], state.TaskType = std::int16_t(setting[1]);
-        state.Level = setting[2], state.PracticeNumber = setting.value(3), mandatoryMode = setting[0] == 6;
+        state.Level = setting[2], state.PracticeNumber = setting.value(3),
+        mandatoryMode = setting[0] == 6;
     }
     void SetTaskText(const QString& text) override { shown.append(taskText = text); }
     void SetEntryDisplay(const QString& text) override { entryDisplay = text; }
@@ -31,7 +33,7 @@ struct EngineRig final : TaskScreen {
 
     MODUL1 state;
     ScriptedRandom random;
-    TaskEngine engine{state, *this, random};
+    TaskEngine engine{ state, *this, random };
     QString taskText, entryDisplay;
     QStringList shown, taskTypes, mandatory; // shown: every task text, in order
     int listRuns = 0;
@@ -48,7 +50,8 @@ std::optional<qint64> Value(const QStringList& side)
         bool ok = false;
         const qint64 n = side[i].toLongLong(&ok);
         const QString op = i == 0 ? QStringLiteral("+") : side[i - 1];
-        if (!ok || op.size() != 1 || !QStringLiteral("+-:\u00B7").contains(op) || (op == u":" && (!n || term % n)))
+        if (!ok || op.size() != 1 || !QStringLiteral("+-:\u00B7").contains(op)
+            || (op == u":" && (!n || term % n)))
             return std::nullopt;
         if (op == u"\u00B7" || op == u":")
             term = op == u":" ? term / n : term * n;
@@ -61,7 +64,9 @@ std::optional<qint64> Value(const QStringList& side)
 // "" when the answer makes the task true (N : A = qRr: N = A*q + r, 0 < r < A unless A is 1).
 QString CheckStatement(const QString& text, const QString& answer, QList<qint64>& numbers)
 {
-    QStringList words = QString(text).replace(QStringLiteral("<=>"), QStringLiteral(" <=> ")).split(u' ', Qt::SkipEmptyParts);
+    QStringList words = QString(text)
+                                .replace(QStringLiteral("<=>"), QStringLiteral(" <=> "))
+                                .split(u' ', Qt::SkipEmptyParts);
     for (const QString& w : words)
         if (bool ok = false; w.toLongLong(&ok), ok)
             numbers.append(w.toLongLong());
@@ -71,13 +76,23 @@ QString CheckStatement(const QString& text, const QString& answer, QList<qint64>
     static const QRegularExpression remainder(QStringLiteral("^(\\d+)R(\\d+)$"));
     if (eq < 0) {
         const auto l = Value(words.first(middle)), r = Value(words.sliced(middle + 1));
-        return l && r && answer == (*l < *r ? u"<" : *l > *r ? u">" : u"=") ? QString() : "wrong sign";
+        return l && r
+                        && answer
+                                == (*l < *r           ? u"<"
+                                            : *l > *r ? u">"
+                                                      : u"=")
+                ? QString()
+                : "wrong sign";
     } else if (const auto m = remainder.match(answer); m.hasMatch()) {
-        const qint64 n = words[0].toLongLong(), a = words.value(2).toLongLong(), r = m.captured(2).toLongLong();
+        const qint64 n = words[0].toLongLong(), a = words.value(2).toLongLong(),
+                     r = m.captured(2).toLongLong();
         const bool division = words.size() == 5 && words[1] == u":" && words[4] == u"?";
-        return division && n == a * m.captured(1).toLongLong() + r && r < a && (r > 0 || a == 1) ? QString() : "remainder";
+        return division && n == a * m.captured(1).toLongLong() + r && r < a && (r > 0 || a == 1)
+                ? QString()
+                : "remainder";
     }
-    if (!QRegularExpression(QStringLiteral("^\\d+$")).match(answer).hasMatch() || words.count(u"?") != 1)
+    if (!QRegularExpression(QStringLiteral("^\\d+$")).match(answer).hasMatch()
+        || words.count(u"?") != 1)
         return "answer no number, or not one ?";
     words.replace(words.indexOf(u"?"), answer);
     const auto l = Value(words.first(middle)), r = Value(words.sliced(middle + 1));
@@ -98,7 +113,8 @@ private slots:
             QTest::addRow("operation %d", op) << op << (op % 7 ? op : 5);
     }
 
-    // Filling the list selects entry 1, which puts a task up outside mandatory mode and does nothing in it.
+    // Filling the list selects entry 1, which puts a task up outside mandatory mode and does
+    // nothing in it.
     void taskTypeLists()
     {
         QFETCH(int, operation);
@@ -107,72 +123,89 @@ private slots:
         QVERIFY(!entries.isEmpty());
         for (int other = 1; other <= 6; ++other)
             QCOMPARE(TaskTypeEntries(other) == entries, other == sameAs);
-        EngineRig rig({operation, 5, 2});
-        rig.mandatory = rig.taskTypes = QStringList{"4 + 4 = ?", "8"};
+        EngineRig rig({ operation, 5, 2 });
+        rig.mandatory = rig.taskTypes = QStringList{ "4 + 4 = ?", "8" };
         rig.engine.FillTaskTypeList();
         QCOMPARE(rig.taskTypes, entries);
-        QCOMPARE((QList<int>{rig.state.TaskType, int(rig.shown.size())}), (QList<int>{operation == 6 ? 5 : 1, operation != 6}));
+        QCOMPARE((QList<int>{ rig.state.TaskType, int(rig.shown.size()) }),
+                 (QList<int>{ operation == 6 ? 5 : 1, operation != 6 }));
     }
 
-    // Each row scripts all draws of a strict run, to be used up: A, B, C from 1..10, then "value@lo..hi".
-    // Named rows force a retry or a rarely taken branch.
+    // Each row scripts all draws of a strict run, to be used up: A, B, C from 1..10, then
+    // "value@lo..hi". Named rows force a retry or a rarely taken branch.
     void exactTask_data()
     {
         QTest::addColumn<QList<int>>("setting"); // operation, type, level, practice number
         QTest::addColumn<QString>("draws");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("answer");
-        const auto row = [](const char* name, QList<int> setting, const char* draws, const char* text, const char* answer) {
-            QTest::newRow(*name ? name : text) << setting << QString(draws) << QString::fromUtf8(text) << QString(answer);
+        const auto row = [](const char* name, QList<int> setting, const char* draws,
+                            const char* text, const char* answer) {
+            QTest::newRow(*name ? name : text)
+                    << setting << QString(draws) << QString::fromUtf8(text) << QString(answer);
         };
-        row("", {1, 2, 1, 0}, "1 1 1 7@1..9 3@1..9 5@1..9", "7 + 50 = ?", "57");
-        row("", {1, 3, 1, 0}, "1 1 1 7@1..9 3@1..9 5@1..9 10@1..10", "5 + 107 = ?", "112");
-        row("", {1, 5, 1, 0}, "1 1 1 7@1..9 3@1..9 5@1..9", "7 + ? = 12", "5");
-        row("", {1, 6, 1, 0}, "1 1 1 7@1..9 3@1..9 5@1..9", "? + 7 = 12", "5");
-        row("", {1, 7, 5, 0}, "1 1 1 1@1..9 9@1..9 9@1..9 99990@1..99990", "99990 + 9 + 9 = ?", "100008");
-        row("plus compare below zero", {1, 8, 4, 0}, "1 1 1 3@1..9 1@1..9 4@1..9 3@1..9990 2@0..2", "3 + 4 <=>-3", ">");
-        row("plus ignores practice", {1, 1, 2, 7}, "1 1 1 2@1..9 1@1..9 5@1..9 90@1..90", "90 + 5 = ?", "95");
+        row("", { 1, 2, 1, 0 }, "1 1 1 7@1..9 3@1..9 5@1..9", "7 + 50 = ?", "57");
+        row("", { 1, 3, 1, 0 }, "1 1 1 7@1..9 3@1..9 5@1..9 10@1..10", "5 + 107 = ?", "112");
+        row("", { 1, 5, 1, 0 }, "1 1 1 7@1..9 3@1..9 5@1..9", "7 + ? = 12", "5");
+        row("", { 1, 6, 1, 0 }, "1 1 1 7@1..9 3@1..9 5@1..9", "? + 7 = 12", "5");
+        row("", { 1, 7, 5, 0 }, "1 1 1 1@1..9 9@1..9 9@1..9 99990@1..99990", "99990 + 9 + 9 = ?",
+            "100008");
+        row("plus compare below zero", { 1, 8, 4, 0 },
+            "1 1 1 3@1..9 1@1..9 4@1..9 3@1..9990 2@0..2", "3 + 4 <=>-3", ">");
+        row("plus ignores practice", { 1, 1, 2, 7 }, "1 1 1 2@1..9 1@1..9 5@1..9 90@1..90",
+            "90 + 5 = ?", "95");
 
-        row("", {2, 6, 2, 0}, "7 3 5 90@1..90", " ? - 7 = 93", "100");
-        row("minuend redrawn", {2, 1, 4, 0}, "10 3 1 3@1..90 20@9..90", " 210 - 100 = ?", "110");
-        row("minuend redrawn, practice", {2, 4, 4, 9}, "1 3 1 5@1..90 12@8..90", " 130 - ? = 90", "40");
-        row("minus 5 ignores practice", {2, 1, 5, 7}, "1 3 1 100@1..100 101@101..900", " 111 - 100 = ?", "11");
-        row("chain, both lowered", {2, 7, 1, 0}, "10 10 1", " 11 - 5 - 5 = ?", "1");
-        row("chain, tens, one lowered", {2, 7, 4, 0}, "10 1 1 1@1..90", " 20 - 10 - 10 = ?", "0");
-        row("minus compare exchanged", {2, 8, 1, 0}, "8 1 3 2@0..2", " 8 - 3 <=> 4", ">");
-        row("compare choice again", {2, 8, 1, 0}, "5 1 5 2@0..2 1@0..1", " 5 - 5 <=> 1", "<");
-        row("compare tens choice again", {2, 8, 4, 0}, "3 1 1 3@1..90 2@0..2 0@0..1", " 30 - 30 <=> 0", "=");
+        row("", { 2, 6, 2, 0 }, "7 3 5 90@1..90", " ? - 7 = 93", "100");
+        row("minuend redrawn", { 2, 1, 4, 0 }, "10 3 1 3@1..90 20@9..90", " 210 - 100 = ?", "110");
+        row("minuend redrawn, practice", { 2, 4, 4, 9 }, "1 3 1 5@1..90 12@8..90", " 130 - ? = 90",
+            "40");
+        row("minus 5 ignores practice", { 2, 1, 5, 7 }, "1 3 1 100@1..100 101@101..900",
+            " 111 - 100 = ?", "11");
+        row("chain, both lowered", { 2, 7, 1, 0 }, "10 10 1", " 11 - 5 - 5 = ?", "1");
+        row("chain, tens, one lowered", { 2, 7, 4, 0 }, "10 1 1 1@1..90", " 20 - 10 - 10 = ?", "0");
+        row("minus compare exchanged", { 2, 8, 1, 0 }, "8 1 3 2@0..2", " 8 - 3 <=> 4", ">");
+        row("compare choice again", { 2, 8, 1, 0 }, "5 1 5 2@0..2 1@0..1", " 5 - 5 <=> 1", "<");
+        row("compare tens choice again", { 2, 8, 4, 0 }, "3 1 1 3@1..90 2@0..2 0@0..1",
+            " 30 - 30 <=> 0", "=");
 
-        row("", {3, 2, 5, 0}, "6 5 7 11@11..100", " 6 · ? = 66", "11");
-        row("", {3, 3, 1, 0}, "6 5 7", " ? · 6 = 42", "7");
-        row("chain factor zero", {3, 4, 1, 0}, "6 5 7 3@1..6 0@0..4 4@0..4", " 3 · 0 · 4 = ?", "0");
-        row("", {3, 4, 4, 0}, "6 5 7 6@1..6 4@0..4 0@0..4", " 6 · 7 · 3 = ?", "126");
-        row("chain practice", {3, 4, 5, 7}, "1 5 7 11@11..100 3@1..6 1@0..4 3@0..4", " 7 · 2 · 40 = ?", "560");
-        row("", {3, 5, 1, 0}, "7 5 1 3@1..7", " 3 + 7 · 6 = ?", "45");
-        row("", {3, 7, 1, 0}, "6 5 7 1@0..2", " 7 · 6 <=> 48", "<");
-        row("compare right side zero", {3, 7, 1, 0}, "6 5 1 2@0..2", " 1 · 6 <=> 0", ">");
-        row("times practice", {3, 1, 4, 7}, "1 1 3", " 13 · 70 = ?", "910");
+        row("", { 3, 2, 5, 0 }, "6 5 7 11@11..100", " 6 · ? = 66", "11");
+        row("", { 3, 3, 1, 0 }, "6 5 7", " ? · 6 = 42", "7");
+        row("chain factor zero", { 3, 4, 1, 0 }, "6 5 7 3@1..6 0@0..4 4@0..4", " 3 · 0 · 4 = ?",
+            "0");
+        row("", { 3, 4, 4, 0 }, "6 5 7 6@1..6 4@0..4 0@0..4", " 6 · 7 · 3 = ?", "126");
+        row("chain practice", { 3, 4, 5, 7 }, "1 5 7 11@11..100 3@1..6 1@0..4 3@0..4",
+            " 7 · 2 · 40 = ?", "560");
+        row("", { 3, 5, 1, 0 }, "7 5 1 3@1..7", " 3 + 7 · 6 = ?", "45");
+        row("", { 3, 7, 1, 0 }, "6 5 7 1@0..2", " 7 · 6 <=> 48", "<");
+        row("compare right side zero", { 3, 7, 1, 0 }, "6 5 1 2@0..2", " 1 · 6 <=> 0", ">");
+        row("times practice", { 3, 1, 4, 7 }, "1 1 3", " 13 · 70 = ?", "910");
 
-        row("", {4, 2, 3, 0}, "6 5 1 12@6..12", " 72 : ? = 6", "12");
-        row("", {4, 1, 1, 0}, "6 5 1 6@1..6", " 36 : 6 = ?", "6");
-        row("remainder level 3", {4, 6, 3, 0}, "6 5 1 12@6..12 12@5..12", " 77 : 6 = ?", "12R5");
-        row("remainder level 4", {4, 6, 4, 0}, "6 5 1 12@6..12 9@2..9", " 545 : 6 = ?", "90R5");
-        row("", {4, 3, 5, 0}, "6 5 1 19@11..19", " ? : 19 = 6", "114");
-        row("", {4, 5, 4, 0}, "6 5 1 6@6..12", " 360 : 6 + 5 = ?", "65");
-        row("remainder by one", {4, 6, 1, 0}, "1 5 1 1@1..6 6@2..6", " 12 : 1 = ?", "12R0");
-        row("remainder raised", {4, 6, 2, 0}, "2 2 1 9@5..10 3@2..10", " 9 : 2 = ?", "4R1");
-        row("", {4, 7, 2, 0}, "6 5 1 7@5..10 18@1..50", " 36 : 2 = ?", "18");
-        row("divide compare exchanged", {4, 8, 1, 0}, "5 1 1 1@1..6 2@0..2 1@0..2", "6 : 1 <=> 5", ">");
-        row("compare both one", {4, 8, 1, 0}, "1 1 1 1@1..6 2@0..2 1@0..1", "2 : 1 <=> 1", ">");
+        row("", { 4, 2, 3, 0 }, "6 5 1 12@6..12", " 72 : ? = 6", "12");
+        row("", { 4, 1, 1, 0 }, "6 5 1 6@1..6", " 36 : 6 = ?", "6");
+        row("remainder level 3", { 4, 6, 3, 0 }, "6 5 1 12@6..12 12@5..12", " 77 : 6 = ?", "12R5");
+        row("remainder level 4", { 4, 6, 4, 0 }, "6 5 1 12@6..12 9@2..9", " 545 : 6 = ?", "90R5");
+        row("", { 4, 3, 5, 0 }, "6 5 1 19@11..19", " ? : 19 = 6", "114");
+        row("", { 4, 5, 4, 0 }, "6 5 1 6@6..12", " 360 : 6 + 5 = ?", "65");
+        row("remainder by one", { 4, 6, 1, 0 }, "1 5 1 1@1..6 6@2..6", " 12 : 1 = ?", "12R0");
+        row("remainder raised", { 4, 6, 2, 0 }, "2 2 1 9@5..10 3@2..10", " 9 : 2 = ?", "4R1");
+        row("", { 4, 7, 2, 0 }, "6 5 1 7@5..10 18@1..50", " 36 : 2 = ?", "18");
+        row("divide compare exchanged", { 4, 8, 1, 0 }, "5 1 1 1@1..6 2@0..2 1@0..2", "6 : 1 <=> 5",
+            ">");
+        row("compare both one", { 4, 8, 1, 0 }, "1 1 1 1@1..6 2@0..2 1@0..1", "2 : 1 <=> 1", ">");
 
-        row("random, no set-up", {5, 1, 5, 7}, "1 1 3 3@1..4 3@1..7", " ? · 7 = 21", "3");
-        row("random plus step", {5, 1, 4, 0}, "7 1 5 1@1..4 8@1..8 1@0..2", "7 + 5 <=> 22", "<");
-        row("random minus step", {5, 1, 4, 0}, "4 1 9 2@1..4 8@1..8 1@0..2", " 9 - 4 <=> 15", "<");
-        row("random divide", {5, 1, 1, 0}, "6 5 1 4@1..4 4@1..8", " 30 : 6 : 5 = ?", "1");
-        row("random remainder level", {5, 1, 5, 0}, "6 5 1 4@1..4 6@1..8 12@5..12", " 725 : 6 = ?", "120R5");
-        row("random double level", {5, 1, 4, 0}, "6 5 1 3@1..4 6@1..7 1001@1001..5000", " 1001 · 2 = ?", "2002");
-        row("random double level 5", {5, 1, 5, 0}, "6 5 1 3@1..4 6@1..7 50000@10001..50000", " 50000 · 2 = ?", "100000");
-        row("random double level 1", {5, 1, 1, 0}, "6 5 1 3@1..4 6@1..7 10@1..10", " 10 · 2 = ?", "20");
+        row("random, no set-up", { 5, 1, 5, 7 }, "1 1 3 3@1..4 3@1..7", " ? · 7 = 21", "3");
+        row("random plus step", { 5, 1, 4, 0 }, "7 1 5 1@1..4 8@1..8 1@0..2", "7 + 5 <=> 22", "<");
+        row("random minus step", { 5, 1, 4, 0 }, "4 1 9 2@1..4 8@1..8 1@0..2", " 9 - 4 <=> 15",
+            "<");
+        row("random divide", { 5, 1, 1, 0 }, "6 5 1 4@1..4 4@1..8", " 30 : 6 : 5 = ?", "1");
+        row("random remainder level", { 5, 1, 5, 0 }, "6 5 1 4@1..4 6@1..8 12@5..12",
+            " 725 : 6 = ?", "120R5");
+        row("random double level", { 5, 1, 4, 0 }, "6 5 1 3@1..4 6@1..7 1001@1001..5000",
+            " 1001 · 2 = ?", "2002");
+        row("random double level 5", { 5, 1, 5, 0 }, "6 5 1 3@1..4 6@1..7 50000@10001..50000",
+            " 50000 · 2 = ?", "100000");
+        row("random double level 1", { 5, 1, 1, 0 }, "6 5 1 3@1..4 6@1..7 10@1..10", " 10 · 2 = ?",
+            "20");
     }
 
     void exactTask()
@@ -188,9 +221,11 @@ private slots:
         rig.engine.GenerateTask();
         QFETCH(QString, text);
         QFETCH(QString, answer);
-        QCOMPARE((QStringList{rig.shown.join(u'|'), rig.state.ExpectedAnswer, rig.state.EntryText, rig.entryDisplay}),
-                 (QStringList{text, answer, "", ""}));
-        QCOMPARE((QList<int>{rig.random.Pending(), rig.random.RandomizeCount()}), (QList<int>{0, 1}));
+        QCOMPARE((QStringList{ rig.shown.join(u'|'), rig.state.ExpectedAnswer, rig.state.EntryText,
+                               rig.entryDisplay }),
+                 (QStringList{ text, answer, "", "" }));
+        QCOMPARE((QList<int>{ rig.random.Pending(), rig.random.RandomizeCount() }),
+                 (QList<int>{ 0, 1 }));
     }
 
     void everyTaskHolds_data()
@@ -199,12 +234,14 @@ private slots:
         for (int op = 1; op <= 5; ++op)
             for (int type = 1; type <= TaskTypeEntries(op).size(); ++type)
                 for (int i = 0; i < 10; ++i) // levels 1..5, without and with a practice number
-                    QTest::addRow("op %d type %d level %d practice %d", op, type, i / 2 + 1, i % 2 * 7)
-                        << QList<int>{op, type, i / 2 + 1, i % 2 * 7};
+                    QTest::addRow("op %d type %d level %d practice %d", op, type, i / 2 + 1,
+                                  i % 2 * 7)
+                            << QList<int>{ op, type, i / 2 + 1, i % 2 * 7 };
     }
 
-    // Seeded draws (seed printed): the answer makes the task true, no task starts from zero, no number is
-    // below zero save a plus comparison's right side, and minus level 4 is whole tens throughout.
+    // Seeded draws (seed printed): the answer makes the task true, no task starts from zero, no
+    // number is below zero save a plus comparison's right side, and minus level 4 is whole tens
+    // throughout.
     void everyTaskHolds()
     {
         QFETCH(QList<int>, setting);
@@ -214,7 +251,8 @@ private slots:
             const QString text = rig.taskText, answer = rig.state.ExpectedAnswer;
             QList<qint64> numbers;
             const QString wrong = CheckStatement(text, answer, numbers);
-            const QByteArray what = (text + QStringLiteral(" -> ") + answer + u' ' + wrong).toUtf8();
+            const QByteArray what =
+                    (text + QStringLiteral(" -> ") + answer + u' ' + wrong).toUtf8();
             QVERIFY2(wrong.isEmpty(), what);
             QVERIFY2(text.trimmed().startsWith(u'?') || numbers.value(0) != 0, what);
             if (text.contains(u" + ") && text.contains(u"<=>"))
@@ -226,45 +264,53 @@ private slots:
         }
     }
 
-    // Pairs (task, answer) are served in order, passing over answers the keypad cannot type; then the run
-    // ends mandatory mode, refills the plus list (whose selection runs a nested task) and shows its own.
+    // Pairs (task, answer) are served in order, passing over answers the keypad cannot type; then
+    // the run ends mandatory mode, refills the plus list (whose selection runs a nested task) and
+    // shows its own.
     void mandatoryList_data()
     {
         QTest::addColumn<QStringList>("list");
         QTest::addColumn<QStringList>("served"); // the pairs served, in order
-        const QStringList three{"3 + 4 = ?", "1234567890", " 47 : 6 = ?", "7R5", "7 + 5 <=> 13", "<"};
-        QTest::newRow("in order, longest answer, odd line dropped") << three + QStringList{"5 + 5 = ?"} << three;
+        const QStringList three{ "3 + 4 = ?", "1234567890",   " 47 : 6 = ?",
+                                 "7R5",       "7 + 5 <=> 13", "<" };
+        QTest::newRow("in order, longest answer, odd line dropped")
+                << three + QStringList{ "5 + 5 = ?" } << three;
         QTest::newRow("untypable passed over")
-            << QStringList{"a", "", "b", "12345678901", "c", "R5", "d", "7R", "e", "-7", "f", "<>", "5 + 5 = ?", "10"}
-            << QStringList{"5 + 5 = ?", "10"};
+                << QStringList{ "a",  "",  "b",  "12345678901", "c",  "R5",        "d",
+                                "7R", "e", "-7", "f",           "<>", "5 + 5 = ?", "10" }
+                << QStringList{ "5 + 5 = ?", "10" };
     }
 
     void mandatoryList()
     {
         QFETCH(QStringList, list);
         QFETCH(QStringList, served);
-        EngineRig rig({6, 1, 1}, true);
+        EngineRig rig({ 6, 1, 1 }, true);
         rig.mandatory = list;
         rig.state.TaskValue = 4711;
         rig.entryDisplay = QStringLiteral("9");
         for (qsizetype i = 0; i < served.size(); i += 2) {
             rig.state.EntryText = QStringLiteral("9");
-            rig.random.Push({0.15, 0.25, 0.35}); // A, B, C = 2, 3, 4
+            rig.random.Push({ 0.15, 0.25, 0.35 }); // A, B, C = 2, 3, 4
             rig.engine.GenerateTask();
-            QCOMPARE((QStringList{rig.taskText, rig.state.ExpectedAnswer, rig.state.EntryText, rig.entryDisplay}),
-                     (QStringList{served[i], served[i + 1], "", "9"}));
-            QCOMPARE((QList<int>{rig.state.OperandA, rig.state.OperandB, rig.state.OperandC, rig.state.TaskValue, rig.mandatoryMode}),
-                     (QList<int>{2, 3, 4, 4711, 1}));
+            QCOMPARE((QStringList{ rig.taskText, rig.state.ExpectedAnswer, rig.state.EntryText,
+                                   rig.entryDisplay }),
+                     (QStringList{ served[i], served[i + 1], "", "9" }));
+            QCOMPARE((QList<int>{ rig.state.OperandA, rig.state.OperandB, rig.state.OperandC,
+                                  rig.state.TaskValue, rig.mandatoryMode }),
+                     (QList<int>{ 2, 3, 4, 4711, 1 }));
         }
-        const QList<int> draws{1, 1, 1, 2, 2, 2, 4, 1, 4, 3, 6, 2}; // A, B, C of the run and the nested run,
-        for (int i = 0; i < draws.size(); ++i)                      // then the nested plus task's, the run's own
+        const QList<int> draws{
+            1, 1, 1, 2, 2, 2, 4, 1, 4, 3, 6, 2
+        }; // A, B, C of the run and the nested run,
+        for (int i = 0; i < draws.size(); ++i) // then the nested plus task's, the run's own
             rig.random.PushDraw(draws[i], 1, i < 6 ? 10 : 9);
         rig.engine.GenerateTask();
-        QCOMPARE(rig.shown.sliced(served.size() / 2), (QStringList{"4 + 4 = ?", "3 + 2 = ?"}));
+        QCOMPARE(rig.shown.sliced(served.size() / 2), (QStringList{ "4 + 4 = ?", "3 + 2 = ?" }));
         QCOMPARE(rig.state.ExpectedAnswer, u"5");
-        QCOMPARE((QList<int>{rig.state.Operation, rig.state.TaskType, rig.listRuns, rig.random.Pending(), rig.mandatoryMode,
-                             int(rig.mandatory.size())}),
-                 (QList<int>{1, 1, 1, 0, 0, 0}));
+        QCOMPARE((QList<int>{ rig.state.Operation, rig.state.TaskType, rig.listRuns,
+                              rig.random.Pending(), rig.mandatoryMode, int(rig.mandatory.size()) }),
+                 (QList<int>{ 1, 1, 1, 0, 0, 0 }));
         QCOMPARE(rig.taskTypes, TaskTypeEntries(1));
     }
 };

@@ -15,9 +15,19 @@ namespace {
 class Journal final : public CarRideView {
 public:
     void PlaceCar(int left) override { entries << QStringLiteral("car %1").arg(left); }
-    void PlaceRoad(int left, int width) override { entries << QStringLiteral("road %1 %2").arg(left).arg(width); }
-    void ShowMetres(std::int16_t metres) override { QString t; CarRide::WriteMetres(t, metres), entries << "'" + t + "'"; }
-    void Crashed(std::int16_t metres) override { entries << QStringLiteral("crash %1").arg(metres); }
+    void PlaceRoad(int left, int width) override
+    {
+        entries << QStringLiteral("road %1 %2").arg(left).arg(width);
+    }
+    void ShowMetres(std::int16_t metres) override
+    {
+        QString t;
+        CarRide::WriteMetres(t, metres), entries << "'" + t + "'";
+    }
+    void Crashed(std::int16_t metres) override
+    {
+        entries << QStringLiteral("crash %1").arg(metres);
+    }
     void EndRide() override { entries << QStringLiteral("end"); }
     QStringList entries;
 };
@@ -29,31 +39,51 @@ class CarRideRulesTests : public QObject {
 private slots:
     void ride_data()
     {
-        // The state after "Start"; then 0 1 2 a tick whose road step is drawn as that number (stays,
-        // left, right), L R the arrow keys, E the timer stopped as "Ende" stops it.
+        // The state after "Start"; then 0 1 2 a tick whose road step is drawn as that number
+        // (stays, left, right), L R the arrow keys, E the timer stopped as "Ende" stops it.
         QTest::addColumn<QList<int>>("state"); // RoadLeft, RoadWidth, CarLeft, MetreCount
-        QTest::addColumn<QString>("doing"); QTest::addColumn<QString>("journal");
-        QTest::newRow("left") << QList<int>{2500, 3000, 3750, 36} << "1" << "' 37 m ' | road 2400 3000 | car 3750";
-        QTest::newRow("right") << QList<int>{2500, 3000, 3750, 36} << "2" << "' 37 m ' | road 2600 3000 | car 3750";
-        QTest::newRow("left limit undoes a step") << QList<int>{300, 3000, 1000, 10} << "1" << "' 11 m ' | road 300 3000 | car 1000";
-        QTest::newRow("right limit undoes a step") << QList<int>{4700, 3000, 5000, 10} << "2" << "' 11 m ' | road 4700 3000 | car 5000";
-        QTest::newRow("right limit, then narrowed") << QList<int>{6000, 1800, 6500, 599} << "2" << "' 600 m ' | road 5900 1700 | car 6500";
-        QTest::newRow("narrows at 50, not at 51") << QList<int>{2500, 3000, 3750, 49} << "00" << "' 50 m ' | road 2500 2900 | car 3750 | ' 51 m ' | road 2500 2900 | car 3750";
-        QTest::newRow("left post touched") << QList<int>{2500, 3000, 2599, 7} << "0" << "' 8 m ' | road 2500 3000 | car 2599 | crash 8";
-        QStringList closest{"car 2600", "' 8 m '", "road 2500 3000", "car 2600"};
+        QTest::addColumn<QString>("doing");
+        QTest::addColumn<QString>("journal");
+        QTest::newRow("left") << QList<int>{ 2500, 3000, 3750, 36 } << "1"
+                              << "' 37 m ' | road 2400 3000 | car 3750";
+        QTest::newRow("right") << QList<int>{ 2500, 3000, 3750, 36 } << "2"
+                               << "' 37 m ' | road 2600 3000 | car 3750";
+        QTest::newRow("left limit undoes a step") << QList<int>{ 300, 3000, 1000, 10 } << "1"
+                                                  << "' 11 m ' | road 300 3000 | car 1000";
+        QTest::newRow("right limit undoes a step") << QList<int>{ 4700, 3000, 5000, 10 } << "2"
+                                                   << "' 11 m ' | road 4700 3000 | car 5000";
+        QTest::newRow("right limit, then narrowed") << QList<int>{ 6000, 1800, 6500, 599 } << "2"
+                                                    << "' 600 m ' | road 5900 1700 | car 6500";
+        QTest::newRow("narrows at 50, not at 51")
+                << QList<int>{ 2500, 3000, 3750, 49 } << "00"
+                << "' 50 m ' | road 2500 2900 | car 3750 | ' 51 m ' | road 2500 2900 | car 3750";
+        QTest::newRow("left post touched") << QList<int>{ 2500, 3000, 2599, 7 } << "0"
+                                           << "' 8 m ' | road 2500 3000 | car 2599 | crash 8";
+        QStringList closest{ "car 2600", "' 8 m '", "road 2500 3000", "car 2600" };
         for (int left = 2650; left <= 4900; left += 50)
             closest << QStringLiteral("car %1").arg(left);
-        QTest::newRow("closest to either post") << QList<int>{2500, 3000, 2650, 7} << "L0" + QString(46, u'R') << closest.join(" | ");
-        QTest::newRow("right post touched") << QList<int>{2500, 3000, 4901, 7} << "0" << "' 8 m ' | road 2500 3000 | car 4901 | crash 8";
-        QTest::newRow("the road moves onto the car") << QList<int>{2500, 3000, 2650, 7} << "2" << "' 8 m ' | road 2600 3000 | car 2650 | crash 8";
-        QTest::newRow("800 wide: still two places") << QList<int>{1000, 800, 1200, 1148} << "0" << "' 1149 m ' | road 1000 800 | car 1200";
-        QTest::newRow("won at 700, no post test") << QList<int>{1000, 800, 5000, 1149} << "0" << "' 1150 m ' | end";
-        QTest::newRow("no steering or ticks after a crash") << QList<int>{2500, 3000, 2600, 0} << "LRL0" << "car 2550 | crash 0";
-        QTest::newRow("no steering before a ride") << QList<int>{2500, 3000, 3750, 0} << "ELR0" << "";
+        QTest::newRow("closest to either post") << QList<int>{ 2500, 3000, 2650, 7 }
+                                                << "L0" + QString(46, u'R') << closest.join(" | ");
+        QTest::newRow("right post touched") << QList<int>{ 2500, 3000, 4901, 7 } << "0"
+                                            << "' 8 m ' | road 2500 3000 | car 4901 | crash 8";
+        QTest::newRow("the road moves onto the car")
+                << QList<int>{ 2500, 3000, 2650, 7 } << "2"
+                << "' 8 m ' | road 2600 3000 | car 2650 | crash 8";
+        QTest::newRow("800 wide: still two places") << QList<int>{ 1000, 800, 1200, 1148 } << "0"
+                                                    << "' 1149 m ' | road 1000 800 | car 1200";
+        QTest::newRow("won at 700, no post test") << QList<int>{ 1000, 800, 5000, 1149 } << "0"
+                                                  << "' 1150 m ' | end";
+        QTest::newRow("no steering or ticks after a crash")
+                << QList<int>{ 2500, 3000, 2600, 0 } << "LRL0"
+                << "car 2550 | crash 0";
+        QTest::newRow("no steering before a ride") << QList<int>{ 2500, 3000, 3750, 0 } << "ELR0"
+                                                   << "";
     }
     void ride()
     {
-        QFETCH(QList<int>, state); QFETCH(QString, doing); QFETCH(QString, journal);
+        QFETCH(QList<int>, state);
+        QFETCH(QString, doing);
+        QFETCH(QString, journal);
         Journal j;
         ScriptedDialogs dialogs;
         ScriptedRandom random(true);
@@ -61,9 +91,11 @@ private slots:
         CarRide ride(j, dialogs, random, timers);
         ride.RoadLeft = ride.CarLeft = ride.MetreCount = 99; // "Start" begins afresh
         ride.Start();
-        QCOMPARE(std::exchange(j.entries, {}) << QString::number(ride.MetreCount) << QString::number(timers.made.first()->Interval()),
-                 QStringList({"car 3750", "road 2500 3000", "0", "30"}));
-        ride.RoadLeft = state[0], ride.RoadWidth = state[1], ride.CarLeft = state[2], ride.MetreCount = std::int16_t(state[3]);
+        QCOMPARE(std::exchange(j.entries, {}) << QString::number(ride.MetreCount)
+                                              << QString::number(timers.made.first()->Interval()),
+                 QStringList({ "car 3750", "road 2500 3000", "0", "30" }));
+        ride.RoadLeft = state[0], ride.RoadWidth = state[1], ride.CarLeft = state[2],
+        ride.MetreCount = std::int16_t(state[3]);
         for (const QChar k : doing) {
             if (k.isDigit())
                 random.PushDraw(k.digitValue(), 0, 2), timers.made.first()->Tick();
@@ -71,10 +103,13 @@ private slots:
                 k == u'L' ? ride.SteerLeft() : k == u'R' ? ride.SteerRight() : ride.Stop();
         }
         QCOMPARE(j.entries.join(" | "), journal);
-        QCOMPARE(ride.Riding(), !journal.contains("crash") && !journal.endsWith("end") && !doing.startsWith(u'E'));
-        QCOMPARE(dialogs.Take(), journal.endsWith("end") ? QList<ScriptedDialogs::Shown>{ScriptedDialogs::Msg(
-                                     "Straße ist zu eng! Du hast gewonnen!\r Es waren insgesamt 1150 Meter!", 64, "Autofahrt")}
-                                                         : QList<ScriptedDialogs::Shown>{});
+        QCOMPARE(ride.Riding(),
+                 !journal.contains("crash") && !journal.endsWith("end") && !doing.startsWith(u'E'));
+        QCOMPARE(dialogs.Take(),
+                 journal.endsWith("end") ? QList<ScriptedDialogs::Shown>{ ScriptedDialogs::Msg(
+                         "Straße ist zu eng! Du hast gewonnen!\r Es waren insgesamt 1150 Meter!",
+                         64, "Autofahrt") }
+                                         : QList<ScriptedDialogs::Shown>{});
     }
 };
 

@@ -19,10 +19,18 @@ public:
     void PlaceMarker(int c, int r) override { Add(QStringLiteral("X %1,%2").arg(c).arg(r)); }
     void ShowMarker(bool on) override { Add(on ? "marker on" : "marker off"); }
     void ShowVehicle(int breakdowns) override { Add(QStringLiteral("vehicle %1").arg(breakdowns)); }
-    void SetHint(const QString& t) override { Add(t == "Die Fahrbahn ist frei!" ? "frei" : t == "Nagel auf der Fahrbahn!" ? "Nagel" : "'" + t + "'"); }
+    void SetHint(const QString& t) override
+    {
+        Add(t == "Die Fahrbahn ist frei!"            ? "frei"
+                    : t == "Nagel auf der Fahrbahn!" ? "Nagel"
+                                                     : "'" + t + "'");
+    }
     void DrawNail(int c, int r) override { Add(QStringLiteral("nail %1,%2").arg(c).arg(r)); }
     void EndRide() override { Add("end"); }
-    int MsgBox(const QString& text, int style, const QString& title) override { return Add("box " + title), dialogs.MsgBox(text, style, title); }
+    int MsgBox(const QString& text, int style, const QString& title) override
+    {
+        return Add("box " + title), dialogs.MsgBox(text, style, title);
+    }
     QString InputBox(const QString&, const QString&, const QString&) override { return {}; }
     QString PasswordBox(const QString&, const QString&) override { return {}; }
     void Beep() override { Add("beep"); }
@@ -30,7 +38,7 @@ public:
     void Add(const QString& entry)
     {
         if (runs.isEmpty() || runs.last().first != entry)
-            runs.append({entry, 0});
+            runs.append({ entry, 0 });
         ++runs.last().second;
     }
     QString Take()
@@ -51,84 +59,127 @@ class HomewardRideRulesTests : public QObject {
 private slots:
     void ride_data()
     {
-        // The 20 nails drawn (each cell given repeated in a block: two cells, ten nails each); where the
-        // car is put after the set-up; then l r u d moves, T a tick of the nail show, S the show stopped
-        // as "Ende" stops it. Journal: of the set-up when nothing is done, else of the doing.
-        QTest::addColumn<QString>("drawn"); QTest::addColumn<QPoint>("car"); QTest::addColumn<QString>("doing");
+        // The 20 nails drawn (each cell given repeated in a block: two cells, ten nails each);
+        // where the car is put after the set-up; then l r u d moves, T a tick of the nail show, S
+        // the show stopped as "Ende" stops it. Journal: of the set-up when nothing is done, else of
+        // the doing.
+        QTest::addColumn<QString>("drawn");
+        QTest::addColumn<QPoint>("car");
+        QTest::addColumn<QString>("doing");
         QTest::addColumn<QString>("journal");
         const QPoint start(1, 1);
-        QTest::newRow("set-up, start drawn: a nail below the start") << "1,1" << start << "" << "car 1,1 | beep | Nagel | box Nagelstellen | marker on";
-        QTest::newRow("set-up, nail on the diagonal") << "2,2" << start << "" << "car 1,1 | frei | box Nagelstellen | marker on";
-        QTest::newRow("nail right") << "3,1" << start << "r" << "car 2,1 | beep | Nagel";
-        QTest::newRow("nail left") << "2,5" << QPoint(4, 5) << "l" << "car 3,5 | beep | Nagel";
-        QTest::newRow("nail above") << "6,4" << QPoint(5, 5) << "r" << "car 6,5 | beep | Nagel";
-        QTest::newRow("house drawn: the nail left of it") << "12,10" << QPoint(11, 9) << "d" << "car 11,10 | vehicle 1 | box Autopanne | nail 11,10";
-        QTest::newRow("one breakdown a move, the edge counts again, the hint stays") << "1,1" << start << "dll"
-            << "car 1,2 | vehicle 1 | box Autopanne | nail 1,2 | car 1,2 | vehicle 2 | box Autodefekt | nail 1,2 | "
-               "car 1,2 | vehicle 3 | box Radpanne | nail 1,2";
-        QTest::newRow("fourth breakdown: all nails, then the end") << "1,1 6,6" << QPoint(1, 2) << "llll"
-            << "car 1,2 | vehicle 1 | box Autopanne | nail 1,2 | car 1,2 | vehicle 2 | box Autodefekt | nail 1,2 | car 1,2 | "
-               "vehicle 3 | box Radpanne | nail 1,2 | car 1,2 | vehicle 4 | nail 1,2 x10 | nail 6,6 x10 | box Fußverletzung | end";
-        QTest::newRow("house: all nails before the box") << "5,5" << QPoint(11, 10) << "dr"
-            << "car 11,10 | frei | car 12,10 | nail 5,5 x20 | '' | box Spielende | end";
-        QTest::newRow("top right corner") << "5,5" << QPoint(12, 1) << "ru" << "car 12,1 | frei | car 12,1 | frei";
-        QTest::newRow("show: a nail a tick, moves between") << "2,3 4,5 6,7 8,9" << start << "TrT" << "X 2,3 | car 2,1 | frei | X 2,3";
-        QTest::newRow("show: the twentieth with the box, then no more") << "2,3 4,5 6,7 8,9" << start << QString(21, u'T')
-            << "X 2,3 x5 | X 4,5 x5 | X 6,7 x5 | X 8,9 x5 | box Starten | marker off";
-        QTest::newRow("show stopped") << "2,3 4,5 6,7 8,9" << start << "TSTT" << "X 2,3 | marker off";
+        QTest::newRow("set-up, start drawn: a nail below the start")
+                << "1,1" << start << ""
+                << "car 1,1 | beep | Nagel | box Nagelstellen | marker on";
+        QTest::newRow("set-up, nail on the diagonal")
+                << "2,2" << start << ""
+                << "car 1,1 | frei | box Nagelstellen | marker on";
+        QTest::newRow("nail right") << "3,1" << start << "r"
+                                    << "car 2,1 | beep | Nagel";
+        QTest::newRow("nail left") << "2,5" << QPoint(4, 5) << "l"
+                                   << "car 3,5 | beep | Nagel";
+        QTest::newRow("nail above") << "6,4" << QPoint(5, 5) << "r"
+                                    << "car 6,5 | beep | Nagel";
+        QTest::newRow("house drawn: the nail left of it")
+                << "12,10" << QPoint(11, 9) << "d"
+                << "car 11,10 | vehicle 1 | box Autopanne | nail 11,10";
+        QTest::newRow("one breakdown a move, the edge counts again, the hint stays")
+                << "1,1" << start << "dll"
+                << "car 1,2 | vehicle 1 | box Autopanne | nail 1,2 | car 1,2 | vehicle 2 | box "
+                   "Autodefekt | nail 1,2 | "
+                   "car 1,2 | vehicle 3 | box Radpanne | nail 1,2";
+        QTest::newRow("fourth breakdown: all nails, then the end")
+                << "1,1 6,6" << QPoint(1, 2) << "llll"
+                << "car 1,2 | vehicle 1 | box Autopanne | nail 1,2 | car 1,2 | vehicle 2 | box "
+                   "Autodefekt | nail 1,2 | car 1,2 | "
+                   "vehicle 3 | box Radpanne | nail 1,2 | car 1,2 | vehicle 4 | nail 1,2 x10 | "
+                   "nail 6,6 x10 | box Fußverletzung | end";
+        QTest::newRow("house: all nails before the box")
+                << "5,5" << QPoint(11, 10) << "dr"
+                << "car 11,10 | frei | car 12,10 | nail 5,5 x20 | '' | box Spielende | end";
+        QTest::newRow("top right corner") << "5,5" << QPoint(12, 1) << "ru"
+                                          << "car 12,1 | frei | car 12,1 | frei";
+        QTest::newRow("show: a nail a tick, moves between") << "2,3 4,5 6,7 8,9" << start << "TrT"
+                                                            << "X 2,3 | car 2,1 | frei | X 2,3";
+        QTest::newRow("show: the twentieth with the box, then no more")
+                << "2,3 4,5 6,7 8,9" << start << QString(21, u'T')
+                << "X 2,3 x5 | X 4,5 x5 | X 6,7 x5 | X 8,9 x5 | box Starten | marker off";
+        QTest::newRow("show stopped") << "2,3 4,5 6,7 8,9" << start << "TSTT"
+                                      << "X 2,3 | marker off";
     }
     void ride()
     {
-        QFETCH(QString, drawn); QFETCH(QPoint, car); QFETCH(QString, doing); QFETCH(QString, journal);
+        QFETCH(QString, drawn);
+        QFETCH(QPoint, car);
+        QFETCH(QString, doing);
+        QFETCH(QString, journal);
         Journal j;
         ScriptedRandom random(true);
         ManualTimers timers;
         HomewardRide ride(j, j, random, timers);
         const QStringList cells = drawn.split(u' ');
         for (int i = 0; i < 20; ++i)
-            random.PushDraw(cells[i * cells.size() / 20].section(u',', 0, 0).toInt(), 1, 12), random.PushDraw(cells[i * cells.size() / 20].section(u',', 1).toInt(), 1, 10);
+            random.PushDraw(cells[i * cells.size() / 20].section(u',', 0, 0).toInt(), 1, 12),
+                    random.PushDraw(cells[i * cells.size() / 20].section(u',', 1).toInt(), 1, 10);
         ride.StartHomewardRide();
         QVERIFY(random.Pending() == 0 && timers.made.first()->Interval() == 1000);
         const QString setUp = j.Take();
         ride.CarColumn = std::int16_t(car.x()), ride.CarRow = std::int16_t(car.y());
         for (const QChar k : doing) {
             const int i = QStringLiteral("lrudTS").indexOf(k);
-            const std::function<void()> act[] = {[&] { ride.MoveLeft(); }, [&] { ride.MoveRight(); }, [&] { ride.MoveUp(); },
-                                                 [&] { ride.MoveDown(); }, [&] { timers.made.first()->Tick(); }, [&] { ride.StopShow(); }};
+            const std::function<void()> act[] = { [&] { ride.MoveLeft(); },
+                                                  [&] { ride.MoveRight(); },
+                                                  [&] { ride.MoveUp(); },
+                                                  [&] { ride.MoveDown(); },
+                                                  [&] { timers.made.first()->Tick(); },
+                                                  [&] { ride.StopShow(); } };
             act[i]();
         }
         QCOMPARE(doing.isEmpty() ? setUp : j.Take(), journal);
         // Every box with its own text, as the child reads it.
-        const QMap<QString, QString> texts{{"Nagelstellen", "Du bekommst jetzt die Nagelstellen\rgezeigt, merke sie dir gut!"},
-            {"Starten", "Los geht's, viel Glück!"}, {"Spielende", "Prima, du hast es geschafft!\r"},
-            {"Autopanne", "Pech, ein Reifenplatzer! Aber\rdu hast ja einen Ersatzreifen!"},
-            {"Autodefekt", "Wieder ein Reifenplatzer!\rZum Glück hast du ein\rKlapprad im Kofferraum!"},
-            {"Radpanne", "Vorderreifen ohne Luft!\rDu musst zu Fuß gehen!"}, {"Fußverletzung", "Nagel im Fuß! Pech, du\rmusst ins Krankenhaus!"}};
+        const QMap<QString, QString> texts{
+            { "Nagelstellen", "Du bekommst jetzt die Nagelstellen\rgezeigt, merke sie dir gut!" },
+            { "Starten", "Los geht's, viel Glück!" },
+            { "Spielende", "Prima, du hast es geschafft!\r" },
+            { "Autopanne", "Pech, ein Reifenplatzer! Aber\rdu hast ja einen Ersatzreifen!" },
+            { "Autodefekt",
+              "Wieder ein Reifenplatzer!\rZum Glück hast du ein\rKlapprad im Kofferraum!" },
+            { "Radpanne", "Vorderreifen ohne Luft!\rDu musst zu Fuß gehen!" },
+            { "Fußverletzung", "Nagel im Fuß! Pech, du\rmusst ins Krankenhaus!" }
+        };
         for (const ScriptedDialogs::Shown& box : j.dialogs.Take())
             QCOMPARE(box, ScriptedDialogs::Msg(texts.value(box.title), 0, box.title));
     }
     void activation_data()
     {
-        // A activated, H hidden by the program; left for P another window of the program, B one of the
-        // game's message boxes, O another program.
+        // A activated, H hidden by the program; left for P another window of the program, B one of
+        // the game's message boxes, O another program.
         QTest::addColumn<QString>("events");
         QTest::addColumn<QString>("rides"); // per activation: 1 a new ride, 0 none
-        QTest::newRow("back from another window of the program") << "APABA" << "110";
-        QTest::newRow("back from another program") << "AOA" << "10";
-        QTest::newRow("shown again after a box ended the game") << "ABHA" << "11";
-        QTest::newRow("hidden, then told it lost the activation") << "AHOA" << "11";
-        QTest::newRow("activated twice") << "AA" << "10";
+        QTest::newRow("back from another window of the program") << "APABA"
+                                                                 << "110";
+        QTest::newRow("back from another program") << "AOA"
+                                                   << "10";
+        QTest::newRow("shown again after a box ended the game") << "ABHA"
+                                                                << "11";
+        QTest::newRow("hidden, then told it lost the activation") << "AHOA"
+                                                                  << "11";
+        QTest::newRow("activated twice") << "AA"
+                                         << "10";
     }
     void activation()
     {
-        QFETCH(QString, events); QFETCH(QString, rides);
+        QFETCH(QString, events);
+        QFETCH(QString, rides);
         RideActivation activation;
         QString started;
         for (const QChar e : events)
             if (e == u'A')
                 started += activation.Activated() ? u'1' : u'0';
             else
-                e == u'H' ? activation.Hidden() : activation.Deactivated(RideActivation::Away(QStringLiteral("-PBO").indexOf(e)));
+                e == u'H' ? activation.Hidden()
+                          : activation.Deactivated(
+                                  RideActivation::Away(QStringLiteral("-PBO").indexOf(e)));
         QCOMPARE(started, rides);
     }
 };

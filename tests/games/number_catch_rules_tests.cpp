@@ -11,7 +11,7 @@ using Grid = QList<QString>;
 // count cells in columns and rows of their own, the first on (column, row).
 static Cells Spread(int column, int row, int count)
 {
-    Cells cells{{column, row}};
+    Cells cells{ { column, row } };
     for (int c = 1, r = NumberCatchRules::FirstRow; cells.size() < count; ++c, ++r)
         cells << QPoint(c == column ? ++c : c, r == row ? ++r : r);
     return cells;
@@ -20,57 +20,95 @@ static Cells Spread(int column, int row, int count)
 class NumberCatchRulesTests : public QObject {
     Q_OBJECT
 private slots:
-    void play_data() {
-        // Keys L, U, D, R move the "+"; T is a tick whose digits land on the next list of cells. Then where the "+"
-        // stands, the digits still to catch and their cells, and whether the last key ended the game.
-        QTest::addColumn<QString>("keys"); QTest::addColumn<QList<Cells>>("jumps"); QTest::addColumn<QPoint>("cross");
-        QTest::addColumn<QString>("left"); QTest::addColumn<Cells>("digits"); QTest::addColumn<bool>("over");
+    void play_data()
+    {
+        // Keys L, U, D, R move the "+"; T is a tick whose digits land on the next list of cells.
+        // Then where the "+" stands, the digits still to catch and their cells, and whether the
+        // last key ended the game.
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QList<Cells>>("jumps");
+        QTest::addColumn<QPoint>("cross");
+        QTest::addColumn<QString>("left");
+        QTest::addColumn<Cells>("digits");
+        QTest::addColumn<bool>("over");
         Cells diagonal;
-        for (int i = 4; i <= 13; ++i) diagonal << QPoint(i, i);
-        QTest::newRow("0 caught unseen on the diagonal") << "LLLLLLLLLLUUUUU" << QList<Cells>{} << QPoint(4, 4) << "123456789" << diagonal.mid(1) << false;
-        QTest::newRow("1 not caught before 0") << "LLLLLLLLLUUUU" << QList<Cells>{} << QPoint(5, 5) << "0123456789" << diagonal << false;
-        QTest::newRow("rows 1 and 2 never reached") << "UUUUUUUUULLLLLLLLLLLLLLLLLLLL" << QList<Cells>{} << QPoint(1, 3) << "0123456789" << diagonal << false;
-        QTest::newRow("far corner") << "DDDDDDDDDDRRRRRRRRRRRRRRR" << QList<Cells>{} << QPoint(24, 16) << "0123456789" << diagonal << false;
+        for (int i = 4; i <= 13; ++i)
+            diagonal << QPoint(i, i);
+        QTest::newRow("0 caught unseen on the diagonal")
+                << "LLLLLLLLLLUUUUU" << QList<Cells>{} << QPoint(4, 4) << "123456789"
+                << diagonal.mid(1) << false;
+        QTest::newRow("1 not caught before 0") << "LLLLLLLLLUUUU" << QList<Cells>{} << QPoint(5, 5)
+                                               << "0123456789" << diagonal << false;
+        QTest::newRow("rows 1 and 2 never reached")
+                << "UUUUUUUUULLLLLLLLLLLLLLLLLLLL" << QList<Cells>{} << QPoint(1, 3) << "0123456789"
+                << diagonal << false;
+        QTest::newRow("far corner") << "DDDDDDDDDDRRRRRRRRRRRRRRR" << QList<Cells>{}
+                                    << QPoint(24, 16) << "0123456789" << diagonal << false;
         const Cells spread = Spread(20, 12, 10);
-        QTest::newRow("two jumps") << "TT" << QList<Cells>{Spread(14, 9, 10).mid(1) << QPoint(20, 16), spread} << QPoint(14, 9) << "0123456789" << spread << false;
-        QTest::newRow("0 jumps onto the +") << "T" << QList<Cells>{Spread(14, 9, 10)} << QPoint(14, 9) << "123456789" << Spread(14, 9, 10).mid(1) << false;
+        QTest::newRow("two jumps")
+                << "TT" << QList<Cells>{ Spread(14, 9, 10).mid(1) << QPoint(20, 16), spread }
+                << QPoint(14, 9) << "0123456789" << spread << false;
+        QTest::newRow("0 jumps onto the +")
+                << "T" << QList<Cells>{ Spread(14, 9, 10) } << QPoint(14, 9) << "123456789"
+                << Spread(14, 9, 10).mid(1) << false;
         Cells sevenOnCross = spread;
         sevenOnCross[7] = QPoint(14, 9);
-        QTest::newRow("7 jumps onto the +") << "T" << QList<Cells>{sevenOnCross} << QPoint(14, 9) << "0123456789" << sevenOnCross << false;
+        QTest::newRow("7 jumps onto the +") << "T" << QList<Cells>{ sevenOnCross } << QPoint(14, 9)
+                                            << "0123456789" << sevenOnCross << false;
         // Equal columns or rows are drawn again: the second digit's first two cells clash.
-        QTest::newRow("clashes drawn again") << "T" << QList<Cells>{Cells{{20, 12}, {20, 3}, {1, 12}} + spread.mid(1)} << QPoint(14, 9)
-                                             << "0123456789" << spread << false;
+        QTest::newRow("clashes drawn again")
+                << "T" << QList<Cells>{ Cells{ { 20, 12 }, { 20, 3 }, { 1, 12 } } + spread.mid(1) }
+                << QPoint(14, 9) << "0123456789" << spread << false;
         QList<Cells> catches;
-        for (int left = 10; left > 0; --left) catches << Spread(14, 9, left);
-        QTest::newRow("ten catches end the game") << "TTTTTTTTTT" << catches << QPoint(14, 9) << "" << Cells{} << true;
+        for (int left = 10; left > 0; --left)
+            catches << Spread(14, 9, left);
+        QTest::newRow("ten catches end the game")
+                << "TTTTTTTTTT" << catches << QPoint(14, 9) << "" << Cells{} << true;
     }
-    void play() {
-        QFETCH(QString, keys); QFETCH(QList<Cells>, jumps); QFETCH(QPoint, cross); QFETCH(QString, left); QFETCH(Cells, digits); QFETCH(bool, over);
+    void play()
+    {
+        QFETCH(QString, keys);
+        QFETCH(QList<Cells>, jumps);
+        QFETCH(QPoint, cross);
+        QFETCH(QString, left);
+        QFETCH(Cells, digits);
+        QFETCH(bool, over);
         MODUL1 state;
         ScriptedRandom random(/*strict=*/true);
         Grid seen(NumberCatchRules::LastRow + 1, QString(NumberCatchRules::Columns, u' '));
-        NumberCatchRules rules(state, random, [&](int column, int row, QChar character, bool erase) {
-            QVERIFY(row >= NumberCatchRules::FirstRow && row <= NumberCatchRules::LastRow && column >= 1 && column <= NumberCatchRules::Columns);
-            seen[row][column - 1] = erase ? u' ' : character;
-        });
+        NumberCatchRules rules(
+                state, random, [&](int column, int row, QChar character, bool erase) {
+                    QVERIFY(row >= NumberCatchRules::FirstRow && row <= NumberCatchRules::LastRow
+                            && column >= 1 && column <= NumberCatchRules::Columns);
+                    seen[row][column - 1] = erase ? u' ' : character;
+                });
         rules.Start();
         bool ended = false;
         for (const QChar key : keys) {
             QVERIFY(!ended);
             for (const QPoint& cell : key == u'T' ? jumps.takeFirst() : Cells{})
-                random.PushDraw(cell.x(), 1, NumberCatchRules::Columns), random.PushDraw(cell.y(), NumberCatchRules::FirstRow, NumberCatchRules::LastRow);
-            ended = key == u'T' ? rules.Tick() : rules.Move(NumberCatchRules::Direction(QStringLiteral("LUDR").indexOf(key)));
+                random.PushDraw(cell.x(), 1, NumberCatchRules::Columns),
+                        random.PushDraw(cell.y(), NumberCatchRules::FirstRow,
+                                        NumberCatchRules::LastRow);
+            ended = key == u'T'
+                    ? rules.Tick()
+                    : rules.Move(NumberCatchRules::Direction(QStringLiteral("LUDR").indexOf(key)));
         }
         Cells standing;
-        for (int i = 1; i <= left.size(); ++i) standing << QPoint(rules.DigitColumn(i), rules.DigitRow(i));
-        QVERIFY(QPoint(rules.CrossColumn(), rules.CrossRow()) == cross && ended == over && random.Pending() == 0);
+        for (int i = 1; i <= left.size(); ++i)
+            standing << QPoint(rules.DigitColumn(i), rules.DigitRow(i));
+        QVERIFY(QPoint(rules.CrossColumn(), rules.CrossRow()) == cross && ended == over
+                && random.Pending() == 0);
         QVERIFY(state.EntryText == left && rules.NextDigit() == left.left(1) && standing == digits);
         // After a tick the field shows the digits at their cells and the "+", and nothing else.
         Grid field(NumberCatchRules::LastRow + 1, QString(NumberCatchRules::Columns, u' '));
-        for (int i = 0; i < left.size(); ++i) field[digits[i].y()][digits[i].x() - 1] = left.at(i);
+        for (int i = 0; i < left.size(); ++i)
+            field[digits[i].y()][digits[i].x() - 1] = left.at(i);
         field[cross.y()][cross.x() - 1] = u'+';
-        if (keys.contains(u'T')) QCOMPARE(seen, field);
-        else if (!keys.isEmpty()) QCOMPARE(seen[cross.y()][cross.x() - 1], QChar(u'+'));
+        if (keys.contains(u'T'))
+            QCOMPARE(seen, field);
+        else if (!keys.isEmpty())
+            QCOMPARE(seen[cross.y()][cross.x() - 1], QChar(u'+'));
     }
 };
 

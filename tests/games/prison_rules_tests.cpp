@@ -5,50 +5,87 @@
 
 #include <QTest>
 
-struct Cell { int column, row; char digit; };
+struct Cell {
+    int column, row;
+    char digit;
+};
 
 // A field of fives with the given cells changed, dealt by scripted draws.
 static void DealField(ScriptedRandom& random, const QList<Cell>& cells)
 {
     QList<QByteArray> rows(PrisonRules::Size + 1, QByteArray(PrisonRules::Size, '5'));
-    for (const Cell& c : cells) rows[c.row][c.column - 1] = c.digit;
+    for (const Cell& c : cells)
+        rows[c.row][c.column - 1] = c.digit;
     for (int r = 1; r <= PrisonRules::Size; ++r)
-        for (const char d : rows[r]) random.PushDraw(d - '0' + 1, 1, 10);
+        for (const char d : rows[r])
+            random.PushDraw(d - '0' + 1, 1, 10);
 }
 
 class PrisonRulesTests : public QObject {
     Q_OBJECT
 private slots:
-    void steps_data() {
-        // Keys U, L, R, D step; W takes a wish when one is left; the field is fives except cells. Then where the
-        // "+" stands, the searched digit, the digits taken, the wish button's caption, whether the child is free.
-        QTest::addColumn<QList<Cell>>("cells"); QTest::addColumn<QString>("keys"); QTest::addColumn<QString>("at"); // column,row of the "+"
-        QTest::addColumn<QChar>("searched"); QTest::addColumn<int>("steps"); QTest::addColumn<QString>("wishes"); QTest::addColumn<bool>("free");
-        QTest::newRow("yard walk counts nothing") << QList<Cell>{} << "UULLDDDDRRRR" << "11,11" << QChar(u'0') << 0 << " ? ? ?" << false;
-        QTest::newRow("wrong digit refused") << QList<Cell>{} << "UUU" << "9,7" << QChar(u'0') << 0 << " ? ? ?" << false;
-        QTest::newRow("wishes skip, a fourth is refused") << QList<Cell>{{9, 6, '3'}} << "WWWWUUU" << "9,6" << QChar(u'4') << 1 << " 0 1 2" << false;
+    void steps_data()
+    {
+        // Keys U, L, R, D step; W takes a wish when one is left; the field is fives except cells.
+        // Then where the
+        // "+" stands, the searched digit, the digits taken, the wish button's caption, whether the
+        // child is free.
+        QTest::addColumn<QList<Cell>>("cells");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("at"); // column,row of the "+"
+        QTest::addColumn<QChar>("searched");
+        QTest::addColumn<int>("steps");
+        QTest::addColumn<QString>("wishes");
+        QTest::addColumn<bool>("free");
+        QTest::newRow("yard walk counts nothing")
+                << QList<Cell>{} << "UULLDDDDRRRR"
+                << "11,11" << QChar(u'0') << 0 << " ? ? ?" << false;
+        QTest::newRow("wrong digit refused") << QList<Cell>{} << "UUU"
+                                             << "9,7" << QChar(u'0') << 0 << " ? ? ?" << false;
+        QTest::newRow("wishes skip, a fourth is refused")
+                << QList<Cell>{ { 9, 6, '3' } } << "WWWWUUU"
+                << "9,6" << QChar(u'4') << 1 << " 0 1 2" << false;
         // Three wishes, then 3 to 9 above and below the yard and the 0 after the 9.
-        const QList<Cell> round{{7, 6, '3'}, {8, 6, '4'}, {9, 6, '5'}, {10, 6, '6'}, {11, 6, '7'}, {7, 12, '8'}, {8, 12, '9'}, {9, 12, '0'}};
-        QTest::newRow("0 after 9") << round << "WWWUULLUDRUDRUDRUDRUDDDDDLLLLDURDURDU" << "9,11" << QChar(u'1') << 8 << " 0 1 2" << false;
-        const QList<Cell> way{{6, 9, '0'}, {5, 9, '1'}, {4, 9, '2'}, {3, 9, '3'}, {2, 9, '4'}, {1, 9, '5'}};
-        QTest::newRow("escape onto a digit") << way << "LLLLLLLL" << "1,9" << QChar(u'5') << 5 << " ? ? ?" << true;
+        const QList<Cell> round{ { 7, 6, '3' },  { 8, 6, '4' },  { 9, 6, '5' },  { 10, 6, '6' },
+                                 { 11, 6, '7' }, { 7, 12, '8' }, { 8, 12, '9' }, { 9, 12, '0' } };
+        QTest::newRow("0 after 9") << round << "WWWUULLUDRUDRUDRUDRUDDDDDLLLLDURDURDU"
+                                   << "9,11" << QChar(u'1') << 8 << " 0 1 2" << false;
+        const QList<Cell> way{ { 6, 9, '0' }, { 5, 9, '1' }, { 4, 9, '2' },
+                               { 3, 9, '3' }, { 2, 9, '4' }, { 1, 9, '5' } };
+        QTest::newRow("escape onto a digit") << way << "LLLLLLLL"
+                                             << "1,9" << QChar(u'5') << 5 << " ? ? ?" << true;
     }
-    void steps() {
-        QFETCH(QList<Cell>, cells); QFETCH(QString, keys); QFETCH(QString, at); QFETCH(QChar, searched); QFETCH(int, steps);
-        QFETCH(QString, wishes); QFETCH(bool, free);
+    void steps()
+    {
+        QFETCH(QList<Cell>, cells);
+        QFETCH(QString, keys);
+        QFETCH(QString, at);
+        QFETCH(QChar, searched);
+        QFETCH(int, steps);
+        QFETCH(QString, wishes);
+        QFETCH(bool, free);
         ScriptedRandom random(/*strict=*/true);
         QList<QString> seen(PrisonRules::Size + 1, QString(PrisonRules::Size, u' '));
-        PrisonRules rules(random, [&](int column, int row, QChar character, bool erase) { seen[row][column - 1] = erase ? u' ' : character; });
+        PrisonRules rules(random, [&](int column, int row, QChar character, bool erase) {
+            seen[row][column - 1] = erase ? u' ' : character;
+        });
         DealField(random, cells), rules.Start();
         bool escaped = false;
         QStringList asked;
         for (const QChar key : keys) {
-            if (key == u'W' && rules.WishLeft()) asked << rules.WishText(), rules.GrantWish();
-            else if (key != u'W' && !escaped) escaped = rules.Step(PrisonRules::Direction(QStringLiteral("ULRD").indexOf(key))) == PrisonRules::Outcome::Free;
+            if (key == u'W' && rules.WishLeft())
+                asked << rules.WishText(), rules.GrantWish();
+            else if (key != u'W' && !escaped)
+                escaped = rules.Step(PrisonRules::Direction(QStringLiteral("ULRD").indexOf(key)))
+                        == PrisonRules::Outcome::Free;
         }
         QCOMPARE(QStringLiteral("%1,%2").arg(rules.Column()).arg(rules.Row()), at);
-        QVERIFY(rules.SearchedDigit() == searched && rules.Steps() == steps && rules.WishCaption() == wishes && escaped == free);
-        QCOMPARE(asked, QStringList({"Du hast noch 3 Wünsche frei!", "Du hast noch 2 Wünsche frei!", "Du hast noch  1 Wunsch frei!"}).mid(0, keys.count(u'W')));
+        QVERIFY(rules.SearchedDigit() == searched && rules.Steps() == steps
+                && rules.WishCaption() == wishes && escaped == free);
+        QCOMPARE(asked,
+                 QStringList({ "Du hast noch 3 Wünsche frei!", "Du hast noch 2 Wünsche frei!",
+                               "Du hast noch  1 Wunsch frei!" })
+                         .mid(0, keys.count(u'W')));
         // What stands on the field is the field itself with the "+" on it; the yard is empty.
         for (int r = 1; r <= PrisonRules::Size; ++r)
             for (int c = 1; c <= PrisonRules::Size; ++c) {
@@ -58,7 +95,8 @@ private slots:
             }
         if (free) { // the next game starts afresh
             rules.EndPrisonGame(), DealField(random, {}), rules.Start();
-            QVERIFY(rules.Steps() == 0 && rules.Wishes() == 0 && rules.SearchedDigit() == u'0' && rules.Column() == 9);
+            QVERIFY(rules.Steps() == 0 && rules.Wishes() == 0 && rules.SearchedDigit() == u'0'
+                    && rules.Column() == 9);
         }
         QCOMPARE(random.Pending(), 0);
     }

@@ -1,4 +1,5 @@
-// The homeward ride and the car ride as a child meets them: chosen, played, ended at the training window.
+// The homeward ride and the car ride as a child meets them: chosen, played, ended at the training
+// window.
 
 #include "program_fixture.h"
 
@@ -13,16 +14,21 @@
 namespace {
 
 // A choice in the chooser after the given draws; every control of the game named once.
-void Choose(ProgramFixture& f, const QString& choice, const QString& game, const QList<int>& draws = {})
+void Choose(ProgramFixture& f, const QString& choice, const QString& game,
+            const QList<int>& draws = {})
 {
     f.StartQuietly();
     f.form1().RewardCheck();
     for (int i = 0; i + 2 < draws.size(); i += 3)
         f.random.PushDraw(draws[i], draws[i + 1], draws[i + 2]);
     f.Click("Form6/" + choice);
-    QVERIFY(!f.Window("Form6")->isVisible() && !f.Window("Form1")->isVisible() && f.Window(game)->isVisible());
-    for (const QWidget* c : f.Window(game)->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
-        QVERIFY2(f.Window(game)->findChildren<QWidget*>(c->objectName(), Qt::FindDirectChildrenOnly).size() == 1,
+    QVERIFY(!f.Window("Form6")->isVisible() && !f.Window("Form1")->isVisible()
+            && f.Window(game)->isVisible());
+    for (const QWidget* c :
+         f.Window(game)->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        QVERIFY2(f.Window(game)->findChildren<QWidget*>(c->objectName(), Qt::FindDirectChildrenOnly)
+                                 .size()
+                         == 1,
                  qPrintable(c->objectName()));
 }
 
@@ -37,7 +43,7 @@ public:
     }
     QString InputBox(const QString&, const QString&, const QString&) override { return {}; }
     QString PasswordBox(const QString&, const QString&) override { return {}; }
-    void Beep() override {}
+    void Beep() override { }
     int shown = 0;
 };
 
@@ -54,26 +60,45 @@ class RideWindowTests : public QObject {
 private slots:
     void homewardRide_data()
     {
-        // All nails on (6, 8). After the activation that sets up the ride: l r u d the buttons, < > ^ v
-        // the arrow keys, T a tick of the nail show, P the car put on (6, 7), F the training window
-        // activated and slalom again, O another program and slalom again, E "Ende" by the space bar,
-        // C closing by the frame.
-        QTest::addColumn<QString>("choice"); QTest::addColumn<QString>("doing"); QTest::addColumn<int>("rides");
-        QTest::addColumn<QPoint>("cell");      // of the car at the end
-        QTest::addColumn<QString>("vehicle");  // the hidden picture it shows
+        // All nails on (6, 8). After the activation that sets up the ride: l r u d the buttons, < >
+        // ^ v the arrow keys, T a tick of the nail show, P the car put on (6, 7), F the training
+        // window activated and slalom again, O another program and slalom again, E "Ende" by the
+        // space bar, C closing by the frame.
+        QTest::addColumn<QString>("choice");
+        QTest::addColumn<QString>("doing");
+        QTest::addColumn<int>("rides");
+        QTest::addColumn<QPoint>("cell"); // of the car at the end
+        QTest::addColumn<QString>("vehicle"); // the hidden picture it shows
         QTest::addColumn<bool>("shown");
-        QTest::newRow("buttons and arrows, during the show") << "Befehl6" << "Tr>>>dvvv^u<lT" << 1 << QPoint(3, 3) << "Bild2" << true;
-        QTest::newRow("second breakdown: the bicycle") << "Bild6" << "Pdud" << 1 << QPoint(6, 8) << "Bild3" << true;
-        QTest::newRow("third: on foot") << "Bild6" << "Pdudud" << 1 << QPoint(6, 8) << "Bild4" << true;
-        QTest::newRow("Ende brings the car back") << "Befehl6" << "PdudE" << 1 << QPoint(6, 8) << "Bild2" << false;
-        QTest::newRow("back from the training window: a new ride") << "Befehl6" << "rF" << 2 << QPoint(1, 1) << "Bild2" << true;
-        QTest::newRow("back from another program: the same ride") << "Bild6" << "rO" << 1 << QPoint(2, 1) << "Bild2" << true;
-        QTest::newRow("closed by the frame during the show") << "Befehl6" << "TC" << 1 << QPoint(1, 1) << "Bild2" << false;
+        QTest::newRow("buttons and arrows, during the show")
+                << "Befehl6"
+                << "Tr>>>dvvv^u<lT" << 1 << QPoint(3, 3) << "Bild2" << true;
+        QTest::newRow("second breakdown: the bicycle")
+                << "Bild6"
+                << "Pdud" << 1 << QPoint(6, 8) << "Bild3" << true;
+        QTest::newRow("third: on foot") << "Bild6"
+                                        << "Pdudud" << 1 << QPoint(6, 8) << "Bild4" << true;
+        QTest::newRow("Ende brings the car back")
+                << "Befehl6"
+                << "PdudE" << 1 << QPoint(6, 8) << "Bild2" << false;
+        QTest::newRow("back from the training window: a new ride")
+                << "Befehl6"
+                << "rF" << 2 << QPoint(1, 1) << "Bild2" << true;
+        QTest::newRow("back from another program: the same ride")
+                << "Bild6"
+                << "rO" << 1 << QPoint(2, 1) << "Bild2" << true;
+        QTest::newRow("closed by the frame during the show")
+                << "Befehl6"
+                << "TC" << 1 << QPoint(1, 1) << "Bild2" << false;
     }
     void homewardRide()
     {
-        QFETCH(QString, choice); QFETCH(QString, doing); QFETCH(int, rides); QFETCH(QPoint, cell);
-        QFETCH(QString, vehicle); QFETCH(bool, shown);
+        QFETCH(QString, choice);
+        QFETCH(QString, doing);
+        QFETCH(int, rides);
+        QFETCH(QPoint, cell);
+        QFETCH(QString, vehicle);
+        QFETCH(bool, shown);
         ProgramFixture f;
         QList<int> draws;
         for (int i = 0; i < 20; ++i)
@@ -83,18 +108,25 @@ private slots:
         QCOMPARE(w.windowTitle(), "Heimfahrt:  Vorsicht, es sind viele Nägel auf der Fahrbahn!");
         QApplication::setActiveWindow(&w);
         QCoreApplication::sendPostedEvents();
-        const Shown setUp = ScriptedDialogs::Msg("Du bekommst jetzt die Nagelstellen\rgezeigt, merke sie dir gut!", 0, "Nagelstellen");
-        QCOMPARE(f.Seen(), Boxes{setUp});
-        QCOMPARE(QAccessible::queryAccessibleInterface(w.Bezeichnung4)->text(QAccessible::Name), "Die Fahrbahn ist frei!");
+        const Shown setUp = ScriptedDialogs::Msg(
+                "Du bekommst jetzt die Nagelstellen\rgezeigt, merke sie dir gut!", 0,
+                "Nagelstellen");
+        QCOMPARE(f.Seen(), Boxes{ setUp });
+        QCOMPARE(QAccessible::queryAccessibleInterface(w.Bezeichnung4)->text(QAccessible::Name),
+                 "Die Fahrbahn ist frei!");
         const QPoint cellSize(w.Bild1->width(), w.Bild1->height());
         int ridesSetUp = 1;
-        QPoint marker = w.Figur1->pos() + QPoint(5 * cellSize.x(), 7 * cellSize.y()); // on the nails
+        QPoint marker =
+                w.Figur1->pos() + QPoint(5 * cellSize.x(), 7 * cellSize.y()); // on the nails
         for (const QChar c : doing) {
-            const int button = QStringLiteral("lrud").indexOf(c), key = QStringLiteral("<^>vE").indexOf(c);
+            const int button = QStringLiteral("lrud").indexOf(c),
+                      key = QStringLiteral("<^>vE").indexOf(c);
             if (button >= 0)
                 f.Click("slalom/Befehl" + QString::number(button + 2));
             else if (key >= 0)
-                QTest::keyClick(w.Befehl1, std::array{Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down, Qt::Key_Space}[key]);
+                QTest::keyClick(w.Befehl1,
+                                std::array{ Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down,
+                                            Qt::Key_Space }[key]);
             else if (c == u'T')
                 f.timers.made.last()->Tick(), marker = w.Bezeichnung5->pos();
             else if (c == u'P')
@@ -102,7 +134,8 @@ private slots:
             else if (c == u'C')
                 w.close();
             if (c == u'F' || c == u'O') {
-                QApplication::setActiveWindow(c == u'F' ? static_cast<QWidget*>(&f.form1()) : nullptr);
+                QApplication::setActiveWindow(c == u'F' ? static_cast<QWidget*>(&f.form1())
+                                                        : nullptr);
                 QApplication::setActiveWindow(&w);
                 QCoreApplication::sendPostedEvents();
                 ridesSetUp += int(f.Seen().count(setUp));
@@ -110,9 +143,13 @@ private slots:
         }
         QCOMPARE(ridesSetUp, rides);
         QCOMPARE(marker, w.Figur1->pos() + QPoint(5 * cellSize.x(), 7 * cellSize.y()));
-        QCOMPARE(w.Bild1->pos(), w.Figur1->pos() + QPoint((cell.x() - 1) * cellSize.x(), (cell.y() - 1) * cellSize.y()));
-        QCOMPARE(w.Bild1->pixmap().cacheKey(), f.Control<QLabel>("slalom/" + vehicle)->pixmap().cacheKey());
-        QCOMPARE(w.surface->PixelAt(105 + 5 * 495 + 300, 945 + 7 * 495 + 455) == Qt::black, doing.contains(u'P')); // the nail's head
+        QCOMPARE(w.Bild1->pos(),
+                 w.Figur1->pos()
+                         + QPoint((cell.x() - 1) * cellSize.x(), (cell.y() - 1) * cellSize.y()));
+        QCOMPARE(w.Bild1->pixmap().cacheKey(),
+                 f.Control<QLabel>("slalom/" + vehicle)->pixmap().cacheKey());
+        QCOMPARE(w.surface->PixelAt(105 + 5 * 495 + 300, 945 + 7 * 495 + 455) == Qt::black,
+                 doing.contains(u'P')); // the nail's head
         QCOMPARE(f.Window("slalom")->isVisible(), shown);
         QCOMPARE(f.Window("Form1")->isVisible(), !shown);
         QCOMPARE(w.ride().ShowRunning() || w.Bezeichnung5->isVisible(), shown);
@@ -138,34 +175,55 @@ private slots:
     }
     void carRide_data()
     {
-        // S a click on "Start", N Enter, T a tick, W one with the road moving right, < > the arrow keys,
-        // E Esc, X "Ende" by the space bar, C closing by the frame.
-        QTest::addColumn<QString>("choice"); QTest::addColumn<QString>("doing");
-        QTest::addColumn<QString>("metres");    // the metre display
+        // S a click on "Start", N Enter, T a tick, W one with the road moving right, < > the arrow
+        // keys, E Esc, X "Ende" by the space bar, C closing by the frame.
+        QTest::addColumn<QString>("choice");
+        QTest::addColumn<QString>("doing");
+        QTest::addColumn<QString>("metres"); // the metre display
         QTest::addColumn<QStringList>("texts"); // written on the window
         QTest::addColumn<bool>("shown");
-        const QStringList crash{"Du hast den Straßenpfosten gestreift!", "Du hast 1 Meter geschafft!"};
-        QTest::newRow("Esc before Start") << "Befehl2" << "E" << "" << QStringList{} << false;
-        QTest::newRow("Ende before Start, from the picture") << "Bild2" << "X" << "" << QStringList{} << false;
-        QTest::newRow("Enter starts, not again; Esc ends without a word") << "Befehl2" << "NTNT>E" << " 2 m " << QStringList{} << false;
-        QTest::newRow("closed by the frame") << "Bild2" << "SWC" << " 1 m " << QStringList{} << false;
-        QTest::newRow("crash: only Ende left") << "Befehl2" << "ST" + QString(24, u'<') + "T<" << " 1 m " << crash << true;
-        QTest::newRow("crash, then Enter ends") << "Befehl2" << "ST" + QString(24, u'<') + "N" << " 1 m " << crash << false;
+        const QStringList crash{ "Du hast den Straßenpfosten gestreift!",
+                                 "Du hast 1 Meter geschafft!" };
+        QTest::newRow("Esc before Start") << "Befehl2"
+                                          << "E"
+                                          << "" << QStringList{} << false;
+        QTest::newRow("Ende before Start, from the picture") << "Bild2"
+                                                             << "X"
+                                                             << "" << QStringList{} << false;
+        QTest::newRow("Enter starts, not again; Esc ends without a word")
+                << "Befehl2"
+                << "NTNT>E"
+                << " 2 m " << QStringList{} << false;
+        QTest::newRow("closed by the frame") << "Bild2"
+                                             << "SWC"
+                                             << " 1 m " << QStringList{} << false;
+        QTest::newRow("crash: only Ende left") << "Befehl2"
+                                               << "ST" + QString(24, u'<') + "T<"
+                                               << " 1 m " << crash << true;
+        QTest::newRow("crash, then Enter ends") << "Befehl2"
+                                                << "ST" + QString(24, u'<') + "N"
+                                                << " 1 m " << crash << false;
     }
     void carRide()
     {
-        QFETCH(QString, choice); QFETCH(QString, doing); QFETCH(QString, metres); QFETCH(QStringList, texts);
+        QFETCH(QString, choice);
+        QFETCH(QString, doing);
+        QFETCH(QString, metres);
+        QFETCH(QStringList, texts);
         QFETCH(bool, shown);
         ProgramFixture f;
         Choose(f, choice, "Form3");
         Form3& w = f.program().form3();
         QVERIFY(w.windowTitle() == "Autofahrt" && w.Befehl2->isDefault());
-        const auto across = [&w] { return QList<int>{w.Bild1->x(), w.Figur1->x(), w.Figur1->width(), w.Figur2->x(), w.Figur3->x()}; };
+        const auto across = [&w] {
+            return QList<int>{ w.Bild1->x(), w.Figur1->x(), w.Figur1->width(), w.Figur2->x(),
+                               w.Figur3->x() };
+        };
         ManualTimer* tick = f.timers.made.last();
         for (const QChar c : doing) {
             const int key = QStringLiteral("<>E").indexOf(c);
             if (key >= 0)
-                QTest::keyClick(&w, std::array{Qt::Key_Left, Qt::Key_Right, Qt::Key_Escape}[key]);
+                QTest::keyClick(&w, std::array{ Qt::Key_Left, Qt::Key_Right, Qt::Key_Escape }[key]);
             else if (c == u'T' || c == u'W')
                 f.random.PushDraw(c == u'W' ? 2 : 0, 0, 2), tick->Tick();
             else if (c == u'N')
@@ -180,7 +238,8 @@ private slots:
                 QVERIFY(w.Befehl1->isHidden() == w.Befehl2->isHidden() && tick->Interval() == 30);
         }
         QCOMPARE(f.Caption("Form3/Bezeichnung1"), metres);
-        QCOMPARE(QAccessible::queryAccessibleInterface(w.Bezeichnung1)->text(QAccessible::Name), metres);
+        QCOMPARE(QAccessible::queryAccessibleInterface(w.Bezeichnung1)->text(QAccessible::Name),
+                 metres);
         QStringList written;
         for (const DrawingSurface::Written& t : w.surface->Texts())
             written << t.text;
@@ -195,7 +254,8 @@ private slots:
         QVERIFY(!w.Befehl1->isHidden() && !w.Befehl2->isHidden() && w.Befehl2->isDefault());
         const QList<int> atEnd = across();
         w.StartCarRide();
-        w.Befehl2_Click(); // every piece already stands where a ride starts, and the window is clean
+        w.Befehl2_Click(); // every piece already stands where a ride starts, and the window is
+                           // clean
         QVERIFY(across() == atEnd && w.surface->Texts().isEmpty());
     }
 };

@@ -4,7 +4,10 @@
 
 #include <QString>
 #ifdef INCLUDE_A_WIDGET
-#include <QWidget>
+#  include <QWidget>
 #endif
 
-QString ProbeText() { return QStringLiteral("Ziftora"); }
+QString ProbeText()
+{
+    return QStringLiteral("Ziftora");
+}

@@ -17,15 +17,30 @@ using TextFile::FileKind;
 
 namespace {
 constexpr int None = -99999; // a reward interval that gives no value
-QByteArray FileBytes(const QString& path) { QFile f(path); return f.open(QIODevice::ReadOnly) ? f.readAll() : "<unreadable>"; }
-void WriteBytes(const QString& path, const QByteArray& bytes) { QFile f(path); QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size()); }
-QStringList Entries(const QString& dir) { return QDir(dir).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System); }
-// Makes the name as "dir", "fifo", "file" or "link:<target>" ("link:names.txt": to a file beside it).
-void Make(const QString& how, const QString& path) {
+QByteArray FileBytes(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : "<unreadable>";
+}
+void WriteBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
+}
+QStringList Entries(const QString& dir)
+{
+    return QDir(dir).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden
+                               | QDir::System);
+}
+// Makes the name as "dir", "fifo", "file" or "link:<target>" ("link:names.txt": to a file beside
+// it).
+void Make(const QString& how, const QString& path)
+{
     if (how == u"file" || how == u"link:names.txt")
         WriteBytes(how == u"file" ? path : QFileInfo(path).dir().filePath("names.txt"), "Anna\r\n");
-    QVERIFY(how == u"dir" ? QDir().mkdir(path) : how == u"fifo" ? ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0
-                                               : !how.startsWith(u"link:") || QFile::link(how.mid(5), path));
+    QVERIFY(how == u"dir"            ? QDir().mkdir(path)
+                    : how == u"fifo" ? ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0
+                                     : !how.startsWith(u"link:") || QFile::link(how.mid(5), path));
 }
 } // namespace
 
@@ -34,56 +49,89 @@ class TextFileTests : public QObject {
     QTemporaryDir dir_; // shared by all tests; one that needs an empty folder makes its own
 
 private slots:
-    void codePage_data() { // every byte round trips, an unstorable character is one "?", the order agrees with Encode
-        QTest::addColumn<QString>("text"); QTest::addColumn<QByteArray>("bytes"); QTest::addColumn<bool>("storable");
+    void codePage_data()
+    { // every byte round trips, an unstorable character is one "?", the order agrees with Encode
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("storable");
         QByteArray all;
-        for (int b = 0; b < 256; ++b) all += char(b);
+        for (int b = 0; b < 256; ++b)
+            all += char(b);
         QTest::newRow("every byte") << TextFile::Decode(all) << all << true;
         QTest::newRow("greek") << QStringLiteral("Ωmega") << QByteArray("?mega") << false;
-        QTest::newRow("latin-1 stand-in is not euro") << QStringLiteral("\u0080") << QByteArray("?") << false;
-        QTest::newRow("emoji is one mark") << QStringLiteral("a\U0001F600b") << QByteArray("a?b") << false;
+        QTest::newRow("latin-1 stand-in is not euro")
+                << QStringLiteral("\u0080") << QByteArray("?") << false;
+        QTest::newRow("emoji is one mark")
+                << QStringLiteral("a\U0001F600b") << QByteArray("a?b") << false;
     }
-    void codePage() {
-        QFETCH(QString, text); QFETCH(QByteArray, bytes); QFETCH(bool, storable);
+    void codePage()
+    {
+        QFETCH(QString, text);
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, storable);
         bool ok = !storable;
         QCOMPARE(TextFile::Encode(text, &ok), bytes);
-        QCOMPARE(QList<bool>({ok, TextFile::CanStore(text), TextFile::Decode(bytes) == text}), QList<bool>(3, storable));
-        QStringList words{"", "a", "ab", "?b", "a?", "\u20AC1", text};
-        for (const QChar c : text) words << QString(c);
+        QCOMPARE(QList<bool>({ ok, TextFile::CanStore(text), TextFile::Decode(bytes) == text }),
+                 QList<bool>(3, storable));
+        QStringList words{ "", "a", "ab", "?b", "a?", "\u20AC1", text };
+        for (const QChar c : text)
+            words << QString(c);
         for (const QString& x : words)
             for (const QString& y : words)
-                QVERIFY2(TextFile::LessInCodePage(x, y) == (TextFile::Encode(x) < TextFile::Encode(y)), qPrintable(x + " < " + y));
+                QVERIFY2(TextFile::LessInCodePage(x, y)
+                                 == (TextFile::Encode(x) < TextFile::Encode(y)),
+                         qPrintable(x + " < " + y));
     }
 
-    void split_data() {
-        QTest::addColumn<QString>("contents"); QTest::addColumn<QStringList>("lines"); QTest::addColumn<QStringList>("fields");
+    void split_data()
+    {
+        QTest::addColumn<QString>("contents");
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QStringList>("fields");
         const QString mib(1024 * 1024 - 1, u'x'); // the file readers take 1 MiB at a time
-        const auto row = [](const char* name, const QString& c, const QStringList& l, const QStringList& f) { QTest::newRow(name) << c << l << f; };
+        const auto row = [](const char* name, const QString& c, const QStringList& l,
+                            const QStringList& f) { QTest::newRow(name) << c << l << f; };
         row("empty file", "", {}, {});
-        row("cr lf, empty lines and fields", "\r\n,a,,\r\n\r\nb\r\n", {"", ",a,,", "", "b"}, {"", "", "a", "", "", "", "b"});
-        row("lone cr, lone lf", "a\rb\nc\n", {"a", "b", "c"}, {"a", "b", "c"});
-        row("lf cr is two endings, no last ending", "a\n\rb", {"a", "", "b"}, {"a", "", "b"});
-        row("code page", "\u20AC\u00E4 \u00B7,x", {"\u20AC\u00E4 \u00B7,x"}, {"\u20AC\u00E4 \u00B7", "x"});
-        row("blanks dropped in front only", " 15 - 7 ,\t 8 \r\n   ", {" 15 - 7 ,\t 8 ", "   "}, {"15 - 7 ", "8 ", ""});
-        row("quotes", "\"1,5\",\"\",\"a\" junk,b\"c\",\"d,e\nf", {"\"1,5\",\"\",\"a\" junk,b\"c\",\"d,e", "f"}, {"1,5", "", "a", "b\"c\"", "d,e", "f"});
-        row("cr lf across a reading piece", mib + "\r\ny", {mib, "y"}, {mib, "y"});
-        row("lone cr at the end of a piece", mib + "\ry\r", {mib, "y"}, {mib, "y"});
+        row("cr lf, empty lines and fields", "\r\n,a,,\r\n\r\nb\r\n", { "", ",a,,", "", "b" },
+            { "", "", "a", "", "", "", "b" });
+        row("lone cr, lone lf", "a\rb\nc\n", { "a", "b", "c" }, { "a", "b", "c" });
+        row("lf cr is two endings, no last ending", "a\n\rb", { "a", "", "b" }, { "a", "", "b" });
+        row("code page", "\u20AC\u00E4 \u00B7,x", { "\u20AC\u00E4 \u00B7,x" },
+            { "\u20AC\u00E4 \u00B7", "x" });
+        row("blanks dropped in front only", " 15 - 7 ,\t 8 \r\n   ", { " 15 - 7 ,\t 8 ", "   " },
+            { "15 - 7 ", "8 ", "" });
+        row("quotes", "\"1,5\",\"\",\"a\" junk,b\"c\",\"d,e\nf",
+            { "\"1,5\",\"\",\"a\" junk,b\"c\",\"d,e", "f" },
+            { "1,5", "", "a", "b\"c\"", "d,e", "f" });
+        row("cr lf across a reading piece", mib + "\r\ny", { mib, "y" }, { mib, "y" });
+        row("lone cr at the end of a piece", mib + "\ry\r", { mib, "y" }, { mib, "y" });
     }
-    void split() { // through a file too, where list and streaming readers must agree with the row
-        QFETCH(QString, contents); QFETCH(QStringList, lines); QFETCH(QStringList, fields);
+    void split()
+    { // through a file too, where list and streaming readers must agree with the row
+        QFETCH(QString, contents);
+        QFETCH(QStringList, lines);
+        QFETCH(QStringList, fields);
         const QString path = dir_.filePath("ZIFTORA.DAT");
         WriteBytes(path, TextFile::Encode(contents));
-        QList<QStringList> got{TextFile::SplitLines(contents), TextFile::SplitFields(contents), {"stale"}, {"stale"}, {}, {}};
+        QList<QStringList> got{ TextFile::SplitLines(contents),
+                                TextFile::SplitFields(contents),
+                                { "stale" },
+                                { "stale" },
+                                {},
+                                {} };
         QString first = "stale"; // an empty file has no first field
         QVERIFY(TextFile::ReadLines(path, &got[2]) && TextFile::ReadFields(path, &got[3])
-                && TextFile::ForEachLine(path, [&](QString&& l) { got[4] << l; }) && TextFile::ForEachField(path, [&](QString&& f) { got[5] << f; }));
-        QCOMPARE(got, (QList<QStringList>{lines, fields, lines, fields, lines, fields}));
+                && TextFile::ForEachLine(path, [&](QString&& l) { got[4] << l; })
+                && TextFile::ForEachField(path, [&](QString&& f) { got[5] << f; }));
+        QCOMPARE(got, (QList<QStringList>{ lines, fields, lines, fields, lines, fields }));
         QCOMPARE(TextFile::ReadFirstField(path, &first), !fields.isEmpty());
         QCOMPARE(first, fields.value(0));
     }
 
-    void specialFiles_data() { // reads false, never blocking; anything but a missing or regular file is refused and kept
-        QTest::addColumn<QString>("make"); QTest::addColumn<FileKind>("kind");
+    void specialFiles_data()
+    { // reads false, never blocking; anything but a missing or regular file is refused and kept
+        QTest::addColumn<QString>("make");
+        QTest::addColumn<FileKind>("kind");
         QTest::newRow("missing") << "" << FileKind::Absent;
         QTest::newRow("link to a regular file") << "link:names.txt" << FileKind::Regular;
         QTest::newRow("directory") << "dir" << FileKind::Other;
@@ -91,98 +139,151 @@ private slots:
         QTest::newRow("link to a device") << "link:/dev/zero" << FileKind::Other;
         QTest::newRow("link leading nowhere") << "link:/nonexistent/ZIFTORA.INI" << FileKind::Other;
     }
-    void specialFiles() {
-        QFETCH(QString, make); QFETCH(FileKind, kind);
+    void specialFiles()
+    {
+        QFETCH(QString, make);
+        QFETCH(FileKind, kind);
         QTemporaryDir dir;
         const QString path = dir.filePath("ZIFTORA.INI");
         Make(make, path);
         QCOMPARE(TextFile::Kind(path), kind);
         const auto describe = [&] { // what stands at the name, links not followed
-            return QStringList{QFileInfo(path).symLinkTarget(), QFileInfo(path).isFile() ? "file" : "other"} + Entries(dir.path()); };
+            return QStringList{ QFileInfo(path).symLinkTarget(),
+                                QFileInfo(path).isFile() ? "file" : "other" }
+            + Entries(dir.path());
+        };
         const QStringList before = describe();
-        auto reads = std::async(std::launch::async, [path] { // a reader stuck on the pipe is set free below
-            QStringList lines{"stale"}, fields{"stale"}; QString first = "stale"; QByteArray bytes = "stale"; int calls = 0;
-            const bool any = TextFile::ReadLines(path, &lines) || TextFile::ReadFields(path, &fields) || TextFile::ReadFirstField(path, &first)
-                             || TextFile::ReadBytes(path, &bytes) || TextFile::ForEachLine(path, [&](QString&&) { ++calls; })
-                             || TextFile::ForEachField(path, [&](QString&&) { ++calls; });
-            return !any && lines.isEmpty() && fields.isEmpty() && first.isEmpty() && bytes.isEmpty() && !calls;
-        });
+        auto reads = std::async(
+                std::launch::async, [path] { // a reader stuck on the pipe is set free below
+                    QStringList lines{ "stale" }, fields{ "stale" };
+                    QString first = "stale";
+                    QByteArray bytes = "stale";
+                    int calls = 0;
+                    const bool any = TextFile::ReadLines(path, &lines)
+                            || TextFile::ReadFields(path, &fields)
+                            || TextFile::ReadFirstField(path, &first)
+                            || TextFile::ReadBytes(path, &bytes)
+                            || TextFile::ForEachLine(path, [&](QString&&) { ++calls; })
+                            || TextFile::ForEachField(path, [&](QString&&) { ++calls; });
+                    return !any && lines.isEmpty() && fields.isEmpty() && first.isEmpty()
+                            && bytes.isEmpty() && !calls;
+                });
         bool blocked = false;
-        while (reads.wait_for(std::chrono::milliseconds(blocked ? 50 : 10000)) == std::future_status::timeout)
-            blocked = true, ::close(::open(QFile::encodeName(path).constData(), O_WRONLY | O_NONBLOCK));
+        while (reads.wait_for(std::chrono::milliseconds(blocked ? 50 : 10000))
+               == std::future_status::timeout)
+            blocked = true,
+            ::close(::open(QFile::encodeName(path).constData(), O_WRONLY | O_NONBLOCK));
         QVERIFY2(!blocked, "a reader opened the named pipe and waited");
         QCOMPARE(reads.get(), kind != FileKind::Regular);
         QString e[3];
-        const bool appended = TextFile::AppendLines(path, {}, &e[0]) && QFile::exists(path); // even with nothing to add
+        const bool appended = TextFile::AppendLines(path, {}, &e[0])
+                && QFile::exists(path); // even with nothing to add
         QCOMPARE(appended, kind != FileKind::Other);
         if (appended) {
-            QVERIFY(TextFile::AppendLines(path, {" 7 + 5 = ?", "12"}) && TextFile::AppendLines(path, {"ä · ü"}));
-            QCOMPARE(FileBytes(path), (make.isEmpty() ? "" : "Anna\r\n") + QByteArray(" 7 + 5 = ?\r\n12\r\n\xE4 \xB7 \xFC\r\n"));
+            QVERIFY(TextFile::AppendLines(path, { " 7 + 5 = ?", "12" })
+                    && TextFile::AppendLines(path, { "ä · ü" }));
+            QCOMPARE(FileBytes(path),
+                     (make.isEmpty() ? "" : "Anna\r\n")
+                             + QByteArray(" 7 + 5 = ?\r\n12\r\n\xE4 \xB7 \xFC\r\n"));
             QVERIFY(TextFile::ReplaceLines(path, {}) && FileBytes(path).isEmpty());
             QCOMPARE(QFileInfo(path).symLinkTarget(), before[0]);
             return;
         }
-        QVERIFY(!TextFile::ReplaceLines(path, {"Ben"}, &e[1]) && !TextFile::ReplaceBytes(path, "Ben\r\n", &e[2]));
-        QVERIFY2(QStringList(e, e + 3).filter("ZIFTORA.INI").size() == 3, qPrintable(e[0] + e[1] + e[2]));
+        QVERIFY(!TextFile::ReplaceLines(path, { "Ben" }, &e[1])
+                && !TextFile::ReplaceBytes(path, "Ben\r\n", &e[2]));
+        QVERIFY2(QStringList(e, e + 3).filter("ZIFTORA.INI").size() == 3,
+                 qPrintable(e[0] + e[1] + e[2]));
         QCOMPARE(describe(), before);
     }
 
-    void failedWriteKeepsOldFile_data() { // byte for byte, not a short file from a buffered save; no copy left
-        QTest::addColumn<QString>("call"); QTest::addColumn<QStringList>("lines");
+    void failedWriteKeepsOldFile_data()
+    { // byte for byte, not a short file from a buffered save; no copy left
+        QTest::addColumn<QString>("call");
+        QTest::addColumn<QStringList>("lines");
         QTest::addColumn<int>("leaveFree"); // bytes left on a small full disk; -1: no full disk
-        QTest::newRow("replace: unstorable character") << "ReplaceLines" << QStringList{"neu", "Ω"} << -1;
-        QTest::newRow("append: unstorable character") << "AppendLines" << QStringList{"gut", "Ω"} << -1;
-        QStringList tasks; // 11 KB of tasks: more than a nearly full disk takes, less than a write buffer
-        for (int i = 0; i < 600; ++i) tasks << QStringLiteral("%1 · 7 = ?").arg(i) << QString::number(i * 7);
-        for (const char* call : {"ReplaceLines", "ReplaceBytes", "AppendLines"})
-            for (int leaveFree : {0, 4096})
+        QTest::newRow("replace: unstorable character")
+                << "ReplaceLines" << QStringList{ "neu", "Ω" } << -1;
+        QTest::newRow("append: unstorable character")
+                << "AppendLines" << QStringList{ "gut", "Ω" } << -1;
+        QStringList tasks; // 11 KB of tasks: more than a nearly full disk takes, less than a write
+                           // buffer
+        for (int i = 0; i < 600; ++i)
+            tasks << QStringLiteral("%1 · 7 = ?").arg(i) << QString::number(i * 7);
+        for (const char* call : { "ReplaceLines", "ReplaceBytes", "AppendLines" })
+            for (int leaveFree : { 0, 4096 })
                 QTest::addRow("%s: %d bytes free", call, leaveFree) << call << tasks << leaveFree;
         QTest::newRow("AppendLines: room enough") << "AppendLines" << tasks << 65536;
     }
-    void failedWriteKeepsOldFile() {
-        QFETCH(QString, call); QFETCH(QStringList, lines); QFETCH(int, leaveFree);
+    void failedWriteKeepsOldFile()
+    {
+        QFETCH(QString, call);
+        QFETCH(QStringList, lines);
+        QFETCH(int, leaveFree);
         FullDisk disk;
         if (leaveFree >= 0 && !disk.isReady())
             QSKIP(qPrintable(disk.reason()));
-        const QString folder = leaveFree >= 0 ? disk.path() : dir_.path(), path = folder + "/ZIFTORA.007";
-        const QByteArray old = QByteArray("12 : 4 = ?\r\n3\r\n").repeated(713).chopped(2); // last line without ending
+        const QString folder = leaveFree >= 0 ? disk.path() : dir_.path(),
+                      path = folder + "/ZIFTORA.007";
+        const QByteArray old = QByteArray("12 : 4 = ?\r\n3\r\n")
+                                       .repeated(713)
+                                       .chopped(2); // last line without ending
         WriteBytes(path, old);
         QVERIFY2(leaveFree < 0 || disk.fill(leaveFree), qPrintable(disk.reason()));
         const QStringList entries = Entries(folder);
         const QByteArray added = TextFile::Encode(lines.join("\r\n") + "\r\n");
         QString error;
-        const bool ok = call == u"ReplaceLines"   ? TextFile::ReplaceLines(path, lines, &error)
-                        : call == u"ReplaceBytes" ? TextFile::ReplaceBytes(path, added, &error)
-                                                  : TextFile::AppendLines(path, lines, &error);
+        const bool ok = call == u"ReplaceLines" ? TextFile::ReplaceLines(path, lines, &error)
+                : call == u"ReplaceBytes"       ? TextFile::ReplaceBytes(path, added, &error)
+                                                : TextFile::AppendLines(path, lines, &error);
         QCOMPARE(ok, leaveFree > 4096);
         QCOMPARE(Entries(folder), entries); // no temporary copy left behind
         QCOMPARE(FileBytes(path), ok ? old + "\r\n" + added : old);
         QVERIFY2(ok || error.contains("ZIFTORA.007"), qPrintable(error));
     }
 
-    void leftoverCopies() { // only regular files named like a safe replacement's temporary copy go
-        const QStringList copies{"ZIFTORA.INI.aAzZ09", "ZIFTORA.INF.ZZZZZZ", "ZIFTORA.DAT.000000", "ZIFTORA.042.xY9zQ0"};
-        for (const QString& name : copies + QStringList{"ZIFTORA.INI", "ZIFTORA.INI.a1B2c", "ZIFTORA.INI.a1B2c3d", "ZIFTORA.INI.-1B2c3",
-                                                        "ZIFTORA.INI.a1{2`3", "ZIFTORA.TXT.a1B2c3", "ZIFTORA.0X2.a1B2c3", "ZIFTORA.INI_a1B2c3",
-                                                        "ziftora.INI.a1B2c3"})
+    void leftoverCopies()
+    { // only regular files named like a safe replacement's temporary copy go
+        const QStringList copies{ "ZIFTORA.INI.aAzZ09", "ZIFTORA.INF.ZZZZZZ", "ZIFTORA.DAT.000000",
+                                  "ZIFTORA.042.xY9zQ0" };
+        for (const QString& name : copies
+                     + QStringList{ "ZIFTORA.INI", "ZIFTORA.INI.a1B2c", "ZIFTORA.INI.a1B2c3d",
+                                    "ZIFTORA.INI.-1B2c3", "ZIFTORA.INI.a1{2`3",
+                                    "ZIFTORA.TXT.a1B2c3", "ZIFTORA.0X2.a1B2c3",
+                                    "ZIFTORA.INI_a1B2c3", "ziftora.INI.a1B2c3" })
             Make("file", dir_.filePath(name));
         Make("dir", dir_.filePath("ZIFTORA.INF.dir000"));
         Make("link:names.txt", dir_.filePath("ZIFTORA.DAT.lnk000"));
         QStringList entries = Entries(dir_.path());
         QCOMPARE(TextFile::RemoveLeftoverCopies(dir_.path()), copies.size());
-        for (const QString& name : copies) entries.removeOne(name);
+        for (const QString& name : copies)
+            entries.removeOne(name);
         QCOMPARE(Entries(dir_.path()), entries);
     }
 
-    void rewardInterval_data() {
-        QTest::addColumn<QString>("text"); QTest::addColumn<int>("value");
-        for (const auto& [text, value] : std::initializer_list<std::pair<const char*, int>>{
-                 {" 20 ", 20}, {"20.5", 20}, {"21.5", 22}, {"-3.5", -4}, {"20.51", 21}, {"32767.4", 32767}, {"32767.5", None},
-                 {"-32768.5", -32768}, {"-32769", None}, {"", None}, {"20abc", None}, {"1,500", None}, {"nan", None}})
+    void rewardInterval_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("value");
+        for (const auto& [text, value] :
+             std::initializer_list<std::pair<const char*, int>>{ { " 20 ", 20 },
+                                                                 { "20.5", 20 },
+                                                                 { "21.5", 22 },
+                                                                 { "-3.5", -4 },
+                                                                 { "20.51", 21 },
+                                                                 { "32767.4", 32767 },
+                                                                 { "32767.5", None },
+                                                                 { "-32768.5", -32768 },
+                                                                 { "-32769", None },
+                                                                 { "", None },
+                                                                 { "20abc", None },
+                                                                 { "1,500", None },
+                                                                 { "nan", None } })
             QTest::newRow(text) << QString(text) << value;
     }
-    void rewardInterval() {
-        QFETCH(QString, text); QFETCH(int, value);
+    void rewardInterval()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, value);
         const std::optional<qint16> got = ParseRewardInterval(text);
         QCOMPARE(got ? int(*got) : None, value);
     }

@@ -1,4 +1,5 @@
-// The list box, the desktop's dialogs and key preview, driven as a person would: mouse, keys, buttons.
+// The list box, the desktop's dialogs and key preview, driven as a person would: mouse, keys,
+// buttons.
 #include "platform/controls.h"
 #include "platform/drawing_surface.h"
 #include "platform/german_texts.h"
@@ -9,156 +10,325 @@
 #include <QtWidgets>
 
 struct Rig { // a shown list box that counts its clicks and double clicks
-    Rig(bool sorted, const QStringList& entries) : list(nullptr, sorted) {
-        for (const QString& e : entries) list.AddItem(e);
-        list.onClick = [this] { ++clicks; }, list.onDblClick = [this] { ++dblClicks; }, list.resize(200, 300), list.show();
+    Rig(bool sorted, const QStringList& entries) : list(nullptr, sorted)
+    {
+        for (const QString& e : entries)
+            list.AddItem(e);
+        list.onClick = [this] { ++clicks; }, list.onDblClick = [this] { ++dblClicks; },
+        list.resize(200, 300), list.show();
     }
-    ListBox list; int clicks = 0, dblClicks = 0;
+    ListBox list;
+    int clicks = 0, dblClicks = 0;
 };
-static void Press(QWidget* w, const QString& keys) { const QKeyCombination k = QKeySequence(keys)[0]; QTest::keyClick(w, k.key(), k.keyboardModifiers()); }
-class WidgetTests : public QObject { Q_OBJECT
+static void Press(QWidget* w, const QString& keys)
+{
+    const QKeyCombination k = QKeySequence(keys)[0];
+    QTest::keyClick(w, k.key(), k.keyboardModifiers());
+}
+class WidgetTests : public QObject {
+    Q_OBJECT
 private slots:
-    void germanQtTexts() { // Qt's own menus speak German: the context menu of a text box
-        QLineEdit edit; QVERIFY(UseGermanQtTexts());
-        const std::unique_ptr<QMenu> menu(edit.createStandardContextMenu()); QStringList items;
-        for (const QAction* a : menu->actions()) if (!a->isSeparator()) items << a->text().split(u'\t').first();
-        QCOMPARE(items.join(u'|'), "&Rückgängig|Wieder&herstellen|&Ausschneiden|&Kopieren|Einf&ügen|Löschen|Alles auswählen");
+    void germanQtTexts()
+    { // Qt's own menus speak German: the context menu of a text box
+        QLineEdit edit;
+        QVERIFY(UseGermanQtTexts());
+        const std::unique_ptr<QMenu> menu(edit.createStandardContextMenu());
+        QStringList items;
+        for (const QAction* a : menu->actions())
+            if (!a->isSeparator())
+                items << a->text().split(u'\t').first();
+        QCOMPARE(items.join(u'|'),
+                 "&Rückgängig|Wieder&herstellen|&Ausschneiden|&Kopieren|Einf&ügen|Löschen|Alles "
+                 "auswählen");
     }
-    void sortedAdding_data() { // one by one, in one step, and in one step behind a first entry: one order
-        QTest::addColumn<bool>("sorted"); QTest::addColumn<QStringList>("added"); QTest::addColumn<QStringList>("shown");
-        QTest::newRow("Zahlen als Text") << true << QStringList{"3", "12", "20", "100"} << QStringList{"100", "12", "20", "3"};
-        QTest::newRow("Gleiche") << true << QStringList{"b", "a", "b", "a"} << QStringList{"a", "a", "b", "b"};
-        QTest::newRow("Codeseite") << true << QStringList{"b", "Ä", "a", "B", "z", " x"} << QStringList{" x", "B", "a", "b", "z", "Ä"};
-        QTest::newRow("unsortiert") << false << QStringList{"3", "12", "a"} << QStringList{"3", "12", "a"};
+    void sortedAdding_data()
+    { // one by one, in one step, and in one step behind a first entry: one order
+        QTest::addColumn<bool>("sorted");
+        QTest::addColumn<QStringList>("added");
+        QTest::addColumn<QStringList>("shown");
+        QTest::newRow("Zahlen als Text") << true << QStringList{ "3", "12", "20", "100" }
+                                         << QStringList{ "100", "12", "20", "3" };
+        QTest::newRow("Gleiche") << true << QStringList{ "b", "a", "b", "a" }
+                                 << QStringList{ "a", "a", "b", "b" };
+        QTest::newRow("Codeseite") << true << QStringList{ "b", "Ä", "a", "B", "z", " x" }
+                                   << QStringList{ " x", "B", "a", "b", "z", "Ä" };
+        QTest::newRow("unsortiert")
+                << false << QStringList{ "3", "12", "a" } << QStringList{ "3", "12", "a" };
     }
-    void sortedAdding() {
-        QFETCH(bool, sorted); QFETCH(QStringList, added); QFETCH(QStringList, shown);
-        Rig one(sorted, added), all(sorted, {}), rest(sorted, {added.first()});
+    void sortedAdding()
+    {
+        QFETCH(bool, sorted);
+        QFETCH(QStringList, added);
+        QFETCH(QStringList, shown);
+        Rig one(sorted, added), all(sorted, {}), rest(sorted, { added.first() });
         all.list.AddItems(added), rest.list.AddItems(added.mid(1));
-        QCOMPARE(QList<QStringList>({one.list.Entries(), all.list.Entries(), rest.list.Entries(), {one.list.List(shown.size()), one.list.List(-1)}}),
-                 (QList<QStringList>(3, shown) << QStringList{"", ""})); // out of range: ""
+        QCOMPARE(QList<QStringList>({ one.list.Entries(),
+                                      all.list.Entries(),
+                                      rest.list.Entries(),
+                                      { one.list.List(shown.size()), one.list.List(-1) } }),
+                 (QList<QStringList>(3, shown) << QStringList{ "", "" })); // out of range: ""
     }
 
-    void listChanges() { // by the program never click; the selection follows its entry or goes with it
-        Rig f(true, {"3", "5", "7"});
-        QStringList seen; const auto note = [&] { seen << f.list.Entries().join(' ') + " @" + QString::number(f.list.ListIndex()); };
+    void listChanges()
+    { // by the program never click; the selection follows its entry or goes with it
+        Rig f(true, { "3", "5", "7" });
+        QStringList seen;
+        const auto note = [&] {
+            seen << f.list.Entries().join(' ') + " @" + QString::number(f.list.ListIndex());
+        };
         f.list.SetListIndex(1), f.list.AddItem("1"), note();
-        f.list.AddItems({"9", "0"}), f.list.RemoveItem(0), f.list.RemoveItem(99), f.list.RemoveItem(-1), note();
-        f.list.RemoveItems(0, 2), note(), f.list.RemoveItems(-1, 2), note(); // the part inside the list goes
-        f.list.AddItems({"a", "b"}), f.list.SetListIndex(2), f.list.RemoveItems(1, 5), note();
-        f.list.SetListIndex(0), f.list.RemoveItem(0), note(), f.list.AddItem("x"), f.list.Clear(), note();
+        f.list.AddItems({ "9", "0" }), f.list.RemoveItem(0), f.list.RemoveItem(99),
+                f.list.RemoveItem(-1), note();
+        f.list.RemoveItems(0, 2), note(), f.list.RemoveItems(-1, 2),
+                note(); // the part inside the list goes
+        f.list.AddItems({ "a", "b" }), f.list.SetListIndex(2), f.list.RemoveItems(1, 5), note();
+        f.list.SetListIndex(0), f.list.RemoveItem(0), note(), f.list.AddItem("x"), f.list.Clear(),
+                note();
         QCOMPARE(f.clicks, 3); // only the three SetListIndex
-        f.list.onClick = [&] { f.list.Clear(), f.list.AddItems({"x", "y", "z"}), ++f.clicks; }; // a handler may refill the list
-        f.list.AddItems({"a", "b"}), QTest::mouseClick(f.list.viewport(), Qt::LeftButton, {}, f.list.EntryRect(0).center()), Press(&f.list, "Down");
+        f.list.onClick = [&] {
+            f.list.Clear(), f.list.AddItems({ "x", "y", "z" }), ++f.clicks;
+        }; // a handler may refill the list
+        f.list.AddItems({ "a", "b" }),
+                QTest::mouseClick(f.list.viewport(), Qt::LeftButton, {},
+                                  f.list.EntryRect(0).center()),
+                Press(&f.list, "Down");
         QCOMPARE(seen << f.list.Entries().join(' ') + " " + QString::number(f.clicks),
-                 (QStringList{"1 3 5 7 @2", "1 3 5 7 9 @2", "5 7 9 @0", "7 9 @-1", "7 @-1", " @-1", " @-1", "x y z 5"}));
+                 (QStringList{ "1 3 5 7 @2", "1 3 5 7 9 @2", "5 7 9 @0", "7 9 @-1", "7 @-1", " @-1",
+                               " @-1", "x y z 5" }));
     }
 
-    void selection_data() { // by the program, a key or the mouse: one click each, the handler seeing the new position
-        QTest::addColumn<int>("start"); QTest::addColumn<QString>("action"); QTest::addColumn<QString>("after"); // position, clicks, double clicks
-        QTest::newRow("dieselbe nochmal") << 1 << "Set 1" << "1 1 0";
-        QTest::newRow("abwählen") << 2 << "Set -1" << "-1 1 0";
-        QTest::newRow("hinter dem Ende") << 1 << "Set 4" << "1 0 0";
-        QTest::newRow("unter -1") << 1 << "Set -2" << "1 0 0";
-        QTest::newRow("runter am Ende") << 3 << "Down" << "3 0 0";
-        QTest::newRow("runter ohne Auswahl wählt die erste") << -1 << "Down" << "0 1 0";
-        QTest::newRow("Strg+runter wählt trotzdem") << 0 << "Ctrl+Down" << "1 1 0";
-        QTest::newRow("Strg+Leertaste wählt nicht ab") << 1 << "Ctrl+Space" << "1 0 0";
-        QTest::newRow("Klick auf die gewählte") << 1 << "Maus:1" << "1 1 0";
-        QTest::newRow("Strg+Klick wählt nicht ab") << 1 << "Maus:Ctrl 1" << "1 1 0";
-        QTest::newRow("Klick unter die Einträge") << 1 << "Maus:4" << "1 0 0";
-        QTest::newRow("rechts") << 1 << "Maus:Right 2" << "1 0 0";
-        QTest::newRow("doppelt") << 2 << "Maus:Double 2" << "2 0 1"; // after the click of its first press
-        QTest::newRow("doppelt auf eine andere ist ein Klick") << 1 << "Maus:Double 2" << "2 1 0";
-        QTest::newRow("doppelt rechts") << 1 << "Maus:Right Double 2" << "1 0 0";
+    void selection_data()
+    { // by the program, a key or the mouse: one click each, the handler seeing the new position
+        QTest::addColumn<int>("start");
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("after"); // position, clicks, double clicks
+        QTest::newRow("dieselbe nochmal") << 1 << "Set 1"
+                                          << "1 1 0";
+        QTest::newRow("abwählen") << 2 << "Set -1"
+                                  << "-1 1 0";
+        QTest::newRow("hinter dem Ende") << 1 << "Set 4"
+                                         << "1 0 0";
+        QTest::newRow("unter -1") << 1 << "Set -2"
+                                  << "1 0 0";
+        QTest::newRow("runter am Ende") << 3 << "Down"
+                                        << "3 0 0";
+        QTest::newRow("runter ohne Auswahl wählt die erste") << -1 << "Down"
+                                                             << "0 1 0";
+        QTest::newRow("Strg+runter wählt trotzdem") << 0 << "Ctrl+Down"
+                                                    << "1 1 0";
+        QTest::newRow("Strg+Leertaste wählt nicht ab") << 1 << "Ctrl+Space"
+                                                       << "1 0 0";
+        QTest::newRow("Klick auf die gewählte") << 1 << "Maus:1"
+                                                << "1 1 0";
+        QTest::newRow("Strg+Klick wählt nicht ab") << 1 << "Maus:Ctrl 1"
+                                                   << "1 1 0";
+        QTest::newRow("Klick unter die Einträge") << 1 << "Maus:4"
+                                                  << "1 0 0";
+        QTest::newRow("rechts") << 1 << "Maus:Right 2"
+                                << "1 0 0";
+        QTest::newRow("doppelt") << 2 << "Maus:Double 2"
+                                 << "2 0 1"; // after the click of its first press
+        QTest::newRow("doppelt auf eine andere ist ein Klick") << 1 << "Maus:Double 2"
+                                                               << "2 1 0";
+        QTest::newRow("doppelt rechts") << 1 << "Maus:Right Double 2"
+                                        << "1 0 0";
     }
-    void selection() {
-        QFETCH(int, start); QFETCH(QString, action); QFETCH(QString, after);
-        Rig f(false, {"a", "b", "c", "d"});
+    void selection()
+    {
+        QFETCH(int, start);
+        QFETCH(QString, action);
+        QFETCH(QString, after);
+        Rig f(false, { "a", "b", "c", "d" });
         f.list.setFocus(), f.list.SetListIndex(start), f.clicks = 0;
-        int seen = -99; f.list.onClick = [&] { ++f.clicks, seen = f.list.ListIndex(); };
-        const QPoint at = action.endsWith('4') ? QPoint(5, f.list.viewport()->height() - 3) : f.list.EntryRect(action.back().digitValue()).center();
+        int seen = -99;
+        f.list.onClick = [&] { ++f.clicks, seen = f.list.ListIndex(); };
+        const QPoint at = action.endsWith('4')
+                ? QPoint(5, f.list.viewport()->height() - 3)
+                : f.list.EntryRect(action.back().digitValue()).center();
         const auto button = action.contains("Right") ? Qt::RightButton : Qt::LeftButton;
-        if (action.startsWith("Set")) f.list.SetListIndex(action.mid(4).toInt());
-        else if (action.contains("Double")) QTest::mouseDClick(f.list.viewport(), button, {}, at);
-        else if (action.startsWith("Maus")) QTest::mouseClick(f.list.viewport(), button, action.contains("Ctrl") ? Qt::ControlModifier : Qt::NoModifier, at);
-        else Press(&f.list, action);
-        QCOMPARE(QString("%1 %2 %3").arg(f.clicks ? seen : f.list.ListIndex()).arg(f.clicks).arg(f.dblClicks), after);
+        if (action.startsWith("Set"))
+            f.list.SetListIndex(action.mid(4).toInt());
+        else if (action.contains("Double"))
+            QTest::mouseDClick(f.list.viewport(), button, {}, at);
+        else if (action.startsWith("Maus"))
+            QTest::mouseClick(f.list.viewport(), button,
+                              action.contains("Ctrl") ? Qt::ControlModifier : Qt::NoModifier, at);
+        else
+            Press(&f.list, action);
+        QCOMPARE(QString("%1 %2 %3")
+                         .arg(f.clicks ? seen : f.list.ListIndex())
+                         .arg(f.clicks)
+                         .arg(f.dblClicks),
+                 after);
     }
 
-    void dialogs_data() { // message box (style), input box (-1), password box (-2) as shown, answered by a key or button
-        QTest::addColumn<int>("style"); QTest::addColumn<QString>("typed"); QTest::addColumn<QString>("action");
-        QTest::addColumn<QString>("shown"); QTest::addColumn<QString>("result"); // buttons|QMessageBox::Icon|field|echo mode
-        QTest::newRow("0 Escape") << 0 << "" << "Esc" << "OK|0" << "1";
-        QTest::newRow("20 Enter ist Ja") << 20 << "" << "Return" << "Ja Nein|3" << "6";
-        QTest::newRow("48 Enter") << 48 << "" << "Return" << "OK|2" << "1";
-        QTest::newRow("64 Enter") << 64 << "" << "Return" << "OK|1" << "1";
-        QTest::newRow("276 Enter ist Nein") << 276 << "" << "Return" << "Ja Nein|3" << "7";
-        QTest::newRow("36 Escape ist Nein") << 36 << "" << "Esc" << "Ja Nein|4" << "7";
-        QTest::newRow("Vorgabe bestätigt") << -1 << "" << "OK" << "OK Abbrechen|0|Anna|0" << "Anna";
-        QTest::newRow("getippt, abgebrochen") << -1 << "12" << "Abbrechen" << "OK Abbrechen|0|Anna|0" << "";
-        QTest::newRow("Passwort bestätigt") << -2 << "12" << "OK" << "OK Abbrechen|0||2" << "12";
+    void dialogs_data()
+    { // message box (style), input box (-1), password box (-2) as shown, answered by a key or
+      // button
+        QTest::addColumn<int>("style");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("result"); // buttons|QMessageBox::Icon|field|echo mode
+        QTest::newRow("0 Escape") << 0 << ""
+                                  << "Esc"
+                                  << "OK|0"
+                                  << "1";
+        QTest::newRow("20 Enter ist Ja") << 20 << ""
+                                         << "Return"
+                                         << "Ja Nein|3"
+                                         << "6";
+        QTest::newRow("48 Enter") << 48 << ""
+                                  << "Return"
+                                  << "OK|2"
+                                  << "1";
+        QTest::newRow("64 Enter") << 64 << ""
+                                  << "Return"
+                                  << "OK|1"
+                                  << "1";
+        QTest::newRow("276 Enter ist Nein") << 276 << ""
+                                            << "Return"
+                                            << "Ja Nein|3"
+                                            << "7";
+        QTest::newRow("36 Escape ist Nein") << 36 << ""
+                                            << "Esc"
+                                            << "Ja Nein|4"
+                                            << "7";
+        QTest::newRow("Vorgabe bestätigt") << -1 << ""
+                                           << "OK"
+                                           << "OK Abbrechen|0|Anna|0"
+                                           << "Anna";
+        QTest::newRow("getippt, abgebrochen") << -1 << "12"
+                                              << "Abbrechen"
+                                              << "OK Abbrechen|0|Anna|0"
+                                              << "";
+        QTest::newRow("Passwort bestätigt") << -2 << "12"
+                                            << "OK"
+                                            << "OK Abbrechen|0||2"
+                                            << "12";
     }
-    void dialogs() {
-        QFETCH(int, style); QFETCH(QString, typed); QFETCH(QString, action); QFETCH(QString, shown); QFETCH(QString, result);
+    void dialogs()
+    {
+        QFETCH(int, style);
+        QFETCH(QString, typed);
+        QFETCH(QString, action);
+        QFETCH(QString, shown);
+        QFETCH(QString, result);
         QStringList seen;
         QTimer::singleShot(0, [&] {
             auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            if (!d) return; // never shown: `seen` stays empty
-            QStringList buttons; seen << d->windowTitle();
-            for (QPushButton* b : d->findChildren<QPushButton*>()) buttons << (b->isVisible() ? b->text() : "");
-            for (const QLabel* l : d->findChildren<QLabel*>()) if (!l->text().isEmpty()) // plain text: tasks hold "<" and ">"
-                seen << l->text() << QString::number(l->textFormat());
+            if (!d)
+                return; // never shown: `seen` stays empty
+            QStringList buttons;
+            seen << d->windowTitle();
+            for (QPushButton* b : d->findChildren<QPushButton*>())
+                buttons << (b->isVisible() ? b->text() : "");
+            for (const QLabel* l : d->findChildren<QLabel*>())
+                if (!l->text().isEmpty()) // plain text: tasks hold "<" and ">"
+                    seen << l->text() << QString::number(l->textFormat());
             seen << buttons.join(' ').simplified() << QString::number(d->property("icon").toInt());
-            if (auto* edit = d->findChild<QLineEdit*>()) seen << edit->text() << QString::number(edit->echoMode()), edit->selectAll(), QTest::keyClicks(edit, typed);
-            buttons.contains(action) ? QTest::mouseClick(d->findChildren<QPushButton*>()[buttons.indexOf(action)], Qt::LeftButton) : Press(d, action);
-            if (d->isVisible()) d->done(0); // the action did not close it: so the test cannot hang
+            if (auto* edit = d->findChild<QLineEdit*>())
+                seen << edit->text() << QString::number(edit->echoMode()), edit->selectAll(),
+                        QTest::keyClicks(edit, typed);
+            buttons.contains(action) ? QTest::mouseClick(
+                    d->findChildren<QPushButton*>()[buttons.indexOf(action)], Qt::LeftButton)
+                                     : Press(d, action);
+            if (d->isVisible())
+                d->done(0); // the action did not close it: so the test cannot hang
         });
-        QtDialogs dialogs; const QString text = "Wirklich\r\n<beenden>?\r\n\rJetzt\n\r", title = "Ziftora";
-        const QString got = style < 0 ? (style == -2 ? dialogs.PasswordBox(text, title) : dialogs.InputBox(text, title, "Anna"))
+        QtDialogs dialogs;
+        const QString text = "Wirklich\r\n<beenden>?\r\n\rJetzt\n\r", title = "Ziftora";
+        const QString got = style < 0 ? (style == -2 ? dialogs.PasswordBox(text, title)
+                                                     : dialogs.InputBox(text, title, "Anna"))
                                       : QString::number(dialogs.MsgBox(text, style, title));
-        QCOMPARE(seen, QStringList({title, "Wirklich\n<beenden>?\n\nJetzt", "0"}) + shown.split('|'));
+        QCOMPARE(seen,
+                 QStringList({ title, "Wirklich\n<beenden>?\n\nJetzt", "0" }) + shown.split('|'));
         QCOMPARE(got, result);
     }
 
-    void keyPreview_data() { // where the key goes; then how often the window saw it and what its field holds
-        QTest::addColumn<bool>("takes"); QTest::addColumn<QString>("where"); QTest::addColumn<QString>("result");
-        QTest::newRow("genommen: wirkt einmal") << true << "field" << "1";
-        QTest::newRow("genommen auf einem Knopf") << true << "button" << "1";
-        QTest::newRow("gelassen: das Feld bekommt sie") << false << "field" << "1a";
-        QTest::newRow("anderes Fenster") << true << "other" << "0";
-        QTest::newRow("modaler Dialog offen") << true << "modal" << "0a";
-        QTest::newRow("Fenster verborgen") << true << "hidden" << "0a";
+    void keyPreview_data()
+    { // where the key goes; then how often the window saw it and what its field holds
+        QTest::addColumn<bool>("takes");
+        QTest::addColumn<QString>("where");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("genommen: wirkt einmal") << true << "field"
+                                                << "1";
+        QTest::newRow("genommen auf einem Knopf") << true << "button"
+                                                  << "1";
+        QTest::newRow("gelassen: das Feld bekommt sie") << false << "field"
+                                                        << "1a";
+        QTest::newRow("anderes Fenster") << true << "other"
+                                         << "0";
+        QTest::newRow("modaler Dialog offen") << true << "modal"
+                                              << "0a";
+        QTest::newRow("Fenster verborgen") << true << "hidden"
+                                           << "0a";
     }
-    void keyPreview() {
-        QFETCH(bool, takes); QFETCH(QString, where); QFETCH(QString, result);
-        QWidget window, other; QDialog modal; int count = 0; auto* field = new QLineEdit(&window);
+    void keyPreview()
+    {
+        QFETCH(bool, takes);
+        QFETCH(QString, where);
+        QFETCH(QString, result);
+        QWidget window, other;
+        QDialog modal;
+        int count = 0;
+        auto* field = new QLineEdit(&window);
         new KeyPreview(&window, [&](QKeyEvent*) { return ++count, takes; });
-        window.show(), other.show(), modal.setModal(true), modal.setVisible(where == u"modal"), window.setVisible(where != u"hidden");
-        QWidget* target = where == u"button" ? static_cast<QWidget*>(new QPushButton("OK", &window)) : where == u"other" ? new QLineEdit(&other) : field;
+        window.show(), other.show(), modal.setModal(true), modal.setVisible(where == u"modal"),
+                window.setVisible(where != u"hidden");
+        QWidget* target = where == u"button" ? static_cast<QWidget*>(new QPushButton("OK", &window))
+                : where == u"other"          ? new QLineEdit(&other)
+                                             : field;
         target->show(), QTest::keyClick(target, Qt::Key_A);
         QCOMPARE(QString::number(count) + field->text(), result);
     }
 
-    void drawingSurface_data() { // a text written, perhaps rewritten in white; the grid of 14-point cells 1 to 3 read back
-        QTest::addColumn<bool>("points"); QTest::addColumn<QString>("font"); QTest::addColumn<bool>("bold"); QTest::addColumn<QPointF>("at");
-        QTest::addColumn<QString>("text"); QTest::addColumn<bool>("erased"); QTest::addColumn<QString>("grid");
-        QTest::newRow("Ziffer gelöscht") << true << "Arial" << false << QPointF(28, 14) << "8" << true << "   \n   ";
-        QTest::newRow("fettes Kreuz gelöscht") << true << "MS Sans Serif" << true << QPointF(14, 28) << "+" << true << "   \n   ";
-        QTest::newRow("Ziffer steht") << true << "Arial" << false << QPointF(28, 14) << "8" << false << " 8 \n   ";
-        QTest::newRow("Twips, zwischen zwei Zeilen") << false << "Arial" << true << QPointF(14, 20) << "W" << false << "   \n   ";
-        QTest::newRow("Wort gelöscht") << false << "Arial" << false << QPointF(300, 420) << "Wunsch" << true << "   \n   ";
+    void drawingSurface_data()
+    { // a text written, perhaps rewritten in white; the grid of 14-point cells 1 to 3 read back
+        QTest::addColumn<bool>("points");
+        QTest::addColumn<QString>("font");
+        QTest::addColumn<bool>("bold");
+        QTest::addColumn<QPointF>("at");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("erased");
+        QTest::addColumn<QString>("grid");
+        QTest::newRow("Ziffer gelöscht")
+                << true << "Arial" << false << QPointF(28, 14) << "8" << true << "   \n   ";
+        QTest::newRow("fettes Kreuz gelöscht")
+                << true << "MS Sans Serif" << true << QPointF(14, 28) << "+" << true << "   \n   ";
+        QTest::newRow("Ziffer steht")
+                << true << "Arial" << false << QPointF(28, 14) << "8" << false << " 8 \n   ";
+        QTest::newRow("Twips, zwischen zwei Zeilen")
+                << false << "Arial" << true << QPointF(14, 20) << "W" << false << "   \n   ";
+        QTest::newRow("Wort gelöscht")
+                << false << "Arial" << false << QPointF(300, 420) << "Wunsch" << true << "   \n   ";
     }
-    void drawingSurface() {
-        QFETCH(bool, points); QFETCH(QString, font); QFETCH(bool, bold); QFETCH(QPointF, at); QFETCH(QString, text); QFETCH(bool, erased); QFETCH(QString, grid);
-        QWidget window; window.resize(200, 120); auto* surface = new DrawingSurface(&window); surface->resize(200, 120); window.show();
-        surface->SetBackColor(DrawingSurface::QBColor(15)), surface->SetScaleMode(points ? DrawingSurface::Unit::Points : DrawingSurface::Unit::Twips);
+    void drawingSurface()
+    {
+        QFETCH(bool, points);
+        QFETCH(QString, font);
+        QFETCH(bool, bold);
+        QFETCH(QPointF, at);
+        QFETCH(QString, text);
+        QFETCH(bool, erased);
+        QFETCH(QString, grid);
+        QWidget window;
+        window.resize(200, 120);
+        auto* surface = new DrawingSurface(&window);
+        surface->resize(200, 120);
+        window.show();
+        surface->SetBackColor(DrawingSurface::QBColor(15)),
+                surface->SetScaleMode(points ? DrawingSurface::Unit::Points
+                                             : DrawingSurface::Unit::Twips);
         surface->SetFont(font, 13.5, bold), surface->Cls();
-        QImage blank = surface->Image(); surface->SetForeColor(DrawingSurface::QBColor(1)), surface->PrintAt(at.x(), at.y(), text);
+        QImage blank = surface->Image();
+        surface->SetForeColor(DrawingSurface::QBColor(1)), surface->PrintAt(at.x(), at.y(), text);
         QVERIFY(surface->Image() != blank); // written, and kept through a repaint of the window
         window.hide(), window.show();
         QCOMPARE(surface->grab().toImage().convertToFormat(QImage::Format_RGB32), surface->Image());
-        if (erased) surface->SetForeColor(DrawingSurface::QBColor(15)), surface->PrintAt(at.x(), at.y(), text);
+        if (erased)
+            surface->SetForeColor(DrawingSurface::QBColor(15)),
+                    surface->PrintAt(at.x(), at.y(), text);
         QCOMPARE(surface->Image() == blank, erased);
         QCOMPARE(surface->CellGrid(14, 3, 1, 2, DrawingSurface::QBColor(15)), grid);
         QCOMPARE(surface->Texts().size(), 1); // one text per place, however often it is rewritten

@@ -24,7 +24,7 @@ public:
 
 class ManualTimer final : public GameTimer {
 public:
-    explicit ManualTimer(std::function<void()> tick) : tick_(std::move(tick)) {}
+    explicit ManualTimer(std::function<void()> tick) : tick_(std::move(tick)) { }
     void SetInterval(int milliseconds) override { interval_ = milliseconds; }
     int Interval() const override { return interval_; }
     void SetEnabled(bool enabled) override { enabled_ = enabled; }

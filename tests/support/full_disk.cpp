@@ -3,16 +3,22 @@
 #include <QFile>
 
 #ifdef Q_OS_LINUX
-#include <cerrno>
-#include <cstring>
-#include <fcntl.h>
-#include <sys/mount.h>
-#include <sys/statvfs.h>
-#include <unistd.h>
+#  include <cerrno>
+#  include <cstring>
+#  include <fcntl.h>
+#  include <sys/mount.h>
+#  include <sys/statvfs.h>
+#  include <unistd.h>
 
 namespace {
-QString Failed(const char* what) { return QLatin1String(what) + QLatin1String(": ") + QString::fromLocal8Bit(std::strerror(errno)); }
-QByteArray Native(const QString& path) { return QFile::encodeName(path); }
+QString Failed(const char* what)
+{
+    return QLatin1String(what) + QLatin1String(": ") + QString::fromLocal8Bit(std::strerror(errno));
+}
+QByteArray Native(const QString& path)
+{
+    return QFile::encodeName(path);
+}
 } // namespace
 
 FullDisk::FullDisk(qint64 size)
@@ -20,7 +26,9 @@ FullDisk::FullDisk(qint64 size)
     const QByteArray options = "size=" + QByteArray::number(size) + ",mode=0755";
     if (::geteuid() != 0)
         reason_ = QStringLiteral("mounting a small tmpfs as a full disk needs root");
-    else if (::mount("tmpfs", Native(dir_.path()).constData(), "tmpfs", MS_NOSUID | MS_NODEV, options.constData()) != 0)
+    else if (::mount("tmpfs", Native(dir_.path()).constData(), "tmpfs", MS_NOSUID | MS_NODEV,
+                     options.constData())
+             != 0)
         reason_ = Failed("cannot mount a small tmpfs as a full disk");
     else
         mounted_ = true;
@@ -37,7 +45,8 @@ bool FullDisk::fill(qint64 leaveFree)
 {
     if (!mounted_)
         return false;
-    const int fd = ::open(Native(dir_.filePath(QLatin1String(BallastName))).constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    const int fd = ::open(Native(dir_.filePath(QLatin1String(BallastName))).constData(),
+                          O_WRONLY | O_CREAT | O_TRUNC, 0644);
     if (fd < 0)
         return reason_ = Failed("cannot create the ballast file"), false;
     // Write until the disk refuses, in large pieces and then byte by byte up to the last one.
@@ -53,15 +62,23 @@ bool FullDisk::fill(qint64 leaveFree)
     const qint64 freed = (leaveFree + 4095) / 4096 * 4096;
     const bool shrunk = ::ftruncate(fd, qMax<qint64>(0, written - freed)) == 0;
     ::close(fd);
-    struct statvfs fs {};
-    const qint64 free = ::statvfs(Native(dir_.path()).constData(), &fs) == 0 ? qint64(fs.f_bavail) * qint64(fs.f_frsize) : -1;
+    struct statvfs fs { };
+    const qint64 free = ::statvfs(Native(dir_.path()).constData(), &fs) == 0
+            ? qint64(fs.f_bavail) * qint64(fs.f_frsize)
+            : -1;
     if (shrunk && free >= leaveFree && free <= freed)
         return true;
     reason_ = QStringLiteral("the small disk has %1 bytes free instead of %2").arg(free).arg(freed);
     return false;
 }
 #else
-FullDisk::FullDisk(qint64) { reason_ = QStringLiteral("a full disk is only made on Linux"); }
+FullDisk::FullDisk(qint64)
+{
+    reason_ = QStringLiteral("a full disk is only made on Linux");
+}
 FullDisk::~FullDisk() = default;
-bool FullDisk::fill(qint64) { return false; }
+bool FullDisk::fill(qint64)
+{
+    return false;
+}
 #endif

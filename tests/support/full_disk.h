@@ -7,7 +7,8 @@
 // of `size` bytes mounted on a fresh temporary folder (which needs root on Linux; elsewhere
 // isReady() is false and reason() says why, for QSKIP), unmounted with everything on it at the end.
 //     FullDisk disk; if (!disk.isReady()) QSKIP(qPrintable(disk.reason()));
-//     ... write the old file into disk.path() ...; QVERIFY2(disk.fill(), qPrintable(disk.reason()));
+//     ... write the old file into disk.path() ...; QVERIFY2(disk.fill(),
+//     qPrintable(disk.reason()));
 class FullDisk {
 public:
     static constexpr const char* BallastName = "ballast.bin"; // the file that fills the disk

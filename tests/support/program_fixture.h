@@ -62,7 +62,8 @@ public:
     {
         for (auto it = files.cbegin(); it != files.cend(); ++it)
             WriteFile(it.key(), it.value());
-        program_ = std::make_unique<Program>(Desktop{dialogs, random, clipboard, timers, printer});
+        program_ =
+                std::make_unique<Program>(Desktop{ dialogs, random, clipboard, timers, printer });
         program_->Start();
         return *program_;
     }
@@ -77,7 +78,8 @@ public:
     void WriteFile(const QString& name, const QByteArray& bytes)
     {
         QFile f(QDir(folder_).filePath(name));
-        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size());
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate)
+                && f.write(bytes) == bytes.size());
     }
     QByteArray File(const QString& name) const
     {
@@ -87,29 +89,37 @@ public:
     Files AllFiles() const
     {
         Files all;
-        for (const QString& name : QDir(folder_).entryList(QDir::Files | QDir::Hidden | QDir::System))
+        for (const QString& name :
+             QDir(folder_).entryList(QDir::Files | QDir::Hidden | QDir::System))
             all.insert(name, File(name));
         return all;
     }
 
-    // A window by its name ("Form1", "Form7", "Form8", "ZFTLABEL", the worksheet window "druck", the
-    // chooser "Form6" and its games "Form2", "Form3", "Form4", "Form5", "slalom"), and a control by its name, in the training window
-    // or, as "Form8/Liste1", in another window.
+    // A window by its name ("Form1", "Form7", "Form8", "ZFTLABEL", the worksheet window "druck",
+    // the chooser "Form6" and its games "Form2", "Form3", "Form4", "Form5", "slalom"), and a
+    // control by its name, in the training window or, as "Form8/Liste1", in another window.
     QWidget* Window(const QString& name) const
     {
         const QMap<QString, std::function<QWidget*()>> windows{
-            {"Form7", [this] { return &program_->form7(); }}, {"Form8", [this] { return &program_->form8(); }},
-            {"ZFTLABEL", [this] { return &program_->zftlabel(); }}, {"Form6", [this] { return &program_->form6(); }},
-            {"Form2", [this] { return &program_->form2(); }}, {"Form4", [this] { return &program_->form4(); }},
-            {"Form5", [this] { return &program_->form5(); }}, {"Form3", [this] { return &program_->form3(); }},
-            {"slalom", [this] { return &program_->slalom(); }}, {"druck", [this] { return &program_->worksheets(); }}};
+            { "Form7", [this] { return &program_->form7(); } },
+            { "Form8", [this] { return &program_->form8(); } },
+            { "ZFTLABEL", [this] { return &program_->zftlabel(); } },
+            { "Form6", [this] { return &program_->form6(); } },
+            { "Form2", [this] { return &program_->form2(); } },
+            { "Form4", [this] { return &program_->form4(); } },
+            { "Form5", [this] { return &program_->form5(); } },
+            { "Form3", [this] { return &program_->form3(); } },
+            { "slalom", [this] { return &program_->slalom(); } },
+            { "druck", [this] { return &program_->worksheets(); } }
+        };
         return windows.contains(name) ? windows[name]() : &program_->form1();
     }
-    template <typename T = QWidget>
+    template<typename T = QWidget>
     T* Control(const QString& path) const
     {
         const qsizetype slash = path.indexOf(u'/');
-        T* found = Window(slash < 0 ? QString() : path.left(slash))->template findChild<T*>(path.mid(slash + 1));
+        T* found = Window(slash < 0 ? QString() : path.left(slash))
+                           ->template findChild<T*>(path.mid(slash + 1));
         if (!found)
             qFatal("no control %s", qPrintable(path));
         return found;
@@ -139,15 +149,21 @@ public:
     }
     QStringList Entries(const QString& path) const { return Control<ListBox>(path)->Entries(); }
 
-    // The child's keyboard: Type at the check button, Answer adds Enter. Keys presses at a control B Backspace,
-    // R Return, H a Return held down, N keypad Enter, E Escape, L right arrow, and types any other character.
+    // The child's keyboard: Type at the check button, Answer adds Enter. Keys presses at a control
+    // B Backspace, R Return, H a Return held down, N keypad Enter, E Escape, L right arrow, and
+    // types any other character.
     void Type(const QString& keys) { QTest::keyClicks(program_->form1().Befehl11, keys); }
-    void Answer(const QString& keys) { Type(keys), QTest::keyClick(program_->form1().Befehl11, Qt::Key_Return); }
+    void Answer(const QString& keys)
+    {
+        Type(keys), QTest::keyClick(program_->form1().Befehl11, Qt::Key_Return);
+    }
     void Keys(const QString& keys, const QString& at = QStringLiteral("Befehl11"))
     {
         QWidget* target = Control(at);
-        QKeyEvent held(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), true);
-        const Qt::Key named[] = {Qt::Key_Backspace, Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_Right};
+        QKeyEvent held(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"),
+                       true);
+        const Qt::Key named[] = { Qt::Key_Backspace, Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape,
+                                  Qt::Key_Right };
         for (const QChar k : keys) {
             const qsizetype i = QStringLiteral("BRNEL").indexOf(k);
             if (k == u'H')

@@ -4,12 +4,13 @@
 
 namespace {
 
-template <typename T>
+template<typename T>
 T Next(QList<T>& queue, const char* kind, const QString& text, const QString& title, T none)
 {
     if (!queue.isEmpty())
         return queue.takeFirst();
-    const QByteArray why = QByteArray("unscripted ") + kind + ": " + text.toUtf8() + " / " + title.toUtf8();
+    const QByteArray why =
+            QByteArray("unscripted ") + kind + ": " + text.toUtf8() + " / " + title.toUtf8();
     QTest::qFail(why.constData(), __FILE__, __LINE__);
     return none;
 }
@@ -26,10 +27,13 @@ ScriptedDialogs::~ScriptedDialogs()
 int ScriptedDialogs::MsgBox(const QString& text, int style, const QString& title)
 {
     shown.append(Msg(text, style, title));
-    return (style & 7) != MsgStyle::YesNo ? MsgResult::Ok : Next(msgAnswers_, "Yes/No box", text, title, MsgResult::No);
+    return (style & 7) != MsgStyle::YesNo
+            ? MsgResult::Ok
+            : Next(msgAnswers_, "Yes/No box", text, title, MsgResult::No);
 }
 
-QString ScriptedDialogs::InputBox(const QString& prompt, const QString& title, const QString& defaultText)
+QString ScriptedDialogs::InputBox(const QString& prompt, const QString& title,
+                                  const QString& defaultText)
 {
     shown.append(Input(prompt, title, defaultText));
     return Next(inputAnswers_, "input box", prompt, title, QString());
@@ -37,12 +41,17 @@ QString ScriptedDialogs::InputBox(const QString& prompt, const QString& title, c
 
 QString ScriptedDialogs::PasswordBox(const QString& prompt, const QString& title)
 {
-    shown.append(Shown{QStringLiteral("password"), prompt, 0, title, QString()});
+    shown.append(Shown{ QStringLiteral("password"), prompt, 0, title, QString() });
     return Next(passwordAnswers_, "password box", prompt, title, QString());
 }
 
 char* toString(const ScriptedDialogs::Shown& s)
 {
-    const QString text = QString(s.text).replace(u'\r', QLatin1String("\\r")).replace(u'\n', QLatin1String("\\n"));
-    return QTest::toString(QStringLiteral("%1 [%2] style %3 title [%4] default [%5]").arg(s.kind, text).arg(s.style).arg(s.title, s.defaultText));
+    const QString text = QString(s.text)
+                                 .replace(u'\r', QLatin1String("\\r"))
+                                 .replace(u'\n', QLatin1String("\\n"));
+    return QTest::toString(QStringLiteral("%1 [%2] style %3 title [%4] default [%5]")
+                                   .arg(s.kind, text)
+                                   .arg(s.style)
+                                   .arg(s.title, s.defaultText));
 }

@@ -9,7 +9,8 @@
 
 // Dialogs for tests, failing closed both ways; every box is recorded as the program asked for it.
 // Yes/No, input and password boxes take scripted answers in order, and one without an answer fails
-// the test (never a window, never a wait); OK-only boxes never take one; an unused answer fails too.
+// the test (never a window, never a wait); OK-only boxes never take one; an unused answer fails
+// too.
 class ScriptedDialogs final : public Dialogs {
 public:
     ~ScriptedDialogs() override;
@@ -26,19 +27,32 @@ public:
     void AnswerPassword(const QString& text) { passwordAnswers_.append(text); }
 
     int MsgBox(const QString& text, int style, const QString& title) override;
-    QString InputBox(const QString& prompt, const QString& title, const QString& defaultText) override;
+    QString InputBox(const QString& prompt, const QString& title,
+                     const QString& defaultText) override;
     QString PasswordBox(const QString& prompt, const QString& title) override;
     void Beep() override { ++beeps; }
 
     // Everything shown so far, in order; Take() returns it and starts a fresh record.
     QList<Shown> shown;
     QList<Shown> Take() { return std::exchange(shown, {}); }
-    int PendingAnswers() const { return int(msgAnswers_.size() + inputAnswers_.size() + passwordAnswers_.size()); }
+    int PendingAnswers() const
+    {
+        return int(msgAnswers_.size() + inputAnswers_.size() + passwordAnswers_.size());
+    }
     int beeps = 0;
 
-    static Shown Msg(const QString& text, int style, const QString& title) { return Shown{QStringLiteral("msg"), text, style, title, QString()}; }
-    static Shown Input(const QString& prompt, const QString& title, const QString& def = QString()) { return Shown{QStringLiteral("input"), prompt, 0, title, def}; }
-    static Shown Password(const QString& title) { return Shown{"password", "Passwort eingeben:", 0, title, {}}; }
+    static Shown Msg(const QString& text, int style, const QString& title)
+    {
+        return Shown{ QStringLiteral("msg"), text, style, title, QString() };
+    }
+    static Shown Input(const QString& prompt, const QString& title, const QString& def = QString())
+    {
+        return Shown{ QStringLiteral("input"), prompt, 0, title, def };
+    }
+    static Shown Password(const QString& title)
+    {
+        return Shown{ "password", "Passwort eingeben:", 0, title, {} };
+    }
 
 private:
     QList<int> msgAnswers_;

@@ -5,13 +5,15 @@
 std::uint64_t ScriptedRandom::Seed()
 {
     static const qulonglong seed = qEnvironmentVariableIsSet("ZIFTORA_TEST_SEED")
-                                       ? qEnvironmentVariable("ZIFTORA_TEST_SEED").toULongLong() : 20261206u;
-    static const bool told = (qInfo("unscripted draws come from seed %llu (ZIFTORA_TEST_SEED)", seed), true);
+            ? qEnvironmentVariable("ZIFTORA_TEST_SEED").toULongLong()
+            : 20261206u;
+    static const bool told =
+            (qInfo("unscripted draws come from seed %llu (ZIFTORA_TEST_SEED)", seed), true);
     Q_UNUSED(told);
     return seed;
 }
 
-ScriptedRandom::ScriptedRandom(bool strict) : state_(strict ? 0 : Seed()), strict_(strict) {}
+ScriptedRandom::ScriptedRandom(bool strict) : state_(strict ? 0 : Seed()), strict_(strict) { }
 
 double ScriptedRandom::Rnd()
 {

@@ -6,15 +6,19 @@
 
 #include <cstdint>
 
-// A random source for tests: Rnd() returns the queued values in order. A draw beyond the queue fails a
-// strict source's test, else comes from a fixed seed, printed once (ZIFTORA_TEST_SEED), never the clock.
+// A random source for tests: Rnd() returns the queued values in order. A draw beyond the queue
+// fails a strict source's test, else comes from a fixed seed, printed once (ZIFTORA_TEST_SEED),
+// never the clock.
 class ScriptedRandom final : public RandomSource {
 public:
     explicit ScriptedRandom(bool strict = false);
 
     void Push(std::initializer_list<double> values) { queue_.append(QList<double>(values)); }
     // Queues the value that makes Draw(lo, hi) return wanted.
-    void PushDraw(int wanted, int lo, int hi) { Push({(wanted - lo + 0.5) / double(hi - lo + 1)}); }
+    void PushDraw(int wanted, int lo, int hi)
+    {
+        Push({ (wanted - lo + 0.5) / double(hi - lo + 1) });
+    }
 
     void Randomize() override { ++randomizeCount_; }
     double Rnd() override;

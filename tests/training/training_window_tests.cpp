@@ -13,10 +13,12 @@ private slots:
         QTest::addColumn<Files>("files");
         QTest::addColumn<int>("reward");
         QTest::addColumn<QStringList>("users");
-        QTest::newRow("no file at all") << Files{} << 20 << QStringList{"Standardbenutzer"};
+        QTest::newRow("no file at all") << Files{} << 20 << QStringList{ "Standardbenutzer" };
         QTest::newRow("reward interval, children")
-            << Files{{"ZIFTORA.INF", "30\r\n"}, {"ZIFTORA.INI", "J\xfcrgen\r\nBen"}} << 30 << QStringList{"Jürgen", "Ben"};
-        QTest::newRow("no number") << Files{{"ZIFTORA.INF", "zwanzig\r\n"}} << 20 << QStringList{"Standardbenutzer"};
+                << Files{ { "ZIFTORA.INF", "30\r\n" }, { "ZIFTORA.INI", "J\xfcrgen\r\nBen" } } << 30
+                << QStringList{ "Jürgen", "Ben" };
+        QTest::newRow("no number") << Files{ { "ZIFTORA.INF", "zwanzig\r\n" } } << 20
+                                   << QStringList{ "Standardbenutzer" };
     }
 
     void startUp()
@@ -27,39 +29,60 @@ private slots:
         ProgramFixture f;
         f.Start(files);
         const Form1& w = f.form1();
-        QCOMPARE(f.Seen(), Boxes{ScriptedDialogs::Msg("Keine Pflichtaufgaben!", 0, "Pflichtaufgaben")});
-        QCOMPARE(w.windowTitle() + f.Caption("Label1"), QStringLiteral("ZFT-Zaruzidovavivediv") + QString::number(reward));
+        QCOMPARE(f.Seen(),
+                 Boxes{ ScriptedDialogs::Msg("Keine Pflichtaufgaben!", 0, "Pflichtaufgaben") });
+        QCOMPARE(w.windowTitle() + f.Caption("Label1"),
+                 QStringLiteral("ZFT-Zaruzidovavivediv") + QString::number(reward));
         QCOMPARE(f.Entries("Form7/Liste1") << f.Caption("Bezeichnung15"), users << users.first());
-        QCOMPARE(f.Caption("Bezeichnung8") + f.Caption("Bezeichnung7") + f.Caption("Bezeichnung9") + f.Caption("Bezeichnung2")
-                     + f.Caption("Bezeichnung3") + f.Caption("Bezeichnung4"), "Stufe 2 Plusrechnen+00");
-        QVERIFY(f.Entries("Liste1") == TaskTypeEntries(1) && f.Caption("Bezeichnung1").endsWith(QStringLiteral(" = ?")));
-        QVERIFY(!ModeCover::IsOn(w.Befehl22) && !ModeCover::IsOn(w.Befehl28) && w.Befehl11->isDefault() && w.focusWidget() == w.Befehl11);
+        QCOMPARE(f.Caption("Bezeichnung8") + f.Caption("Bezeichnung7") + f.Caption("Bezeichnung9")
+                         + f.Caption("Bezeichnung2") + f.Caption("Bezeichnung3")
+                         + f.Caption("Bezeichnung4"),
+                 "Stufe 2 Plusrechnen+00");
+        QVERIFY(f.Entries("Liste1") == TaskTypeEntries(1)
+                && f.Caption("Bezeichnung1").endsWith(QStringLiteral(" = ?")));
+        QVERIFY(!ModeCover::IsOn(w.Befehl22) && !ModeCover::IsOn(w.Befehl28)
+                && w.Befehl11->isDefault() && w.focusWidget() == w.Befehl11);
         QCOMPARE(f.AllFiles(), files); // settings and users are read, never written
     }
 
     void keysAndClosing_data()
     {
-        // With a listed error and "4" in the entry, how: keys at `at` (ProgramFixture::Keys), "click" on it or
-        // "frame" to close the training window (ZFTLABEL/ opens the information window first). shown: level|entry|errors.
+        // With a listed error and "4" in the entry, how: keys at `at` (ProgramFixture::Keys),
+        // "click" on it or "frame" to close the training window (ZFTLABEL/ opens the information
+        // window first). shown: level|entry|errors.
         QTest::addColumn<QString>("at");
         QTest::addColumn<QString>("how");
         QTest::addColumn<int>("answer");
         QTest::addColumn<Boxes>("boxes");
         QTest::addColumn<QString>("shown");
-        const Shown exit = ScriptedDialogs::Msg("Dieses Programm jetzt beenden?\r", 276, "ZFT-Zaruzidovavivediv");
-        const Boxes empty{ScriptedDialogs::Msg("Bitte Ergebnis eintragen!\r", 0, "Leeres Ergebnisfeld")};
+        const Shown exit = ScriptedDialogs::Msg("Dieses Programm jetzt beenden?\r", 276,
+                                                "ZFT-Zaruzidovavivediv");
+        const Boxes empty{ ScriptedDialogs::Msg("Bitte Ergebnis eintragen!\r", 0,
+                                                "Leeres Ergebnisfeld") };
         const QString unchanged = QStringLiteral("Stufe 2|4|1");
-        QTest::newRow("signs at the list replace") << "Liste1" << "12<=" << 0 << Boxes{} << "Stufe 2|=|1";
-        QTest::newRow("arrow at the level bar") << "HBildlauf1" << "L" << 0 << Boxes{} << "Stufe 3||1";
-        QTest::newRow("Enter at a digit button") << "Befehl7" << "BN" << 0 << empty << "Stufe 2||1";
-        const Boxes wrong{ScriptedDialogs::Msg("Das ist leider falsch!\r", 0, "Rechenfehler")};
-        QTest::newRow("held Return checks once") << "Befehl11" << "RH" << 0 << wrong << "Stufe 2||2";
-        QTest::newRow("star asks the password once") << "Liste1" << "*" << 0 << Boxes{ScriptedDialogs::Password("Pflichtaufgaben beenden?")} << unchanged;
-        QTest::newRow("Escape, No") << "Liste1" << "E" << MsgResult::No << Boxes{exit} << unchanged;
-        QTest::newRow("exit icon, Yes") << "Bild1" << "click" << MsgResult::Yes << Boxes{exit} << unchanged;
-        QTest::newRow("frame, Yes") << "Liste1" << "frame" << MsgResult::Yes << Boxes{exit} << unchanged;
-        QTest::newRow("information window, a click") << "ZFTLABEL/Bezeichnung1" << "click" << 0 << Boxes{} << unchanged;
-        QTest::newRow("information window, Escape") << "ZFTLABEL/Bezeichnung1" << "E" << 0 << Boxes{} << unchanged;
+        QTest::newRow("signs at the list replace") << "Liste1"
+                                                   << "12<=" << 0 << Boxes{} << "Stufe 2|=|1";
+        QTest::newRow("arrow at the level bar") << "HBildlauf1"
+                                                << "L" << 0 << Boxes{} << "Stufe 3||1";
+        QTest::newRow("Enter at a digit button") << "Befehl7"
+                                                 << "BN" << 0 << empty << "Stufe 2||1";
+        const Boxes wrong{ ScriptedDialogs::Msg("Das ist leider falsch!\r", 0, "Rechenfehler") };
+        QTest::newRow("held Return checks once") << "Befehl11"
+                                                 << "RH" << 0 << wrong << "Stufe 2||2";
+        QTest::newRow("star asks the password once")
+                << "Liste1"
+                << "*" << 0 << Boxes{ ScriptedDialogs::Password("Pflichtaufgaben beenden?") }
+                << unchanged;
+        QTest::newRow("Escape, No") << "Liste1"
+                                    << "E" << MsgResult::No << Boxes{ exit } << unchanged;
+        QTest::newRow("exit icon, Yes") << "Bild1"
+                                        << "click" << MsgResult::Yes << Boxes{ exit } << unchanged;
+        QTest::newRow("frame, Yes") << "Liste1"
+                                    << "frame" << MsgResult::Yes << Boxes{ exit } << unchanged;
+        QTest::newRow("information window, a click") << "ZFTLABEL/Bezeichnung1"
+                                                     << "click" << 0 << Boxes{} << unchanged;
+        QTest::newRow("information window, Escape") << "ZFTLABEL/Bezeichnung1"
+                                                    << "E" << 0 << Boxes{} << unchanged;
     }
 
     void keysAndClosing()
@@ -79,20 +102,26 @@ private slots:
         QWidget& info = *f.Window(QStringLiteral("ZFTLABEL"));
         if (at.startsWith(QLatin1String("ZFTLABEL/"))) {
             f.Click("Bild5");
-            QCOMPARE(info.windowTitle() + f.Caption("ZFTLABEL/Bezeichnung1"), QStringLiteral("Programm-InfoO k a y"));
+            QCOMPARE(info.windowTitle() + f.Caption("ZFTLABEL/Bezeichnung1"),
+                     QStringLiteral("Programm-InfoO k a y"));
         }
         if (answer || how == QLatin1String("*"))
-            answer ? f.dialogs.AnswerMsg(answer) : f.Password(QStringLiteral("8")); // a wrong password keeps the mode
+            answer ? f.dialogs.AnswerMsg(answer)
+                   : f.Password(QStringLiteral("8")); // a wrong password keeps the mode
         if (how == QLatin1String("frame"))
             QCOMPARE(f.form1().close(), answer == MsgResult::Yes);
         else if (how == QLatin1String("click"))
             f.Click(at);
         else
             f.Keys(how, at);
-        QCOMPARE(f.Seen(), boxes); // each key acts once; the information window takes its keys itself
-        QCOMPARE(f.Caption("Bezeichnung8") + u'|' + f.Caption("Bezeichnung2") + u'|' + f.Caption("Bezeichnung3"), shown);
+        QCOMPARE(f.Seen(),
+                 boxes); // each key acts once; the information window takes its keys itself
+        QCOMPARE(f.Caption("Bezeichnung8") + u'|' + f.Caption("Bezeichnung2") + u'|'
+                         + f.Caption("Bezeichnung3"),
+                 shown);
         QCOMPARE(f.Caption("Bezeichnung1") == QLatin1String("Aufgabe"), how != QLatin1String("L"));
-        QVERIFY(f.program().Ended() == (answer == MsgResult::Yes) && f.form1().isVisible() != f.program().Ended());
+        QVERIFY(f.program().Ended() == (answer == MsgResult::Yes)
+                && f.form1().isVisible() != f.program().Ended());
         QVERIFY(!info.isVisible());
         QCOMPARE(f.AllFiles(), before);
     }

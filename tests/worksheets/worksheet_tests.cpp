@@ -1,4 +1,5 @@
-// Worksheets as a teacher meets them: the list in the worksheet window, printed sheets, clipboard texts.
+// Worksheets as a teacher meets them: the list in the worksheet window, printed sheets, clipboard
+// texts.
 
 #include "program_fixture.h"
 
@@ -27,8 +28,14 @@ QStringList Jobs(const QList<PrintJob>& jobs, int line)
 }
 
 // Task i of a test list: "4 + 5 = ?", "7 + 5 = ?", ... with the answers 9, 12, ...
-QString Task(int i) { return QStringLiteral("%1 + 5 = ?").arg(4 + 3 * i); }
-QString Answer(int i) { return QString::number(9 + 3 * i); }
+QString Task(int i)
+{
+    return QStringLiteral("%1 + 5 = ?").arg(4 + 3 * i);
+}
+QString Answer(int i)
+{
+    return QString::number(9 + 3 * i);
+}
 
 const QString Blank = QStringLiteral("|40:") + QString(11, u'_');
 const QString Row0 = QStringLiteral("4 + 5 = ___") + QString(11, u' ');
@@ -41,23 +48,50 @@ class WorksheetTests : public QObject {
 private slots:
     void sheets_data()
     {
-        // rows: task rows Row0 (or `first`), Row1, then Task(i); expect: "line> items" (line < 0 from the end).
+        // rows: task rows Row0 (or `first`), Row1, then Task(i); expect: "line> items" (line < 0
+        // from the end).
         QTest::addColumn<QString>("sheet");
         QTest::addColumn<int>("rows");
         QTest::addColumn<QString>("first");
         QTest::addColumn<int>("count");
         QTest::addColumn<QStringList>("expect");
         const QString thirty = QString(30, u'9'), fold = "|60:.|65:";
-        QTest::newRow("task sheet, 2 rows") << "task" << 2 << Row0 << 44 << QStringList{"0> ", "1> 10:A u f g a b e|40:E r g e b n i s", "2> 10:" + QString(35, u'_'),
-            "3> ", "4> ", "5> 10:" + Row0 + Blank, "6> ", "7> 10:" + Row1 + Blank, "-1> 10:" + Blank};
-        QTest::newRow("a row up to the blank") << "task" << 1 << thirty << 44 << QStringList{"5> 10:" + thirty + Blank};
-        QTest::newRow("a longer row pushes it down") << "task" << 1 << thirty + "9" << 45 << QStringList{"5> 10:" + thirty + "9", "6> " + Blank.mid(1)};
-        QTest::newRow("solution sheet, 3 rows") << "solutions" << 3 << Row0 << 40 << QStringList{"0> ", "1> 10:9", "2> ", "5> 10:15", "-1> 10:"};
-        QTest::newRow("full sheet, beside") << "beside" << 2 << Row0 << 43 << QStringList{"0> ", "1> 10:Au f g a b e|40:E r g e b n i s|60:.|65:Lösung falten",
-            "2> 10:" + QString(56, u'_'), "3> ", "4> 10:" + Row0 + Blank + fold + "9", "-1> 10:" + Blank + fold};
-        QTest::newRow("full sheet, mixed, 30 rows") << "mixed" << 30 << Row0 << 43 << QStringList{"1> 10:Au f g a b e|40:E r g e b n i s|60:.|65:Lösung suchen", "-1> 10:61 + 5 = ?" + Blank + fold + "66"};
-        QTest::newRow("error list, every row") << "errors" << 25 << "1000 + 1000 + 1000 = ?" << 53 << QStringList{"4> 10:1000 + 1000 + 1000 =" + Blank + fold + "9",
-            "6> 10:" + Row1 + Blank + fold + "12", "-1> 10:76 + 5 = ___" + QString(10, u' ') + Blank + fold + "81"};
+        QTest::newRow("task sheet, 2 rows")
+                << "task" << 2 << Row0 << 44
+                << QStringList{ "0> ",
+                                "1> 10:A u f g a b e|40:E r g e b n i s",
+                                "2> 10:" + QString(35, u'_'),
+                                "3> ",
+                                "4> ",
+                                "5> 10:" + Row0 + Blank,
+                                "6> ",
+                                "7> 10:" + Row1 + Blank,
+                                "-1> 10:" + Blank };
+        QTest::newRow("a row up to the blank")
+                << "task" << 1 << thirty << 44 << QStringList{ "5> 10:" + thirty + Blank };
+        QTest::newRow("a longer row pushes it down")
+                << "task" << 1 << thirty + "9" << 45
+                << QStringList{ "5> 10:" + thirty + "9", "6> " + Blank.mid(1) };
+        QTest::newRow("solution sheet, 3 rows")
+                << "solutions" << 3 << Row0 << 40
+                << QStringList{ "0> ", "1> 10:9", "2> ", "5> 10:15", "-1> 10:" };
+        QTest::newRow("full sheet, beside")
+                << "beside" << 2 << Row0 << 43
+                << QStringList{ "0> ",
+                                "1> 10:Au f g a b e|40:E r g e b n i s|60:.|65:Lösung falten",
+                                "2> 10:" + QString(56, u'_'),
+                                "3> ",
+                                "4> 10:" + Row0 + Blank + fold + "9",
+                                "-1> 10:" + Blank + fold };
+        QTest::newRow("full sheet, mixed, 30 rows")
+                << "mixed" << 30 << Row0 << 43
+                << QStringList{ "1> 10:Au f g a b e|40:E r g e b n i s|60:.|65:Lösung suchen",
+                                "-1> 10:61 + 5 = ?" + Blank + fold + "66" };
+        QTest::newRow("error list, every row")
+                << "errors" << 25 << "1000 + 1000 + 1000 = ?" << 53
+                << QStringList{ "4> 10:1000 + 1000 + 1000 =" + Blank + fold + "9",
+                                "6> 10:" + Row1 + Blank + fold + "12",
+                                "-1> 10:76 + 5 = ___" + QString(10, u' ') + Blank + fold + "81" };
     }
 
     void sheets()
@@ -67,39 +101,48 @@ private slots:
         QFETCH(QString, first);
         QFETCH(int, count);
         QFETCH(QStringList, expect);
-        QStringList tasks{first}, answers{Answer(0)};
+        QStringList tasks{ first }, answers{ Answer(0) };
         for (int i = 1; i < rows; ++i)
-            tasks << (i == 1 && sheet != QLatin1String("errors") ? Row1 : Task(i)), answers << Answer(i);
-        const PrintJob job = sheet == QLatin1String("task") ? TaskSheet(tasks) : sheet == QLatin1String("solutions") ? SolutionSheet(answers)
-                             : sheet == QLatin1String("errors") ? ErrorListSheet(tasks, answers, Solutions::Beside)
-                             : FullSheet(tasks, answers, sheet == QLatin1String("mixed") ? Solutions::Mixed : Solutions::Beside);
+            tasks << (i == 1 && sheet != QLatin1String("errors") ? Row1 : Task(i)),
+                    answers << Answer(i);
+        const PrintJob job = sheet == QLatin1String("task") ? TaskSheet(tasks)
+                : sheet == QLatin1String("solutions")       ? SolutionSheet(answers)
+                : sheet == QLatin1String("errors")
+                ? ErrorListSheet(tasks, answers, Solutions::Beside)
+                : FullSheet(tasks, answers,
+                            sheet == QLatin1String("mixed") ? Solutions::Mixed : Solutions::Beside);
         QCOMPARE(job.lines.size(), count);
-        QCOMPARE(job.headingLines, sheet == QLatin1String("task") || sheet == QLatin1String("solutions") ? 0 : 3);
+        QCOMPARE(job.headingLines,
+                 sheet == QLatin1String("task") || sheet == QLatin1String("solutions") ? 0 : 3);
         for (const QString& e : expect)
-            QCOMPARE(Jobs({job}, e.section(u'>', 0, 0).toInt()).first(), job.name + u' ' + e);
+            QCOMPARE(Jobs({ job }, e.section(u'>', 0, 0).toInt()).first(), job.name + u' ' + e);
     }
 
     void building_data()
     {
-        // After the worksheet picture: Text1 and Text2 set, then N "Neue Liste", A "Zeile anhängen", D "Die
-        // Zeile löschen", R "Suchen / Ersetzen", M "Gemischte Anzeige", S row 5 selected in the solution
-        // column; closed by C "A b b r e c h e n", F the frame or E Escape, and opened again.
+        // After the worksheet picture: Text1 and Text2 set, then N "Neue Liste", A "Zeile
+        // anhängen", D "Die Zeile löschen", R "Suchen / Ersetzen", M "Gemischte Anzeige", S row 5
+        // selected in the solution column; closed by C "A b b r e c h e n", F the frame or E
+        // Escape, and opened again.
         QTest::addColumn<int>("operation");
         QTest::addColumn<QStringList>("fields");
         QTest::addColumn<QString>("actions");
         QTest::addColumn<int>("rows");
         QTest::addColumn<Boxes>("boxes");
-        const QStringList plain{"?", "___"};
-        const Boxes both{ScriptedDialogs::Msg("Beide Felder müssen belegt sein!", 0, "Suchen & Ersetzen")};
+        const QStringList plain{ "?", "___" };
+        const Boxes both{ ScriptedDialogs::Msg("Beide Felder müssen belegt sein!", 0,
+                                               "Suchen & Ersetzen") };
         QTest::newRow("mandatory mode builds plus") << 6 << plain << "N" << 20 << Boxes{};
         QTest::newRow("new list again, then append") << 2 << plain << "NNA" << 21 << Boxes{};
         QTest::newRow("append to nothing") << 3 << plain << "A" << 1 << Boxes{};
         QTest::newRow("delete the selected row") << 4 << plain << "NSD" << 19 << Boxes{};
         QTest::newRow("delete without a selection") << 1 << plain << "ND" << 20 << Boxes{};
-        QTest::newRow("empty search field") << 1 << QStringList{"", "___"} << "A" << 1 << both;
-        QTest::newRow("empty replacement") << 1 << QStringList{"?", ""} << "AR" << 1 << both + both;
-        QTest::newRow("one blank per run") << 1 << QStringList{" ", "  "} << "AR" << 1 << Boxes{};
-        QTest::newRow("replacing keeps the selection") << 1 << QStringList{"=", "=="} << "NSR" << 20 << Boxes{};
+        QTest::newRow("empty search field") << 1 << QStringList{ "", "___" } << "A" << 1 << both;
+        QTest::newRow("empty replacement")
+                << 1 << QStringList{ "?", "" } << "AR" << 1 << both + both;
+        QTest::newRow("one blank per run") << 1 << QStringList{ " ", "  " } << "AR" << 1 << Boxes{};
+        QTest::newRow("replacing keeps the selection")
+                << 1 << QStringList{ "=", "==" } << "NSR" << 20 << Boxes{};
         QTest::newRow("closed and opened, kept") << 1 << plain << "NMCAFMME" << 21 << Boxes{};
     }
 
@@ -114,20 +157,22 @@ private slots:
         f.StartQuietly();
         f.Password();
         f.Click("Bild6");
-        QCOMPARE(f.Seen(), Boxes{ScriptedDialogs::Password("Ziftora")});
+        QCOMPARE(f.Seen(), Boxes{ ScriptedDialogs::Password("Ziftora") });
         QWidget* w = f.Window("druck");
         w->move(w->pos() + QPoint(30, 20));
         const QPoint place = w->pos();
         f.state().Operation = operation;
         f.Control<QLineEdit>("druck/Text1")->setText(fields[0]);
         f.Control<QLineEdit>("druck/Text2")->setText(fields[1]);
-        const QMap<QChar, QString> buttons{{u'N', "druck/Befehl3"}, {u'A', "druck/Befehl11"}, {u'D', "druck/Befehl10"},
-                                           {u'R', "druck/Befehl7"}, {u'M', "druck/Befehl5"}, {u'C', "druck/Befehl1"}};
+        const QMap<QChar, QString> buttons{ { u'N', "druck/Befehl3" },  { u'A', "druck/Befehl11" },
+                                            { u'D', "druck/Befehl10" }, { u'R', "druck/Befehl7" },
+                                            { u'M', "druck/Befehl5" },  { u'C', "druck/Befehl1" } };
         for (const QChar action : actions) {
             if (action == u'S') { // selecting mirrors the row number into the other two lists
                 f.Control<ListBox>("druck/Liste2")->SetListIndex(4);
                 f.Control<ListBox>("druck/Liste3")->SetListIndex(5);
-                QVERIFY(f.Control<ListBox>("druck/Liste1")->ListIndex() == 5 && f.Control<ListBox>("druck/Liste2")->ListIndex() == 5);
+                QVERIFY(f.Control<ListBox>("druck/Liste1")->ListIndex() == 5
+                        && f.Control<ListBox>("druck/Liste2")->ListIndex() == 5);
             } else if (action == u'F') {
                 w->close();
             } else if (action == u'E') {
@@ -144,21 +189,28 @@ private slots:
         }
         QCOMPARE(f.Control("druck/Liste3")->isVisible(), actions.count(u'M') % 2 == 1);
         // A replacement keeps the selected row; a deleted row leaves none.
-        QCOMPARE(f.Control<ListBox>("druck/Liste1")->ListIndex(), actions.contains(u'S') && !actions.endsWith(u'D') ? 5 : -1);
+        QCOMPARE(f.Control<ListBox>("druck/Liste1")->ListIndex(),
+                 actions.contains(u'S') && !actions.endsWith(u'D') ? 5 : -1);
         QCOMPARE(f.Seen(), boxes);
-        // Row i of the task and solution columns belong together; the sorted column holds the same answers.
+        // Row i of the task and solution columns belong together; the sorted column holds the same
+        // answers.
         const QStringList tasks = f.Entries("druck/Liste1"), answers = f.Entries("druck/Liste2");
         QStringList sorted = answers;
         std::sort(sorted.begin(), sorted.end());
-        QVERIFY(tasks.size() == rows && answers.size() == rows && f.Entries("druck/Liste3") == sorted);
-        QVERIFY(rows < 20 || QSet<QString>(tasks.begin(), tasks.end()).size() > 1); // each row a task of its own
+        QVERIFY(tasks.size() == rows && answers.size() == rows
+                && f.Entries("druck/Liste3") == sorted);
+        QVERIFY(rows < 20
+                || QSet<QString>(tasks.begin(), tasks.end()).size()
+                        > 1); // each row a task of its own
         QCOMPARE(f.state().Operation, operation == 6 ? 1 : operation);
         if (actions.endsWith(u'D'))
             return;
-        // The training window shows the last task built, its answer the last solution; the build and
-        // every R after it replace the first occurrence in the row once.
+        // The training window shows the last task built, its answer the last solution; the build
+        // and every R after it replace the first occurrence in the row once.
         QString shown = TaskRow(f.Caption("Bezeichnung1"));
-        for (qsizetype runs = 1 + actions.mid(actions.lastIndexOf(QRegularExpression("[NA]"))).count(u'R'); runs > 0 && !fields.contains(QString()); --runs)
+        for (qsizetype runs =
+                     1 + actions.mid(actions.lastIndexOf(QRegularExpression("[NA]"))).count(u'R');
+             runs > 0 && !fields.contains(QString()); --runs)
             shown = ReplaceFirst(shown, fields[0], fields[1]);
         QCOMPARE(tasks.last(), shown);
         QCOMPARE(answers.last(), f.state().ExpectedAnswer);
@@ -166,8 +218,9 @@ private slots:
 
     void printingAndCopying_data()
     {
-        // The worksheet (for Form8/ also the error list) holds `rows` tasks Task(i); mixed: "Gemischte Anzeige"
-        // clicked first; out: the clipboard's texts, then line `line` of each printed job.
+        // The worksheet (for Form8/ also the error list) holds `rows` tasks Task(i); mixed:
+        // "Gemischte Anzeige" clicked first; out: the clipboard's texts, then line `line` of each
+        // printed job.
         QTest::addColumn<QString>("path");
         QTest::addColumn<int>("rows");
         QTest::addColumn<bool>("mixed");
@@ -175,33 +228,59 @@ private slots:
         QTest::addColumn<QStringList>("out");
         QTest::addColumn<Boxes>("boxes");
         QTest::addColumn<int>("line");
-        const QString nl = QStringLiteral("\r\n"), last = "Fehlerliste -1> 10:76 + 5 = ___" + QString(10, u' ') + Blank + "|60:.|65:";
-        const Shown all = ScriptedDialogs::Msg("Aufgaben und Lösungen wurden kopiert.", 0, "Zwischenablage");
-        const Shown solutions = ScriptedDialogs::Msg("Nur die Lösungen wurden kopiert.", 0, "Zwischenablage");
-        const Shown full = ScriptedDialogs::Msg("Übungsblatt mit Lösungen drucken?\r", 292, "Drucken");
-        const Shown single = ScriptedDialogs::Msg("Übungsblatt einzeln ausdrucken?\r", 292, "Drucken");
-        const Shown second = ScriptedDialogs::Msg("Die Seite mit den Lösungen drucken?\r", 292, "Drucken");
-        const Shown errors = ScriptedDialogs::Msg("Fehlerliste mit Lösungen drucken?\r", 292, "Drucken");
-        const QList<int> yes{MsgResult::Yes}, no{MsgResult::No}, none;
+        const QString nl = QStringLiteral("\r\n"),
+                      last = "Fehlerliste -1> 10:76 + 5 = ___" + QString(10, u' ') + Blank
+                + "|60:.|65:";
+        const Shown all =
+                ScriptedDialogs::Msg("Aufgaben und Lösungen wurden kopiert.", 0, "Zwischenablage");
+        const Shown solutions =
+                ScriptedDialogs::Msg("Nur die Lösungen wurden kopiert.", 0, "Zwischenablage");
+        const Shown full =
+                ScriptedDialogs::Msg("Übungsblatt mit Lösungen drucken?\r", 292, "Drucken");
+        const Shown single =
+                ScriptedDialogs::Msg("Übungsblatt einzeln ausdrucken?\r", 292, "Drucken");
+        const Shown second =
+                ScriptedDialogs::Msg("Die Seite mit den Lösungen drucken?\r", 292, "Drucken");
+        const Shown errors =
+                ScriptedDialogs::Msg("Fehlerliste mit Lösungen drucken?\r", 292, "Drucken");
+        const QList<int> yes{ MsgResult::Yes }, no{ MsgResult::No }, none;
         const QStringList nothing;
-        QTest::newRow("all, beside") << "druck/Befehl4" << 2 << false << none << QStringList{Row0 + "     9" + nl + Row1 + "     12" + nl} << Boxes{all} << 0;
-        QTest::newRow("all, mixed") << "druck/Befehl4" << 2 << true << none << QStringList{Row0 + "     12" + nl + Row1 + "     9" + nl} << Boxes{all} << 0;
-        QTest::newRow("tasks, mixed") << "druck/befehl8" << 2 << true << none << QStringList{Row0 + nl + Row1 + nl}
-                                      << Boxes{ScriptedDialogs::Msg("Nur die Aufgaben wurden kopiert.", 0, "Zwischenablage")} << 0;
-        QTest::newRow("solutions, mixed") << "druck/befehl9" << 2 << true << none << QStringList{"12\r\n9\r\n"}
-                                          << Boxes{solutions} << 0;
-        QTest::newRow("singly, No") << "druck/Befehl2" << 2 << false << no << nothing << Boxes{single} << 0;
-        QTest::newRow("singly, no solutions") << "druck/Befehl2" << 2 << false << QList<int>{MsgResult::Yes, MsgResult::No}
-                                              << QStringList{"Übungsblatt 5> 10:" + Row0 + Blank} << Boxes{single, second} << 5;
-        QTest::newRow("singly, mixed solutions") << "druck/Befehl2" << 2 << true << QList<int>{MsgResult::Yes, MsgResult::Yes}
-                                                 << QStringList{"Übungsblatt 1> 10:A u f g a b e|40:E r g e b n i s", "Lösungsblatt 1> 10:12"}
-                                                 << Boxes{single, second} << 1;
-        QTest::newRow("all, mixed, printed") << "druck/Befehl6" << 2 << true << yes << QStringList{"Übungsblatt 4> 10:" + Row0 + Blank + "|60:.|65:12"}
-                                             << Boxes{full} << 4;
-        QTest::newRow("error list in order") << "Form8/Befehl2" << 25 << false << yes << QStringList{last + "81"} << Boxes{errors} << -1;
-        QTest::newRow("error list sorted") << "Form8/Befehl3" << 25 << false << yes << QStringList{last + "9"} << Boxes{errors} << -1;
-        QTest::newRow("empty error list") << "Form8/Befehl2" << 0 << false << none << nothing
-                                          << Boxes{ScriptedDialogs::Msg("Die Fehlerliste ist leer.", 0, "Drucken")} << 0;
+        QTest::newRow("all, beside")
+                << "druck/Befehl4" << 2 << false << none
+                << QStringList{ Row0 + "     9" + nl + Row1 + "     12" + nl } << Boxes{ all } << 0;
+        QTest::newRow("all, mixed")
+                << "druck/Befehl4" << 2 << true << none
+                << QStringList{ Row0 + "     12" + nl + Row1 + "     9" + nl } << Boxes{ all } << 0;
+        QTest::newRow("tasks, mixed")
+                << "druck/befehl8" << 2 << true << none << QStringList{ Row0 + nl + Row1 + nl }
+                << Boxes{ ScriptedDialogs::Msg("Nur die Aufgaben wurden kopiert.", 0,
+                                               "Zwischenablage") }
+                << 0;
+        QTest::newRow("solutions, mixed")
+                << "druck/befehl9" << 2 << true << none << QStringList{ "12\r\n9\r\n" }
+                << Boxes{ solutions } << 0;
+        QTest::newRow("singly, No")
+                << "druck/Befehl2" << 2 << false << no << nothing << Boxes{ single } << 0;
+        QTest::newRow("singly, no solutions")
+                << "druck/Befehl2" << 2 << false << QList<int>{ MsgResult::Yes, MsgResult::No }
+                << QStringList{ "Übungsblatt 5> 10:" + Row0 + Blank } << Boxes{ single, second }
+                << 5;
+        QTest::newRow("singly, mixed solutions")
+                << "druck/Befehl2" << 2 << true << QList<int>{ MsgResult::Yes, MsgResult::Yes }
+                << QStringList{ "Übungsblatt 1> 10:A u f g a b e|40:E r g e b n i s",
+                                "Lösungsblatt 1> 10:12" }
+                << Boxes{ single, second } << 1;
+        QTest::newRow("all, mixed, printed")
+                << "druck/Befehl6" << 2 << true << yes
+                << QStringList{ "Übungsblatt 4> 10:" + Row0 + Blank + "|60:.|65:12" }
+                << Boxes{ full } << 4;
+        QTest::newRow("error list in order") << "Form8/Befehl2" << 25 << false << yes
+                                             << QStringList{ last + "81" } << Boxes{ errors } << -1;
+        QTest::newRow("error list sorted") << "Form8/Befehl3" << 25 << false << yes
+                                           << QStringList{ last + "9" } << Boxes{ errors } << -1;
+        QTest::newRow("empty error list")
+                << "Form8/Befehl2" << 0 << false << none << nothing
+                << Boxes{ ScriptedDialogs::Msg("Die Fehlerliste ist leer.", 0, "Drucken") } << 0;
     }
 
     void printingAndCopying()
@@ -224,7 +303,8 @@ private slots:
         }
         if (mixed)
             f.Click("druck/Befehl5");
-        QCOMPARE(f.Caption("druck/Befehl5"), mixed ? QStringLiteral("Sortierte Anzeige") : QStringLiteral("Gemischte Anzeige"));
+        QCOMPARE(f.Caption("druck/Befehl5"),
+                 mixed ? QStringLiteral("Sortierte Anzeige") : QStringLiteral("Gemischte Anzeige"));
         for (int answer : answers)
             f.dialogs.AnswerMsg(answer);
         f.Click(path);
