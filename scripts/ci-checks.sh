@@ -2,11 +2,14 @@
 # The checks CI runs beside the ordinary test suite (scripts/test.sh):
 #   scripts/ci-checks.sh format  every C++ file in src/, tests/, bench/, fuzz/ and tools/ is laid out
 #                                as .clang-format says (clang-format-14); prints the first differences
+#   scripts/ci-checks.sh widgets every window's controls, places, texts and Tab order as
+#                                build/tools/widget_tree prints them, against the list kept in
+#                                tools/widget_tree/widget_tree.txt (after scripts/test.sh built it)
 #   scripts/ci-checks.sh asan    the whole test suite again, built with AddressSanitizer and
 #                                UndefinedBehaviorSanitizer (preset "asan", folder build-asan)
 #   scripts/ci-checks.sh fuzz    builds every libFuzzer target (preset "fuzz", folder build-fuzz)
 #                                and runs each for FUZZ_SECONDS (30) seconds; a crash fails
-# Without an argument it does all three. Safe to run again; the seed corpora in fuzz/corpus stay as
+# Without an argument it does all four. Safe to run again; the seed corpora in fuzz/corpus stay as
 # they are (what the fuzzer finds goes to a scratch folder).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -19,6 +22,20 @@ run_format() {
   mapfile -t files < <(find src tests bench fuzz tools -name '*.cpp' -o -name '*.h' 2>/dev/null | sort)
   clang-format-14 --dry-run --Werror "${files[@]}"
   echo "== format: ${#files[@]} files as .clang-format says"
+}
+
+run_widgets() {
+  local now
+  now=$(mktemp)
+  QT_QPA_PLATFORM=offscreen build/tools/widget_tree > "$now" 2>/dev/null
+  if ! diff -u tools/widget_tree/widget_tree.txt "$now"; then
+    echo "== widgets: a window changed (above); if that was meant, keep the new list:"
+    echo "   QT_QPA_PLATFORM=offscreen build/tools/widget_tree > tools/widget_tree/widget_tree.txt"
+    rm -f "$now"
+    return 1
+  fi
+  rm -f "$now"
+  echo "== widgets: every window as kept in tools/widget_tree/widget_tree.txt"
 }
 
 run_asan() {
@@ -58,8 +75,9 @@ run_fuzz() {
 
 case "${1:-all}" in
   format) run_format ;;
+  widgets) run_widgets ;;
   asan) run_asan ;;
   fuzz) run_fuzz ;;
-  all) run_format; run_asan; run_fuzz ;;
-  *) echo "usage: $0 [format|asan|fuzz]" >&2; exit 2 ;;
+  all) run_format; run_widgets; run_asan; run_fuzz ;;
+  *) echo "usage: $0 [format|widgets|asan|fuzz]" >&2; exit 2 ;;
 esac

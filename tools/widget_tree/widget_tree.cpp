@@ -1,0 +1,136 @@
+// Prints every window of the program as a person meets it: title and place, then each control
+// with its class, name, place, text, accessible name, description and tooltip, whether it shows,
+// and the order in which Tab visits the controls. Run offscreen; its output is kept beside it
+// (widget_tree.txt), so a change that moves, renames or reorders a control shows up as a
+// difference there. Usage: widget_tree > widget_tree.txt
+
+#include "program_fixture.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QLabel>
+#include <QScrollBar>
+#include <QTextStream>
+
+namespace {
+
+QTextStream out(stdout);
+
+QString Quoted(const QString& text)
+{
+    QString shown = text;
+    shown.replace(u'\\', QStringLiteral("\\\\"))
+            .replace(u'\r', QStringLiteral("\\r"))
+            .replace(u'\n', QStringLiteral("\\n"));
+    return u'"' + shown + u'"';
+}
+
+QString Place(const QRect& r)
+{
+    return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+}
+
+QString Text(QWidget* w)
+{
+    if (auto* button = qobject_cast<QAbstractButton*>(w))
+        return button->text();
+    if (auto* label = qobject_cast<QLabel*>(w))
+        return label->text();
+    if (auto* list = qobject_cast<ListBox*>(w))
+        return list->Entries().join(u'|');
+    if (auto* bar = qobject_cast<QScrollBar*>(w))
+        return QStringLiteral("%1..%2=%3")
+                .arg(bar->minimum())
+                .arg(bar->maximum())
+                .arg(bar->value());
+    return QString();
+}
+
+QString Spoken(QWidget* w, QAccessible::Text what)
+{
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+    return a ? a->text(what) : QString();
+}
+
+// The controls Tab visits from the first one that takes the focus, round to where it began.
+QStringList TabOrder(QWidget* window)
+{
+    QWidget* first = nullptr;
+    for (QWidget* c : window->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        if ((c->focusPolicy() & Qt::TabFocus) && c->isVisible() && c->isEnabled()) {
+            first = c;
+            break;
+        }
+    QStringList visited;
+    if (!first)
+        return visited;
+    first->setFocus();
+    for (int i = 0; i < 100 && window->focusWidget(); ++i) {
+        visited << window->focusWidget()->objectName();
+        QTest::keyClick(window->focusWidget(), Qt::Key_Tab);
+        if (window->focusWidget() == first)
+            break;
+    }
+    return visited;
+}
+
+void Dump(const QString& heading, QWidget* window)
+{
+    window->show();
+    out << "== " << heading << ' ' << window->metaObject()->className() << ' '
+        << window->objectName() << ' ' << Quoted(window->windowTitle()) << ' '
+        << Place(window->geometry()) << '\n';
+    for (QWidget* c : window->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        out << c->metaObject()->className() << ' ' << c->objectName() << ' ' << Place(c->geometry())
+            << ' ' << Quoted(Text(c));
+        const QString name = Spoken(c, QAccessible::Name);
+        if (!name.isEmpty())
+            out << " name=" << Quoted(name);
+        const QString description = Spoken(c, QAccessible::Description);
+        if (!description.isEmpty())
+            out << " description=" << Quoted(description);
+        if (!c->toolTip().isEmpty())
+            out << " tip=" << Quoted(c->toolTip());
+        if (c->isHidden())
+            out << " hidden";
+        if (!c->isEnabled())
+            out << " disabled";
+        out << '\n';
+    }
+    out << "tab: " << TabOrder(window).join(u' ') << "\n\n";
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    // The same tasks on every run, so the task label and the lists read the same.
+    qputenv("ZIFTORA_TEST_SEED", "1");
+    QApplication app(argc, argv);
+    {
+        ProgramFixture f;
+        f.StartQuietly();
+        Dump(QStringLiteral("training"), f.Window(QStringLiteral("Form1")));
+        for (const char* window : { "Form7", "Form8", "ZFTLABEL", "druck", "Form6", "Form2",
+                                    "Form3", "Form4", "Form5", "slalom" })
+            Dump(QString(), f.Window(QString::fromLatin1(window)));
+        f.dialogs.Take();
+    }
+    {
+        ProgramFixture f;
+        f.StartQuietly();
+        f.Password();
+        f.Click(QStringLiteral("Bild4"));
+        Dump(QStringLiteral("mandatory-editor"), f.Window(QStringLiteral("Form1")));
+    }
+    {
+        ProgramFixture f;
+        f.StartQuietly();
+        for (int i = 0; i < 11; ++i)
+            f.Answer(f.state().ExpectedAnswer + QStringLiteral("1"));
+        f.dialogs.Take();
+        Dump(QStringLiteral("error-practice"), f.Window(QStringLiteral("Form1")));
+    }
+    out.flush();
+    return 0;
+}
