@@ -2,6 +2,7 @@
 
 // What the benchmarks share: a desktop whose dialogs answer at once, and the process's memory.
 
+#include "platform/clock.h"
 #include "platform/desktop.h"
 #include "platform/desktop_printer.h"
 #include "platform/dialogs.h"
@@ -37,7 +38,8 @@ struct QuietDesktop {
     QtClipboard clipboard;
     QtTimers timers;
     DesktopPrinter printer{ dialogs };
-    Desktop desktop() { return Desktop{ dialogs, random, clipboard, timers, printer }; }
+    SystemClock clock;
+    Desktop desktop() { return Desktop{ dialogs, random, clipboard, timers, printer, clock }; }
 };
 
 // A field of /proc/self/status in KiB ("VmRSS:" now, "VmHWM:" the peak); -1 where there is none.

@@ -30,35 +30,35 @@ const char* const kOperationNames[] = { "", "plus", "minus", "times", "divide", 
 // Arguments: operation, level. Cycles through the operation's task types.
 void BM_GenerateTask(benchmark::State& bench)
 {
-    MODUL1 state;
+    TrainingState state;
     NullScreen screen;
     ProgramRandom random;
     TaskEngine engine(state, screen, random);
-    state.Operation = int(bench.range(0));
-    state.Level = int(bench.range(1));
-    const int types = int(TaskTypeEntries(state.Operation).size());
+    state.operation = Operation(bench.range(0));
+    state.level = int(bench.range(1));
+    const int types = int(TaskTypeEntries(state.operation).size());
     int type = 0;
     for (auto _ : bench) {
-        state.TaskType = static_cast<std::int16_t>(type + 1);
+        state.taskType = static_cast<std::int16_t>(type + 1);
         type = (type + 1) % types;
         engine.GenerateTask();
-        benchmark::DoNotOptimize(state.ExpectedAnswer.constData());
+        benchmark::DoNotOptimize(state.expectedAnswer.constData());
     }
     bench.SetItemsProcessed(bench.iterations());
-    bench.SetLabel(kOperationNames[state.Operation]);
+    bench.SetLabel(kOperationNames[int(state.operation)]);
 }
 BENCHMARK(BM_GenerateTask)->ArgsProduct({ { 1, 2, 3, 4, 5 }, { 2, 5 } });
 
 // A new worksheet: twenty tasks, each text and answer read off as the worksheet does.
 void BM_TwentyRunsInARow(benchmark::State& bench)
 {
-    MODUL1 state;
+    TrainingState state;
     NullScreen screen;
     ProgramRandom random;
     TaskEngine engine(state, screen, random);
-    state.Operation = 3;
-    state.TaskType = 1;
-    state.Level = 2;
+    state.operation = Operation::Times;
+    state.taskType = 1;
+    state.level = 2;
     QStringList tasks, answers;
     for (auto _ : bench) {
         tasks.clear();
@@ -66,7 +66,7 @@ void BM_TwentyRunsInARow(benchmark::State& bench)
         for (int i = 0; i < 20; ++i) {
             engine.GenerateTask();
             tasks.append(screen.taskText);
-            answers.append(state.ExpectedAnswer);
+            answers.append(state.expectedAnswer);
         }
         benchmark::DoNotOptimize(tasks.constData());
     }

@@ -31,8 +31,8 @@ struct Playground {
     {
         QDir::setCurrent(dir.path());
         QFile(QStringLiteral("ZIFTORA.DAT")).open(QIODevice::WriteOnly);
-        program = std::make_unique<Program>(
-                Desktop{ dialogs, quiet.random, quiet.clipboard, quiet.timers, quiet.printer });
+        program = std::make_unique<Program>(Desktop{ dialogs, quiet.random, quiet.clipboard,
+                                                     quiet.timers, quiet.printer, quiet.clock });
         program->Start();
     }
     ~Playground()

@@ -1,8 +1,9 @@
-// Ziftora starts here: the desktop's services (dialogs, clipboard, timers, printer) and the
+// Ziftora starts here: the desktop's services (dialogs, clipboard, timers, printer, clock) and the
 // program's random source are handed to the program object, which builds the windows and runs the
 // training window's start-up. The program keeps its files (ZIFTORA.INI, .INF, .DAT and the error
 // files) in the working directory.
 
+#include "platform/clock.h"
 #include "platform/desktop_printer.h"
 #include "platform/game_timer.h"
 #include "platform/german_texts.h"
@@ -28,7 +29,8 @@ int main(int argc, char* argv[])
     QtClipboard clipboard;
     QtTimers timers;
     DesktopPrinter printer(dialogs);
-    Program program(Desktop{ dialogs, random, clipboard, timers, printer });
+    SystemClock clock;
+    Program program(Desktop{ dialogs, random, clipboard, timers, printer, clock });
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/ziftora.svg")));
     program.Start();
     return QApplication::exec();

@@ -35,7 +35,7 @@ public:
     // window's start-up and shows it. Called once.
     void Start();
 
-    MODUL1& State() { return state_; }
+    TrainingState& State() { return state_; }
     Form1& form1() { return *form1_; }
     Form7& form7() { return *form7_; }
     Form8& form8() { return *form8_; }
@@ -55,7 +55,7 @@ private:
     void ShowTrainingWindow();
 
     Desktop desktop_;
-    MODUL1 state_;
+    TrainingState state_;
     std::unique_ptr<Form7> form7_;
     std::unique_ptr<Form8> form8_;
     std::unique_ptr<Form1> form1_;

@@ -10,7 +10,7 @@ namespace forms {
 
 void DivideSetUp(Task& t)
 {
-    switch (t.Level) {
+    switch (t.level) {
     case 2:
         t.C = t.Draw(5, 10);
         break;
@@ -33,7 +33,7 @@ namespace {
 
 int DrawRemainderQuotient(Task& t)
 {
-    switch (t.Level) {
+    switch (t.level) {
     case 2:
         return t.Draw(2, 10);
     case 3:
@@ -52,23 +52,23 @@ int DrawRemainderQuotient(Task& t)
 // Types 1..8 of the divide list; any other type gets the first.
 void DivideForm(Task& t, int type)
 {
-    QString& s = t.Text;
+    QString& s = t.text;
     switch (type) {
     case 2: // " Ergänzungen": 42 : ? = 6
-        t.TaskValue = t.C;
+        t.taskValue = t.C;
         AppendS(s, t.A * t.C);
         s += u" : ? =";
         AppendS(s, t.A);
         break;
     case 3: // " Umkehrungen": ? : 7 = 6
-        t.TaskValue = t.A * t.C;
+        t.taskValue = t.A * t.C;
         s += u" ? :";
         AppendS(s, t.C);
         s += u" =";
         AppendS(s, t.A);
         break;
     case 4: // " Teilketten": 210 : 6 : 5 = ?
-        t.TaskValue = t.C;
+        t.taskValue = t.C;
         AppendS(s, t.A * t.B * t.C);
         s += u" :";
         AppendS(s, t.A);
@@ -77,7 +77,7 @@ void DivideForm(Task& t, int type)
         s += u" = ?";
         break;
     case 5: // " Punkt-Strich": 42 : 6 + 5 = ?
-        t.TaskValue = t.C + t.B;
+        t.taskValue = t.C + t.B;
         AppendS(s, t.A * t.C);
         s += u" :";
         AppendS(s, t.A);
@@ -90,20 +90,20 @@ void DivideForm(Task& t, int type)
         int n = t.A * t.C + t.B;
         if (n % t.A == 0) // a remainder task should leave a remainder (a divisor 1 cannot)
             n += 1;
-        t.TaskValue = n;
+        t.taskValue = n;
         AppendS(s, n);
         s += u" :";
         AppendS(s, t.A);
         s += u" = ?";
-        t.Answer.reserve(8);
-        AppendD(t.Answer, n / t.A);
-        t.Answer += u'R';
-        AppendD(t.Answer, n % t.A);
+        t.answer.reserve(8);
+        AppendD(t.answer, n / t.A);
+        t.answer += u'R';
+        AppendD(t.answer, n % t.A);
         break;
     }
     case 7: // " Halbieren": 36 : 2 = ?
         t.A = DrawNumberToHalveOrDouble(t);
-        t.TaskValue = t.A;
+        t.taskValue = t.A;
         AppendS(s, 2 * t.A);
         s += u" : 2 = ?";
         break;
@@ -117,9 +117,9 @@ void DivideForm(Task& t, int type)
             k = t.Draw(0, t.C == 1 ? 1 : 2);
         }
         const int quotient = k == 0 ? t.C : k == 1 ? t.C + t.B : t.C - t.B;
-        t.TaskValue = quotient * t.A;
-        t.Answer = RelationSign(quotient, t.C);
-        AppendD(s, t.TaskValue);
+        t.taskValue = quotient * t.A;
+        t.answer = RelationSign(quotient, t.C);
+        AppendD(s, t.taskValue);
         s += u" :";
         AppendS(s, t.A);
         s += u" <=>";
@@ -127,7 +127,7 @@ void DivideForm(Task& t, int type)
         break;
     }
     default: // " Teilaufgaben": 42 : 6 = ?
-        t.TaskValue = t.C;
+        t.taskValue = t.C;
         AppendS(s, t.A * t.C);
         s += u" :";
         AppendS(s, t.A);

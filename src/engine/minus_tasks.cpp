@@ -22,7 +22,7 @@ namespace forms {
 
 MinusRange MinusSetUp(Task& t)
 {
-    switch (t.Level) {
+    switch (t.level) {
     case 2:
         t.C = t.Draw(1, 90);
         return { 1, 90, 1 };
@@ -80,12 +80,12 @@ void KeepMinuendAtLeast(Task& t, int needed, const MinusRange& range)
 
 void MinusForm(Task& t, int form, const MinusRange& range)
 {
-    QString& s = t.Text;
+    QString& s = t.text;
     switch (form) {
     case 2: { // 15 - ? = 7
         KeepMinuendAtLeast(t, t.A, range);
         const int m = t.C + 10;
-        t.TaskValue = m - t.A;
+        t.taskValue = m - t.A;
         AppendS(s, m);
         s += u" - ? =";
         AppendS(s, t.A);
@@ -94,7 +94,7 @@ void MinusForm(Task& t, int form, const MinusRange& range)
     case 3: { // ? - 7 = 8
         KeepMinuendAtLeast(t, t.A, range);
         const int m = t.C + 10;
-        t.TaskValue = m;
+        t.taskValue = m;
         s += u" ? -";
         AppendS(s, t.A);
         s += u" =";
@@ -104,13 +104,13 @@ void MinusForm(Task& t, int form, const MinusRange& range)
     case 4: { // 15 - 3 - 7 = ?
         const int m = t.C + 10;
         const int step = range.scale;
-        t.TaskValue = m - t.B - t.A;
-        while (t.TaskValue < 0) {
+        t.taskValue = m - t.B - t.A;
+        while (t.taskValue < 0) {
             if (t.B > step)
                 t.B -= step;
             if (t.A > step)
                 t.A -= step;
-            t.TaskValue = m - t.B - t.A;
+            t.taskValue = m - t.B - t.A;
         }
         AppendS(s, m);
         s += u" -";
@@ -123,24 +123,24 @@ void MinusForm(Task& t, int form, const MinusRange& range)
     case 5: { // 9 - 4 <=> 6: C - A against a right side one step above, equal or one step below
         if (t.C < t.A)
             std::swap(t.A, t.C);
-        t.B = t.Level == 4 ? 10 : 1;
+        t.B = t.level == 4 ? 10 : 1;
         const int difference = t.C - t.A;
         int k = t.Draw(0, 2);
         if (k == 2 && difference < t.B)
             k = t.Draw(0, 1);
-        t.TaskValue = k == 0 ? difference : k == 1 ? difference + t.B : difference - t.B;
-        t.Answer = RelationSign(difference, t.TaskValue);
+        t.taskValue = k == 0 ? difference : k == 1 ? difference + t.B : difference - t.B;
+        t.answer = RelationSign(difference, t.taskValue);
         AppendS(s, t.C);
         s += u" -";
         AppendS(s, t.A);
         s += u" <=>";
-        AppendS(s, t.TaskValue);
+        AppendS(s, t.taskValue);
         break;
     }
     default: { // 15 - 7 = ?
         KeepMinuendAtLeast(t, t.A, range);
         const int m = t.C + 10;
-        t.TaskValue = m - t.A;
+        t.taskValue = m - t.A;
         AppendS(s, m);
         s += u" -";
         AppendS(s, t.A);

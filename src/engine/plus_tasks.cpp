@@ -10,7 +10,7 @@ void PlusSetUp(Task& t)
     t.A = t.Draw(1, 9);
     t.B = t.Draw(1, 9);
     t.C = t.Draw(1, 9);
-    switch (t.Level) {
+    switch (t.level) {
     case 2:
         t.A = t.Draw(1, 90);
         break;
@@ -31,10 +31,10 @@ void PlusSetUp(Task& t)
 // Types 1..8 of the plus list; any other type gets the first.
 void PlusForm(Task& t, int type)
 {
-    QString& s = t.Text;
+    QString& s = t.text;
     switch (type) {
     case 2: // " Plus Zehner": 7 + 50 = ?
-        t.TaskValue = t.A + 10 * t.C;
+        t.taskValue = t.A + 10 * t.C;
         AppendD(s, t.A);
         s += u" +";
         AppendS(s, 10 * t.C);
@@ -44,27 +44,27 @@ void PlusForm(Task& t, int type)
         t.A += 10 * t.Draw(1, 10);
         [[fallthrough]];
     case 4: // " Ergänze Zehner": 5 + 7 = ?
-        t.TaskValue = t.A + t.C;
+        t.taskValue = t.A + t.C;
         AppendD(s, t.C);
         s += u" +";
         AppendS(s, t.A);
         s += u" = ?";
         break;
     case 5: // " Ergänze Hundert": 7 + ? = 12
-        t.TaskValue = t.C;
+        t.taskValue = t.C;
         AppendD(s, t.A);
         s += u" + ? =";
         AppendS(s, t.A + t.C);
         break;
     case 6: // " Umkehrungen": ? + 7 = 12
-        t.TaskValue = t.C;
+        t.taskValue = t.C;
         s += u"? +";
         AppendS(s, t.A);
         s += u" =";
         AppendS(s, t.A + t.C);
         break;
     case 7: // " Plusketten": 7 + 3 + 5 = ?
-        t.TaskValue = t.A + t.B + t.C;
+        t.taskValue = t.A + t.B + t.C;
         AppendD(s, t.A);
         s += u" +";
         AppendS(s, t.B);
@@ -74,19 +74,19 @@ void PlusForm(Task& t, int type)
         break;
     case 8: { // " Groß-Klein": 7 + 5 <=> 13; the right side is the sum, one step more or one less
         const int k = t.Draw(0, 2);
-        t.B = t.Level == 4 ? 10 : 1;
+        t.B = t.level == 4 ? 10 : 1;
         const int sum = t.A + t.C;
-        t.TaskValue = k == 0 ? sum : k == 1 ? sum + t.B : sum - t.B;
-        t.Answer = RelationSign(sum, t.TaskValue);
+        t.taskValue = k == 0 ? sum : k == 1 ? sum + t.B : sum - t.B;
+        t.answer = RelationSign(sum, t.taskValue);
         AppendD(s, t.A);
         s += u" +";
         AppendS(s, t.C);
         s += u" <=>";
-        AppendS(s, t.TaskValue);
+        AppendS(s, t.taskValue);
         break;
     }
     default: // " Plus Einer": 7 + 5 = ?
-        t.TaskValue = t.A + t.C;
+        t.taskValue = t.A + t.C;
         AppendD(s, t.A);
         s += u" +";
         AppendS(s, t.C);

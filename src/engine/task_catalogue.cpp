@@ -1,6 +1,6 @@
 #include "engine/task_engine.h"
 
-QStringList TaskTypeEntries(int operation)
+QStringList TaskTypeEntries(Operation operation)
 {
     static const QStringList plus{
         QStringLiteral(" Plus Einer"),       QStringLiteral(" Plus Zehner"),
@@ -28,15 +28,15 @@ QStringList TaskTypeEntries(int operation)
     static const QStringList mandatory{ QStringLiteral(" Pflichtaufgaben ") };
 
     switch (operation) {
-    case 1:
+    case Operation::Plus:
         return plus;
-    case 2:
+    case Operation::Minus:
         return minus;
-    case 3:
+    case Operation::Times:
         return times;
-    case 4:
+    case Operation::Divide:
         return divide;
-    case 6:
+    case Operation::Mandatory:
         return mandatory;
     default:
         return random;

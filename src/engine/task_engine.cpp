@@ -4,7 +4,7 @@
 #include "engine/task_screen.h"
 #include "engine/training_state.h"
 
-TaskEngine::TaskEngine(MODUL1& state, TaskScreen& screen, RandomSource& random)
+TaskEngine::TaskEngine(TrainingState& state, TaskScreen& screen, RandomSource& random)
     : state_(state), screen_(screen), random_(random)
 {
 }
@@ -12,42 +12,42 @@ TaskEngine::TaskEngine(MODUL1& state, TaskScreen& screen, RandomSource& random)
 void TaskEngine::GenerateTask()
 {
     random_.Randomize();
-    state_.EntryText.clear();
+    state_.entryText.clear();
 
-    forms::Task task(random_, state_.Level, state_.PracticeNumber);
+    forms::Task task(random_, state_.level, state_.practiceNumber);
     task.A = task.Draw(1, 10);
     task.B = task.Draw(1, 10);
     task.C = task.Draw(1, 10);
-    if (state_.PracticeNumber > 0)
-        task.A = state_.PracticeNumber;
+    if (state_.practiceNumber > 0)
+        task.A = state_.practiceNumber;
 
-    switch (state_.Operation) {
-    case 1:
+    switch (state_.operation) {
+    case Operation::Plus:
         forms::PlusSetUp(task);
-        forms::PlusForm(task, state_.TaskType);
+        forms::PlusForm(task, state_.taskType);
         break;
-    case 2: {
+    case Operation::Minus: {
         const forms::MinusRange range = forms::MinusSetUp(task);
-        forms::MinusForm(task, forms::MinusFormOfType(state_.TaskType), range);
+        forms::MinusForm(task, forms::MinusFormOfType(state_.taskType), range);
         break;
     }
-    case 3:
+    case Operation::Times:
         forms::TimesSetUp(task);
-        forms::TimesForm(task, state_.TaskType);
+        forms::TimesForm(task, state_.taskType);
         break;
-    case 4:
+    case Operation::Divide:
         forms::DivideSetUp(task);
-        forms::DivideForm(task, state_.TaskType);
+        forms::DivideForm(task, state_.taskType);
         break;
-    case 6:
+    case Operation::Mandatory:
         if (ServeMandatoryTask(task))
             return;
         // The list has run out and the plus list is back (its selection has already shown one plus
         // task); this run now puts its own plus task on screen, for the type the list handler set.
         forms::PlusSetUp(task);
-        forms::PlusForm(task, state_.TaskType);
+        forms::PlusForm(task, state_.taskType);
         break;
-    default:
+    case Operation::Random:
         RunRandomSelection(task);
         break;
     }
@@ -93,22 +93,22 @@ bool TaskEngine::ServeMandatoryTask(const forms::Task& task)
                                        skipped); // one removal, however many pairs are passed over
     if (screen_.MandatoryCount() >= 2) {
         screen_.SetTaskText(screen_.MandatoryEntry(0));
-        state_.ExpectedAnswer = screen_.MandatoryEntry(1);
-        state_.EntryText.clear();
+        state_.expectedAnswer = screen_.MandatoryEntry(1);
+        state_.entryText.clear();
         screen_.RemoveMandatoryEntries(0, 2);
         // The stored task uses none of the draws, but the operands show them as for any task;
         // TaskValue and the entry display stay as they were.
-        state_.OperandA = task.A;
-        state_.OperandB = task.B;
-        state_.OperandC = task.C;
+        state_.operandA = task.A;
+        state_.operandB = task.B;
+        state_.operandC = task.C;
         return true;
     }
     if (screen_.MandatoryCount() == 1)
         screen_.RemoveMandatoryEntries(0, 1);
 
     screen_.EndMandatoryMode();
-    state_.Operation = 1;
-    state_.TaskType = 1;
+    state_.operation = Operation::Plus;
+    state_.taskType = 1;
     FillTaskTypeList();
     return false;
 }
@@ -135,23 +135,23 @@ void TaskEngine::RunRandomSelection(forms::Task& task)
 
 void TaskEngine::Finish(forms::Task& task)
 {
-    state_.OperandA = task.A;
-    state_.OperandB = task.B;
-    state_.OperandC = task.C;
-    state_.TaskValue = task.TaskValue;
-    if (task.Answer.isEmpty())
-        state_.ExpectedAnswer = ::D(task.TaskValue);
+    state_.operandA = task.A;
+    state_.operandB = task.B;
+    state_.operandC = task.C;
+    state_.taskValue = task.taskValue;
+    if (task.answer.isEmpty())
+        state_.expectedAnswer = ::D(task.taskValue);
     else
-        state_.ExpectedAnswer = std::move(task.Answer);
-    screen_.SetTaskText(task.Text);
-    state_.EntryText.clear();
+        state_.expectedAnswer = std::move(task.answer);
+    screen_.SetTaskText(task.text);
+    state_.entryText.clear();
     screen_.SetEntryDisplay(QString());
 }
 
 void TaskEngine::FillTaskTypeList()
 {
     screen_.ClearTaskTypes();
-    for (const QString& entry : TaskTypeEntries(state_.Operation))
+    for (const QString& entry : TaskTypeEntries(state_.operation))
         screen_.AddTaskType(entry);
     screen_.SelectTaskType(0);
 }

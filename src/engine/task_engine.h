@@ -2,7 +2,7 @@
 
 // The task engine: everything that turns operation, task type and level into a task on screen.
 //
-// training_state.h   MODUL1, the shared variables every window reads and writes.
+// training_state.h   TrainingState, the shared variables every window reads and writes.
 // task_screen.h      what the engine needs of the training window (task label, entry display,
 //                    task-type list, mandatory list); the window implements it, tests fake it.
 // task_engine.*      TaskEngine: GenerateTask (draws, dispatch, random selection, mandatory path,
@@ -15,10 +15,11 @@
 // The engine uses QtCore only: no widgets, so it is tested and benchmarked without a window.
 
 #include "engine/number_text.h"
+#include "engine/operation.h"
 
 #include <QStringList>
 
-struct MODUL1;
+struct TrainingState;
 class TaskScreen;
 class RandomSource;
 
@@ -29,7 +30,7 @@ class Task;
 // The entries of the task-type list Liste1 for an operation (1 plus ... 6 mandatory tasks), in
 // list order, exactly as shown. Any other operation gets the random-selection list, as the
 // generator treats any other operation as random selection.
-QStringList TaskTypeEntries(int operation);
+QStringList TaskTypeEntries(Operation operation);
 
 // True when the keypad can type the answer: digits, one of "<", "=", ">", or digits "R" digits,
 // at most ten characters. Stored tasks (mandatory list, error files) with any other answer are
@@ -38,7 +39,7 @@ bool AnswerCanBeTyped(const QString& answer);
 
 class TaskEngine {
 public:
-    TaskEngine(MODUL1& state, TaskScreen& screen, RandomSource& random);
+    TaskEngine(TrainingState& state, TaskScreen& screen, RandomSource& random);
 
     // Puts a new task on screen for Operation, TaskType, Level and PracticeNumber: task text in
     // Bezeichnung1, answer in ExpectedAnswer, numbers in TaskValue and OperandA..C, entry emptied.
@@ -56,7 +57,7 @@ private:
     void RunRandomSelection(forms::Task& task);
     void Finish(forms::Task& task);
 
-    MODUL1& state_;
+    TrainingState& state_;
     TaskScreen& screen_;
     RandomSource& random_;
 };

@@ -9,26 +9,26 @@
 // selection runs the forms alone, on the generator's common draw (A, B and C in 1..10).
 namespace forms {
 
-// One task under construction. A form writes TaskValue and Text; comparison and remainder forms
-// also write Answer, every other task gets the digits of TaskValue at the common end.
+// One task under construction. A form writes taskValue and text; comparison and remainder forms
+// also write answer, every other task gets the digits of taskValue at the common end.
 class Task {
 public:
     Task(RandomSource& random, int level, int practiceNumber)
-        : Level(level), PracticeNumber(practiceNumber), random_(random)
+        : level(level), practiceNumber(practiceNumber), random_(random)
     {
-        Text.reserve(32);
+        text.reserve(32);
     }
 
     int Draw(int lo, int hi) { return random_.Draw(lo, hi); }
 
-    int Level;
-    int PracticeNumber;
+    int level;
+    int practiceNumber;
     int A = 0;
     int B = 0;
     int C = 0;
-    int TaskValue = 0;
-    QString Text;
-    QString Answer;
+    int taskValue = 0;
+    QString text;
+    QString answer;
 
 private:
     RandomSource& random_;

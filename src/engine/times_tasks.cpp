@@ -7,7 +7,7 @@ namespace forms {
 // A is the fixed factor (the practice number when one is set), C the factor that varies.
 void TimesSetUp(Task& t)
 {
-    switch (t.Level) {
+    switch (t.level) {
     case 2:
         t.C *= 10;
         break;
@@ -28,7 +28,7 @@ void TimesSetUp(Task& t)
 
 int DrawNumberToHalveOrDouble(Task& t)
 {
-    switch (t.Level) {
+    switch (t.level) {
     case 2:
         return t.Draw(1, 50);
     case 3:
@@ -55,17 +55,17 @@ void AppendTimes(QString& s)
 // Types 1..7 of the times list; any other type gets the first.
 void TimesForm(Task& t, int type)
 {
-    QString& s = t.Text;
+    QString& s = t.text;
     switch (type) {
     case 2: // " Ergänzungen": 6 · ? = 42
-        t.TaskValue = t.C;
+        t.taskValue = t.C;
         AppendS(s, t.A);
         AppendTimes(s);
         s += u" ? =";
         AppendS(s, t.A * t.C);
         break;
     case 3: // " Umkehrungen": ? · 6 = 42
-        t.TaskValue = t.C;
+        t.taskValue = t.C;
         s += u" ?";
         AppendTimes(s);
         AppendS(s, t.A);
@@ -74,11 +74,11 @@ void TimesForm(Task& t, int type)
         break;
     case 4: // " Malketten": 3 · 2 · 4 = ?, small factors of their own (zero included at level 1)
         t.A = t.Draw(1, 6);
-        if (t.PracticeNumber > 0)
-            t.A = t.PracticeNumber;
+        if (t.practiceNumber > 0)
+            t.A = t.practiceNumber;
         t.B = t.Draw(0, 4);
         t.C = t.Draw(0, 4);
-        switch (t.Level) {
+        switch (t.level) {
         case 2:
             t.B += 1;
             t.C += 1;
@@ -98,7 +98,7 @@ void TimesForm(Task& t, int type)
         default:
             break;
         }
-        t.TaskValue = t.A * t.B * t.C;
+        t.taskValue = t.A * t.B * t.C;
         AppendS(s, t.A);
         AppendTimes(s);
         AppendS(s, t.B);
@@ -109,7 +109,7 @@ void TimesForm(Task& t, int type)
     case 5: // " Punkt-Strich": 3 + 7 · 6 = ?, times before plus
         t.B += 1;
         t.C = t.Draw(1, t.A);
-        t.TaskValue = t.A * t.B + t.C;
+        t.taskValue = t.A * t.B + t.C;
         AppendS(s, t.C);
         s += u" +";
         AppendS(s, t.A);
@@ -119,7 +119,7 @@ void TimesForm(Task& t, int type)
         break;
     case 6: // " Verdoppeln": 24 · 2 = ?
         t.A = DrawNumberToHalveOrDouble(t);
-        t.TaskValue = 2 * t.A;
+        t.taskValue = 2 * t.A;
         AppendS(s, t.A);
         AppendTimes(s);
         s += u" 2 = ?";
@@ -128,17 +128,17 @@ void TimesForm(Task& t, int type)
         const int k = t.Draw(0, 2);
         t.B = 1;
         const int product = t.C * t.A;
-        t.TaskValue = k == 0 ? product : k == 1 ? (t.C + t.B) * t.A : (t.C - t.B) * t.A;
-        t.Answer = RelationSign(product, t.TaskValue);
+        t.taskValue = k == 0 ? product : k == 1 ? (t.C + t.B) * t.A : (t.C - t.B) * t.A;
+        t.answer = RelationSign(product, t.taskValue);
         AppendS(s, t.C);
         AppendTimes(s);
         AppendS(s, t.A);
         s += u" <=>";
-        AppendS(s, t.TaskValue);
+        AppendS(s, t.taskValue);
         break;
     }
     default: // " Malaufgaben": 7 · 6 = ?
-        t.TaskValue = t.A * t.C;
+        t.taskValue = t.A * t.C;
         AppendS(s, t.C);
         AppendTimes(s);
         AppendS(s, t.A);

@@ -8,7 +8,7 @@ const QString AllUnmatched(Cards, u'1');
 const QString AllMatched(Cards, u'0');
 } // namespace
 
-MemoryRules::MemoryRules(MODUL1& state, RandomSource& random, std::function<void()> gameFinished)
+MemoryRules::MemoryRules(TrainingState& state, RandomSource& random, std::function<void()> gameFinished)
     : state_(state), random_(random), gameFinished_(std::move(gameFinished))
 {
 }
@@ -30,7 +30,7 @@ void MemoryRules::Deal()
             values_[i] = static_cast<std::int16_t>(values_[i] - 9);
     firstOpenCard_ = 0;
     secondOpenCard_ = 0;
-    state_.EntryText = AllUnmatched;
+    state_.entryText = AllUnmatched;
 }
 
 void MemoryRules::TurnCard(int k)
@@ -55,7 +55,7 @@ void MemoryRules::TurnCard(int k)
         SetMatched(secondOpenCard_);
         MarkPair();
     }
-    if (state_.EntryText == AllMatched)
+    if (state_.entryText == AllMatched)
         gameFinished_();
     ++round_;
 }
@@ -78,8 +78,8 @@ void MemoryRules::MarkPair()
 
 void MemoryRules::SetMatched(int k)
 {
-    if (k <= state_.EntryText.size())
-        state_.EntryText[k - 1] = u'0';
+    if (k <= state_.entryText.size())
+        state_.entryText[k - 1] = u'0';
 }
 
 void MemoryRules::EndGame()
@@ -88,6 +88,6 @@ void MemoryRules::EndGame()
         captions_[k].clear();
         white_[k] = false;
     }
-    state_.EntryText.clear();
+    state_.entryText.clear();
     round_ = 0;
 }

@@ -19,7 +19,7 @@ class RandomSource;
 class MemoryRules {
 public:
     // gameFinished runs when the last pair is found, before the turn is counted.
-    MemoryRules(MODUL1& state, RandomSource& random, std::function<void()> gameFinished);
+    MemoryRules(TrainingState& state, RandomSource& random, std::function<void()> gameFinished);
 
     void Deal(); // new values, every card unmatched and face down, no card open
     void TurnCard(int k); // a click on card k (1 to 18)
@@ -36,10 +36,10 @@ private:
     void SetMatched(int k);
     bool Matched(int k) const
     {
-        return k <= state_.EntryText.size() && state_.EntryText.at(k - 1) == u'0';
+        return k <= state_.entryText.size() && state_.entryText.at(k - 1) == u'0';
     }
 
-    MODUL1& state_;
+    TrainingState& state_;
     RandomSource& random_;
     std::function<void()> gameFinished_;
     std::array<std::int16_t, 21> values_{};

@@ -38,7 +38,7 @@ void MemoryCard::paintEvent(QPaintEvent*)
     }
 }
 
-Form5::Form5(MODUL1& state, Dialogs& dialogs, RandomSource& random)
+Form5::Form5(TrainingState& state, Dialogs& dialogs, RandomSource& random)
     : QWidget(nullptr),
       dialogs_(dialogs),
       rules_(state, random, [this] { GameFinished(); }),

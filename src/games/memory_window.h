@@ -31,7 +31,7 @@ protected:
 class Form5 : public QWidget {
     Q_OBJECT
 public:
-    Form5(MODUL1& state, Dialogs& dialogs, RandomSource& random);
+    Form5(TrainingState& state, Dialogs& dialogs, RandomSource& random);
 
     void StartMemory(); // a new deal, shown in front
     void Befehl1_Click(); // STOP

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-NumberCatchRules::NumberCatchRules(MODUL1& state, RandomSource& random, WriteCell write)
+NumberCatchRules::NumberCatchRules(TrainingState& state, RandomSource& random, WriteCell write)
     : state_(state), random_(random), write_(std::move(write))
 {
 }
@@ -17,7 +17,7 @@ void NumberCatchRules::Start()
         DigitColumns[i] = i + 3;
         DigitRows[i] = i + 3;
     }
-    state_.EntryText = QStringLiteral("0123456789");
+    state_.entryText = QStringLiteral("0123456789");
 }
 
 bool NumberCatchRules::Tick()
@@ -49,7 +49,7 @@ bool NumberCatchRules::Move(Direction direction)
 
 void NumberCatchRules::EndNumberCatch()
 {
-    state_.EntryText.clear();
+    state_.entryText.clear();
 }
 
 void NumberCatchRules::EraseCross()
@@ -59,18 +59,18 @@ void NumberCatchRules::EraseCross()
 
 bool NumberCatchRules::CheckCatch()
 {
-    const qsizetype left = state_.EntryText.size();
+    const qsizetype left = state_.entryText.size();
     if (left > 0 && DigitRows[1] == CrossRow_ && DigitColumns[1] == CrossColumn_) {
         // The caught digit is not erased: the "+" covers it.
         for (qsizetype i = 1; i < left; ++i) {
             DigitColumns[i] = DigitColumns[i + 1];
             DigitRows[i] = DigitRows[i + 1];
         }
-        state_.EntryText.remove(0, 1);
+        state_.entryText.remove(0, 1);
         DrawDigits(false);
     }
     write_(CrossColumn_, CrossRow_, u'+', false);
-    return state_.EntryText.isEmpty();
+    return state_.entryText.isEmpty();
 }
 
 void NumberCatchRules::EraseDigits()
@@ -80,14 +80,14 @@ void NumberCatchRules::EraseDigits()
 
 void NumberCatchRules::DrawDigits(bool erase)
 {
-    for (qsizetype i = 1; i <= state_.EntryText.size(); ++i)
-        write_(DigitColumns[i], DigitRows[i], state_.EntryText.at(i - 1), erase);
+    for (qsizetype i = 1; i <= state_.entryText.size(); ++i)
+        write_(DigitColumns[i], DigitRows[i], state_.entryText.at(i - 1), erase);
 }
 
 void NumberCatchRules::ScatterDigits()
 {
     // Every digit in a column and a row of its own.
-    for (qsizetype i = 1; i <= state_.EntryText.size(); ++i) {
+    for (qsizetype i = 1; i <= state_.entryText.size(); ++i) {
         bool clash = true;
         while (clash) {
             DigitColumns[i] = random_.Draw(1, Columns);
@@ -96,6 +96,6 @@ void NumberCatchRules::ScatterDigits()
             for (qsizetype j = 1; j < i && !clash; ++j)
                 clash = DigitColumns[j] == DigitColumns[i] || DigitRows[j] == DigitRows[i];
         }
-        write_(DigitColumns[i], DigitRows[i], state_.EntryText.at(i - 1), false);
+        write_(DigitColumns[i], DigitRows[i], state_.entryText.at(i - 1), false);
     }
 }

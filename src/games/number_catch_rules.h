@@ -22,7 +22,7 @@ public:
     static constexpr int FirstRow = 3;
     static constexpr int LastRow = 16;
 
-    NumberCatchRules(MODUL1& state, RandomSource& random, WriteCell write);
+    NumberCatchRules(TrainingState& state, RandomSource& random, WriteCell write);
 
     // The "+" in the middle, the digits unseen on the diagonal from (4, 4) until the first tick.
     void Start();
@@ -30,7 +30,7 @@ public:
     bool Move(Direction direction); // true when the last one is caught
     void EndNumberCatch(); // the entry empty
 
-    QString NextDigit() const { return state_.EntryText.left(1); }
+    QString NextDigit() const { return state_.entryText.left(1); }
     int CrossColumn() const { return CrossColumn_; }
     int CrossRow() const { return CrossRow_; }
     int DigitColumn(int i) const { return DigitColumns[i]; }
@@ -43,7 +43,7 @@ private:
     void DrawDigits(bool erase);
     void ScatterDigits();
 
-    MODUL1& state_;
+    TrainingState& state_;
     RandomSource& random_;
     WriteCell write_;
     int CrossColumn_ = 14;

@@ -28,7 +28,7 @@ QFrame* Frame(QWidget* parent)
 }
 } // namespace
 
-Form4::Form4(MODUL1& state, Dialogs& dialogs, RandomSource& random, Timers& timers)
+Form4::Form4(TrainingState& state, Dialogs& dialogs, RandomSource& random, Timers& timers)
     : QWidget(nullptr),
       dialogs_(dialogs),
       rules_(state, random,

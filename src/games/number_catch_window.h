@@ -24,7 +24,7 @@ class Timers;
 class Form4 : public QWidget {
     Q_OBJECT
 public:
-    Form4(MODUL1& state, Dialogs& dialogs, RandomSource& random, Timers& timers);
+    Form4(TrainingState& state, Dialogs& dialogs, RandomSource& random, Timers& timers);
     ~Form4() override;
 
     void StartNumberCatch(); // the digits unseen until the first tick, the window in front

@@ -45,7 +45,7 @@ bool ReadMandatoryFile(const QString& path, QStringList* entries)
     return read;
 }
 
-MandatoryTasks::MandatoryTasks(MODUL1& state, Dialogs& dialogs, TaskEngine& engine, ListBox& liste2,
+MandatoryTasks::MandatoryTasks(TrainingState& state, Dialogs& dialogs, TaskEngine& engine, ListBox& liste2,
                                QWidget& befehl28, QWidget& window, const QLabel& bezeichnung1)
     : state_(state),
       dialogs_(dialogs),
@@ -83,28 +83,28 @@ void MandatoryTasks::LoadMandatoryTasks()
 
     // The next task that the generator puts on the screen is the first stored one.
     ModeCover::Set(&befehl28_, true);
-    state_.Operation = 6;
+    state_.operation = Operation::Mandatory;
     engine_.FillTaskTypeList();
 }
 
 void MandatoryTasks::LeaveMode()
 {
     ModeCover::Set(&befehl28_, false);
-    state_.Operation = 1;
+    state_.operation = Operation::Plus;
 }
 
 void MandatoryTasks::ConfirmEndMandatoryTasks()
 {
-    if (!AskPassword(dialogs_, state_.ExpectedAnswer, QStringLiteral("Pflichtaufgaben beenden?")))
+    if (!AskPassword(dialogs_, state_.expectedAnswer, QStringLiteral("Pflichtaufgaben beenden?")))
         return;
     LeaveMode();
-    state_.TaskType = 1;
+    state_.taskType = 1;
     engine_.FillTaskTypeList();
 }
 
 void MandatoryTasks::Befehl28_Click()
 {
-    if (!AskPassword(dialogs_, state_.ExpectedAnswer, QStringLiteral("Pflichtaufgaben abbrechen")))
+    if (!AskPassword(dialogs_, state_.expectedAnswer, QStringLiteral("Pflichtaufgaben abbrechen")))
         return;
     LeaveMode();
     engine_.FillTaskTypeList();
@@ -121,7 +121,7 @@ void MandatoryTasks::Bild4_Click()
         window_.setFixedSize(Twips::ToPixels(NormalWidth), window_.height());
         return;
     }
-    if (!AskPassword(dialogs_, state_.ExpectedAnswer, QStringLiteral("Ziftora")))
+    if (!AskPassword(dialogs_, state_.expectedAnswer, QStringLiteral("Ziftora")))
         return;
 
     liste2_.resize(liste2_.width(), Twips::ToPixels(EditorListHeight));
@@ -139,7 +139,7 @@ void MandatoryTasks::Befehl23_Click()
 {
     // The task on screen and its answer become one pair at the end of the list.
     liste2_.AddItem(bezeichnung1_.text());
-    liste2_.AddItem(state_.ExpectedAnswer);
+    liste2_.AddItem(state_.expectedAnswer);
     liste2_.SetListIndex(liste2_.ListCount() - 1);
 }
 

@@ -8,7 +8,7 @@
 #include <QString>
 #include <QStringList>
 
-struct MODUL1;
+struct TrainingState;
 class Dialogs;
 class TaskEngine;
 class ListBox;
@@ -25,7 +25,7 @@ bool ReadMandatoryFile(const QString& path, QStringList* entries);
 
 class MandatoryTasks {
 public:
-    MandatoryTasks(MODUL1& state, Dialogs& dialogs, TaskEngine& engine, ListBox& liste2,
+    MandatoryTasks(TrainingState& state, Dialogs& dialogs, TaskEngine& engine, ListBox& liste2,
                    QWidget& befehl28, QWidget& window, const QLabel& bezeichnung1);
 
     static constexpr const char* FileName = "ZIFTORA.DAT";
@@ -51,7 +51,7 @@ private:
     bool ReadFileIntoList(); // false when the file cannot be read
     void LeaveMode(); // parks Befehl28, back to plus
 
-    MODUL1& state_;
+    TrainingState& state_;
     Dialogs& dialogs_;
     TaskEngine& engine_;
     ListBox& liste2_;

@@ -1,6 +1,7 @@
 #pragma once
 
 class Clipboard;
+class Clock;
 class Dialogs;
 class Printer;
 class RandomSource;
@@ -14,4 +15,5 @@ struct Desktop {
     Clipboard& clipboard;
     Timers& timers;
     Printer& printer;
+    Clock& clock;
 };

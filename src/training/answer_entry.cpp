@@ -83,24 +83,24 @@ void Form1::Befehl21_Click()
 
 void Form1::AppendToEntry(const QString& characters)
 {
-    state_.EntryText += characters;
+    state_.entryText += characters;
     ShowEntry();
 }
 
 void Form1::ReplaceEntry(const QString& sign)
 {
-    state_.EntryText = sign;
+    state_.entryText = sign;
     ShowEntry();
 }
 
 void Form1::ShowEntry()
 {
-    QString& entry = state_.EntryText;
+    QString& entry = state_.entryText;
     if (entry.size() > MaxEntryLength)
         entry.truncate(MaxEntryLength);
     // The keyboard has no "R": a remainder answer gets it as soon as the quotient has as many
     // digits as the expected one. It goes in only while the entry has room for it.
-    const QString& expected = state_.ExpectedAnswer;
+    const QString& expected = state_.expectedAnswer;
     if (entry.size() < expected.size() && expected.at(entry.size()) == QLatin1Char('R')
         && entry.size() < MaxEntryLength)
         entry += QLatin1Char('R');
@@ -111,7 +111,7 @@ void Form1::ShowEntry()
 void Form1::Befehl18_Click()
 {
     // "Entf" does not run ShowEntry, so an "R" it takes away is not put back by the next digit.
-    QString& entry = state_.EntryText;
+    QString& entry = state_.entryText;
     if (entry.size() > 1) {
         entry.chop(1);
         SetEntryDisplay(entry);
@@ -126,10 +126,10 @@ void Form1::RemoveLastCharacter()
 {
     // Backspace: a blank in front, the last character cut, the first one dropped; so an empty
     // entry stays empty.
-    QString entry = QLatin1Char(' ') + state_.EntryText;
+    QString entry = QLatin1Char(' ') + state_.entryText;
     entry.chop(1);
-    state_.EntryText = entry.mid(1);
-    SetEntryDisplay(state_.EntryText);
+    state_.entryText = entry.mid(1);
+    SetEntryDisplay(state_.entryText);
 }
 
 // The check of "OK" and Enter.
@@ -138,13 +138,13 @@ void Form1::Befehl11_Click()
 {
     Dialogs& dialogs = dialogs_;
 
-    if (state_.EntryText.isEmpty()) {
+    if (state_.entryText.isEmpty()) {
         dialogs.MsgBox(QStringLiteral("Bitte Ergebnis eintragen!\r"), MsgStyle::OkOnly,
                        QStringLiteral("Leeres Ergebnisfeld"));
         return;
     }
 
-    if (state_.EntryText == state_.ExpectedAnswer) {
+    if (state_.entryText == state_.expectedAnswer) {
         if (ErrorPracticeActive()) {
             NextErrorTask();
             // Right answers to listed tasks are not counted while listed tasks remain.
@@ -167,13 +167,13 @@ void Form1::Befehl11_Click()
     // Each task goes into the error list once, however often it is answered wrongly.
     const QString task = Bezeichnung1->text();
     if (!errors_.HasError(task))
-        errors_.AddError(task, state_.ExpectedAnswer);
+        errors_.AddError(task, state_.expectedAnswer);
 
     // The counter stops at the largest value it can hold instead of turning negative.
     if (ErrorCount < std::numeric_limits<std::int16_t>::max())
         ++ErrorCount;
     SetEntryDisplay(QString());
-    state_.EntryText.clear();
+    state_.entryText.clear();
     ShowCounters();
 
     if (ErrorCount > ErrorsBeforePractice)
@@ -184,7 +184,7 @@ void Form1::Befehl11_Click()
 
 bool Form1::AskPassword(const QString& title)
 {
-    return ::AskPassword(dialogs_, state_.ExpectedAnswer, title);
+    return ::AskPassword(dialogs_, state_.expectedAnswer, title);
 }
 
 // Evaluation, reward information and the reward check.

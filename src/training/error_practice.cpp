@@ -37,8 +37,8 @@ void Form1::NextErrorTask()
     ModeCover::Set(Befehl22, true);
     SetTaskText(task);
     SetEntryDisplay(QString());
-    state_.ExpectedAnswer = answer;
-    state_.EntryText.clear();
+    state_.expectedAnswer = answer;
+    state_.entryText.clear();
 }
 
 void Form1::Befehl22_Click()

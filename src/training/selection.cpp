@@ -27,11 +27,11 @@ int DigitValue(const QString& entry)
 
 // The four arithmetic operations share one sequence. The list fill already generates a task of
 // the first type; the second run that follows replaces it, so the child sees one new task.
-void Form1::ChooseOperation(int operation, const QString& sign)
+void Form1::ChooseOperation(Operation operation, const QString& sign)
 {
     Bezeichnung9->setText(sign);
-    state_.Operation = operation;
-    state_.TaskType = 1;
+    state_.operation = operation;
+    state_.taskType = 1;
     engine_->FillTaskTypeList();
     engine_->GenerateTask();
     Befehl11->setFocus();
@@ -39,22 +39,22 @@ void Form1::ChooseOperation(int operation, const QString& sign)
 
 void Form1::Befehl12_Click()
 {
-    ChooseOperation(1, QStringLiteral("+"));
+    ChooseOperation(Operation::Plus, QStringLiteral("+"));
 }
 
 void Form1::Befehl13_Click()
 {
-    ChooseOperation(2, QStringLiteral("-"));
+    ChooseOperation(Operation::Minus, QStringLiteral("-"));
 }
 
 void Form1::Befehl14_Click()
 {
-    ChooseOperation(3, QStringLiteral("*"));
+    ChooseOperation(Operation::Times, QStringLiteral("*"));
 }
 
 void Form1::Befehl15_Click()
 {
-    ChooseOperation(4, QStringLiteral(":"));
+    ChooseOperation(Operation::Divide, QStringLiteral(":"));
 }
 
 void Form1::Befehl16_Click()
@@ -62,7 +62,7 @@ void Form1::Befehl16_Click()
     // " zufällig" stands only for a moment: the list fill shows its single entry instead.
     Befehl11->setFocus();
     Bezeichnung7->setText(QStringLiteral(" zufällig"));
-    ChooseOperation(5, QString());
+    ChooseOperation(Operation::Random, QString());
 }
 
 void Form1::Liste1_Click()
@@ -73,16 +73,16 @@ void Form1::Liste1_Click()
     const int index = Liste1->ListIndex();
     if (index < 0)
         return; // a selection taken away is no choice
-    state_.TaskType = std::int16_t(index + 1);
-    Bezeichnung7->setText(Liste1->List(state_.TaskType - 1));
+    state_.taskType = std::int16_t(index + 1);
+    Bezeichnung7->setText(Liste1->List(state_.taskType - 1));
     // Error practice is not asked: a listed task on screen is replaced, and practice goes on.
     engine_->GenerateTask();
 }
 
 void Form1::HBildlauf1_Change()
 {
-    state_.Level = HBildlauf1->value();
-    Bezeichnung8->setText(QStringLiteral("Stufe") + S(state_.Level));
+    state_.level = HBildlauf1->value();
+    Bezeichnung8->setText(QStringLiteral("Stufe") + S(state_.level));
     engine_->GenerateTask();
 }
 
@@ -90,12 +90,12 @@ void Form1::Befehl17_Click()
 {
     Dialogs& dialogs = dialogs_;
     Befehl11->setFocus();
-    state_.TaskType = 1;
-    const QString entry = state_.EntryText;
+    state_.taskType = 1;
+    const QString entry = state_.entryText;
 
     // An empty entry while a number is set switches the practice number off.
-    if (state_.PracticeNumber > 0 && entry.isEmpty()) {
-        state_.PracticeNumber = 0;
+    if (state_.practiceNumber > 0 && entry.isEmpty()) {
+        state_.practiceNumber = 0;
         Befehl17->setText(QStringLiteral("üben"));
         dialogs.MsgBox(QStringLiteral("Übungsfunktion wurde deaktiviert."), MsgStyle::OkOnly,
                        QStringLiteral("Üben"));
@@ -114,7 +114,7 @@ void Form1::Befehl17_Click()
             != MsgResult::Yes)
             return;
         Befehl17->setText(entry + QStringLiteral(" üben"));
-        state_.PracticeNumber = DigitValue(entry);
+        state_.practiceNumber = DigitValue(entry);
         engine_->FillTaskTypeList();
         Liste1_Click();
         return;
@@ -128,7 +128,7 @@ void Form1::Befehl17_Click()
 
     // Empty entry while the practice number is off.
     Befehl17->setText(QStringLiteral("üben"));
-    state_.PracticeNumber = 0;
+    state_.practiceNumber = 0;
     dialogs.MsgBox(QStringLiteral("Es muss eine einstellige Zahl im Ergebnis stehen!"),
                    MsgStyle::OkOnly, QStringLiteral("Übungszahl"));
 }

@@ -33,7 +33,7 @@ QFont Font(int points)
 
 } // namespace
 
-Form1::Form1(MODUL1& state, Dialogs& dialogs, RandomSource& random, Form7& users, Form8& errors)
+Form1::Form1(TrainingState& state, Dialogs& dialogs, RandomSource& random, Form7& users, Form8& errors)
     : state_(state), dialogs_(dialogs), random_(random), users_(users), errors_(errors)
 {
     setObjectName(QStringLiteral("Form1"));
@@ -278,11 +278,11 @@ void Form1::Form_Load()
 
     random_.Randomize();
 
-    state_.Level = 2;
+    state_.level = 2;
     HBildlauf1->setValue(2); // runs the level handler: caption and a task
 
-    state_.Operation = 1;
-    state_.TaskType = 1;
+    state_.operation = Operation::Plus;
+    state_.taskType = 1;
     engine_->FillTaskTypeList();
     Bezeichnung7->setText(QStringLiteral(" Plusrechnen"));
     Bezeichnung9->setText(QStringLiteral("+"));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/operation.h"
 #include "engine/task_screen.h"
 
 #include <QWidget>
@@ -7,7 +8,7 @@
 #include <cstdint>
 #include <memory>
 
-struct MODUL1;
+struct TrainingState;
 class Dialogs;
 class RandomSource;
 class Form7;
@@ -36,7 +37,7 @@ class QFrame;
 class Form1 : public QWidget, public TaskScreen {
     Q_OBJECT
 public:
-    Form1(MODUL1& state, Dialogs& dialogs, RandomSource& random, Form7& users, Form8& errors);
+    Form1(TrainingState& state, Dialogs& dialogs, RandomSource& random, Form7& users, Form8& errors);
     ~Form1() override;
 
     static constexpr int ClientHeight = 6015; // twips
@@ -193,11 +194,11 @@ private:
     void ConnectControls();
     void AppendToEntry(const QString& characters); // digits append
     void ReplaceEntry(const QString& sign); // signs replace
-    void ChooseOperation(int operation, const QString& sign);
+    void ChooseOperation(Operation operation, const QString& sign);
     bool HandleKey(QKeyEvent* event);
     void ShowCounters(); // Bezeichnung4 right answers, Bezeichnung3 errors
 
-    MODUL1& state_;
+    TrainingState& state_;
     Dialogs& dialogs_;
     RandomSource& random_;
     Form7& users_;

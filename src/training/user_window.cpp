@@ -38,7 +38,7 @@ bool CanStoreName(const QString& name)
 
 } // namespace
 
-Form7::Form7(Dialogs& dialogs, const MODUL1& state) : dialogs_(dialogs), state_(state)
+Form7::Form7(Dialogs& dialogs, const TrainingState& state) : dialogs_(dialogs), state_(state)
 {
     setObjectName(QStringLiteral("Form7"));
     setWindowTitle(QStringLiteral("Ziftora: Benutzerauswahl"));
@@ -175,7 +175,7 @@ void Form7::Liste1_DblClick()
 // "Neuer Name": the new name goes to the end, so the numbers (and error files) of the others stay.
 void Form7::Befehl2_Click()
 {
-    if (!AskPassword(dialogs_, state_.ExpectedAnswer, InputTitle()))
+    if (!AskPassword(dialogs_, state_.expectedAnswer, InputTitle()))
         return;
     if (users_.Names().size() >= UserFile::MaxUsers) {
         dialogs_.MsgBox(QStringLiteral("Es können höchstens 1000 Benutzer eingetragen werden.\r"
@@ -206,7 +206,7 @@ void Form7::Befehl4_Click()
     const int index = Liste1->ListIndex();
     if (Liste1->ListCount() == 0 || index < 0)
         return;
-    if (!AskPassword(dialogs_, state_.ExpectedAnswer, InputTitle()))
+    if (!AskPassword(dialogs_, state_.expectedAnswer, InputTitle()))
         return;
     users_.Remove(index);
     ShowUsers();

@@ -4,7 +4,7 @@
 
 #include <QWidget>
 
-struct MODUL1;
+struct TrainingState;
 class Dialogs;
 class ListBox;
 class QPushButton;
@@ -16,7 +16,7 @@ class Form7 : public QWidget {
     Q_OBJECT
 public:
     // The password of its teacher functions is the answer of the task on screen in `state`.
-    Form7(Dialogs& dialogs, const MODUL1& state);
+    Form7(Dialogs& dialogs, const TrainingState& state);
 
     void Befehl1_Click(); // "S t a r t e n"
     void Befehl2_Click(); // "Neuer Name"
@@ -56,6 +56,6 @@ private:
     bool WriteUserFile();
     bool HandleKey(QKeyEvent* event);
     Dialogs& dialogs_;
-    const MODUL1& state_;
+    const TrainingState& state_;
     UserFile users_;
 };

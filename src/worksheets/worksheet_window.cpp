@@ -21,7 +21,6 @@ namespace {
 constexpr int ClientWidth = 7440; // twips
 constexpr int ClientHeight = 7095; // twips
 constexpr int Rows = 20; // a new list
-constexpr int MandatoryOperation = 6;
 const QString PrintTitle = QStringLiteral("Drucken");
 
 template<typename Control>
@@ -42,7 +41,7 @@ QFont Font(const QString& family, int points)
 
 } // namespace
 
-druck::druck(MODUL1& state, Dialogs& dialogs, Clipboard& clipboard, Printer& printer,
+druck::druck(TrainingState& state, Dialogs& dialogs, Clipboard& clipboard, Printer& printer,
              TaskSource tasks)
     : QWidget(nullptr),
       state_(state),
@@ -160,12 +159,12 @@ void druck::AppendTask()
 {
     // Mandatory tasks are never put on a worksheet: the sheet is built from plus tasks instead, and
     // training stays with plus.
-    if (state_.Operation == MandatoryOperation)
-        state_.Operation = 1;
+    if (state_.operation == Operation::Mandatory)
+        state_.operation = Operation::Plus;
     tasks_.GenerateTask();
     Liste1->AddItem(Worksheet::TaskRow(tasks_.TaskOnScreen()));
-    Liste2->AddItem(state_.ExpectedAnswer);
-    Liste3->AddItem(state_.ExpectedAnswer);
+    Liste2->AddItem(state_.expectedAnswer);
+    Liste3->AddItem(state_.expectedAnswer);
 }
 
 void druck::Befehl3_Click()

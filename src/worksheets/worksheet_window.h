@@ -4,7 +4,7 @@
 
 #include <functional>
 
-struct MODUL1;
+struct TrainingState;
 class Clipboard;
 class Dialogs;
 class ListBox;
@@ -25,7 +25,7 @@ public:
         std::function<void()> GenerateTask; // a new task on the training window's screen
         std::function<QString()> TaskOnScreen; // the caption of its task label
     };
-    druck(MODUL1& state, Dialogs& dialogs, Clipboard& clipboard, Printer& printer,
+    druck(TrainingState& state, Dialogs& dialogs, Clipboard& clipboard, Printer& printer,
           TaskSource tasks);
 
     // Run once, when the program first creates the window: it stands directly right of the
@@ -79,7 +79,7 @@ private:
     void Confirm(const QString& text);
     bool Ask(const QString& question);
 
-    MODUL1& state_;
+    TrainingState& state_;
     Dialogs& dialogs_;
     Clipboard& clipboard_;
     Printer& printer_;

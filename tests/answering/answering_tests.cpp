@@ -206,7 +206,7 @@ void AnsweringTests::scenario()
                    step.contains(u'@') ? step.section(u'@', 1) : QStringLiteral("Befehl11"));
         if (!QStringLiteral("+-").contains(step.at(0)) && state() != was)
             seen << state();
-        QCOMPARE(f.state().EntryText, f.Caption("Bezeichnung2"));
+        QCOMPARE(f.state().entryText, f.Caption("Bezeichnung2"));
         QCOMPARE(f.form1().isVisible(),
                  !f.form8().isVisible()
                          && !f.Window("Form6")->isVisible()); // the chooser stands in for it

@@ -105,7 +105,7 @@ void AccessibilityTests::tabOrder()
         f.Click("Bild4");
     } else if (mode == QLatin1String("practice")) {
         for (int i = 0; i < 11; ++i)
-            f.Answer(f.state().ExpectedAnswer + QStringLiteral("1"));
+            f.Answer(f.state().expectedAnswer + QStringLiteral("1"));
     }
     f.Seen();
     Form1& w = f.form1();
@@ -140,9 +140,9 @@ void AccessibilityTests::entryAndCounters()
     QVERIFY(caret() != empty); // the cursor shows only while nothing is typed
     f.Keys(QStringLiteral("B"));
     QCOMPARE(caret(), empty);
-    f.Answer(f.state().ExpectedAnswer);
-    f.Answer(f.state().ExpectedAnswer + QStringLiteral("1"));
-    f.Answer(f.state().ExpectedAnswer);
+    f.Answer(f.state().expectedAnswer);
+    f.Answer(f.state().expectedAnswer + QStringLiteral("1"));
+    f.Answer(f.state().expectedAnswer);
     f.Seen();
     QCOMPARE(Spoken(w.Bezeichnung4) + "|" + w.Bezeichnung4->toolTip() + "|" + Spoken(w.Bezeichnung3)
                      + "|" + w.Bezeichnung3->toolTip(),

@@ -93,14 +93,14 @@ private slots:
             else
                 f.Control<QObject>("HBildlauf1")->setProperty("value", step.mid(5).toInt());
         }
-        QCOMPARE(f.Entries("Liste1"), TaskTypeEntries(operation));
+        QCOMPARE(f.Entries("Liste1"), TaskTypeEntries(Operation(operation)));
         QCOMPARE(f.Caption("Bezeichnung7"), f.Entries("Liste1").value(w.Liste1->ListIndex()));
         QCOMPARE(w.Liste1->ListIndex(), type - 1);
         QCOMPARE(QStringList({ f.Caption("Bezeichnung9"), f.Caption("Bezeichnung8"),
-                               f.Caption("Befehl17"), f.state().EntryText })
+                               f.Caption("Befehl17"), f.state().entryText })
                          .join(u'|'),
                  captions);
-        QCOMPARE(f.state().PracticeNumber, qMax(0, captions.section(u'|', 2).front().digitValue()));
+        QCOMPARE(f.state().practiceNumber, qMax(0, captions.section(u'|', 2).front().digitValue()));
         QCOMPARE(f.random.RandomizeCount() - before, tasks);
         QCOMPARE(f.Caption("Bezeichnung1") != "alt"_L1, tasks > 0);
         QVERIFY(!steps.contains("Befehl"_L1) || w.focusWidget() == w.Befehl11);
@@ -283,7 +283,7 @@ private slots:
                 + f.Caption("Bezeichnung15"); // the task and the current user stay
         for (qsizetype i = 0; i < answers.size(); ++i) // the password, then the name
             i ? f.dialogs.AnswerInput(answers.at(1))
-              : f.Password(answers.at(0) == "!"_L1 ? f.state().ExpectedAnswer : answers.at(0));
+              : f.Password(answers.at(0) == "!"_L1 ? f.state().expectedAnswer : answers.at(0));
         Boxes shown = Boxes{ ScriptedDialogs::Password(kUsers),
                              ScriptedDialogs::Input("Neuer Name:", kUsers) }
                               .mid(0, answers.size());

@@ -21,8 +21,8 @@ private slots:
         const QList<int> draws = QList<int>{ 18, 18, 10, 18, 10, 1, 9 } + Numbers(2, 8)
                 + Numbers(11, 16) + QList<int>{ 1, 17 };
         const QList<int> values = QList<int>{ 9, 1, 1, 9 } + Numbers(2, 8) + Numbers(2, 8);
-        MODUL1 state;
-        state.EntryText = QStringLiteral("12"); // the deal starts the entry afresh
+        TrainingState state;
+        state.entryText = QStringLiteral("12"); // the deal starts the entry afresh
         ScriptedRandom random(/*strict=*/true);
         for (const int d : draws)
             random.PushDraw(d, 1, 18);
@@ -31,7 +31,7 @@ private slots:
         QList<int> dealt;
         for (int k = 1; k <= 18; ++k)
             dealt << rules.Value(k);
-        QVERIFY(dealt == values && random.Pending() == 0 && state.EntryText == QString(18, u'1'));
+        QVERIFY(dealt == values && random.Pending() == 0 && state.entryText == QString(18, u'1'));
     }
 
     void turns_data()
@@ -69,7 +69,7 @@ private slots:
         QFETCH(QString, entry);
         QFETCH(int, round);
         QFETCH(int, finished);
-        MODUL1 state;
+        TrainingState state;
         ScriptedRandom random(/*strict=*/true);
         for (const int n : Numbers(1, 18))
             random.PushDraw(n, 1, 18);
@@ -89,7 +89,7 @@ private slots:
             QCOMPARE(rules.White(k),
                      entry.size() == 18 && entry.at(k - 1) == u'0'); // found pairs are white
         }
-        QVERIFY(shown == faces && state.EntryText == entry && rules.Round() == round
+        QVERIFY(shown == faces && state.entryText == entry && rules.Round() == round
                 && finishedCount == finished);
     }
 };

@@ -73,7 +73,7 @@ private slots:
         QFETCH(QString, left);
         QFETCH(Cells, digits);
         QFETCH(bool, over);
-        MODUL1 state;
+        TrainingState state;
         ScriptedRandom random(/*strict=*/true);
         Grid seen(NumberCatchRules::LastRow + 1, QString(NumberCatchRules::Columns, u' '));
         NumberCatchRules rules(
@@ -99,7 +99,7 @@ private slots:
             standing << QPoint(rules.DigitColumn(i), rules.DigitRow(i));
         QVERIFY(QPoint(rules.CrossColumn(), rules.CrossRow()) == cross && ended == over
                 && random.Pending() == 0);
-        QVERIFY(state.EntryText == left && rules.NextDigit() == left.left(1) && standing == digits);
+        QVERIFY(state.entryText == left && rules.NextDigit() == left.left(1) && standing == digits);
         // After a tick the field shows the digits at their cells and the "+", and nothing else.
         Grid field(NumberCatchRules::LastRow + 1, QString(NumberCatchRules::Columns, u' '));
         for (int i = 0; i < left.size(); ++i)

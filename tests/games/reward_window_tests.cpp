@@ -22,7 +22,7 @@ void EarnReward(ProgramFixture& f)
 // The training window is back as it was left, with an empty entry, and no reward window is open.
 void BackToTraining(ProgramFixture& f)
 {
-    QVERIFY(f.form1().isVisible() && f.state().EntryText.isEmpty());
+    QVERIFY(f.form1().isVisible() && f.state().entryText.isEmpty());
     QCOMPARE(f.Caption("Bezeichnung1"), QStringLiteral("3 + 4 = ?"));
     for (const char* window : { "Form6", "Form2", "Form4", "Form5" })
         QVERIFY2(!f.Window(window)->isVisible(), window);
@@ -250,7 +250,7 @@ private slots:
         if (!end.isEmpty()) {
             QCOMPARE(f.Caption("Form5/Bezeichnung7") + f.Caption("Form5/Bezeichnung8"),
                      "7                7");
-            QCOMPARE(f.state().EntryText, QStringLiteral("111111011111111011"));
+            QCOMPARE(f.state().entryText, QStringLiteral("111111011111111011"));
             f.dialogs.AnswerMsg(MsgResult::Yes);
             end == QLatin1String("frame") ? void(f.Window("Form5")->close())
                                           : f.Click("Form5/" + end);

@@ -18,7 +18,7 @@ static void
 VerifyBackToPlus(ProgramFixture& f) // cover parked, plus at its first type, a "Plus Einer" task
 {
     QVERIFY(!ModeCover::IsOn(f.form1().Befehl28));
-    QCOMPARE(f.Entries("Liste1"), TaskTypeEntries(1));
+    QCOMPARE(f.Entries("Liste1"), TaskTypeEntries(Operation::Plus));
     QVERIFY(QRegularExpression(u"^\\d+ \\+ \\d = \\?$"_s)
                     .match(f.Caption("Bezeichnung1"))
                     .hasMatch());
@@ -84,13 +84,13 @@ private slots:
         QCOMPARE(f.Entries("Liste2"), pairs ? served.mid(2) : QStringList{});
         QStringList list;
         while (f.form1().mandatory().Active() && list.size() < served.size() + 2) {
-            list << f.Caption("Bezeichnung1") << f.state().ExpectedAnswer;
-            f.Answer(f.state().ExpectedAnswer);
+            list << f.Caption("Bezeichnung1") << f.state().expectedAnswer;
+            f.Answer(f.state().expectedAnswer);
         }
         QCOMPARE(list, served.mid(0, pairs));
         VerifyBackToPlus(f);
         for (const QString& typed :
-             { u"x"_s, f.state().ExpectedAnswer }) { // only the right password opens the editor
+             { u"x"_s, f.state().expectedAnswer }) { // only the right password opens the editor
             f.Password(typed);
             f.Click("Bild4");
         }
@@ -116,7 +116,7 @@ private slots:
         for (const QChar s : steps) {
             const int button = QStringLiteral("PMDECXS").indexOf(s);
             if (s == u'E')
-                inserted << f.Caption("Bezeichnung1") << f.state().ExpectedAnswer;
+                inserted << f.Caption("Bezeichnung1") << f.state().expectedAnswer;
             if (button < 0)
                 f.form1().Liste2->SetListIndex(s.isDigit() ? s.digitValue() : -1);
             else
@@ -165,7 +165,7 @@ private slots:
         f.StartQuietly({ { "ZIFTORA.DAT", key.size() < 2 ? kTwoTasks : QByteArray() } });
         if (key.size() > 1)
             f.Click("Befehl14");
-        f.Password(password == "!"_L1 ? f.state().ExpectedAnswer : password);
+        f.Password(password == "!"_L1 ? f.state().expectedAnswer : password);
         key.isEmpty() ? f.Click("Befehl28") : f.Type(u"*"_s);
         QCOMPARE(f.Seen(),
                  Boxes{ ScriptedDialogs::Password(key.isEmpty() ? "Pflichtaufgaben abbrechen"

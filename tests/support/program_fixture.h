@@ -6,6 +6,7 @@
 //   QCOMPARE(f.Seen(), Boxes{ScriptedDialogs::Password("Ziftora")});
 
 #include "desktop_doubles.h"
+#include "scripted_clock.h"
 #include "scripted_dialogs.h"
 #include "scripted_random.h"
 
@@ -62,8 +63,8 @@ public:
     {
         for (auto it = files.cbegin(); it != files.cend(); ++it)
             WriteFile(it.key(), it.value());
-        program_ =
-                std::make_unique<Program>(Desktop{ dialogs, random, clipboard, timers, printer });
+        program_ = std::make_unique<Program>(
+                Desktop{ dialogs, random, clipboard, timers, printer, clock });
         program_->Start();
         return *program_;
     }
@@ -179,11 +180,11 @@ public:
     {
         program_->form1().SetTaskText(task);
         program_->form1().SetEntryDisplay(QString());
-        state().ExpectedAnswer = answer;
-        state().EntryText.clear();
+        state().expectedAnswer = answer;
+        state().entryText.clear();
     }
     // The next password box gets the answer of the task on screen, or the given text.
-    void Password() { dialogs.AnswerPassword(state().ExpectedAnswer); }
+    void Password() { dialogs.AnswerPassword(state().expectedAnswer); }
     void Password(const QString& typed) { dialogs.AnswerPassword(typed); }
     Boxes Seen() { return dialogs.Take(); }
 
@@ -191,7 +192,7 @@ public:
     Form1& form1() { return program_->form1(); }
     Form7& form7() { return program_->form7(); }
     Form8& form8() { return program_->form8(); }
-    MODUL1& state() { return program_->State(); }
+    TrainingState& state() { return program_->State(); }
 
     QTemporaryDir dir;
     ScriptedDialogs dialogs;
@@ -199,6 +200,7 @@ public:
     RecordingClipboard clipboard;
     ManualTimers timers;
     RecordingPrinter printer;
+    ScriptedClock clock;
 
 private:
     QString folder_;

@@ -38,7 +38,7 @@ private slots:
                          + f.Caption("Bezeichnung2") + f.Caption("Bezeichnung3")
                          + f.Caption("Bezeichnung4"),
                  "Stufe 2 Plusrechnen+00");
-        QVERIFY(f.Entries("Liste1") == TaskTypeEntries(1)
+        QVERIFY(f.Entries("Liste1") == TaskTypeEntries(Operation::Plus)
                 && f.Caption("Bezeichnung1").endsWith(QStringLiteral(" = ?")));
         QVERIFY(!ModeCover::IsOn(w.Befehl22) && !ModeCover::IsOn(w.Befehl28)
                 && w.Befehl11->isDefault() && w.focusWidget() == w.Befehl11);

@@ -161,7 +161,7 @@ private slots:
         QWidget* w = f.Window("druck");
         w->move(w->pos() + QPoint(30, 20));
         const QPoint place = w->pos();
-        f.state().Operation = operation;
+        f.state().operation = Operation(operation);
         f.Control<QLineEdit>("druck/Text1")->setText(fields[0]);
         f.Control<QLineEdit>("druck/Text2")->setText(fields[1]);
         const QMap<QChar, QString> buttons{ { u'N', "druck/Befehl3" },  { u'A', "druck/Befehl11" },
@@ -202,7 +202,7 @@ private slots:
         QVERIFY(rows < 20
                 || QSet<QString>(tasks.begin(), tasks.end()).size()
                         > 1); // each row a task of its own
-        QCOMPARE(f.state().Operation, operation == 6 ? 1 : operation);
+        QCOMPARE(int(f.state().operation), operation == 6 ? 1 : operation);
         if (actions.endsWith(u'D'))
             return;
         // The training window shows the last task built, its answer the last solution; the build
@@ -213,7 +213,7 @@ private slots:
              runs > 0 && !fields.contains(QString()); --runs)
             shown = ReplaceFirst(shown, fields[0], fields[1]);
         QCOMPARE(tasks.last(), shown);
-        QCOMPARE(answers.last(), f.state().ExpectedAnswer);
+        QCOMPARE(answers.last(), f.state().expectedAnswer);
     }
 
     void printingAndCopying_data()

@@ -127,7 +127,7 @@ int main(int argc, char** argv)
         ProgramFixture f;
         f.StartQuietly();
         for (int i = 0; i < 11; ++i)
-            f.Answer(f.state().ExpectedAnswer + QStringLiteral("1"));
+            f.Answer(f.state().expectedAnswer + QStringLiteral("1"));
         f.dialogs.Take();
         Dump(QStringLiteral("error-practice"), f.Window(QStringLiteral("Form1")));
     }
