@@ -18,13 +18,13 @@
 class SilentDialogs final : public Dialogs {
 public:
     explicit SilentDialogs(bool yes = false) : answer_(yes ? 6 : 7) { }
-    int MsgBox(const QString&, int style, const QString&) override
+    int msgBox(const QString&, int style, const QString&) override
     {
         return (style & 7) == 4 ? answer_ : 1;
     }
-    QString InputBox(const QString&, const QString&, const QString&) override { return QString(); }
-    QString PasswordBox(const QString&, const QString&) override { return QString(); }
-    void Beep() override { }
+    QString inputBox(const QString&, const QString&, const QString&) override { return QString(); }
+    QString passwordBox(const QString&, const QString&) override { return QString(); }
+    void beep() override { }
 
 private:
     int answer_;
@@ -43,7 +43,7 @@ struct QuietDesktop {
 };
 
 // A field of /proc/self/status in KiB ("VmRSS:" now, "VmHWM:" the peak); -1 where there is none.
-inline long ResidentKiB(const char* field)
+inline long residentKiB(const char* field)
 {
     QFile status(QStringLiteral("/proc/self/status"));
     if (status.open(QIODevice::ReadOnly))

@@ -25,7 +25,7 @@
 namespace {
 
 // Repeats `unit` until the file holds `bytes` bytes.
-QByteArray Filled(const QByteArray& unit, qint64 bytes)
+QByteArray filled(const QByteArray& unit, qint64 bytes)
 {
     QByteArray data;
     data.reserve(bytes + unit.size());
@@ -55,19 +55,19 @@ int main(int argc, char** argv)
     QString name;
     QByteArray data;
     if (kind == "ini-names")
-        name = QStringLiteral("ZIFTORA.INI"), data = Filled("Kind mit Namen\r\n", bytes);
+        name = QStringLiteral("ZIFTORA.INI"), data = filled("Kind mit Namen\r\n", bytes);
     else if (kind == "ini-longline")
-        name = QStringLiteral("ZIFTORA.INI"), data = Filled("a", bytes) + "\r\n";
+        name = QStringLiteral("ZIFTORA.INI"), data = filled("a", bytes) + "\r\n";
     else if (kind == "inf-commas")
-        name = QStringLiteral("ZIFTORA.INF"), data = Filled(",", bytes);
+        name = QStringLiteral("ZIFTORA.INF"), data = filled(",", bytes);
     else if (kind == "dat-pairs")
-        name = QStringLiteral("ZIFTORA.DAT"), data = Filled(" 12 + 7 = ?\r\n19\r\n", bytes);
+        name = QStringLiteral("ZIFTORA.DAT"), data = filled(" 12 + 7 = ?\r\n19\r\n", bytes);
     else if (kind == "dat-untypeable")
-        name = QStringLiteral("ZIFTORA.DAT"), data = Filled("a\r\nb\r\n", bytes);
+        name = QStringLiteral("ZIFTORA.DAT"), data = filled("a\r\nb\r\n", bytes);
     else if (kind == "dat-commas")
-        name = QStringLiteral("ZIFTORA.DAT"), data = Filled(",", bytes);
+        name = QStringLiteral("ZIFTORA.DAT"), data = filled(",", bytes);
     else if (kind == "error-pairs")
-        name = QStringLiteral("ZIFTORA.000"), data = Filled(" 12 + 7 = ?\r\n19\r\n", bytes);
+        name = QStringLiteral("ZIFTORA.000"), data = filled(" 12 + 7 = ?\r\n19\r\n", bytes);
     else
         return 2;
     {
@@ -78,17 +78,17 @@ int main(int argc, char** argv)
     data = QByteArray();
     data.squeeze();
 
-    const long before = ResidentKiB("VmRSS:");
+    const long before = residentKiB("VmRSS:");
     QuietDesktop quiet;
     Program program(quiet.desktop());
     QElapsedTimer clock;
     clock.start();
-    program.Start();
+    program.start();
     QApplication::processEvents();
     if (kind == "error-pairs")
-        program.form8().LoadErrorFile();
+        program.form8().loadErrorFile();
     const double ms = clock.nsecsElapsed() / 1e6;
-    const long peak = ResidentKiB("VmHWM:");
+    const long peak = residentKiB("VmHWM:");
     std::printf("%-15s %6.1f MB  %9.1f ms  peak memory +%ld KiB (%.1fx the file)\n",
                 kind.constData(), bytes / 1048576.0, ms, peak - before,
                 (peak - before) * 1024.0 / double(bytes));

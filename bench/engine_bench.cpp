@@ -12,15 +12,15 @@ namespace {
 // Keeps the last task text, as the task label would, and nothing else.
 class NullScreen final : public TaskScreen {
 public:
-    void SetTaskText(const QString& text) override { taskText = text; }
-    void SetEntryDisplay(const QString&) override { }
-    void ClearTaskTypes() override { }
-    void AddTaskType(const QString&) override { }
-    void SelectTaskType(int) override { }
-    int MandatoryCount() const override { return 0; }
-    QString MandatoryEntry(int) const override { return {}; }
-    void RemoveMandatoryEntries(int, int) override { }
-    void EndMandatoryMode() override { }
+    void setTaskText(const QString& text) override { taskText = text; }
+    void setEntryDisplay(const QString&) override { }
+    void clearTaskTypes() override { }
+    void addTaskType(const QString&) override { }
+    void selectTaskType(int) override { }
+    int mandatoryCount() const override { return 0; }
+    QString mandatoryEntry(int) const override { return {}; }
+    void removeMandatoryEntries(int, int) override { }
+    void endMandatoryMode() override { }
 
     QString taskText;
 };
@@ -36,12 +36,12 @@ void BM_GenerateTask(benchmark::State& bench)
     TaskEngine engine(state, screen, random);
     state.operation = Operation(bench.range(0));
     state.level = int(bench.range(1));
-    const int types = int(TaskTypeEntries(state.operation).size());
+    const int types = int(taskTypeEntries(state.operation).size());
     int type = 0;
     for (auto _ : bench) {
         state.taskType = static_cast<std::int16_t>(type + 1);
         type = (type + 1) % types;
-        engine.GenerateTask();
+        engine.generateTask();
         benchmark::DoNotOptimize(state.expectedAnswer.constData());
     }
     bench.SetItemsProcessed(bench.iterations());
@@ -64,7 +64,7 @@ void BM_TwentyRunsInARow(benchmark::State& bench)
         tasks.clear();
         answers.clear();
         for (int i = 0; i < 20; ++i) {
-            engine.GenerateTask();
+            engine.generateTask();
             tasks.append(screen.taskText);
             answers.append(state.expectedAnswer);
         }

@@ -33,7 +33,7 @@ struct Playground {
         QFile(QStringLiteral("ZIFTORA.DAT")).open(QIODevice::WriteOnly);
         program = std::make_unique<Program>(Desktop{ dialogs, quiet.random, quiet.clipboard,
                                                      quiet.timers, quiet.printer, quiet.clock });
-        program->Start();
+        program->start();
     }
     ~Playground()
     {
@@ -41,9 +41,9 @@ struct Playground {
         QDir::setCurrent(old);
     }
     // The reward chooser opens and the child clicks a game's button.
-    void Choose(QPushButton* Form6::*button)
+    void choose(QPushButton* Form6::*button)
     {
-        program->form1().RewardCheck();
+        program->form1().rewardCheck();
         (program->form6().*button)->click();
     }
     QTemporaryDir dir;
@@ -56,15 +56,15 @@ struct Playground {
 void BM_NumberCatchTick(benchmark::State& state)
 {
     Playground play;
-    play.Choose(&Form6::Befehl3);
+    play.choose(&Form6::Befehl3);
     Form4& form4 = play.program->form4();
     for (auto _ : state) {
         if (!form4.isVisible()) { // ten lucky jumps onto the "+" end a game
             state.PauseTiming();
-            play.Choose(&Form6::Befehl3);
+            play.choose(&Form6::Befehl3);
             state.ResumeTiming();
         }
-        form4.Zeit1_Timer();
+        form4.zeit1Timer();
         form4.Spielfeld->repaint();
     }
     state.SetItemsProcessed(state.iterations());
@@ -74,11 +74,11 @@ BENCHMARK(BM_NumberCatchTick)->Unit(benchmark::kMicrosecond);
 void BM_PrisonStep(benchmark::State& state)
 {
     Playground play;
-    play.Choose(&Form6::Befehl1);
+    play.choose(&Form6::Befehl1);
     Form2& form2 = play.program->form2();
     bool left = true;
     for (auto _ : state) { // to and fro in the yard
-        left ? form2.Bild2_Click() : form2.Bild3_Click();
+        left ? form2.bild2Click() : form2.bild3Click();
         left = !left;
         form2.Spielfeld->repaint();
     }
@@ -86,7 +86,7 @@ void BM_PrisonStep(benchmark::State& state)
 }
 BENCHMARK(BM_PrisonStep)->Unit(benchmark::kMicrosecond);
 
-void ReportMemory()
+void reportMemory()
 {
     Playground play;
     QPushButton* Form6::*buttons[] = { &Form6::Befehl1, &Form6::Befehl3, &Form6::Befehl4 };
@@ -96,28 +96,28 @@ void ReportMemory()
     const auto playGames =
             [&](int count) { // prison, number catch and Memory in turn, each ended at once
                 for (int i = 0; i < count; ++i) {
-                    play.Choose(buttons[i % 3]);
-                    i % 3 == 0           ? form2.Befehl1_Click()
-                            : i % 3 == 1 ? form4.Befehl1_Click()
-                                         : form5.Befehl1_Click();
+                    play.choose(buttons[i % 3]);
+                    i % 3 == 0           ? form2.befehl1Click()
+                            : i % 3 == 1 ? form4.befehl1Click()
+                                         : form5.befehl1Click();
                     if (i % 100 == 0)
                         QApplication::processEvents();
                 }
                 QApplication::processEvents();
-                return ResidentKiB("VmRSS:");
+                return residentKiB("VmRSS:");
             };
     const auto tick = [&](int count) { // one number catch game after the other
         for (int i = 0; i < count; ++i) {
             if (!form4.isVisible())
-                play.Choose(&Form6::Befehl3);
-            form4.Zeit1_Timer();
+                play.choose(&Form6::Befehl3);
+            form4.zeit1Timer();
             if (i % 100 == 0)
                 QApplication::processEvents();
         }
         if (form4.isVisible())
-            form4.Befehl1_Click();
+            form4.befehl1Click();
         QApplication::processEvents();
-        return ResidentKiB("VmRSS:");
+        return residentKiB("VmRSS:");
     };
     // The allocator and the toolkit's caches settle within the first few thousand games.
     const long settled = (playGames(10000), tick(10000));
@@ -134,8 +134,8 @@ void ReportMemory()
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    std::printf("resident memory at start: %ld KiB\n", ResidentKiB("VmRSS:"));
-    ReportMemory();
+    std::printf("resident memory at start: %ld KiB\n", residentKiB("VmRSS:"));
+    reportMemory();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -47,19 +47,19 @@ void operator delete(void* p, std::size_t) noexcept
 namespace {
 
 // Keeps the car in the middle of the road, so that a ride only ends when it is won.
-void KeepOnRoad(Form3& w)
+void keepOnRoad(Form3& w)
 {
     CarRide& ride = w.ride();
     ride.CarLeft = ride.RoadLeft + ride.RoadWidth / 2 - 250;
 }
 
 // A ride that has ended (won) starts again, as a child would with "Start".
-void KeepRiding(Form3& w)
+void keepRiding(Form3& w)
 {
-    if (!w.ride().Riding()) {
-        w.Befehl1_Click();
-        w.StartCarRide();
-        w.Befehl2_Click();
+    if (!w.ride().riding()) {
+        w.befehl1Click();
+        w.startCarRide();
+        w.befehl2Click();
     }
 }
 
@@ -67,10 +67,10 @@ void KeepRiding(Form3& w)
 class HandTimers final : public Timers {
     class Timer final : public GameTimer {
     public:
-        void SetInterval(int milliseconds) override { interval_ = milliseconds; }
-        int Interval() const override { return interval_; }
-        void SetEnabled(bool enabled) override { enabled_ = enabled; }
-        bool Enabled() const override { return enabled_; }
+        void setInterval(int milliseconds) override { interval_ = milliseconds; }
+        int interval() const override { return interval_; }
+        void setEnabled(bool enabled) override { enabled_ = enabled; }
+        bool enabled() const override { return enabled_; }
 
     private:
         int interval_ = 1000;
@@ -78,7 +78,7 @@ class HandTimers final : public Timers {
     };
 
 public:
-    std::unique_ptr<GameTimer> Make(std::function<void()>) override
+    std::unique_ptr<GameTimer> make(std::function<void()>) override
     {
         return std::make_unique<Timer>();
     }
@@ -87,8 +87,8 @@ public:
 struct CarRideWindow {
     CarRideWindow() : w(quiet.dialogs, quiet.random, timers)
     {
-        w.StartCarRide();
-        w.Befehl2_Click();
+        w.startCarRide();
+        w.befehl2Click();
         QApplication::processEvents();
     }
     QuietDesktop quiet;
@@ -104,12 +104,12 @@ void BM_CarRideTick(benchmark::State& state)
     long allocated = 0, ticks = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        KeepOnRoad(w);
-        KeepRiding(w);
+        keepOnRoad(w);
+        keepRiding(w);
         QApplication::processEvents();
         const long before = allocations;
         state.ResumeTiming();
-        w.Zeit1_Timer();
+        w.zeit1Timer();
         if (state.range(0))
             QApplication::processEvents(); // the repaint
         state.PauseTiming();
@@ -124,9 +124,9 @@ BENCHMARK(BM_CarRideTick)->Arg(0)->Arg(1)->ArgName("repaint")->Unit(benchmark::k
 // Timers whose ticks are stamped with the time they came.
 class StampingTimers final : public Timers {
 public:
-    std::unique_ptr<GameTimer> Make(std::function<void()> tick) override
+    std::unique_ptr<GameTimer> make(std::function<void()> tick) override
     {
-        return real.Make([this, tick = std::move(tick)] {
+        return real.make([this, tick = std::move(tick)] {
             stamps.push_back(clock.nsecsElapsed());
             tick();
             if (afterTick)
@@ -150,19 +150,19 @@ void BM_RealTickPace(benchmark::State& state)
         timers.stamps.reserve(Ticks + 10);
         Form3 w(quiet.dialogs, quiet.random, timers);
         timers.afterTick = [&w] {
-            KeepOnRoad(w);
-            if (!w.ride().Riding()) { // won: straight on with a new ride
-                w.Befehl1_Click();
-                w.StartCarRide();
-                w.Befehl2_Click();
+            keepOnRoad(w);
+            if (!w.ride().riding()) { // won: straight on with a new ride
+                w.befehl1Click();
+                w.startCarRide();
+                w.befehl2Click();
             }
         };
-        w.StartCarRide();
+        w.startCarRide();
         timers.clock.start();
-        w.Befehl2_Click();
+        w.befehl2Click();
         while (timers.stamps.size() < size_t(Ticks) + 1)
             QApplication::processEvents(QEventLoop::WaitForMoreEvents);
-        w.ride().Stop();
+        w.ride().stop();
         std::vector<double> late; // ms away from 30 per interval
         for (size_t i = 1; i < timers.stamps.size(); ++i)
             late.push_back((timers.stamps[i] - timers.stamps[i - 1]) / 1e6 - CarRide::Tick);
@@ -195,36 +195,36 @@ void BM_MemoryOverRides(benchmark::State& state)
         const auto homewardRides = [&home](int rides) {
             for (int i = 0; i < rides; ++i) {
                 home.show();
-                home.StartHomewardRide();
+                home.startHomewardRide();
                 for (int k = 0; k < 20; ++k)
-                    home.Zeit1_Timer();
-                home.Befehl3_Click();
-                home.Befehl5_Click();
-                home.Befehl1_Click();
+                    home.zeit1Timer();
+                home.befehl3Click();
+                home.befehl5Click();
+                home.befehl1Click();
                 QApplication::processEvents();
             }
         };
         const auto carRides = [&w](int ticks, int rides) {
             for (int i = 0; i < ticks; ++i) {
-                KeepOnRoad(w);
-                KeepRiding(w);
-                w.Zeit1_Timer();
+                keepOnRoad(w);
+                keepRiding(w);
+                w.zeit1Timer();
                 QApplication::processEvents();
             }
             for (int i = 0; i < rides; ++i) {
-                w.Befehl1_Click();
-                w.StartCarRide();
-                w.Befehl2_Click();
+                w.befehl1Click();
+                w.startCarRide();
+                w.befehl2Click();
                 QApplication::processEvents();
             }
         };
         // Warm up: the first of everything (fonts, pictures, caches) is not what is measured.
         carRides(500, 50);
         homewardRides(50);
-        const long before = ResidentKiB("VmRSS:"), blocksBefore = allocations - releases;
+        const long before = residentKiB("VmRSS:"), blocksBefore = allocations - releases;
         carRides(10000, 1000);
         homewardRides(1000);
-        const long after = ResidentKiB("VmRSS:"), blocksAfter = allocations - releases;
+        const long after = residentKiB("VmRSS:"), blocksAfter = allocations - releases;
         state.counters["rss_before_KiB"] = double(before);
         state.counters["rss_after_KiB"] = double(after);
         state.counters["rss_growth_KiB"] = double(after - before);

@@ -49,7 +49,7 @@ void BM_StartToFirstTask(benchmark::State& state)
     SchoolFolder folder;
     for (auto _ : state) {
         auto program = std::make_unique<Program>(folder.quiet.desktop());
-        program->Start();
+        program->start();
         QApplication::processEvents();
         benchmark::DoNotOptimize(program->form1().Bezeichnung1->text().size());
         state.PauseTiming();
@@ -70,15 +70,15 @@ int main(int argc, char** argv)
         // The very first start in a fresh process, with the toolkit's own start included.
         SchoolFolder folder;
         Program program(folder.quiet.desktop());
-        program.Start();
+        program.start();
         QApplication::processEvents();
         std::printf("first start in a fresh process (toolkit included): %.1f ms\n",
                     cold.nsecsElapsed() / 1e6);
-        std::printf("peak resident memory after the first start: %ld KiB\n", ResidentKiB("VmHWM:"));
+        std::printf("peak resident memory after the first start: %ld KiB\n", residentKiB("VmHWM:"));
     }
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    std::printf("peak resident memory after all starts: %ld KiB\n", ResidentKiB("VmHWM:"));
+    std::printf("peak resident memory after all starts: %ld KiB\n", residentKiB("VmHWM:"));
     return 0;
 }

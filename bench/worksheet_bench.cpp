@@ -26,12 +26,12 @@ void BM_NewListShown(benchmark::State& state)
     QFile(dir.filePath(QStringLiteral("ZIFTORA.DAT"))).open(QIODevice::WriteOnly);
     QuietDesktop quiet;
     Program program(quiet.desktop());
-    program.Start();
+    program.start();
     druck& window = program.worksheets();
-    window.Open();
+    window.open();
     QApplication::processEvents();
     for (auto _ : state) {
-        window.Befehl3_Click();
+        window.befehl3Click();
         QApplication::processEvents();
         // The window painted as the teacher sees it, lists and all.
         benchmark::DoNotOptimize(window.grab().cacheKey());
@@ -45,14 +45,14 @@ void BM_SheetToPdf(benchmark::State& state)
     QTemporaryDir dir;
     QStringList tasks, answers;
     for (int i = 0; i < 20; ++i)
-        tasks << Worksheet::BlankRow(QStringLiteral("%1 + %2 = ?").arg(i * 7).arg(i * 3)),
+        tasks << Worksheet::blankRow(QStringLiteral("%1 + %2 = ?").arg(i * 7).arg(i * 3)),
                 answers << QString::number(i * 10);
-    const PrintJob sheet = Worksheet::FullSheet(tasks, answers, Worksheet::Solutions::Beside);
+    const PrintJob sheet = Worksheet::fullSheet(tasks, answers, Worksheet::Solutions::Beside);
     for (auto _ : state) {
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(dir.filePath(QStringLiteral("Übungsblatt.pdf")));
-        benchmark::DoNotOptimize(RenderPrintJob(sheet, printer));
+        benchmark::DoNotOptimize(renderPrintJob(sheet, printer));
     }
 }
 BENCHMARK(BM_SheetToPdf)->Unit(benchmark::kMillisecond);

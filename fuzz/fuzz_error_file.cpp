@@ -10,22 +10,22 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    const QString name = ErrorFile::Name(0);
-    WriteInput(name, data, size);
+    const QString name = ErrorFile::name(0);
+    writeInput(name, data, size);
 
     QStringList tasks;
     QStringList answers;
-    if (!ErrorFile::Read(name, &tasks, &answers) || tasks.size() != answers.size())
+    if (!ErrorFile::read(name, &tasks, &answers) || tasks.size() != answers.size())
         std::abort();
 
     const QString task = QStringLiteral(" 3 + 4 = ?");
     const QString answer = QStringLiteral("7");
     QString error;
-    if (!ErrorFile::Append(name, { task }, { answer }, &error))
+    if (!ErrorFile::append(name, { task }, { answer }, &error))
         std::abort();
     QStringList tasksAfter;
     QStringList answersAfter;
-    if (!ErrorFile::Read(name, &tasksAfter, &answersAfter) || tasksAfter.isEmpty())
+    if (!ErrorFile::read(name, &tasksAfter, &answersAfter) || tasksAfter.isEmpty())
         std::abort();
     if (tasksAfter.last() != task || answersAfter.last() != answer)
         std::abort();

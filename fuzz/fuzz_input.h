@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-inline QString WriteInput(const QString& name, const uint8_t* data, size_t size)
+inline QString writeInput(const QString& name, const uint8_t* data, size_t size)
 {
     static QTemporaryDir dir;
     QDir::setCurrent(dir.path());

@@ -10,13 +10,13 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    const QString path = WriteInput(QStringLiteral("ZIFTORA.DAT"), data, size);
+    const QString path = writeInput(QStringLiteral("ZIFTORA.DAT"), data, size);
 
     QStringList entries;
-    if (!ReadMandatoryFile(path, &entries))
+    if (!readMandatoryFile(path, &entries))
         std::abort();
     for (qsizetype i = 1; i < entries.size(); i += 2)
-        if (!AnswerCanBeTyped(entries.at(i)))
+        if (!answerCanBeTyped(entries.at(i)))
             std::abort();
     return 0;
 }

@@ -13,8 +13,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const QString field =
-            TextFile::Decode(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
-    const std::optional<qint16> value = ParseRewardInterval(field);
+            TextFile::decode(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
+    const std::optional<qint16> value = parseRewardInterval(field);
     if (!value)
         return 0;
     // A value means the field was a number: the C locale must read it, and rounding moved it by

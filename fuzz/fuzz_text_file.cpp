@@ -13,7 +13,7 @@
 
 namespace {
 
-void Check(bool condition)
+void check(bool condition)
 {
     if (!condition)
         std::abort();
@@ -28,47 +28,47 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     static QTemporaryDir dir(QFileInfo(QStringLiteral("/dev/shm")).isWritable()
                                      ? QStringLiteral("/dev/shm/ziftora-fuzz-XXXXXX")
                                      : QDir::tempPath() + QStringLiteral("/ziftora-fuzz-XXXXXX"));
-    Check(dir.isValid());
+    check(dir.isValid());
     const QString path = dir.filePath(QStringLiteral("ZIFTORA.DAT"));
     const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
     {
         QFile file(path);
-        Check(file.open(QIODevice::WriteOnly | QIODevice::Truncate)
+        check(file.open(QIODevice::WriteOnly | QIODevice::Truncate)
               && file.write(bytes) == bytes.size());
     }
 
     // Every byte has a character, and back.
-    const QString text = TextFile::Decode(bytes);
+    const QString text = TextFile::decode(bytes);
     bool ok = false;
-    Check(TextFile::Encode(text, &ok) == bytes && ok && TextFile::CanStore(text));
+    check(TextFile::encode(text, &ok) == bytes && ok && TextFile::canStore(text));
 
     QByteArray read;
-    Check(TextFile::ReadBytes(path, &read) && read == bytes);
+    check(TextFile::readBytes(path, &read) && read == bytes);
 
     // List and streaming readers agree with splitting the decoded text.
     QStringList lines, fields, streamed;
-    Check(TextFile::ReadLines(path, &lines) && lines == TextFile::SplitLines(text));
-    Check(TextFile::ForEachLine(path, [&](QString&& line) { streamed.append(line); })
+    check(TextFile::readLines(path, &lines) && lines == TextFile::splitLines(text));
+    check(TextFile::forEachLine(path, [&](QString&& line) { streamed.append(line); })
           && streamed == lines);
-    Check(TextFile::ReadFields(path, &fields) && fields == TextFile::SplitFields(text));
+    check(TextFile::readFields(path, &fields) && fields == TextFile::splitFields(text));
     streamed.clear();
-    Check(TextFile::ForEachField(path, [&](QString&& field) { streamed.append(field); })
+    check(TextFile::forEachField(path, [&](QString&& field) { streamed.append(field); })
           && streamed == fields);
     QString first;
-    Check(TextFile::ReadFirstField(path, &first) == !fields.isEmpty() && first == fields.value(0));
+    check(TextFile::readFirstField(path, &first) == !fields.isEmpty() && first == fields.value(0));
 
     // No line holds a line ending; every line has at least one field.
     for (const QString& line : lines)
-        Check(!line.contains(u'\r') && !line.contains(u'\n'));
-    Check(fields.size() >= lines.size());
+        check(!line.contains(u'\r') && !line.contains(u'\n'));
+    check(fields.size() >= lines.size());
 
     // Written back, the lines read the same and every line ends in CR LF.
     QString error;
-    Check(TextFile::ReplaceLines(path, lines, &error));
+    check(TextFile::replaceLines(path, lines, &error));
     QStringList again;
-    Check(TextFile::ReadLines(path, &again) && again == lines);
+    check(TextFile::readLines(path, &again) && again == lines);
     QByteArray written;
-    Check(TextFile::ReadBytes(path, &written));
-    Check(written.count("\r\n") == lines.size());
+    check(TextFile::readBytes(path, &written));
+    check(written.count("\r\n") == lines.size());
     return 0;
 }

@@ -10,23 +10,23 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    WriteInput(QString::fromLatin1(UserFile::FileName), data, size);
+    writeInput(QString::fromLatin1(UserFile::FileName), data, size);
 
     UserFile users;
-    const UserFile::Loaded loaded = users.Load();
-    if (loaded != UserFile::Loaded::Names || users.Names().isEmpty()
-        || users.ListedCount() > UserFile::MaxUsers)
+    const UserFile::Loaded loaded = users.load();
+    if (loaded != UserFile::Loaded::Names || users.names().isEmpty()
+        || users.listedCount() > UserFile::MaxUsers)
         std::abort();
-    for (int i = 0; i < users.ListedCount(); ++i)
-        if (ShownName(users.Names().at(i)).size() > UserFile::MaxShownLength + 1)
+    for (int i = 0; i < users.listedCount(); ++i)
+        if (shownName(users.names().at(i)).size() > UserFile::MaxShownLength + 1)
             std::abort();
 
     QString error;
-    const QStringList before = users.Names();
-    if (users.Save(&error)) {
+    const QStringList before = users.names();
+    if (users.save(&error)) {
         UserFile again;
-        again.Load();
-        if (again.Names() != before)
+        again.load();
+        if (again.names() != before)
             std::abort();
     }
     return 0;

@@ -22,7 +22,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationVersion(QStringLiteral(ZIFTORA_VERSION));
     // The windows only hide when closed; the program ends through its exit question.
     QApplication::setQuitOnLastWindowClosed(false);
-    UseGermanQtTexts();
+    useGermanQtTexts();
 
     QtDialogs dialogs;
     ProgramRandom random;
@@ -32,6 +32,6 @@ int main(int argc, char* argv[])
     SystemClock clock;
     Program program(Desktop{ dialogs, random, clipboard, timers, printer, clock });
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/ziftora.svg")));
-    program.Start();
+    program.start();
     return QApplication::exec();
 }

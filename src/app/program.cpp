@@ -19,22 +19,22 @@
 #include <QLabel>
 #include <QPushButton>
 
-static void InitResources()
+static void initResources()
 {
     Q_INIT_RESOURCE(ziftora);
 }
 
 Program::Program(const Desktop& desktop) : desktop_(desktop)
 {
-    InitResources();
+    initResources();
 }
 
 Program::~Program() = default;
 
-void Program::Start()
+void Program::start()
 {
     // A save cut off at the very moment of replacing a file leaves its temporary copy behind.
-    TextFile::RemoveLeftoverCopies(QDir::currentPath());
+    TextFile::removeLeftoverCopies(QDir::currentPath());
 
     // The user window and the error list window hold lists of the whole run, so they exist from
     // the start, hidden; the training window fills the user list during its start-up.
@@ -42,19 +42,19 @@ void Program::Start()
     form8_ = std::make_unique<Form8>(desktop_.dialogs, *form7_, desktop_.printer);
     form1_ = std::make_unique<Form1>(state_, desktop_.dialogs, desktop_.random, *form7_, *form8_);
 
-    connect(form1_.get(), &Form1::ended, this, &Program::EndProgram);
-    connect(form1_.get(), &Form1::infoRequested, this, [this] { zftlabel().Open(); });
-    connect(form1_.get(), &Form1::worksheetsRequested, this, [this] { worksheets().Open(); });
+    connect(form1_.get(), &Form1::ended, this, &Program::endProgram);
+    connect(form1_.get(), &Form1::infoRequested, this, [this] { zftlabel().open(); });
+    connect(form1_.get(), &Form1::worksheetsRequested, this, [this] { worksheets().open(); });
     // The training window stays hidden while the child chooses and plays; every game and the
     // chooser's way back bring it back with the task it had.
     connect(form1_.get(), &Form1::rewardDue, this, [this] {
         form1_->hide();
-        form6().Open();
+        form6().open();
     });
-    connect(form7_.get(), &Form7::userStarted, form1_.get(), &Form1::StartUser);
-    connect(form8_.get(), &Form8::closed, this, &Program::ShowTrainingWindow);
+    connect(form7_.get(), &Form7::userStarted, form1_.get(), &Form1::startUser);
+    connect(form8_.get(), &Form8::closed, this, &Program::showTrainingWindow);
 
-    form1_->Form_Load();
+    form1_->formLoad();
     form1_->show();
     form1_->Befehl11->setFocus();
 }
@@ -63,7 +63,7 @@ ZFTLABEL& Program::zftlabel()
 {
     if (!zftlabel_) {
         zftlabel_ = std::make_unique<ZFTLABEL>();
-        connect(zftlabel_.get(), &ZFTLABEL::closed, this, &Program::ShowTrainingWindow);
+        connect(zftlabel_.get(), &ZFTLABEL::closed, this, &Program::showTrainingWindow);
     }
     return *zftlabel_;
 }
@@ -72,12 +72,12 @@ druck& Program::worksheets()
 {
     if (!druck_) {
         // The worksheet builds its rows with the training window's generator, as training does.
-        druck::TaskSource tasks{ [this] { form1_->engine().GenerateTask(); },
+        druck::TaskSource tasks{ [this] { form1_->engine().generateTask(); },
                                  [this] { return form1_->Bezeichnung1->text(); } };
         druck_ = std::make_unique<druck>(state_, desktop_.dialogs, desktop_.clipboard,
                                          desktop_.printer, tasks);
-        connect(druck_.get(), &druck::closed, this, &Program::ShowTrainingWindow);
-        druck_->Form_Load(form1_->frameGeometry());
+        connect(druck_.get(), &druck::closed, this, &Program::showTrainingWindow);
+        druck_->formLoad(form1_->frameGeometry());
     }
     return *druck_;
 }
@@ -86,14 +86,14 @@ Form6& Program::form6()
 {
     if (!form6_) {
         form6_ = std::make_unique<Form6>();
-        connect(form6_.get(), &Form6::cancelled, this, &Program::ShowTrainingWindow);
-        connect(form6_.get(), &Form6::prisonChosen, this, [this] { form2().StartPrisonGame(); });
+        connect(form6_.get(), &Form6::cancelled, this, &Program::showTrainingWindow);
+        connect(form6_.get(), &Form6::prisonChosen, this, [this] { form2().startPrisonGame(); });
         connect(form6_.get(), &Form6::numberCatchChosen, this,
-                [this] { form4().StartNumberCatch(); });
-        connect(form6_.get(), &Form6::memoryChosen, this, [this] { form5().StartMemory(); });
-        connect(form6_.get(), &Form6::carRideChosen, this, [this] { form3().StartCarRide(); });
+                [this] { form4().startNumberCatch(); });
+        connect(form6_.get(), &Form6::memoryChosen, this, [this] { form5().startMemory(); });
+        connect(form6_.get(), &Form6::carRideChosen, this, [this] { form3().startCarRide(); });
         // The homeward ride sets itself up when its window becomes active.
-        connect(form6_.get(), &Form6::slalomChosen, this, [this] { slalom().Open(); });
+        connect(form6_.get(), &Form6::slalomChosen, this, [this] { slalom().open(); });
     }
     return *form6_;
 }
@@ -102,7 +102,7 @@ Form2& Program::form2()
 {
     if (!form2_) {
         form2_ = std::make_unique<Form2>(desktop_.dialogs, desktop_.random);
-        connect(form2_.get(), &Form2::ended, this, &Program::ShowTrainingWindow);
+        connect(form2_.get(), &Form2::ended, this, &Program::showTrainingWindow);
     }
     return *form2_;
 }
@@ -112,7 +112,7 @@ Form4& Program::form4()
     if (!form4_) {
         form4_ =
                 std::make_unique<Form4>(state_, desktop_.dialogs, desktop_.random, desktop_.timers);
-        connect(form4_.get(), &Form4::ended, this, &Program::ShowTrainingWindow);
+        connect(form4_.get(), &Form4::ended, this, &Program::showTrainingWindow);
     }
     return *form4_;
 }
@@ -121,7 +121,7 @@ Form5& Program::form5()
 {
     if (!form5_) {
         form5_ = std::make_unique<Form5>(state_, desktop_.dialogs, desktop_.random);
-        connect(form5_.get(), &Form5::ended, this, &Program::ShowTrainingWindow);
+        connect(form5_.get(), &Form5::ended, this, &Program::showTrainingWindow);
     }
     return *form5_;
 }
@@ -130,7 +130,7 @@ slalom& Program::slalom()
 {
     if (!slalom_) {
         slalom_ = std::make_unique<::slalom>(desktop_.dialogs, desktop_.random, desktop_.timers);
-        connect(slalom_.get(), &::slalom::ended, this, &Program::ShowTrainingWindow);
+        connect(slalom_.get(), &::slalom::ended, this, &Program::showTrainingWindow);
     }
     return *slalom_;
 }
@@ -139,17 +139,17 @@ Form3& Program::form3()
 {
     if (!form3_) {
         form3_ = std::make_unique<Form3>(desktop_.dialogs, desktop_.random, desktop_.timers);
-        connect(form3_.get(), &Form3::ended, this, &Program::ShowTrainingWindow);
+        connect(form3_.get(), &Form3::ended, this, &Program::showTrainingWindow);
     }
     return *form3_;
 }
 
-void Program::ShowTrainingWindow()
+void Program::showTrainingWindow()
 {
     form1_->show();
 }
 
-void Program::EndProgram()
+void Program::endProgram()
 {
     ended_ = true;
     if (zftlabel_)

@@ -33,9 +33,9 @@ public:
 
     // Removes copies that an interrupted save left behind, builds the windows, runs the training
     // window's start-up and shows it. Called once.
-    void Start();
+    void start();
 
-    TrainingState& State() { return state_; }
+    TrainingState& state() { return state_; }
     Form1& form1() { return *form1_; }
     Form7& form7() { return *form7_; }
     Form8& form8() { return *form8_; }
@@ -48,11 +48,11 @@ public:
     Form3& form3(); // the car ride
     ::slalom& slalom(); // the homeward ride
 
-    bool Ended() const { return ended_; }
+    bool hasEnded() const { return ended_; }
 
 private:
-    void EndProgram();
-    void ShowTrainingWindow();
+    void endProgram();
+    void showTrainingWindow();
 
     Desktop desktop_;
     TrainingState state_;

@@ -8,129 +8,129 @@
 // wants a remainder. A is the divisor (the practice number when one is set), C the quotient.
 namespace forms {
 
-void DivideSetUp(Task& t)
+void divideSetUp(Task& t)
 {
     switch (t.level) {
     case 2:
-        t.C = t.Draw(5, 10);
+        t.C = t.draw(5, 10);
         break;
     case 3:
-        t.C = t.Draw(6, 12);
+        t.C = t.draw(6, 12);
         break;
     case 4:
-        t.C = t.Draw(6, 12) * 10;
+        t.C = t.draw(6, 12) * 10;
         break;
     case 5:
-        t.C = t.Draw(11, 19);
+        t.C = t.draw(11, 19);
         break;
     default:
-        t.C = t.Draw(1, 6);
+        t.C = t.draw(1, 6);
         break;
     }
 }
 
 namespace {
 
-int DrawRemainderQuotient(Task& t)
+int drawRemainderQuotient(Task& t)
 {
     switch (t.level) {
     case 2:
-        return t.Draw(2, 10);
+        return t.draw(2, 10);
     case 3:
-        return t.Draw(5, 12);
+        return t.draw(5, 12);
     case 4:
-        return t.Draw(2, 9) * 10;
+        return t.draw(2, 9) * 10;
     case 5:
-        return t.Draw(5, 12) * 10;
+        return t.draw(5, 12) * 10;
     default:
-        return t.Draw(2, 6);
+        return t.draw(2, 6);
     }
 }
 
 } // namespace
 
 // Types 1..8 of the divide list; any other type gets the first.
-void DivideForm(Task& t, int type)
+void divideForm(Task& t, int type)
 {
     QString& s = t.text;
     switch (type) {
     case 2: // " Ergänzungen": 42 : ? = 6
         t.taskValue = t.C;
-        AppendS(s, t.A * t.C);
+        appendS(s, t.A * t.C);
         s += u" : ? =";
-        AppendS(s, t.A);
+        appendS(s, t.A);
         break;
     case 3: // " Umkehrungen": ? : 7 = 6
         t.taskValue = t.A * t.C;
         s += u" ? :";
-        AppendS(s, t.C);
+        appendS(s, t.C);
         s += u" =";
-        AppendS(s, t.A);
+        appendS(s, t.A);
         break;
     case 4: // " Teilketten": 210 : 6 : 5 = ?
         t.taskValue = t.C;
-        AppendS(s, t.A * t.B * t.C);
+        appendS(s, t.A * t.B * t.C);
         s += u" :";
-        AppendS(s, t.A);
+        appendS(s, t.A);
         s += u" :";
-        AppendS(s, t.B);
+        appendS(s, t.B);
         s += u" = ?";
         break;
     case 5: // " Punkt-Strich": 42 : 6 + 5 = ?
         t.taskValue = t.C + t.B;
-        AppendS(s, t.A * t.C);
+        appendS(s, t.A * t.C);
         s += u" :";
-        AppendS(s, t.A);
+        appendS(s, t.A);
         s += u" +";
-        AppendS(s, t.B);
+        appendS(s, t.B);
         s += u" = ?";
         break;
     case 6: { // " Restaufgaben": 47 : 6 = ? with the answer 7R5
-        t.C = DrawRemainderQuotient(t);
+        t.C = drawRemainderQuotient(t);
         int n = t.A * t.C + t.B;
         if (n % t.A == 0) // a remainder task should leave a remainder (a divisor 1 cannot)
             n += 1;
         t.taskValue = n;
-        AppendS(s, n);
+        appendS(s, n);
         s += u" :";
-        AppendS(s, t.A);
+        appendS(s, t.A);
         s += u" = ?";
         t.answer.reserve(8);
-        AppendD(t.answer, n / t.A);
+        appendD(t.answer, n / t.A);
         t.answer += u'R';
-        AppendD(t.answer, n % t.A);
+        appendD(t.answer, n % t.A);
         break;
     }
     case 7: // " Halbieren": 36 : 2 = ?
-        t.A = DrawNumberToHalveOrDouble(t);
+        t.A = drawNumberToHalveOrDouble(t);
         t.taskValue = t.A;
-        AppendS(s, 2 * t.A);
+        appendS(s, 2 * t.A);
         s += u" : 2 = ?";
         break;
     case 8: { // " Groß-Klein": 42 : 6 <=> 8, the quotient one more, equal or one less than C
         t.B = 1;
-        int k = t.Draw(0, 2);
+        int k = t.draw(0, 2);
         if (k == 2 && t.C == 1) {
             // A dividend of 0 is no task: C and A change places. Should both be 1, the choice
             // falls on one of the other two, which never lead to 0.
             std::swap(t.A, t.C);
-            k = t.Draw(0, t.C == 1 ? 1 : 2);
+            k = t.draw(0, t.C == 1 ? 1 : 2);
         }
         const int quotient = k == 0 ? t.C : k == 1 ? t.C + t.B : t.C - t.B;
         t.taskValue = quotient * t.A;
-        t.answer = RelationSign(quotient, t.C);
-        AppendD(s, t.taskValue);
+        t.answer = relationSign(quotient, t.C);
+        appendD(s, t.taskValue);
         s += u" :";
-        AppendS(s, t.A);
+        appendS(s, t.A);
         s += u" <=>";
-        AppendS(s, t.C);
+        appendS(s, t.C);
         break;
     }
     default: // " Teilaufgaben": 42 : 6 = ?
         t.taskValue = t.C;
-        AppendS(s, t.A * t.C);
+        appendS(s, t.A * t.C);
         s += u" :";
-        AppendS(s, t.A);
+        appendS(s, t.A);
         s += u" = ?";
         break;
     }

@@ -20,23 +20,23 @@
 //   choice that would take the right side below zero is drawn again from the other two. No loop.
 namespace forms {
 
-MinusRange MinusSetUp(Task& t)
+MinusRange minusSetUp(Task& t)
 {
     switch (t.level) {
     case 2:
-        t.C = t.Draw(1, 90);
+        t.C = t.draw(1, 90);
         return { 1, 90, 1 };
     case 3:
-        t.C = t.Draw(1, 990);
+        t.C = t.draw(1, 990);
         return { 1, 990, 1 };
     case 4:
         t.A *= 10;
         t.B *= 10;
-        t.C = t.Draw(1, 90) * 10;
+        t.C = t.draw(1, 90) * 10;
         return { 1, 90, 10 };
     case 5:
-        t.A = t.Draw(1, 100);
-        t.C = t.Draw(101, 900);
+        t.A = t.draw(1, 100);
+        t.C = t.draw(101, 900);
         return { 101, 900, 1 };
     default:
         return kCommonMinusRange;
@@ -47,7 +47,7 @@ MinusRange MinusSetUp(Task& t)
 // " Minus Zehner", " Minus zweistellig") a subtraction, the two " Ergänze" entries the missing
 // subtrahend, " Umkehrungen" the missing minuend, " Minusketten" the chain, " Groß-Klein" the
 // comparison.
-int MinusFormOfType(int type)
+int minusFormOfType(int type)
 {
     switch (type) {
     case 4:
@@ -68,37 +68,37 @@ namespace {
 
 // Makes the minuend C + 10 at least `needed`, drawing C again from the admissible part of its
 // range.
-void KeepMinuendAtLeast(Task& t, int needed, const MinusRange& range)
+void keepMinuendAtLeast(Task& t, int needed, const MinusRange& range)
 {
     if (t.C + 10 >= needed)
         return;
     const int lowest = (needed - 10 + range.scale - 1) / range.scale;
-    t.C = t.Draw(std::clamp(lowest, range.lo, range.hi), range.hi) * range.scale;
+    t.C = t.draw(std::clamp(lowest, range.lo, range.hi), range.hi) * range.scale;
 }
 
 } // namespace
 
-void MinusForm(Task& t, int form, const MinusRange& range)
+void minusForm(Task& t, int form, const MinusRange& range)
 {
     QString& s = t.text;
     switch (form) {
     case 2: { // 15 - ? = 7
-        KeepMinuendAtLeast(t, t.A, range);
+        keepMinuendAtLeast(t, t.A, range);
         const int m = t.C + 10;
         t.taskValue = m - t.A;
-        AppendS(s, m);
+        appendS(s, m);
         s += u" - ? =";
-        AppendS(s, t.A);
+        appendS(s, t.A);
         break;
     }
     case 3: { // ? - 7 = 8
-        KeepMinuendAtLeast(t, t.A, range);
+        keepMinuendAtLeast(t, t.A, range);
         const int m = t.C + 10;
         t.taskValue = m;
         s += u" ? -";
-        AppendS(s, t.A);
+        appendS(s, t.A);
         s += u" =";
-        AppendS(s, m - t.A);
+        appendS(s, m - t.A);
         break;
     }
     case 4: { // 15 - 3 - 7 = ?
@@ -112,11 +112,11 @@ void MinusForm(Task& t, int form, const MinusRange& range)
                 t.A -= step;
             t.taskValue = m - t.B - t.A;
         }
-        AppendS(s, m);
+        appendS(s, m);
         s += u" -";
-        AppendS(s, t.B);
+        appendS(s, t.B);
         s += u" -";
-        AppendS(s, t.A);
+        appendS(s, t.A);
         s += u" = ?";
         break;
     }
@@ -125,25 +125,25 @@ void MinusForm(Task& t, int form, const MinusRange& range)
             std::swap(t.A, t.C);
         t.B = t.level == 4 ? 10 : 1;
         const int difference = t.C - t.A;
-        int k = t.Draw(0, 2);
+        int k = t.draw(0, 2);
         if (k == 2 && difference < t.B)
-            k = t.Draw(0, 1);
+            k = t.draw(0, 1);
         t.taskValue = k == 0 ? difference : k == 1 ? difference + t.B : difference - t.B;
-        t.answer = RelationSign(difference, t.taskValue);
-        AppendS(s, t.C);
+        t.answer = relationSign(difference, t.taskValue);
+        appendS(s, t.C);
         s += u" -";
-        AppendS(s, t.A);
+        appendS(s, t.A);
         s += u" <=>";
-        AppendS(s, t.taskValue);
+        appendS(s, t.taskValue);
         break;
     }
     default: { // 15 - 7 = ?
-        KeepMinuendAtLeast(t, t.A, range);
+        keepMinuendAtLeast(t, t.A, range);
         const int m = t.C + 10;
         t.taskValue = m - t.A;
-        AppendS(s, m);
+        appendS(s, m);
         s += u" -";
-        AppendS(s, t.A);
+        appendS(s, t.A);
         s += u" = ?";
         break;
     }

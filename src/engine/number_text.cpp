@@ -1,6 +1,6 @@
 #include "engine/number_text.h"
 
-void AppendD(QString& out, int x)
+void appendD(QString& out, int x)
 {
     char16_t digits[10];
     int n = 0;
@@ -12,22 +12,22 @@ void AppendD(QString& out, int x)
     out.append(QStringView(digits + 10 - n, n));
 }
 
-void AppendS(QString& out, int x)
+void appendS(QString& out, int x)
 {
     out += QChar(x < 0 ? u'-' : u' ');
-    AppendD(out, x);
+    appendD(out, x);
 }
 
 QString S(int x)
 {
     QString text;
-    AppendS(text, x);
+    appendS(text, x);
     return text;
 }
 
 QString D(int x)
 {
     QString text;
-    AppendD(text, x);
+    appendD(text, x);
     return text;
 }

@@ -10,5 +10,5 @@ QString D(int x);
 
 // The same renderings appended to a text under construction, without a temporary string; the
 // generator builds every task text this way.
-void AppendS(QString& out, int x);
-void AppendD(QString& out, int x);
+void appendS(QString& out, int x);
+void appendD(QString& out, int x);

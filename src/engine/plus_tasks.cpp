@@ -5,23 +5,23 @@
 namespace forms {
 
 // Plus draws its own operands: the first number grows with the level, the one added stays 1..9.
-void PlusSetUp(Task& t)
+void plusSetUp(Task& t)
 {
-    t.A = t.Draw(1, 9);
-    t.B = t.Draw(1, 9);
-    t.C = t.Draw(1, 9);
+    t.A = t.draw(1, 9);
+    t.B = t.draw(1, 9);
+    t.C = t.draw(1, 9);
     switch (t.level) {
     case 2:
-        t.A = t.Draw(1, 90);
+        t.A = t.draw(1, 90);
         break;
     case 3:
-        t.A = t.Draw(1, 990);
+        t.A = t.draw(1, 990);
         break;
     case 4:
-        t.A = t.Draw(1, 9990);
+        t.A = t.draw(1, 9990);
         break;
     case 5:
-        t.A = t.Draw(1, 99990);
+        t.A = t.draw(1, 99990);
         break;
     default:
         break;
@@ -29,67 +29,67 @@ void PlusSetUp(Task& t)
 }
 
 // Types 1..8 of the plus list; any other type gets the first.
-void PlusForm(Task& t, int type)
+void plusForm(Task& t, int type)
 {
     QString& s = t.text;
     switch (type) {
     case 2: // " Plus Zehner": 7 + 50 = ?
         t.taskValue = t.A + 10 * t.C;
-        AppendD(s, t.A);
+        appendD(s, t.A);
         s += u" +";
-        AppendS(s, 10 * t.C);
+        appendS(s, 10 * t.C);
         s += u" = ?";
         break;
     case 3: // " Plus Zweistellig": 5 + 37 = ?
-        t.A += 10 * t.Draw(1, 10);
+        t.A += 10 * t.draw(1, 10);
         [[fallthrough]];
     case 4: // " Ergänze Zehner": 5 + 7 = ?
         t.taskValue = t.A + t.C;
-        AppendD(s, t.C);
+        appendD(s, t.C);
         s += u" +";
-        AppendS(s, t.A);
+        appendS(s, t.A);
         s += u" = ?";
         break;
     case 5: // " Ergänze Hundert": 7 + ? = 12
         t.taskValue = t.C;
-        AppendD(s, t.A);
+        appendD(s, t.A);
         s += u" + ? =";
-        AppendS(s, t.A + t.C);
+        appendS(s, t.A + t.C);
         break;
     case 6: // " Umkehrungen": ? + 7 = 12
         t.taskValue = t.C;
         s += u"? +";
-        AppendS(s, t.A);
+        appendS(s, t.A);
         s += u" =";
-        AppendS(s, t.A + t.C);
+        appendS(s, t.A + t.C);
         break;
     case 7: // " Plusketten": 7 + 3 + 5 = ?
         t.taskValue = t.A + t.B + t.C;
-        AppendD(s, t.A);
+        appendD(s, t.A);
         s += u" +";
-        AppendS(s, t.B);
+        appendS(s, t.B);
         s += u" +";
-        AppendS(s, t.C);
+        appendS(s, t.C);
         s += u" = ?";
         break;
     case 8: { // " Groß-Klein": 7 + 5 <=> 13; the right side is the sum, one step more or one less
-        const int k = t.Draw(0, 2);
+        const int k = t.draw(0, 2);
         t.B = t.level == 4 ? 10 : 1;
         const int sum = t.A + t.C;
         t.taskValue = k == 0 ? sum : k == 1 ? sum + t.B : sum - t.B;
-        t.answer = RelationSign(sum, t.taskValue);
-        AppendD(s, t.A);
+        t.answer = relationSign(sum, t.taskValue);
+        appendD(s, t.A);
         s += u" +";
-        AppendS(s, t.C);
+        appendS(s, t.C);
         s += u" <=>";
-        AppendS(s, t.taskValue);
+        appendS(s, t.taskValue);
         break;
     }
     default: // " Plus Einer": 7 + 5 = ?
         t.taskValue = t.A + t.C;
-        AppendD(s, t.A);
+        appendD(s, t.A);
         s += u" +";
-        AppendS(s, t.C);
+        appendS(s, t.C);
         s += u" = ?";
         break;
     }

@@ -1,6 +1,6 @@
 #include "engine/task_engine.h"
 
-QStringList TaskTypeEntries(Operation operation)
+QStringList taskTypeEntries(Operation operation)
 {
     static const QStringList plus{
         QStringLiteral(" Plus Einer"),       QStringLiteral(" Plus Zehner"),

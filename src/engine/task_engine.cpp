@@ -9,54 +9,54 @@ TaskEngine::TaskEngine(TrainingState& state, TaskScreen& screen, RandomSource& r
 {
 }
 
-void TaskEngine::GenerateTask()
+void TaskEngine::generateTask()
 {
-    random_.Randomize();
+    random_.randomize();
     state_.entryText.clear();
 
     forms::Task task(random_, state_.level, state_.practiceNumber);
-    task.A = task.Draw(1, 10);
-    task.B = task.Draw(1, 10);
-    task.C = task.Draw(1, 10);
+    task.A = task.draw(1, 10);
+    task.B = task.draw(1, 10);
+    task.C = task.draw(1, 10);
     if (state_.practiceNumber > 0)
         task.A = state_.practiceNumber;
 
     switch (state_.operation) {
     case Operation::Plus:
-        forms::PlusSetUp(task);
-        forms::PlusForm(task, state_.taskType);
+        forms::plusSetUp(task);
+        forms::plusForm(task, state_.taskType);
         break;
     case Operation::Minus: {
-        const forms::MinusRange range = forms::MinusSetUp(task);
-        forms::MinusForm(task, forms::MinusFormOfType(state_.taskType), range);
+        const forms::MinusRange range = forms::minusSetUp(task);
+        forms::minusForm(task, forms::minusFormOfType(state_.taskType), range);
         break;
     }
     case Operation::Times:
-        forms::TimesSetUp(task);
-        forms::TimesForm(task, state_.taskType);
+        forms::timesSetUp(task);
+        forms::timesForm(task, state_.taskType);
         break;
     case Operation::Divide:
-        forms::DivideSetUp(task);
-        forms::DivideForm(task, state_.taskType);
+        forms::divideSetUp(task);
+        forms::divideForm(task, state_.taskType);
         break;
     case Operation::Mandatory:
-        if (ServeMandatoryTask(task))
+        if (serveMandatoryTask(task))
             return;
         // The list has run out and the plus list is back (its selection has already shown one plus
         // task); this run now puts its own plus task on screen, for the type the list handler set.
-        forms::PlusSetUp(task);
-        forms::PlusForm(task, state_.taskType);
+        forms::plusSetUp(task);
+        forms::plusForm(task, state_.taskType);
         break;
     case Operation::Random:
-        RunRandomSelection(task);
+        runRandomSelection(task);
         break;
     }
-    Finish(task);
+    finish(task);
 }
 
 // What the keypad can produce: digits, one relation sign, or digits "R" digits; ten characters at
 // most.
-bool AnswerCanBeTyped(const QString& answer)
+bool answerCanBeTyped(const QString& answer)
 {
     if (answer.isEmpty() || answer.size() > 10)
         return false;
@@ -80,22 +80,22 @@ bool AnswerCanBeTyped(const QString& answer)
 // Serves the next stored task and returns true; returns false after ending mandatory mode when no
 // complete task is left. A task line without its answer line (only a hand-edited file has one)
 // cannot be checked, so it is dropped and the list counts as used up.
-bool TaskEngine::ServeMandatoryTask(const forms::Task& task)
+bool TaskEngine::serveMandatoryTask(const forms::Task& task)
 {
     // A pair whose answer the keypad cannot type (empty, letters, too long: only a hand-edited
     // file has one) would hold the child on one task for good, so it is passed over.
     int skipped = 0;
-    const int count = screen_.MandatoryCount();
-    while (skipped + 1 < count && !AnswerCanBeTyped(screen_.MandatoryEntry(skipped + 1)))
+    const int count = screen_.mandatoryCount();
+    while (skipped + 1 < count && !answerCanBeTyped(screen_.mandatoryEntry(skipped + 1)))
         skipped += 2;
     if (skipped > 0)
-        screen_.RemoveMandatoryEntries(0,
+        screen_.removeMandatoryEntries(0,
                                        skipped); // one removal, however many pairs are passed over
-    if (screen_.MandatoryCount() >= 2) {
-        screen_.SetTaskText(screen_.MandatoryEntry(0));
-        state_.expectedAnswer = screen_.MandatoryEntry(1);
+    if (screen_.mandatoryCount() >= 2) {
+        screen_.setTaskText(screen_.mandatoryEntry(0));
+        state_.expectedAnswer = screen_.mandatoryEntry(1);
         state_.entryText.clear();
-        screen_.RemoveMandatoryEntries(0, 2);
+        screen_.removeMandatoryEntries(0, 2);
         // The stored task uses none of the draws, but the operands show them as for any task;
         // TaskValue and the entry display stay as they were.
         state_.operandA = task.A;
@@ -103,37 +103,37 @@ bool TaskEngine::ServeMandatoryTask(const forms::Task& task)
         state_.operandC = task.C;
         return true;
     }
-    if (screen_.MandatoryCount() == 1)
-        screen_.RemoveMandatoryEntries(0, 1);
+    if (screen_.mandatoryCount() == 1)
+        screen_.removeMandatoryEntries(0, 1);
 
-    screen_.EndMandatoryMode();
+    screen_.endMandatoryMode();
     state_.operation = Operation::Plus;
     state_.taskType = 1;
-    FillTaskTypeList();
+    fillTaskTypeList();
     return false;
 }
 
 // Random selection: an operation and one of its forms, run on the common draw without the
 // operation's level set-up. Forms that read the level for their own draws or steps still do.
-void TaskEngine::RunRandomSelection(forms::Task& task)
+void TaskEngine::runRandomSelection(forms::Task& task)
 {
-    switch (task.Draw(1, 4)) {
+    switch (task.draw(1, 4)) {
     case 1:
-        forms::PlusForm(task, task.Draw(1, 8));
+        forms::plusForm(task, task.draw(1, 8));
         break;
     case 2:
-        forms::MinusForm(task, forms::MinusFormOfType(task.Draw(1, 8)), forms::kCommonMinusRange);
+        forms::minusForm(task, forms::minusFormOfType(task.draw(1, 8)), forms::kCommonMinusRange);
         break;
     case 3:
-        forms::TimesForm(task, task.Draw(1, 7));
+        forms::timesForm(task, task.draw(1, 7));
         break;
     default:
-        forms::DivideForm(task, task.Draw(1, 8));
+        forms::divideForm(task, task.draw(1, 8));
         break;
     }
 }
 
-void TaskEngine::Finish(forms::Task& task)
+void TaskEngine::finish(forms::Task& task)
 {
     state_.operandA = task.A;
     state_.operandB = task.B;
@@ -143,15 +143,15 @@ void TaskEngine::Finish(forms::Task& task)
         state_.expectedAnswer = ::D(task.taskValue);
     else
         state_.expectedAnswer = std::move(task.answer);
-    screen_.SetTaskText(task.text);
+    screen_.setTaskText(task.text);
     state_.entryText.clear();
-    screen_.SetEntryDisplay(QString());
+    screen_.setEntryDisplay(QString());
 }
 
-void TaskEngine::FillTaskTypeList()
+void TaskEngine::fillTaskTypeList()
 {
-    screen_.ClearTaskTypes();
-    for (const QString& entry : TaskTypeEntries(state_.operation))
-        screen_.AddTaskType(entry);
-    screen_.SelectTaskType(0);
+    screen_.clearTaskTypes();
+    for (const QString& entry : taskTypeEntries(state_.operation))
+        screen_.addTaskType(entry);
+    screen_.selectTaskType(0);
 }

@@ -5,8 +5,8 @@
 // training_state.h   TrainingState, the shared variables every window reads and writes.
 // task_screen.h      what the engine needs of the training window (task label, entry display,
 //                    task-type list, mandatory list); the window implements it, tests fake it.
-// task_engine.*      TaskEngine: GenerateTask (draws, dispatch, random selection, mandatory path,
-//                    common end) and FillTaskTypeList.
+// task_engine.*      TaskEngine: generateTask (draws, dispatch, random selection, mandatory path,
+//                    common end) and fillTaskTypeList.
 // task_catalogue.cpp the task-type list of each operation, exact texts.
 // task_forms.h       one task under construction, shared by the four operation branches
 //                    plus_tasks.cpp, minus_tasks.cpp, times_tasks.cpp and divide_tasks.cpp.
@@ -30,12 +30,12 @@ class Task;
 // The entries of the task-type list Liste1 for an operation (1 plus ... 6 mandatory tasks), in
 // list order, exactly as shown. Any other operation gets the random-selection list, as the
 // generator treats any other operation as random selection.
-QStringList TaskTypeEntries(Operation operation);
+QStringList taskTypeEntries(Operation operation);
 
 // True when the keypad can type the answer: digits, one of "<", "=", ">", or digits "R" digits,
 // at most ten characters. Stored tasks (mandatory list, error files) with any other answer are
 // passed over, since a child could never answer them.
-bool AnswerCanBeTyped(const QString& answer);
+bool answerCanBeTyped(const QString& answer);
 
 class TaskEngine {
 public:
@@ -45,17 +45,17 @@ public:
     // Bezeichnung1, answer in ExpectedAnswer, numbers in TaskValue and OperandA..C, entry emptied.
     // In mandatory mode (Operation 6) it serves the next stored task instead; when the list has run
     // out it ends the mode, refills Liste1 with the plus entries (whose selection runs the window's
-    // list handler and so one nested GenerateTask) and then puts its own plus task on screen.
-    void GenerateTask();
+    // list handler and so one nested generateTask) and then puts its own plus task on screen.
+    void generateTask();
 
     // Clears Liste1, adds the entries of the current Operation and selects entry 0; the window's
     // list handler then sets TaskType and, outside mandatory mode, generates a task.
-    void FillTaskTypeList();
+    void fillTaskTypeList();
 
 private:
-    bool ServeMandatoryTask(const forms::Task& task);
-    void RunRandomSelection(forms::Task& task);
-    void Finish(forms::Task& task);
+    bool serveMandatoryTask(const forms::Task& task);
+    void runRandomSelection(forms::Task& task);
+    void finish(forms::Task& task);
 
     TrainingState& state_;
     TaskScreen& screen_;

@@ -19,7 +19,7 @@ public:
         text.reserve(32);
     }
 
-    int Draw(int lo, int hi) { return random_.Draw(lo, hi); }
+    int draw(int lo, int hi) { return random_.draw(lo, hi); }
 
     int level;
     int practiceNumber;
@@ -37,7 +37,7 @@ private:
 inline constexpr char16_t kTimes = u'\u00B7'; // the multiplication sign children know: a middle dot
 
 // Sign of a comparison task for a left side that is smaller, equal or larger than the right side.
-inline QString RelationSign(int left, int right)
+inline QString relationSign(int left, int right)
 {
     return left < right    ? QStringLiteral("<")
             : left > right ? QStringLiteral(">")
@@ -45,8 +45,8 @@ inline QString RelationSign(int left, int right)
 }
 
 // Plus. The set-up draws all three operands afresh (the practice number does not reach plus tasks).
-void PlusSetUp(Task& t);
-void PlusForm(Task& t, int type);
+void plusSetUp(Task& t);
+void plusForm(Task& t, int type);
 
 // Minus. The set-up also tells how the minuend C may be drawn again and the size of one step
 // (10 when level 4 turns every number into tens), which the forms need to keep results >= 0.
@@ -56,17 +56,17 @@ struct MinusRange {
     int scale; // ... and multiplied by scale
 };
 inline constexpr MinusRange kCommonMinusRange{ 1, 10, 1 };
-MinusRange MinusSetUp(Task& t);
-int MinusFormOfType(int type); // list entry (1..8) to one of the five minus forms
-void MinusForm(Task& t, int form, const MinusRange& range);
+MinusRange minusSetUp(Task& t);
+int minusFormOfType(int type); // list entry (1..8) to one of the five minus forms
+void minusForm(Task& t, int form, const MinusRange& range);
 
 // Times and divide.
-void TimesSetUp(Task& t);
-void TimesForm(Task& t, int type);
-void DivideSetUp(Task& t);
-void DivideForm(Task& t, int type);
+void timesSetUp(Task& t);
+void timesForm(Task& t, int type);
+void divideSetUp(Task& t);
+void divideForm(Task& t, int type);
 
 // The number that " Verdoppeln" doubles and " Halbieren" halves, by level.
-int DrawNumberToHalveOrDouble(Task& t);
+int drawNumberToHalveOrDouble(Task& t);
 
 } // namespace forms

@@ -8,19 +8,19 @@ class TaskScreen {
 public:
     virtual ~TaskScreen() = default;
 
-    virtual void SetTaskText(const QString& text) = 0; // caption of Bezeichnung1
-    virtual void SetEntryDisplay(const QString& text) = 0; // caption of Bezeichnung2
+    virtual void setTaskText(const QString& text) = 0; // caption of Bezeichnung1
+    virtual void setEntryDisplay(const QString& text) = 0; // caption of Bezeichnung2
 
-    // Liste1, the task types. SelectTaskType runs the list's click handling, as a click does.
-    virtual void ClearTaskTypes() = 0;
-    virtual void AddTaskType(const QString& entry) = 0;
-    virtual void SelectTaskType(int index) = 0;
+    // Liste1, the task types. selectTaskType runs the list's click handling, as a click does.
+    virtual void clearTaskTypes() = 0;
+    virtual void addTaskType(const QString& entry) = 0;
+    virtual void selectTaskType(int index) = 0;
 
     // Liste2, the mandatory list (task line, answer line, task line, ...).
-    virtual int MandatoryCount() const = 0;
-    virtual QString MandatoryEntry(int index) const = 0;
-    virtual void RemoveMandatoryEntries(int first, int count) = 0;
+    virtual int mandatoryCount() const = 0;
+    virtual QString mandatoryEntry(int index) const = 0;
+    virtual void removeMandatoryEntries(int first, int count) = 0;
 
     // Parks the mandatory cover Befehl28 outside the window (mandatory mode off).
-    virtual void EndMandatoryMode() = 0;
+    virtual void endMandatoryMode() = 0;
 };

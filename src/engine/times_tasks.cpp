@@ -5,7 +5,7 @@
 namespace forms {
 
 // A is the fixed factor (the practice number when one is set), C the factor that varies.
-void TimesSetUp(Task& t)
+void timesSetUp(Task& t)
 {
     switch (t.level) {
     case 2:
@@ -19,32 +19,32 @@ void TimesSetUp(Task& t)
         t.C += 10;
         break;
     case 5:
-        t.C = t.Draw(11, 100);
+        t.C = t.draw(11, 100);
         break;
     default:
         break;
     }
 }
 
-int DrawNumberToHalveOrDouble(Task& t)
+int drawNumberToHalveOrDouble(Task& t)
 {
     switch (t.level) {
     case 2:
-        return t.Draw(1, 50);
+        return t.draw(1, 50);
     case 3:
-        return t.Draw(101, 500);
+        return t.draw(101, 500);
     case 4:
-        return t.Draw(1001, 5000);
+        return t.draw(1001, 5000);
     case 5:
-        return t.Draw(10001, 50000);
+        return t.draw(10001, 50000);
     default:
-        return t.Draw(1, 10);
+        return t.draw(1, 10);
     }
 }
 
 namespace {
 
-void AppendTimes(QString& s)
+void appendTimes(QString& s)
 {
     s += u' ';
     s += QChar(kTimes);
@@ -53,31 +53,31 @@ void AppendTimes(QString& s)
 } // namespace
 
 // Types 1..7 of the times list; any other type gets the first.
-void TimesForm(Task& t, int type)
+void timesForm(Task& t, int type)
 {
     QString& s = t.text;
     switch (type) {
     case 2: // " Ergänzungen": 6 · ? = 42
         t.taskValue = t.C;
-        AppendS(s, t.A);
-        AppendTimes(s);
+        appendS(s, t.A);
+        appendTimes(s);
         s += u" ? =";
-        AppendS(s, t.A * t.C);
+        appendS(s, t.A * t.C);
         break;
     case 3: // " Umkehrungen": ? · 6 = 42
         t.taskValue = t.C;
         s += u" ?";
-        AppendTimes(s);
-        AppendS(s, t.A);
+        appendTimes(s);
+        appendS(s, t.A);
         s += u" =";
-        AppendS(s, t.A * t.C);
+        appendS(s, t.A * t.C);
         break;
     case 4: // " Malketten": 3 · 2 · 4 = ?, small factors of their own (zero included at level 1)
-        t.A = t.Draw(1, 6);
+        t.A = t.draw(1, 6);
         if (t.practiceNumber > 0)
             t.A = t.practiceNumber;
-        t.B = t.Draw(0, 4);
-        t.C = t.Draw(0, 4);
+        t.B = t.draw(0, 4);
+        t.C = t.draw(0, 4);
         switch (t.level) {
         case 2:
             t.B += 1;
@@ -99,49 +99,49 @@ void TimesForm(Task& t, int type)
             break;
         }
         t.taskValue = t.A * t.B * t.C;
-        AppendS(s, t.A);
-        AppendTimes(s);
-        AppendS(s, t.B);
-        AppendTimes(s);
-        AppendS(s, t.C);
+        appendS(s, t.A);
+        appendTimes(s);
+        appendS(s, t.B);
+        appendTimes(s);
+        appendS(s, t.C);
         s += u" = ?";
         break;
     case 5: // " Punkt-Strich": 3 + 7 · 6 = ?, times before plus
         t.B += 1;
-        t.C = t.Draw(1, t.A);
+        t.C = t.draw(1, t.A);
         t.taskValue = t.A * t.B + t.C;
-        AppendS(s, t.C);
+        appendS(s, t.C);
         s += u" +";
-        AppendS(s, t.A);
-        AppendTimes(s);
-        AppendS(s, t.B);
+        appendS(s, t.A);
+        appendTimes(s);
+        appendS(s, t.B);
         s += u" = ?";
         break;
     case 6: // " Verdoppeln": 24 · 2 = ?
-        t.A = DrawNumberToHalveOrDouble(t);
+        t.A = drawNumberToHalveOrDouble(t);
         t.taskValue = 2 * t.A;
-        AppendS(s, t.A);
-        AppendTimes(s);
+        appendS(s, t.A);
+        appendTimes(s);
         s += u" 2 = ?";
         break;
     case 7: { // " Groß-Klein": 7 · 6 <=> 48, the right side one factor A more, equal or one less
-        const int k = t.Draw(0, 2);
+        const int k = t.draw(0, 2);
         t.B = 1;
         const int product = t.C * t.A;
         t.taskValue = k == 0 ? product : k == 1 ? (t.C + t.B) * t.A : (t.C - t.B) * t.A;
-        t.answer = RelationSign(product, t.taskValue);
-        AppendS(s, t.C);
-        AppendTimes(s);
-        AppendS(s, t.A);
+        t.answer = relationSign(product, t.taskValue);
+        appendS(s, t.C);
+        appendTimes(s);
+        appendS(s, t.A);
         s += u" <=>";
-        AppendS(s, t.taskValue);
+        appendS(s, t.taskValue);
         break;
     }
     default: // " Malaufgaben": 7 · 6 = ?
         t.taskValue = t.A * t.C;
-        AppendS(s, t.C);
-        AppendTimes(s);
-        AppendS(s, t.A);
+        appendS(s, t.C);
+        appendTimes(s);
+        appendS(s, t.A);
         s += u" = ?";
         break;
     }

@@ -15,32 +15,32 @@ QString Signed(int metres)
 } // namespace
 
 CarRide::CarRide(CarRideView& view, Dialogs& dialogs, RandomSource& random, Timers& timers)
-    : view_(view), dialogs_(dialogs), random_(random), Zeit1(timers.Make([this] { Zeit1_Timer(); }))
+    : view_(view), dialogs_(dialogs), random_(random), Zeit1(timers.make([this] { zeit1Timer(); }))
 {
-    Zeit1->SetInterval(10);
-    Zeit1->SetEnabled(false);
+    Zeit1->setInterval(10);
+    Zeit1->setEnabled(false);
 }
 
 CarRide::~CarRide() = default;
 
-void CarRide::Start()
+void CarRide::start()
 {
-    Zeit1->SetInterval(Tick);
-    Zeit1->SetEnabled(true);
+    Zeit1->setInterval(Tick);
+    Zeit1->setEnabled(true);
     RoadLeft = StartRoadLeft;
     CarLeft = StartCarLeft;
     RoadWidth = StartRoadWidth;
     // The posts already stand at the road's ends: a ride only starts from the places "Ende" left.
-    view_.PlaceCar(CarLeft);
-    view_.PlaceRoad(RoadLeft, RoadWidth);
+    view_.placeCar(CarLeft);
+    view_.placeRoad(RoadLeft, RoadWidth);
     MetreCount = 0;
 }
 
-void CarRide::Zeit1_Timer()
+void CarRide::zeit1Timer()
 {
     ++MetreCount;
-    view_.ShowMetres(MetreCount);
-    const int d = random_.Draw(0, 2);
+    view_.showMetres(MetreCount);
+    const int d = random_.draw(0, 2);
     if (d == 1)
         RoadLeft -= Step;
     else if (d == 2)
@@ -54,55 +54,55 @@ void CarRide::Zeit1_Timer()
     if (RoadWidth <= WinningWidth) {
         // The ride stands still while the child reads the message, and the window is gone after
         // it, so no post is tested on this metre.
-        Zeit1->SetEnabled(false);
-        dialogs_.MsgBox(WinText(MetreCount), MsgStyle::OkOnly + MsgStyle::Information,
+        Zeit1->setEnabled(false);
+        dialogs_.msgBox(winText(MetreCount), MsgStyle::OkOnly + MsgStyle::Information,
                         QStringLiteral("Autofahrt"));
-        view_.EndRide();
+        view_.endRide();
         return;
     }
-    view_.PlaceRoad(RoadLeft, RoadWidth);
-    CheckPosts();
+    view_.placeRoad(RoadLeft, RoadWidth);
+    checkPosts();
 }
 
-void CarRide::SteerLeft()
+void CarRide::steerLeft()
 {
-    if (!Riding())
+    if (!riding())
         return;
     CarLeft -= Steer;
-    CheckPosts();
+    checkPosts();
 }
 
-void CarRide::SteerRight()
+void CarRide::steerRight()
 {
-    if (!Riding())
+    if (!riding())
         return;
     CarLeft += Steer;
-    CheckPosts();
+    checkPosts();
 }
 
-void CarRide::Stop()
+void CarRide::stop()
 {
-    Zeit1->SetEnabled(false);
+    Zeit1->setEnabled(false);
 }
 
-bool CarRide::Riding() const
+bool CarRide::riding() const
 {
-    return Zeit1->Enabled();
+    return Zeit1->enabled();
 }
 
-void CarRide::CheckPosts()
+void CarRide::checkPosts()
 {
-    view_.PlaceCar(CarLeft);
+    view_.placeCar(CarLeft);
     // The car must keep clear of the left post (105 wide) and of the right post, which stands 100
     // inside the road's right end; the car is 495 wide, so 600 before the road's end is its last
     // place.
     if (CarLeft >= RoadLeft + 100 && CarLeft <= RoadLeft + RoadWidth - 600)
         return;
-    view_.Crashed(MetreCount);
-    Zeit1->SetEnabled(false);
+    view_.crashed(MetreCount);
+    Zeit1->setEnabled(false);
 }
 
-void CarRide::WriteMetres(QString& text, std::int16_t metres)
+void CarRide::writeMetres(QString& text, std::int16_t metres)
 {
     // Metres are never negative: the place of the sign is a blank.
     text.resize(0);
@@ -119,17 +119,17 @@ void CarRide::WriteMetres(QString& text, std::int16_t metres)
     text.append(QStringView(u" m "));
 }
 
-QString CarRide::CrashLine()
+QString CarRide::crashLine()
 {
     return QStringLiteral("Du hast den Straßenpfosten gestreift!");
 }
 
-QString CarRide::MetresLine(std::int16_t metres)
+QString CarRide::metresLine(std::int16_t metres)
 {
     return QStringLiteral("Du hast") + Signed(metres) + QStringLiteral(" Meter geschafft!");
 }
 
-QString CarRide::WinText(std::int16_t metres)
+QString CarRide::winText(std::int16_t metres)
 {
     return QStringLiteral("Straße ist zu eng! Du hast gewonnen!\r Es waren insgesamt")
             + Signed(metres) + QStringLiteral(" Meter!");

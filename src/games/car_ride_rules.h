@@ -19,11 +19,11 @@ class Timers;
 class CarRideView {
 public:
     virtual ~CarRideView() = default;
-    virtual void PlaceCar(int left) = 0;
-    virtual void PlaceRoad(int roadLeft, int roadWidth) = 0; // the road and both posts
-    virtual void ShowMetres(std::int16_t metres) = 0;
-    virtual void Crashed(std::int16_t metres) = 0; // writes the crash text, offers "Ende"
-    virtual void EndRide() = 0; // as "Ende" does
+    virtual void placeCar(int left) = 0;
+    virtual void placeRoad(int roadLeft, int roadWidth) = 0; // the road and both posts
+    virtual void showMetres(std::int16_t metres) = 0;
+    virtual void crashed(std::int16_t metres) = 0; // writes the crash text, offers "Ende"
+    virtual void endRide() = 0; // as "Ende" does
 };
 
 class CarRide {
@@ -41,13 +41,13 @@ public:
     CarRide(CarRideView& view, Dialogs& dialogs, RandomSource& random, Timers& timers);
     ~CarRide();
 
-    void Start(); // "Start": a new ride with the timer running
-    void Zeit1_Timer(); // one metre
-    void SteerLeft(); // only while a ride runs
-    void SteerRight();
-    void Stop(); // the timer off, as "Ende" does
-    bool Riding() const;
-    GameTimer& Timer() { return *Zeit1; }
+    void start(); // "Start": a new ride with the timer running
+    void zeit1Timer(); // one metre
+    void steerLeft(); // only while a ride runs
+    void steerRight();
+    void stop(); // the timer off, as "Ende" does
+    bool riding() const;
+    GameTimer& timer() { return *Zeit1; }
 
     int RoadLeft = StartRoadLeft;
     int RoadWidth = StartRoadWidth;
@@ -56,14 +56,14 @@ public:
 
     // The metre display: the number with the place of its sign, then " m " (" 37 m "). Written
     // into a text the caller keeps, within its capacity, so a tick builds no new string.
-    static void WriteMetres(QString& text, std::int16_t metres);
+    static void writeMetres(QString& text, std::int16_t metres);
     // The crash text's two lines and the win message.
-    static QString CrashLine();
-    static QString MetresLine(std::int16_t metres);
-    static QString WinText(std::int16_t metres);
+    static QString crashLine();
+    static QString metresLine(std::int16_t metres);
+    static QString winText(std::int16_t metres);
 
 private:
-    void CheckPosts();
+    void checkPosts();
 
     CarRideView& view_;
     Dialogs& dialogs_;

@@ -17,25 +17,25 @@ class Timers;
 
 // Form3, the car ride: the road with its posts, the car the child steers with the arrow keys, the
 // metre display, "Start" and "Ende". A crash is written on the window and stays until the next
-// StartCarRide; the game ends by hiding the window and ended().
+// startCarRide; the game ends by hiding the window and ended().
 class Form3 : public QWidget, public CarRideView {
     Q_OBJECT
 public:
     Form3(Dialogs& dialogs, RandomSource& random, Timers& timers);
     ~Form3() override;
 
-    void StartCarRide(); // shows the window with a clean surface
-    void Befehl1_Click(); // "Ende", also Esc
-    void Befehl2_Click(); // "Start"
-    void Zeit1_Timer() { ride_->Zeit1_Timer(); }
+    void startCarRide(); // shows the window with a clean surface
+    void befehl1Click(); // "Ende", also Esc
+    void befehl2Click(); // "Start"
+    void zeit1Timer() { ride_->zeit1Timer(); }
     CarRide& ride() { return *ride_; }
 
     // CarRideView
-    void PlaceCar(int left) override;
-    void PlaceRoad(int roadLeft, int roadWidth) override;
-    void ShowMetres(std::int16_t metres) override;
-    void Crashed(std::int16_t metres) override;
-    void EndRide() override { Befehl1_Click(); }
+    void placeCar(int left) override;
+    void placeRoad(int roadLeft, int roadWidth) override;
+    void showMetres(std::int16_t metres) override;
+    void crashed(std::int16_t metres) override;
+    void endRide() override { befehl1Click(); }
 
     QPushButton* Befehl1 = nullptr; // "Ende"
     QPushButton* Befehl2 = nullptr; // "Start"
@@ -53,8 +53,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    bool HandleKey(QKeyEvent* event);
-    void PlacePieces(int carLeft, int roadLeft, int roadWidth);
+    bool handleKey(QKeyEvent* event);
+    void placePieces(int carLeft, int roadLeft, int roadWidth);
 
     std::unique_ptr<CarRide> ride_;
     // The metre display is written into one of two texts by turns: the label shares the other,

@@ -10,24 +10,24 @@ Form6::Form6() : QWidget(nullptr)
 {
     setObjectName(QStringLiteral("Form6"));
     setWindowTitle(QStringLiteral("Du hast dir eine Belohnung verdient. Wähle aus:"));
-    setFixedSize(Twips::ToPixels(8205), Twips::ToPixels(1665));
+    setFixedSize(Twips::toPixels(8205), Twips::toPixels(1665));
 
     auto picture = [this](const char* name, int left, const char* drawing,
                           const QString& whatItDoes) {
-        return Named(new PictureButton(this,
+        return named(new PictureButton(this,
                                        QStringLiteral(":/games/%1.svg").arg(QLatin1String(drawing)),
                                        whatItDoes),
                      name, left, 360, 495, 495);
     };
     auto once = [this](const char* name, int left) {
-        return Named(new QLabel(QStringLiteral("1mal"), this), name, left, 480, 495, 255);
+        return named(new QLabel(QStringLiteral("1mal"), this), name, left, 480, 495, 255);
     };
     auto button = [this](const char* name, int left, const QString& caption) {
-        return Named(new QPushButton(caption, this), name, left, 960, 1095, 375);
+        return named(new QPushButton(caption, this), name, left, 960, 1095, 375);
     };
 
     Bild5 = picture("Bild5", 240, "stop", QStringLiteral("Kein Spiel, zurück zum Rechnen"));
-    Bezeichnung5 = Named(new QLabel(QStringLiteral(" Kein   Spiel"), this), "Bezeichnung5", 720,
+    Bezeichnung5 = named(new QLabel(QStringLiteral(" Kein   Spiel"), this), "Bezeichnung5", 720,
                          360, 615, 495);
     Bezeichnung5->setWordWrap(true);
     Befehl5 = button("Befehl5", 240, QStringLiteral("Abbruch"));
@@ -47,61 +47,61 @@ Form6::Form6() : QWidget(nullptr)
     Bezeichnung4 = once("Bezeichnung4", 7440);
     Befehl4 = button("Befehl4", 6840, QStringLiteral("Memory"));
 
-    connect(Befehl1, &QPushButton::clicked, this, &Form6::Befehl1_Click);
-    connect(Befehl2, &QPushButton::clicked, this, &Form6::Befehl2_Click);
-    connect(Befehl3, &QPushButton::clicked, this, &Form6::Befehl3_Click);
-    connect(Befehl4, &QPushButton::clicked, this, &Form6::Befehl4_Click);
-    connect(Befehl5, &QPushButton::clicked, this, &Form6::Befehl5_Click);
-    connect(Befehl6, &QPushButton::clicked, this, &Form6::Befehl6_Click);
-    connect(Bild1, &QToolButton::clicked, this, &Form6::Bild1_Click);
-    connect(Bild2, &QToolButton::clicked, this, &Form6::Bild2_Click);
-    connect(Bild3, &QToolButton::clicked, this, &Form6::Bild3_Click);
-    connect(Bild4, &QToolButton::clicked, this, &Form6::Bild4_Click);
-    connect(Bild5, &QToolButton::clicked, this, &Form6::Bild5_Click);
-    connect(Bild6, &QToolButton::clicked, this, &Form6::Bild6_Click);
+    connect(Befehl1, &QPushButton::clicked, this, &Form6::befehl1Click);
+    connect(Befehl2, &QPushButton::clicked, this, &Form6::befehl2Click);
+    connect(Befehl3, &QPushButton::clicked, this, &Form6::befehl3Click);
+    connect(Befehl4, &QPushButton::clicked, this, &Form6::befehl4Click);
+    connect(Befehl5, &QPushButton::clicked, this, &Form6::befehl5Click);
+    connect(Befehl6, &QPushButton::clicked, this, &Form6::befehl6Click);
+    connect(Bild1, &QToolButton::clicked, this, &Form6::bild1Click);
+    connect(Bild2, &QToolButton::clicked, this, &Form6::bild2Click);
+    connect(Bild3, &QToolButton::clicked, this, &Form6::bild3Click);
+    connect(Bild4, &QToolButton::clicked, this, &Form6::bild4Click);
+    connect(Bild5, &QToolButton::clicked, this, &Form6::bild5Click);
+    connect(Bild6, &QToolButton::clicked, this, &Form6::bild6Click);
 }
 
-void Form6::Open()
+void Form6::open()
 {
     show();
     raise();
     activateWindow();
 }
 
-void Form6::Choose(void (Form6::*chosen)())
+void Form6::choose(void (Form6::*chosen)())
 {
     hide();
     emit(this->*chosen)();
 }
 
-void Form6::Befehl1_Click()
+void Form6::befehl1Click()
 {
-    Choose(&Form6::prisonChosen);
+    choose(&Form6::prisonChosen);
 }
-void Form6::Befehl2_Click()
+void Form6::befehl2Click()
 {
-    Choose(&Form6::carRideChosen);
+    choose(&Form6::carRideChosen);
 }
-void Form6::Befehl3_Click()
+void Form6::befehl3Click()
 {
-    Choose(&Form6::numberCatchChosen);
+    choose(&Form6::numberCatchChosen);
 }
-void Form6::Befehl4_Click()
+void Form6::befehl4Click()
 {
-    Choose(&Form6::memoryChosen);
+    choose(&Form6::memoryChosen);
 }
-void Form6::Befehl5_Click()
+void Form6::befehl5Click()
 {
-    Choose(&Form6::cancelled);
+    choose(&Form6::cancelled);
 }
-void Form6::Befehl6_Click()
+void Form6::befehl6Click()
 {
-    Choose(&Form6::slalomChosen);
+    choose(&Form6::slalomChosen);
 }
 
 void Form6::closeEvent(QCloseEvent* event)
 {
     // Closing the chooser by its frame is the same as "Abbruch": training goes on.
     event->ignore();
-    Befehl5_Click();
+    befehl5Click();
 }

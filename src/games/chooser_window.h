@@ -15,20 +15,20 @@ class Form6 : public QWidget {
 public:
     Form6();
 
-    void Open(); // shows the chooser in front
+    void open(); // shows the chooser in front
 
-    void Befehl1_Click(); // Gefängnis
-    void Befehl2_Click(); // Autofahrt
-    void Befehl3_Click(); // Zahlfange
-    void Befehl4_Click(); // Memory
-    void Befehl5_Click(); // Abbruch
-    void Befehl6_Click(); // Slalom
-    void Bild1_Click() { Befehl1_Click(); }
-    void Bild2_Click() { Befehl2_Click(); }
-    void Bild3_Click() { Befehl3_Click(); }
-    void Bild4_Click() { Befehl4_Click(); }
-    void Bild5_Click() { Befehl5_Click(); }
-    void Bild6_Click() { Befehl6_Click(); }
+    void befehl1Click(); // Gefängnis
+    void befehl2Click(); // Autofahrt
+    void befehl3Click(); // Zahlfange
+    void befehl4Click(); // Memory
+    void befehl5Click(); // Abbruch
+    void befehl6Click(); // Slalom
+    void bild1Click() { befehl1Click(); }
+    void bild2Click() { befehl2Click(); }
+    void bild3Click() { befehl3Click(); }
+    void bild4Click() { befehl4Click(); }
+    void bild5Click() { befehl5Click(); }
+    void bild6Click() { befehl6Click(); }
 
     PictureButton* Bild1 = nullptr;
     PictureButton* Bild2 = nullptr;
@@ -62,5 +62,5 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void Choose(void (Form6::*chosen)());
+    void choose(void (Form6::*chosen)());
 };

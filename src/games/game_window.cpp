@@ -2,29 +2,29 @@
 
 #include "platform/drawing_surface.h"
 
-DrawingSurface* GameField(QWidget* window, const QColor& background)
+DrawingSurface* gameField(QWidget* window, const QColor& background)
 {
     auto* field = new DrawingSurface(window);
     field->setObjectName(QStringLiteral("Spielfeld"));
     field->setAccessibleName(QStringLiteral("Spielfeld"));
     field->setGeometry(QRect(QPoint(0, 0), window->size()));
-    field->SetBackColor(background);
-    field->SetScaleMode(DrawingSurface::Unit::Points);
+    field->setBackColor(background);
+    field->setScaleMode(DrawingSurface::Unit::Points);
     field->lower();
     return field;
 }
 
-void TellField(DrawingSurface* field, int columns, int firstRow, int lastRow)
+void tellField(DrawingSurface* field, int columns, int firstRow, int lastRow)
 {
-    field->setAccessibleDescription(field->CellGrid(14, columns, firstRow, lastRow, Paper()));
+    field->setAccessibleDescription(field->cellGrid(14, columns, firstRow, lastRow, paper()));
 }
 
-QColor Paper()
+QColor paper()
 {
-    return DrawingSurface::QBColor(15);
+    return DrawingSurface::qbColor(15);
 }
 
-void Paint(QWidget* control, const QColor& background, const QColor& text)
+void paint(QWidget* control, const QColor& background, const QColor& text)
 {
     QPalette palette = control->palette();
     palette.setColor(QPalette::Window, background);

@@ -11,21 +11,21 @@
 class DrawingSurface;
 
 template<typename Control>
-Control* Named(Control* control, const char* name, int left, int top, int width, int height)
+Control* named(Control* control, const char* name, int left, int top, int width, int height)
 {
     control->setObjectName(QLatin1String(name));
-    Twips::Place(control, left, top, width, height);
+    Twips::place(control, left, top, width, height);
     return control;
 }
 
 // The surface a text-grid game draws its field on, covering the whole window below its controls.
-DrawingSurface* GameField(QWidget* window, const QColor& background);
+DrawingSurface* gameField(QWidget* window, const QColor& background);
 
 // Puts what stands on the field into its accessible description, one line per row.
-void TellField(DrawingSurface* field, int columns, int firstRow, int lastRow);
+void tellField(DrawingSurface* field, int columns, int firstRow, int lastRow);
 
 // The colour a field's characters are erased with.
-QColor Paper();
+QColor paper();
 
 // Fills a label's background with a colour of its own.
-void Paint(QWidget* control, const QColor& background, const QColor& text);
+void paint(QWidget* control, const QColor& background, const QColor& text);

@@ -26,36 +26,36 @@ constexpr std::array<BreakdownMessage, 4> Breakdowns{ {
 
 HomewardRide::HomewardRide(HomewardRideView& view, Dialogs& dialogs, RandomSource& random,
                            Timers& timers)
-    : view_(view), dialogs_(dialogs), random_(random), Zeit1(timers.Make([this] { Zeit1_Timer(); }))
+    : view_(view), dialogs_(dialogs), random_(random), Zeit1(timers.make([this] { zeit1Timer(); }))
 {
-    Zeit1->SetInterval(ShowInterval);
-    Zeit1->SetEnabled(false);
+    Zeit1->setInterval(ShowInterval);
+    Zeit1->setEnabled(false);
 }
 
 HomewardRide::~HomewardRide() = default;
 
-void HomewardRide::StartHomewardRide()
+void HomewardRide::startHomewardRide()
 {
-    PlaceNails();
+    placeNails();
     CarColumn = 1;
     CarRow = 1;
     BreakdownCount = 0;
-    MoveCar();
+    moveCar();
     ShowIndex = 0;
-    dialogs_.MsgBox(
+    dialogs_.msgBox(
             QStringLiteral("Du bekommst jetzt die Nagelstellen\rgezeigt, merke sie dir gut!"),
             MsgStyle::OkOnly, QStringLiteral("Nagelstellen"));
-    view_.ShowMarker(true);
-    Zeit1->SetEnabled(true);
+    view_.showMarker(true);
+    Zeit1->setEnabled(true);
 }
 
-void HomewardRide::PlaceNails()
+void HomewardRide::placeNails()
 {
     // The start and the house stay free; a draw on either moves to its neighbour, so those two
     // neighbours are drawn twice as often as other cells.
     Nails.clear();
     for (int i = 0; i < NailCount; ++i) {
-        Nail nail{ std::int16_t(random_.Draw(1, Columns)), std::int16_t(random_.Draw(1, Rows)) };
+        Nail nail{ std::int16_t(random_.draw(1, Columns)), std::int16_t(random_.draw(1, Rows)) };
         if (nail.column == 1 && nail.row == 1)
             nail.row = 2;
         if (nail.column == Columns && nail.row == Rows)
@@ -64,102 +64,102 @@ void HomewardRide::PlaceNails()
     }
 }
 
-void HomewardRide::Zeit1_Timer()
+void HomewardRide::zeit1Timer()
 {
     const int k = ShowIndex;
-    view_.PlaceMarker(Nails[k].column, Nails[k].row);
+    view_.placeMarker(Nails[k].column, Nails[k].row);
     if (k == Nails.size() - 1) {
         // The last nail stays marked while the child reads that the ride begins.
-        Zeit1->SetEnabled(false);
-        dialogs_.MsgBox(QStringLiteral("Los geht's, viel Glück!"), MsgStyle::OkOnly,
+        Zeit1->setEnabled(false);
+        dialogs_.msgBox(QStringLiteral("Los geht's, viel Glück!"), MsgStyle::OkOnly,
                         QStringLiteral("Starten"));
-        view_.ShowMarker(false);
+        view_.showMarker(false);
     } else {
         ShowIndex = std::int16_t(k + 1);
     }
 }
 
-void HomewardRide::StopShow()
+void HomewardRide::stopShow()
 {
-    Zeit1->SetEnabled(false);
-    view_.ShowMarker(false);
+    Zeit1->setEnabled(false);
+    view_.showMarker(false);
 }
 
-bool HomewardRide::ShowRunning() const
+bool HomewardRide::showRunning() const
 {
-    return Zeit1->Enabled();
+    return Zeit1->enabled();
 }
 
-void HomewardRide::DrawAllNails()
+void HomewardRide::drawAllNails()
 {
     for (const Nail& nail : Nails)
-        view_.DrawNail(nail.column, nail.row);
+        view_.drawNail(nail.column, nail.row);
 }
 
-void HomewardRide::Move(int columns, int rows)
+void HomewardRide::move(int columns, int rows)
 {
     CarColumn = std::int16_t(std::clamp(CarColumn + columns, 1, Columns));
     CarRow = std::int16_t(std::clamp(CarRow + rows, 1, Rows));
-    MoveCar();
+    moveCar();
 }
 
-void HomewardRide::MoveCar()
+void HomewardRide::moveCar()
 {
-    view_.PlaceCar(CarColumn, CarRow);
-    CheckPosition();
+    view_.placeCar(CarColumn, CarRow);
+    checkPosition();
 }
 
-void HomewardRide::CheckPosition()
+void HomewardRide::checkPosition()
 {
     // The house counts before a nail: the house cell never holds one, but the child should never
     // be told of a breakdown at the door.
     if (CarColumn == Columns && CarRow == Rows) {
-        DrawAllNails();
-        view_.SetHint(QString());
-        dialogs_.MsgBox(QStringLiteral("Prima, du hast es geschafft!\r"), MsgStyle::OkOnly,
+        drawAllNails();
+        view_.setHint(QString());
+        dialogs_.msgBox(QStringLiteral("Prima, du hast es geschafft!\r"), MsgStyle::OkOnly,
                         QStringLiteral("Spielende"));
-        view_.EndRide();
+        view_.endRide();
         return;
     }
-    if (NailAt(CarColumn, CarRow)) {
-        Breakdown();
+    if (nailAt(CarColumn, CarRow)) {
+        breakdown();
         return;
     }
-    if (NailAt(CarColumn + 1, CarRow) || NailAt(CarColumn - 1, CarRow)
-        || NailAt(CarColumn, CarRow + 1) || NailAt(CarColumn, CarRow - 1)) {
-        dialogs_.Beep();
-        view_.SetHint(QStringLiteral("Nagel auf der Fahrbahn!"));
+    if (nailAt(CarColumn + 1, CarRow) || nailAt(CarColumn - 1, CarRow)
+        || nailAt(CarColumn, CarRow + 1) || nailAt(CarColumn, CarRow - 1)) {
+        dialogs_.beep();
+        view_.setHint(QStringLiteral("Nagel auf der Fahrbahn!"));
     } else {
-        view_.SetHint(QStringLiteral("Die Fahrbahn ist frei!"));
+        view_.setHint(QStringLiteral("Die Fahrbahn ist frei!"));
     }
 }
 
-void HomewardRide::Breakdown()
+void HomewardRide::breakdown()
 {
     // The nail stays where it is: driving onto its cell again is another breakdown. The hint line
     // keeps what it said before.
     BreakdownCount = std::int16_t(std::min<int>(BreakdownCount + 1, int(Breakdowns.size())));
     const BreakdownMessage& message = Breakdowns[BreakdownCount - 1];
-    view_.ShowVehicle(BreakdownCount);
+    view_.showVehicle(BreakdownCount);
     const bool last = BreakdownCount == int(Breakdowns.size());
     if (last)
-        DrawAllNails();
-    dialogs_.MsgBox(QString::fromUtf8(message.text), MsgStyle::OkOnly,
+        drawAllNails();
+    dialogs_.msgBox(QString::fromUtf8(message.text), MsgStyle::OkOnly,
                     QString::fromUtf8(message.title));
     if (last)
-        view_.EndRide();
+        view_.endRide();
     else
-        view_.DrawNail(CarColumn, CarRow);
+        view_.drawNail(CarColumn, CarRow);
 }
 
-bool HomewardRide::NailAt(int column, int row) const
+bool HomewardRide::nailAt(int column, int row) const
 {
     return std::any_of(Nails.cbegin(), Nails.cend(), [column, row](const Nail& nail) {
         return nail.column == column && nail.row == row;
     });
 }
 
-bool RideActivation::Activated()
+bool RideActivation::activated()
 {
     const bool newRide = away_ == Away::Hidden || away_ == Away::ProgramWindow;
     away_ = Away::Active;

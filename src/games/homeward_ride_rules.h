@@ -21,13 +21,13 @@ class Timers;
 class HomewardRideView {
 public:
     virtual ~HomewardRideView() = default;
-    virtual void PlaceCar(int column, int row) = 0;
-    virtual void PlaceMarker(int column, int row) = 0; // the "X" of the nail show
-    virtual void ShowMarker(bool visible) = 0;
-    virtual void ShowVehicle(int breakdowns) = 0; // 0 or 1 car, 2 bicycle, 3 on foot, 4 ambulance
-    virtual void SetHint(const QString& text) = 0; // the hint line
-    virtual void DrawNail(int column, int row) = 0;
-    virtual void EndRide() = 0; // as "Ende" does
+    virtual void placeCar(int column, int row) = 0;
+    virtual void placeMarker(int column, int row) = 0; // the "X" of the nail show
+    virtual void showMarker(bool visible) = 0;
+    virtual void showVehicle(int breakdowns) = 0; // 0 or 1 car, 2 bicycle, 3 on foot, 4 ambulance
+    virtual void setHint(const QString& text) = 0; // the hint line
+    virtual void drawNail(int column, int row) = 0;
+    virtual void endRide() = 0; // as "Ende" does
 };
 
 struct Nail {
@@ -48,20 +48,20 @@ public:
 
     // A new ride on a field the window has just cleared and gridded: new nails, the car at the
     // start, the message about the nails, then the nail show.
-    void StartHomewardRide();
-    void PlaceNails();
+    void startHomewardRide();
+    void placeNails();
 
     // One cell left, right, up or down, clamped to the grid; the car is checked even when the
     // edge keeps it where it is.
-    void MoveLeft() { Move(-1, 0); }
-    void MoveRight() { Move(1, 0); }
-    void MoveUp() { Move(0, -1); }
-    void MoveDown() { Move(0, 1); }
+    void moveLeft() { move(-1, 0); }
+    void moveRight() { move(1, 0); }
+    void moveUp() { move(0, -1); }
+    void moveDown() { move(0, 1); }
 
-    void Zeit1_Timer(); // one step of the nail show
-    void StopShow();
-    bool ShowRunning() const;
-    void DrawAllNails();
+    void zeit1Timer(); // one step of the nail show
+    void stopShow();
+    bool showRunning() const;
+    void drawAllNails();
 
     std::int16_t CarColumn = 1;
     std::int16_t CarRow = 1;
@@ -70,11 +70,11 @@ public:
     QList<Nail> Nails; // may name one cell twice
 
 private:
-    void Move(int columns, int rows);
-    void MoveCar();
-    void CheckPosition();
-    void Breakdown();
-    bool NailAt(int column, int row) const;
+    void move(int columns, int rows);
+    void moveCar();
+    void checkPosition();
+    void breakdown();
+    bool nailAt(int column, int row) const;
 
     HomewardRideView& view_;
     Dialogs& dialogs_;
@@ -88,15 +88,15 @@ private:
 class RideActivation {
 public:
     enum class Away { Hidden, ProgramWindow, OwnMessageBox, OtherProgram, Active };
-    void Hidden() { away_ = Away::Hidden; }
+    void hidden() { away_ = Away::Hidden; }
     // A hidden window is left for good: the desktop may still tell that it lost the activation.
-    void Deactivated(Away to)
+    void deactivated(Away to)
     {
         if (away_ != Away::Hidden)
             away_ = to;
     }
     // True when this activation starts a new ride.
-    bool Activated();
+    bool activated();
 
 private:
     Away away_ = Away::Hidden;

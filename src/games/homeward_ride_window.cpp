@@ -19,7 +19,7 @@ constexpr int ClientWidth = 6105;
 constexpr int ClientHeight = 6165;
 const QColor HintColour(0x00, 0xC0, 0xC0);
 
-QLabel* Picture(QWidget* parent, const char* name, const char* file, const QString& what, int l,
+QLabel* picture(QWidget* parent, const char* name, const char* file, const QString& what, int l,
                 int t, int w, int h)
 {
     auto* label = new QLabel(parent);
@@ -29,11 +29,11 @@ QLabel* Picture(QWidget* parent, const char* name, const char* file, const QStri
     label->setAlignment(Qt::AlignCenter);
     label->setToolTip(what);
     label->setAccessibleName(what);
-    Twips::Place(label, l, t, w, h);
+    Twips::place(label, l, t, w, h);
     return label;
 }
 
-void Fill(QWidget* control, const QColor& colour)
+void fill(QWidget* control, const QColor& colour)
 {
     control->setAutoFillBackground(true);
     QPalette p = control->palette();
@@ -41,12 +41,12 @@ void Fill(QWidget* control, const QColor& colour)
     control->setPalette(p);
 }
 
-QFrame* Bar(QWidget* parent, const char* name, int l, int t, int w, int h)
+QFrame* bar(QWidget* parent, const char* name, int l, int t, int w, int h)
 {
     auto* bar = new QFrame(parent);
     bar->setObjectName(QString::fromLatin1(name));
-    Fill(bar, HintColour);
-    Twips::Place(bar, l, t, w, h);
+    fill(bar, HintColour);
+    Twips::place(bar, l, t, w, h);
     return bar;
 }
 
@@ -57,18 +57,18 @@ slalom::slalom(Dialogs& dialogs, RandomSource& random, Timers& timers)
 {
     setObjectName(QStringLiteral("slalom"));
     setWindowTitle(QStringLiteral("Heimfahrt:  Vorsicht, es sind viele Nägel auf der Fahrbahn!"));
-    setFixedSize(Twips::ToPixels(ClientWidth), Twips::ToPixels(ClientHeight));
+    setFixedSize(Twips::toPixels(ClientWidth), Twips::toPixels(ClientHeight));
 
     // The surface lies under every control: the grid and the nails are drawn on the window itself.
     surface = new DrawingSurface(this);
     surface->setObjectName(QStringLiteral("Zeichenflaeche"));
-    surface->SetBackColor(palette().color(QPalette::Window));
+    surface->setBackColor(palette().color(QPalette::Window));
     surface->setGeometry(rect());
 
     auto button = [this](QPushButton*& member, const char* name, const QString& caption, int l) {
         member = new QPushButton(caption, this);
         member->setObjectName(QString::fromLatin1(name));
-        Twips::Place(member, l, 240, 612, 492);
+        Twips::place(member, l, 240, 612, 492);
     };
     button(Befehl1, "Befehl1", QStringLiteral("Ende"), 120);
     button(Befehl2, "Befehl2", QStringLiteral("links"), 3600);
@@ -80,28 +80,28 @@ slalom::slalom(Dialogs& dialogs, RandomSource& random, Timers& timers)
     Figur1->setObjectName(QStringLiteral("Figur1"));
     Figur1->setFrameShape(QFrame::Box);
     Figur1->setAttribute(Qt::WA_TransparentForMouseEvents);
-    Twips::Place(Figur1, 105, 945, 5940, 5100);
+    Twips::place(Figur1, 105, 945, 5940, 5100);
 
-    Bild2 = Picture(this, "Bild2", "car_red", QStringLiteral("Auto"), 1200, 240, 492, 492);
-    Bild3 = Picture(this, "Bild3", "bicycle", QStringLiteral("Klapprad"), 1680, 240, 492, 492);
-    Bild4 = Picture(this, "Bild4", "walker", QStringLiteral("Zu Fuß"), 2160, 240, 492, 492);
-    Bild5 = Picture(this, "Bild5", "ambulance", QStringLiteral("Krankenwagen"), 2640, 240, 492,
+    Bild2 = picture(this, "Bild2", "car_red", QStringLiteral("Auto"), 1200, 240, 492, 492);
+    Bild3 = picture(this, "Bild3", "bicycle", QStringLiteral("Klapprad"), 1680, 240, 492, 492);
+    Bild4 = picture(this, "Bild4", "walker", QStringLiteral("Zu Fuß"), 2160, 240, 492, 492);
+    Bild5 = picture(this, "Bild5", "ambulance", QStringLiteral("Krankenwagen"), 2640, 240, 492,
                     492);
     for (QLabel* store : { Bild2, Bild3, Bild4, Bild5 })
         store->hide();
-    Bild6 = Picture(this, "Bild6", "house", QStringLiteral("Haus: das Ziel der Heimfahrt"), 5520,
+    Bild6 = picture(this, "Bild6", "house", QStringLiteral("Haus: das Ziel der Heimfahrt"), 5520,
                     5520, 495, 495);
-    Bild1 = Picture(this, "Bild1", "car_red", QStringLiteral("Auto"), 120, 960, 495, 495);
+    Bild1 = picture(this, "Bild1", "car_red", QStringLiteral("Auto"), 120, 960, 495, 495);
 
-    Figur2 = Bar(this, "Figur2", 720, 240, 2892, 132);
-    Figur3 = Bar(this, "Figur3", 720, 600, 2892, 132);
+    Figur2 = bar(this, "Figur2", 720, 240, 2892, 132);
+    Figur3 = bar(this, "Figur3", 720, 600, 2892, 132);
     Bezeichnung4 = new QLabel(this);
     Bezeichnung4->setObjectName(QStringLiteral("Bezeichnung4"));
-    Fill(Bezeichnung4, HintColour);
+    fill(Bezeichnung4, HintColour);
     Bezeichnung4->setAlignment(Qt::AlignCenter);
     // Its accessible name is its text, so a screen reader always reads the hint of the moment.
     Bezeichnung4->setAccessibleDescription(QStringLiteral("Hinweis auf Nägel neben dem Auto"));
-    Twips::Place(Bezeichnung4, 720, 360, 2892, 252);
+    Twips::place(Bezeichnung4, 720, 360, 2892, 252);
 
     Bezeichnung5 = new QLabel(QStringLiteral("X"), this);
     Bezeichnung5->setObjectName(QStringLiteral("Bezeichnung5"));
@@ -110,32 +110,32 @@ slalom::slalom(Dialogs& dialogs, RandomSource& random, Timers& timers)
     bold.setBold(true);
     Bezeichnung5->setFont(bold);
     Bezeichnung5->setAlignment(Qt::AlignCenter);
-    Fill(Bezeichnung5, Qt::red);
+    fill(Bezeichnung5, Qt::red);
     Bezeichnung5->setAccessibleDescription(QStringLiteral("Hier liegt ein Nagel"));
-    Twips::Place(Bezeichnung5, 5520, 960, 492, 492);
+    Twips::place(Bezeichnung5, 5520, 960, 492, 492);
     Bezeichnung5->hide();
 
-    ShowVehicle(0);
+    showVehicle(0);
     ride_ = std::make_unique<HomewardRide>(*this, dialogs, random, timers);
 
-    connect(Befehl1, &QPushButton::clicked, this, &slalom::Befehl1_Click);
-    connect(Befehl2, &QPushButton::clicked, this, &slalom::Befehl2_Click);
-    connect(Befehl3, &QPushButton::clicked, this, &slalom::Befehl3_Click);
-    connect(Befehl4, &QPushButton::clicked, this, &slalom::Befehl4_Click);
-    connect(Befehl5, &QPushButton::clicked, this, &slalom::Befehl5_Click);
+    connect(Befehl1, &QPushButton::clicked, this, &slalom::befehl1Click);
+    connect(Befehl2, &QPushButton::clicked, this, &slalom::befehl2Click);
+    connect(Befehl3, &QPushButton::clicked, this, &slalom::befehl3Click);
+    connect(Befehl4, &QPushButton::clicked, this, &slalom::befehl4Click);
+    connect(Befehl5, &QPushButton::clicked, this, &slalom::befehl5Click);
     new KeyPreview(this, [this](QKeyEvent* event) {
         switch (event->key()) {
         case Qt::Key_Left:
-            Befehl2_Click();
+            befehl2Click();
             return true;
         case Qt::Key_Right:
-            Befehl3_Click();
+            befehl3Click();
             return true;
         case Qt::Key_Up:
-            Befehl4_Click();
+            befehl4Click();
             return true;
         case Qt::Key_Down:
-            Befehl5_Click();
+            befehl5Click();
             return true;
         default:
             return false;
@@ -143,7 +143,7 @@ slalom::slalom(Dialogs& dialogs, RandomSource& random, Timers& timers)
     });
 
     // First load: a fresh seed, and the window in the middle of the screen.
-    random.Randomize();
+    random.randomize();
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move((screen->geometry().width() - width()) / 2,
              (screen->geometry().height() - height()) / 2);
@@ -151,90 +151,90 @@ slalom::slalom(Dialogs& dialogs, RandomSource& random, Timers& timers)
 
 slalom::~slalom() = default;
 
-void slalom::Open()
+void slalom::open()
 {
     show();
     raise();
     activateWindow();
 }
 
-int slalom::CellSize() const
+int slalom::cellSize() const
 {
-    return std::max(Twips::Width(Bild1), Twips::FromPixels(Bild1->height()));
+    return std::max(Twips::width(Bild1), Twips::fromPixels(Bild1->height()));
 }
 
-QPoint slalom::CellCorner(int column, int row) const
+QPoint slalom::cellCorner(int column, int row) const
 {
-    const int cell = CellSize();
-    return { Twips::ToPixels(Twips::Left(Figur1) + (column - 1) * cell),
-             Twips::ToPixels(Twips::FromPixels(Figur1->y()) + (row - 1) * cell) };
+    const int cell = cellSize();
+    return { Twips::toPixels(Twips::left(Figur1) + (column - 1) * cell),
+             Twips::toPixels(Twips::fromPixels(Figur1->y()) + (row - 1) * cell) };
 }
 
-void slalom::StartHomewardRide()
+void slalom::startHomewardRide()
 {
-    surface->Cls();
-    const int cell = CellSize();
-    const int left = Twips::Left(Figur1), top = Twips::FromPixels(Figur1->y());
+    surface->cls();
+    const int cell = cellSize();
+    const int left = Twips::left(Figur1), top = Twips::fromPixels(Figur1->y());
     const int width = HomewardRide::Columns * cell, height = HomewardRide::Rows * cell;
-    Twips::Place(Figur1, left, top, width, height);
-    Bild6->move(CellCorner(HomewardRide::Columns, HomewardRide::Rows));
+    Twips::place(Figur1, left, top, width, height);
+    Bild6->move(cellCorner(HomewardRide::Columns, HomewardRide::Rows));
     for (int i = 1; i <= HomewardRide::Columns; ++i)
-        surface->Line(left + i * cell, top, left + i * cell, top + height, Qt::black);
+        surface->line(left + i * cell, top, left + i * cell, top + height, Qt::black);
     for (int j = 1; j <= HomewardRide::Rows; ++j)
-        surface->Line(left, top + j * cell, left + width, top + j * cell, Qt::black);
-    ride_->StartHomewardRide();
+        surface->line(left, top + j * cell, left + width, top + j * cell, Qt::black);
+    ride_->startHomewardRide();
 }
 
-void slalom::Befehl1_Click()
+void slalom::befehl1Click()
 {
-    ride_->StopShow();
-    ShowVehicle(0);
+    ride_->stopShow();
+    showVehicle(0);
     hide();
     emit ended();
 }
 
-void slalom::Befehl2_Click()
+void slalom::befehl2Click()
 {
-    ride_->MoveLeft();
+    ride_->moveLeft();
 }
 
-void slalom::Befehl3_Click()
+void slalom::befehl3Click()
 {
-    ride_->MoveRight();
+    ride_->moveRight();
 }
 
-void slalom::Befehl4_Click()
+void slalom::befehl4Click()
 {
-    ride_->MoveUp();
+    ride_->moveUp();
 }
 
-void slalom::Befehl5_Click()
+void slalom::befehl5Click()
 {
-    ride_->MoveDown();
+    ride_->moveDown();
 }
 
-void slalom::PlaceCar(int column, int row)
+void slalom::placeCar(int column, int row)
 {
-    Bild1->move(CellCorner(column, row));
+    Bild1->move(cellCorner(column, row));
 }
 
-void slalom::PlaceMarker(int column, int row)
+void slalom::placeMarker(int column, int row)
 {
-    Bezeichnung5->move(CellCorner(column, row));
+    Bezeichnung5->move(cellCorner(column, row));
 }
 
-void slalom::ShowMarker(bool visible)
+void slalom::showMarker(bool visible)
 {
     // Until the show points at the first nail the marker covers the start, where no nail ever
     // lies, rather than a cell of an earlier ride.
     if (visible) {
-        PlaceMarker(1, 1);
+        placeMarker(1, 1);
         Bezeichnung5->raise();
     }
     Bezeichnung5->setVisible(visible);
 }
 
-void slalom::ShowVehicle(int breakdowns)
+void slalom::showVehicle(int breakdowns)
 {
     const QLabel* store = breakdowns <= 1 ? Bild2
             : breakdowns == 2             ? Bild3
@@ -245,18 +245,18 @@ void slalom::ShowVehicle(int breakdowns)
     Bild1->setToolTip(store->toolTip());
 }
 
-void slalom::SetHint(const QString& text)
+void slalom::setHint(const QString& text)
 {
     Bezeichnung4->setText(text);
 }
 
-void slalom::DrawNail(int column, int row)
+void slalom::drawNail(int column, int row)
 {
     // An upright nail near the bottom of its cell: the head across, the shaft above it.
-    const int w = Twips::Width(Bild1), h = Twips::FromPixels(Bild1->height());
-    surface->FilledRect(column * w - 180, (row + 1) * h + 400, column * w, (row + 1) * h + 420,
+    const int w = Twips::width(Bild1), h = Twips::fromPixels(Bild1->height());
+    surface->filledRect(column * w - 180, (row + 1) * h + 400, column * w, (row + 1) * h + 420,
                         Qt::black);
-    surface->FilledRect(column * w - 100, (row + 1) * h + 300, column * w - 90, (row + 1) * h + 400,
+    surface->filledRect(column * w - 100, (row + 1) * h + 300, column * w - 90, (row + 1) * h + 400,
                         Qt::black);
 }
 
@@ -267,18 +267,18 @@ bool slalom::event(QEvent* event)
         // over as a modal window, sometimes before the toolkit counts it as the modal one.
         using Away = RideActivation::Away;
         const QWidget* to = QApplication::activeWindow();
-        activation_.Deactivated(QApplication::activeModalWidget() || (to && to->isModal())
+        activation_.deactivated(QApplication::activeModalWidget() || (to && to->isModal())
                                         ? Away::OwnMessageBox
                                         : to ? Away::ProgramWindow
                                              : Away::OtherProgram);
-    } else if (event->type() == QEvent::WindowActivate && isVisible() && activation_.Activated()) {
+    } else if (event->type() == QEvent::WindowActivate && isVisible() && activation_.activated()) {
         // After the activation is through, so that the ride's first message box opens on an
         // active window.
         QMetaObject::invokeMethod(
                 this,
                 [this] {
                     if (isVisible())
-                        StartHomewardRide();
+                        startHomewardRide();
                 },
                 Qt::QueuedConnection);
     }
@@ -288,13 +288,13 @@ bool slalom::event(QEvent* event)
 void slalom::closeEvent(QCloseEvent* event)
 {
     event->ignore();
-    Befehl1_Click();
+    befehl1Click();
 }
 
 void slalom::hideEvent(QHideEvent* event)
 {
     // Hidden by the program, not minimised by the child: the next showing is a new ride.
     if (!event->spontaneous())
-        activation_.Hidden();
+        activation_.hidden();
     QWidget::hideEvent(event);
 }

@@ -23,25 +23,25 @@ public:
     slalom(Dialogs& dialogs, RandomSource& random, Timers& timers);
     ~slalom() override;
 
-    void Open(); // shows and activates the window; the activation sets up the ride
+    void open(); // shows and activates the window; the activation sets up the ride
 
-    void StartHomewardRide();
-    void Befehl1_Click(); // "Ende"
-    void Befehl2_Click(); // left
-    void Befehl3_Click(); // right
-    void Befehl4_Click(); // up
-    void Befehl5_Click(); // down
-    void Zeit1_Timer() { ride_->Zeit1_Timer(); }
+    void startHomewardRide();
+    void befehl1Click(); // "Ende"
+    void befehl2Click(); // left
+    void befehl3Click(); // right
+    void befehl4Click(); // up
+    void befehl5Click(); // down
+    void zeit1Timer() { ride_->zeit1Timer(); }
     HomewardRide& ride() { return *ride_; }
 
     // HomewardRideView
-    void PlaceCar(int column, int row) override;
-    void PlaceMarker(int column, int row) override;
-    void ShowMarker(bool visible) override;
-    void ShowVehicle(int breakdowns) override;
-    void SetHint(const QString& text) override;
-    void DrawNail(int column, int row) override;
-    void EndRide() override { Befehl1_Click(); }
+    void placeCar(int column, int row) override;
+    void placeMarker(int column, int row) override;
+    void showMarker(bool visible) override;
+    void showVehicle(int breakdowns) override;
+    void setHint(const QString& text) override;
+    void drawNail(int column, int row) override;
+    void endRide() override { befehl1Click(); }
 
     QPushButton* Befehl1 = nullptr;
     QPushButton* Befehl2 = nullptr;
@@ -70,8 +70,8 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
-    int CellSize() const;
-    QPoint CellCorner(int column, int row) const; // in pixels
+    int cellSize() const;
+    QPoint cellCorner(int column, int row) const; // in pixels
 
     std::unique_ptr<HomewardRide> ride_;
     RideActivation activation_;

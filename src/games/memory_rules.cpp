@@ -8,18 +8,19 @@ const QString AllUnmatched(Cards, u'1');
 const QString AllMatched(Cards, u'0');
 } // namespace
 
-MemoryRules::MemoryRules(TrainingState& state, RandomSource& random, std::function<void()> gameFinished)
+MemoryRules::MemoryRules(TrainingState& state, RandomSource& random,
+                         std::function<void()> gameFinished)
     : state_(state), random_(random), gameFinished_(std::move(gameFinished))
 {
 }
 
-void MemoryRules::Deal()
+void MemoryRules::deal()
 {
     // Eighteen different numbers 1 to 18, then 10 to 18 folded onto 1 to 9: every number twice.
     for (int i = 1; i <= Cards; ++i) {
         bool taken = true;
         while (taken) {
-            values_[i] = static_cast<std::int16_t>(random_.Draw(1, 18));
+            values_[i] = static_cast<std::int16_t>(random_.draw(1, 18));
             taken = false;
             for (int j = 1; j < i && !taken; ++j)
                 taken = values_[j] == values_[i];
@@ -33,7 +34,7 @@ void MemoryRules::Deal()
     state_.entryText = AllUnmatched;
 }
 
-void MemoryRules::TurnCard(int k)
+void MemoryRules::turnCard(int k)
 {
     if (k < 1 || k > Cards)
         return;
@@ -41,7 +42,7 @@ void MemoryRules::TurnCard(int k)
     if (firstOpenCard_ == k && secondOpenCard_ == 0)
         return;
     if (firstOpenCard_ > 0 && secondOpenCard_ > 0)
-        CoverOpenCards();
+        coverOpenCards();
     const QString v = QString::number(values_[k]);
     captions_[k] = v + QString(15, u' ') + u' ' + v;
     if (firstOpenCard_ == 0) {
@@ -51,18 +52,18 @@ void MemoryRules::TurnCard(int k)
     if (secondOpenCard_ == 0)
         secondOpenCard_ = k;
     if (values_[firstOpenCard_] == values_[secondOpenCard_]) {
-        SetMatched(firstOpenCard_);
-        SetMatched(secondOpenCard_);
-        MarkPair();
+        setMatched(firstOpenCard_);
+        setMatched(secondOpenCard_);
+        markPair();
     }
     if (state_.entryText == AllMatched)
         gameFinished_();
     ++round_;
 }
 
-void MemoryRules::CoverOpenCards()
+void MemoryRules::coverOpenCards()
 {
-    if (!Matched(firstOpenCard_) || !Matched(secondOpenCard_)) {
+    if (!matched(firstOpenCard_) || !matched(secondOpenCard_)) {
         captions_[firstOpenCard_].clear();
         captions_[secondOpenCard_].clear();
     }
@@ -70,19 +71,19 @@ void MemoryRules::CoverOpenCards()
     secondOpenCard_ = 0;
 }
 
-void MemoryRules::MarkPair()
+void MemoryRules::markPair()
 {
     white_[firstOpenCard_] = true;
     white_[secondOpenCard_] = true;
 }
 
-void MemoryRules::SetMatched(int k)
+void MemoryRules::setMatched(int k)
 {
     if (k <= state_.entryText.size())
         state_.entryText[k - 1] = u'0';
 }
 
-void MemoryRules::EndGame()
+void MemoryRules::endGame()
 {
     for (int k = 1; k <= Cards; ++k) {
         captions_[k].clear();

@@ -21,20 +21,20 @@ public:
     // gameFinished runs when the last pair is found, before the turn is counted.
     MemoryRules(TrainingState& state, RandomSource& random, std::function<void()> gameFinished);
 
-    void Deal(); // new values, every card unmatched and face down, no card open
-    void TurnCard(int k); // a click on card k (1 to 18)
-    void EndGame(); // every card face down and no longer white, the entry empty, round 0
+    void deal(); // new values, every card unmatched and face down, no card open
+    void turnCard(int k); // a click on card k (1 to 18)
+    void endGame(); // every card face down and no longer white, the entry empty, round 0
 
-    int Value(int k) const { return values_[k]; }
-    QString Caption(int k) const { return captions_[k]; } // "" face down, else the number twice
-    bool White(int k) const { return white_[k]; } // a found pair
-    int Round() const { return round_; }
+    int value(int k) const { return values_[k]; }
+    QString caption(int k) const { return captions_[k]; } // "" face down, else the number twice
+    bool white(int k) const { return white_[k]; } // a found pair
+    int round() const { return round_; }
 
 private:
-    void CoverOpenCards();
-    void MarkPair();
-    void SetMatched(int k);
-    bool Matched(int k) const
+    void coverOpenCards();
+    void markPair();
+    void setMatched(int k);
+    bool matched(int k) const
     {
         return k <= state_.entryText.size() && state_.entryText.at(k - 1) == u'0';
     }

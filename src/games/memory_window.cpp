@@ -41,99 +41,99 @@ void MemoryCard::paintEvent(QPaintEvent*)
 Form5::Form5(TrainingState& state, Dialogs& dialogs, RandomSource& random)
     : QWidget(nullptr),
       dialogs_(dialogs),
-      rules_(state, random, [this] { GameFinished(); }),
+      rules_(state, random, [this] { gameFinished(); }),
       faceDown_(Blue)
 {
     setObjectName(QStringLiteral("Form5"));
     setWindowTitle(Title);
-    setFixedSize(Twips::ToPixels(5535), Twips::ToPixels(5535));
+    setFixedSize(Twips::toPixels(5535), Twips::toPixels(5535));
 
-    Figur1 = Named(new QFrame(this), "Figur1", 120, 840, 5295, 4215);
+    Figur1 = named(new QFrame(this), "Figur1", 120, 840, 5295, 4215);
     Figur1->setFrameShape(QFrame::Box);
-    Befehl1 = Named(new QPushButton(QStringLiteral("STOP"), this), "Befehl1", 120, 120, 855, 495);
+    Befehl1 = named(new QPushButton(QStringLiteral("STOP"), this), "Befehl1", 120, 120, 855, 495);
     static constexpr int Lefts[] = { 360, 1200, 2040, 2880, 3720, 4560 };
     static constexpr int Tops[] = { 1080, 2400, 3720 };
     for (int k = 1; k <= 18; ++k) {
         const QByteArray name = "Bezeichnung" + QByteArray::number(k);
-        Bezeichnung[k] = Named(new MemoryCard(this), name.constData(), Lefts[(k - 1) % 6],
+        Bezeichnung[k] = named(new MemoryCard(this), name.constData(), Lefts[(k - 1) % 6],
                                Tops[(k - 1) / 6], 615, 1095);
         Bezeichnung[k]->setAccessibleName(QStringLiteral("Karte %1").arg(k));
         connect(Bezeichnung[k], &QAbstractButton::clicked, this,
-                [this, k] { Bezeichnung_Click(k); });
+                [this, k] { bezeichnungClick(k); });
     }
-    Bezeichnung19 = Named(new QLabel(this), "Bezeichnung19", 1080, 120, 4335, 495);
+    Bezeichnung19 = named(new QLabel(this), "Bezeichnung19", 1080, 120, 4335, 495);
     Bezeichnung19->setWordWrap(true);
     QFont small = font(); // small enough for the whole instruction to fit its label
     small.setPointSizeF(7.5);
     Bezeichnung19->setFont(small);
-    Paint(Bezeichnung19, QColor(0xE0, 0xE0, 0xE0), Blue);
+    paint(Bezeichnung19, QColor(0xE0, 0xE0, 0xE0), Blue);
     QFont round = font();
     round.setPointSizeF(9.75);
     round.setBold(true);
-    Bezeichnung20 = Named(new QLabel(QString::number(rules_.Round()), this), "Bezeichnung20", 1920,
+    Bezeichnung20 = named(new QLabel(QString::number(rules_.round()), this), "Bezeichnung20", 1920,
                           5160, 495, 255);
-    Bezeichnung21 = Named(new QLabel(QStringLiteral(". Runde"), this), "Bezeichnung21", 2400, 5160,
+    Bezeichnung21 = named(new QLabel(QStringLiteral(". Runde"), this), "Bezeichnung21", 2400, 5160,
                           1095, 255);
     for (QLabel* label : { Bezeichnung20, Bezeichnung21 }) {
         label->setFont(round);
-        Paint(label, Cyan, Qt::black);
+        paint(label, Cyan, Qt::black);
     }
-    connect(Befehl1, &QPushButton::clicked, this, &Form5::Befehl1_Click);
-    ShowCards();
+    connect(Befehl1, &QPushButton::clicked, this, &Form5::befehl1Click);
+    showCards();
 }
 
-void Form5::StartMemory()
+void Form5::startMemory()
 {
     show();
     raise();
     activateWindow();
-    rules_.Deal();
+    rules_.deal();
     Bezeichnung19->setText(QStringLiteral(" Immer zwei Felder haben die gleiche Zahl, klicke   "
                                           "jedes Einzelfeld an und suche alle Zahlenpaare !"));
-    ShowCards();
+    showCards();
 }
 
-void Form5::Bezeichnung_Click(int k)
+void Form5::bezeichnungClick(int k)
 {
-    rules_.TurnCard(k);
-    ShowCards();
+    rules_.turnCard(k);
+    showCards();
 }
 
-void Form5::ShowCards()
+void Form5::showCards()
 {
     for (int k = 1; k <= 18; ++k) {
-        Bezeichnung[k]->setText(rules_.Caption(k));
-        Bezeichnung[k]->background = rules_.White(k) ? DrawingSurface::QBColor(15) : faceDown_;
+        Bezeichnung[k]->setText(rules_.caption(k));
+        Bezeichnung[k]->background = rules_.white(k) ? DrawingSurface::qbColor(15) : faceDown_;
         // A found card reads as found even while its number, white on white, cannot be seen.
-        Bezeichnung[k]->setAccessibleDescription(rules_.White(k) ? QStringLiteral("gefunden")
-                                                         : rules_.Caption(k).isEmpty()
+        Bezeichnung[k]->setAccessibleDescription(rules_.white(k) ? QStringLiteral("gefunden")
+                                                         : rules_.caption(k).isEmpty()
                                                          ? QStringLiteral("verdeckt")
-                                                         : QString::number(rules_.Value(k)));
+                                                         : QString::number(rules_.value(k)));
         Bezeichnung[k]->update();
     }
-    Bezeichnung20->setText(QString::number(rules_.Round()));
+    Bezeichnung20->setText(QString::number(rules_.round()));
 }
 
-void Form5::GameFinished()
+void Form5::gameFinished()
 {
-    ShowCards();
-    dialogs_.MsgBox(QStringLiteral("  Das Spiel ist beendet!"), MsgStyle::OkOnly, Title);
-    EndGame();
+    showCards();
+    dialogs_.msgBox(QStringLiteral("  Das Spiel ist beendet!"), MsgStyle::OkOnly, Title);
+    endGame();
 }
 
-void Form5::Befehl1_Click()
+void Form5::befehl1Click()
 {
-    if (dialogs_.MsgBox(QStringLiteral("  Das Spiel jetzt beenden?"),
+    if (dialogs_.msgBox(QStringLiteral("  Das Spiel jetzt beenden?"),
                         MsgStyle::YesNo + MsgStyle::Stop, Title)
         == MsgResult::Yes)
-        EndGame();
+        endGame();
 }
 
-void Form5::EndGame()
+void Form5::endGame()
 {
-    rules_.EndGame();
-    faceDown_ = DrawingSurface::QBColor(1);
-    ShowCards();
+    rules_.endGame();
+    faceDown_ = DrawingSurface::qbColor(1);
+    showCards();
     hide();
     emit ended();
 }
@@ -142,5 +142,5 @@ void Form5::closeEvent(QCloseEvent* event)
 {
     // Closing by the frame asks as STOP does; No plays on.
     event->ignore();
-    Befehl1_Click();
+    befehl1Click();
 }

@@ -33,11 +33,11 @@ class Form5 : public QWidget {
 public:
     Form5(TrainingState& state, Dialogs& dialogs, RandomSource& random);
 
-    void StartMemory(); // a new deal, shown in front
-    void Befehl1_Click(); // STOP
-    void Bezeichnung_Click(int k); // card k, 1 to 18
+    void startMemory(); // a new deal, shown in front
+    void befehl1Click(); // STOP
+    void bezeichnungClick(int k); // card k, 1 to 18
 
-    const MemoryRules& Rules() const { return rules_; }
+    const MemoryRules& rules() const { return rules_; }
 
     QPushButton* Befehl1 = nullptr;
     std::array<MemoryCard*, 19> Bezeichnung{}; // the cards Bezeichnung1 to Bezeichnung18
@@ -53,9 +53,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void ShowCards();
-    void GameFinished();
-    void EndGame();
+    void showCards();
+    void gameFinished();
+    void endGame();
 
     Dialogs& dialogs_;
     MemoryRules rules_;

@@ -9,7 +9,7 @@ NumberCatchRules::NumberCatchRules(TrainingState& state, RandomSource& random, W
 {
 }
 
-void NumberCatchRules::Start()
+void NumberCatchRules::start()
 {
     CrossColumn_ = 14;
     CrossRow_ = 9;
@@ -20,16 +20,16 @@ void NumberCatchRules::Start()
     state_.entryText = QStringLiteral("0123456789");
 }
 
-bool NumberCatchRules::Tick()
+bool NumberCatchRules::tick()
 {
-    EraseDigits();
-    ScatterDigits();
-    return CheckCatch();
+    eraseDigits();
+    scatterDigits();
+    return checkCatch();
 }
 
-bool NumberCatchRules::Move(Direction direction)
+bool NumberCatchRules::move(Direction direction)
 {
-    EraseCross();
+    eraseCross();
     switch (direction) {
     case Direction::Left:
         CrossColumn_ = std::max(CrossColumn_ - 1, 1);
@@ -44,20 +44,20 @@ bool NumberCatchRules::Move(Direction direction)
         CrossColumn_ = std::min(CrossColumn_ + 1, Columns);
         break;
     }
-    return CheckCatch();
+    return checkCatch();
 }
 
-void NumberCatchRules::EndNumberCatch()
+void NumberCatchRules::endNumberCatch()
 {
     state_.entryText.clear();
 }
 
-void NumberCatchRules::EraseCross()
+void NumberCatchRules::eraseCross()
 {
     write_(CrossColumn_, CrossRow_, u'+', true);
 }
 
-bool NumberCatchRules::CheckCatch()
+bool NumberCatchRules::checkCatch()
 {
     const qsizetype left = state_.entryText.size();
     if (left > 0 && DigitRows[1] == CrossRow_ && DigitColumns[1] == CrossColumn_) {
@@ -67,31 +67,31 @@ bool NumberCatchRules::CheckCatch()
             DigitRows[i] = DigitRows[i + 1];
         }
         state_.entryText.remove(0, 1);
-        DrawDigits(false);
+        drawDigits(false);
     }
     write_(CrossColumn_, CrossRow_, u'+', false);
     return state_.entryText.isEmpty();
 }
 
-void NumberCatchRules::EraseDigits()
+void NumberCatchRules::eraseDigits()
 {
-    DrawDigits(true);
+    drawDigits(true);
 }
 
-void NumberCatchRules::DrawDigits(bool erase)
+void NumberCatchRules::drawDigits(bool erase)
 {
     for (qsizetype i = 1; i <= state_.entryText.size(); ++i)
         write_(DigitColumns[i], DigitRows[i], state_.entryText.at(i - 1), erase);
 }
 
-void NumberCatchRules::ScatterDigits()
+void NumberCatchRules::scatterDigits()
 {
     // Every digit in a column and a row of its own.
     for (qsizetype i = 1; i <= state_.entryText.size(); ++i) {
         bool clash = true;
         while (clash) {
-            DigitColumns[i] = random_.Draw(1, Columns);
-            DigitRows[i] = random_.Draw(FirstRow, LastRow);
+            DigitColumns[i] = random_.draw(1, Columns);
+            DigitRows[i] = random_.draw(FirstRow, LastRow);
             clash = false;
             for (qsizetype j = 1; j < i && !clash; ++j)
                 clash = DigitColumns[j] == DigitColumns[i] || DigitRows[j] == DigitRows[i];

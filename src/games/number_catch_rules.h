@@ -25,23 +25,23 @@ public:
     NumberCatchRules(TrainingState& state, RandomSource& random, WriteCell write);
 
     // The "+" in the middle, the digits unseen on the diagonal from (4, 4) until the first tick.
-    void Start();
-    bool Tick(); // the digits jump; true when the last one is caught
-    bool Move(Direction direction); // true when the last one is caught
-    void EndNumberCatch(); // the entry empty
+    void start();
+    bool tick(); // the digits jump; true when the last one is caught
+    bool move(Direction direction); // true when the last one is caught
+    void endNumberCatch(); // the entry empty
 
-    QString NextDigit() const { return state_.entryText.left(1); }
-    int CrossColumn() const { return CrossColumn_; }
-    int CrossRow() const { return CrossRow_; }
-    int DigitColumn(int i) const { return DigitColumns[i]; }
-    int DigitRow(int i) const { return DigitRows[i]; }
+    QString nextDigit() const { return state_.entryText.left(1); }
+    int crossColumn() const { return CrossColumn_; }
+    int crossRow() const { return CrossRow_; }
+    int digitColumn(int i) const { return DigitColumns[i]; }
+    int digitRow(int i) const { return DigitRows[i]; }
 
 private:
-    void EraseCross();
-    bool CheckCatch();
-    void EraseDigits();
-    void DrawDigits(bool erase);
-    void ScatterDigits();
+    void eraseCross();
+    bool checkCatch();
+    void eraseDigits();
+    void drawDigits(bool erase);
+    void scatterDigits();
 
     TrainingState& state_;
     RandomSource& random_;

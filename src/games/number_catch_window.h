@@ -27,18 +27,18 @@ public:
     Form4(TrainingState& state, Dialogs& dialogs, RandomSource& random, Timers& timers);
     ~Form4() override;
 
-    void StartNumberCatch(); // the digits unseen until the first tick, the window in front
+    void startNumberCatch(); // the digits unseen until the first tick, the window in front
 
-    void Bild1_Click(); // left
-    void Bild2_Click(); // up
-    void Bild3_Click(); // down
-    void Bild4_Click(); // right
-    void Befehl1_Click(); // ENDE
-    void HBildlauf1_Change();
-    void Zeit1_Timer();
+    void bild1Click(); // left
+    void bild2Click(); // up
+    void bild3Click(); // down
+    void bild4Click(); // right
+    void befehl1Click(); // ENDE
+    void hBildlauf1Change();
+    void zeit1Timer();
 
-    const NumberCatchRules& Rules() const { return rules_; }
-    GameTimer& Zeit1() { return *timer_; }
+    const NumberCatchRules& rules() const { return rules_; }
+    GameTimer& zeit1() { return *timer_; }
 
     DrawingSurface* Spielfeld = nullptr;
     QPushButton* Befehl1 = nullptr;
@@ -60,9 +60,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void Move(NumberCatchRules::Direction direction);
-    void ShowCatch(bool gameOver); // the next digit, the field for screen readers, the end message
-    void EndNumberCatch();
+    void move(NumberCatchRules::Direction direction);
+    void showCatch(bool gameOver); // the next digit, the field for screen readers, the end message
+    void endNumberCatch();
 
     Dialogs& dialogs_;
     NumberCatchRules rules_;

@@ -9,19 +9,19 @@ PrisonRules::PrisonRules(RandomSource& random, WriteCell write)
 {
 }
 
-void PrisonRules::Start()
+void PrisonRules::start()
 {
     for (int r = 1; r <= Size; ++r) {
         BoardRows[r].clear();
         for (int c = 1; c <= Size; ++c) {
-            const QChar digit(random_.Draw(1, 10) + 47);
+            const QChar digit(random_.draw(1, 10) + 47);
             write_(c, r, digit, false);
             BoardRows[r].append(digit);
         }
     }
     for (int r = 7; r <= 11; ++r)
         for (int c = 7; c <= 11; ++c) {
-            write_(c, r, Cell(c, r), true);
+            write_(c, r, cell(c, r), true);
             BoardRows[r][c - 1] = u' ';
         }
     write_(9, 9, u'+', false);
@@ -30,7 +30,7 @@ void PrisonRules::Start()
     SearchIndex = 1;
 }
 
-PrisonRules::Outcome PrisonRules::Step(Direction direction)
+PrisonRules::Outcome PrisonRules::step(Direction direction)
 {
     PreviousColumn = PlayerColumn;
     PreviousRow = PlayerRow;
@@ -48,22 +48,22 @@ PrisonRules::Outcome PrisonRules::Step(Direction direction)
         PlayerRow = std::min(PlayerRow + 1, Size);
         break;
     }
-    return TryStep();
+    return tryStep();
 }
 
-PrisonRules::Outcome PrisonRules::TryStep()
+PrisonRules::Outcome PrisonRules::tryStep()
 {
-    const QChar ch = Cell(PlayerColumn, PlayerRow);
+    const QChar ch = cell(PlayerColumn, PlayerRow);
     if (ch == u' ') {
-        ErasePlayer();
-        return DrawPlayer() ? Outcome::Free : Outcome::Walked;
+        erasePlayer();
+        return drawPlayer() ? Outcome::Free : Outcome::Walked;
     }
-    if (ch == SearchedDigit()) {
+    if (ch == searchedDigit()) {
         BoardRows[PlayerRow][PlayerColumn - 1] = u' ';
-        ErasePlayer();
-        if (DrawPlayer())
+        erasePlayer();
+        if (drawPlayer())
             return Outcome::Free; // the digit that opened the way out is not counted
-        NextSearchDigit();
+        nextSearchDigit();
         ++StepCount;
         return Outcome::Taken;
     }
@@ -72,44 +72,44 @@ PrisonRules::Outcome PrisonRules::TryStep()
     return Outcome::Refused;
 }
 
-void PrisonRules::ErasePlayer()
+void PrisonRules::erasePlayer()
 {
     write_(PreviousColumn, PreviousRow, u'+', true);
 }
 
-bool PrisonRules::DrawPlayer()
+bool PrisonRules::drawPlayer()
 {
     write_(PlayerColumn, PlayerRow, u'+', false);
     return PlayerColumn == 1 || PlayerColumn == Size || PlayerRow == 1 || PlayerRow == Size;
 }
 
-void PrisonRules::NextSearchDigit()
+void PrisonRules::nextSearchDigit()
 {
     SearchIndex = SearchIndex % 10 + 1;
 }
 
-QString PrisonRules::WishText() const
+QString PrisonRules::wishText() const
 {
     if (WishesUsed == 2)
         return QStringLiteral("Du hast noch  1 Wunsch frei!");
     return QStringLiteral("Du hast noch %1 Wünsche frei!").arg(3 - WishesUsed);
 }
 
-void PrisonRules::GrantWish()
+void PrisonRules::grantWish()
 {
-    if (!WishLeft())
+    if (!wishLeft())
         return;
     ++WishesUsed;
-    wishCaption_[2 * WishesUsed - 1] = SearchedDigit();
-    NextSearchDigit();
+    wishCaption_[2 * WishesUsed - 1] = searchedDigit();
+    nextSearchDigit();
 }
 
-QString PrisonRules::FreeText() const
+QString PrisonRules::freeText() const
 {
     return QStringLiteral("Prima, du bist jetzt frei!\n\rEs waren %1 Spielzüge!").arg(StepCount);
 }
 
-void PrisonRules::EndPrisonGame()
+void PrisonRules::endPrisonGame()
 {
     wishCaption_ = QStringLiteral(" ? ? ?");
     WishesUsed = 0;

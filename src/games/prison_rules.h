@@ -23,28 +23,28 @@ public:
 
     // A new field with the empty yard and the "+" in the middle; wishes and steps stay as the
     // end of the last game left them (none).
-    void Start();
-    Outcome Step(Direction direction);
+    void start();
+    Outcome step(Direction direction);
 
-    QChar SearchedDigit() const { return QChar(u'0' + SearchIndex - 1); }
-    bool WishLeft() const { return WishesUsed < 3; }
-    QString WishText() const; // how many wishes are still free
-    void GrantWish(); // skips the searched digit and notes it on the wish button
-    QString WishCaption() const { return wishCaption_; }
-    QString FreeText() const; // the message when the "+" reaches the edge
-    void EndPrisonGame(); // wishes and steps back to none
+    QChar searchedDigit() const { return QChar(u'0' + SearchIndex - 1); }
+    bool wishLeft() const { return WishesUsed < 3; }
+    QString wishText() const; // how many wishes are still free
+    void grantWish(); // skips the searched digit and notes it on the wish button
+    QString wishCaption() const { return wishCaption_; }
+    QString freeText() const; // the message when the "+" reaches the edge
+    void endPrisonGame(); // wishes and steps back to none
 
-    QChar Cell(int column, int row) const { return BoardRows[row].at(column - 1); }
-    int Column() const { return PlayerColumn; }
-    int Row() const { return PlayerRow; }
-    int Steps() const { return StepCount; }
-    int Wishes() const { return WishesUsed; }
+    QChar cell(int column, int row) const { return BoardRows[row].at(column - 1); }
+    int column() const { return PlayerColumn; }
+    int row() const { return PlayerRow; }
+    int steps() const { return StepCount; }
+    int wishes() const { return WishesUsed; }
 
 private:
-    Outcome TryStep();
-    void ErasePlayer();
-    bool DrawPlayer(); // true when the "+" stands on the edge: the child is free
-    void NextSearchDigit();
+    Outcome tryStep();
+    void erasePlayer();
+    bool drawPlayer(); // true when the "+" stands on the edge: the child is free
+    void nextSearchDigit();
 
     RandomSource& random_;
     WriteCell write_;

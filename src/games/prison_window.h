@@ -20,16 +20,16 @@ class Form2 : public QWidget {
 public:
     Form2(Dialogs& dialogs, RandomSource& random);
 
-    void StartPrisonGame(); // a new field, shown in front
+    void startPrisonGame(); // a new field, shown in front
 
-    void Bild1_Click(); // step up
-    void Bild2_Click(); // step left
-    void Bild3_Click(); // step right
-    void Bild4_Click(); // step down
-    void Befehl1_Click(); // STOP
-    void Befehl2_Click(); // wish box
+    void bild1Click(); // step up
+    void bild2Click(); // step left
+    void bild3Click(); // step right
+    void bild4Click(); // step down
+    void befehl1Click(); // STOP
+    void befehl2Click(); // wish box
 
-    const PrisonRules& Rules() const { return rules_; }
+    const PrisonRules& rules() const { return rules_; }
 
     DrawingSurface* Spielfeld = nullptr;
     QPushButton* Befehl1 = nullptr;
@@ -48,9 +48,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void Step(PrisonRules::Direction direction);
-    void ShowSearchDigit();
-    void EndPrisonGame();
+    void step(PrisonRules::Direction direction);
+    void showSearchDigit();
+    void endPrisonGame();
 
     Dialogs& dialogs_;
     PrisonRules rules_;

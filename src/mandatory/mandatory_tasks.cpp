@@ -15,7 +15,7 @@ namespace {
 
 constexpr int EditorListHeight = 1950; // twips
 
-const QString& Title()
+const QString& title()
 {
     static const QString title = QStringLiteral("Pflichtaufgaben");
     return title;
@@ -23,19 +23,19 @@ const QString& Title()
 
 } // namespace
 
-bool ReadMandatoryFile(const QString& path, QStringList* entries)
+bool readMandatoryFile(const QString& path, QStringList* entries)
 {
     entries->clear();
     QString task;
     bool haveTask = false;
-    const bool read = TextFile::ForEachField(path, [&](QString&& field) {
+    const bool read = TextFile::forEachField(path, [&](QString&& field) {
         if (!haveTask) {
             task = std::move(field);
             haveTask = true;
             return;
         }
         haveTask = false;
-        if (!AnswerCanBeTyped(field))
+        if (!answerCanBeTyped(field))
             return;
         entries->append(std::move(task));
         entries->append(std::move(field));
@@ -45,8 +45,9 @@ bool ReadMandatoryFile(const QString& path, QStringList* entries)
     return read;
 }
 
-MandatoryTasks::MandatoryTasks(TrainingState& state, Dialogs& dialogs, TaskEngine& engine, ListBox& liste2,
-                               QWidget& befehl28, QWidget& window, const QLabel& bezeichnung1)
+MandatoryTasks::MandatoryTasks(TrainingState& state, Dialogs& dialogs, TaskEngine& engine,
+                               ListBox& liste2, QWidget& befehl28, QWidget& window,
+                               const QLabel& bezeichnung1)
     : state_(state),
       dialogs_(dialogs),
       engine_(engine),
@@ -57,76 +58,76 @@ MandatoryTasks::MandatoryTasks(TrainingState& state, Dialogs& dialogs, TaskEngin
 {
 }
 
-bool MandatoryTasks::Active() const
+bool MandatoryTasks::active() const
 {
-    return ModeCover::IsOn(&befehl28_);
+    return ModeCover::isOn(&befehl28_);
 }
 
-bool MandatoryTasks::ReadFileIntoList()
+bool MandatoryTasks::readFileIntoList()
 {
     // The list is emptied first, so a file that cannot be read leaves an empty list behind.
-    liste2_.Clear();
+    liste2_.clear();
     QStringList entries;
-    const bool read = ReadMandatoryFile(QString::fromLatin1(FileName), &entries);
-    liste2_.AddItems(entries);
+    const bool read = readMandatoryFile(QString::fromLatin1(FileName), &entries);
+    liste2_.addItems(entries);
     return read;
 }
 
-void MandatoryTasks::LoadMandatoryTasks()
+void MandatoryTasks::loadMandatoryTasks()
 {
-    if (!ReadFileIntoList()) {
-        dialogs_.MsgBox(QStringLiteral("Keine Pflichtaufgaben!"), MsgStyle::OkOnly, Title());
+    if (!readFileIntoList()) {
+        dialogs_.msgBox(QStringLiteral("Keine Pflichtaufgaben!"), MsgStyle::OkOnly, title());
         return;
     }
-    if (liste2_.ListCount() < 1)
+    if (liste2_.listCount() < 1)
         return;
 
     // The next task that the generator puts on the screen is the first stored one.
-    ModeCover::Set(&befehl28_, true);
+    ModeCover::set(&befehl28_, true);
     state_.operation = Operation::Mandatory;
-    engine_.FillTaskTypeList();
+    engine_.fillTaskTypeList();
 }
 
-void MandatoryTasks::LeaveMode()
+void MandatoryTasks::leaveMode()
 {
-    ModeCover::Set(&befehl28_, false);
+    ModeCover::set(&befehl28_, false);
     state_.operation = Operation::Plus;
 }
 
-void MandatoryTasks::ConfirmEndMandatoryTasks()
+void MandatoryTasks::confirmEndMandatoryTasks()
 {
-    if (!AskPassword(dialogs_, state_.expectedAnswer, QStringLiteral("Pflichtaufgaben beenden?")))
+    if (!askPassword(dialogs_, state_.expectedAnswer, QStringLiteral("Pflichtaufgaben beenden?")))
         return;
-    LeaveMode();
+    leaveMode();
     state_.taskType = 1;
-    engine_.FillTaskTypeList();
+    engine_.fillTaskTypeList();
 }
 
-void MandatoryTasks::Befehl28_Click()
+void MandatoryTasks::befehl28Click()
 {
-    if (!AskPassword(dialogs_, state_.expectedAnswer, QStringLiteral("Pflichtaufgaben abbrechen")))
+    if (!askPassword(dialogs_, state_.expectedAnswer, QStringLiteral("Pflichtaufgaben abbrechen")))
         return;
-    LeaveMode();
-    engine_.FillTaskTypeList();
+    leaveMode();
+    engine_.fillTaskTypeList();
 }
 
-bool MandatoryTasks::EditorOpen() const
+bool MandatoryTasks::editorOpen() const
 {
-    return window_.width() != Twips::ToPixels(NormalWidth);
+    return window_.width() != Twips::toPixels(NormalWidth);
 }
 
-void MandatoryTasks::Bild4_Click()
+void MandatoryTasks::bild4Click()
 {
-    if (EditorOpen()) {
-        window_.setFixedSize(Twips::ToPixels(NormalWidth), window_.height());
+    if (editorOpen()) {
+        window_.setFixedSize(Twips::toPixels(NormalWidth), window_.height());
         return;
     }
-    if (!AskPassword(dialogs_, state_.expectedAnswer, QStringLiteral("Ziftora")))
+    if (!askPassword(dialogs_, state_.expectedAnswer, QStringLiteral("Ziftora")))
         return;
 
-    liste2_.resize(liste2_.width(), Twips::ToPixels(EditorListHeight));
-    window_.setFixedSize(Twips::ToPixels(EditorWidth), window_.height());
-    dialogs_.MsgBox(QStringLiteral("Alle Pflichtaufgaben werden beim\r"
+    liste2_.resize(liste2_.width(), Twips::toPixels(EditorListHeight));
+    window_.setFixedSize(Twips::toPixels(EditorWidth), window_.height());
+    dialogs_.msgBox(QStringLiteral("Alle Pflichtaufgaben werden beim\r"
                                    "Start bzw. Benutzerwechsel geladen!\r"
                                    "Die Liste wird erstellt, indem man\r"
                                    "links auf die Aufgabenknöpfe klickt\r"
@@ -135,60 +136,60 @@ void MandatoryTasks::Bild4_Click()
                     MsgStyle::OkOnly, QStringLiteral("Pflichtteil"));
 }
 
-void MandatoryTasks::Befehl23_Click()
+void MandatoryTasks::befehl23Click()
 {
     // The task on screen and its answer become one pair at the end of the list.
-    liste2_.AddItem(bezeichnung1_.text());
-    liste2_.AddItem(state_.expectedAnswer);
-    liste2_.SetListIndex(liste2_.ListCount() - 1);
+    liste2_.addItem(bezeichnung1_.text());
+    liste2_.addItem(state_.expectedAnswer);
+    liste2_.setListIndex(liste2_.listCount() - 1);
 }
 
-void MandatoryTasks::Befehl24_Click()
+void MandatoryTasks::befehl24Click()
 {
-    const int index = liste2_.ListIndex();
+    const int index = liste2_.listIndex();
     if (index < 0)
         return;
     // A task line and its answer line always go together.
     const int first = index % 2 == 0 ? index : index - 1;
-    liste2_.RemoveItem(first);
-    liste2_.RemoveItem(first);
+    liste2_.removeItem(first);
+    liste2_.removeItem(first);
 }
 
-void MandatoryTasks::Befehl26_Click()
+void MandatoryTasks::befehl26Click()
 {
-    liste2_.Clear();
+    liste2_.clear();
 }
 
-void MandatoryTasks::Befehl25_Click()
+void MandatoryTasks::befehl25Click()
 {
-    if (liste2_.ListCount() == 0) {
-        const int answer = dialogs_.MsgBox(
+    if (liste2_.listCount() == 0) {
+        const int answer = dialogs_.msgBox(
                 QStringLiteral("Die Liste enthält keine Daten!\r"
                                "Pflichtaufgaben jetzt löschen?"),
-                MsgStyle::YesNo | MsgStyle::Question | MsgStyle::DefaultButton2, Title());
+                MsgStyle::YesNo | MsgStyle::Question | MsgStyle::DefaultButton2, title());
         if (answer != MsgResult::Yes)
             return;
     }
 
     // The file is replaced whole; when that fails the old file stays and so does the list.
     QString error;
-    if (!TextFile::ReplaceLines(QString::fromLatin1(FileName), liste2_.Entries(), &error)) {
+    if (!TextFile::replaceLines(QString::fromLatin1(FileName), liste2_.entries(), &error)) {
         QString text = QStringLiteral("Die Liste konnte nicht gespeichert werden!\r");
         if (!error.isEmpty())
             text += error + QLatin1Char('\r');
-        dialogs_.MsgBox(text, MsgStyle::OkOnly, Title());
+        dialogs_.msgBox(text, MsgStyle::OkOnly, title());
         return;
     }
-    dialogs_.MsgBox(QStringLiteral("Liste wurde gespeichert.\r"), MsgStyle::OkOnly, Title());
+    dialogs_.msgBox(QStringLiteral("Liste wurde gespeichert.\r"), MsgStyle::OkOnly, title());
 }
 
-void MandatoryTasks::Befehl27_Click()
+void MandatoryTasks::befehl27Click()
 {
-    if (!ReadFileIntoList()) {
-        dialogs_.MsgBox(QStringLiteral("Keine Liste vorhanden!"), MsgStyle::OkOnly, Title());
+    if (!readFileIntoList()) {
+        dialogs_.msgBox(QStringLiteral("Keine Liste vorhanden!"), MsgStyle::OkOnly, title());
         return;
     }
-    if (liste2_.ListCount() == 0)
-        dialogs_.MsgBox(QStringLiteral("Es wurden keine Aufgaben gespeichert!"), MsgStyle::OkOnly,
+    if (liste2_.listCount() == 0)
+        dialogs_.msgBox(QStringLiteral("Es wurden keine Aufgaben gespeichert!"), MsgStyle::OkOnly,
                         QStringLiteral("Liste laden"));
 }

@@ -21,7 +21,7 @@ class QLabel;
 // memory. A last task without its answer stays; the generator drops it when its turn comes.
 // False when the file cannot be read (the entries then hold what was read, none for a missing
 // file).
-bool ReadMandatoryFile(const QString& path, QStringList* entries);
+bool readMandatoryFile(const QString& path, QStringList* entries);
 
 class MandatoryTasks {
 public:
@@ -33,23 +33,23 @@ public:
     static constexpr int NormalWidth = 7440; // twips
     static constexpr int EditorWidth = 9500; // twips
 
-    bool Active() const; // the cover Befehl28 is on
-    bool EditorOpen() const; // the window is wider than its normal 7440 twips
-    void LoadMandatoryTasks(); // start-up and after a user is started
-    void ConfirmEndMandatoryTasks(); // the "*" key
+    bool active() const; // the cover Befehl28 is on
+    bool editorOpen() const; // the window is wider than its normal 7440 twips
+    void loadMandatoryTasks(); // start-up and after a user is started
+    void confirmEndMandatoryTasks(); // the "*" key
 
     // Click handlers of the editor column and the cover.
-    void Bild4_Click();
-    void Befehl23_Click(); // "Einfügen"
-    void Befehl24_Click(); // "Lösche Zeile"
-    void Befehl25_Click(); // "Speichern"
-    void Befehl26_Click(); // "Lösche Liste"
-    void Befehl27_Click(); // "Lade Liste"
-    void Befehl28_Click(); // the cover: leave mandatory mode with the password
+    void bild4Click();
+    void befehl23Click(); // "Einfügen"
+    void befehl24Click(); // "Lösche Zeile"
+    void befehl25Click(); // "Speichern"
+    void befehl26Click(); // "Lösche Liste"
+    void befehl27Click(); // "Lade Liste"
+    void befehl28Click(); // the cover: leave mandatory mode with the password
 
 private:
-    bool ReadFileIntoList(); // false when the file cannot be read
-    void LeaveMode(); // parks Befehl28, back to plus
+    bool readFileIntoList(); // false when the file cannot be read
+    void leaveMode(); // parks Befehl28, back to plus
 
     TrainingState& state_;
     Dialogs& dialogs_;

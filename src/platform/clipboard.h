@@ -6,5 +6,5 @@
 class Clipboard {
 public:
     virtual ~Clipboard() = default;
-    virtual void SetText(const QString& text) = 0;
+    virtual void setText(const QString& text) = 0;
 };

@@ -8,11 +8,11 @@
 class Clock {
 public:
     virtual ~Clock() = default;
-    virtual QDateTime Now() const = 0;
+    virtual QDateTime now() const = 0;
 };
 
 // The computer's own clock.
 class SystemClock final : public Clock {
 public:
-    QDateTime Now() const override { return QDateTime::currentDateTime(); }
+    QDateTime now() const override { return QDateTime::currentDateTime(); }
 };

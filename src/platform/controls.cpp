@@ -29,7 +29,7 @@ bool KeyPreview::eventFilter(QObject* watched, QEvent* event)
     return handler_(static_cast<QKeyEvent*>(event));
 }
 
-bool InView(const QWidget* control)
+bool inView(const QWidget* control)
 {
     const QWidget* window = control->window();
     if (window == control || !control->isVisibleTo(window))

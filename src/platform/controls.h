@@ -14,21 +14,21 @@
 class QKeyEvent;
 
 namespace Twips {
-inline void Place(QWidget* w, int left, int top, int width, int height)
+inline void place(QWidget* w, int left, int top, int width, int height)
 {
-    w->setGeometry(ToPixels(left), ToPixels(top), ToPixels(width), ToPixels(height));
+    w->setGeometry(toPixels(left), toPixels(top), toPixels(width), toPixels(height));
 }
-inline void SetLeft(QWidget* w, int left)
+inline void setLeft(QWidget* w, int left)
 {
-    w->move(ToPixels(left), w->y());
+    w->move(toPixels(left), w->y());
 }
-inline int Left(const QWidget* w)
+inline int left(const QWidget* w)
 {
-    return FromPixels(w->x());
+    return fromPixels(w->x());
 }
-inline int Width(const QWidget* w)
+inline int width(const QWidget* w)
 {
-    return FromPixels(w->width());
+    return fromPixels(w->width());
 }
 } // namespace Twips
 
@@ -38,13 +38,13 @@ inline int Width(const QWidget* w)
 namespace ModeCover {
 constexpr int On = 240;
 constexpr int Off = 9600;
-inline bool IsOn(const QWidget* cover)
+inline bool isOn(const QWidget* cover)
 {
-    return Twips::Left(cover) == On;
+    return Twips::left(cover) == On;
 }
-inline void Set(QWidget* cover, bool on)
+inline void set(QWidget* cover, bool on)
 {
-    Twips::SetLeft(cover, on ? On : Off);
+    Twips::setLeft(cover, on ? On : Off);
     if (on)
         cover->raise();
 }
@@ -53,7 +53,7 @@ inline void Set(QWidget* cover, bool on)
 // True when a person can see and click the control: it lies inside its window's visible area and
 // no other control covers its middle (a mode cover, for instance). Windows whose controls can be
 // parked outside or covered use it to keep such controls out of the Tab order.
-bool InView(const QWidget* control);
+bool inView(const QWidget* control);
 
 // Key preview: the window sees every key press meant for it or one of its controls first, while it
 // is visible and no modal dialog is open. The handler returns true when it has acted on the key;

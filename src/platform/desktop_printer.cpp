@@ -24,7 +24,7 @@ using Row = QList<Piece>;
 
 // One line of the job as it stands on paper: usually one row, more when measured text would run
 // into the next item.
-QList<Row> Rows(const PrintLine& line, const QFontMetricsF& metrics, double columnWidth)
+QList<Row> rows(const PrintLine& line, const QFontMetricsF& metrics, double columnWidth)
 {
     QList<Row> rows{ Row{} };
     double reach = 0;
@@ -42,7 +42,7 @@ QList<Row> Rows(const PrintLine& line, const QFontMetricsF& metrics, double colu
 // and the blank, each weighted by how often it stands in text, as the width is defined for Arial.
 // (Qt's averageCharWidth takes the font file's own figure, which for Arial's metric twins on Linux
 // averages every glyph and is a third wider: the solution column would fall off the page.)
-double AverageCharWidth(const QFontMetricsF& metrics)
+double averageCharWidth(const QFontMetricsF& metrics)
 {
     static constexpr int Weights[] = { 64, 14, 27, 35, 100, 20, 14, 42, 63, 3,  6, 35, 20,
                                        56, 56, 17, 4,  49,  56, 71, 31, 10, 18, 3, 18, 2 };
@@ -54,14 +54,14 @@ double AverageCharWidth(const QFontMetricsF& metrics)
 
 // The printable area keeps a small border of its own, as most printers need; a printer that needs
 // more keeps its own.
-void SetMargins(QPrinter& printer)
+void setMargins(QPrinter& printer)
 {
     printer.setPageMargins(QMarginsF(5, 5, 5, 5), QPageLayout::Millimeter);
 }
 
 } // namespace
 
-bool RenderPrintJob(const PrintJob& job, QPrinter& printer)
+bool renderPrintJob(const PrintJob& job, QPrinter& printer)
 {
     printer.setDocName(job.name);
     QPainter painter;
@@ -71,13 +71,13 @@ bool RenderPrintJob(const PrintJob& job, QPrinter& printer)
     font.setPointSize(job.fontPoints);
     painter.setFont(font);
     const QFontMetricsF metrics(painter.font(), &printer);
-    const double columnWidth = AverageCharWidth(metrics);
+    const double columnWidth = averageCharWidth(metrics);
     const double lineHeight = metrics.lineSpacing();
     const int perPage = std::max(1, int(printer.height() / lineHeight));
 
     QList<Row> heading;
     for (int i = 0; i < std::min(job.headingLines, int(job.lines.size())); ++i)
-        heading.append(Rows(job.lines[i], metrics, columnWidth));
+        heading.append(rows(job.lines[i], metrics, columnWidth));
     // A heading that fills the page is not repeated: the sheet would never go on.
     if (heading.size() >= perPage)
         heading.clear();
@@ -89,7 +89,7 @@ bool RenderPrintJob(const PrintJob& job, QPrinter& printer)
         ++onPage;
     };
     for (const PrintLine& line : job.lines) {
-        for (const Row& row : Rows(line, metrics, columnWidth)) {
+        for (const Row& row : rows(line, metrics, columnWidth)) {
             if (onPage == perPage) {
                 printer.newPage();
                 onPage = 0;
@@ -102,7 +102,7 @@ bool RenderPrintJob(const PrintJob& job, QPrinter& printer)
     return painter.end() && printer.printerState() != QPrinter::Error;
 }
 
-QString ReservePdfName(const QString& folder, const QString& stem, const QDateTime& at)
+QString reservePdfName(const QString& folder, const QString& stem, const QDateTime& at)
 {
     const QString base = stem + at.toString(QStringLiteral(" yyyy-MM-dd HH-mm"));
     for (int n = 1;; ++n) {
@@ -116,42 +116,42 @@ QString ReservePdfName(const QString& folder, const QString& stem, const QDateTi
     }
 }
 
-void DesktopPrinter::Print(const PrintJob& job)
+void DesktopPrinter::print(const PrintJob& job)
 {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull())
-        return PrintToPdf(job);
+        return printToPdf(job);
     QPrinter printer(info, QPrinter::HighResolution);
-    SetMargins(printer);
-    if (!RenderPrintJob(job, printer))
-        dialogs_.MsgBox(QStringLiteral("Der Drucker %1 konnte das Blatt nicht drucken.\r")
+    setMargins(printer);
+    if (!renderPrintJob(job, printer))
+        dialogs_.msgBox(QStringLiteral("Der Drucker %1 konnte das Blatt nicht drucken.\r")
                                 .arg(info.printerName()),
                         MsgStyle::OkOnly + MsgStyle::Stop, Title);
 }
 
-void DesktopPrinter::PrintToPdf(const PrintJob& job)
+void DesktopPrinter::printToPdf(const PrintJob& job)
 {
     const QString folder = QDir::toNativeSeparators(QDir::currentPath());
     const QString name =
-            ReservePdfName(QDir::currentPath(), job.name, QDateTime::currentDateTime());
+            reservePdfName(QDir::currentPath(), job.name, QDateTime::currentDateTime());
     bool printed = false;
     if (!name.isEmpty()) {
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(QDir::current().filePath(name));
         printer.setPageSize(QPageSize(QPageSize::A4));
-        SetMargins(printer);
-        printed = RenderPrintJob(job, printer);
+        setMargins(printer);
+        printed = renderPrintJob(job, printer);
         if (!printed)
             QFile::remove(QDir::current().filePath(name));
     }
     if (printed)
-        dialogs_.MsgBox(QStringLiteral("Es ist kein Drucker eingerichtet. Das Blatt steht als "
+        dialogs_.msgBox(QStringLiteral("Es ist kein Drucker eingerichtet. Das Blatt steht als "
                                        "PDF-Datei\n%1\nim Ordner\n%2\r")
                                 .arg(name, folder),
                         MsgStyle::OkOnly + MsgStyle::Information, Title);
     else
-        dialogs_.MsgBox(QStringLiteral("Es ist kein Drucker eingerichtet, und im "
+        dialogs_.msgBox(QStringLiteral("Es ist kein Drucker eingerichtet, und im "
                                        "Ordner\n%1\nkonnte keine PDF-Datei angelegt werden.\r")
                                 .arg(folder),
                         MsgStyle::OkOnly + MsgStyle::Stop, Title);

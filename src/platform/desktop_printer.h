@@ -12,12 +12,12 @@ class QPrinter;
 // before it, which a proportional font can cause, goes down a line at its column, as the job's own
 // rule does. False when the printer cannot start or reports an error; the document is always ended,
 // so the pages go out.
-bool RenderPrintJob(const PrintJob& job, QPrinter& printer);
+bool renderPrintJob(const PrintJob& job, QPrinter& printer);
 
 // A file name for a PDF of a sheet in the folder that no file has yet, "Übungsblatt 2026-12-05
 // 14-03.pdf" and then " (2)", " (3)", ...; the file is created empty at once, so that no other
 // print can take the same name. Empty when the folder takes no new file.
-QString ReservePdfName(const QString& folder, const QString& stem, const QDateTime& at);
+QString reservePdfName(const QString& folder, const QString& stem, const QDateTime& at);
 
 // The desktop's default printer, without a dialog. Where no printer is installed the sheet becomes
 // a PDF file in the working folder (with selectable text, laid out as on paper) and a message says
@@ -25,9 +25,9 @@ QString ReservePdfName(const QString& folder, const QString& stem, const QDateTi
 class DesktopPrinter final : public Printer {
 public:
     explicit DesktopPrinter(Dialogs& dialogs) : dialogs_(dialogs) { }
-    void Print(const PrintJob& job) override;
+    void print(const PrintJob& job) override;
 
 private:
-    void PrintToPdf(const PrintJob& job);
+    void printToPdf(const PrintJob& job);
     Dialogs& dialogs_;
 };

@@ -6,7 +6,7 @@
 // default button; the ones the program uses:
 //   0 OK | 20 Yes/No, stop icon | 36 Yes/No, question icon | 64 OK, information icon
 //   276 Yes/No, stop icon, No default | 292 Yes/No, question icon, No default
-// MsgBox returns 1 for OK, 6 for Yes, 7 for No.
+// msgBox returns 1 for OK, 6 for Yes, 7 for No.
 namespace MsgStyle {
 constexpr int OkOnly = 0;
 constexpr int YesNo = 4;
@@ -26,11 +26,11 @@ constexpr int No = 7;
 class Dialogs {
 public:
     virtual ~Dialogs() = default;
-    virtual int MsgBox(const QString& text, int style, const QString& title) = 0;
+    virtual int msgBox(const QString& text, int style, const QString& title) = 0;
     // Returns the typed text, or "" when the person cancels.
-    virtual QString InputBox(const QString& prompt, const QString& title,
+    virtual QString inputBox(const QString& prompt, const QString& title,
                              const QString& defaultText) = 0;
     // An input box whose typed characters are hidden behind dots, with an empty default.
-    virtual QString PasswordBox(const QString& prompt, const QString& title) = 0;
-    virtual void Beep() = 0;
+    virtual QString passwordBox(const QString& prompt, const QString& title) = 0;
+    virtual void beep() = 0;
 };

@@ -13,10 +13,10 @@
 DrawingSurface::DrawingSurface(QWidget* parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    SetFont(QStringLiteral("Arial"), 8.25);
+    setFont(QStringLiteral("Arial"), 8.25);
 }
 
-QColor DrawingSurface::QBColor(int index)
+QColor DrawingSurface::qbColor(int index)
 {
     static constexpr std::array<QRgb, 16> palette{ 0x000000, 0x000080, 0x008000, 0x008080,
                                                    0x800000, 0x800080, 0x808000, 0xC0C0C0,
@@ -25,37 +25,37 @@ QColor DrawingSurface::QBColor(int index)
     return QColor(palette[std::clamp(index, 0, 15)]);
 }
 
-void DrawingSurface::SetBackColor(const QColor& color)
+void DrawingSurface::setBackColor(const QColor& color)
 {
     backColor_ = color;
 }
 
-void DrawingSurface::SetForeColor(const QColor& color)
+void DrawingSurface::setForeColor(const QColor& color)
 {
     foreColor_ = color;
 }
 
-void DrawingSurface::SetFont(const QString& family, double pointSize, bool bold)
+void DrawingSurface::setFont(const QString& family, double pointSize, bool bold)
 {
     font_ = QFont(family);
     font_.setBold(bold);
     font_.setStyleStrategy(QFont::NoAntialias);
-    SetFontSize(pointSize);
+    setFontSize(pointSize);
 }
 
-void DrawingSurface::SetFontSize(double pointSize)
+void DrawingSurface::setFontSize(double pointSize)
 {
     // Sizes in points at 96 dots per inch, the unit every position of the surface is scaled from.
     font_.setPixelSize(std::max(1, qRound(pointSize * 96.0 / 72.0)));
 }
 
-QPointF DrawingSurface::ToPixels(double x, double y) const
+QPointF DrawingSurface::toPixels(double x, double y) const
 {
     const double perPixel = unit_ == Unit::Twips ? Twips::PerPixel : 0.75;
     return { x / perPixel, y / perPixel };
 }
 
-void DrawingSurface::EnsureImage()
+void DrawingSurface::ensureImage()
 {
     const qreal ratio = devicePixelRatioF();
     const QSize wanted = size().expandedTo(
@@ -73,18 +73,18 @@ void DrawingSurface::EnsureImage()
     image_ = std::move(grown);
 }
 
-void DrawingSurface::Cls()
+void DrawingSurface::cls()
 {
-    EnsureImage();
+    ensureImage();
     image_.fill(backColor_);
     written_.clear();
     update();
 }
 
-void DrawingSurface::PrintAt(double x, double y, const QString& text)
+void DrawingSurface::printAt(double x, double y, const QString& text)
 {
-    EnsureImage();
-    const QPointF at = ToPixels(x, y);
+    ensureImage();
+    const QPointF at = toPixels(x, y);
     const QFontMetricsF metrics(font_);
     QPainter p(&image_);
     p.setFont(font_);
@@ -93,32 +93,32 @@ void DrawingSurface::PrintAt(double x, double y, const QString& text)
     p.end();
     written_.removeIf([&](const Written& w) { return w.at == QPointF(x, y); });
     written_.append({ QPointF(x, y), text, foreColor_ });
-    Changed(QRectF(at,
+    changed(QRectF(at,
                    QSizeF(metrics.horizontalAdvance(text) + metrics.maxWidth(), metrics.height())));
 }
 
-void DrawingSurface::Line(double x1, double y1, double x2, double y2, const QColor& color)
+void DrawingSurface::line(double x1, double y1, double x2, double y2, const QColor& color)
 {
-    EnsureImage();
-    const QPointF a = ToPixels(x1, y1), b = ToPixels(x2, y2);
+    ensureImage();
+    const QPointF a = toPixels(x1, y1), b = toPixels(x2, y2);
     QPainter p(&image_);
     p.setPen(QPen(color, 0));
     p.drawLine(a, b);
     p.end();
-    Changed(QRectF(a, b).normalized().adjusted(-1, -1, 1, 1));
+    changed(QRectF(a, b).normalized().adjusted(-1, -1, 1, 1));
 }
 
-void DrawingSurface::FilledRect(double x1, double y1, double x2, double y2, const QColor& color)
+void DrawingSurface::filledRect(double x1, double y1, double x2, double y2, const QColor& color)
 {
-    EnsureImage();
-    const QRectF r = QRectF(ToPixels(x1, y1), ToPixels(x2, y2)).normalized();
+    ensureImage();
+    const QRectF r = QRectF(toPixels(x1, y1), toPixels(x2, y2)).normalized();
     QPainter p(&image_);
     p.fillRect(r, color);
     p.end();
-    Changed(r.adjusted(-1, -1, 1, 1));
+    changed(r.adjusted(-1, -1, 1, 1));
 }
 
-QString DrawingSurface::CellGrid(double cell, int columns, int firstRow, int lastRow,
+QString DrawingSurface::cellGrid(double cell, int columns, int firstRow, int lastRow,
                                  const QColor& paper) const
 {
     QStringList rows(std::max(0, lastRow - firstRow + 1), QString(columns, u' '));
@@ -132,20 +132,20 @@ QString DrawingSurface::CellGrid(double cell, int columns, int firstRow, int las
     return rows.join(u'\n');
 }
 
-QColor DrawingSurface::PixelAt(double x, double y) const
+QColor DrawingSurface::pixelAt(double x, double y) const
 {
-    const QPointF at = ToPixels(x, y) * image_.devicePixelRatio();
+    const QPointF at = toPixels(x, y) * image_.devicePixelRatio();
     return image_.valid(at.toPoint()) ? image_.pixelColor(at.toPoint()) : backColor_;
 }
 
-void DrawingSurface::Changed(const QRectF& pixels)
+void DrawingSurface::changed(const QRectF& pixels)
 {
     update(pixels.toAlignedRect());
 }
 
 void DrawingSurface::paintEvent(QPaintEvent* event)
 {
-    EnsureImage();
+    ensureImage();
     QPainter p(this);
     const QRect r = event->rect();
     const qreal ratio = image_.devicePixelRatio();
@@ -155,5 +155,5 @@ void DrawingSurface::paintEvent(QPaintEvent* event)
 void DrawingSurface::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    EnsureImage();
+    ensureImage();
 }

@@ -27,41 +27,41 @@ public:
     explicit DrawingSurface(QWidget* parent);
 
     // The 16-colour palette: 0 black, 1 dark blue, ... 14 yellow, 15 white.
-    static QColor QBColor(int index);
+    static QColor qbColor(int index);
 
-    void SetBackColor(const QColor& color); // the colour that Cls fills with
-    void SetForeColor(const QColor& color);
-    QColor ForeColor() const { return foreColor_; }
-    void SetFont(const QString& family, double pointSize, bool bold = false);
-    void SetFontSize(double pointSize);
-    void SetScaleMode(Unit unit) { unit_ = unit; }
+    void setBackColor(const QColor& color); // the colour that Cls fills with
+    void setForeColor(const QColor& color);
+    QColor foreColor() const { return foreColor_; }
+    void setFont(const QString& family, double pointSize, bool bold = false);
+    void setFontSize(double pointSize);
+    void setScaleMode(Unit unit) { unit_ = unit; }
 
-    void Cls(); // fills with the background colour and forgets what was written
-    void PrintAt(double x, double y, const QString& text); // in the drawing colour
-    void Line(double x1, double y1, double x2, double y2, const QColor& color);
-    void FilledRect(double x1, double y1, double x2, double y2, const QColor& color);
+    void cls(); // fills with the background colour and forgets what was written
+    void printAt(double x, double y, const QString& text); // in the drawing colour
+    void line(double x1, double y1, double x2, double y2, const QColor& color);
+    void filledRect(double x1, double y1, double x2, double y2, const QColor& color);
 
     // Read-back: the latest text written at each position since the last Cls, in the order of
     // writing (a game that rewrites the same cells for hours keeps a list as long as its field);
     // the pixel at a position.
-    const QList<Written>& Texts() const { return written_; }
+    const QList<Written>& texts() const { return written_; }
     // The field of a text-grid game as a person reads it: one line per row from firstRow to
     // lastRow, one character per column from 1 to columns, the cell (c, r) at (cell * c, cell * r).
     // A cell whose latest character was written in the paper colour (erased) or never written
     // is a blank.
-    QString CellGrid(double cell, int columns, int firstRow, int lastRow,
+    QString cellGrid(double cell, int columns, int firstRow, int lastRow,
                      const QColor& paper) const;
-    QColor PixelAt(double x, double y) const;
-    const QImage& Image() const { return image_; }
+    QColor pixelAt(double x, double y) const;
+    const QImage& image() const { return image_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    QPointF ToPixels(double x, double y) const;
-    void Changed(const QRectF& pixels);
-    void EnsureImage();
+    QPointF toPixels(double x, double y) const;
+    void changed(const QRectF& pixels);
+    void ensureImage();
 
     QImage image_;
     QColor backColor_ = Qt::white;

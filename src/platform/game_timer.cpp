@@ -11,9 +11,9 @@ public:
         timer_.setInterval(1000);
         QObject::connect(&timer_, &QTimer::timeout, &timer_, std::move(tick));
     }
-    void SetInterval(int milliseconds) override { timer_.setInterval(milliseconds); }
-    int Interval() const override { return timer_.interval(); }
-    void SetEnabled(bool enabled) override
+    void setInterval(int milliseconds) override { timer_.setInterval(milliseconds); }
+    int interval() const override { return timer_.interval(); }
+    void setEnabled(bool enabled) override
     {
         // Enabling a running timer leaves its pace alone, as switching a timer on twice does.
         if (enabled && !timer_.isActive())
@@ -21,14 +21,14 @@ public:
         else if (!enabled)
             timer_.stop();
     }
-    bool Enabled() const override { return timer_.isActive(); }
+    bool enabled() const override { return timer_.isActive(); }
 
 private:
     QTimer timer_;
 };
 } // namespace
 
-std::unique_ptr<GameTimer> QtTimers::Make(std::function<void()> tick)
+std::unique_ptr<GameTimer> QtTimers::make(std::function<void()> tick)
 {
     return std::make_unique<QtGameTimer>(std::move(tick));
 }

@@ -9,21 +9,21 @@
 class GameTimer {
 public:
     virtual ~GameTimer() = default;
-    virtual void SetInterval(int milliseconds) = 0;
-    virtual int Interval() const = 0;
-    virtual void SetEnabled(bool enabled) = 0;
-    virtual bool Enabled() const = 0;
+    virtual void setInterval(int milliseconds) = 0;
+    virtual int interval() const = 0;
+    virtual void setEnabled(bool enabled) = 0;
+    virtual bool enabled() const = 0;
 };
 
 class Timers {
 public:
     virtual ~Timers() = default;
     // A new timer, disabled, interval 1000 ms; tick runs on every tick while it is enabled.
-    virtual std::unique_ptr<GameTimer> Make(std::function<void()> tick) = 0;
+    virtual std::unique_ptr<GameTimer> make(std::function<void()> tick) = 0;
 };
 
 // Real timers, precise to the millisecond (the car ride ticks every 30 ms).
 class QtTimers final : public Timers {
 public:
-    std::unique_ptr<GameTimer> Make(std::function<void()> tick) override;
+    std::unique_ptr<GameTimer> make(std::function<void()> tick) override;
 };

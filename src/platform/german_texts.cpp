@@ -4,7 +4,7 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
-bool UseGermanQtTexts()
+bool useGermanQtTexts()
 {
     auto* translator = new QTranslator(QCoreApplication::instance());
     if (translator->load(QStringLiteral("qtbase_de"),

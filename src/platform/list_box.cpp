@@ -19,21 +19,21 @@ ListBox::ListBox(QWidget* parent, bool sorted)
     // out each of them, which keeps a list of a million entries quick.
     setUniformItemSizes(true);
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            &ListBox::UserChangedRow);
+            &ListBox::userChangedRow);
 }
 
-void ListBox::AddItem(const QString& entry)
+void ListBox::addItem(const QString& entry)
 {
     const QScopedValueRollback<bool> fromCode(fromCode_, true);
-    int at = ListCount();
+    int at = listCount();
     if (sorted_) {
         // The order of the code page's bytes: digits before capitals before small letters, "12"
         // before "3", and the umlauts after "z".
         int lo = 0;
-        int hi = ListCount();
+        int hi = listCount();
         while (lo < hi) {
             const int mid = lo + (hi - lo) / 2;
-            if (TextFile::LessInCodePage(entry, List(mid)))
+            if (TextFile::lessInCodePage(entry, list(mid)))
                 hi = mid;
             else
                 lo = mid + 1;
@@ -44,9 +44,9 @@ void ListBox::AddItem(const QString& entry)
     model_->setData(model_->index(at), entry);
 }
 
-void ListBox::RemoveItem(int index)
+void ListBox::removeItem(int index)
 {
-    if (index < 0 || index >= ListCount())
+    if (index < 0 || index >= listCount())
         return;
     const QScopedValueRollback<bool> fromCode(fromCode_, true);
     const bool wasSelected = selectionModel()->isRowSelected(index, QModelIndex());
@@ -58,32 +58,32 @@ void ListBox::RemoveItem(int index)
     }
 }
 
-void ListBox::AddItems(const QStringList& entries)
+void ListBox::addItems(const QStringList& entries)
 {
     if (entries.isEmpty())
         return;
-    if (sorted_ && ListCount() > 0) {
+    if (sorted_ && listCount() > 0) {
         for (const QString& entry : entries)
-            AddItem(entry);
+            addItem(entry);
         return;
     }
     const QScopedValueRollback<bool> fromCode(fromCode_, true);
     if (!sorted_) {
-        Append(entries);
+        append(entries);
         return;
     }
     // An empty sorted list takes the entries sorted once, equal ones in the order given, as
     // adding them one by one would.
     QStringList ordered = entries;
     std::stable_sort(ordered.begin(), ordered.end(), [](const QString& a, const QString& b) {
-        return TextFile::LessInCodePage(a, b);
+        return TextFile::lessInCodePage(a, b);
     });
-    Append(ordered);
+    append(ordered);
 }
 
-void ListBox::Append(const QStringList& entries)
+void ListBox::append(const QStringList& entries)
 {
-    const int at = ListCount();
+    const int at = listCount();
     if (at == 0) {
         model_->setStringList(entries); // shares the list's strings, no copy
         return;
@@ -93,23 +93,23 @@ void ListBox::Append(const QStringList& entries)
         model_->setData(model_->index(at + int(i)), entries.at(i));
 }
 
-void ListBox::RemoveFirst(const QString& entry)
+void ListBox::removeFirst(const QString& entry)
 {
-    RemoveItem(int(model_->stringList().indexOf(entry)));
+    removeItem(int(model_->stringList().indexOf(entry)));
 }
 
-void ListBox::RemoveItems(int first, int n)
+void ListBox::removeItems(int first, int n)
 {
     const int from = std::max(first, 0);
-    const int to = std::min(first + n, ListCount());
+    const int to = std::min(first + n, listCount());
     if (from >= to)
         return;
     if (to - from == 1) {
-        RemoveItem(from);
+        removeItem(from);
         return;
     }
     const QScopedValueRollback<bool> fromCode(fromCode_, true);
-    const int chosen = ListIndex();
+    const int chosen = listIndex();
     const bool selectedGoes = chosen >= from && chosen < to;
     // One removal for the whole range: removing row after row makes the view lay itself out
     // again each time, which takes minutes for a list of a million entries.
@@ -120,38 +120,38 @@ void ListBox::RemoveItems(int first, int n)
     }
 }
 
-void ListBox::Clear()
+void ListBox::clear()
 {
     const QScopedValueRollback<bool> fromCode(fromCode_, true);
     model_->setStringList(QStringList());
 }
 
-int ListBox::ListCount() const
+int ListBox::listCount() const
 {
     return model_->rowCount();
 }
 
-QString ListBox::List(int index) const
+QString ListBox::list(int index) const
 {
-    if (index < 0 || index >= ListCount())
+    if (index < 0 || index >= listCount())
         return QString();
     return model_->stringList().at(index);
 }
 
-QRect ListBox::EntryRect(int index) const
+QRect ListBox::entryRect(int index) const
 {
     return visualRect(model_->index(index));
 }
 
-int ListBox::ListIndex() const
+int ListBox::listIndex() const
 {
     const QModelIndexList selected = selectionModel()->selectedIndexes();
     return selected.isEmpty() ? -1 : selected.first().row();
 }
 
-void ListBox::SetListIndex(int index)
+void ListBox::setListIndex(int index)
 {
-    if (index < -1 || index >= ListCount())
+    if (index < -1 || index >= listCount())
         return;
     {
         const QScopedValueRollback<bool> fromCode(fromCode_, true);
@@ -164,15 +164,15 @@ void ListBox::SetListIndex(int index)
             scrollTo(model_->index(index));
         }
     }
-    RunClick();
+    runClick();
 }
 
-QStringList ListBox::Entries() const
+QStringList ListBox::entries() const
 {
     return model_->stringList();
 }
 
-void ListBox::UserChangedRow()
+void ListBox::userChangedRow()
 {
     if (fromCode_)
         return;
@@ -180,14 +180,14 @@ void ListBox::UserChangedRow()
         personChanged_ = true; // the click runs once the event is handled
         return;
     }
-    RunClick();
+    runClick();
 }
 
 // Runs the view's own handling of a person's event and then the click handler at most once, after
 // the view is done: a drag across three entries or a key that moves twice still is one action at
 // a time, and the handler may refill the list without pulling it from under the view.
 template<typename Handling>
-void ListBox::AsPerson(Handling handling, bool clickAnyway)
+void ListBox::asPerson(Handling handling, bool clickAnyway)
 {
     bool changed = false;
     {
@@ -197,10 +197,10 @@ void ListBox::AsPerson(Handling handling, bool clickAnyway)
         changed = personChanged_;
     }
     if (changed || clickAnyway)
-        RunClick();
+        runClick();
 }
 
-void ListBox::RunClick()
+void ListBox::runClick()
 {
     const std::function<void()> handler = onClick; // the handler may replace itself
     if (handler)
@@ -219,17 +219,17 @@ void ListBox::mousePressEvent(QMouseEvent* event)
     }
     // A click on the entry already selected changes nothing in the view but still is a click.
     const bool again = selectionModel()->isSelected(entry);
-    AsPerson([&] { QListView::mousePressEvent(event); }, again);
+    asPerson([&] { QListView::mousePressEvent(event); }, again);
 }
 
 void ListBox::mouseMoveEvent(QMouseEvent* event)
 {
-    AsPerson([&] { QListView::mouseMoveEvent(event); });
+    asPerson([&] { QListView::mouseMoveEvent(event); });
 }
 
 void ListBox::mouseReleaseEvent(QMouseEvent* event)
 {
-    AsPerson([&] { QListView::mouseReleaseEvent(event); });
+    asPerson([&] { QListView::mouseReleaseEvent(event); });
 }
 
 void ListBox::mouseDoubleClickEvent(QMouseEvent* event)
@@ -254,11 +254,11 @@ void ListBox::keyPressEvent(QKeyEvent* event)
 {
     // With nothing selected the first arrow key chooses the first entry, wherever the view's
     // cursor was left (focus puts it on the first entry without choosing it).
-    if (ListIndex() < 0 && currentIndex().isValid()) {
+    if (listIndex() < 0 && currentIndex().isValid()) {
         const QScopedValueRollback<bool> fromCode(fromCode_, true);
         selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
     }
-    AsPerson([&] { QListView::keyPressEvent(event); });
+    asPerson([&] { QListView::keyPressEvent(event); });
 }
 
 QItemSelectionModel::SelectionFlags ListBox::selectionCommand(const QModelIndex& index,

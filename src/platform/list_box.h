@@ -13,7 +13,7 @@ class QStringListModel;
 // others goes after them).
 //
 // onClick runs once for every mouse click on an entry (the selected one included), once for every
-// key that moves the selection, and once for every SetListIndex. Adding, removing and clearing
+// key that moves the selection, and once for every setListIndex. Adding, removing and clearing
 // entries never run it. The person can move the selection but never take it away; removing the
 // selected entry leaves nothing selected. onDblClick runs for a double click on an entry, after
 // the click of its first press. The entries are plain strings in a string model (no item objects),
@@ -23,20 +23,20 @@ class ListBox : public QListView {
 public:
     explicit ListBox(QWidget* parent = nullptr, bool sorted = false);
 
-    void AddItem(const QString& entry);
-    void AddItems(const QStringList& entries); // AddItem for each, in one step for a long list
-    void RemoveItem(int index); // out of range: nothing happens
-    void RemoveItems(int first, int count); // the part inside the list goes, in one step
-    void RemoveFirst(const QString& entry); // the topmost equal entry goes; none: nothing happens
-    void Clear();
-    int ListCount() const;
-    QString List(int index) const; // out of range: ""
-    int ListIndex() const; // -1 when nothing is selected
-    void SetListIndex(int index); // selects (or, with -1, unselects) and runs the click handler;
-                                  // an index outside -1 .. ListCount()-1 does nothing
-    QStringList Entries() const;
-    QRect EntryRect(int index) const; // where the entry stands in the view, for a click
-    bool Sorted() const { return sorted_; }
+    void addItem(const QString& entry);
+    void addItems(const QStringList& entries); // addItem for each, in one step for a long list
+    void removeItem(int index); // out of range: nothing happens
+    void removeItems(int first, int count); // the part inside the list goes, in one step
+    void removeFirst(const QString& entry); // the topmost equal entry goes; none: nothing happens
+    void clear();
+    int listCount() const;
+    QString list(int index) const; // out of range: ""
+    int listIndex() const; // -1 when nothing is selected
+    void setListIndex(int index); // selects (or, with -1, unselects) and runs the click handler;
+                                  // an index outside -1 .. listCount()-1 does nothing
+    QStringList entries() const;
+    QRect entryRect(int index) const; // where the entry stands in the view, for a click
+    bool sorted() const { return sorted_; }
 
     std::function<void()> onClick;
     std::function<void()> onDblClick;
@@ -51,11 +51,11 @@ protected:
     selectionCommand(const QModelIndex& index, const QEvent* event = nullptr) const override;
 
 private:
-    void UserChangedRow();
+    void userChangedRow();
     template<typename Handling>
-    void AsPerson(Handling handling, bool clickAnyway = false);
-    void RunClick();
-    void Append(const QStringList& entries);
+    void asPerson(Handling handling, bool clickAnyway = false);
+    void runClick();
+    void append(const QStringList& entries);
     QStringListModel* model_;
     bool sorted_;
     bool fromCode_ = false; // the program itself is changing the list: no click

@@ -42,10 +42,10 @@ void ClickableLabel::keyPressEvent(QKeyEvent* event)
 EntryDisplay::EntryDisplay(QWidget* parent) : QLabel(parent)
 {
     setAccessibleName(QStringLiteral("Ergebnis"));
-    Show(QString());
+    show(QString());
 }
 
-void EntryDisplay::Show(const QString& entry)
+void EntryDisplay::show(const QString& entry)
 {
     setText(entry);
     setAccessibleDescription(entry.isEmpty() ? QStringLiteral("leer") : entry);

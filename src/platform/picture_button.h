@@ -32,7 +32,7 @@ class EntryDisplay : public QLabel {
     Q_OBJECT
 public:
     explicit EntryDisplay(QWidget* parent);
-    void Show(const QString& entry);
+    void show(const QString& entry);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -7,7 +7,7 @@
 namespace {
 
 // The column where the print position stands after the line's last item.
-int Reach(const PrintLine& line)
+int reach(const PrintLine& line)
 {
     int reach = 1;
     for (const PrintItem& item : line)
@@ -17,22 +17,22 @@ int Reach(const PrintLine& line)
 
 } // namespace
 
-void PrintJob::Place(int column, const QString& text)
+void PrintJob::place(int column, const QString& text)
 {
-    if (!open_ || Reach(lines.last()) > column)
+    if (!open_ || reach(lines.last()) > column)
         lines.append(PrintLine{});
     open_ = true;
     lines.last().append(PrintItem{ column, text });
 }
 
-void PrintJob::EndLine()
+void PrintJob::endLine()
 {
     if (!open_)
         lines.append(PrintLine{});
     open_ = false;
 }
 
-QStringList PrintJob::Text() const
+QStringList PrintJob::text() const
 {
     QStringList text;
     for (const PrintLine& line : lines) {

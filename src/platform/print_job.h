@@ -23,12 +23,12 @@ struct PrintJob {
 
     // The item at the column, on the open line; when that line already reaches past the column
     // (a long text before it), the item goes on the next line at the same column.
-    void Place(int column, const QString& text);
+    void place(int column, const QString& text);
     // Ends the open line; with no line open, an empty line.
-    void EndLine();
+    void endLine();
 
     // The sheet as a person would read it in a fixed-width font: each item from its column on.
-    QStringList Text() const;
+    QStringList text() const;
 
 private:
     bool open_ = false;
@@ -39,5 +39,5 @@ private:
 class Printer {
 public:
     virtual ~Printer() = default;
-    virtual void Print(const PrintJob& job) = 0;
+    virtual void print(const PrintJob& job) = 0;
 };

@@ -3,7 +3,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 
-void QtClipboard::SetText(const QString& text)
+void QtClipboard::setText(const QString& text)
 {
     QGuiApplication::clipboard()->setText(text, QClipboard::Clipboard);
 }

@@ -5,5 +5,5 @@
 // The desktop's clipboard.
 class QtClipboard final : public Clipboard {
 public:
-    void SetText(const QString& text) override;
+    void setText(const QString& text) override;
 };

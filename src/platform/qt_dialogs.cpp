@@ -12,7 +12,7 @@ namespace {
 // The program's texts keep their exact characters: lines end in CR LF, in a lone CR, or in the
 // pair LF CR, and many texts close with a CR. For the screen each of these becomes one line break,
 // and breaks at the very end are dropped so no empty line shows under the text.
-QString DisplayLines(const QString& text)
+QString displayLines(const QString& text)
 {
     QString shown;
     shown.reserve(text.size());
@@ -34,13 +34,13 @@ QString DisplayLines(const QString& text)
 
 } // namespace
 
-int QtDialogs::MsgBox(const QString& text, int style, const QString& title)
+int QtDialogs::msgBox(const QString& text, int style, const QString& title)
 {
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(title);
     // Plain text: tasks hold "<" and ">", which must never be taken for markup.
     box.setTextFormat(Qt::PlainText);
-    box.setText(DisplayLines(text));
+    box.setText(displayLines(text));
 
     switch (style & 0x70) {
     case MsgStyle::Stop:
@@ -77,24 +77,24 @@ int QtDialogs::MsgBox(const QString& text, int style, const QString& title)
     return box.clickedButton() == yes ? MsgResult::Yes : MsgResult::No;
 }
 
-QString QtDialogs::InputBox(const QString& prompt, const QString& title, const QString& defaultText)
+QString QtDialogs::inputBox(const QString& prompt, const QString& title, const QString& defaultText)
 {
-    return AskText(prompt, title, defaultText, false);
+    return askText(prompt, title, defaultText, false);
 }
 
-QString QtDialogs::PasswordBox(const QString& prompt, const QString& title)
+QString QtDialogs::passwordBox(const QString& prompt, const QString& title)
 {
     // A child beside the teacher must not read the password as it is typed.
-    return AskText(prompt, title, QString(), true);
+    return askText(prompt, title, QString(), true);
 }
 
-QString QtDialogs::AskText(const QString& prompt, const QString& title, const QString& defaultText,
+QString QtDialogs::askText(const QString& prompt, const QString& title, const QString& defaultText,
                            bool hidden)
 {
     QInputDialog dialog(QApplication::activeWindow());
     dialog.setWindowTitle(title);
     dialog.setInputMode(QInputDialog::TextInput);
-    dialog.setLabelText(DisplayLines(prompt));
+    dialog.setLabelText(displayLines(prompt));
     dialog.setTextValue(defaultText);
     dialog.setTextEchoMode(hidden ? QLineEdit::Password : QLineEdit::Normal);
     dialog.setOkButtonText(QStringLiteral("OK"));
@@ -106,7 +106,7 @@ QString QtDialogs::AskText(const QString& prompt, const QString& title, const QS
     return dialog.textValue();
 }
 
-void QtDialogs::Beep()
+void QtDialogs::beep()
 {
     QApplication::beep();
 }

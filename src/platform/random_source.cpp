@@ -5,7 +5,7 @@
 
 namespace {
 // splitmix64: a small, well-mixed step; enough for drawing children's tasks.
-std::uint64_t Mix(std::uint64_t& s)
+std::uint64_t mix(std::uint64_t& s)
 {
     std::uint64_t z = (s += 0x9E3779B97F4A7C15ull);
     z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
@@ -17,10 +17,10 @@ std::uint64_t Mix(std::uint64_t& s)
 ProgramRandom::ProgramRandom()
     : state_(static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch()))
 {
-    Randomize();
+    randomize();
 }
 
-void ProgramRandom::Randomize()
+void ProgramRandom::randomize()
 {
     // The clock is folded into the running state rather than replacing it: reseeding twice in the
     // same tick moves the state on instead of repeating the last task.
@@ -30,10 +30,10 @@ void ProgramRandom::Randomize()
         return t;
     }();
     state_ ^= static_cast<std::uint64_t>(sinceStart.nsecsElapsed()) * 0xD6E8FEB86659FD93ull;
-    Mix(state_);
+    mix(state_);
 }
 
-double ProgramRandom::Rnd()
+double ProgramRandom::rnd()
 {
-    return static_cast<double>(Mix(state_) >> 11) * (1.0 / 9007199254740992.0);
+    return static_cast<double>(mix(state_) >> 11) * (1.0 / 9007199254740992.0);
 }

@@ -7,12 +7,12 @@
 class RandomSource {
 public:
     virtual ~RandomSource() = default;
-    virtual void Randomize() = 0;
-    virtual double Rnd() = 0;
+    virtual void randomize() = 0;
+    virtual double rnd() = 0;
 
-    int Draw(int lo, int hi)
+    int draw(int lo, int hi)
     {
-        int n = static_cast<int>(Rnd() * (hi - lo + 1));
+        int n = static_cast<int>(rnd() * (hi - lo + 1));
         if (n > hi - lo) // a source that returns 1.0 or more still stays inside the range
             n = hi - lo;
         if (n < 0)
@@ -26,8 +26,8 @@ public:
 class ProgramRandom final : public RandomSource {
 public:
     ProgramRandom();
-    void Randomize() override;
-    double Rnd() override;
+    void randomize() override;
+    double rnd() override;
 
 private:
     std::uint64_t state_;

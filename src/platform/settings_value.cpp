@@ -5,7 +5,7 @@
 #include <cmath>
 #include <limits>
 
-std::optional<qint16> ParseRewardInterval(const QString& firstField)
+std::optional<qint16> parseRewardInterval(const QString& firstField)
 {
     const QString text = firstField.trimmed();
     if (text.isEmpty())

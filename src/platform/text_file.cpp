@@ -35,7 +35,7 @@ struct CodePage {
     QHash<char16_t, uchar> toByte; // only the characters that are not their own byte
 };
 
-CodePage BuildCodePage()
+CodePage buildCodePage()
 {
     std::array<char16_t, 256> chars{};
     for (int b = 0; b < 256; ++b)
@@ -68,34 +68,34 @@ CodePage BuildCodePage()
     return page;
 }
 
-const CodePage& Page()
+const CodePage& codePage()
 {
-    static const CodePage page = BuildCodePage();
+    static const CodePage page = buildCodePage();
     return page;
 }
 
 // The byte for one character, or -1 when the code page has none.
-int ByteOf(char16_t c)
+int byteOf(char16_t c)
 {
-    const CodePage& page = Page();
+    const CodePage& page = codePage();
     if (c < 256 && page.toChar[c] == c)
         return c;
     const auto it = page.toByte.constFind(c);
     return it == page.toByte.cend() ? -1 : int(it.value());
 }
 
-QString Shown(const QString& path)
+QString shown(const QString& path)
 {
     return QDir::toNativeSeparators(path);
 }
 
 // The whole content of each line, CR LF after every one; false (with *bad the first character
 // that cannot be stored) when a line holds such a character.
-bool EncodeLines(const QStringList& lines, QByteArray* data, QString* bad)
+bool encodeLines(const QStringList& lines, QByteArray* data, QString* bad)
 {
     for (const QString& line : lines) {
         for (qsizetype i = 0; i < line.size(); ++i) {
-            const int b = ByteOf(line.at(i).unicode());
+            const int b = byteOf(line.at(i).unicode());
             if (b < 0) {
                 const bool pair = line.at(i).isHighSurrogate() && i + 1 < line.size()
                         && line.at(i + 1).isLowSurrogate();
@@ -109,7 +109,7 @@ bool EncodeLines(const QStringList& lines, QByteArray* data, QString* bad)
     return true;
 }
 
-void SetError(QString* error, const QString& text)
+void setError(QString* error, const QString& text)
 {
     if (error)
         *error = text;
@@ -118,7 +118,7 @@ void SetError(QString* error, const QString& text)
 // Hands the fields of one line to each(QString&&), which returns false to stop. Every step moves
 // forward, so a line of nothing but commas or quotes costs time in proportion to its length.
 template<typename Each>
-bool FieldsOfLine(const QString& line, Each&& each)
+bool fieldsOfLine(const QString& line, Each&& each)
 {
     qsizetype i = 0;
     const qsizetype n = line.size();
@@ -147,9 +147,9 @@ bool FieldsOfLine(const QString& line, Each&& each)
 
 // Opens a data file for reading, or refuses: only a regular file within the size limit. The kind
 // is looked at before opening because opening a named pipe would wait for a writer forever.
-bool OpenForReading(const QString& path, QFile* file)
+bool openForReading(const QString& path, QFile* file)
 {
-    if (Kind(path) != FileKind::Regular)
+    if (kind(path) != FileKind::Regular)
         return false;
     file->setFileName(path);
     if (!file->open(QIODevice::ReadOnly | QIODevice::Unbuffered))
@@ -161,10 +161,10 @@ bool OpenForReading(const QString& path, QFile* file)
 // Reads the file piece by piece into take(const char*, qsizetype), which returns false when it
 // has seen enough. False when the file cannot be read or grows past the limit while being read.
 template<typename Take>
-bool ReadPieces(const QString& path, Take&& take)
+bool readPieces(const QString& path, Take&& take)
 {
     QFile file;
-    if (!OpenForReading(path, &file))
+    if (!openForReading(path, &file))
         return false;
     constexpr qsizetype kPiece = 1 << 20; // the tests cut a line ending apart at this size
     QByteArray piece(qMin<qint64>(kPiece, file.size() + 1), Qt::Uninitialized);
@@ -183,15 +183,15 @@ bool ReadPieces(const QString& path, Take&& take)
     }
 }
 
-// Reads the file line by line by SplitLines' rules into each(QString&&), which returns false to
+// Reads the file line by line by splitLines' rules into each(QString&&), which returns false to
 // stop. A CR LF may be cut apart between two pieces; the LF then still belongs to the CR.
 template<typename Each>
-bool ScanLines(const QString& path, Each&& each)
+bool scanLines(const QString& path, Each&& each)
 {
     QByteArray line;
     bool afterCr = false;
     bool stopped = false;
-    const bool read = ReadPieces(path, [&](const char* p, qsizetype n) {
+    const bool read = readPieces(path, [&](const char* p, qsizetype n) {
         qsizetype i = 0;
         if (afterCr && p[0] == '\n')
             ++i;
@@ -203,7 +203,7 @@ bool ScanLines(const QString& path, Each&& each)
             line.append(p + i, end - i);
             if (end == n)
                 break;
-            if (!each(Decode(line))) {
+            if (!each(decode(line))) {
                 stopped = true;
                 return false;
             }
@@ -219,22 +219,22 @@ bool ScanLines(const QString& path, Each&& each)
         return true;
     });
     if (read && !stopped && !line.isEmpty())
-        each(Decode(line)); // a last line without an ending
+        each(decode(line)); // a last line without an ending
     return read;
 }
 
-bool Encoded(const QStringList& lines, const QString& path, const QString& refusal,
+bool encoded(const QStringList& lines, const QString& path, const QString& refusal,
              QByteArray* data, QString* error)
 {
     QString bad;
-    if (EncodeLines(lines, data, &bad))
+    if (encodeLines(lines, data, &bad))
         return true;
-    SetError(error, refusal.arg(Shown(path), bad));
+    setError(error, refusal.arg(shown(path), bad));
     return false;
 }
 
 // Tells the disk to store what the file holds so far; only then is the data known to be there.
-bool SyncToDisk(QFileDevice& file)
+bool syncToDisk(QFileDevice& file)
 {
 #if defined(Q_OS_WIN)
     return _commit(file.handle()) == 0;
@@ -248,15 +248,16 @@ bool SyncToDisk(QFileDevice& file)
 }
 
 // The safe replacement behind every write; `failed` is the message when it does not succeed.
-bool WriteWhole(const QString& path, const QByteArray& data, const QString& failed, QString* error)
+bool writeWhole(const QString& path, const QByteArray& data, const QString& failed, QString* error)
 {
     // Something other than a regular file at the name is left where it is: replacing it would
     // throw away a folder or a link, and writing into it could block (a named pipe) or go nowhere.
     // A file someone has made read-only stays as it is too, even where the directory would let a
     // new file take its place.
-    const FileKind kind = Kind(path);
-    if (kind == FileKind::Other || (kind == FileKind::Regular && !QFileInfo(path).isWritable())) {
-        SetError(error, failed);
+    const FileKind standing = kind(path);
+    if (standing == FileKind::Other
+        || (standing == FileKind::Regular && !QFileInfo(path).isWritable())) {
+        setError(error, failed);
         return false;
     }
     // QSaveFile writes a temporary copy beside the file (beside the target for a link, which so
@@ -265,13 +266,13 @@ bool WriteWhole(const QString& path, const QByteArray& data, const QString& fail
     // written during commit(), which then replaces the old file with a short copy all the same.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(data) != data.size()
-        || !SyncToDisk(file)) {
+        || !syncToDisk(file)) {
         file.cancelWriting();
-        SetError(error, failed);
+        setError(error, failed);
         return false;
     }
     if (!file.commit()) { // the copy is gone again when commit() fails
-        SetError(error, failed);
+        setError(error, failed);
         return false;
     }
     return true;
@@ -279,7 +280,7 @@ bool WriteWhole(const QString& path, const QByteArray& data, const QString& fail
 
 // "ZIFTORA." + INI, INF, DAT or three digits + "." + six letters or digits: the name QSaveFile
 // gives the temporary copy of one of the program's files.
-bool IsLeftoverName(const QString& name)
+bool isLeftoverName(const QString& name)
 {
     static const QString prefix = QStringLiteral("ZIFTORA.");
     if (name.size() != prefix.size() + 3 + 1 + 6 || !name.startsWith(prefix))
@@ -303,15 +304,15 @@ const QString kReplaceRefused = QStringLiteral("Die Datei %1 wurde nicht geschri
 const QString kAppendRefused = QStringLiteral(
         "Die Datei %1 wurde nicht ergänzt: Das Zeichen „%2“ kann darin nicht gespeichert werden.");
 
-QString ReplaceFailed(const QString& path)
+QString replaceFailed(const QString& path)
 {
-    return QStringLiteral("Die Datei %1 konnte nicht geschrieben werden.").arg(Shown(path));
+    return QStringLiteral("Die Datei %1 konnte nicht geschrieben werden.").arg(shown(path));
 }
 } // namespace
 
-QString Decode(const QByteArray& bytes)
+QString decode(const QByteArray& bytes)
 {
-    const CodePage& page = Page();
+    const CodePage& page = codePage();
     QString text(bytes.size(), Qt::Uninitialized);
     QChar* out = text.data();
     for (qsizetype i = 0; i < bytes.size(); ++i)
@@ -319,13 +320,13 @@ QString Decode(const QByteArray& bytes)
     return text;
 }
 
-QByteArray Encode(const QString& text, bool* ok)
+QByteArray encode(const QString& text, bool* ok)
 {
     QByteArray bytes;
     bytes.reserve(text.size());
     bool all = true;
     for (qsizetype i = 0; i < text.size(); ++i) {
-        const int b = ByteOf(text.at(i).unicode());
+        const int b = byteOf(text.at(i).unicode());
         if (b >= 0) {
             bytes.append(char(b));
             continue;
@@ -344,11 +345,11 @@ namespace {
 
 // The byte Encode() writes for the character at *i, moving *i past it (a pair of surrogates is one
 // character, written as "?" like any other the code page cannot store).
-int NextByte(QStringView text, qsizetype* i)
+int nextByte(QStringView text, qsizetype* i)
 {
     const QChar c = text.at(*i);
     ++*i;
-    const int b = ByteOf(c.unicode());
+    const int b = byteOf(c.unicode());
     if (b >= 0)
         return b;
     if (c.isHighSurrogate() && *i < text.size() && text.at(*i).isLowSurrogate())
@@ -358,28 +359,28 @@ int NextByte(QStringView text, qsizetype* i)
 
 } // namespace
 
-bool LessInCodePage(QStringView a, QStringView b)
+bool lessInCodePage(QStringView a, QStringView b)
 {
     qsizetype i = 0;
     qsizetype j = 0;
     while (i < a.size() && j < b.size()) {
-        const int x = NextByte(a, &i);
-        const int y = NextByte(b, &j);
+        const int x = nextByte(a, &i);
+        const int y = nextByte(b, &j);
         if (x != y)
             return x < y;
     }
     return i >= a.size() && j < b.size();
 }
 
-bool CanStore(const QString& text)
+bool canStore(const QString& text)
 {
     for (const QChar c : text)
-        if (ByteOf(c.unicode()) < 0)
+        if (byteOf(c.unicode()) < 0)
             return false;
     return true;
 }
 
-QStringList SplitLines(const QString& contents)
+QStringList splitLines(const QString& contents)
 {
     QStringList lines;
     const qsizetype n = contents.size();
@@ -398,18 +399,18 @@ QStringList SplitLines(const QString& contents)
     return lines;
 }
 
-QStringList SplitFields(const QString& contents)
+QStringList splitFields(const QString& contents)
 {
     QStringList fields;
-    for (const QString& line : SplitLines(contents))
-        FieldsOfLine(line, [&fields](QString&& field) {
+    for (const QString& line : splitLines(contents))
+        fieldsOfLine(line, [&fields](QString&& field) {
             fields.append(std::move(field));
             return true;
         });
     return fields;
 }
 
-FileKind Kind(const QString& path)
+FileKind kind(const QString& path)
 {
     const QFileInfo info(path); // isFile() and exists() follow links, isSymLink() does not
     if (info.isFile())
@@ -419,10 +420,10 @@ FileKind Kind(const QString& path)
     return FileKind::Absent;
 }
 
-bool ReadBytes(const QString& path, QByteArray* bytes)
+bool readBytes(const QString& path, QByteArray* bytes)
 {
     QByteArray all;
-    const bool read = ReadPieces(path, [&all](const char* p, qsizetype n) {
+    const bool read = readPieces(path, [&all](const char* p, qsizetype n) {
         all.append(p, n);
         return true;
     });
@@ -430,50 +431,50 @@ bool ReadBytes(const QString& path, QByteArray* bytes)
     return read;
 }
 
-bool ForEachLine(const QString& path, const std::function<void(QString&&)>& each)
+bool forEachLine(const QString& path, const std::function<void(QString&&)>& each)
 {
-    return ScanLines(path, [&each](QString&& line) {
+    return scanLines(path, [&each](QString&& line) {
         each(std::move(line));
         return true;
     });
 }
 
-bool ForEachField(const QString& path, const std::function<void(QString&&)>& each)
+bool forEachField(const QString& path, const std::function<void(QString&&)>& each)
 {
-    return ScanLines(path, [&each](QString&& line) {
-        return FieldsOfLine(line, [&each](QString&& field) {
+    return scanLines(path, [&each](QString&& line) {
+        return fieldsOfLine(line, [&each](QString&& field) {
             each(std::move(field));
             return true;
         });
     });
 }
 
-bool ReadLines(const QString& path, QStringList* lines)
+bool readLines(const QString& path, QStringList* lines)
 {
     lines->clear();
     const bool read =
-            ForEachLine(path, [lines](QString&& line) { lines->append(std::move(line)); });
+            forEachLine(path, [lines](QString&& line) { lines->append(std::move(line)); });
     if (!read)
         lines->clear();
     return read;
 }
 
-bool ReadFields(const QString& path, QStringList* fields)
+bool readFields(const QString& path, QStringList* fields)
 {
     fields->clear();
     const bool read =
-            ForEachField(path, [fields](QString&& field) { fields->append(std::move(field)); });
+            forEachField(path, [fields](QString&& field) { fields->append(std::move(field)); });
     if (!read)
         fields->clear();
     return read;
 }
 
-bool ReadFirstField(const QString& path, QString* field)
+bool readFirstField(const QString& path, QString* field)
 {
     bool found = false;
     field->clear();
-    const bool read = ScanLines(path, [&](QString&& line) {
-        FieldsOfLine(line, [&](QString&& first) {
+    const bool read = scanLines(path, [&](QString&& line) {
+        fieldsOfLine(line, [&](QString&& first) {
             *field = std::move(first);
             return false;
         });
@@ -487,46 +488,46 @@ bool ReadFirstField(const QString& path, QString* field)
     return true;
 }
 
-bool ReplaceBytes(const QString& path, const QByteArray& data, QString* error)
+bool replaceBytes(const QString& path, const QByteArray& data, QString* error)
 {
-    return WriteWhole(path, data, ReplaceFailed(path), error);
+    return writeWhole(path, data, replaceFailed(path), error);
 }
 
-bool ReplaceLines(const QString& path, const QStringList& lines, QString* error)
+bool replaceLines(const QString& path, const QStringList& lines, QString* error)
 {
     QByteArray data;
-    return Encoded(lines, path, kReplaceRefused, &data, error) && ReplaceBytes(path, data, error);
+    return encoded(lines, path, kReplaceRefused, &data, error) && replaceBytes(path, data, error);
 }
 
-bool AppendLines(const QString& path, const QStringList& lines, QString* error)
+bool appendLines(const QString& path, const QStringList& lines, QString* error)
 {
     QByteArray added;
-    if (!Encoded(lines, path, kAppendRefused, &added, error))
+    if (!encoded(lines, path, kAppendRefused, &added, error))
         return false;
     const QString failed =
-            QStringLiteral("Die Datei %1 konnte nicht ergänzt werden.").arg(Shown(path));
+            QStringLiteral("Die Datei %1 konnte nicht ergänzt werden.").arg(shown(path));
     // The old content and the new lines go out together as a new file: appending in place could
     // leave half a line on a full disk, and a half line would pair every later task with the
     // wrong answer.
-    QByteArray data; // a special file at the name is refused by WriteWhole
-    if (Kind(path) == FileKind::Regular && !ReadBytes(path, &data)) {
-        SetError(error, failed);
+    QByteArray data; // a special file at the name is refused by writeWhole
+    if (kind(path) == FileKind::Regular && !readBytes(path, &data)) {
+        setError(error, failed);
         return false;
     }
     if (!added.isEmpty() && !data.isEmpty() && !data.endsWith('\n') && !data.endsWith('\r'))
         data += "\r\n";
     data += added;
-    return WriteWhole(path, data, failed, error);
+    return writeWhole(path, data, failed, error);
 }
 
-int RemoveLeftoverCopies(const QString& folder)
+int removeLeftoverCopies(const QString& folder)
 {
     int removed = 0;
     const QDir dir(folder);
     const QFileInfoList entries =
             dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks);
     for (const QFileInfo& entry : entries)
-        if (IsLeftoverName(entry.fileName()) && entry.isFile() && !entry.isSymLink()
+        if (isLeftoverName(entry.fileName()) && entry.isFile() && !entry.isSymLink()
             && QFile::remove(entry.filePath()))
             ++removed;
     return removed;

@@ -23,28 +23,28 @@ namespace TextFile {
 // same byte (the five bytes the code page leaves undefined stand for U+0081, U+008D, U+008F,
 // U+0090 and U+009D). Encode() writes "?" for a character the code page cannot store and then
 // sets *ok to false.
-QString Decode(const QByteArray& bytes);
-QByteArray Encode(const QString& text, bool* ok = nullptr);
-bool CanStore(const QString& text);
+QString decode(const QByteArray& bytes);
+QByteArray encode(const QString& text, bool* ok = nullptr);
+bool canStore(const QString& text);
 // Encode(a) < Encode(b), without making the bytes: the order of the code page's bytes.
-bool LessInCodePage(QStringView a, QStringView b);
+bool lessInCodePage(QStringView a, QStringView b);
 
 // Splits file contents into lines; a line ends at CR LF, a lone CR or a lone LF. A last line
 // without an ending still counts; an empty file has no lines.
-QStringList SplitLines(const QString& contents);
+QStringList splitLines(const QString& contents);
 
 // Splits file contents into comma-separated fields: a field ends at a comma or a line end,
 // blanks (spaces and tabs) at its start are dropped, and a field in double quotes is taken without
 // them (commas inside the quotes belong to the field; anything between the closing quote and the
 // next comma is skipped; a quote never closed runs to the line end). Blanks at a field's end stay.
 // An empty line is one empty field, and a comma at the end of a line opens one more, empty field.
-QStringList SplitFields(const QString& contents);
+QStringList splitFields(const QString& contents);
 
 // What stands at a path, links followed: nothing (Absent), a regular file (Regular), or something
 // that is not a data file (Other: directory, named pipe, device, socket, a link leading nowhere).
 // Lets a caller tell a missing file, which it may create, from one it must not touch.
 enum class FileKind { Absent, Regular, Other };
-FileKind Kind(const QString& path);
+FileKind kind(const QString& path);
 
 // The largest file any reader takes in: 256 MiB. A larger file counts as unreadable, so a huge
 // file put in the folder by mistake cannot use up the computer's memory. Real data files hold a
@@ -53,42 +53,42 @@ inline constexpr qint64 MaxReadBytes = qint64(256) * 1024 * 1024;
 
 // Reading. Every reader is false when the file is absent, is not a regular file, is larger than
 // MaxReadBytes or cannot be read; the result is then empty.
-bool ReadBytes(const QString& path, QByteArray* bytes);
-bool ReadLines(const QString& path, QStringList* lines);
-bool ReadFields(const QString& path, QStringList* fields);
+bool readBytes(const QString& path, QByteArray* bytes);
+bool readLines(const QString& path, QStringList* lines);
+bool readFields(const QString& path, QStringList* fields);
 // Also false for a file without any field (an empty file). Reads only as far as the first line.
-bool ReadFirstField(const QString& path, QString* field);
+bool readFirstField(const QString& path, QString* field);
 
 // Streaming readers for files of any size up to MaxReadBytes: each line (or field) is handed over
-// as soon as it is read, split by the same rules as SplitLines (SplitFields), so memory grows
-// with the longest line, not with the file. False as for ReadLines; when reading breaks off in
+// as soon as it is read, split by the same rules as splitLines (splitFields), so memory grows
+// with the longest line, not with the file. False as for readLines; when reading breaks off in
 // the middle, `each` may already have seen the lines before.
-bool ForEachLine(const QString& path, const std::function<void(QString&&)>& each);
-bool ForEachField(const QString& path, const std::function<void(QString&&)>& each);
+bool forEachLine(const QString& path, const std::function<void(QString&&)>& each);
+bool forEachField(const QString& path, const std::function<void(QString&&)>& each);
 
 // Replaces the file whole, safely: the bytes go to a temporary copy beside it that is written,
 // flushed and synced to the disk, and only then takes the old file's place in one step. Any failure
 // -- a full disk, a file or folder that is read-only, a special file at the name -- leaves the
 // old file byte for byte as it was and no temporary copy behind, and gives false with *error set
 // (German, naming the file, ready for a message box). A missing file is created.
-bool ReplaceBytes(const QString& path, const QByteArray& data, QString* error = nullptr);
+bool replaceBytes(const QString& path, const QByteArray& data, QString* error = nullptr);
 
-// ReplaceBytes with each entry as one line ended by CR LF. Also false when an entry holds a
+// replaceBytes with each entry as one line ended by CR LF. Also false when an entry holds a
 // character the code page cannot store (then nothing is written at all).
-bool ReplaceLines(const QString& path, const QStringList& lines, QString* error = nullptr);
+bool replaceLines(const QString& path, const QStringList& lines, QString* error = nullptr);
 
 // Appends lines at the end of the file, creating it when missing (even with no lines). When the
 // old content's last line lacks its ending, CR LF is added first, so the new lines start on a line
 // of their own. All or nothing: the old content and the new lines are written together through
-// ReplaceBytes, so a full disk never leaves half a line. Fails like ReplaceLines; a file the
+// replaceBytes, so a full disk never leaves half a line. Fails like replaceLines; a file the
 // readers cannot read (over MaxReadBytes, say) is not appended to either.
-bool AppendLines(const QString& path, const QStringList& lines, QString* error = nullptr);
+bool appendLines(const QString& path, const QStringList& lines, QString* error = nullptr);
 
 // Removes, in the folder, the temporary copies that a safe replacement leaves behind only when the
 // program is killed at the moment of replacing: regular files named "ZIFTORA." + (INI, INF, DAT
 // or three digits) + "." + six letters or digits, e.g. "ZIFTORA.INI.a1B2c3". Nothing else is
 // touched -- not the data files, not other names, not directories or links. Returns how many
 // were removed. Called at start, before any data file is read.
-int RemoveLeftoverCopies(const QString& folder);
+int removeLeftoverCopies(const QString& folder);
 
 } // namespace TextFile

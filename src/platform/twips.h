@@ -5,11 +5,11 @@
 // its left edge) is in platform/controls.h.
 namespace Twips {
 constexpr int PerPixel = 15;
-constexpr int ToPixels(int twips)
+constexpr int toPixels(int twips)
 {
     return (twips + PerPixel / 2) / PerPixel;
 }
-constexpr int FromPixels(int pixels)
+constexpr int fromPixels(int pixels)
 {
     return pixels * PerPixel;
 }

@@ -28,72 +28,72 @@ constexpr int ErrorsBeforePractice = 10; // the eleventh error starts error prac
 
 // Keypad: digits append, signs replace.
 
-void Form1::Befehl1_Click()
+void Form1::befehl1Click()
 {
-    AppendToEntry(QStringLiteral("1"));
+    appendToEntry(QStringLiteral("1"));
 }
-void Form1::Befehl2_Click()
+void Form1::befehl2Click()
 {
-    AppendToEntry(QStringLiteral("2"));
+    appendToEntry(QStringLiteral("2"));
 }
-void Form1::Befehl3_Click()
+void Form1::befehl3Click()
 {
-    AppendToEntry(QStringLiteral("3"));
+    appendToEntry(QStringLiteral("3"));
 }
-void Form1::Befehl4_Click()
+void Form1::befehl4Click()
 {
-    AppendToEntry(QStringLiteral("4"));
+    appendToEntry(QStringLiteral("4"));
 }
-void Form1::Befehl5_Click()
+void Form1::befehl5Click()
 {
-    AppendToEntry(QStringLiteral("5"));
+    appendToEntry(QStringLiteral("5"));
 }
-void Form1::Befehl6_Click()
+void Form1::befehl6Click()
 {
-    AppendToEntry(QStringLiteral("6"));
+    appendToEntry(QStringLiteral("6"));
 }
-void Form1::Befehl7_Click()
+void Form1::befehl7Click()
 {
-    AppendToEntry(QStringLiteral("7"));
+    appendToEntry(QStringLiteral("7"));
 }
-void Form1::befehl8_Click()
+void Form1::befehl8Click()
 {
-    AppendToEntry(QStringLiteral("8"));
+    appendToEntry(QStringLiteral("8"));
 }
-void Form1::befehl9_Click()
+void Form1::befehl9Click()
 {
-    AppendToEntry(QStringLiteral("9"));
+    appendToEntry(QStringLiteral("9"));
 }
-void Form1::Befehl10_Click()
+void Form1::befehl10Click()
 {
-    AppendToEntry(QStringLiteral("0"));
+    appendToEntry(QStringLiteral("0"));
 }
-void Form1::Befehl19_Click()
+void Form1::befehl19Click()
 {
-    ReplaceEntry(QStringLiteral(">"));
+    replaceEntry(QStringLiteral(">"));
 }
-void Form1::Befehl20_Click()
+void Form1::befehl20Click()
 {
-    ReplaceEntry(QStringLiteral("="));
+    replaceEntry(QStringLiteral("="));
 }
-void Form1::Befehl21_Click()
+void Form1::befehl21Click()
 {
-    ReplaceEntry(QStringLiteral("<"));
+    replaceEntry(QStringLiteral("<"));
 }
 
-void Form1::AppendToEntry(const QString& characters)
+void Form1::appendToEntry(const QString& characters)
 {
     state_.entryText += characters;
-    ShowEntry();
+    showEntry();
 }
 
-void Form1::ReplaceEntry(const QString& sign)
+void Form1::replaceEntry(const QString& sign)
 {
     state_.entryText = sign;
-    ShowEntry();
+    showEntry();
 }
 
-void Form1::ShowEntry()
+void Form1::showEntry()
 {
     QString& entry = state_.entryText;
     if (entry.size() > MaxEntryLength)
@@ -104,126 +104,126 @@ void Form1::ShowEntry()
     if (entry.size() < expected.size() && expected.at(entry.size()) == QLatin1Char('R')
         && entry.size() < MaxEntryLength)
         entry += QLatin1Char('R');
-    SetEntryDisplay(entry);
+    setEntryDisplay(entry);
     Befehl11->setFocus();
 }
 
-void Form1::Befehl18_Click()
+void Form1::befehl18Click()
 {
-    // "Entf" does not run ShowEntry, so an "R" it takes away is not put back by the next digit.
+    // "Entf" does not run showEntry, so an "R" it takes away is not put back by the next digit.
     QString& entry = state_.entryText;
     if (entry.size() > 1) {
         entry.chop(1);
-        SetEntryDisplay(entry);
+        setEntryDisplay(entry);
     } else {
         entry.clear();
-        SetEntryDisplay(entry);
+        setEntryDisplay(entry);
         Befehl11->setFocus();
     }
 }
 
-void Form1::RemoveLastCharacter()
+void Form1::removeLastCharacter()
 {
     // Backspace: a blank in front, the last character cut, the first one dropped; so an empty
     // entry stays empty.
     QString entry = QLatin1Char(' ') + state_.entryText;
     entry.chop(1);
     state_.entryText = entry.mid(1);
-    SetEntryDisplay(state_.entryText);
+    setEntryDisplay(state_.entryText);
 }
 
 // The check of "OK" and Enter.
 
-void Form1::Befehl11_Click()
+void Form1::befehl11Click()
 {
     Dialogs& dialogs = dialogs_;
 
     if (state_.entryText.isEmpty()) {
-        dialogs.MsgBox(QStringLiteral("Bitte Ergebnis eintragen!\r"), MsgStyle::OkOnly,
+        dialogs.msgBox(QStringLiteral("Bitte Ergebnis eintragen!\r"), MsgStyle::OkOnly,
                        QStringLiteral("Leeres Ergebnisfeld"));
         return;
     }
 
     if (state_.entryText == state_.expectedAnswer) {
-        if (ErrorPracticeActive()) {
-            NextErrorTask();
+        if (errorPracticeActive()) {
+            nextErrorTask();
             // Right answers to listed tasks are not counted while listed tasks remain.
-            if (ErrorPracticeActive())
+            if (errorPracticeActive())
                 return;
         }
-        SetEntryDisplay(QString());
+        setEntryDisplay(QString());
         ++CorrectCount;
-        ShowCounters();
-        engine().GenerateTask();
+        showCounters();
+        engine().generateTask();
         if (CorrectCount % RewardStep == 0)
-            RewardCheck();
+            rewardCheck();
         return;
     }
 
-    dialogs.Beep();
-    dialogs.MsgBox(QStringLiteral("Das ist leider falsch!\r"), MsgStyle::OkOnly,
+    dialogs.beep();
+    dialogs.msgBox(QStringLiteral("Das ist leider falsch!\r"), MsgStyle::OkOnly,
                    QStringLiteral("Rechenfehler"));
 
     // Each task goes into the error list once, however often it is answered wrongly.
     const QString task = Bezeichnung1->text();
-    if (!errors_.HasError(task))
-        errors_.AddError(task, state_.expectedAnswer);
+    if (!errors_.hasError(task))
+        errors_.addError(task, state_.expectedAnswer);
 
     // The counter stops at the largest value it can hold instead of turning negative.
     if (ErrorCount < std::numeric_limits<std::int16_t>::max())
         ++ErrorCount;
-    SetEntryDisplay(QString());
+    setEntryDisplay(QString());
     state_.entryText.clear();
-    ShowCounters();
+    showCounters();
 
     if (ErrorCount > ErrorsBeforePractice)
-        NextErrorTask();
+        nextErrorTask();
 }
 
 // The password of every teacher function: the answer of the task on screen.
 
-bool Form1::AskPassword(const QString& title)
+bool Form1::askPassword(const QString& title)
 {
-    return ::AskPassword(dialogs_, state_.expectedAnswer, title);
+    return ::askPassword(dialogs_, state_.expectedAnswer, title);
 }
 
 // Evaluation, reward information and the reward check.
 
-void Form1::Bild2_Click()
+void Form1::bild2Click()
 {
-    dialogs_.MsgBox(EvaluationText(ErrorCount, CorrectCount),
+    dialogs_.msgBox(evaluationText(ErrorCount, CorrectCount),
                     MsgStyle::OkOnly + MsgStyle::Information, QStringLiteral("Fehler"));
 }
 
-void Form1::Bild3_Click()
+void Form1::bild3Click()
 {
-    dialogs_.MsgBox(QStringLiteral("Nach") + S(RewardInterval)
+    dialogs_.msgBox(QStringLiteral("Nach") + S(RewardInterval)
                             + QStringLiteral(" Aufgaben gibt es eine Spielrunde!"),
                     MsgStyle::OkOnly + MsgStyle::Information, QStringLiteral("Belohnung"));
 }
 
-void Form1::RewardCheck()
+void Form1::rewardCheck()
 {
     // Listed errors come first; no game for this round of 20.
-    NextErrorTask();
-    if (ErrorPracticeActive())
+    nextErrorTask();
+    if (errorPracticeActive())
         return;
     emit rewardDue();
 }
 
 // Teacher functions behind the password.
 
-void Form1::Bild6_Click()
+void Form1::bild6Click()
 {
-    if (!AskPassword(QStringLiteral("Ziftora")))
+    if (!askPassword(QStringLiteral("Ziftora")))
         return;
     emit worksheetsRequested();
 }
 
-void Form1::Bild8_Click()
+void Form1::bild8Click()
 {
-    if (!AskPassword(QStringLiteral("Ziftora")))
+    if (!askPassword(QStringLiteral("Ziftora")))
         return;
     hide();
-    errors_.Open(Bezeichnung15->text(), pos());
+    errors_.open(Bezeichnung15->text(), pos());
 }

@@ -4,7 +4,7 @@
 
 namespace ErrorFile {
 
-QString Name(int userNumber)
+QString name(int userNumber)
 {
     // Three digits give users 0 to 999 a file each; any other number would have to borrow
     // another child's file, so it gets none.
@@ -14,7 +14,7 @@ QString Name(int userNumber)
             + QStringLiteral("%1").arg(userNumber, 3, 10, QLatin1Char('0'));
 }
 
-bool Append(const QString& fileName, const QStringList& tasks, const QStringList& answers,
+bool append(const QString& fileName, const QStringList& tasks, const QStringList& answers,
             QString* error)
 {
     const auto fail = [error](const QString& why) {
@@ -37,7 +37,7 @@ bool Append(const QString& fileName, const QStringList& tasks, const QStringList
     QStringList added;
     const qsizetype n = qMin(tasks.size(), answers.size());
     for (qsizetype i = 0; i < n; ++i) {
-        if (!TextFile::CanStore(tasks.at(i)) || !TextFile::CanStore(answers.at(i)))
+        if (!TextFile::canStore(tasks.at(i)) || !TextFile::canStore(answers.at(i)))
             return fail(
                     QStringLiteral("Die Fehleraufgaben konnten nicht in der Datei ") + fileName
                     + QStringLiteral(" gespeichert werden: Eine Aufgabe enthält Zeichen, die die "
@@ -49,31 +49,31 @@ bool Append(const QString& fileName, const QStringList& tasks, const QStringList
     // A hand-edited file may end in a task without its answer line. It gets an empty one (such a
     // task is passed over in practice), so that every task added now is followed by its own answer
     // when the file is read back, and nothing that was in the file is lost.
-    const TextFile::FileKind kind = TextFile::Kind(fileName);
+    const TextFile::FileKind kind = TextFile::kind(fileName);
     if (kind == TextFile::FileKind::Other)
         return fail(cannotWrite + keptNote);
     if (kind == TextFile::FileKind::Regular) {
         qsizetype lines = 0;
-        if (!TextFile::ForEachLine(fileName, [&lines](QString&&) { ++lines; }))
+        if (!TextFile::forEachLine(fileName, [&lines](QString&&) { ++lines; }))
             return fail(cannotWrite + keptNote);
         if (lines % 2 != 0)
             added.prepend(QString());
     }
 
     // All or nothing: a full disk or a broken write never leaves half a task behind.
-    if (!TextFile::AppendLines(fileName, added))
+    if (!TextFile::appendLines(fileName, added))
         return fail(cannotWrite + keptNote);
     return true;
 }
 
-bool Read(const QString& fileName, QStringList* tasks, QStringList* answers)
+bool read(const QString& fileName, QStringList* tasks, QStringList* answers)
 {
     tasks->clear();
     answers->clear();
     if (fileName.isEmpty())
         return false;
     bool task = true;
-    const bool read = TextFile::ForEachLine(fileName, [&](QString&& line) {
+    const bool read = TextFile::forEachLine(fileName, [&](QString&& line) {
         (task ? tasks : answers)->append(std::move(line));
         task = !task;
     });

@@ -9,15 +9,15 @@
 namespace ErrorFile {
 
 // The file name of user number n, or "" when n names no error file of its own (below 0, above 999).
-QString Name(int userNumber);
+QString name(int userNumber);
 
 // Appends the tasks with their answers. False with *error set (German) when nothing could be
 // written.
-bool Append(const QString& fileName, const QStringList& tasks, const QStringList& answers,
+bool append(const QString& fileName, const QStringList& tasks, const QStringList& answers,
             QString* error);
 
 // Reads the whole file into tasks and answers; a last line without an answer line is left out.
 // False (and both lists empty) when the file is missing or unreadable.
-bool Read(const QString& fileName, QStringList* tasks, QStringList* answers);
+bool read(const QString& fileName, QStringList* tasks, QStringList* answers);
 
 } // namespace ErrorFile

@@ -20,10 +20,10 @@ constexpr int ClientWidth = 4950; // twips
 constexpr int ClientHeight = 5790; // twips
 
 template<typename Control>
-Control* Named(Control* control, const char* name, int left, int top, int width, int height)
+Control* named(Control* control, const char* name, int left, int top, int width, int height)
 {
     control->setObjectName(QLatin1String(name));
-    Twips::Place(control, left, top, width, height);
+    Twips::place(control, left, top, width, height);
     return control;
 }
 
@@ -34,31 +34,31 @@ Form8::Form8(Dialogs& dialogs, Form7& users, Printer& printer)
 {
     setObjectName(QStringLiteral("Form8"));
     setWindowTitle(QStringLiteral("Ziftora: Fehlerliste"));
-    setFixedSize(Twips::ToPixels(ClientWidth), Twips::ToPixels(ClientHeight));
+    setFixedSize(Twips::toPixels(ClientWidth), Twips::toPixels(ClientHeight));
 
     auto label = [this](const QString& caption) { return new QLabel(caption, this); };
     auto button = [this](const QString& caption) { return new QPushButton(caption, this); };
 
-    Befehl5 = Named(button(QStringLiteral("<")), "Befehl5", 120, 120, 375, 495);
-    Bezeichnung4 = Named(label(QString()), "Bezeichnung4", 480, 120, 3975, 495);
-    Befehl6 = Named(button(QStringLiteral(">")), "Befehl6", 4440, 120, 375, 495);
+    Befehl5 = named(button(QStringLiteral("<")), "Befehl5", 120, 120, 375, 495);
+    Bezeichnung4 = named(label(QString()), "Bezeichnung4", 480, 120, 3975, 495);
+    Befehl6 = named(button(QStringLiteral(">")), "Befehl6", 4440, 120, 375, 495);
     Bezeichnung1 =
-            Named(label(QStringLiteral("Fehleraufgaben")), "Bezeichnung1", 120, 720, 2535, 375);
-    Bezeichnung2 = Named(label(QStringLiteral("Lösung")), "Bezeichnung2", 2760, 720, 975, 375);
-    Bezeichnung3 = Named(label(QStringLiteral("gemischt")), "Bezeichnung3", 3840, 720, 975, 375);
-    Liste1 = Named(new ListBox(this), "Liste1", 120, 1080, 2535, 3345);
-    Liste2 = Named(new ListBox(this), "Liste2", 2760, 1080, 975, 3345);
-    Liste3 = Named(new ListBox(this, /*sorted=*/true), "Liste3", 3840, 1080, 975, 3345);
+            named(label(QStringLiteral("Fehleraufgaben")), "Bezeichnung1", 120, 720, 2535, 375);
+    Bezeichnung2 = named(label(QStringLiteral("Lösung")), "Bezeichnung2", 2760, 720, 975, 375);
+    Bezeichnung3 = named(label(QStringLiteral("gemischt")), "Bezeichnung3", 3840, 720, 975, 375);
+    Liste1 = named(new ListBox(this), "Liste1", 120, 1080, 2535, 3345);
+    Liste2 = named(new ListBox(this), "Liste2", 2760, 1080, 975, 3345);
+    Liste3 = named(new ListBox(this, /*sorted=*/true), "Liste3", 3840, 1080, 975, 3345);
     Liste1->setAccessibleName(QStringLiteral("Fehleraufgaben"));
     Liste2->setAccessibleName(QStringLiteral("Lösungen"));
     Liste3->setAccessibleName(QStringLiteral("Lösungen, sortiert"));
     Befehl5->setAccessibleName(QStringLiteral("Voriger Benutzer"));
     Befehl6->setAccessibleName(QStringLiteral("Nächster Benutzer"));
-    Befehl1 = Named(button(QStringLiteral("Abbruch")), "Befehl1", 120, 4560, 1215, 495);
-    Befehl2 = Named(button(QStringLiteral("Drucken mit richtiger Lösung")), "Befehl2", 1440, 4560,
+    Befehl1 = named(button(QStringLiteral("Abbruch")), "Befehl1", 120, 4560, 1215, 495);
+    Befehl2 = named(button(QStringLiteral("Drucken mit richtiger Lösung")), "Befehl2", 1440, 4560,
                     3375, 495);
-    Befehl4 = Named(button(QStringLiteral("Löschen")), "Befehl4", 120, 5160, 1215, 495);
-    Befehl3 = Named(button(QStringLiteral("Drucken mit gemischter Lösung")), "Befehl3", 1440, 5160,
+    Befehl4 = named(button(QStringLiteral("Löschen")), "Befehl4", 120, 5160, 1215, 495);
+    Befehl3 = named(button(QStringLiteral("Drucken mit gemischter Lösung")), "Befehl3", 1440, 5160,
                     3375, 495);
 
     QFont large = Befehl5->font();
@@ -76,22 +76,22 @@ Form8::Form8(Dialogs& dialogs, Form7& users, Printer& printer)
     Befehl6->setAccessibleName(QStringLiteral("Nächster Benutzer"));
     Befehl6->setToolTip(QStringLiteral("Fehlerliste des nächsten Benutzers laden"));
 
-    connect(Befehl1, &QPushButton::clicked, this, &Form8::Befehl1_Click);
-    connect(Befehl2, &QPushButton::clicked, this, &Form8::Befehl2_Click);
-    connect(Befehl3, &QPushButton::clicked, this, &Form8::Befehl3_Click);
-    connect(Befehl4, &QPushButton::clicked, this, &Form8::Befehl4_Click);
-    connect(Befehl5, &QPushButton::clicked, this, &Form8::Befehl5_Click);
-    connect(Befehl6, &QPushButton::clicked, this, &Form8::Befehl6_Click);
+    connect(Befehl1, &QPushButton::clicked, this, &Form8::befehl1Click);
+    connect(Befehl2, &QPushButton::clicked, this, &Form8::befehl2Click);
+    connect(Befehl3, &QPushButton::clicked, this, &Form8::befehl3Click);
+    connect(Befehl4, &QPushButton::clicked, this, &Form8::befehl4Click);
+    connect(Befehl5, &QPushButton::clicked, this, &Form8::befehl5Click);
+    connect(Befehl6, &QPushButton::clicked, this, &Form8::befehl6Click);
 
     new KeyPreview(this, [this](QKeyEvent* event) {
         if (event->key() != Qt::Key_Escape)
             return false;
-        Befehl1_Click();
+        befehl1Click();
         return true;
     });
 }
 
-void Form8::Open(const QString& userName, const QPoint& trainingWindowAt)
+void Form8::open(const QString& userName, const QPoint& trainingWindowAt)
 {
     Bezeichnung4->setText(userName);
     if (!isVisible())
@@ -100,40 +100,40 @@ void Form8::Open(const QString& userName, const QPoint& trainingWindowAt)
     activateWindow();
 }
 
-int Form8::ErrorCount() const
+int Form8::errorCount() const
 {
-    return Liste1->ListCount();
+    return Liste1->listCount();
 }
 
-bool Form8::HasError(const QString& task) const
+bool Form8::hasError(const QString& task) const
 {
-    return Liste1->Entries().contains(task);
+    return Liste1->entries().contains(task);
 }
 
-QStringList Form8::Tasks() const
+QStringList Form8::tasks() const
 {
-    return Liste1->Entries();
+    return Liste1->entries();
 }
 
-QStringList Form8::Answers() const
+QStringList Form8::answers() const
 {
-    return Liste2->Entries();
+    return Liste2->entries();
 }
 
-bool Form8::TakeFirstError(QString* task, QString* answer)
+bool Form8::takeFirstError(QString* task, QString* answer)
 {
-    if (Liste1->ListCount() == 0)
+    if (Liste1->listCount() == 0)
         return false;
-    *task = Liste1->List(0);
-    *answer = Liste2->List(0);
-    Liste1->RemoveItem(0);
-    Liste2->RemoveItem(0);
+    *task = Liste1->list(0);
+    *answer = Liste2->list(0);
+    Liste1->removeItem(0);
+    Liste2->removeItem(0);
     // One of possibly several equal answers leaves the sorted list with it.
-    Liste3->RemoveFirst(*answer);
+    Liste3->removeFirst(*answer);
     return true;
 }
 
-void Form8::Befehl1_Click()
+void Form8::befehl1Click()
 {
     hide();
     emit closed();
@@ -142,101 +142,101 @@ void Form8::Befehl1_Click()
 // Printing: the list becomes a sheet to practise on paper, in the layout of the worksheet's
 // "Alles ausdrucken", with the answers in task order (to fold away) or sorted (to search for).
 
-void Form8::Befehl2_Click()
+void Form8::befehl2Click()
 {
-    PrintList(Liste2);
+    printList(Liste2);
 }
 
-void Form8::Befehl3_Click()
+void Form8::befehl3Click()
 {
-    PrintList(Liste3);
+    printList(Liste3);
 }
 
-void Form8::PrintList(const ListBox* solutions)
+void Form8::printList(const ListBox* solutions)
 {
     const QString title = QStringLiteral("Drucken");
-    if (Liste1->ListCount() == 0) {
-        dialogs_.MsgBox(QStringLiteral("Die Fehlerliste ist leer."), MsgStyle::OkOnly, title);
+    if (Liste1->listCount() == 0) {
+        dialogs_.msgBox(QStringLiteral("Die Fehlerliste ist leer."), MsgStyle::OkOnly, title);
         return;
     }
-    if (dialogs_.MsgBox(QStringLiteral("Fehlerliste mit Lösungen drucken?\r"),
+    if (dialogs_.msgBox(QStringLiteral("Fehlerliste mit Lösungen drucken?\r"),
                         MsgStyle::YesNo + MsgStyle::Question + MsgStyle::DefaultButton2, title)
         != MsgResult::Yes)
         return;
-    printer_.Print(Worksheet::ErrorListSheet(Liste1->Entries(), solutions->Entries(),
+    printer_.print(Worksheet::errorListSheet(Liste1->entries(), solutions->entries(),
                                              solutions == Liste2 ? Worksheet::Solutions::Beside
                                                                  : Worksheet::Solutions::Mixed));
 }
 
-void Form8::ClearLists()
+void Form8::clearLists()
 {
-    Liste1->Clear();
-    Liste2->Clear();
-    Liste3->Clear();
+    Liste1->clear();
+    Liste2->clear();
+    Liste3->clear();
 }
 
-void Form8::Befehl4_Click()
+void Form8::befehl4Click()
 {
-    ClearLists();
+    clearLists();
 }
 
-void Form8::Befehl5_Click()
+void Form8::befehl5Click()
 {
-    Browse(-1);
+    browse(-1);
 }
 
-void Form8::Befehl6_Click()
+void Form8::befehl6Click()
 {
-    Browse(+1);
+    browse(+1);
 }
 
-void Form8::Browse(int step)
+void Form8::browse(int step)
 {
-    const int count = users_.UserCount();
+    const int count = users_.userCount();
     // With no user at all there is no file to show; the list on screen stays as it is.
     if (count == 0)
         return;
-    int n = users_.UserNumber() + step;
+    int n = users_.userNumber() + step;
     if (n < 0)
         n = count - 1;
     if (n > count - 1)
         n = 0;
-    Bezeichnung4->setText(users_.ShownName(n));
-    users_.SelectUser(n);
-    LoadErrorFile();
+    Bezeichnung4->setText(users_.shownName(n));
+    users_.selectUser(n);
+    loadErrorFile();
 }
 
-void Form8::LoadErrorFile()
+void Form8::loadErrorFile()
 {
-    const QString fileName = ErrorFile::Name(users_.UserNumber());
-    ClearLists();
+    const QString fileName = ErrorFile::name(users_.userNumber());
+    clearLists();
     // A missing file, or a user without a file of their own, shows an empty list; so does a file
     // that is there but cannot be read, which is said and left as it is.
     QStringList tasks;
     QStringList answers;
     if (fileName.isEmpty())
         return;
-    if (!ErrorFile::Read(fileName, &tasks, &answers)) {
-        if (TextFile::Kind(fileName) != TextFile::FileKind::Absent)
-            dialogs_.MsgBox(QStringLiteral("Die Fehlerdatei %1 konnte nicht gelesen werden.\r")
+    if (!ErrorFile::read(fileName, &tasks, &answers)) {
+        if (TextFile::kind(fileName) != TextFile::FileKind::Absent)
+            dialogs_.msgBox(QStringLiteral("Die Fehlerdatei %1 konnte nicht gelesen werden.\r")
                                     .arg(fileName),
                             MsgStyle::Information, QStringLiteral("Fehlerliste"));
         return;
     }
-    Liste1->AddItems(tasks);
-    Liste2->AddItems(answers);
-    Liste3->AddItems(answers);
+    Liste1->addItems(tasks);
+    Liste2->addItems(answers);
+    Liste3->addItems(answers);
 }
 
-void Form8::AddError(const QString& task, const QString& answer)
+void Form8::addError(const QString& task, const QString& answer)
 {
-    Liste1->AddItem(task);
-    Liste2->AddItem(answer);
-    Liste3->AddItem(answer);
+    Liste1->addItem(task);
+    Liste2->addItem(answer);
+    Liste3->addItem(answer);
 }
 
 void Form8::closeEvent(QCloseEvent* event)
 {
     event->ignore();
-    Befehl1_Click();
+    befehl1Click();
 }

@@ -23,27 +23,27 @@ public:
     // Opening from the training window (after the password): shows the current user's name and
     // the lists as they are; nothing is loaded. The first opening places it where the training
     // window stands.
-    void Open(const QString& userName, const QPoint& trainingWindowAt);
+    void open(const QString& userName, const QPoint& trainingWindowAt);
 
     // The error list of the run, for the training window.
-    int ErrorCount() const;
-    bool HasError(const QString& task) const;
-    QStringList Tasks() const;
-    QStringList Answers() const;
+    int errorCount() const;
+    bool hasError(const QString& task) const;
+    QStringList tasks() const;
+    QStringList answers() const;
     // Takes the first task off the list (and one equal answer off the sorted list); false when
     // empty.
-    bool TakeFirstError(QString* task, QString* answer);
+    bool takeFirstError(QString* task, QString* answer);
 
-    void Befehl1_Click(); // "Abbruch"
-    void Befehl2_Click(); // "Drucken mit richtiger Lösung"
-    void Befehl3_Click(); // "Drucken mit gemischter Lösung"
-    void Befehl4_Click(); // "Löschen"
-    void Befehl5_Click(); // "<"
-    void Befehl6_Click(); // ">"
-    void LoadErrorFile();
+    void befehl1Click(); // "Abbruch"
+    void befehl2Click(); // "Drucken mit richtiger Lösung"
+    void befehl3Click(); // "Drucken mit gemischter Lösung"
+    void befehl4Click(); // "Löschen"
+    void befehl5Click(); // "<"
+    void befehl6Click(); // ">"
+    void loadErrorFile();
 
     // Appends one task to the error list (its answer goes into both answer lists).
-    void AddError(const QString& task, const QString& answer);
+    void addError(const QString& task, const QString& answer);
 
     QLabel* Bezeichnung1 = nullptr;
     QLabel* Bezeichnung2 = nullptr;
@@ -66,9 +66,9 @@ protected:
     void closeEvent(QCloseEvent* event) override; // closing by the frame acts as "Abbruch"
 
 private:
-    void Browse(int step);
-    void ClearLists();
-    void PrintList(const ListBox* solutions);
+    void browse(int step);
+    void clearLists();
+    void printList(const ListBox* solutions);
     Dialogs& dialogs_;
     Form7& users_;
     Printer& printer_;

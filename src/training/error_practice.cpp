@@ -15,35 +15,35 @@
 #include <QLabel>
 #include <QPushButton>
 
-void Form1::NextErrorTask()
+void Form1::nextErrorTask()
 {
     QString task;
     QString answer;
     bool found = false;
     // The task on screen leaves the list; a wrong answer puts it back at the end.
-    while (errors_.TakeFirstError(&task, &answer)) {
-        if (AnswerCanBeTyped(answer)) {
+    while (errors_.takeFirstError(&task, &answer)) {
+        if (answerCanBeTyped(answer)) {
             found = true;
             break;
         }
     }
     if (!found) {
-        ModeCover::Set(Befehl22, false);
+        ModeCover::set(Befehl22, false);
         ErrorCount = 0;
-        ShowCounters();
+        showCounters();
         return;
     }
 
-    ModeCover::Set(Befehl22, true);
-    SetTaskText(task);
-    SetEntryDisplay(QString());
+    ModeCover::set(Befehl22, true);
+    setTaskText(task);
+    setEntryDisplay(QString());
     state_.expectedAnswer = answer;
     state_.entryText.clear();
 }
 
-void Form1::Befehl22_Click()
+void Form1::befehl22Click()
 {
-    dialogs_.MsgBox(QStringLiteral("Es sind noch") + S(errors_.ErrorCount())
+    dialogs_.msgBox(QStringLiteral("Es sind noch") + S(errors_.errorCount())
                             + QStringLiteral(" Fehleraufgaben!\r"),
                     MsgStyle::OkOnly, QStringLiteral("Fehlerliste"));
 }

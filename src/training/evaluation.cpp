@@ -2,7 +2,7 @@
 
 #include "engine/number_text.h"
 
-QString EvaluationText(int errorCount, std::int64_t correctCount)
+QString evaluationText(int errorCount, std::int64_t correctCount)
 {
     if (correctCount == 0)
         return QStringLiteral("Du hast noch keine richtige Lösung!");

@@ -12,7 +12,7 @@ ZFTLABEL::ZFTLABEL() : QWidget(nullptr, Qt::Window)
 {
     setObjectName(QStringLiteral("ZFTLABEL"));
     setWindowTitle(QStringLiteral("Programm-Info"));
-    setFixedSize(Twips::ToPixels(3495), Twips::ToPixels(3255));
+    setFixedSize(Twips::toPixels(3495), Twips::toPixels(3255));
 
     QFont big(QStringLiteral("Arial"));
     big.setPointSize(24);
@@ -22,18 +22,18 @@ ZFTLABEL::ZFTLABEL() : QWidget(nullptr, Qt::Window)
     Titel->setFont(big);
     Titel->setAlignment(Qt::AlignCenter);
     Titel->setAccessibleName(QStringLiteral("Ziftora"));
-    Twips::Place(Titel, 240, 240, 3015, 555);
+    Twips::place(Titel, 240, 240, 3015, 555);
 
     Bezeichnung6 = new QLabel(this);
     Bezeichnung6->setObjectName(QStringLiteral("Bezeichnung6"));
     Bezeichnung6->setAlignment(Qt::AlignCenter);
     Bezeichnung6->setWordWrap(true);
-    Twips::Place(Bezeichnung6, 240, 840, 3015, 975);
+    Twips::place(Bezeichnung6, 240, 840, 3015, 975);
     Bezeichnung7 = new QLabel(this);
     Bezeichnung7->setObjectName(QStringLiteral("Bezeichnung7"));
     Bezeichnung7->setAlignment(Qt::AlignCenter);
     Bezeichnung7->setWordWrap(true);
-    Twips::Place(Bezeichnung7, 240, 1800, 3015, 495);
+    Twips::place(Bezeichnung7, 240, 1800, 3015, 495);
 
     QFont okay(QStringLiteral("Arial"));
     okay.setPointSize(18);
@@ -45,32 +45,32 @@ ZFTLABEL::ZFTLABEL() : QWidget(nullptr, Qt::Window)
     Bezeichnung1->setFrameShadow(QFrame::Raised);
     Bezeichnung1->setToolTip(QStringLiteral("Fenster schließen"));
     Bezeichnung1->setAccessibleName(QStringLiteral("Okay"));
-    Bezeichnung1->onClick = [this] { Bild1_Click(); };
-    Twips::Place(Bezeichnung1, 240, 2400, 2175, 615);
+    Bezeichnung1->onClick = [this] { bild1Click(); };
+    Twips::place(Bezeichnung1, 240, 2400, 2175, 615);
 
     Bild1 = new PictureButton(this, QStringLiteral(":/icons/okay.svg"),
                               QStringLiteral("Fenster schließen"));
     Bild1->setObjectName(QStringLiteral("Bild1"));
-    Twips::Place(Bild1, 2400, 2400, 855, 615);
-    connect(Bild1, &QAbstractButton::clicked, this, &ZFTLABEL::Bild1_Click);
+    Twips::place(Bild1, 2400, 2400, 855, 615);
+    connect(Bild1, &QAbstractButton::clicked, this, &ZFTLABEL::bild1Click);
 
     new KeyPreview(this, [this](QKeyEvent* event) {
         const int key = event->key();
         if (key != Qt::Key_Escape && key != Qt::Key_Return && key != Qt::Key_Enter)
             return false;
-        Bild1_Click();
+        bild1Click();
         return true;
     });
 }
 
-void ZFTLABEL::FillCredits()
+void ZFTLABEL::fillCredits()
 {
     Bezeichnung6->setText(QStringLiteral(
             "Ziftora, der Kopfrechentrainer für die Grundschule\nVersion " ZIFTORA_VERSION));
     Bezeichnung7->setText(QStringLiteral("Freie Software unter der MIT-Lizenz"));
 }
 
-void ZFTLABEL::Open()
+void ZFTLABEL::open()
 {
     show();
     raise();
@@ -86,11 +86,11 @@ void ZFTLABEL::showEvent(QShowEvent* event)
         move(free.x() + (free.width() - frameGeometry().width()) / 2,
              free.y() + (free.height() - frameGeometry().height()) / 4);
     }
-    FillCredits();
+    fillCredits();
     QWidget::showEvent(event);
 }
 
-void ZFTLABEL::Bild1_Click()
+void ZFTLABEL::bild1Click()
 {
     hide();
     emit closed();

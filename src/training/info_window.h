@@ -13,8 +13,8 @@ class ZFTLABEL : public QWidget {
 public:
     ZFTLABEL();
 
-    void Open(); // shows the window; the training window stays as it is
-    void Bild1_Click(); // closes the window
+    void open(); // shows the window; the training window stays as it is
+    void bild1Click(); // closes the window
 
     QLabel* Titel = nullptr;
     QLabel* Bezeichnung6 = nullptr;
@@ -29,5 +29,5 @@ signals:
     void closed(); // the training window comes back
 
 private:
-    void FillCredits();
+    void fillCredits();
 };

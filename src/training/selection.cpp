@@ -17,7 +17,7 @@
 namespace {
 
 // The number the practice number takes from a one-character entry: its digit, or 0 for a sign.
-int DigitValue(const QString& entry)
+int digitValue(const QString& entry)
 {
     const QChar c = entry.at(0);
     return (c >= u'0' && c <= u'9') ? c.unicode() - u'0' : 0;
@@ -27,66 +27,66 @@ int DigitValue(const QString& entry)
 
 // The four arithmetic operations share one sequence. The list fill already generates a task of
 // the first type; the second run that follows replaces it, so the child sees one new task.
-void Form1::ChooseOperation(Operation operation, const QString& sign)
+void Form1::chooseOperation(Operation operation, const QString& sign)
 {
     Bezeichnung9->setText(sign);
     state_.operation = operation;
     state_.taskType = 1;
-    engine_->FillTaskTypeList();
-    engine_->GenerateTask();
+    engine_->fillTaskTypeList();
+    engine_->generateTask();
     Befehl11->setFocus();
 }
 
-void Form1::Befehl12_Click()
+void Form1::befehl12Click()
 {
-    ChooseOperation(Operation::Plus, QStringLiteral("+"));
+    chooseOperation(Operation::Plus, QStringLiteral("+"));
 }
 
-void Form1::Befehl13_Click()
+void Form1::befehl13Click()
 {
-    ChooseOperation(Operation::Minus, QStringLiteral("-"));
+    chooseOperation(Operation::Minus, QStringLiteral("-"));
 }
 
-void Form1::Befehl14_Click()
+void Form1::befehl14Click()
 {
-    ChooseOperation(Operation::Times, QStringLiteral("*"));
+    chooseOperation(Operation::Times, QStringLiteral("*"));
 }
 
-void Form1::Befehl15_Click()
+void Form1::befehl15Click()
 {
-    ChooseOperation(Operation::Divide, QStringLiteral(":"));
+    chooseOperation(Operation::Divide, QStringLiteral(":"));
 }
 
-void Form1::Befehl16_Click()
+void Form1::befehl16Click()
 {
     // " zufällig" stands only for a moment: the list fill shows its single entry instead.
     Befehl11->setFocus();
     Bezeichnung7->setText(QStringLiteral(" zufällig"));
-    ChooseOperation(Operation::Random, QString());
+    chooseOperation(Operation::Random, QString());
 }
 
-void Form1::Liste1_Click()
+void Form1::liste1Click()
 {
     // While the stored mandatory tasks are worked through, the list cannot change the task.
-    if (mandatory_->Active())
+    if (mandatory_->active())
         return;
-    const int index = Liste1->ListIndex();
+    const int index = Liste1->listIndex();
     if (index < 0)
         return; // a selection taken away is no choice
     state_.taskType = std::int16_t(index + 1);
-    Bezeichnung7->setText(Liste1->List(state_.taskType - 1));
+    Bezeichnung7->setText(Liste1->list(state_.taskType - 1));
     // Error practice is not asked: a listed task on screen is replaced, and practice goes on.
-    engine_->GenerateTask();
+    engine_->generateTask();
 }
 
-void Form1::HBildlauf1_Change()
+void Form1::hBildlauf1Change()
 {
     state_.level = HBildlauf1->value();
     Bezeichnung8->setText(QStringLiteral("Stufe") + S(state_.level));
-    engine_->GenerateTask();
+    engine_->generateTask();
 }
 
-void Form1::Befehl17_Click()
+void Form1::befehl17Click()
 {
     Dialogs& dialogs = dialogs_;
     Befehl11->setFocus();
@@ -97,7 +97,7 @@ void Form1::Befehl17_Click()
     if (state_.practiceNumber > 0 && entry.isEmpty()) {
         state_.practiceNumber = 0;
         Befehl17->setText(QStringLiteral("üben"));
-        dialogs.MsgBox(QStringLiteral("Übungsfunktion wurde deaktiviert."), MsgStyle::OkOnly,
+        dialogs.msgBox(QStringLiteral("Übungsfunktion wurde deaktiviert."), MsgStyle::OkOnly,
                        QStringLiteral("Üben"));
         return;
     }
@@ -109,19 +109,19 @@ void Form1::Befehl17_Click()
                                  "wird diese Funktion dann wieder gelöscht.\r"
                                  "Es werden nur einstellige Zahlen gesetzt.\r"
                                  "Ab >Stufe 4< wird diese Eingabe ignoriert.");
-        if (dialogs.MsgBox(question, MsgStyle::YesNo + MsgStyle::Question,
+        if (dialogs.msgBox(question, MsgStyle::YesNo + MsgStyle::Question,
                            QStringLiteral("Übungszahl"))
             != MsgResult::Yes)
             return;
         Befehl17->setText(entry + QStringLiteral(" üben"));
-        state_.practiceNumber = DigitValue(entry);
-        engine_->FillTaskTypeList();
-        Liste1_Click();
+        state_.practiceNumber = digitValue(entry);
+        engine_->fillTaskTypeList();
+        liste1Click();
         return;
     }
 
     if (entry.size() >= 2) {
-        dialogs.MsgBox(QStringLiteral("Die Übungszahl muss einstellig sein!"), MsgStyle::OkOnly,
+        dialogs.msgBox(QStringLiteral("Die Übungszahl muss einstellig sein!"), MsgStyle::OkOnly,
                        QStringLiteral("Eingabefehler"));
         return;
     }
@@ -129,6 +129,6 @@ void Form1::Befehl17_Click()
     // Empty entry while the practice number is off.
     Befehl17->setText(QStringLiteral("üben"));
     state_.practiceNumber = 0;
-    dialogs.MsgBox(QStringLiteral("Es muss eine einstellige Zahl im Ergebnis stehen!"),
+    dialogs.msgBox(QStringLiteral("Es muss eine einstellige Zahl im Ergebnis stehen!"),
                    MsgStyle::OkOnly, QStringLiteral("Übungszahl"));
 }

@@ -24,7 +24,7 @@
 
 namespace {
 
-QFont Font(int points)
+QFont arialFont(int points)
 {
     QFont f(QStringLiteral("Arial"));
     f.setPointSize(points);
@@ -33,47 +33,48 @@ QFont Font(int points)
 
 } // namespace
 
-Form1::Form1(TrainingState& state, Dialogs& dialogs, RandomSource& random, Form7& users, Form8& errors)
+Form1::Form1(TrainingState& state, Dialogs& dialogs, RandomSource& random, Form7& users,
+             Form8& errors)
     : state_(state), dialogs_(dialogs), random_(random), users_(users), errors_(errors)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("ZFT-Zaruzidovavivediv"));
-    setFont(Font(9));
-    BuildControls();
+    setFont(arialFont(9));
+    buildControls();
     engine_ = std::make_unique<TaskEngine>(state_, *this, random_);
     mandatory_ = std::make_unique<MandatoryTasks>(state_, dialogs_, *engine_, *Liste2, *Befehl28,
                                                   *this, *Bezeichnung1);
-    ConnectControls();
+    connectControls();
     // The window sees every key before its controls do.
-    new KeyPreview(this, [this](QKeyEvent* event) { return HandleKey(event); });
+    new KeyPreview(this, [this](QKeyEvent* event) { return handleKey(event); });
 }
 
 Form1::~Form1() = default;
 
-void Form1::BuildControls()
+void Form1::buildControls()
 {
     auto label = [this](QLabel*& member, const char* name, const QString& caption, int l, int t,
                         int w, int h, int points = 0) {
         member = new QLabel(caption, this);
         member->setObjectName(QString::fromLatin1(name));
         if (points)
-            member->setFont(Font(points));
-        Twips::Place(member, l, t, w, h);
+            member->setFont(arialFont(points));
+        Twips::place(member, l, t, w, h);
     };
     auto button = [this](QPushButton*& member, const char* name, const QString& caption, int l,
                          int t, int w, int h, int points = 0) {
         member = new QPushButton(caption, this);
         member->setObjectName(QString::fromLatin1(name));
         if (points)
-            member->setFont(Font(points));
-        Twips::Place(member, l, t, w, h);
+            member->setFont(arialFont(points));
+        Twips::place(member, l, t, w, h);
     };
     auto picture = [this](PictureButton*& member, const char* name, const char* icon,
                           const QString& what, int l, int t) {
         member = new PictureButton(this, QStringLiteral(":/icons/%1.svg").arg(QLatin1String(icon)),
                                    what);
         member->setObjectName(QString::fromLatin1(name));
-        Twips::Place(member, l, t, 495, 495);
+        Twips::place(member, l, t, 495, 495);
     };
     auto frame = [this](const char* name, int l, int t, int w, int h) {
         auto* f = new QFrame(this);
@@ -81,7 +82,7 @@ void Form1::BuildControls()
         f->setFrameShape(QFrame::Box);
         f->setFrameShadow(QFrame::Sunken);
         f->setAttribute(Qt::WA_TransparentForMouseEvents);
-        Twips::Place(f, l, t, w, h);
+        Twips::place(f, l, t, w, h);
     };
 
     // Frames first, so that every control lies above them.
@@ -100,25 +101,25 @@ void Form1::BuildControls()
     label(Bezeichnung6, "Bezeichnung6", QStringLiteral("Ergebnis:"), 240, 1920, 855, 255);
     Bezeichnung2 = new EntryDisplay(this);
     Bezeichnung2->setObjectName(QStringLiteral("Bezeichnung2"));
-    Bezeichnung2->setFont(Font(18));
-    Twips::Place(Bezeichnung2, 1200, 1920, 3855, 495);
+    Bezeichnung2->setFont(arialFont(18));
+    Twips::place(Bezeichnung2, 1200, 1920, 3855, 495);
     picture(Bild7, "Bild7", "user", QStringLiteral("Benutzer wechseln"), 120, 120);
     Bezeichnung15 = new ClickableLabel(QStringLiteral("Standardbenutzer"), this);
     Bezeichnung15->setObjectName(QStringLiteral("Bezeichnung15"));
-    Bezeichnung15->setFont(Font(18));
+    Bezeichnung15->setFont(arialFont(18));
     Bezeichnung15->setToolTip(QStringLiteral("Benutzer wechseln"));
     Bezeichnung15->setAccessibleDescription(QStringLiteral("Benutzer wechseln"));
-    Twips::Place(Bezeichnung15, 600, 120, 4575, 495);
+    Twips::place(Bezeichnung15, 600, 120, 4575, 495);
     label(Bezeichnung17, "Bezeichnung17", QStringLiteral("Auswahl"), 5280, 120, 1935, 495, 18);
     Liste1 = new ListBox(this);
     Liste1->setObjectName(QStringLiteral("Liste1"));
     Liste1->setAccessibleName(QStringLiteral("Aufgabenart"));
-    Twips::Place(Liste1, 5280, 720, 1935, 1950);
+    Twips::place(Liste1, 5280, 720, 1935, 1950);
     label(Bezeichnung13, "Bezeichnung13", QStringLiteral("Pflicht"), 7440, 120, 1815, 495, 18);
     Liste2 = new ListBox(this);
     Liste2->setObjectName(QStringLiteral("Liste2"));
     Liste2->setAccessibleName(QStringLiteral("Pflichtaufgaben"));
-    Twips::Place(Liste2, 7440, 720, 1815, 1950);
+    Twips::place(Liste2, 7440, 720, 1815, 1950);
 
     picture(Bild1, "Bild1", "exit", QStringLiteral("Programm beenden"), 240, 2880);
     picture(Bild3, "Bild3", "reward",
@@ -153,7 +154,7 @@ void Form1::BuildControls()
     HBildlauf1->setFocusPolicy(Qt::StrongFocus);
     HBildlauf1->setInvertedControls(false); // the right arrow raises the level
     HBildlauf1->setAccessibleName(QStringLiteral("Stufe"));
-    Twips::Place(HBildlauf1, 3480, 4080, 1455, 255);
+    Twips::place(HBildlauf1, 3480, 4080, 1455, 255);
 
     button(Befehl12, "Befehl12", QStringLiteral("plus"), 240, 4680, 1455, 495);
     button(Befehl13, "Befehl13", QStringLiteral("minus"), 240, 5280, 1455, 495);
@@ -185,7 +186,7 @@ void Form1::BuildControls()
     };
     for (const auto& [b, name] : spoken)
         b->setAccessibleName(QString::fromUtf8(name));
-    ShowCounters();
+    showCounters();
 
     button(Befehl23, "Befehl23", QStringLiteral("Einfügen"), 7560, 2880, 1575, 495);
     button(Befehl27, "Befehl27", QStringLiteral("Lade Liste"), 7560, 3480, 1575, 495);
@@ -214,114 +215,114 @@ void Form1::BuildControls()
         setTabOrder(order[i - 1], order[i]);
 }
 
-void Form1::ConnectControls()
+void Form1::connectControls()
 {
     const auto click = [this](QAbstractButton* b, void (Form1::*handler)()) {
         connect(b, &QAbstractButton::clicked, this, handler);
     };
-    click(Befehl1, &Form1::Befehl1_Click);
-    click(Befehl2, &Form1::Befehl2_Click);
-    click(Befehl3, &Form1::Befehl3_Click);
-    click(Befehl4, &Form1::Befehl4_Click);
-    click(Befehl5, &Form1::Befehl5_Click);
-    click(Befehl6, &Form1::Befehl6_Click);
-    click(Befehl7, &Form1::Befehl7_Click);
-    click(befehl8, &Form1::befehl8_Click);
-    click(befehl9, &Form1::befehl9_Click);
-    click(Befehl10, &Form1::Befehl10_Click);
-    click(Befehl11, &Form1::Befehl11_Click);
-    click(Befehl12, &Form1::Befehl12_Click);
-    click(Befehl13, &Form1::Befehl13_Click);
-    click(Befehl14, &Form1::Befehl14_Click);
-    click(Befehl15, &Form1::Befehl15_Click);
-    click(Befehl16, &Form1::Befehl16_Click);
-    click(Befehl17, &Form1::Befehl17_Click);
-    click(Befehl18, &Form1::Befehl18_Click);
-    click(Befehl19, &Form1::Befehl19_Click);
-    click(Befehl20, &Form1::Befehl20_Click);
-    click(Befehl21, &Form1::Befehl21_Click);
-    click(Befehl22, &Form1::Befehl22_Click);
-    click(Bild1, &Form1::Bild1_Click);
-    click(Bild2, &Form1::Bild2_Click);
-    click(Bild3, &Form1::Bild3_Click);
-    click(Bild5, &Form1::Bild5_Click);
-    click(Bild6, &Form1::Bild6_Click);
-    click(Bild7, &Form1::ChangeUser);
-    click(Bild8, &Form1::Bild8_Click);
-    Bezeichnung15->onClick = [this] { ChangeUser(); };
+    click(Befehl1, &Form1::befehl1Click);
+    click(Befehl2, &Form1::befehl2Click);
+    click(Befehl3, &Form1::befehl3Click);
+    click(Befehl4, &Form1::befehl4Click);
+    click(Befehl5, &Form1::befehl5Click);
+    click(Befehl6, &Form1::befehl6Click);
+    click(Befehl7, &Form1::befehl7Click);
+    click(befehl8, &Form1::befehl8Click);
+    click(befehl9, &Form1::befehl9Click);
+    click(Befehl10, &Form1::befehl10Click);
+    click(Befehl11, &Form1::befehl11Click);
+    click(Befehl12, &Form1::befehl12Click);
+    click(Befehl13, &Form1::befehl13Click);
+    click(Befehl14, &Form1::befehl14Click);
+    click(Befehl15, &Form1::befehl15Click);
+    click(Befehl16, &Form1::befehl16Click);
+    click(Befehl17, &Form1::befehl17Click);
+    click(Befehl18, &Form1::befehl18Click);
+    click(Befehl19, &Form1::befehl19Click);
+    click(Befehl20, &Form1::befehl20Click);
+    click(Befehl21, &Form1::befehl21Click);
+    click(Befehl22, &Form1::befehl22Click);
+    click(Bild1, &Form1::bild1Click);
+    click(Bild2, &Form1::bild2Click);
+    click(Bild3, &Form1::bild3Click);
+    click(Bild5, &Form1::bild5Click);
+    click(Bild6, &Form1::bild6Click);
+    click(Bild7, &Form1::changeUser);
+    click(Bild8, &Form1::bild8Click);
+    Bezeichnung15->onClick = [this] { changeUser(); };
 
     MandatoryTasks* m = mandatory_.get();
-    connect(Bild4, &QAbstractButton::clicked, this, [m] { m->Bild4_Click(); });
-    connect(Befehl23, &QAbstractButton::clicked, this, [m] { m->Befehl23_Click(); });
-    connect(Befehl24, &QAbstractButton::clicked, this, [m] { m->Befehl24_Click(); });
-    connect(Befehl25, &QAbstractButton::clicked, this, [m] { m->Befehl25_Click(); });
-    connect(Befehl26, &QAbstractButton::clicked, this, [m] { m->Befehl26_Click(); });
-    connect(Befehl27, &QAbstractButton::clicked, this, [m] { m->Befehl27_Click(); });
-    connect(Befehl28, &QAbstractButton::clicked, this, [m] { m->Befehl28_Click(); });
+    connect(Bild4, &QAbstractButton::clicked, this, [m] { m->bild4Click(); });
+    connect(Befehl23, &QAbstractButton::clicked, this, [m] { m->befehl23Click(); });
+    connect(Befehl24, &QAbstractButton::clicked, this, [m] { m->befehl24Click(); });
+    connect(Befehl25, &QAbstractButton::clicked, this, [m] { m->befehl25Click(); });
+    connect(Befehl26, &QAbstractButton::clicked, this, [m] { m->befehl26Click(); });
+    connect(Befehl27, &QAbstractButton::clicked, this, [m] { m->befehl27Click(); });
+    connect(Befehl28, &QAbstractButton::clicked, this, [m] { m->befehl28Click(); });
 
-    Liste1->onClick = [this] { Liste1_Click(); };
+    Liste1->onClick = [this] { liste1Click(); };
     // valueChanged comes for every value the thumb passes while it is dragged, as well as for
     // clicks on the arrows and keys, so each of them brings a task of its own.
-    connect(HBildlauf1, &QScrollBar::valueChanged, this, [this] { HBildlauf1_Change(); });
+    connect(HBildlauf1, &QScrollBar::valueChanged, this, [this] { hBildlauf1Change(); });
 }
 
-void Form1::Form_Load()
+void Form1::formLoad()
 {
     // Size and place: a tenth of the free width from the left, a quarter of the free height from
     // the top. The width is the client width; the mandatory column starts at the right edge.
-    setFixedSize(Twips::ToPixels(MandatoryTasks::NormalWidth), Twips::ToPixels(ClientHeight));
+    setFixedSize(Twips::toPixels(MandatoryTasks::NormalWidth), Twips::toPixels(ClientHeight));
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect free = screen->availableGeometry();
         move(free.x() + (free.width() - frameGeometry().width()) / 10,
              free.y() + (free.height() - frameGeometry().height()) / 4);
     }
 
-    random_.Randomize();
+    random_.randomize();
 
     state_.level = 2;
     HBildlauf1->setValue(2); // runs the level handler: caption and a task
 
     state_.operation = Operation::Plus;
     state_.taskType = 1;
-    engine_->FillTaskTypeList();
+    engine_->fillTaskTypeList();
     Bezeichnung7->setText(QStringLiteral(" Plusrechnen"));
     Bezeichnung9->setText(QStringLiteral("+"));
 
-    LoadSettings();
-    mandatory_->LoadMandatoryTasks();
-    engine_->GenerateTask();
+    loadSettings();
+    mandatory_->loadMandatoryTasks();
+    engine_->generateTask();
 }
 
-void Form1::LoadSettings()
+void Form1::loadSettings()
 {
     RewardInterval = 20;
     const QString settings = QStringLiteral("ZIFTORA.INF");
     QString first;
     QStringList lines;
-    if (TextFile::ReadFirstField(settings, &first)) {
-        if (const auto value = ParseRewardInterval(first))
+    if (TextFile::readFirstField(settings, &first)) {
+        if (const auto value = parseRewardInterval(first))
             RewardInterval = *value;
-    } else if (TextFile::Kind(settings) != TextFile::FileKind::Absent
-               && !TextFile::ReadLines(settings, &lines)) {
+    } else if (TextFile::kind(settings) != TextFile::FileKind::Absent
+               && !TextFile::readLines(settings, &lines)) {
         // An empty file simply keeps the default; one that is there but cannot be read is said.
-        dialogs_.MsgBox(QStringLiteral("Die Datei ZIFTORA.INF konnte nicht gelesen werden.\r"
+        dialogs_.msgBox(QStringLiteral("Die Datei ZIFTORA.INF konnte nicht gelesen werden.\r"
                                        "Nach 20 Aufgaben gibt es eine Spielrunde.\r"),
                         MsgStyle::Information, QStringLiteral("Belohnung"));
     }
     Label1->setText(QString::number(RewardInterval));
 
-    Bezeichnung15->setText(users_.LoadUserFile());
+    Bezeichnung15->setText(users_.loadUserFile());
 }
 
-void Form1::StartUser(const QString& shownName)
+void Form1::startUser(const QString& shownName)
 {
     Bezeichnung15->setText(shownName);
-    mandatory_->LoadMandatoryTasks();
+    mandatory_->loadMandatoryTasks();
 }
 
-void Form1::Bild1_Click()
+void Form1::bild1Click()
 {
-    const int answer = dialogs_.MsgBox(QStringLiteral("Dieses Programm jetzt beenden?\r"),
+    const int answer = dialogs_.msgBox(QStringLiteral("Dieses Programm jetzt beenden?\r"),
                                        MsgStyle::YesNo + MsgStyle::Stop + MsgStyle::DefaultButton2,
                                        QStringLiteral("ZFT-Zaruzidovavivediv"));
     if (answer != MsgResult::Yes)
@@ -334,32 +335,32 @@ void Form1::closeEvent(QCloseEvent* event)
 {
     // Closing by the window frame asks the same question as the exit icon.
     if (!ended_)
-        Bild1_Click();
+        bild1Click();
     if (ended_)
         event->accept();
     else
         event->ignore();
 }
 
-bool Form1::ErrorPracticeActive() const
+bool Form1::errorPracticeActive() const
 {
-    return ModeCover::IsOn(Befehl22);
+    return ModeCover::isOn(Befehl22);
 }
 
-bool Form1::HandleKey(QKeyEvent* event)
+bool Form1::handleKey(QKeyEvent* event)
 {
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
         if (event->isAutoRepeat())
             return true;
-        Befehl11_Click();
+        befehl11Click();
         return true;
     case Qt::Key_Escape:
-        Bild1_Click();
+        bild1Click();
         return true;
     case Qt::Key_Backspace:
-        RemoveLastCharacter();
+        removeLastCharacter();
         return true;
     default:
         break;
@@ -370,70 +371,70 @@ bool Form1::HandleKey(QKeyEvent* event)
         return false;
     switch (text.at(0).unicode()) {
     case '1':
-        Befehl1_Click();
+        befehl1Click();
         return true;
     case '2':
-        Befehl2_Click();
+        befehl2Click();
         return true;
     case '3':
-        Befehl3_Click();
+        befehl3Click();
         return true;
     case '4':
-        Befehl4_Click();
+        befehl4Click();
         return true;
     case '5':
-        Befehl5_Click();
+        befehl5Click();
         return true;
     case '6':
-        Befehl6_Click();
+        befehl6Click();
         return true;
     case '7':
-        Befehl7_Click();
+        befehl7Click();
         return true;
     case '8':
-        befehl8_Click();
+        befehl8Click();
         return true;
     case '9':
-        befehl9_Click();
+        befehl9Click();
         return true;
     case '0':
-        Befehl10_Click();
+        befehl10Click();
         return true;
     case '>':
-        Befehl19_Click();
+        befehl19Click();
         return true;
     case '=':
-        Befehl20_Click();
+        befehl20Click();
         return true;
     case '<':
-        Befehl21_Click();
+        befehl21Click();
         return true;
     case '*':
-        mandatory_->ConfirmEndMandatoryTasks();
+        mandatory_->confirmEndMandatoryTasks();
         return true;
     default:
         return false;
     }
 }
 
-void Form1::Bild5_Click()
+void Form1::bild5Click()
 {
     emit infoRequested();
 }
 
 // The task engine's view of this window.
 
-void Form1::SetTaskText(const QString& text)
+void Form1::setTaskText(const QString& text)
 {
     Bezeichnung1->setText(text);
 }
 
-void Form1::SetEntryDisplay(const QString& text)
+void Form1::setEntryDisplay(const QString& text)
 {
-    Bezeichnung2->Show(text);
+    Bezeichnung2->show(text);
 }
 
-void Form1::ShowCounters()
+void Form1::showCounters()
 {
     const auto show = [](QLabel* counter, const QString& what, qint64 count) {
         counter->setText(QString::number(count));
@@ -451,43 +452,43 @@ bool Form1::focusNextPrevChild(bool next)
     for (int tries = 0; tries < 64; ++tries) {
         if (!QWidget::focusNextPrevChild(next))
             return false;
-        if (!focusWidget() || InView(focusWidget()))
+        if (!focusWidget() || inView(focusWidget()))
             return true;
     }
     return true;
 }
 
-void Form1::ClearTaskTypes()
+void Form1::clearTaskTypes()
 {
-    Liste1->Clear();
+    Liste1->clear();
 }
 
-void Form1::AddTaskType(const QString& entry)
+void Form1::addTaskType(const QString& entry)
 {
-    Liste1->AddItem(entry);
+    Liste1->addItem(entry);
 }
 
-void Form1::SelectTaskType(int index)
+void Form1::selectTaskType(int index)
 {
-    Liste1->SetListIndex(index);
+    Liste1->setListIndex(index);
 }
 
-int Form1::MandatoryCount() const
+int Form1::mandatoryCount() const
 {
-    return Liste2->ListCount();
+    return Liste2->listCount();
 }
 
-QString Form1::MandatoryEntry(int index) const
+QString Form1::mandatoryEntry(int index) const
 {
-    return Liste2->List(index);
+    return Liste2->list(index);
 }
 
-void Form1::RemoveMandatoryEntries(int first, int count)
+void Form1::removeMandatoryEntries(int first, int count)
 {
-    Liste2->RemoveItems(first, count);
+    Liste2->removeItems(first, count);
 }
 
-void Form1::EndMandatoryMode()
+void Form1::endMandatoryMode()
 {
-    ModeCover::Set(Befehl28, false);
+    ModeCover::set(Befehl28, false);
 }

@@ -37,80 +37,81 @@ class QFrame;
 class Form1 : public QWidget, public TaskScreen {
     Q_OBJECT
 public:
-    Form1(TrainingState& state, Dialogs& dialogs, RandomSource& random, Form7& users, Form8& errors);
+    Form1(TrainingState& state, Dialogs& dialogs, RandomSource& random, Form7& users,
+          Form8& errors);
     ~Form1() override;
 
     static constexpr int ClientHeight = 6015; // twips
 
     // Start-up and settings.
-    void Form_Load();
-    void LoadSettings();
+    void formLoad();
+    void loadSettings();
 
     // Exit.
-    void Bild1_Click();
-    bool Ended() const { return ended_; }
+    void bild1Click();
+    bool hasEnded() const { return ended_; }
 
     // A user started in the user window: the name shows, the mandatory tasks are loaded again.
-    void StartUser(const QString& shownName);
+    void startUser(const QString& shownName);
 
     // Keypad and check.
-    void Befehl1_Click();
-    void Befehl2_Click();
-    void Befehl3_Click();
-    void Befehl4_Click();
-    void Befehl5_Click();
-    void Befehl6_Click();
-    void Befehl7_Click();
-    void befehl8_Click();
-    void befehl9_Click();
-    void Befehl10_Click();
-    void Befehl19_Click(); // ">"
-    void Befehl20_Click(); // "="
-    void Befehl21_Click(); // "<"
-    void Befehl18_Click(); // "Entf"
-    void Befehl11_Click(); // the check
-    void ShowEntry();
-    void RemoveLastCharacter(); // Backspace
+    void befehl1Click();
+    void befehl2Click();
+    void befehl3Click();
+    void befehl4Click();
+    void befehl5Click();
+    void befehl6Click();
+    void befehl7Click();
+    void befehl8Click();
+    void befehl9Click();
+    void befehl10Click();
+    void befehl19Click(); // ">"
+    void befehl20Click(); // "="
+    void befehl21Click(); // "<"
+    void befehl18Click(); // "Entf"
+    void befehl11Click(); // the check
+    void showEntry();
+    void removeLastCharacter(); // Backspace
 
     // The password prompt of every teacher function.
-    bool AskPassword(const QString& title);
+    bool askPassword(const QString& title);
 
     // Evaluation, reward information, reward check.
-    void Bild2_Click();
-    void Bild3_Click();
-    void RewardCheck();
+    void bild2Click();
+    void bild3Click();
+    void rewardCheck();
 
     // Error practice.
-    void NextErrorTask();
-    void Befehl22_Click();
-    bool ErrorPracticeActive() const;
+    void nextErrorTask();
+    void befehl22Click();
+    bool errorPracticeActive() const;
 
     // Choosing operation, task type and level; the practice number.
-    void Befehl12_Click();
-    void Befehl13_Click();
-    void Befehl14_Click();
-    void Befehl15_Click();
-    void Befehl16_Click();
-    void Liste1_Click();
-    void HBildlauf1_Change();
-    void Befehl17_Click();
+    void befehl12Click();
+    void befehl13Click();
+    void befehl14Click();
+    void befehl15Click();
+    void befehl16Click();
+    void liste1Click();
+    void hBildlauf1Change();
+    void befehl17Click();
 
     // Teacher functions and other windows.
-    void ChangeUser(); // Bild7 and Bezeichnung15
-    void Bild5_Click(); // information window
-    void Bild6_Click(); // worksheets
-    void Bild8_Click(); // error list window
+    void changeUser(); // Bild7 and Bezeichnung15
+    void bild5Click(); // information window
+    void bild6Click(); // worksheets
+    void bild8Click(); // error list window
 
     // TaskScreen, for the task engine.
-    void SetTaskText(const QString& text) override;
-    void SetEntryDisplay(const QString& text) override;
-    void ClearTaskTypes() override;
-    void AddTaskType(const QString& entry) override;
-    void SelectTaskType(int index) override;
-    int MandatoryCount() const override;
-    QString MandatoryEntry(int index) const override;
-    void RemoveMandatoryEntries(int first, int count) override;
-    void EndMandatoryMode() override;
+    void setTaskText(const QString& text) override;
+    void setEntryDisplay(const QString& text) override;
+    void clearTaskTypes() override;
+    void addTaskType(const QString& entry) override;
+    void selectTaskType(int index) override;
+    int mandatoryCount() const override;
+    QString mandatoryEntry(int index) const override;
+    void removeMandatoryEntries(int first, int count) override;
+    void endMandatoryMode() override;
 
     TaskEngine& engine() { return *engine_; }
     MandatoryTasks& mandatory() { return *mandatory_; }
@@ -123,7 +124,7 @@ public:
     // Controls, named as the window names them.
     QLabel* Bezeichnung1 = nullptr; // the task
     EntryDisplay* Bezeichnung2 = nullptr; // the entry
-    QLabel* Bezeichnung3 = nullptr; // ErrorCount
+    QLabel* Bezeichnung3 = nullptr; // errorCount
     QLabel* Bezeichnung4 = nullptr; // CorrectCount
     QLabel* Bezeichnung5 = nullptr;
     QLabel* Bezeichnung6 = nullptr;
@@ -190,13 +191,13 @@ protected:
     bool focusNextPrevChild(bool next) override;
 
 private:
-    void BuildControls();
-    void ConnectControls();
-    void AppendToEntry(const QString& characters); // digits append
-    void ReplaceEntry(const QString& sign); // signs replace
-    void ChooseOperation(Operation operation, const QString& sign);
-    bool HandleKey(QKeyEvent* event);
-    void ShowCounters(); // Bezeichnung4 right answers, Bezeichnung3 errors
+    void buildControls();
+    void connectControls();
+    void appendToEntry(const QString& characters); // digits append
+    void replaceEntry(const QString& sign); // signs replace
+    void chooseOperation(Operation operation, const QString& sign);
+    bool handleKey(QKeyEvent* event);
+    void showCounters(); // Bezeichnung4 right answers, Bezeichnung3 errors
 
     TrainingState& state_;
     Dialogs& dialogs_;

@@ -13,13 +13,13 @@
 
 namespace {
 
-const QString& ErrorListTitle()
+const QString& errorListTitle()
 {
     static const QString title = QStringLiteral("Fehlerliste");
     return title;
 }
 
-const QString& ErrorsStayListed()
+const QString& errorsStayListed()
 {
     static const QString text = QStringLiteral("Sie bleiben in der Fehlerliste.\r");
     return text;
@@ -27,26 +27,26 @@ const QString& ErrorsStayListed()
 
 } // namespace
 
-void Form1::ChangeUser()
+void Form1::changeUser()
 {
     Dialogs& dialogs = dialogs_;
     Form8& errors = errors_;
     Form7& users = users_;
 
-    if (errors.ErrorCount() > 0) {
-        const int answer = dialogs.MsgBox(
+    if (errors.errorCount() > 0) {
+        const int answer = dialogs.msgBox(
                 QStringLiteral("Die Fehleraufgaben jetzt üben?\r"),
-                MsgStyle::YesNo + MsgStyle::Stop + MsgStyle::DefaultButton2, ErrorListTitle());
+                MsgStyle::YesNo + MsgStyle::Stop + MsgStyle::DefaultButton2, errorListTitle());
         if (answer == MsgResult::Yes) {
-            NextErrorTask();
+            nextErrorTask();
             return;
         }
 
         // The errors go to the file of the user selected in the user list. Without such a user, or
         // for a user beyond the thousand error files, no file may be written: another child's file
         // would get them. They stay listed, so nothing is lost.
-        const int number = users.UserNumber();
-        const QString fileName = ErrorFile::Name(number);
+        const int number = users.userNumber();
+        const QString fileName = ErrorFile::name(number);
         if (fileName.isEmpty()) {
             const QString reason = number < 0
                     ? QStringLiteral(
@@ -55,19 +55,19 @@ void Form1::ChangeUser()
                     : QStringLiteral(
                             "Nur die ersten 1000 Benutzer haben eine eigene Fehlerdatei, darum "
                             "konnten die Fehleraufgaben nicht gespeichert werden.\r");
-            dialogs.MsgBox(reason + ErrorsStayListed(), MsgStyle::Information, ErrorListTitle());
+            dialogs.msgBox(reason + errorsStayListed(), MsgStyle::Information, errorListTitle());
         } else {
             QString error;
-            if (!ErrorFile::Append(fileName, errors.Tasks(), errors.Answers(), &error)) {
+            if (!ErrorFile::append(fileName, errors.tasks(), errors.answers(), &error)) {
                 // The file's own report names the file and says that the errors stay listed.
                 if (error.isEmpty())
                     error = QStringLiteral("Die Fehleraufgaben konnten nicht gespeichert werden.\r")
-                            + ErrorsStayListed();
-                dialogs.MsgBox(error, MsgStyle::Information, ErrorListTitle());
+                            + errorsStayListed();
+                dialogs.msgBox(error, MsgStyle::Information, errorListTitle());
             }
         }
     }
 
     // Even when saving failed, a user can be started: the errors wait in the list meanwhile.
-    users.Open(*this);
+    users.open(*this);
 }

@@ -4,21 +4,21 @@
 
 namespace {
 
-QString Path()
+QString path()
 {
     return QString::fromLatin1(UserFile::FileName);
 }
 
 } // namespace
 
-UserFile::Loaded UserFile::Load()
+UserFile::Loaded UserFile::load()
 {
     names_.clear();
     unreadable_ = false;
     Loaded result = Loaded::Names;
-    if (!TextFile::ReadLines(Path(), &names_)) {
+    if (!TextFile::readLines(path(), &names_)) {
         names_.clear();
-        unreadable_ = TextFile::Kind(Path()) != TextFile::FileKind::Absent;
+        unreadable_ = TextFile::kind(path()) != TextFile::FileKind::Absent;
         result = unreadable_ ? Loaded::Unreadable : Loaded::Missing;
     }
     if (names_.isEmpty())
@@ -26,25 +26,25 @@ UserFile::Loaded UserFile::Load()
     return result;
 }
 
-void UserFile::Remove(int number)
+void UserFile::remove(int number)
 {
     if (number >= 0 && number < names_.size())
         names_.removeAt(number);
 }
 
-bool UserFile::Save(QString* error) const
+bool UserFile::save(QString* error) const
 {
     if (unreadable_) {
         *error = QStringLiteral(
                          "Die Datei %1 konnte beim Start nicht gelesen werden und wird darum nicht "
                          "überschrieben.")
-                         .arg(Path());
+                         .arg(path());
         return false;
     }
-    return TextFile::ReplaceLines(Path(), names_, error);
+    return TextFile::replaceLines(path(), names_, error);
 }
 
-QString ShownName(const QString& name)
+QString shownName(const QString& name)
 {
     if (name.size() <= UserFile::MaxShownLength)
         return name;

@@ -18,17 +18,17 @@ public:
 
     // Reads every name. A missing or empty file, and one that cannot be read, leave the single
     // name "Standardbenutzer"; a file that exists but cannot be read is never written over.
-    Loaded Load();
+    Loaded load();
 
-    const QStringList& Names() const { return names_; }
-    int ListedCount() const { return int(qMin<qsizetype>(names_.size(), MaxUsers)); }
-    bool Contains(const QString& name) const { return names_.contains(name); }
-    void Add(const QString& name) { names_.append(name); }
-    void Remove(int number);
+    const QStringList& names() const { return names_; }
+    int listedCount() const { return int(qMin<qsizetype>(names_.size(), MaxUsers)); }
+    bool contains(const QString& name) const { return names_.contains(name); }
+    void add(const QString& name) { names_.append(name); }
+    void remove(int number);
 
     // Writes the whole list anew. False with *error (German, ready for a message box) when the
     // file could not be written or was unreadable at start; the list in memory stays as it is.
-    bool Save(QString* error) const;
+    bool save(QString* error) const;
 
 private:
     QStringList names_;
@@ -38,4 +38,4 @@ private:
 // A name as the windows show it: a very long name is cut after MaxShownLength characters and
 // ends in "…", so that it neither stalls the list nor runs out of its label. The file keeps it
 // whole.
-QString ShownName(const QString& name);
+QString shownName(const QString& name);

@@ -23,7 +23,7 @@ namespace {
 constexpr int ClientWidth = 5295; // twips
 constexpr int ClientHeight = 4230; // twips
 
-const QString& InputTitle()
+const QString& inputTitle()
 {
     static const QString title = QStringLiteral("Benutzereingabe");
     return title;
@@ -31,9 +31,9 @@ const QString& InputTitle()
 
 // A name becomes one line of ZIFTORA.INI: it must not break the line, and every character must
 // exist in the file's code page.
-bool CanStoreName(const QString& name)
+bool canStoreName(const QString& name)
 {
-    return !name.contains(u'\r') && !name.contains(u'\n') && TextFile::CanStore(name);
+    return !name.contains(u'\r') && !name.contains(u'\n') && TextFile::canStore(name);
 }
 
 } // namespace
@@ -42,31 +42,31 @@ Form7::Form7(Dialogs& dialogs, const TrainingState& state) : dialogs_(dialogs), 
 {
     setObjectName(QStringLiteral("Form7"));
     setWindowTitle(QStringLiteral("Ziftora: Benutzerauswahl"));
-    BuildControls();
-    new KeyPreview(this, [this](QKeyEvent* event) { return HandleKey(event); });
+    buildControls();
+    new KeyPreview(this, [this](QKeyEvent* event) { return handleKey(event); });
 }
 
-void Form7::BuildControls()
+void Form7::buildControls()
 {
-    setFixedSize(Twips::ToPixels(ClientWidth), Twips::ToPixels(ClientHeight));
+    setFixedSize(Twips::toPixels(ClientWidth), Twips::toPixels(ClientHeight));
 
     Liste1 = new ListBox(this);
     Liste1->setObjectName(QStringLiteral("Liste1"));
     Liste1->setAccessibleName(QStringLiteral("Benutzer"));
-    Twips::Place(Liste1, 240, 240, 2895, 3630);
-    Liste1->onDblClick = [this] { Liste1_DblClick(); };
+    Twips::place(Liste1, 240, 240, 2895, 3630);
+    Liste1->onDblClick = [this] { liste1DblClick(); };
 
     const auto button = [this](QPushButton*& member, const char* name, const QString& caption,
                                int top, void (Form7::*handler)()) {
         member = new QPushButton(caption, this);
         member->setObjectName(QString::fromLatin1(name));
-        Twips::Place(member, 3360, top, 1695, 495);
+        Twips::place(member, 3360, top, 1695, 495);
         connect(member, &QAbstractButton::clicked, this, handler);
     };
-    button(Befehl3, "Befehl3", QStringLiteral("A b b r u c h"), 240, &Form7::Befehl3_Click);
-    button(Befehl1, "Befehl1", QStringLiteral("S t a r t e n"), 960, &Form7::Befehl1_Click);
-    button(Befehl2, "Befehl2", QStringLiteral("Neuer Name"), 1680, &Form7::Befehl2_Click);
-    button(Befehl4, "Befehl4", QStringLiteral("Name löschen"), 2400, &Form7::Befehl4_Click);
+    button(Befehl3, "Befehl3", QStringLiteral("A b b r u c h"), 240, &Form7::befehl3Click);
+    button(Befehl1, "Befehl1", QStringLiteral("S t a r t e n"), 960, &Form7::befehl1Click);
+    button(Befehl2, "Befehl2", QStringLiteral("Neuer Name"), 1680, &Form7::befehl2Click);
+    button(Befehl4, "Befehl4", QStringLiteral("Name löschen"), 2400, &Form7::befehl4Click);
     // The letter-spaced captions keep their look; a screen reader reads the plain words.
     Befehl3->setAccessibleName(QStringLiteral("Abbruch"));
     Befehl1->setAccessibleName(QStringLiteral("Starten"));
@@ -78,30 +78,30 @@ void Form7::BuildControls()
     setTabOrder(Befehl4, Befehl3);
 }
 
-QString Form7::LoadUserFile()
+QString Form7::loadUserFile()
 {
-    if (users_.Load() == UserFile::Loaded::Unreadable)
-        dialogs_.MsgBox(QStringLiteral("Die Benutzerliste %1 konnte nicht gelesen werden.\r"
+    if (users_.load() == UserFile::Loaded::Unreadable)
+        dialogs_.msgBox(QStringLiteral("Die Benutzerliste %1 konnte nicht gelesen werden.\r"
                                        "Bis zum Ende des Programms gilt nur der Standardbenutzer;\r"
                                        "die Datei bleibt unverändert.\r")
                                 .arg(QString::fromLatin1(UserFile::FileName)),
-                        MsgStyle::Information, InputTitle());
-    ShowUsers();
-    Liste1->SetListIndex(0);
-    return ShownName(0);
+                        MsgStyle::Information, inputTitle());
+    showUsers();
+    Liste1->setListIndex(0);
+    return shownName(0);
 }
 
-void Form7::ShowUsers()
+void Form7::showUsers()
 {
     QStringList shown;
-    shown.reserve(users_.ListedCount());
-    for (int i = 0; i < users_.ListedCount(); ++i)
-        shown.append(::ShownName(users_.Names().at(i)));
-    Liste1->Clear();
-    Liste1->AddItems(shown);
+    shown.reserve(users_.listedCount());
+    for (int i = 0; i < users_.listedCount(); ++i)
+        shown.append(::shownName(users_.names().at(i)));
+    Liste1->clear();
+    Liste1->addItems(shown);
 }
 
-void Form7::Open(const QWidget& trainingWindow)
+void Form7::open(const QWidget& trainingWindow)
 {
     if (isVisible()) {
         // Already open, perhaps behind the training window: bring it to the front.
@@ -123,98 +123,98 @@ void Form7::Open(const QWidget& trainingWindow)
     Liste1->setFocus();
 }
 
-int Form7::UserCount() const
+int Form7::userCount() const
 {
-    return Liste1->ListCount();
+    return Liste1->listCount();
 }
 
-int Form7::UserNumber() const
+int Form7::userNumber() const
 {
-    return Liste1->ListIndex();
+    return Liste1->listIndex();
 }
 
-QString Form7::ShownName(int number) const
+QString Form7::shownName(int number) const
 {
-    return Liste1->List(number);
+    return Liste1->list(number);
 }
 
-void Form7::SelectUser(int number)
+void Form7::selectUser(int number)
 {
-    Liste1->SetListIndex(number);
+    Liste1->setListIndex(number);
 }
 
-bool Form7::WriteUserFile()
+bool Form7::writeUserFile()
 {
     QString error;
-    if (users_.Save(&error))
+    if (users_.save(&error))
         return true;
     QString text = QStringLiteral("Die Benutzerliste konnte nicht gespeichert werden.\r");
     if (!error.isEmpty())
         text += error + QStringLiteral("\r");
     text += QStringLiteral("Die Änderung gilt nur, bis das Programm beendet wird.\r");
-    dialogs_.MsgBox(text, MsgStyle::Information, InputTitle());
+    dialogs_.msgBox(text, MsgStyle::Information, inputTitle());
     return false;
 }
 
 // "S t a r t e n": the selected name becomes the current user. The shared mandatory tasks are
 // loaded again for the new child; the task on screen stays until it is answered.
-void Form7::Befehl1_Click()
+void Form7::befehl1Click()
 {
-    const int index = Liste1->ListIndex();
+    const int index = Liste1->listIndex();
     if (index < 0)
         return;
     hide();
-    emit userStarted(Liste1->List(index));
+    emit userStarted(Liste1->list(index));
 }
 
-void Form7::Liste1_DblClick()
+void Form7::liste1DblClick()
 {
-    Befehl1_Click();
+    befehl1Click();
 }
 
 // "Neuer Name": the new name goes to the end, so the numbers (and error files) of the others stay.
-void Form7::Befehl2_Click()
+void Form7::befehl2Click()
 {
-    if (!AskPassword(dialogs_, state_.expectedAnswer, InputTitle()))
+    if (!askPassword(dialogs_, state_.expectedAnswer, inputTitle()))
         return;
-    if (users_.Names().size() >= UserFile::MaxUsers) {
-        dialogs_.MsgBox(QStringLiteral("Es können höchstens 1000 Benutzer eingetragen werden.\r"
+    if (users_.names().size() >= UserFile::MaxUsers) {
+        dialogs_.msgBox(QStringLiteral("Es können höchstens 1000 Benutzer eingetragen werden.\r"
                                        "Bitte zuerst einen Namen löschen.\r"),
-                        MsgStyle::OkOnly, InputTitle());
+                        MsgStyle::OkOnly, inputTitle());
         return;
     }
-    const QString name = dialogs_.InputBox(QStringLiteral("Neuer Name:"), InputTitle(), QString());
-    if (name.isEmpty() || users_.Contains(name))
+    const QString name = dialogs_.inputBox(QStringLiteral("Neuer Name:"), inputTitle(), QString());
+    if (name.isEmpty() || users_.contains(name))
         return;
-    if (!CanStoreName(name)) {
-        dialogs_.MsgBox(
+    if (!canStoreName(name)) {
+        dialogs_.msgBox(
                 QStringLiteral(
                         "Der Name enthält Zeichen, die in der Benutzerliste nicht gespeichert "
                         "werden können.\rBitte den Namen ohne diese Zeichen eingeben.\r"),
-                MsgStyle::OkOnly, InputTitle());
+                MsgStyle::OkOnly, inputTitle());
         return;
     }
-    users_.Add(name);
-    Liste1->AddItem(::ShownName(name));
-    WriteUserFile();
+    users_.add(name);
+    Liste1->addItem(::shownName(name));
+    writeUserFile();
 }
 
 // "Name löschen": everyone behind the deleted name moves up one number, and with it to the error
 // file of the one before. Afterwards no one is selected until a user is started.
-void Form7::Befehl4_Click()
+void Form7::befehl4Click()
 {
-    const int index = Liste1->ListIndex();
-    if (Liste1->ListCount() == 0 || index < 0)
+    const int index = Liste1->listIndex();
+    if (Liste1->listCount() == 0 || index < 0)
         return;
-    if (!AskPassword(dialogs_, state_.expectedAnswer, InputTitle()))
+    if (!askPassword(dialogs_, state_.expectedAnswer, inputTitle()))
         return;
-    users_.Remove(index);
-    ShowUsers();
-    Liste1->SetListIndex(-1);
-    WriteUserFile();
+    users_.remove(index);
+    showUsers();
+    Liste1->setListIndex(-1);
+    writeUserFile();
 }
 
-void Form7::Befehl3_Click()
+void Form7::befehl3Click()
 {
     hide();
 }
@@ -226,11 +226,11 @@ void Form7::closeEvent(QCloseEvent* event)
     hide();
 }
 
-bool Form7::HandleKey(QKeyEvent* event)
+bool Form7::handleKey(QKeyEvent* event)
 {
     switch (event->key()) {
     case Qt::Key_Escape:
-        Befehl3_Click();
+        befehl3Click();
         return true;
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -239,7 +239,7 @@ bool Form7::HandleKey(QKeyEvent* event)
         if (auto* focused = qobject_cast<QPushButton*>(focusWidget()))
             focused->click();
         else
-            Befehl1_Click();
+            befehl1Click();
         return true;
     default:
         return false;

@@ -18,25 +18,25 @@ public:
     // The password of its teacher functions is the answer of the task on screen in `state`.
     Form7(Dialogs& dialogs, const TrainingState& state);
 
-    void Befehl1_Click(); // "S t a r t e n"
-    void Befehl2_Click(); // "Neuer Name"
-    void Befehl3_Click(); // "A b b r u c h"
-    void Befehl4_Click(); // "Name löschen"
-    void Liste1_DblClick();
+    void befehl1Click(); // "S t a r t e n"
+    void befehl2Click(); // "Neuer Name"
+    void befehl3Click(); // "A b b r u c h"
+    void befehl4Click(); // "Name löschen"
+    void liste1DblClick();
 
     // Start-up: reads the user file into the list and selects the first user; says so when the
     // file exists but cannot be read. Returns the first user's name as shown.
-    QString LoadUserFile();
+    QString loadUserFile();
 
     // Shows the window beside the training window (and brings it to the front when it is open).
-    void Open(const QWidget& trainingWindow);
+    void open(const QWidget& trainingWindow);
 
     // The users with an entry in the list, the current user's number (-1 when none is selected),
     // a user's name as shown, and choosing a user (as a click on the list does).
-    int UserCount() const;
-    int UserNumber() const;
-    QString ShownName(int number) const;
-    void SelectUser(int number);
+    int userCount() const;
+    int userNumber() const;
+    QString shownName(int number) const;
+    void selectUser(int number);
 
     ListBox* Liste1 = nullptr;
     QPushButton* Befehl1 = nullptr;
@@ -51,10 +51,10 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void BuildControls();
-    void ShowUsers();
-    bool WriteUserFile();
-    bool HandleKey(QKeyEvent* event);
+    void buildControls();
+    void showUsers();
+    bool writeUserFile();
+    bool handleKey(QKeyEvent* event);
     Dialogs& dialogs_;
     const TrainingState& state_;
     UserFile users_;

@@ -14,97 +14,97 @@ const QString CRLF = QStringLiteral("\r\n");
 const QString AnswerBlank = QString(11, u'_');
 
 // The full sheet over the given number of rows; its first three lines are the heading.
-PrintJob Sheet(const QString& name, const QStringList& tasks, const QStringList& solutions,
+PrintJob sheet(const QString& name, const QStringList& tasks, const QStringList& solutions,
                Solutions shown, int rows)
 {
     PrintJob job;
     job.name = name;
     job.headingLines = 3;
-    job.EndLine();
-    job.Place(TaskColumn, QStringLiteral("Au f g a b e"));
-    job.Place(BlankColumn, QStringLiteral("E r g e b n i s"));
-    job.Place(FoldColumn, QStringLiteral("."));
-    job.Place(SolutionColumn,
+    job.endLine();
+    job.place(TaskColumn, QStringLiteral("Au f g a b e"));
+    job.place(BlankColumn, QStringLiteral("E r g e b n i s"));
+    job.place(FoldColumn, QStringLiteral("."));
+    job.place(SolutionColumn,
               shown == Solutions::Beside ? QStringLiteral("Lösung falten")
                                          : QStringLiteral("Lösung suchen"));
-    job.EndLine();
-    job.Place(TaskColumn, QString(56, u'_'));
-    job.EndLine();
+    job.endLine();
+    job.place(TaskColumn, QString(56, u'_'));
+    job.endLine();
     for (int i = 0; i < rows; ++i) {
-        job.EndLine();
-        job.Place(TaskColumn, tasks.value(i));
-        job.Place(BlankColumn, AnswerBlank);
-        job.Place(FoldColumn, QStringLiteral("."));
-        job.Place(SolutionColumn, solutions.value(i));
-        job.EndLine();
+        job.endLine();
+        job.place(TaskColumn, tasks.value(i));
+        job.place(BlankColumn, AnswerBlank);
+        job.place(FoldColumn, QStringLiteral("."));
+        job.place(SolutionColumn, solutions.value(i));
+        job.endLine();
     }
     return job;
 }
 
 } // namespace
 
-QString TaskRow(const QString& taskText)
+QString taskRow(const QString& taskText)
 {
     return (taskText + QString(RowWidth, u' ')).left(RowWidth);
 }
 
-QString ReplaceFirst(const QString& row, const QString& search, const QString& replacement)
+QString replaceFirst(const QString& row, const QString& search, const QString& replacement)
 {
     const qsizetype at = row.indexOf(search);
     return at < 0 ? row : row.left(at) + replacement + row.mid(at + search.size());
 }
 
-QString BlankRow(const QString& taskText)
+QString blankRow(const QString& taskText)
 {
-    return ReplaceFirst(TaskRow(taskText), QStringLiteral("?"), QStringLiteral("___"));
+    return replaceFirst(taskRow(taskText), QStringLiteral("?"), QStringLiteral("___"));
 }
 
-PrintJob TaskSheet(const QStringList& tasks)
+PrintJob taskSheet(const QStringList& tasks)
 {
     PrintJob job;
     job.name = QStringLiteral("Übungsblatt");
-    job.EndLine();
-    job.Place(TaskColumn, QStringLiteral("A u f g a b e"));
-    job.Place(BlankColumn, QStringLiteral("E r g e b n i s"));
+    job.endLine();
+    job.place(TaskColumn, QStringLiteral("A u f g a b e"));
+    job.place(BlankColumn, QStringLiteral("E r g e b n i s"));
     // The underline always starts on the line after the headings, which already reach past it.
-    job.Place(TaskColumn, QString(35, u'_'));
-    job.EndLine();
-    job.EndLine();
+    job.place(TaskColumn, QString(35, u'_'));
+    job.endLine();
+    job.endLine();
     for (int i = 0; i < Rows; ++i) {
-        job.EndLine();
-        job.Place(TaskColumn, tasks.value(i));
-        job.Place(BlankColumn, AnswerBlank);
-        job.EndLine();
+        job.endLine();
+        job.place(TaskColumn, tasks.value(i));
+        job.place(BlankColumn, AnswerBlank);
+        job.endLine();
     }
     return job;
 }
 
-PrintJob SolutionSheet(const QStringList& solutions)
+PrintJob solutionSheet(const QStringList& solutions)
 {
     PrintJob job;
     job.name = QStringLiteral("Lösungsblatt");
     for (int i = 0; i < Rows; ++i) {
-        job.EndLine();
-        job.Place(TaskColumn, solutions.value(i));
-        job.EndLine();
+        job.endLine();
+        job.place(TaskColumn, solutions.value(i));
+        job.endLine();
     }
     return job;
 }
 
-PrintJob FullSheet(const QStringList& tasks, const QStringList& solutions, Solutions shown)
+PrintJob fullSheet(const QStringList& tasks, const QStringList& solutions, Solutions shown)
 {
-    return Sheet(QStringLiteral("Übungsblatt"), tasks, solutions, shown, Rows);
+    return sheet(QStringLiteral("Übungsblatt"), tasks, solutions, shown, Rows);
 }
 
-PrintJob ErrorListSheet(const QStringList& tasks, const QStringList& solutions, Solutions shown)
+PrintJob errorListSheet(const QStringList& tasks, const QStringList& solutions, Solutions shown)
 {
     QStringList rows;
     for (const QString& task : tasks)
-        rows.append(BlankRow(task));
-    return Sheet(QStringLiteral("Fehlerliste"), rows, solutions, shown, int(rows.size()));
+        rows.append(blankRow(task));
+    return sheet(QStringLiteral("Fehlerliste"), rows, solutions, shown, int(rows.size()));
 }
 
-QString CopyAll(const QStringList& tasks, const QStringList& solutions)
+QString copyAll(const QStringList& tasks, const QStringList& solutions)
 {
     QString text;
     for (qsizetype i = 0; i < tasks.size(); ++i)
@@ -112,7 +112,7 @@ QString CopyAll(const QStringList& tasks, const QStringList& solutions)
     return text;
 }
 
-QString CopyTasks(const QStringList& tasks)
+QString copyTasks(const QStringList& tasks)
 {
     QString text;
     for (const QString& task : tasks)
@@ -120,7 +120,7 @@ QString CopyTasks(const QStringList& tasks)
     return text;
 }
 
-QString CopySolutions(const QStringList& tasks, const QStringList& solutions)
+QString copySolutions(const QStringList& tasks, const QStringList& solutions)
 {
     QString text;
     for (qsizetype i = 0; i < tasks.size(); ++i)

@@ -20,27 +20,27 @@ enum class Solutions { Beside, Mixed };
 
 // The task on screen as a row of the sheet: left-aligned in a field of 20 characters, a longer
 // text cut at 20.
-QString TaskRow(const QString& taskText);
+QString taskRow(const QString& taskText);
 
 // The row with the first occurrence of the search text replaced; the row as it was without one.
-QString ReplaceFirst(const QString& row, const QString& search, const QString& replacement);
+QString replaceFirst(const QString& row, const QString& search, const QString& replacement);
 
 // A row as the sheets show it: the task row with its "?" turned into a blank to write in.
-QString BlankRow(const QString& taskText);
+QString blankRow(const QString& taskText);
 
 // "Einzeln ausdrucken": the task sheet of rows 0 to 19 of the task column (missing rows empty).
-PrintJob TaskSheet(const QStringList& tasks);
+PrintJob taskSheet(const QStringList& tasks);
 // The separate solution sheet: rows 0 to 19 of the solution list on show.
-PrintJob SolutionSheet(const QStringList& solutions);
+PrintJob solutionSheet(const QStringList& solutions);
 // "Alles ausdrucken": rows 0 to 19 with answer blanks, a fold line and the solution column.
-PrintJob FullSheet(const QStringList& tasks, const QStringList& solutions, Solutions shown);
+PrintJob fullSheet(const QStringList& tasks, const QStringList& solutions, Solutions shown);
 // An error list in the layout of the full sheet, every row of it; a further page starts with the
 // same heading.
-PrintJob ErrorListSheet(const QStringList& tasks, const QStringList& solutions, Solutions shown);
+PrintJob errorListSheet(const QStringList& tasks, const QStringList& solutions, Solutions shown);
 
 // The clipboard texts: one line per row of the task column, each ended by CR LF.
-QString CopyAll(const QStringList& tasks, const QStringList& solutions);
-QString CopyTasks(const QStringList& tasks);
-QString CopySolutions(const QStringList& tasks, const QStringList& solutions);
+QString copyAll(const QStringList& tasks, const QStringList& solutions);
+QString copyTasks(const QStringList& tasks);
+QString copySolutions(const QStringList& tasks, const QStringList& solutions);
 
 } // namespace Worksheet

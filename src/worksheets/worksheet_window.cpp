@@ -24,14 +24,14 @@ constexpr int Rows = 20; // a new list
 const QString PrintTitle = QStringLiteral("Drucken");
 
 template<typename Control>
-Control* Named(Control* control, const char* name, int left, int top, int width, int height)
+Control* named(Control* control, const char* name, int left, int top, int width, int height)
 {
     control->setObjectName(QLatin1String(name));
-    Twips::Place(control, left, top, width, height);
+    Twips::place(control, left, top, width, height);
     return control;
 }
 
-QFont Font(const QString& family, int points)
+QFont boldFont(const QString& family, int points)
 {
     QFont font(family);
     font.setPointSize(points);
@@ -52,25 +52,25 @@ druck::druck(TrainingState& state, Dialogs& dialogs, Clipboard& clipboard, Print
 {
     setObjectName(QStringLiteral("druck"));
     setWindowTitle(QStringLiteral("ZFT-Zaruzidovavivediv:  D r u c k e n"));
-    setFixedSize(Twips::ToPixels(ClientWidth), Twips::ToPixels(ClientHeight));
-    BuildControls();
+    setFixedSize(Twips::toPixels(ClientWidth), Twips::toPixels(ClientHeight));
+    buildControls();
     // Escape closes the window as "A b b r e c h e n" does.
     new KeyPreview(this, [this](QKeyEvent* event) {
         if (event->key() != Qt::Key_Escape)
             return false;
-        Befehl1_Click();
+        befehl1Click();
         return true;
     });
 }
 
-void druck::BuildControls()
+void druck::buildControls()
 {
     // Created in the order Tab walks through them: the buttons from top to bottom, the bottom row,
     // then the lists.
     auto button = [this](const QString& caption, const char* name, int left, int top,
                          int width = 2295) {
-        auto* b = Named(new QPushButton(caption, this), name, left, top, width, 495);
-        b->setFont(Font(QStringLiteral("MS Sans Serif"), 8));
+        auto* b = named(new QPushButton(caption, this), name, left, top, width, 495);
+        b->setFont(boldFont(QStringLiteral("MS Sans Serif"), 8));
         return b;
     };
     Befehl1 = button(QStringLiteral("A b b r e c h e n"), "Befehl1", 120, 120);
@@ -85,14 +85,14 @@ void druck::BuildControls()
     befehl9 = button(QStringLiteral("Lösungen kopieren"), "befehl9", 120, 4320);
     Befehl6 = button(QStringLiteral("Alles ausdrucken"), "Befehl6", 120, 4920);
     Befehl7 = button(QStringLiteral("Suchen / Ersetzen"), "Befehl7", 120, 6480, 2175);
-    Text1 = Named(new QLineEdit(QStringLiteral("?"), this), "Text1", 2640, 6480, 1095, 375);
-    Text2 = Named(new QLineEdit(QStringLiteral("___"), this), "Text2", 3720, 6480, 1095, 375);
+    Text1 = named(new QLineEdit(QStringLiteral("?"), this), "Text1", 2640, 6480, 1095, 375);
+    Text2 = named(new QLineEdit(QStringLiteral("___"), this), "Text2", 3720, 6480, 1095, 375);
     Text1->setAccessibleName(QStringLiteral("Suchen nach"));
     Text2->setAccessibleName(QStringLiteral("Ersetzen durch"));
     Befehl2 = button(QStringLiteral("Einzeln ausdrucken"), "Befehl2", 5040, 6480);
 
     auto heading = [this](const QString& caption, const char* name, int left, int width) {
-        auto* l = Named(new QLabel(caption, this), name, left, 120, width, 255);
+        auto* l = named(new QLabel(caption, this), name, left, 120, width, 255);
         l->setAutoFillBackground(true);
         QPalette colours = l->palette();
         colours.setColor(QPalette::Window, Qt::black);
@@ -101,8 +101,8 @@ void druck::BuildControls()
         return l;
     };
     auto list = [this](const char* name, int left, int width, bool sorted) {
-        auto* l = Named(new ListBox(this, sorted), name, left, 360, width, 5430);
-        l->setFont(Font(QStringLiteral("Courier New"), 12));
+        auto* l = named(new ListBox(this, sorted), name, left, 360, width, 5430);
+        l->setFont(boldFont(QStringLiteral("Courier New"), 12));
         return l;
     };
     Bezeichnung1 = heading(QString(), "Bezeichnung1", 2520, 3495);
@@ -116,31 +116,31 @@ void druck::BuildControls()
     Liste3->setAccessibleName(QStringLiteral("Lösungen gemischt"));
 
     for (ListBox* l : { Liste1, Liste2, Liste3 })
-        l->onClick = [this, l] { Mirror(l); };
+        l->onClick = [this, l] { mirror(l); };
     const std::pair<QPushButton*, void (druck::*)()> handlers[] = {
-        { Befehl1, &druck::Befehl1_Click },   { Befehl5, &druck::Befehl5_Click },
-        { Befehl3, &druck::Befehl3_Click },   { Befehl11, &druck::Befehl11_Click },
-        { Befehl10, &druck::Befehl10_Click }, { Befehl4, &druck::Befehl4_Click },
-        { befehl8, &druck::befehl8_Click },   { befehl9, &druck::befehl9_Click },
-        { Befehl6, &druck::Befehl6_Click },   { Befehl7, &druck::Befehl7_Click },
-        { Befehl2, &druck::Befehl2_Click }
+        { Befehl1, &druck::befehl1Click },   { Befehl5, &druck::befehl5Click },
+        { Befehl3, &druck::befehl3Click },   { Befehl11, &druck::befehl11Click },
+        { Befehl10, &druck::befehl10Click }, { Befehl4, &druck::befehl4Click },
+        { befehl8, &druck::befehl8Click },   { befehl9, &druck::befehl9Click },
+        { Befehl6, &druck::befehl6Click },   { Befehl7, &druck::befehl7Click },
+        { Befehl2, &druck::befehl2Click }
     };
     for (const auto& [b, handler] : handlers)
         connect(b, &QPushButton::clicked, this, handler);
 }
 
-void druck::Form_Load(const QRect& trainingFrame)
+void druck::formLoad(const QRect& trainingFrame)
 {
     move(trainingFrame.left() + trainingFrame.width(), trainingFrame.top());
 }
 
-void druck::Open()
+void druck::open()
 {
     show();
     activateWindow();
 }
 
-void druck::Befehl1_Click()
+void druck::befehl1Click()
 {
     hide();
     emit closed();
@@ -149,160 +149,160 @@ void druck::Befehl1_Click()
 void druck::closeEvent(QCloseEvent* event)
 {
     event->ignore();
-    Befehl1_Click();
+    befehl1Click();
 }
 
 // Building: each row runs the generator as training does, so the training window shows the last
 // task built and its answer is the password afterwards.
 
-void druck::AppendTask()
+void druck::appendTask()
 {
     // Mandatory tasks are never put on a worksheet: the sheet is built from plus tasks instead, and
     // training stays with plus.
     if (state_.operation == Operation::Mandatory)
         state_.operation = Operation::Plus;
     tasks_.GenerateTask();
-    Liste1->AddItem(Worksheet::TaskRow(tasks_.TaskOnScreen()));
-    Liste2->AddItem(state_.expectedAnswer);
-    Liste3->AddItem(state_.expectedAnswer);
+    Liste1->addItem(Worksheet::taskRow(tasks_.TaskOnScreen()));
+    Liste2->addItem(state_.expectedAnswer);
+    Liste3->addItem(state_.expectedAnswer);
 }
 
-void druck::Befehl3_Click()
+void druck::befehl3Click()
 {
-    Liste1->Clear();
-    Liste2->Clear();
-    Liste3->Clear();
+    Liste1->clear();
+    Liste2->clear();
+    Liste3->clear();
     for (int i = 0; i < Rows; ++i)
-        AppendTask();
-    Befehl7_Click();
+        appendTask();
+    befehl7Click();
 }
 
-void druck::Befehl11_Click()
+void druck::befehl11Click()
 {
-    AppendTask();
-    Befehl7_Click();
+    appendTask();
+    befehl7Click();
 }
 
-void druck::Befehl10_Click()
+void druck::befehl10Click()
 {
-    const int row = Liste1->ListIndex();
+    const int row = Liste1->listIndex();
     if (row < 0)
         return;
-    const QString answer = Liste2->List(row);
-    Liste1->RemoveItem(row);
-    Liste2->RemoveItem(row);
+    const QString answer = Liste2->list(row);
+    Liste1->removeItem(row);
+    Liste2->removeItem(row);
     // Equal answers stand together in the sorted list; the topmost of them goes.
-    Liste3->RemoveFirst(answer);
+    Liste3->removeFirst(answer);
 }
 
-void druck::Befehl5_Click()
+void druck::befehl5Click()
 {
-    const bool mixed = !MixedShown();
+    const bool mixed = !mixedShown();
     Liste2->setVisible(!mixed);
     Liste3->setVisible(mixed);
     Befehl5->setText(mixed ? QStringLiteral("Sortierte Anzeige")
                            : QStringLiteral("Gemischte Anzeige"));
 }
 
-bool druck::MixedShown() const
+bool druck::mixedShown() const
 {
     return !Liste3->isHidden();
 }
 
-QStringList druck::ShownSolutions() const
+QStringList druck::shownSolutions() const
 {
-    return (MixedShown() ? Liste3 : Liste2)->Entries();
+    return (mixedShown() ? Liste3 : Liste2)->entries();
 }
 
 // A click in one list selects the same row number in the other two: by position, so in the
 // sorted list it is generally not the answer of the selected task.
-void druck::Mirror(const ListBox* clicked)
+void druck::mirror(const ListBox* clicked)
 {
     if (mirroring_)
         return;
     mirroring_ = true;
     for (ListBox* other : { Liste1, Liste2, Liste3 })
         if (other != clicked)
-            other->SetListIndex(clicked->ListIndex());
+            other->setListIndex(clicked->listIndex());
     mirroring_ = false;
 }
 
-void druck::Befehl7_Click()
+void druck::befehl7Click()
 {
     const QString search = Text1->text();
     const QString replacement = Text2->text();
     if (search.isEmpty() || replacement.isEmpty()) {
-        dialogs_.MsgBox(QStringLiteral("Beide Felder müssen belegt sein!"), MsgStyle::OkOnly,
+        dialogs_.msgBox(QStringLiteral("Beide Felder müssen belegt sein!"), MsgStyle::OkOnly,
                         QStringLiteral("Suchen & Ersetzen"));
         return;
     }
-    QStringList rows = Liste1->Entries();
+    QStringList rows = Liste1->entries();
     bool changed = false;
     for (QString& row : rows) {
-        const QString replaced = Worksheet::ReplaceFirst(row, search, replacement);
+        const QString replaced = Worksheet::replaceFirst(row, search, replacement);
         changed = changed || replaced != row;
         row = replaced;
     }
     if (!changed)
         return;
     // The rows are written back in place; the selected row stays selected.
-    const int selected = Liste1->ListIndex();
-    Liste1->Clear();
-    Liste1->AddItems(rows);
+    const int selected = Liste1->listIndex();
+    Liste1->clear();
+    Liste1->addItems(rows);
     if (selected >= 0)
-        Liste1->SetListIndex(selected);
+        Liste1->setListIndex(selected);
 }
 
 // Copying: every row of the task column, with the solutions on show.
 
-void druck::Confirm(const QString& text)
+void druck::confirm(const QString& text)
 {
-    dialogs_.MsgBox(text, MsgStyle::OkOnly, QStringLiteral("Zwischenablage"));
+    dialogs_.msgBox(text, MsgStyle::OkOnly, QStringLiteral("Zwischenablage"));
 }
 
-void druck::Befehl4_Click()
+void druck::befehl4Click()
 {
-    clipboard_.SetText(Worksheet::CopyAll(Liste1->Entries(), ShownSolutions()));
-    Confirm(QStringLiteral("Aufgaben und Lösungen wurden kopiert."));
+    clipboard_.setText(Worksheet::copyAll(Liste1->entries(), shownSolutions()));
+    confirm(QStringLiteral("Aufgaben und Lösungen wurden kopiert."));
 }
 
-void druck::befehl8_Click()
+void druck::befehl8Click()
 {
-    clipboard_.SetText(Worksheet::CopyTasks(Liste1->Entries()));
-    Confirm(QStringLiteral("Nur die Aufgaben wurden kopiert."));
+    clipboard_.setText(Worksheet::copyTasks(Liste1->entries()));
+    confirm(QStringLiteral("Nur die Aufgaben wurden kopiert."));
 }
 
-void druck::befehl9_Click()
+void druck::befehl9Click()
 {
-    clipboard_.SetText(Worksheet::CopySolutions(Liste1->Entries(), ShownSolutions()));
-    Confirm(QStringLiteral("Nur die Lösungen wurden kopiert."));
+    clipboard_.setText(Worksheet::copySolutions(Liste1->entries(), shownSolutions()));
+    confirm(QStringLiteral("Nur die Lösungen wurden kopiert."));
 }
 
 // Printing: rows 0 to 19, after a question that No answers without printing.
 
-bool druck::Ask(const QString& question)
+bool druck::ask(const QString& question)
 {
-    return dialogs_.MsgBox(question,
+    return dialogs_.msgBox(question,
                            MsgStyle::YesNo + MsgStyle::Question + MsgStyle::DefaultButton2,
                            PrintTitle)
             == MsgResult::Yes;
 }
 
-void druck::Befehl6_Click()
+void druck::befehl6Click()
 {
-    if (!Ask(QStringLiteral("Übungsblatt mit Lösungen drucken?\r")))
+    if (!ask(QStringLiteral("Übungsblatt mit Lösungen drucken?\r")))
         return;
-    printer_.Print(Worksheet::FullSheet(Liste1->Entries(), ShownSolutions(),
-                                        MixedShown() ? Worksheet::Solutions::Mixed
+    printer_.print(Worksheet::fullSheet(Liste1->entries(), shownSolutions(),
+                                        mixedShown() ? Worksheet::Solutions::Mixed
                                                      : Worksheet::Solutions::Beside));
 }
 
-void druck::Befehl2_Click()
+void druck::befehl2Click()
 {
-    if (!Ask(QStringLiteral("Übungsblatt einzeln ausdrucken?\r")))
+    if (!ask(QStringLiteral("Übungsblatt einzeln ausdrucken?\r")))
         return;
-    printer_.Print(Worksheet::TaskSheet(Liste1->Entries()));
-    if (!Ask(QStringLiteral("Die Seite mit den Lösungen drucken?\r")))
+    printer_.print(Worksheet::taskSheet(Liste1->entries()));
+    if (!ask(QStringLiteral("Die Seite mit den Lösungen drucken?\r")))
         return;
-    printer_.Print(Worksheet::SolutionSheet(ShownSolutions()));
+    printer_.print(Worksheet::solutionSheet(shownSolutions()));
 }

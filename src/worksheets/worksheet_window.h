@@ -30,20 +30,20 @@ public:
 
     // Run once, when the program first creates the window: it stands directly right of the
     // training window's frame. Showing it again later keeps its place and its lists.
-    void Form_Load(const QRect& trainingFrame);
-    void Open();
+    void formLoad(const QRect& trainingFrame);
+    void open();
 
-    void Befehl1_Click(); // "A b b r e c h e n"
-    void Befehl3_Click(); // "Neue Liste"
-    void Befehl11_Click(); // "Zeile anhängen"
-    void Befehl10_Click(); // "Die Zeile löschen"
-    void Befehl5_Click(); // "Gemischte Anzeige" / "Sortierte Anzeige"
-    void Befehl7_Click(); // "Suchen / Ersetzen"
-    void Befehl4_Click(); // "Alles kopieren"
-    void befehl8_Click(); // "Aufgaben kopieren"
-    void befehl9_Click(); // "Lösungen kopieren"
-    void Befehl6_Click(); // "Alles ausdrucken"
-    void Befehl2_Click(); // "Einzeln ausdrucken"
+    void befehl1Click(); // "A b b r e c h e n"
+    void befehl3Click(); // "Neue Liste"
+    void befehl11Click(); // "Zeile anhängen"
+    void befehl10Click(); // "Die Zeile löschen"
+    void befehl5Click(); // "Gemischte Anzeige" / "Sortierte Anzeige"
+    void befehl7Click(); // "Suchen / Ersetzen"
+    void befehl4Click(); // "Alles kopieren"
+    void befehl8Click(); // "Aufgaben kopieren"
+    void befehl9Click(); // "Lösungen kopieren"
+    void befehl6Click(); // "Alles ausdrucken"
+    void befehl2Click(); // "Einzeln ausdrucken"
 
     QPushButton* Befehl1 = nullptr;
     QPushButton* Befehl5 = nullptr;
@@ -71,13 +71,13 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void BuildControls();
-    void AppendTask();
-    void Mirror(const ListBox* clicked);
-    bool MixedShown() const;
-    QStringList ShownSolutions() const;
-    void Confirm(const QString& text);
-    bool Ask(const QString& question);
+    void buildControls();
+    void appendTask();
+    void mirror(const ListBox* clicked);
+    bool mixedShown() const;
+    QStringList shownSolutions() const;
+    void confirm(const QString& text);
+    bool ask(const QString& question);
 
     TrainingState& state_;
     Dialogs& dialogs_;

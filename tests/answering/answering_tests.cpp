@@ -12,7 +12,7 @@
 
 #include <sys/stat.h>
 
-const Shown Wrong = ScriptedDialogs::Msg(QStringLiteral("Das ist leider falsch!\r"), 0,
+const Shown Wrong = ScriptedDialogs::msg(QStringLiteral("Das ist leider falsch!\r"), 0,
                                          QStringLiteral("Rechenfehler"));
 
 class AnsweringTests : public QObject {
@@ -20,8 +20,8 @@ class AnsweringTests : public QObject {
 private slots:
     void scenario_data();
     void scenario();
-    void evaluationText_data();
-    void evaluationText();
+    void evaluation_data();
+    void evaluation();
 };
 
 void AnsweringTests::scenario_data()
@@ -44,7 +44,7 @@ void AnsweringTests::scenario_data()
         QTest::newRow(name) << files << steps << trace << left << boxes << after;
     };
     const Shown question =
-            ScriptedDialogs::Msg("Die Fehleraufgaben jetzt üben?\r", 276, "Fehlerliste");
+            ScriptedDialogs::msg("Die Fehleraufgaben jetzt üben?\r", 276, "Fehlerliste");
     row("every digit typed", { "+T5", "1234567890" }, { "Aufgabe|1234567890|0|0|0|" });
     row("R follows the position", { "+T17R3", "#173" }, { "Aufgabe|17R3|0|0|0|" });
     row("signs pressed replace", { "+T>", "#><=" }, { "Aufgabe|=|0|0|0|" });
@@ -70,21 +70,21 @@ void AnsweringTests::scenario_data()
         { "*3 · 4 = ?||3|0|0|", "*3 · 4 = ?||4|0|0|", "*" + b + "||4|0|0|", "*" + c + "||4|0|0|",
           "*3 · 4 = ?||4|0|0|", "new||0|1|0|" },
         {},
-        { question, ScriptedDialogs::Msg("Es sind noch 2 Fehleraufgaben!\r", 0, "Fehlerliste"),
+        { question, ScriptedDialogs::msg("Es sind noch 2 Fehleraufgaben!\r", 0, "Fehlerliste"),
           Wrong });
     row("answers the keypad cannot type are passed over",
         { "-A|", "-2 + 2 = ?|4", "-B|zw\u00f6lf", "+Y", "@Bild7", "4R" },
         { "*2 + 2 = ?||3|0|0|", "new||0|1|0|" }, {}, { question });
     const Shown reward =
-            ScriptedDialogs::Msg("Nach 30 Aufgaben gibt es eine Spielrunde!", 64, "Belohnung");
+            ScriptedDialogs::msg("Nach 30 Aufgaben gibt es eine Spielrunde!", 64, "Belohnung");
     const Files thirty{ { "ZIFTORA.INF",
                           "30\r\n" } }; // the reward still follows every 20th right answer
     row("no errors wait: a reward", { "+E2", "+R39", "+T6", "6R", "@Bild2", "@Bild3" },
         { "new||0|40|1|" }, {},
-        { ScriptedDialogs::Msg(EvaluationText(0, 40), 64, "Fehler"), reward }, thirty);
+        { ScriptedDialogs::msg(evaluationText(0, 40), 64, "Fehler"), reward }, thirty);
     row("listed errors come first", { "-A|1", "-B|2", "+R39", "+T6", "6R", "@Bild2", "@Bild3" },
         { "*A||2|40|0|" }, { "B|2" },
-        { ScriptedDialogs::Msg(EvaluationText(2, 40), 64, "Fehler"), reward }, thirty);
+        { ScriptedDialogs::msg(evaluationText(2, 40), 64, "Fehler"), reward }, thirty);
     // The password (4R2, the answer on screen) and the error list window: Befehl5/6 browse, 4
     // deletes, 1 closes. Ben's file ends in a task without its answer; Carla's holds bytes the code
     // page has no character for.
@@ -100,7 +100,7 @@ void AnsweringTests::scenario_data()
                 for (QString& t : trace = QStringList{ "0|" } + trace)
                     t.prepend(QStringLiteral("22 : 5 = ?|4R|1|0|"));
                 row(name, QStringList{ "-22 : 5 = ?|4R2", "4" } + steps, trace, left,
-                    { ScriptedDialogs::Password("Ziftora") }, files);
+                    { ScriptedDialogs::password("Ziftora") }, files);
             };
     teacher("opening shows this run's list", children, { "+P4R2", "@Bild8" }, { "0|8 Anna" });
     teacher("small r refused", children, { "+P4r2", "@Bild8" }, {});
@@ -132,7 +132,7 @@ void AnsweringTests::scenario_data()
                     + QStringList{ "-" + listed[0], "-" + listed[1], "+N", "@Bild7" },
             { "7 + 5 <=> 13||2|0|0|7" }, listed,
             message.isEmpty() ? Boxes{ question }
-                              : Boxes{ question, ScriptedDialogs::Msg(message, 64, "Fehlerliste") },
+                              : Boxes{ question, ScriptedDialogs::msg(message, 64, "Fehlerliste") },
             file(bytes), file(after));
     };
     const QString cannot =
@@ -154,83 +154,83 @@ void AnsweringTests::scenario()
     QFETCH(Boxes, boxes);
     QFETCH(Files, after);
     ProgramFixture f;
-    f.StartQuietly(files);
+    f.startQuietly(files);
     const Files expected = [&] {
-        Files all = f.AllFiles();
+        Files all = f.allFiles();
         return all.insert(after), all;
     }();
     const QString path = f.dir.filePath(QStringLiteral("ZIFTORA.000"));
     QSignalSpy spy(&f.form1(), &Form1::rewardDue);
     QStringList known{ QStringLiteral("Aufgabe") }, seen;
     const auto state = [&] {
-        const QString task = f.Caption("Bezeichnung1"),
+        const QString task = f.caption("Bezeichnung1"),
                       windows = QString(f.form7().isVisible() ? "7" : "")
                 + (f.form8().isVisible() ? "8 " : "");
-        return QStringList{ (f.form1().ErrorPracticeActive() ? "*" : "")
+        return QStringList{ (f.form1().errorPracticeActive() ? "*" : "")
                                     + (known.contains(task) ? task : "new"),
-                            f.Caption("Bezeichnung2"),
-                            f.Caption("Bezeichnung3"),
-                            f.Caption("Bezeichnung4"),
+                            f.caption("Bezeichnung2"),
+                            f.caption("Bezeichnung3"),
+                            f.caption("Bezeichnung4"),
                             QString::number(spy.count()),
-                            windows + f.Caption("Form8/Bezeichnung4") }
+                            windows + f.caption("Form8/Bezeichnung4") }
                 .join(u'|');
     };
     const QMap<QString, std::function<void(const QString&)>> act{
         { "-",
           [&](const QString& t) {
-              known << t.section(u'|', 0, 0), f.PutTask(known.last(), t.section(u'|', 1)),
-                      f.Answer(QStringLiteral("0")), f.Seen(), f.dialogs.beeps = 0;
+              known << t.section(u'|', 0, 0), f.putTask(known.last(), t.section(u'|', 1)),
+                      f.answer(QStringLiteral("0")), f.seen(), f.dialogs.beeps = 0;
           } },
-        { "+T", [&](const QString& answer) { f.PutTask(QStringLiteral("Aufgabe"), answer); } },
+        { "+T", [&](const QString& answer) { f.putTask(QStringLiteral("Aufgabe"), answer); } },
         { "+E", [&](const QString& n) { f.form1().ErrorCount = n.toInt(); } },
         { "+R", [&](const QString& n) { f.form1().CorrectCount = n.toInt(); } },
-        { "+Y", [&](const QString&) { f.dialogs.AnswerMsg(MsgResult::Yes); } },
-        { "+N", [&](const QString&) { f.dialogs.AnswerMsg(MsgResult::No); } },
+        { "+Y", [&](const QString&) { f.dialogs.answerMsg(MsgResult::Yes); } },
+        { "+N", [&](const QString&) { f.dialogs.answerMsg(MsgResult::No); } },
         { "X", [&](const QString&) { f.form8().close(); } },
         { "+p",
           [&](const QString&) { QCOMPARE(::mkfifo(path.toLocal8Bit().constData(), 0600), 0); } },
         { "#",
           [&](const QString& keys) {
               for (const QChar k : keys)
-                  f.Press(k == u'E' ? "Entf" : QString(k));
+                  f.press(k == u'E' ? "Entf" : QString(k));
           } },
-        { "@", [&](const QString& control) { f.Click(control); } },
-        { "+P", [&](const QString& typed) { f.Password(typed); } }
+        { "@", [&](const QString& control) { f.click(control); } },
+        { "+P", [&](const QString& typed) { f.password(typed); } }
     };
     for (QString step : steps) {
         const QString kind = step.left(step.startsWith(u'+') ? 2 : 1), was = state();
         if (act.contains(kind))
             act.value(kind)(step.mid(kind.size()));
         else
-            f.Keys(step.section(u'@', 0, 0),
+            f.keys(step.section(u'@', 0, 0),
                    step.contains(u'@') ? step.section(u'@', 1) : QStringLiteral("Befehl11"));
         if (!QStringLiteral("+-").contains(step.at(0)) && state() != was)
             seen << state();
-        QCOMPARE(f.state().entryText, f.Caption("Bezeichnung2"));
+        QCOMPARE(f.state().entryText, f.caption("Bezeichnung2"));
         QCOMPARE(f.form1().isVisible(),
                  !f.form8().isVisible()
-                         && !f.Window("Form6")->isVisible()); // the chooser stands in for it
+                         && !f.window("Form6")->isVisible()); // the chooser stands in for it
     }
     QCOMPARE(seen, trace);
-    QStringList listed, tasks = f.Entries("Form8/Liste1"), answers = f.Entries("Form8/Liste2");
+    QStringList listed, tasks = f.entries("Form8/Liste1"), answers = f.entries("Form8/Liste2");
     for (int i = 0; i < qMax(tasks.size(), answers.size()); ++i)
         listed << tasks.value(i) + u'|' + answers.value(i);
     QCOMPARE(listed, left);
     answers.sort();
-    QCOMPARE(f.Entries("Form8/Liste3"), answers);
-    QCOMPARE(f.Seen(), boxes);
+    QCOMPARE(f.entries("Form8/Liste3"), answers);
+    QCOMPARE(f.seen(), boxes);
     QCOMPARE(f.dialogs.beeps, int(boxes.count(Wrong)));
-    QCOMPARE(f.Caption("Bezeichnung15"),
-             f.Entries("Form7/Liste1").first()); // the training window keeps its child
-    if (!f.Caption("Form8/Bezeichnung4")
+    QCOMPARE(f.caption("Bezeichnung15"),
+             f.entries("Form7/Liste1").first()); // the training window keeps its child
+    if (!f.caption("Form8/Bezeichnung4")
                  .isEmpty()) // the error list window selects the child it shows
-        QCOMPARE(f.form7().UserNumber(),
-                 f.Entries("Form7/Liste1").indexOf(f.Caption("Form8/Bezeichnung4")));
+        QCOMPARE(f.form7().userNumber(),
+                 f.entries("Form7/Liste1").indexOf(f.caption("Form8/Bezeichnung4")));
     if (!QFileInfo(path).exists() || QFileInfo(path).isFile()) // not a pipe, then
-        QCOMPARE(f.AllFiles(), expected);
+        QCOMPARE(f.allFiles(), expected);
 }
 
-void AnsweringTests::evaluationText_data()
+void AnsweringTests::evaluation_data()
 {
     QTest::addColumn<int>("errors");
     QTest::addColumn<qint64>("right");
@@ -259,12 +259,12 @@ void AnsweringTests::evaluationText_data()
     QTest::newRow("no error file for child 1000") << 1000 << qint64(-1) << QString();
 }
 
-void AnsweringTests::evaluationText()
+void AnsweringTests::evaluation()
 {
     QFETCH(int, errors);
     QFETCH(qint64, right);
     QFETCH(QString, text);
-    QCOMPARE(right < 0 ? ErrorFile::Name(errors) : EvaluationText(errors, right), text);
+    QCOMPARE(right < 0 ? ErrorFile::name(errors) : evaluationText(errors, right), text);
 }
 
 QTEST_MAIN(AnsweringTests)

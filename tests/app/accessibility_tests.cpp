@@ -20,7 +20,7 @@ private slots:
     void sharpAtAnyScale();
 };
 
-static QString Spoken(QWidget* w)
+static QString spokenName(QWidget* w)
 {
     QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
     return a ? a->text(QAccessible::Name) : QString();
@@ -38,8 +38,8 @@ void AccessibilityTests::everyControlIsNamed()
 {
     QFETCH(QString, window);
     ProgramFixture f;
-    f.StartQuietly();
-    QWidget* w = f.Window(window);
+    f.startQuietly();
+    QWidget* w = f.window(window);
     const QRegularExpression letterSpaced(QStringLiteral("^(\\S )+\\S$"));
     QStringList reachable; // what a person can see and Tab to
     for (QWidget* c : w->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
@@ -49,10 +49,10 @@ void AccessibilityTests::everyControlIsNamed()
                  qPrintable(name));
         if (!(c->focusPolicy() & Qt::TabFocus))
             continue;
-        if (c->isEnabled() && InView(c))
+        if (c->isEnabled() && inView(c))
             reachable << name;
         // Everything Tab reaches says in plain German what it is.
-        const QString spoken = Spoken(c);
+        const QString spoken = spokenName(c);
         QVERIFY2(!spoken.trimmed().isEmpty() && !letterSpaced.match(spoken).hasMatch(),
                  qPrintable(name + ": " + spoken));
         if (auto* picture = qobject_cast<PictureButton*>(c))
@@ -62,7 +62,7 @@ void AccessibilityTests::everyControlIsNamed()
     // Tab goes round every one of them and nowhere else, so the window can be used by keyboard
     // alone.
     w->show();
-    f.Seen(); // a game may greet the child on showing
+    f.seen(); // a game may greet the child on showing
     QWidget* first = w->findChild<QWidget*>(reachable.first());
     first->setFocus();
     QStringList visited;
@@ -99,15 +99,15 @@ void AccessibilityTests::tabOrder()
     QFETCH(QString, mode);
     QFETCH(QString, visited);
     ProgramFixture f;
-    f.StartQuietly();
+    f.startQuietly();
     if (mode == QLatin1String("editor")) {
-        f.Password();
-        f.Click("Bild4");
+        f.password();
+        f.click("Bild4");
     } else if (mode == QLatin1String("practice")) {
         for (int i = 0; i < 11; ++i)
-            f.Answer(f.state().expectedAnswer + QStringLiteral("1"));
+            f.answer(f.state().expectedAnswer + QStringLiteral("1"));
     }
-    f.Seen();
+    f.seen();
     Form1& w = f.form1();
     w.Befehl7->setFocus();
     QStringList seen{ w.focusWidget()->objectName() };
@@ -126,26 +126,26 @@ void AccessibilityTests::tabOrder()
 void AccessibilityTests::entryAndCounters()
 {
     ProgramFixture f;
-    f.StartQuietly();
+    f.startQuietly();
     Form1& w = f.form1();
     const auto caret = [&w] {
         return w.Bezeichnung2->grab().toImage().pixelColor(
                 w.Bezeichnung2->contentsRect().left() + 2, w.Bezeichnung2->height() / 2);
     };
     const QColor empty = caret();
-    QCOMPARE(Spoken(w.Bezeichnung2) + "|" + w.Bezeichnung2->accessibleDescription(),
+    QCOMPARE(spokenName(w.Bezeichnung2) + "|" + w.Bezeichnung2->accessibleDescription(),
              "Ergebnis|leer");
-    f.Type(QStringLiteral("4"));
+    f.type(QStringLiteral("4"));
     QCOMPARE(w.Bezeichnung2->accessibleDescription(), "4");
     QVERIFY(caret() != empty); // the cursor shows only while nothing is typed
-    f.Keys(QStringLiteral("B"));
+    f.keys(QStringLiteral("B"));
     QCOMPARE(caret(), empty);
-    f.Answer(f.state().expectedAnswer);
-    f.Answer(f.state().expectedAnswer + QStringLiteral("1"));
-    f.Answer(f.state().expectedAnswer);
-    f.Seen();
-    QCOMPARE(Spoken(w.Bezeichnung4) + "|" + w.Bezeichnung4->toolTip() + "|" + Spoken(w.Bezeichnung3)
-                     + "|" + w.Bezeichnung3->toolTip(),
+    f.answer(f.state().expectedAnswer);
+    f.answer(f.state().expectedAnswer + QStringLiteral("1"));
+    f.answer(f.state().expectedAnswer);
+    f.seen();
+    QCOMPARE(spokenName(w.Bezeichnung4) + "|" + w.Bezeichnung4->toolTip() + "|"
+                     + spokenName(w.Bezeichnung3) + "|" + w.Bezeichnung3->toolTip(),
              "Richtige Lösungen: 2|Richtige Lösungen: 2|Fehler: 1|Fehler: 1");
 }
 
@@ -154,7 +154,7 @@ void AccessibilityTests::sharpAtAnyScale()
     // Run once as it comes and once with QT_SCALE_FACTOR=2: the window grows with the screen and
     // its pictures are drawn at the screen's own resolution.
     ProgramFixture f;
-    f.StartQuietly();
+    f.startQuietly();
     Form1& w = f.form1();
     const qreal scale = qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toDouble();
     QCOMPARE(w.devicePixelRatio(), scale);

@@ -25,11 +25,11 @@ void NothingLostTests::rewriteKeepsTheOldFile_data()
     QTest::addColumn<Shown>("told");
 
     const Shown users =
-            ScriptedDialogs::Msg("Die Benutzerliste konnte nicht gespeichert werden.\r"
+            ScriptedDialogs::msg("Die Benutzerliste konnte nicht gespeichert werden.\r"
                                  "Die Datei ZIFTORA.INI konnte nicht geschrieben werden.\r"
                                  "Die Änderung gilt nur, bis das Programm beendet wird.\r",
                                  64, "Benutzereingabe");
-    const Shown errors = ScriptedDialogs::Msg(
+    const Shown errors = ScriptedDialogs::msg(
             "Die Fehleraufgaben konnten nicht in der Datei ZIFTORA.000 gespeichert werden. "
             "Vielleicht ist der Ordner schreibgeschützt oder der Datenträger voll.\r\n"
             "Die Fehleraufgaben bleiben in der Fehlerliste.",
@@ -46,7 +46,7 @@ void NothingLostTests::rewriteKeepsTheOldFile_data()
     QTest::newRow("mandatory list saved")
             << "Befehl25"
             << "ZIFTORA.DAT" << QByteArray(" 1 + 1 = ?\r\n2\r\n") << qint64(0)
-            << ScriptedDialogs::Msg("Die Liste konnte nicht gespeichert werden!\r"
+            << ScriptedDialogs::msg("Die Liste konnte nicht gespeichert werden!\r"
                                     "Die Datei ZIFTORA.DAT konnte nicht geschrieben werden.\r",
                                     0, "Pflichtaufgaben");
     QTest::newRow("errors saved, disk full")
@@ -70,27 +70,27 @@ void NothingLostTests::rewriteKeepsTheOldFile()
         QSKIP(qPrintable(disk.reason()));
     ProgramFixture f(disk.path());
     Files files{ { "ZIFTORA.INI", "Anna\r\nBen\r\n" } };
-    f.StartQuietly((files.insert(file, old), files));
-    f.PutTask(" 2 + 2 = ?", "4");
+    f.startQuietly((files.insert(file, old), files));
+    f.putTask(" 2 + 2 = ?", "4");
     if (file == "ZIFTORA.000") {
-        f.Answer("5"); // an error waits; on the change of user it is not practised but saved
-        f.dialogs.AnswerMsg(MsgResult::No);
+        f.answer("5"); // an error waits; on the change of user it is not practised but saved
+        f.dialogs.answerMsg(MsgResult::No);
     }
     if (file == "ZIFTORA.INI") {
-        f.Click("Bild7"); // the user window opens
-        f.Password();
+        f.click("Bild7"); // the user window opens
+        f.password();
         if (action == "Form7/Befehl2")
-            f.dialogs.AnswerInput("Clara");
+            f.dialogs.answerInput("Clara");
     }
     if (file == "ZIFTORA.DAT")
-        f.Click("Befehl23"); // the task on screen joins the list
-    f.Seen();
+        f.click("Befehl23"); // the task on screen joins the list
+    f.seen();
     QVERIFY2(disk.fill(leaveFree), qPrintable(disk.reason()));
-    f.Click(action);
+    f.click(action);
 
-    QCOMPARE(f.File(file), old);
-    QVERIFY(f.Seen().contains(told));
-    QCOMPARE(f.form8().ErrorCount(), file == "ZIFTORA.000" ? 1 : 0); // the errors are still listed
+    QCOMPARE(f.file(file), old);
+    QVERIFY(f.seen().contains(told));
+    QCOMPARE(f.form8().errorCount(), file == "ZIFTORA.000" ? 1 : 0); // the errors are still listed
     const QStringList left = QDir(disk.path()).entryList(QDir::Files); // no temporary copy is left
     QCOMPARE(left.filter(QRegularExpression("^(ZIFTORA\\.(INI|DAT|000)|ballast\\.bin)$")), left);
 }
@@ -102,22 +102,22 @@ void NothingLostTests::startWithStrangeFiles()
     ProgramFixture f;
     QVERIFY(QDir().mkpath("ZIFTORA.INF")
             && QDir().mkpath("ZIFTORA.000")); // the fixture works in its own folder
-    f.Start({ { "ZIFTORA.INI", "Anna\r\n" },
+    f.start({ { "ZIFTORA.INI", "Anna\r\n" },
               { "ZIFTORA.DAT", "" },
               { "ZIFTORA.INI.a1B2c3", "Ann" },
               { "ZIFTORA.000.Zz0099", " 1" } });
-    f.Password();
-    f.Click("Bild8");
-    f.Click("Form8/Befehl6"); // the error file of the next (and only) child
-    QCOMPARE(f.Seen(),
-             (Boxes{ ScriptedDialogs::Msg("Die Datei ZIFTORA.INF konnte nicht gelesen werden.\r"
+    f.password();
+    f.click("Bild8");
+    f.click("Form8/Befehl6"); // the error file of the next (and only) child
+    QCOMPARE(f.seen(),
+             (Boxes{ ScriptedDialogs::msg("Die Datei ZIFTORA.INF konnte nicht gelesen werden.\r"
                                           "Nach 20 Aufgaben gibt es eine Spielrunde.\r",
                                           64, "Belohnung"),
-                     ScriptedDialogs::Password("Ziftora"),
-                     ScriptedDialogs::Msg(
+                     ScriptedDialogs::password("Ziftora"),
+                     ScriptedDialogs::msg(
                              "Die Fehlerdatei ZIFTORA.000 konnte nicht gelesen werden.\r", 64,
                              "Fehlerliste") }));
-    QCOMPARE(f.AllFiles(), (Files{ { "ZIFTORA.INI", "Anna\r\n" }, { "ZIFTORA.DAT", "" } }));
+    QCOMPARE(f.allFiles(), (Files{ { "ZIFTORA.INI", "Anna\r\n" }, { "ZIFTORA.DAT", "" } }));
     QVERIFY(QDir(f.dir.path()).exists("ZIFTORA.INF") && QDir(f.dir.path()).exists("ZIFTORA.000"));
 }
 

@@ -25,7 +25,7 @@ private slots:
         QTest::addColumn<QString>("captions"); // sign|level|practice button|entry
         QTest::addColumn<Boxes>("shown");
         const auto ask = [](const QString& c) {
-            return ScriptedDialogs::Msg(
+            return ScriptedDialogs::msg(
                     "Die >" + c
                             + "< nun als Rechenzahl übernehmen?\rBeim Anklicken mit einem leeren "
                               "Ergebnis\rwird diese "
@@ -47,16 +47,16 @@ private slots:
         QTest::newRow("zweistellig")
                 << "Ja Befehl17 =12 Befehl17" << 4 << 1 << 2 << ":|Stufe 4|3 üben|12"
                 << Boxes{ ask("3"),
-                          ScriptedDialogs::Msg("Die Übungszahl muss einstellig sein!", 0,
+                          ScriptedDialogs::msg("Die Übungszahl muss einstellig sein!", 0,
                                                "Eingabefehler") };
         QTest::newRow("leer schaltet ab")
                 << "Ja Befehl17 = Befehl17" << 4 << 1 << 2 << ":|Stufe 4|üben|"
                 << Boxes{ ask("3"),
-                          ScriptedDialogs::Msg("Übungsfunktion wurde deaktiviert.", 0, "Üben") };
+                          ScriptedDialogs::msg("Übungsfunktion wurde deaktiviert.", 0, "Üben") };
         QTest::newRow("leer nach 0")
                 << "=0 Ja Befehl17 Befehl17" << 4 << 1 << 2 << ":|Stufe 4|üben|"
                 << Boxes{ ask("0"),
-                          ScriptedDialogs::Msg("Es muss eine einstellige Zahl im Ergebnis stehen!",
+                          ScriptedDialogs::msg("Es muss eine einstellige Zahl im Ergebnis stehen!",
                                                0, "Übungszahl") };
     }
 
@@ -71,40 +71,40 @@ private slots:
         QFETCH(QString, captions);
         QFETCH(Boxes, shown);
         ProgramFixture f;
-        f.StartQuietly();
+        f.startQuietly();
         Form1& w = f.form1();
-        f.Click("Befehl15");
-        f.Control<QObject>("HBildlauf1")->setProperty("value", 4);
-        w.Liste1->SetListIndex(2);
-        f.PutTask("alt", "alt");
-        f.Type("3");
+        f.click("Befehl15");
+        f.control<QObject>("HBildlauf1")->setProperty("value", 4);
+        w.Liste1->setListIndex(2);
+        f.putTask("alt", "alt");
+        f.type("3");
         w.Befehl18->setFocus();
-        const int before = f.random.RandomizeCount(); // every new task reseeds once
+        const int before = f.random.randomizeCount(); // every new task reseeds once
         for (const QString& step : steps.split(u' ')) {
             if (step.startsWith("Befehl"_L1))
-                f.Click(step);
+                f.click(step);
             else if (step.startsWith(u'='))
-                f.Keys("B" + step.mid(1));
+                f.keys("B" + step.mid(1));
             else if (step == "Ja"_L1)
-                f.dialogs.AnswerMsg(6);
+                f.dialogs.answerMsg(6);
             else if (step == "Typ4"_L1)
                 QTest::mouseClick(w.Liste1->viewport(), Qt::LeftButton, {},
-                                  w.Liste1->EntryRect(3).center());
+                                  w.Liste1->entryRect(3).center());
             else
-                f.Control<QObject>("HBildlauf1")->setProperty("value", step.mid(5).toInt());
+                f.control<QObject>("HBildlauf1")->setProperty("value", step.mid(5).toInt());
         }
-        QCOMPARE(f.Entries("Liste1"), TaskTypeEntries(Operation(operation)));
-        QCOMPARE(f.Caption("Bezeichnung7"), f.Entries("Liste1").value(w.Liste1->ListIndex()));
-        QCOMPARE(w.Liste1->ListIndex(), type - 1);
-        QCOMPARE(QStringList({ f.Caption("Bezeichnung9"), f.Caption("Bezeichnung8"),
-                               f.Caption("Befehl17"), f.state().entryText })
+        QCOMPARE(f.entries("Liste1"), taskTypeEntries(Operation(operation)));
+        QCOMPARE(f.caption("Bezeichnung7"), f.entries("Liste1").value(w.Liste1->listIndex()));
+        QCOMPARE(w.Liste1->listIndex(), type - 1);
+        QCOMPARE(QStringList({ f.caption("Bezeichnung9"), f.caption("Bezeichnung8"),
+                               f.caption("Befehl17"), f.state().entryText })
                          .join(u'|'),
                  captions);
         QCOMPARE(f.state().practiceNumber, qMax(0, captions.section(u'|', 2).front().digitValue()));
-        QCOMPARE(f.random.RandomizeCount() - before, tasks);
-        QCOMPARE(f.Caption("Bezeichnung1") != "alt"_L1, tasks > 0);
+        QCOMPARE(f.random.randomizeCount() - before, tasks);
+        QCOMPARE(f.caption("Bezeichnung1") != "alt"_L1, tasks > 0);
         QVERIFY(!steps.contains("Befehl"_L1) || w.focusWidget() == w.Befehl11);
-        QCOMPARE(f.Seen(), shown);
+        QCOMPARE(f.seen(), shown);
     }
 
     // Waiting errors are practised now or saved to the user's file; a started user gets the
@@ -157,44 +157,44 @@ private slots:
         const QStringList names{ "Anna", "Ben", "Cem" };
         const QString errors = u"ZIFTORA.00%1"_s.arg(qMax(user, 0));
         ProgramFixture f;
-        f.StartQuietly({ { "ZIFTORA.INI", (names.join("\r\n") + "\r\n").toLatin1() },
+        f.startQuietly({ { "ZIFTORA.INI", (names.join("\r\n") + "\r\n").toLatin1() },
                          { errors, before } });
         if (before.isEmpty() || before == "DIR")
             QVERIFY(QFile::remove(f.dir.filePath(errors))
                     && (before.isEmpty() || QDir(f.dir.path()).mkdir(errors)));
-        f.form7().SelectUser(user);
-        Files files = f.AllFiles();
+        f.form7().selectUser(user);
+        Files files = f.allFiles();
         if (reply) {
-            f.form8().AddError(" 7 + 5 = ?", "12");
-            f.form8().AddError(" 6 \u00B7 4 = ?", "24");
-            f.dialogs.AnswerMsg(reply);
+            f.form8().addError(" 7 + 5 = ?", "12");
+            f.form8().addError(" 6 \u00B7 4 = ?", "24");
+            f.dialogs.answerMsg(reply);
         }
-        f.Click(control);
-        Boxes shown = reply ? Boxes{ ScriptedDialogs::Msg(u"Die Fehleraufgaben jetzt üben?\r"_s,
+        f.click(control);
+        Boxes shown = reply ? Boxes{ ScriptedDialogs::msg(u"Die Fehleraufgaben jetzt üben?\r"_s,
                                                           276, u"Fehlerliste"_s) }
                             : Boxes{};
         if (!message.isEmpty())
-            shown << ScriptedDialogs::Msg(message, 64, "Fehlerliste");
-        QCOMPARE(f.Seen(), shown);
-        QCOMPARE(f.Entries("Form8/Liste2"),
+            shown << ScriptedDialogs::msg(message, 64, "Fehlerliste");
+        QCOMPARE(f.seen(), shown);
+        QCOMPARE(f.entries("Form8/Liste2"),
                  (reply ? QStringList{ "12", "24" }.mid(reply == 6 ? 1 : 0) : QStringList{}));
         if (reply == 7 && message.isEmpty())
             files.insert(errors, before + " 7 + 5 = ?\r\n12\r\n 6 \xB7 4 = ?\r\n24\r\n");
-        QCOMPARE(f.Caption("Bezeichnung1") == " 7 + 5 = ?"_L1, reply == 6);
+        QCOMPARE(f.caption("Bezeichnung1") == " 7 + 5 = ?"_L1, reply == 6);
         files.insert("ZIFTORA.DAT", " 2 + 2 = ?\r\n4\r\n 3 + 3 = ?\r\n6\r\n");
-        f.WriteFile("ZIFTORA.DAT", files.value("ZIFTORA.DAT"));
-        const QString task = f.Caption("Bezeichnung1");
+        f.writeFile("ZIFTORA.DAT", files.value("ZIFTORA.DAT"));
+        const QString task = f.caption("Bezeichnung1");
         if (way.startsWith("Befehl"_L1))
-            f.Click("Form7/" + way);
+            f.click("Form7/" + way);
         else if (!way.isEmpty())
             QTest::keyClick(f.form7().Liste1, way == "Escape"_L1 ? Qt::Key_Escape : Qt::Key_Return);
         QCOMPARE(f.form7().isVisible(), user < 0);
-        QCOMPARE(f.Caption("Bezeichnung15"), names.at(qMax(started, 0)));
-        QCOMPARE(ModeCover::IsOn(f.form1().Befehl28), started >= 0);
-        QCOMPARE(f.Entries("Liste2").size(), started >= 0 ? 4 : 0);
-        QCOMPARE(f.Caption("Bezeichnung1"), task);
-        QCOMPARE(f.form7().UserNumber(), user);
-        QCOMPARE(f.AllFiles(), files);
+        QCOMPARE(f.caption("Bezeichnung15"), names.at(qMax(started, 0)));
+        QCOMPARE(ModeCover::isOn(f.form1().Befehl28), started >= 0);
+        QCOMPARE(f.entries("Liste2").size(), started >= 0 ? 4 : 0);
+        QCOMPARE(f.caption("Bezeichnung1"), task);
+        QCOMPARE(f.form7().userNumber(), user);
+        QCOMPARE(f.allFiles(), files);
     }
 
     // Names are added or deleted with the password. A user file that cannot be read is never
@@ -266,45 +266,45 @@ private slots:
             QCOMPARE(before == "FIFO" ? ::mkfifo(path.constData(), 0600)
                                       : ::mkdir(path.constData(), 0700),
                      0);
-        f.Start(before == "-" || unreadable
+        f.start(before == "-" || unreadable
                         ? Files{ { "ZIFTORA.DAT", {} } }
                         : Files{ { "ZIFTORA.DAT", {} }, { "ZIFTORA.INI", before } });
-        QCOMPARE(f.Seen(),
-                 unreadable ? Boxes{ ScriptedDialogs::Msg(
+        QCOMPARE(f.seen(),
+                 unreadable ? Boxes{ ScriptedDialogs::msg(
                          "Die Benutzerliste ZIFTORA.INI konnte nicht gelesen werden.\rBis "
                          "zum Ende des Programms gilt nur der Standardbenutzer;\rdie Datei bleibt "
                          "unverändert.\r",
                          64, kUsers) }
                             : Boxes{});
-        f.Click("Bild7");
-        f.form7().SelectUser(selected == -2 ? f.form7().UserNumber()
+        f.click("Bild7");
+        f.form7().selectUser(selected == -2 ? f.form7().userNumber()
                                             : selected); // the first name is selected at start
-        const QString seen = f.Caption("Bezeichnung1")
-                + f.Caption("Bezeichnung15"); // the task and the current user stay
+        const QString seen = f.caption("Bezeichnung1")
+                + f.caption("Bezeichnung15"); // the task and the current user stay
         for (qsizetype i = 0; i < answers.size(); ++i) // the password, then the name
-            i ? f.dialogs.AnswerInput(answers.at(1))
-              : f.Password(answers.at(0) == "!"_L1 ? f.state().expectedAnswer : answers.at(0));
-        Boxes shown = Boxes{ ScriptedDialogs::Password(kUsers),
-                             ScriptedDialogs::Input("Neuer Name:", kUsers) }
+            i ? f.dialogs.answerInput(answers.at(1))
+              : f.password(answers.at(0) == "!"_L1 ? f.state().expectedAnswer : answers.at(0));
+        Boxes shown = Boxes{ ScriptedDialogs::password(kUsers),
+                             ScriptedDialogs::input("Neuer Name:", kUsers) }
                               .mid(0, answers.size());
         if (!message.isEmpty())
-            shown << ScriptedDialogs::Msg(message, unreadable ? 64 : 0, kUsers);
-        f.Click(selected == -2 ? "Form7/Befehl2" : "Form7/Befehl4");
-        QCOMPARE(f.Seen(), shown);
-        QCOMPARE(QStringList({ QString::number(f.Entries("Form7/Liste1").size()),
-                               f.Entries("Form7/Liste1").value(listed[0].toInt() - 1) }),
+            shown << ScriptedDialogs::msg(message, unreadable ? 64 : 0, kUsers);
+        f.click(selected == -2 ? "Form7/Befehl2" : "Form7/Befehl4");
+        QCOMPARE(f.seen(), shown);
+        QCOMPARE(QStringList({ QString::number(f.entries("Form7/Liste1").size()),
+                               f.entries("Form7/Liste1").value(listed[0].toInt() - 1) }),
                  listed);
-        QCOMPARE(f.form7().UserNumber(),
+        QCOMPARE(f.form7().userNumber(),
                  selected == -2                          ? 0
                          : answers == QStringList{ "!" } ? -1
                                                          : selected); // none after deleting
         QVERIFY(f.form7().isVisible()
-                && f.Caption("Bezeichnung1") + f.Caption("Bezeichnung15") == seen);
+                && f.caption("Bezeichnung1") + f.caption("Bezeichnung15") == seen);
         struct stat st { }; // stays zero without a file
         ::lstat(path.constData(), &st);
         QVERIFY(before == "FIFO"          ? S_ISFIFO(st.st_mode)
                         : before == "DIR" ? S_ISDIR(st.st_mode)
-                                          : f.File("ZIFTORA.INI") == after);
+                                          : f.file("ZIFTORA.INI") == after);
     }
 };
 

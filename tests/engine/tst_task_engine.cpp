@@ -17,19 +17,19 @@ struct EngineRig final : TaskScreen {
         state.level = setting[2], state.practiceNumber = setting.value(3),
         mandatoryMode = setting[0] == 6;
     }
-    void SetTaskText(const QString& text) override { shown.append(taskText = text); }
-    void SetEntryDisplay(const QString& text) override { entryDisplay = text; }
-    void ClearTaskTypes() override { taskTypes.clear(); }
-    void AddTaskType(const QString& entry) override { taskTypes.append(entry); }
-    void SelectTaskType(int index) override
+    void setTaskText(const QString& text) override { shown.append(taskText = text); }
+    void setEntryDisplay(const QString& text) override { entryDisplay = text; }
+    void clearTaskTypes() override { taskTypes.clear(); }
+    void addTaskType(const QString& entry) override { taskTypes.append(entry); }
+    void selectTaskType(int index) override
     {
         if (!mandatoryMode)
-            state.taskType = std::int16_t(index + 1), ++listRuns, engine.GenerateTask();
+            state.taskType = std::int16_t(index + 1), ++listRuns, engine.generateTask();
     }
-    int MandatoryCount() const override { return int(mandatory.size()); }
-    QString MandatoryEntry(int index) const override { return mandatory.at(index); }
-    void RemoveMandatoryEntries(int first, int count) override { mandatory.remove(first, count); }
-    void EndMandatoryMode() override { mandatoryMode = false; }
+    int mandatoryCount() const override { return int(mandatory.size()); }
+    QString mandatoryEntry(int index) const override { return mandatory.at(index); }
+    void removeMandatoryEntries(int first, int count) override { mandatory.remove(first, count); }
+    void endMandatoryMode() override { mandatoryMode = false; }
 
     TrainingState state;
     ScriptedRandom random;
@@ -43,7 +43,7 @@ struct EngineRig final : TaskScreen {
 namespace {
 
 // One side of a task: times and divide before plus and minus; a division must come out even.
-std::optional<qint64> Value(const QStringList& side)
+std::optional<qint64> value(const QStringList& side)
 {
     qint64 sum = 0, term = 0, sign = 1;
     for (qsizetype i = 0; i < side.size(); i += 2) {
@@ -62,7 +62,7 @@ std::optional<qint64> Value(const QStringList& side)
 }
 
 // "" when the answer makes the task true (N : A = qRr: N = A*q + r, 0 < r < A unless A is 1).
-QString CheckStatement(const QString& text, const QString& answer, QList<qint64>& numbers)
+QString checkStatement(const QString& text, const QString& answer, QList<qint64>& numbers)
 {
     QStringList words = QString(text)
                                 .replace(QStringLiteral("<=>"), QStringLiteral(" <=> "))
@@ -75,7 +75,7 @@ QString CheckStatement(const QString& text, const QString& answer, QList<qint64>
         return "not one relation";
     static const QRegularExpression remainder(QStringLiteral("^(\\d+)R(\\d+)$"));
     if (eq < 0) {
-        const auto l = Value(words.first(middle)), r = Value(words.sliced(middle + 1));
+        const auto l = value(words.first(middle)), r = value(words.sliced(middle + 1));
         return l && r
                         && answer
                                 == (*l < *r           ? u"<"
@@ -95,7 +95,7 @@ QString CheckStatement(const QString& text, const QString& answer, QList<qint64>
         || words.count(u"?") != 1)
         return "answer no number, or not one ?";
     words.replace(words.indexOf(u"?"), answer);
-    const auto l = Value(words.first(middle)), r = Value(words.sliced(middle + 1));
+    const auto l = value(words.first(middle)), r = value(words.sliced(middle + 1));
     return l && r && *l == *r ? QString() : "false or uneven";
 }
 
@@ -119,13 +119,13 @@ private slots:
     {
         QFETCH(int, operation);
         QFETCH(int, sameAs);
-        const QStringList entries = TaskTypeEntries(Operation(operation));
+        const QStringList entries = taskTypeEntries(Operation(operation));
         QVERIFY(!entries.isEmpty());
         for (int other = 1; other <= 6; ++other)
-            QCOMPARE(TaskTypeEntries(Operation(other)) == entries, other == sameAs);
+            QCOMPARE(taskTypeEntries(Operation(other)) == entries, other == sameAs);
         EngineRig rig({ operation, 5, 2 });
         rig.mandatory = rig.taskTypes = QStringList{ "4 + 4 = ?", "8" };
-        rig.engine.FillTaskTypeList();
+        rig.engine.fillTaskTypeList();
         QCOMPARE(rig.taskTypes, entries);
         QCOMPARE((QList<int>{ rig.state.taskType, int(rig.shown.size()) }),
                  (QList<int>{ operation == 6 ? 5 : 1, operation != 6 }));
@@ -215,16 +215,16 @@ private slots:
         EngineRig rig(setting, true);
         static const QRegularExpression draw(QStringLiteral("(\\d+)(?:@(\\d+)\\.\\.(\\d+))?"));
         for (const auto& m : draw.globalMatch(draws))
-            rig.random.PushDraw(m.captured(1).toInt(), m.hasCaptured(2) ? m.captured(2).toInt() : 1,
+            rig.random.pushDraw(m.captured(1).toInt(), m.hasCaptured(2) ? m.captured(2).toInt() : 1,
                                 m.hasCaptured(3) ? m.captured(3).toInt() : 10);
         rig.state.entryText = rig.entryDisplay = QStringLiteral("12");
-        rig.engine.GenerateTask();
+        rig.engine.generateTask();
         QFETCH(QString, text);
         QFETCH(QString, answer);
         QCOMPARE((QStringList{ rig.shown.join(u'|'), rig.state.expectedAnswer, rig.state.entryText,
                                rig.entryDisplay }),
                  (QStringList{ text, answer, "", "" }));
-        QCOMPARE((QList<int>{ rig.random.Pending(), rig.random.RandomizeCount() }),
+        QCOMPARE((QList<int>{ rig.random.pending(), rig.random.randomizeCount() }),
                  (QList<int>{ 0, 1 }));
     }
 
@@ -232,7 +232,7 @@ private slots:
     {
         QTest::addColumn<QList<int>>("setting");
         for (int op = 1; op <= 5; ++op)
-            for (int type = 1; type <= TaskTypeEntries(Operation(op)).size(); ++type)
+            for (int type = 1; type <= taskTypeEntries(Operation(op)).size(); ++type)
                 for (int i = 0; i < 10; ++i) // levels 1..5, without and with a practice number
                     QTest::addRow("op %d type %d level %d practice %d", op, type, i / 2 + 1,
                                   i % 2 * 7)
@@ -247,10 +247,10 @@ private slots:
         QFETCH(QList<int>, setting);
         EngineRig rig(setting);
         for (int i = 0; i < 500; ++i) {
-            rig.engine.GenerateTask();
+            rig.engine.generateTask();
             const QString text = rig.taskText, answer = rig.state.expectedAnswer;
             QList<qint64> numbers;
-            const QString wrong = CheckStatement(text, answer, numbers);
+            const QString wrong = checkStatement(text, answer, numbers);
             const QByteArray what =
                     (text + QStringLiteral(" -> ") + answer + u' ' + wrong).toUtf8();
             QVERIFY2(wrong.isEmpty(), what);
@@ -291,8 +291,8 @@ private slots:
         rig.entryDisplay = QStringLiteral("9");
         for (qsizetype i = 0; i < served.size(); i += 2) {
             rig.state.entryText = QStringLiteral("9");
-            rig.random.Push({ 0.15, 0.25, 0.35 }); // A, B, C = 2, 3, 4
-            rig.engine.GenerateTask();
+            rig.random.push({ 0.15, 0.25, 0.35 }); // A, B, C = 2, 3, 4
+            rig.engine.generateTask();
             QCOMPARE((QStringList{ rig.taskText, rig.state.expectedAnswer, rig.state.entryText,
                                    rig.entryDisplay }),
                      (QStringList{ served[i], served[i + 1], "", "9" }));
@@ -304,14 +304,14 @@ private slots:
             1, 1, 1, 2, 2, 2, 4, 1, 4, 3, 6, 2
         }; // A, B, C of the run and the nested run,
         for (int i = 0; i < draws.size(); ++i) // then the nested plus task's, the run's own
-            rig.random.PushDraw(draws[i], 1, i < 6 ? 10 : 9);
-        rig.engine.GenerateTask();
+            rig.random.pushDraw(draws[i], 1, i < 6 ? 10 : 9);
+        rig.engine.generateTask();
         QCOMPARE(rig.shown.sliced(served.size() / 2), (QStringList{ "4 + 4 = ?", "3 + 2 = ?" }));
         QCOMPARE(rig.state.expectedAnswer, u"5");
         QCOMPARE((QList<int>{ int(rig.state.operation), rig.state.taskType, rig.listRuns,
-                              rig.random.Pending(), rig.mandatoryMode, int(rig.mandatory.size()) }),
+                              rig.random.pending(), rig.mandatoryMode, int(rig.mandatory.size()) }),
                  (QList<int>{ 1, 1, 1, 0, 0, 0 }));
-        QCOMPARE(rig.taskTypes, TaskTypeEntries(Operation::Plus));
+        QCOMPARE(rig.taskTypes, taskTypeEntries(Operation::Plus));
     }
 };
 

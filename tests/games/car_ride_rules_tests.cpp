@@ -14,21 +14,21 @@ namespace {
 // What the ride shows, in order, in one line.
 class Journal final : public CarRideView {
 public:
-    void PlaceCar(int left) override { entries << QStringLiteral("car %1").arg(left); }
-    void PlaceRoad(int left, int width) override
+    void placeCar(int left) override { entries << QStringLiteral("car %1").arg(left); }
+    void placeRoad(int left, int width) override
     {
         entries << QStringLiteral("road %1 %2").arg(left).arg(width);
     }
-    void ShowMetres(std::int16_t metres) override
+    void showMetres(std::int16_t metres) override
     {
         QString t;
-        CarRide::WriteMetres(t, metres), entries << "'" + t + "'";
+        CarRide::writeMetres(t, metres), entries << "'" + t + "'";
     }
-    void Crashed(std::int16_t metres) override
+    void crashed(std::int16_t metres) override
     {
         entries << QStringLiteral("crash %1").arg(metres);
     }
-    void EndRide() override { entries << QStringLiteral("end"); }
+    void endRide() override { entries << QStringLiteral("end"); }
     QStringList entries;
 };
 
@@ -90,23 +90,23 @@ private slots:
         ManualTimers timers;
         CarRide ride(j, dialogs, random, timers);
         ride.RoadLeft = ride.CarLeft = ride.MetreCount = 99; // "Start" begins afresh
-        ride.Start();
+        ride.start();
         QCOMPARE(std::exchange(j.entries, {}) << QString::number(ride.MetreCount)
-                                              << QString::number(timers.made.first()->Interval()),
+                                              << QString::number(timers.made.first()->interval()),
                  QStringList({ "car 3750", "road 2500 3000", "0", "30" }));
         ride.RoadLeft = state[0], ride.RoadWidth = state[1], ride.CarLeft = state[2],
         ride.MetreCount = std::int16_t(state[3]);
         for (const QChar k : doing) {
             if (k.isDigit())
-                random.PushDraw(k.digitValue(), 0, 2), timers.made.first()->Tick();
+                random.pushDraw(k.digitValue(), 0, 2), timers.made.first()->tick();
             else
-                k == u'L' ? ride.SteerLeft() : k == u'R' ? ride.SteerRight() : ride.Stop();
+                k == u'L' ? ride.steerLeft() : k == u'R' ? ride.steerRight() : ride.stop();
         }
         QCOMPARE(j.entries.join(" | "), journal);
-        QCOMPARE(ride.Riding(),
+        QCOMPARE(ride.riding(),
                  !journal.contains("crash") && !journal.endsWith("end") && !doing.startsWith(u'E'));
-        QCOMPARE(dialogs.Take(),
-                 journal.endsWith("end") ? QList<ScriptedDialogs::Shown>{ ScriptedDialogs::Msg(
+        QCOMPARE(dialogs.take(),
+                 journal.endsWith("end") ? QList<ScriptedDialogs::Shown>{ ScriptedDialogs::msg(
                          "Straße ist zu eng! Du hast gewonnen!\r Es waren insgesamt 1150 Meter!",
                          64, "Autofahrt") }
                                          : QList<ScriptedDialogs::Shown>{});

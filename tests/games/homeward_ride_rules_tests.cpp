@@ -15,33 +15,33 @@ namespace {
 // title (the dialogs keep their texts); a run of equal entries is written once with "xN".
 class Journal final : public HomewardRideView, public Dialogs {
 public:
-    void PlaceCar(int c, int r) override { Add(QStringLiteral("car %1,%2").arg(c).arg(r)); }
-    void PlaceMarker(int c, int r) override { Add(QStringLiteral("X %1,%2").arg(c).arg(r)); }
-    void ShowMarker(bool on) override { Add(on ? "marker on" : "marker off"); }
-    void ShowVehicle(int breakdowns) override { Add(QStringLiteral("vehicle %1").arg(breakdowns)); }
-    void SetHint(const QString& t) override
+    void placeCar(int c, int r) override { add(QStringLiteral("car %1,%2").arg(c).arg(r)); }
+    void placeMarker(int c, int r) override { add(QStringLiteral("X %1,%2").arg(c).arg(r)); }
+    void showMarker(bool on) override { add(on ? "marker on" : "marker off"); }
+    void showVehicle(int breakdowns) override { add(QStringLiteral("vehicle %1").arg(breakdowns)); }
+    void setHint(const QString& t) override
     {
-        Add(t == "Die Fahrbahn ist frei!"            ? "frei"
+        add(t == "Die Fahrbahn ist frei!"            ? "frei"
                     : t == "Nagel auf der Fahrbahn!" ? "Nagel"
                                                      : "'" + t + "'");
     }
-    void DrawNail(int c, int r) override { Add(QStringLiteral("nail %1,%2").arg(c).arg(r)); }
-    void EndRide() override { Add("end"); }
-    int MsgBox(const QString& text, int style, const QString& title) override
+    void drawNail(int c, int r) override { add(QStringLiteral("nail %1,%2").arg(c).arg(r)); }
+    void endRide() override { add("end"); }
+    int msgBox(const QString& text, int style, const QString& title) override
     {
-        return Add("box " + title), dialogs.MsgBox(text, style, title);
+        return add("box " + title), dialogs.msgBox(text, style, title);
     }
-    QString InputBox(const QString&, const QString&, const QString&) override { return {}; }
-    QString PasswordBox(const QString&, const QString&) override { return {}; }
-    void Beep() override { Add("beep"); }
+    QString inputBox(const QString&, const QString&, const QString&) override { return {}; }
+    QString passwordBox(const QString&, const QString&) override { return {}; }
+    void beep() override { add("beep"); }
 
-    void Add(const QString& entry)
+    void add(const QString& entry)
     {
         if (runs.isEmpty() || runs.last().first != entry)
             runs.append({ entry, 0 });
         ++runs.last().second;
     }
-    QString Take()
+    QString take()
     {
         QStringList line;
         for (const auto& [entry, n] : std::exchange(runs, {}))
@@ -119,23 +119,23 @@ private slots:
         HomewardRide ride(j, j, random, timers);
         const QStringList cells = drawn.split(u' ');
         for (int i = 0; i < 20; ++i)
-            random.PushDraw(cells[i * cells.size() / 20].section(u',', 0, 0).toInt(), 1, 12),
-                    random.PushDraw(cells[i * cells.size() / 20].section(u',', 1).toInt(), 1, 10);
-        ride.StartHomewardRide();
-        QVERIFY(random.Pending() == 0 && timers.made.first()->Interval() == 1000);
-        const QString setUp = j.Take();
+            random.pushDraw(cells[i * cells.size() / 20].section(u',', 0, 0).toInt(), 1, 12),
+                    random.pushDraw(cells[i * cells.size() / 20].section(u',', 1).toInt(), 1, 10);
+        ride.startHomewardRide();
+        QVERIFY(random.pending() == 0 && timers.made.first()->interval() == 1000);
+        const QString setUp = j.take();
         ride.CarColumn = std::int16_t(car.x()), ride.CarRow = std::int16_t(car.y());
         for (const QChar k : doing) {
             const int i = QStringLiteral("lrudTS").indexOf(k);
-            const std::function<void()> act[] = { [&] { ride.MoveLeft(); },
-                                                  [&] { ride.MoveRight(); },
-                                                  [&] { ride.MoveUp(); },
-                                                  [&] { ride.MoveDown(); },
-                                                  [&] { timers.made.first()->Tick(); },
-                                                  [&] { ride.StopShow(); } };
+            const std::function<void()> act[] = { [&] { ride.moveLeft(); },
+                                                  [&] { ride.moveRight(); },
+                                                  [&] { ride.moveUp(); },
+                                                  [&] { ride.moveDown(); },
+                                                  [&] { timers.made.first()->tick(); },
+                                                  [&] { ride.stopShow(); } };
             act[i]();
         }
-        QCOMPARE(doing.isEmpty() ? setUp : j.Take(), journal);
+        QCOMPARE(doing.isEmpty() ? setUp : j.take(), journal);
         // Every box with its own text, as the child reads it.
         const QMap<QString, QString> texts{
             { "Nagelstellen", "Du bekommst jetzt die Nagelstellen\rgezeigt, merke sie dir gut!" },
@@ -147,8 +147,8 @@ private slots:
             { "Radpanne", "Vorderreifen ohne Luft!\rDu musst zu Fuß gehen!" },
             { "Fußverletzung", "Nagel im Fuß! Pech, du\rmusst ins Krankenhaus!" }
         };
-        for (const ScriptedDialogs::Shown& box : j.dialogs.Take())
-            QCOMPARE(box, ScriptedDialogs::Msg(texts.value(box.title), 0, box.title));
+        for (const ScriptedDialogs::Shown& box : j.dialogs.take())
+            QCOMPARE(box, ScriptedDialogs::msg(texts.value(box.title), 0, box.title));
     }
     void activation_data()
     {
@@ -175,10 +175,10 @@ private slots:
         QString started;
         for (const QChar e : events)
             if (e == u'A')
-                started += activation.Activated() ? u'1' : u'0';
+                started += activation.activated() ? u'1' : u'0';
             else
-                e == u'H' ? activation.Hidden()
-                          : activation.Deactivated(
+                e == u'H' ? activation.hidden()
+                          : activation.deactivated(
                                   RideActivation::Away(QStringLiteral("-PBO").indexOf(e)));
         QCOMPARE(started, rides);
     }

@@ -5,7 +5,7 @@
 
 #include <QTest>
 
-static QList<int> Numbers(int from, int to)
+static QList<int> numbers(int from, int to)
 {
     QList<int> n;
     while (from <= to)
@@ -18,20 +18,20 @@ class MemoryRulesTests : public QObject {
 private slots:
     void deal()
     { // draws of 1 to 18: a number already dealt is drawn again for the same card
-        const QList<int> draws = QList<int>{ 18, 18, 10, 18, 10, 1, 9 } + Numbers(2, 8)
-                + Numbers(11, 16) + QList<int>{ 1, 17 };
-        const QList<int> values = QList<int>{ 9, 1, 1, 9 } + Numbers(2, 8) + Numbers(2, 8);
+        const QList<int> draws = QList<int>{ 18, 18, 10, 18, 10, 1, 9 } + numbers(2, 8)
+                + numbers(11, 16) + QList<int>{ 1, 17 };
+        const QList<int> values = QList<int>{ 9, 1, 1, 9 } + numbers(2, 8) + numbers(2, 8);
         TrainingState state;
         state.entryText = QStringLiteral("12"); // the deal starts the entry afresh
         ScriptedRandom random(/*strict=*/true);
         for (const int d : draws)
-            random.PushDraw(d, 1, 18);
+            random.pushDraw(d, 1, 18);
         MemoryRules rules(state, random, [] {});
-        rules.Deal();
+        rules.deal();
         QList<int> dealt;
         for (int k = 1; k <= 18; ++k)
-            dealt << rules.Value(k);
-        QVERIFY(dealt == values && random.Pending() == 0 && state.entryText == QString(18, u'1'));
+            dealt << rules.value(k);
+        QVERIFY(dealt == values && random.pending() == 0 && state.entryText == QString(18, u'1'));
     }
 
     void turns_data()
@@ -71,25 +71,25 @@ private slots:
         QFETCH(int, finished);
         TrainingState state;
         ScriptedRandom random(/*strict=*/true);
-        for (const int n : Numbers(1, 18))
-            random.PushDraw(n, 1, 18);
+        for (const int n : numbers(1, 18))
+            random.pushDraw(n, 1, 18);
         int finishedCount = 0;
         MemoryRules* game = nullptr;
-        MemoryRules rules(state, random, [&] { ++finishedCount, game->EndGame(); });
-        game = &rules, rules.Deal();
+        MemoryRules rules(state, random, [&] { ++finishedCount, game->endGame(); });
+        game = &rules, rules.deal();
         for (const int k : clicks)
-            rules.TurnCard(k);
+            rules.turnCard(k);
         if (stop)
-            rules.EndGame();
+            rules.endGame();
         QString shown;
         for (int k = 1; k <= 18; ++k) {
-            const QString caption = rules.Caption(k), v = QString::number(rules.Value(k));
+            const QString caption = rules.caption(k), v = QString::number(rules.value(k));
             QVERIFY(caption.isEmpty() || caption == v + QString(16, u' ') + v);
             shown += caption.isEmpty() ? u'-' : caption.at(0);
-            QCOMPARE(rules.White(k),
+            QCOMPARE(rules.white(k),
                      entry.size() == 18 && entry.at(k - 1) == u'0'); // found pairs are white
         }
-        QVERIFY(shown == faces && state.entryText == entry && rules.Round() == round
+        QVERIFY(shown == faces && state.entryText == entry && rules.round() == round
                 && finishedCount == finished);
     }
 };

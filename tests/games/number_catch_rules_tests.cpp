@@ -9,7 +9,7 @@ using Cells = QList<QPoint>; // column, row
 using Grid = QList<QString>;
 
 // count cells in columns and rows of their own, the first on (column, row).
-static Cells Spread(int column, int row, int count)
+static Cells spreadCells(int column, int row, int count)
 {
     Cells cells{ { column, row } };
     for (int c = 1, r = NumberCatchRules::FirstRow; cells.size() < count; ++c, ++r)
@@ -44,13 +44,13 @@ private slots:
                 << diagonal << false;
         QTest::newRow("far corner") << "DDDDDDDDDDRRRRRRRRRRRRRRR" << QList<Cells>{}
                                     << QPoint(24, 16) << "0123456789" << diagonal << false;
-        const Cells spread = Spread(20, 12, 10);
+        const Cells spread = spreadCells(20, 12, 10);
         QTest::newRow("two jumps")
-                << "TT" << QList<Cells>{ Spread(14, 9, 10).mid(1) << QPoint(20, 16), spread }
+                << "TT" << QList<Cells>{ spreadCells(14, 9, 10).mid(1) << QPoint(20, 16), spread }
                 << QPoint(14, 9) << "0123456789" << spread << false;
         QTest::newRow("0 jumps onto the +")
-                << "T" << QList<Cells>{ Spread(14, 9, 10) } << QPoint(14, 9) << "123456789"
-                << Spread(14, 9, 10).mid(1) << false;
+                << "T" << QList<Cells>{ spreadCells(14, 9, 10) } << QPoint(14, 9) << "123456789"
+                << spreadCells(14, 9, 10).mid(1) << false;
         Cells sevenOnCross = spread;
         sevenOnCross[7] = QPoint(14, 9);
         QTest::newRow("7 jumps onto the +") << "T" << QList<Cells>{ sevenOnCross } << QPoint(14, 9)
@@ -61,7 +61,7 @@ private slots:
                 << QPoint(14, 9) << "0123456789" << spread << false;
         QList<Cells> catches;
         for (int left = 10; left > 0; --left)
-            catches << Spread(14, 9, left);
+            catches << spreadCells(14, 9, left);
         QTest::newRow("ten catches end the game")
                 << "TTTTTTTTTT" << catches << QPoint(14, 9) << "" << Cells{} << true;
     }
@@ -82,24 +82,24 @@ private slots:
                             && column >= 1 && column <= NumberCatchRules::Columns);
                     seen[row][column - 1] = erase ? u' ' : character;
                 });
-        rules.Start();
+        rules.start();
         bool ended = false;
         for (const QChar key : keys) {
             QVERIFY(!ended);
             for (const QPoint& cell : key == u'T' ? jumps.takeFirst() : Cells{})
-                random.PushDraw(cell.x(), 1, NumberCatchRules::Columns),
-                        random.PushDraw(cell.y(), NumberCatchRules::FirstRow,
+                random.pushDraw(cell.x(), 1, NumberCatchRules::Columns),
+                        random.pushDraw(cell.y(), NumberCatchRules::FirstRow,
                                         NumberCatchRules::LastRow);
             ended = key == u'T'
-                    ? rules.Tick()
-                    : rules.Move(NumberCatchRules::Direction(QStringLiteral("LUDR").indexOf(key)));
+                    ? rules.tick()
+                    : rules.move(NumberCatchRules::Direction(QStringLiteral("LUDR").indexOf(key)));
         }
         Cells standing;
         for (int i = 1; i <= left.size(); ++i)
-            standing << QPoint(rules.DigitColumn(i), rules.DigitRow(i));
-        QVERIFY(QPoint(rules.CrossColumn(), rules.CrossRow()) == cross && ended == over
-                && random.Pending() == 0);
-        QVERIFY(state.entryText == left && rules.NextDigit() == left.left(1) && standing == digits);
+            standing << QPoint(rules.digitColumn(i), rules.digitRow(i));
+        QVERIFY(QPoint(rules.crossColumn(), rules.crossRow()) == cross && ended == over
+                && random.pending() == 0);
+        QVERIFY(state.entryText == left && rules.nextDigit() == left.left(1) && standing == digits);
         // After a tick the field shows the digits at their cells and the "+", and nothing else.
         Grid field(NumberCatchRules::LastRow + 1, QString(NumberCatchRules::Columns, u' '));
         for (int i = 0; i < left.size(); ++i)

@@ -11,14 +11,14 @@ struct Cell {
 };
 
 // A field of fives with the given cells changed, dealt by scripted draws.
-static void DealField(ScriptedRandom& random, const QList<Cell>& cells)
+static void dealField(ScriptedRandom& random, const QList<Cell>& cells)
 {
     QList<QByteArray> rows(PrisonRules::Size + 1, QByteArray(PrisonRules::Size, '5'));
     for (const Cell& c : cells)
         rows[c.row][c.column - 1] = c.digit;
     for (int r = 1; r <= PrisonRules::Size; ++r)
         for (const char d : rows[r])
-            random.PushDraw(d - '0' + 1, 1, 10);
+            random.pushDraw(d - '0' + 1, 1, 10);
 }
 
 class PrisonRulesTests : public QObject {
@@ -69,19 +69,19 @@ private slots:
         PrisonRules rules(random, [&](int column, int row, QChar character, bool erase) {
             seen[row][column - 1] = erase ? u' ' : character;
         });
-        DealField(random, cells), rules.Start();
+        dealField(random, cells), rules.start();
         bool escaped = false;
         QStringList asked;
         for (const QChar key : keys) {
-            if (key == u'W' && rules.WishLeft())
-                asked << rules.WishText(), rules.GrantWish();
+            if (key == u'W' && rules.wishLeft())
+                asked << rules.wishText(), rules.grantWish();
             else if (key != u'W' && !escaped)
-                escaped = rules.Step(PrisonRules::Direction(QStringLiteral("ULRD").indexOf(key)))
+                escaped = rules.step(PrisonRules::Direction(QStringLiteral("ULRD").indexOf(key)))
                         == PrisonRules::Outcome::Free;
         }
-        QCOMPARE(QStringLiteral("%1,%2").arg(rules.Column()).arg(rules.Row()), at);
-        QVERIFY(rules.SearchedDigit() == searched && rules.Steps() == steps
-                && rules.WishCaption() == wishes && escaped == free);
+        QCOMPARE(QStringLiteral("%1,%2").arg(rules.column()).arg(rules.row()), at);
+        QVERIFY(rules.searchedDigit() == searched && rules.steps() == steps
+                && rules.wishCaption() == wishes && escaped == free);
         QCOMPARE(asked,
                  QStringList({ "Du hast noch 3 Wünsche frei!", "Du hast noch 2 Wünsche frei!",
                                "Du hast noch  1 Wunsch frei!" })
@@ -89,16 +89,16 @@ private slots:
         // What stands on the field is the field itself with the "+" on it; the yard is empty.
         for (int r = 1; r <= PrisonRules::Size; ++r)
             for (int c = 1; c <= PrisonRules::Size; ++c) {
-                const bool player = c == rules.Column() && r == rules.Row();
-                QCOMPARE(seen[r][c - 1], player ? QChar(u'+') : rules.Cell(c, r));
-                QVERIFY(player || r < 7 || r > 11 || c < 7 || c > 11 || rules.Cell(c, r) == u' ');
+                const bool player = c == rules.column() && r == rules.row();
+                QCOMPARE(seen[r][c - 1], player ? QChar(u'+') : rules.cell(c, r));
+                QVERIFY(player || r < 7 || r > 11 || c < 7 || c > 11 || rules.cell(c, r) == u' ');
             }
         if (free) { // the next game starts afresh
-            rules.EndPrisonGame(), DealField(random, {}), rules.Start();
-            QVERIFY(rules.Steps() == 0 && rules.Wishes() == 0 && rules.SearchedDigit() == u'0'
-                    && rules.Column() == 9);
+            rules.endPrisonGame(), dealField(random, {}), rules.start();
+            QVERIFY(rules.steps() == 0 && rules.wishes() == 0 && rules.searchedDigit() == u'0'
+                    && rules.column() == 9);
         }
-        QCOMPARE(random.Pending(), 0);
+        QCOMPARE(random.pending(), 0);
     }
 };
 

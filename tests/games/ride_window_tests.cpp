@@ -14,19 +14,19 @@
 namespace {
 
 // A choice in the chooser after the given draws; every control of the game named once.
-void Choose(ProgramFixture& f, const QString& choice, const QString& game,
+void choose(ProgramFixture& f, const QString& choice, const QString& game,
             const QList<int>& draws = {})
 {
-    f.StartQuietly();
-    f.form1().RewardCheck();
+    f.startQuietly();
+    f.form1().rewardCheck();
     for (int i = 0; i + 2 < draws.size(); i += 3)
-        f.random.PushDraw(draws[i], draws[i + 1], draws[i + 2]);
-    f.Click("Form6/" + choice);
-    QVERIFY(!f.Window("Form6")->isVisible() && !f.Window("Form1")->isVisible()
-            && f.Window(game)->isVisible());
+        f.random.pushDraw(draws[i], draws[i + 1], draws[i + 2]);
+    f.click("Form6/" + choice);
+    QVERIFY(!f.window("Form6")->isVisible() && !f.window("Form1")->isVisible()
+            && f.window(game)->isVisible());
     for (const QWidget* c :
-         f.Window(game)->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
-        QVERIFY2(f.Window(game)->findChildren<QWidget*>(c->objectName(), Qt::FindDirectChildrenOnly)
+         f.window(game)->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        QVERIFY2(f.window(game)->findChildren<QWidget*>(c->objectName(), Qt::FindDirectChildrenOnly)
                                  .size()
                          == 1,
                  qPrintable(c->objectName()));
@@ -35,19 +35,19 @@ void Choose(ProgramFixture& f, const QString& choice, const QString& game,
 // Real message boxes that the child closes at once; the desktop moves the activation to each box.
 class ClosingBoxes final : public Dialogs {
 public:
-    int MsgBox(const QString& text, int, const QString&) override
+    int msgBox(const QString& text, int, const QString&) override
     {
         QMessageBox box(QMessageBox::NoIcon, QString(), text);
         QTimer::singleShot(0, &box, &QMessageBox::accept);
         return ++shown, box.exec();
     }
-    QString InputBox(const QString&, const QString&, const QString&) override { return {}; }
-    QString PasswordBox(const QString&, const QString&) override { return {}; }
-    void Beep() override { }
+    QString inputBox(const QString&, const QString&, const QString&) override { return {}; }
+    QString passwordBox(const QString&, const QString&) override { return {}; }
+    void beep() override { }
     int shown = 0;
 };
 
-void Settle()
+void settle()
 {
     for (int i = 0; i < 5; ++i)
         QCoreApplication::processEvents();
@@ -103,15 +103,15 @@ private slots:
         QList<int> draws;
         for (int i = 0; i < 20; ++i)
             draws << 6 << 1 << 12 << 8 << 1 << 10;
-        Choose(f, choice, "slalom", draws);
+        choose(f, choice, "slalom", draws);
         slalom& w = f.program().slalom();
         QCOMPARE(w.windowTitle(), "Heimfahrt:  Vorsicht, es sind viele Nägel auf der Fahrbahn!");
         QApplication::setActiveWindow(&w);
         QCoreApplication::sendPostedEvents();
-        const Shown setUp = ScriptedDialogs::Msg(
+        const Shown setUp = ScriptedDialogs::msg(
                 "Du bekommst jetzt die Nagelstellen\rgezeigt, merke sie dir gut!", 0,
                 "Nagelstellen");
-        QCOMPARE(f.Seen(), Boxes{ setUp });
+        QCOMPARE(f.seen(), Boxes{ setUp });
         QCOMPARE(QAccessible::queryAccessibleInterface(w.Bezeichnung4)->text(QAccessible::Name),
                  "Die Fahrbahn ist frei!");
         const QPoint cellSize(w.Bild1->width(), w.Bild1->height());
@@ -122,13 +122,13 @@ private slots:
             const int button = QStringLiteral("lrud").indexOf(c),
                       key = QStringLiteral("<^>vE").indexOf(c);
             if (button >= 0)
-                f.Click("slalom/Befehl" + QString::number(button + 2));
+                f.click("slalom/Befehl" + QString::number(button + 2));
             else if (key >= 0)
                 QTest::keyClick(w.Befehl1,
                                 std::array{ Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down,
                                             Qt::Key_Space }[key]);
             else if (c == u'T')
-                f.timers.made.last()->Tick(), marker = w.Bezeichnung5->pos();
+                f.timers.made.last()->tick(), marker = w.Bezeichnung5->pos();
             else if (c == u'P')
                 w.ride().CarColumn = 6, w.ride().CarRow = 7;
             else if (c == u'C')
@@ -138,7 +138,7 @@ private slots:
                                                         : nullptr);
                 QApplication::setActiveWindow(&w);
                 QCoreApplication::sendPostedEvents();
-                ridesSetUp += int(f.Seen().count(setUp));
+                ridesSetUp += int(f.seen().count(setUp));
             }
         }
         QCOMPARE(ridesSetUp, rides);
@@ -147,12 +147,12 @@ private slots:
                  w.Figur1->pos()
                          + QPoint((cell.x() - 1) * cellSize.x(), (cell.y() - 1) * cellSize.y()));
         QCOMPARE(w.Bild1->pixmap().cacheKey(),
-                 f.Control<QLabel>("slalom/" + vehicle)->pixmap().cacheKey());
-        QCOMPARE(w.surface->PixelAt(105 + 5 * 495 + 300, 945 + 7 * 495 + 455) == Qt::black,
+                 f.control<QLabel>("slalom/" + vehicle)->pixmap().cacheKey());
+        QCOMPARE(w.surface->pixelAt(105 + 5 * 495 + 300, 945 + 7 * 495 + 455) == Qt::black,
                  doing.contains(u'P')); // the nail's head
-        QCOMPARE(f.Window("slalom")->isVisible(), shown);
-        QCOMPARE(f.Window("Form1")->isVisible(), !shown);
-        QCOMPARE(w.ride().ShowRunning() || w.Bezeichnung5->isVisible(), shown);
+        QCOMPARE(f.window("slalom")->isVisible(), shown);
+        QCOMPARE(f.window("Form1")->isVisible(), !shown);
+        QCOMPARE(w.ride().showRunning() || w.Bezeichnung5->isVisible(), shown);
     }
     void backFromOwnBox()
     {
@@ -160,17 +160,17 @@ private slots:
         ScriptedRandom random;
         ManualTimers timers;
         slalom w(boxes, random, timers);
-        w.Open(); // activated: a new ride and its first box
-        Settle();
+        w.open(); // activated: a new ride and its first box
+        settle();
         QCOMPARE(boxes.shown, 1);
         QVERIFY(QApplication::activeWindow() != &w);
         QApplication::setActiveWindow(&w); // back from the box: the same ride
-        Settle();
+        settle();
         QCOMPARE(boxes.shown, 1);
-        w.Befehl1_Click();
-        w.Open(); // shown again and activated: a new ride
+        w.befehl1Click();
+        w.open(); // shown again and activated: a new ride
         QApplication::setActiveWindow(&w);
-        Settle();
+        settle();
         QCOMPARE(boxes.shown, 2);
     }
     void carRide_data()
@@ -212,7 +212,7 @@ private slots:
         QFETCH(QStringList, texts);
         QFETCH(bool, shown);
         ProgramFixture f;
-        Choose(f, choice, "Form3");
+        choose(f, choice, "Form3");
         Form3& w = f.program().form3();
         QVERIFY(w.windowTitle() == "Autofahrt" && w.Befehl2->isDefault());
         const auto across = [&w] {
@@ -225,7 +225,7 @@ private slots:
             if (key >= 0)
                 QTest::keyClick(&w, std::array{ Qt::Key_Left, Qt::Key_Right, Qt::Key_Escape }[key]);
             else if (c == u'T' || c == u'W')
-                f.random.PushDraw(c == u'W' ? 2 : 0, 0, 2), tick->Tick();
+                f.random.pushDraw(c == u'W' ? 2 : 0, 0, 2), tick->tick();
             else if (c == u'N')
                 QTest::keyClick(w.Befehl2, Qt::Key_Return);
             else if (c == u'C')
@@ -233,30 +233,30 @@ private slots:
             else if (c == u'X')
                 QTest::keyClick(w.Befehl1, Qt::Key_Space);
             else
-                f.Click("Form3/Befehl2");
+                f.click("Form3/Befehl2");
             if (c == u'S' || c == u'N')
-                QVERIFY(w.Befehl1->isHidden() == w.Befehl2->isHidden() && tick->Interval() == 30);
+                QVERIFY(w.Befehl1->isHidden() == w.Befehl2->isHidden() && tick->interval() == 30);
         }
-        QCOMPARE(f.Caption("Form3/Bezeichnung1"), metres);
+        QCOMPARE(f.caption("Form3/Bezeichnung1"), metres);
         QCOMPARE(QAccessible::queryAccessibleInterface(w.Bezeichnung1)->text(QAccessible::Name),
                  metres);
         QStringList written;
-        for (const DrawingSurface::Written& t : w.surface->Texts())
+        for (const DrawingSurface::Written& t : w.surface->texts())
             written << t.text;
         QCOMPARE(written, texts);
-        QCOMPARE(f.Window("Form3")->isVisible(), shown);
-        QCOMPARE(f.Window("Form1")->isVisible(), !shown);
-        QVERIFY(!w.ride().Riding());
+        QCOMPARE(f.window("Form3")->isVisible(), shown);
+        QCOMPARE(f.window("Form1")->isVisible(), !shown);
+        QVERIFY(!w.ride().riding());
         if (shown) { // after a crash only "Ende", and it is the default
             QVERIFY(!w.Befehl1->isHidden() && w.Befehl1->isDefault() && w.Befehl2->isHidden());
             return;
         }
         QVERIFY(!w.Befehl1->isHidden() && !w.Befehl2->isHidden() && w.Befehl2->isDefault());
         const QList<int> atEnd = across();
-        w.StartCarRide();
-        w.Befehl2_Click(); // every piece already stands where a ride starts, and the window is
-                           // clean
-        QVERIFY(across() == atEnd && w.surface->Texts().isEmpty());
+        w.startCarRide();
+        w.befehl2Click(); // every piece already stands where a ride starts, and the window is
+                          // clean
+        QVERIFY(across() == atEnd && w.surface->texts().isEmpty());
     }
 };
 

@@ -7,7 +7,7 @@
 #  include <QWidget>
 #endif
 
-QString ProbeText()
+QString probeText()
 {
     return QStringLiteral("Ziftora");
 }

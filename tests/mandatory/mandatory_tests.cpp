@@ -15,12 +15,12 @@ const QString kTitle = u"Pflichtaufgaben"_s;
 const QByteArray kTwoTasks = "7 + 5 = ?\r\n12\r\n 47 : 6 = ?\r\n7R5\r\n";
 
 static void
-VerifyBackToPlus(ProgramFixture& f) // cover parked, plus at its first type, a "Plus Einer" task
+verifyBackToPlus(ProgramFixture& f) // cover parked, plus at its first type, a "Plus Einer" task
 {
-    QVERIFY(!ModeCover::IsOn(f.form1().Befehl28));
-    QCOMPARE(f.Entries("Liste1"), TaskTypeEntries(Operation::Plus));
+    QVERIFY(!ModeCover::isOn(f.form1().Befehl28));
+    QCOMPARE(f.entries("Liste1"), taskTypeEntries(Operation::Plus));
     QVERIFY(QRegularExpression(u"^\\d+ \\+ \\d = \\?$"_s)
-                    .match(f.Caption("Bezeichnung1"))
+                    .match(f.caption("Bezeichnung1"))
                     .hasMatch());
 }
 
@@ -75,65 +75,65 @@ private slots:
         QFETCH(int, reply);
         QFETCH(QByteArray, after);
         ProgramFixture f;
-        f.Start(file == "-" ? Files{} : Files{ { "ZIFTORA.DAT", file } });
+        f.start(file == "-" ? Files{} : Files{ { "ZIFTORA.DAT", file } });
         const bool unreadable = file == "-";
         const qsizetype pairs = served.size() / 2 * 2;
-        QCOMPARE(f.Seen(),
-                 unreadable ? Boxes{ ScriptedDialogs::Msg("Keine Pflichtaufgaben!", 0, kTitle) }
+        QCOMPARE(f.seen(),
+                 unreadable ? Boxes{ ScriptedDialogs::msg("Keine Pflichtaufgaben!", 0, kTitle) }
                             : Boxes{});
-        QCOMPARE(f.Entries("Liste2"), pairs ? served.mid(2) : QStringList{});
+        QCOMPARE(f.entries("Liste2"), pairs ? served.mid(2) : QStringList{});
         QStringList list;
-        while (f.form1().mandatory().Active() && list.size() < served.size() + 2) {
-            list << f.Caption("Bezeichnung1") << f.state().expectedAnswer;
-            f.Answer(f.state().expectedAnswer);
+        while (f.form1().mandatory().active() && list.size() < served.size() + 2) {
+            list << f.caption("Bezeichnung1") << f.state().expectedAnswer;
+            f.answer(f.state().expectedAnswer);
         }
         QCOMPARE(list, served.mid(0, pairs));
-        VerifyBackToPlus(f);
+        verifyBackToPlus(f);
         for (const QString& typed :
              { u"x"_s, f.state().expectedAnswer }) { // only the right password opens the editor
-            f.Password(typed);
-            f.Click("Bild4");
+            f.password(typed);
+            f.click("Bild4");
         }
-        const Shown password = ScriptedDialogs::Password("Ziftora"),
-                    word = ScriptedDialogs::Msg(
+        const Shown password = ScriptedDialogs::password("Ziftora"),
+                    word = ScriptedDialogs::msg(
                             "Alle Pflichtaufgaben "
                             "werden beim\rStart bzw. Benutzerwechsel geladen!\rDie Liste wird "
                             "erstellt, indem man\rlinks auf die Aufgaben"
                             "knöpfe klickt\rund passende Aufgabe mit Klick auf\rden Einfügen-Knopf "
                             "in die Liste holt.\r",
                             0, "Pflichtteil");
-        QCOMPARE(f.Seen(), (Boxes{ password, password, word }));
-        f.Click("Befehl27");
-        QCOMPARE(f.Seen(),
-                 unreadable ? Boxes{ ScriptedDialogs::Msg("Keine Liste vorhanden!", 0, kTitle) }
-                         : served.isEmpty() ? Boxes{ ScriptedDialogs::Msg(
+        QCOMPARE(f.seen(), (Boxes{ password, password, word }));
+        f.click("Befehl27");
+        QCOMPARE(f.seen(),
+                 unreadable ? Boxes{ ScriptedDialogs::msg("Keine Liste vorhanden!", 0, kTitle) }
+                         : served.isEmpty() ? Boxes{ ScriptedDialogs::msg(
                                    "Es wurden keine Aufgaben gespeichert!", 0, "Liste laden") }
                                             : Boxes{});
-        QCOMPARE(f.Entries("Liste2"), served);
+        QCOMPARE(f.entries("Liste2"), served);
         QStringList inserted;
         if (reply)
-            f.dialogs.AnswerMsg(reply);
+            f.dialogs.answerMsg(reply);
         for (const QChar s : steps) {
             const int button = QStringLiteral("PMDECXS").indexOf(s);
             if (s == u'E')
-                inserted << f.Caption("Bezeichnung1") << f.state().expectedAnswer;
+                inserted << f.caption("Bezeichnung1") << f.state().expectedAnswer;
             if (button < 0)
-                f.form1().Liste2->SetListIndex(s.isDigit() ? s.digitValue() : -1);
+                f.form1().Liste2->setListIndex(s.isDigit() ? s.digitValue() : -1);
             else
-                f.Click(u"Befehl%1"_s.arg(QList<int>{ 12, 14, 15, 23, 26, 24, 25 }.at(button)));
+                f.click(u"Befehl%1"_s.arg(QList<int>{ 12, 14, 15, 23, 26, 24, 25 }.at(button)));
         }
-        const Shown ask = ScriptedDialogs::Msg(
+        const Shown ask = ScriptedDialogs::msg(
                             "Die Liste enthält keine Daten!\rPflichtaufgaben jetzt löschen?", 292,
                             kTitle),
-                    saved = ScriptedDialogs::Msg(u"Liste wurde gespeichert.\r"_s, 0, kTitle);
-        QCOMPARE(f.Seen(),
+                    saved = ScriptedDialogs::msg(u"Liste wurde gespeichert.\r"_s, 0, kTitle);
+        QCOMPARE(f.seen(),
                  (reply == 7                ? Boxes{ ask }
                           : reply           ? Boxes{ ask, saved }
                           : steps.isEmpty() ? Boxes{}
                                             : Boxes{ saved }));
         if (!inserted.isEmpty())
-            after = TextFile::Encode(inserted.join("\r\n") + "\r\n");
-        QCOMPARE(f.AllFiles(),
+            after = TextFile::encode(inserted.join("\r\n") + "\r\n");
+        QCOMPARE(f.allFiles(),
                  (unreadable ? Files{}
                              : Files{ { "ZIFTORA.DAT", steps.isEmpty() ? file : after } }));
     }
@@ -162,20 +162,20 @@ private slots:
         QFETCH(QString, key);
         QFETCH(QString, password);
         ProgramFixture f;
-        f.StartQuietly({ { "ZIFTORA.DAT", key.size() < 2 ? kTwoTasks : QByteArray() } });
+        f.startQuietly({ { "ZIFTORA.DAT", key.size() < 2 ? kTwoTasks : QByteArray() } });
         if (key.size() > 1)
-            f.Click("Befehl14");
-        f.Password(password == "!"_L1 ? f.state().expectedAnswer : password);
-        key.isEmpty() ? f.Click("Befehl28") : f.Type(u"*"_s);
-        QCOMPARE(f.Seen(),
-                 Boxes{ ScriptedDialogs::Password(key.isEmpty() ? "Pflichtaufgaben abbrechen"
+            f.click("Befehl14");
+        f.password(password == "!"_L1 ? f.state().expectedAnswer : password);
+        key.isEmpty() ? f.click("Befehl28") : f.type(u"*"_s);
+        QCOMPARE(f.seen(),
+                 Boxes{ ScriptedDialogs::password(key.isEmpty() ? "Pflichtaufgaben abbrechen"
                                                                 : "Pflichtaufgaben beenden?") });
         if (password == "!"_L1)
-            VerifyBackToPlus(f);
+            verifyBackToPlus(f);
         else
-            QVERIFY(ModeCover::IsOn(f.form1().Befehl28)
-                    && f.Caption("Bezeichnung1") == "7 + 5 = ?"_L1);
-        QCOMPARE(f.Entries("Liste2"),
+            QVERIFY(ModeCover::isOn(f.form1().Befehl28)
+                    && f.caption("Bezeichnung1") == "7 + 5 = ?"_L1);
+        QCOMPARE(f.entries("Liste2"),
                  (key.size() < 2 ? QStringList{ "47 : 6 = ?", "7R5" } : QStringList{}));
     }
 };

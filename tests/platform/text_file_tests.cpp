@@ -17,27 +17,27 @@ using TextFile::FileKind;
 
 namespace {
 constexpr int None = -99999; // a reward interval that gives no value
-QByteArray FileBytes(const QString& path)
+QByteArray fileBytes(const QString& path)
 {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : "<unreadable>";
 }
-void WriteBytes(const QString& path, const QByteArray& bytes)
+void writeBytes(const QString& path, const QByteArray& bytes)
 {
     QFile f(path);
     QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
 }
-QStringList Entries(const QString& dir)
+QStringList folderEntries(const QString& dir)
 {
     return QDir(dir).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden
                                | QDir::System);
 }
 // Makes the name as "dir", "fifo", "file" or "link:<target>" ("link:names.txt": to a file beside
 // it).
-void Make(const QString& how, const QString& path)
+void makeAt(const QString& how, const QString& path)
 {
     if (how == u"file" || how == u"link:names.txt")
-        WriteBytes(how == u"file" ? path : QFileInfo(path).dir().filePath("names.txt"), "Anna\r\n");
+        writeBytes(how == u"file" ? path : QFileInfo(path).dir().filePath("names.txt"), "Anna\r\n");
     QVERIFY(how == u"dir"            ? QDir().mkdir(path)
                     : how == u"fifo" ? ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0
                                      : !how.startsWith(u"link:") || QFile::link(how.mid(5), path));
@@ -57,7 +57,7 @@ private slots:
         QByteArray all;
         for (int b = 0; b < 256; ++b)
             all += char(b);
-        QTest::newRow("every byte") << TextFile::Decode(all) << all << true;
+        QTest::newRow("every byte") << TextFile::decode(all) << all << true;
         QTest::newRow("greek") << QStringLiteral("Ωmega") << QByteArray("?mega") << false;
         QTest::newRow("latin-1 stand-in is not euro")
                 << QStringLiteral("\u0080") << QByteArray("?") << false;
@@ -70,16 +70,16 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(bool, storable);
         bool ok = !storable;
-        QCOMPARE(TextFile::Encode(text, &ok), bytes);
-        QCOMPARE(QList<bool>({ ok, TextFile::CanStore(text), TextFile::Decode(bytes) == text }),
+        QCOMPARE(TextFile::encode(text, &ok), bytes);
+        QCOMPARE(QList<bool>({ ok, TextFile::canStore(text), TextFile::decode(bytes) == text }),
                  QList<bool>(3, storable));
         QStringList words{ "", "a", "ab", "?b", "a?", "\u20AC1", text };
         for (const QChar c : text)
             words << QString(c);
         for (const QString& x : words)
             for (const QString& y : words)
-                QVERIFY2(TextFile::LessInCodePage(x, y)
-                                 == (TextFile::Encode(x) < TextFile::Encode(y)),
+                QVERIFY2(TextFile::lessInCodePage(x, y)
+                                 == (TextFile::encode(x) < TextFile::encode(y)),
                          qPrintable(x + " < " + y));
     }
 
@@ -112,19 +112,19 @@ private slots:
         QFETCH(QStringList, lines);
         QFETCH(QStringList, fields);
         const QString path = dir_.filePath("ZIFTORA.DAT");
-        WriteBytes(path, TextFile::Encode(contents));
-        QList<QStringList> got{ TextFile::SplitLines(contents),
-                                TextFile::SplitFields(contents),
+        writeBytes(path, TextFile::encode(contents));
+        QList<QStringList> got{ TextFile::splitLines(contents),
+                                TextFile::splitFields(contents),
                                 { "stale" },
                                 { "stale" },
                                 {},
                                 {} };
         QString first = "stale"; // an empty file has no first field
-        QVERIFY(TextFile::ReadLines(path, &got[2]) && TextFile::ReadFields(path, &got[3])
-                && TextFile::ForEachLine(path, [&](QString&& l) { got[4] << l; })
-                && TextFile::ForEachField(path, [&](QString&& f) { got[5] << f; }));
+        QVERIFY(TextFile::readLines(path, &got[2]) && TextFile::readFields(path, &got[3])
+                && TextFile::forEachLine(path, [&](QString&& l) { got[4] << l; })
+                && TextFile::forEachField(path, [&](QString&& f) { got[5] << f; }));
         QCOMPARE(got, (QList<QStringList>{ lines, fields, lines, fields, lines, fields }));
-        QCOMPARE(TextFile::ReadFirstField(path, &first), !fields.isEmpty());
+        QCOMPARE(TextFile::readFirstField(path, &first), !fields.isEmpty());
         QCOMPARE(first, fields.value(0));
     }
 
@@ -145,12 +145,12 @@ private slots:
         QFETCH(FileKind, kind);
         QTemporaryDir dir;
         const QString path = dir.filePath("ZIFTORA.INI");
-        Make(make, path);
-        QCOMPARE(TextFile::Kind(path), kind);
+        makeAt(make, path);
+        QCOMPARE(TextFile::kind(path), kind);
         const auto describe = [&] { // what stands at the name, links not followed
             return QStringList{ QFileInfo(path).symLinkTarget(),
                                 QFileInfo(path).isFile() ? "file" : "other" }
-            + Entries(dir.path());
+            + folderEntries(dir.path());
         };
         const QStringList before = describe();
         auto reads = std::async(
@@ -159,12 +159,12 @@ private slots:
                     QString first = "stale";
                     QByteArray bytes = "stale";
                     int calls = 0;
-                    const bool any = TextFile::ReadLines(path, &lines)
-                            || TextFile::ReadFields(path, &fields)
-                            || TextFile::ReadFirstField(path, &first)
-                            || TextFile::ReadBytes(path, &bytes)
-                            || TextFile::ForEachLine(path, [&](QString&&) { ++calls; })
-                            || TextFile::ForEachField(path, [&](QString&&) { ++calls; });
+                    const bool any = TextFile::readLines(path, &lines)
+                            || TextFile::readFields(path, &fields)
+                            || TextFile::readFirstField(path, &first)
+                            || TextFile::readBytes(path, &bytes)
+                            || TextFile::forEachLine(path, [&](QString&&) { ++calls; })
+                            || TextFile::forEachField(path, [&](QString&&) { ++calls; });
                     return !any && lines.isEmpty() && fields.isEmpty() && first.isEmpty()
                             && bytes.isEmpty() && !calls;
                 });
@@ -176,21 +176,21 @@ private slots:
         QVERIFY2(!blocked, "a reader opened the named pipe and waited");
         QCOMPARE(reads.get(), kind != FileKind::Regular);
         QString e[3];
-        const bool appended = TextFile::AppendLines(path, {}, &e[0])
+        const bool appended = TextFile::appendLines(path, {}, &e[0])
                 && QFile::exists(path); // even with nothing to add
         QCOMPARE(appended, kind != FileKind::Other);
         if (appended) {
-            QVERIFY(TextFile::AppendLines(path, { " 7 + 5 = ?", "12" })
-                    && TextFile::AppendLines(path, { "ä · ü" }));
-            QCOMPARE(FileBytes(path),
+            QVERIFY(TextFile::appendLines(path, { " 7 + 5 = ?", "12" })
+                    && TextFile::appendLines(path, { "ä · ü" }));
+            QCOMPARE(fileBytes(path),
                      (make.isEmpty() ? "" : "Anna\r\n")
                              + QByteArray(" 7 + 5 = ?\r\n12\r\n\xE4 \xB7 \xFC\r\n"));
-            QVERIFY(TextFile::ReplaceLines(path, {}) && FileBytes(path).isEmpty());
+            QVERIFY(TextFile::replaceLines(path, {}) && fileBytes(path).isEmpty());
             QCOMPARE(QFileInfo(path).symLinkTarget(), before[0]);
             return;
         }
-        QVERIFY(!TextFile::ReplaceLines(path, { "Ben" }, &e[1])
-                && !TextFile::ReplaceBytes(path, "Ben\r\n", &e[2]));
+        QVERIFY(!TextFile::replaceLines(path, { "Ben" }, &e[1])
+                && !TextFile::replaceBytes(path, "Ben\r\n", &e[2]));
         QVERIFY2(QStringList(e, e + 3).filter("ZIFTORA.INI").size() == 3,
                  qPrintable(e[0] + e[1] + e[2]));
         QCOMPARE(describe(), before);
@@ -227,17 +227,17 @@ private slots:
         const QByteArray old = QByteArray("12 : 4 = ?\r\n3\r\n")
                                        .repeated(713)
                                        .chopped(2); // last line without ending
-        WriteBytes(path, old);
+        writeBytes(path, old);
         QVERIFY2(leaveFree < 0 || disk.fill(leaveFree), qPrintable(disk.reason()));
-        const QStringList entries = Entries(folder);
-        const QByteArray added = TextFile::Encode(lines.join("\r\n") + "\r\n");
+        const QStringList entries = folderEntries(folder);
+        const QByteArray added = TextFile::encode(lines.join("\r\n") + "\r\n");
         QString error;
-        const bool ok = call == u"ReplaceLines" ? TextFile::ReplaceLines(path, lines, &error)
-                : call == u"ReplaceBytes"       ? TextFile::ReplaceBytes(path, added, &error)
-                                                : TextFile::AppendLines(path, lines, &error);
+        const bool ok = call == u"ReplaceLines" ? TextFile::replaceLines(path, lines, &error)
+                : call == u"ReplaceBytes"       ? TextFile::replaceBytes(path, added, &error)
+                                                : TextFile::appendLines(path, lines, &error);
         QCOMPARE(ok, leaveFree > 4096);
-        QCOMPARE(Entries(folder), entries); // no temporary copy left behind
-        QCOMPARE(FileBytes(path), ok ? old + "\r\n" + added : old);
+        QCOMPARE(folderEntries(folder), entries); // no temporary copy left behind
+        QCOMPARE(fileBytes(path), ok ? old + "\r\n" + added : old);
         QVERIFY2(ok || error.contains("ZIFTORA.007"), qPrintable(error));
     }
 
@@ -250,14 +250,14 @@ private slots:
                                     "ZIFTORA.INI.-1B2c3", "ZIFTORA.INI.a1{2`3",
                                     "ZIFTORA.TXT.a1B2c3", "ZIFTORA.0X2.a1B2c3",
                                     "ZIFTORA.INI_a1B2c3", "ziftora.INI.a1B2c3" })
-            Make("file", dir_.filePath(name));
-        Make("dir", dir_.filePath("ZIFTORA.INF.dir000"));
-        Make("link:names.txt", dir_.filePath("ZIFTORA.DAT.lnk000"));
-        QStringList entries = Entries(dir_.path());
-        QCOMPARE(TextFile::RemoveLeftoverCopies(dir_.path()), copies.size());
+            makeAt("file", dir_.filePath(name));
+        makeAt("dir", dir_.filePath("ZIFTORA.INF.dir000"));
+        makeAt("link:names.txt", dir_.filePath("ZIFTORA.DAT.lnk000"));
+        QStringList entries = folderEntries(dir_.path());
+        QCOMPARE(TextFile::removeLeftoverCopies(dir_.path()), copies.size());
         for (const QString& name : copies)
             entries.removeOne(name);
-        QCOMPARE(Entries(dir_.path()), entries);
+        QCOMPARE(folderEntries(dir_.path()), entries);
     }
 
     void rewardInterval_data()
@@ -284,7 +284,7 @@ private slots:
     {
         QFETCH(QString, text);
         QFETCH(int, value);
-        const std::optional<qint16> got = ParseRewardInterval(text);
+        const std::optional<qint16> got = parseRewardInterval(text);
         QCOMPARE(got ? int(*got) : None, value);
     }
 };

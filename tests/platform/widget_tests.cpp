@@ -13,14 +13,14 @@ struct Rig { // a shown list box that counts its clicks and double clicks
     Rig(bool sorted, const QStringList& entries) : list(nullptr, sorted)
     {
         for (const QString& e : entries)
-            list.AddItem(e);
+            list.addItem(e);
         list.onClick = [this] { ++clicks; }, list.onDblClick = [this] { ++dblClicks; },
         list.resize(200, 300), list.show();
     }
     ListBox list;
     int clicks = 0, dblClicks = 0;
 };
-static void Press(QWidget* w, const QString& keys)
+static void press(QWidget* w, const QString& keys)
 {
     const QKeyCombination k = QKeySequence(keys)[0];
     QTest::keyClick(w, k.key(), k.keyboardModifiers());
@@ -31,7 +31,7 @@ private slots:
     void germanQtTexts()
     { // Qt's own menus speak German: the context menu of a text box
         QLineEdit edit;
-        QVERIFY(UseGermanQtTexts());
+        QVERIFY(useGermanQtTexts());
         const std::unique_ptr<QMenu> menu(edit.createStandardContextMenu());
         QStringList items;
         for (const QAction* a : menu->actions())
@@ -61,11 +61,11 @@ private slots:
         QFETCH(QStringList, added);
         QFETCH(QStringList, shown);
         Rig one(sorted, added), all(sorted, {}), rest(sorted, { added.first() });
-        all.list.AddItems(added), rest.list.AddItems(added.mid(1));
-        QCOMPARE(QList<QStringList>({ one.list.Entries(),
-                                      all.list.Entries(),
-                                      rest.list.Entries(),
-                                      { one.list.List(shown.size()), one.list.List(-1) } }),
+        all.list.addItems(added), rest.list.addItems(added.mid(1));
+        QCOMPARE(QList<QStringList>({ one.list.entries(),
+                                      all.list.entries(),
+                                      rest.list.entries(),
+                                      { one.list.list(shown.size()), one.list.list(-1) } }),
                  (QList<QStringList>(3, shown) << QStringList{ "", "" })); // out of range: ""
     }
 
@@ -74,25 +74,25 @@ private slots:
         Rig f(true, { "3", "5", "7" });
         QStringList seen;
         const auto note = [&] {
-            seen << f.list.Entries().join(' ') + " @" + QString::number(f.list.ListIndex());
+            seen << f.list.entries().join(' ') + " @" + QString::number(f.list.listIndex());
         };
-        f.list.SetListIndex(1), f.list.AddItem("1"), note();
-        f.list.AddItems({ "9", "0" }), f.list.RemoveItem(0), f.list.RemoveItem(99),
-                f.list.RemoveItem(-1), note();
-        f.list.RemoveItems(0, 2), note(), f.list.RemoveItems(-1, 2),
+        f.list.setListIndex(1), f.list.addItem("1"), note();
+        f.list.addItems({ "9", "0" }), f.list.removeItem(0), f.list.removeItem(99),
+                f.list.removeItem(-1), note();
+        f.list.removeItems(0, 2), note(), f.list.removeItems(-1, 2),
                 note(); // the part inside the list goes
-        f.list.AddItems({ "a", "b" }), f.list.SetListIndex(2), f.list.RemoveItems(1, 5), note();
-        f.list.SetListIndex(0), f.list.RemoveItem(0), note(), f.list.AddItem("x"), f.list.Clear(),
+        f.list.addItems({ "a", "b" }), f.list.setListIndex(2), f.list.removeItems(1, 5), note();
+        f.list.setListIndex(0), f.list.removeItem(0), note(), f.list.addItem("x"), f.list.clear(),
                 note();
-        QCOMPARE(f.clicks, 3); // only the three SetListIndex
+        QCOMPARE(f.clicks, 3); // only the three setListIndex
         f.list.onClick = [&] {
-            f.list.Clear(), f.list.AddItems({ "x", "y", "z" }), ++f.clicks;
+            f.list.clear(), f.list.addItems({ "x", "y", "z" }), ++f.clicks;
         }; // a handler may refill the list
-        f.list.AddItems({ "a", "b" }),
+        f.list.addItems({ "a", "b" }),
                 QTest::mouseClick(f.list.viewport(), Qt::LeftButton, {},
-                                  f.list.EntryRect(0).center()),
-                Press(&f.list, "Down");
-        QCOMPARE(seen << f.list.Entries().join(' ') + " " + QString::number(f.clicks),
+                                  f.list.entryRect(0).center()),
+                press(&f.list, "Down");
+        QCOMPARE(seen << f.list.entries().join(' ') + " " + QString::number(f.clicks),
                  (QStringList{ "1 3 5 7 @2", "1 3 5 7 9 @2", "5 7 9 @0", "7 9 @-1", "7 @-1", " @-1",
                                " @-1", "x y z 5" }));
     }
@@ -139,24 +139,24 @@ private slots:
         QFETCH(QString, action);
         QFETCH(QString, after);
         Rig f(false, { "a", "b", "c", "d" });
-        f.list.setFocus(), f.list.SetListIndex(start), f.clicks = 0;
+        f.list.setFocus(), f.list.setListIndex(start), f.clicks = 0;
         int seen = -99;
-        f.list.onClick = [&] { ++f.clicks, seen = f.list.ListIndex(); };
+        f.list.onClick = [&] { ++f.clicks, seen = f.list.listIndex(); };
         const QPoint at = action.endsWith('4')
                 ? QPoint(5, f.list.viewport()->height() - 3)
-                : f.list.EntryRect(action.back().digitValue()).center();
+                : f.list.entryRect(action.back().digitValue()).center();
         const auto button = action.contains("Right") ? Qt::RightButton : Qt::LeftButton;
         if (action.startsWith("Set"))
-            f.list.SetListIndex(action.mid(4).toInt());
+            f.list.setListIndex(action.mid(4).toInt());
         else if (action.contains("Double"))
             QTest::mouseDClick(f.list.viewport(), button, {}, at);
         else if (action.startsWith("Maus"))
             QTest::mouseClick(f.list.viewport(), button,
                               action.contains("Ctrl") ? Qt::ControlModifier : Qt::NoModifier, at);
         else
-            Press(&f.list, action);
+            press(&f.list, action);
         QCOMPARE(QString("%1 %2 %3")
-                         .arg(f.clicks ? seen : f.list.ListIndex())
+                         .arg(f.clicks ? seen : f.list.listIndex())
                          .arg(f.clicks)
                          .arg(f.dblClicks),
                  after);
@@ -232,15 +232,15 @@ private slots:
                         QTest::keyClicks(edit, typed);
             buttons.contains(action) ? QTest::mouseClick(
                     d->findChildren<QPushButton*>()[buttons.indexOf(action)], Qt::LeftButton)
-                                     : Press(d, action);
+                                     : press(d, action);
             if (d->isVisible())
                 d->done(0); // the action did not close it: so the test cannot hang
         });
         QtDialogs dialogs;
         const QString text = "Wirklich\r\n<beenden>?\r\n\rJetzt\n\r", title = "Ziftora";
-        const QString got = style < 0 ? (style == -2 ? dialogs.PasswordBox(text, title)
-                                                     : dialogs.InputBox(text, title, "Anna"))
-                                      : QString::number(dialogs.MsgBox(text, style, title));
+        const QString got = style < 0 ? (style == -2 ? dialogs.passwordBox(text, title)
+                                                     : dialogs.inputBox(text, title, "Anna"))
+                                      : QString::number(dialogs.msgBox(text, style, title));
         QCOMPARE(seen,
                  QStringList({ title, "Wirklich\n<beenden>?\n\nJetzt", "0" }) + shown.split('|'));
         QCOMPARE(got, result);
@@ -317,21 +317,21 @@ private slots:
         auto* surface = new DrawingSurface(&window);
         surface->resize(200, 120);
         window.show();
-        surface->SetBackColor(DrawingSurface::QBColor(15)),
-                surface->SetScaleMode(points ? DrawingSurface::Unit::Points
+        surface->setBackColor(DrawingSurface::qbColor(15)),
+                surface->setScaleMode(points ? DrawingSurface::Unit::Points
                                              : DrawingSurface::Unit::Twips);
-        surface->SetFont(font, 13.5, bold), surface->Cls();
-        QImage blank = surface->Image();
-        surface->SetForeColor(DrawingSurface::QBColor(1)), surface->PrintAt(at.x(), at.y(), text);
-        QVERIFY(surface->Image() != blank); // written, and kept through a repaint of the window
+        surface->setFont(font, 13.5, bold), surface->cls();
+        QImage blank = surface->image();
+        surface->setForeColor(DrawingSurface::qbColor(1)), surface->printAt(at.x(), at.y(), text);
+        QVERIFY(surface->image() != blank); // written, and kept through a repaint of the window
         window.hide(), window.show();
-        QCOMPARE(surface->grab().toImage().convertToFormat(QImage::Format_RGB32), surface->Image());
+        QCOMPARE(surface->grab().toImage().convertToFormat(QImage::Format_RGB32), surface->image());
         if (erased)
-            surface->SetForeColor(DrawingSurface::QBColor(15)),
-                    surface->PrintAt(at.x(), at.y(), text);
-        QCOMPARE(surface->Image() == blank, erased);
-        QCOMPARE(surface->CellGrid(14, 3, 1, 2, DrawingSurface::QBColor(15)), grid);
-        QCOMPARE(surface->Texts().size(), 1); // one text per place, however often it is rewritten
+            surface->setForeColor(DrawingSurface::qbColor(15)),
+                    surface->printAt(at.x(), at.y(), text);
+        QCOMPARE(surface->image() == blank, erased);
+        QCOMPARE(surface->cellGrid(14, 3, 1, 2, DrawingSurface::qbColor(15)), grid);
+        QCOMPARE(surface->texts().size(), 1); // one text per place, however often it is rewritten
     }
 };
 

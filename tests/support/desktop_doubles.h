@@ -12,25 +12,25 @@
 
 class RecordingClipboard final : public Clipboard {
 public:
-    void SetText(const QString& text) override { texts.append(text); }
+    void setText(const QString& text) override { texts.append(text); }
     QStringList texts;
 };
 
 class RecordingPrinter final : public Printer {
 public:
-    void Print(const PrintJob& job) override { jobs.append(job); }
+    void print(const PrintJob& job) override { jobs.append(job); }
     QList<PrintJob> jobs;
 };
 
 class ManualTimer final : public GameTimer {
 public:
     explicit ManualTimer(std::function<void()> tick) : tick_(std::move(tick)) { }
-    void SetInterval(int milliseconds) override { interval_ = milliseconds; }
-    int Interval() const override { return interval_; }
-    void SetEnabled(bool enabled) override { enabled_ = enabled; }
-    bool Enabled() const override { return enabled_; }
+    void setInterval(int milliseconds) override { interval_ = milliseconds; }
+    int interval() const override { return interval_; }
+    void setEnabled(bool enabled) override { enabled_ = enabled; }
+    bool enabled() const override { return enabled_; }
     // One tick, as the desktop would give it: nothing happens while the timer is off.
-    bool Tick()
+    bool tick()
     {
         if (enabled_)
             tick_();
@@ -46,7 +46,7 @@ private:
 // Hands out manual timers and keeps them in the order they were made.
 class ManualTimers final : public Timers {
 public:
-    std::unique_ptr<GameTimer> Make(std::function<void()> tick) override
+    std::unique_ptr<GameTimer> make(std::function<void()> tick) override
     {
         auto timer = std::make_unique<ManualTimer>(std::move(tick));
         made.append(timer.get());

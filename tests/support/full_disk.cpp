@@ -11,11 +11,11 @@
 #  include <unistd.h>
 
 namespace {
-QString Failed(const char* what)
+QString failed(const char* what)
 {
     return QLatin1String(what) + QLatin1String(": ") + QString::fromLocal8Bit(std::strerror(errno));
 }
-QByteArray Native(const QString& path)
+QByteArray native(const QString& path)
 {
     return QFile::encodeName(path);
 }
@@ -26,10 +26,10 @@ FullDisk::FullDisk(qint64 size)
     const QByteArray options = "size=" + QByteArray::number(size) + ",mode=0755";
     if (::geteuid() != 0)
         reason_ = QStringLiteral("mounting a small tmpfs as a full disk needs root");
-    else if (::mount("tmpfs", Native(dir_.path()).constData(), "tmpfs", MS_NOSUID | MS_NODEV,
+    else if (::mount("tmpfs", native(dir_.path()).constData(), "tmpfs", MS_NOSUID | MS_NODEV,
                      options.constData())
              != 0)
-        reason_ = Failed("cannot mount a small tmpfs as a full disk");
+        reason_ = failed("cannot mount a small tmpfs as a full disk");
     else
         mounted_ = true;
 }
@@ -38,17 +38,17 @@ FullDisk::~FullDisk()
 {
     // Detached, so a file that a failed test left open cannot keep the folder from going.
     if (mounted_)
-        ::umount2(Native(dir_.path()).constData(), MNT_DETACH);
+        ::umount2(native(dir_.path()).constData(), MNT_DETACH);
 }
 
 bool FullDisk::fill(qint64 leaveFree)
 {
     if (!mounted_)
         return false;
-    const int fd = ::open(Native(dir_.filePath(QLatin1String(BallastName))).constData(),
+    const int fd = ::open(native(dir_.filePath(QLatin1String(BallastName))).constData(),
                           O_WRONLY | O_CREAT | O_TRUNC, 0644);
     if (fd < 0)
-        return reason_ = Failed("cannot create the ballast file"), false;
+        return reason_ = failed("cannot create the ballast file"), false;
     // Write until the disk refuses, in large pieces and then byte by byte up to the last one.
     const QByteArray piece(64 * 1024, '\0');
     qint64 written = 0;
@@ -63,7 +63,7 @@ bool FullDisk::fill(qint64 leaveFree)
     const bool shrunk = ::ftruncate(fd, qMax<qint64>(0, written - freed)) == 0;
     ::close(fd);
     struct statvfs fs { };
-    const qint64 free = ::statvfs(Native(dir_.path()).constData(), &fs) == 0
+    const qint64 free = ::statvfs(native(dir_.path()).constData(), &fs) == 0
             ? qint64(fs.f_bavail) * qint64(fs.f_frsize)
             : -1;
     if (shrunk && free >= leaveFree && free <= freed)

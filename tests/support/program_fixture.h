@@ -2,7 +2,7 @@
 
 // A fresh program for one test, built as main.cpp builds it but with scripted dialogs and random
 // source, in a working directory of its own; verbs for what a person does and sees. E.g.
-//   f.StartQuietly({{"ZIFTORA.INI", "Anna\r\nBen\r\n"}}); f.Password(); f.Click("Bild8");
+//   f.startQuietly({{"ZIFTORA.INI", "Anna\r\nBen\r\n"}}); f.Password(); f.Click("Bild8");
 //   QCOMPARE(f.Seen(), Boxes{ScriptedDialogs::Password("Ziftora")});
 
 #include "desktop_doubles.h"
@@ -57,49 +57,49 @@ public:
     }
 
     // Writes the files (byte for byte), builds the program and runs its start-up; the start-up's
-    // dialogs stay recorded. StartQuietly adds an empty mandatory task file unless one is given, so
+    // dialogs stay recorded. startQuietly adds an empty mandatory task file unless one is given, so
     // that the start-up asks nothing, and forgets what the start-up showed.
-    Program& Start(const Files& files = {})
+    Program& start(const Files& files = {})
     {
         for (auto it = files.cbegin(); it != files.cend(); ++it)
-            WriteFile(it.key(), it.value());
+            writeFile(it.key(), it.value());
         program_ = std::make_unique<Program>(
                 Desktop{ dialogs, random, clipboard, timers, printer, clock });
-        program_->Start();
+        program_->start();
         return *program_;
     }
-    Program& StartQuietly(Files files = {})
+    Program& startQuietly(Files files = {})
     {
         files.insert(QStringLiteral("ZIFTORA.DAT"), files.value(QStringLiteral("ZIFTORA.DAT")));
-        Start(files);
-        dialogs.Take();
+        start(files);
+        dialogs.take();
         return *program_;
     }
 
-    void WriteFile(const QString& name, const QByteArray& bytes)
+    void writeFile(const QString& name, const QByteArray& bytes)
     {
         QFile f(QDir(folder_).filePath(name));
         QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate)
                 && f.write(bytes) == bytes.size());
     }
-    QByteArray File(const QString& name) const
+    QByteArray file(const QString& name) const
     {
         QFile f(QDir(folder_).filePath(name));
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
-    Files AllFiles() const
+    Files allFiles() const
     {
         Files all;
         for (const QString& name :
              QDir(folder_).entryList(QDir::Files | QDir::Hidden | QDir::System))
-            all.insert(name, File(name));
+            all.insert(name, file(name));
         return all;
     }
 
     // A window by its name ("Form1", "Form7", "Form8", "ZFTLABEL", the worksheet window "druck",
     // the chooser "Form6" and its games "Form2", "Form3", "Form4", "Form5", "slalom"), and a
     // control by its name, in the training window or, as "Form8/Liste1", in another window.
-    QWidget* Window(const QString& name) const
+    QWidget* window(const QString& name) const
     {
         const QMap<QString, std::function<QWidget*()>> windows{
             { "Form7", [this] { return &program_->form7(); } },
@@ -116,10 +116,10 @@ public:
         return windows.contains(name) ? windows[name]() : &program_->form1();
     }
     template<typename T = QWidget>
-    T* Control(const QString& path) const
+    T* control(const QString& path) const
     {
         const qsizetype slash = path.indexOf(u'/');
-        T* found = Window(slash < 0 ? QString() : path.left(slash))
+        T* found = window(slash < 0 ? QString() : path.left(slash))
                            ->template findChild<T*>(path.mid(slash + 1));
         if (!found)
             qFatal("no control %s", qPrintable(path));
@@ -127,40 +127,40 @@ public:
     }
     // Clicks a button, picture or clickable label as the mouse does; Press finds the training
     // window's button by its caption ("7", "Entf", "plus").
-    void Click(const QString& path)
+    void click(const QString& path)
     {
-        QWidget* control = Control(path);
-        if (auto* button = qobject_cast<QAbstractButton*>(control))
+        QWidget* clicked = control(path);
+        if (auto* button = qobject_cast<QAbstractButton*>(clicked))
             button->click();
         else
-            qobject_cast<ClickableLabel*>(control)->onClick();
+            qobject_cast<ClickableLabel*>(clicked)->onClick();
     }
-    void Press(const QString& caption)
+    void press(const QString& caption)
     {
         for (QAbstractButton* button : program_->form1().findChildren<QAbstractButton*>())
             if (button->text() == caption)
                 return button->click();
         qFatal("no button %s", qPrintable(caption));
     }
-    QString Caption(const QString& path) const
+    QString caption(const QString& path) const
     {
-        QWidget* control = Control(path);
-        auto* button = qobject_cast<QAbstractButton*>(control);
-        return button ? button->text() : qobject_cast<QLabel*>(control)->text();
+        QWidget* shown = control(path);
+        auto* button = qobject_cast<QAbstractButton*>(shown);
+        return button ? button->text() : qobject_cast<QLabel*>(shown)->text();
     }
-    QStringList Entries(const QString& path) const { return Control<ListBox>(path)->Entries(); }
+    QStringList entries(const QString& path) const { return control<ListBox>(path)->entries(); }
 
     // The child's keyboard: Type at the check button, Answer adds Enter. Keys presses at a control
     // B Backspace, R Return, H a Return held down, N keypad Enter, E Escape, L right arrow, and
     // types any other character.
-    void Type(const QString& keys) { QTest::keyClicks(program_->form1().Befehl11, keys); }
-    void Answer(const QString& keys)
+    void type(const QString& keys) { QTest::keyClicks(program_->form1().Befehl11, keys); }
+    void answer(const QString& keys)
     {
-        Type(keys), QTest::keyClick(program_->form1().Befehl11, Qt::Key_Return);
+        type(keys), QTest::keyClick(program_->form1().Befehl11, Qt::Key_Return);
     }
-    void Keys(const QString& keys, const QString& at = QStringLiteral("Befehl11"))
+    void keys(const QString& keys, const QString& at = QStringLiteral("Befehl11"))
     {
-        QWidget* target = Control(at);
+        QWidget* target = control(at);
         QKeyEvent held(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"),
                        true);
         const Qt::Key named[] = { Qt::Key_Backspace, Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape,
@@ -176,23 +176,23 @@ public:
         }
     }
     // Puts a task on screen as the generator would: its text, its answer, an empty entry.
-    void PutTask(const QString& task, const QString& answer)
+    void putTask(const QString& task, const QString& answer)
     {
-        program_->form1().SetTaskText(task);
-        program_->form1().SetEntryDisplay(QString());
+        program_->form1().setTaskText(task);
+        program_->form1().setEntryDisplay(QString());
         state().expectedAnswer = answer;
         state().entryText.clear();
     }
     // The next password box gets the answer of the task on screen, or the given text.
-    void Password() { dialogs.AnswerPassword(state().expectedAnswer); }
-    void Password(const QString& typed) { dialogs.AnswerPassword(typed); }
-    Boxes Seen() { return dialogs.Take(); }
+    void password() { dialogs.answerPassword(state().expectedAnswer); }
+    void password(const QString& typed) { dialogs.answerPassword(typed); }
+    Boxes seen() { return dialogs.take(); }
 
     Program& program() { return *program_; }
     Form1& form1() { return program_->form1(); }
     Form7& form7() { return program_->form7(); }
     Form8& form8() { return program_->form8(); }
-    TrainingState& state() { return program_->State(); }
+    TrainingState& state() { return program_->state(); }
 
     QTemporaryDir dir;
     ScriptedDialogs dialogs;

@@ -6,9 +6,10 @@
 // morning, so a test that does not set it still gets the same day every run.
 class ScriptedClock final : public Clock {
 public:
-    QDateTime Now() const override { return now; }
-    void Set(const QDateTime& time) { now = time; }
-    void Advance(qint64 milliseconds) { now = now.addMSecs(milliseconds); }
+    QDateTime now() const override { return time_; }
+    void set(const QDateTime& time) { time_ = time; }
+    void advance(qint64 milliseconds) { time_ = time_.addMSecs(milliseconds); }
 
-    QDateTime now{ QDate(2026, 11, 30), QTime(8, 0) };
+private:
+    QDateTime time_{ QDate(2026, 11, 30), QTime(8, 0) };
 };

@@ -5,7 +5,7 @@
 namespace {
 
 template<typename T>
-T Next(QList<T>& queue, const char* kind, const QString& text, const QString& title, T none)
+T next(QList<T>& queue, const char* kind, const QString& text, const QString& title, T none)
 {
     if (!queue.isEmpty())
         return queue.takeFirst();
@@ -20,29 +20,29 @@ T Next(QList<T>& queue, const char* kind, const QString& text, const QString& ti
 ScriptedDialogs::~ScriptedDialogs()
 {
     // A scripted answer that no box asked for means the program did not ask what the test expected.
-    if (PendingAnswers() > 0 && !QTest::currentTestFailed())
+    if (pendingAnswers() > 0 && !QTest::currentTestFailed())
         QTest::qFail("a scripted dialog answer was never asked for", __FILE__, __LINE__);
 }
 
-int ScriptedDialogs::MsgBox(const QString& text, int style, const QString& title)
+int ScriptedDialogs::msgBox(const QString& text, int style, const QString& title)
 {
-    shown.append(Msg(text, style, title));
+    shown.append(msg(text, style, title));
     return (style & 7) != MsgStyle::YesNo
             ? MsgResult::Ok
-            : Next(msgAnswers_, "Yes/No box", text, title, MsgResult::No);
+            : next(msgAnswers_, "Yes/No box", text, title, MsgResult::No);
 }
 
-QString ScriptedDialogs::InputBox(const QString& prompt, const QString& title,
+QString ScriptedDialogs::inputBox(const QString& prompt, const QString& title,
                                   const QString& defaultText)
 {
-    shown.append(Input(prompt, title, defaultText));
-    return Next(inputAnswers_, "input box", prompt, title, QString());
+    shown.append(input(prompt, title, defaultText));
+    return next(inputAnswers_, "input box", prompt, title, QString());
 }
 
-QString ScriptedDialogs::PasswordBox(const QString& prompt, const QString& title)
+QString ScriptedDialogs::passwordBox(const QString& prompt, const QString& title)
 {
     shown.append(Shown{ QStringLiteral("password"), prompt, 0, title, QString() });
-    return Next(passwordAnswers_, "password box", prompt, title, QString());
+    return next(passwordAnswers_, "password box", prompt, title, QString());
 }
 
 char* toString(const ScriptedDialogs::Shown& s)

@@ -22,34 +22,34 @@ public:
         bool operator==(const Shown&) const = default;
     };
 
-    void AnswerMsg(int result) { msgAnswers_.append(result); }
-    void AnswerInput(const QString& text) { inputAnswers_.append(text); }
-    void AnswerPassword(const QString& text) { passwordAnswers_.append(text); }
+    void answerMsg(int result) { msgAnswers_.append(result); }
+    void answerInput(const QString& text) { inputAnswers_.append(text); }
+    void answerPassword(const QString& text) { passwordAnswers_.append(text); }
 
-    int MsgBox(const QString& text, int style, const QString& title) override;
-    QString InputBox(const QString& prompt, const QString& title,
+    int msgBox(const QString& text, int style, const QString& title) override;
+    QString inputBox(const QString& prompt, const QString& title,
                      const QString& defaultText) override;
-    QString PasswordBox(const QString& prompt, const QString& title) override;
-    void Beep() override { ++beeps; }
+    QString passwordBox(const QString& prompt, const QString& title) override;
+    void beep() override { ++beeps; }
 
     // Everything shown so far, in order; Take() returns it and starts a fresh record.
     QList<Shown> shown;
-    QList<Shown> Take() { return std::exchange(shown, {}); }
-    int PendingAnswers() const
+    QList<Shown> take() { return std::exchange(shown, {}); }
+    int pendingAnswers() const
     {
         return int(msgAnswers_.size() + inputAnswers_.size() + passwordAnswers_.size());
     }
     int beeps = 0;
 
-    static Shown Msg(const QString& text, int style, const QString& title)
+    static Shown msg(const QString& text, int style, const QString& title)
     {
         return Shown{ QStringLiteral("msg"), text, style, title, QString() };
     }
-    static Shown Input(const QString& prompt, const QString& title, const QString& def = QString())
+    static Shown input(const QString& prompt, const QString& title, const QString& def = QString())
     {
         return Shown{ QStringLiteral("input"), prompt, 0, title, def };
     }
-    static Shown Password(const QString& title)
+    static Shown password(const QString& title)
     {
         return Shown{ "password", "Passwort eingeben:", 0, title, {} };
     }

@@ -2,7 +2,7 @@
 
 #include <QTest>
 
-std::uint64_t ScriptedRandom::Seed()
+std::uint64_t ScriptedRandom::seed()
 {
     static const qulonglong seed = qEnvironmentVariableIsSet("ZIFTORA_TEST_SEED")
             ? qEnvironmentVariable("ZIFTORA_TEST_SEED").toULongLong()
@@ -13,9 +13,9 @@ std::uint64_t ScriptedRandom::Seed()
     return seed;
 }
 
-ScriptedRandom::ScriptedRandom(bool strict) : state_(strict ? 0 : Seed()), strict_(strict) { }
+ScriptedRandom::ScriptedRandom(bool strict) : state_(strict ? 0 : seed()), strict_(strict) { }
 
-double ScriptedRandom::Rnd()
+double ScriptedRandom::rnd()
 {
     if (!queue_.isEmpty())
         return queue_.takeFirst();

@@ -13,19 +13,19 @@ class ScriptedRandom final : public RandomSource {
 public:
     explicit ScriptedRandom(bool strict = false);
 
-    void Push(std::initializer_list<double> values) { queue_.append(QList<double>(values)); }
+    void push(std::initializer_list<double> values) { queue_.append(QList<double>(values)); }
     // Queues the value that makes Draw(lo, hi) return wanted.
-    void PushDraw(int wanted, int lo, int hi)
+    void pushDraw(int wanted, int lo, int hi)
     {
-        Push({ (wanted - lo + 0.5) / double(hi - lo + 1) });
+        push({ (wanted - lo + 0.5) / double(hi - lo + 1) });
     }
 
-    void Randomize() override { ++randomizeCount_; }
-    double Rnd() override;
+    void randomize() override { ++randomizeCount_; }
+    double rnd() override;
 
-    int Pending() const { return int(queue_.size()); }
-    int RandomizeCount() const { return randomizeCount_; }
-    static std::uint64_t Seed();
+    int pending() const { return int(queue_.size()); }
+    int randomizeCount() const { return randomizeCount_; }
+    static std::uint64_t seed();
 
 private:
     QList<double> queue_;

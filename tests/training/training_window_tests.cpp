@@ -27,22 +27,22 @@ private slots:
         QFETCH(int, reward);
         QFETCH(QStringList, users);
         ProgramFixture f;
-        f.Start(files);
+        f.start(files);
         const Form1& w = f.form1();
-        QCOMPARE(f.Seen(),
-                 Boxes{ ScriptedDialogs::Msg("Keine Pflichtaufgaben!", 0, "Pflichtaufgaben") });
-        QCOMPARE(w.windowTitle() + f.Caption("Label1"),
+        QCOMPARE(f.seen(),
+                 Boxes{ ScriptedDialogs::msg("Keine Pflichtaufgaben!", 0, "Pflichtaufgaben") });
+        QCOMPARE(w.windowTitle() + f.caption("Label1"),
                  QStringLiteral("ZFT-Zaruzidovavivediv") + QString::number(reward));
-        QCOMPARE(f.Entries("Form7/Liste1") << f.Caption("Bezeichnung15"), users << users.first());
-        QCOMPARE(f.Caption("Bezeichnung8") + f.Caption("Bezeichnung7") + f.Caption("Bezeichnung9")
-                         + f.Caption("Bezeichnung2") + f.Caption("Bezeichnung3")
-                         + f.Caption("Bezeichnung4"),
+        QCOMPARE(f.entries("Form7/Liste1") << f.caption("Bezeichnung15"), users << users.first());
+        QCOMPARE(f.caption("Bezeichnung8") + f.caption("Bezeichnung7") + f.caption("Bezeichnung9")
+                         + f.caption("Bezeichnung2") + f.caption("Bezeichnung3")
+                         + f.caption("Bezeichnung4"),
                  "Stufe 2 Plusrechnen+00");
-        QVERIFY(f.Entries("Liste1") == TaskTypeEntries(Operation::Plus)
-                && f.Caption("Bezeichnung1").endsWith(QStringLiteral(" = ?")));
-        QVERIFY(!ModeCover::IsOn(w.Befehl22) && !ModeCover::IsOn(w.Befehl28)
+        QVERIFY(f.entries("Liste1") == taskTypeEntries(Operation::Plus)
+                && f.caption("Bezeichnung1").endsWith(QStringLiteral(" = ?")));
+        QVERIFY(!ModeCover::isOn(w.Befehl22) && !ModeCover::isOn(w.Befehl28)
                 && w.Befehl11->isDefault() && w.focusWidget() == w.Befehl11);
-        QCOMPARE(f.AllFiles(), files); // settings and users are read, never written
+        QCOMPARE(f.allFiles(), files); // settings and users are read, never written
     }
 
     void keysAndClosing_data()
@@ -55,9 +55,9 @@ private slots:
         QTest::addColumn<int>("answer");
         QTest::addColumn<Boxes>("boxes");
         QTest::addColumn<QString>("shown");
-        const Shown exit = ScriptedDialogs::Msg("Dieses Programm jetzt beenden?\r", 276,
+        const Shown exit = ScriptedDialogs::msg("Dieses Programm jetzt beenden?\r", 276,
                                                 "ZFT-Zaruzidovavivediv");
-        const Boxes empty{ ScriptedDialogs::Msg("Bitte Ergebnis eintragen!\r", 0,
+        const Boxes empty{ ScriptedDialogs::msg("Bitte Ergebnis eintragen!\r", 0,
                                                 "Leeres Ergebnisfeld") };
         const QString unchanged = QStringLiteral("Stufe 2|4|1");
         QTest::newRow("signs at the list replace") << "Liste1"
@@ -66,12 +66,12 @@ private slots:
                                                 << "L" << 0 << Boxes{} << "Stufe 3||1";
         QTest::newRow("Enter at a digit button") << "Befehl7"
                                                  << "BN" << 0 << empty << "Stufe 2||1";
-        const Boxes wrong{ ScriptedDialogs::Msg("Das ist leider falsch!\r", 0, "Rechenfehler") };
+        const Boxes wrong{ ScriptedDialogs::msg("Das ist leider falsch!\r", 0, "Rechenfehler") };
         QTest::newRow("held Return checks once") << "Befehl11"
                                                  << "RH" << 0 << wrong << "Stufe 2||2";
         QTest::newRow("star asks the password once")
                 << "Liste1"
-                << "*" << 0 << Boxes{ ScriptedDialogs::Password("Pflichtaufgaben beenden?") }
+                << "*" << 0 << Boxes{ ScriptedDialogs::password("Pflichtaufgaben beenden?") }
                 << unchanged;
         QTest::newRow("Escape, No") << "Liste1"
                                     << "E" << MsgResult::No << Boxes{ exit } << unchanged;
@@ -93,37 +93,37 @@ private slots:
         QFETCH(Boxes, boxes);
         QFETCH(QString, shown);
         ProgramFixture f;
-        f.StartQuietly();
-        f.PutTask(QStringLiteral("Aufgabe"), QStringLiteral("7"));
-        f.Answer(QStringLiteral("5"));
-        f.Type(QStringLiteral("4"));
-        f.Seen();
-        const Files before = f.AllFiles(); // ending does not save the listed error
-        QWidget& info = *f.Window(QStringLiteral("ZFTLABEL"));
+        f.startQuietly();
+        f.putTask(QStringLiteral("Aufgabe"), QStringLiteral("7"));
+        f.answer(QStringLiteral("5"));
+        f.type(QStringLiteral("4"));
+        f.seen();
+        const Files before = f.allFiles(); // ending does not save the listed error
+        QWidget& info = *f.window(QStringLiteral("ZFTLABEL"));
         if (at.startsWith(QLatin1String("ZFTLABEL/"))) {
-            f.Click("Bild5");
-            QCOMPARE(info.windowTitle() + f.Caption("ZFTLABEL/Bezeichnung1"),
+            f.click("Bild5");
+            QCOMPARE(info.windowTitle() + f.caption("ZFTLABEL/Bezeichnung1"),
                      QStringLiteral("Programm-InfoO k a y"));
         }
         if (answer || how == QLatin1String("*"))
-            answer ? f.dialogs.AnswerMsg(answer)
-                   : f.Password(QStringLiteral("8")); // a wrong password keeps the mode
+            answer ? f.dialogs.answerMsg(answer)
+                   : f.password(QStringLiteral("8")); // a wrong password keeps the mode
         if (how == QLatin1String("frame"))
             QCOMPARE(f.form1().close(), answer == MsgResult::Yes);
         else if (how == QLatin1String("click"))
-            f.Click(at);
+            f.click(at);
         else
-            f.Keys(how, at);
-        QCOMPARE(f.Seen(),
+            f.keys(how, at);
+        QCOMPARE(f.seen(),
                  boxes); // each key acts once; the information window takes its keys itself
-        QCOMPARE(f.Caption("Bezeichnung8") + u'|' + f.Caption("Bezeichnung2") + u'|'
-                         + f.Caption("Bezeichnung3"),
+        QCOMPARE(f.caption("Bezeichnung8") + u'|' + f.caption("Bezeichnung2") + u'|'
+                         + f.caption("Bezeichnung3"),
                  shown);
-        QCOMPARE(f.Caption("Bezeichnung1") == QLatin1String("Aufgabe"), how != QLatin1String("L"));
-        QVERIFY(f.program().Ended() == (answer == MsgResult::Yes)
-                && f.form1().isVisible() != f.program().Ended());
+        QCOMPARE(f.caption("Bezeichnung1") == QLatin1String("Aufgabe"), how != QLatin1String("L"));
+        QVERIFY(f.program().hasEnded() == (answer == MsgResult::Yes)
+                && f.form1().isVisible() != f.program().hasEnded());
         QVERIFY(!info.isVisible());
-        QCOMPARE(f.AllFiles(), before);
+        QCOMPARE(f.allFiles(), before);
     }
 };
 

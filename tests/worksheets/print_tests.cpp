@@ -18,7 +18,7 @@
 
 namespace {
 
-QString PdfText(const QString& pdf)
+QString pdfText(const QString& pdf)
 {
     QProcess pdftotext;
     pdftotext.start(QStringLiteral("pdftotext"),
@@ -29,7 +29,7 @@ QString PdfText(const QString& pdf)
 
 // The printed text's non-empty lines without their blanks (pdftotext reads "E r g e b n i s" as
 // one word; where the words stand is checked apart).
-QStringList Words(const QString& text)
+QStringList words(const QString& text)
 {
     QStringList words = text.split(QRegularExpression(QStringLiteral("[\n\f]")))
                                 .replaceInStrings(QStringLiteral(" "), QString());
@@ -57,22 +57,22 @@ private slots:
             QFile(at.toString(QStringLiteral("'Übungsblatt' yyyy-MM-dd HH-mm'.pdf'")))
                     .open(QIODevice::WriteOnly);
         ScriptedDialogs dialogs;
-        const PrintJob sheet = Worksheet::FullSheet({ "7 + 5 = ___", "12 - 3 = ___" },
+        const PrintJob sheet = Worksheet::fullSheet({ "7 + 5 = ___", "12 - 3 = ___" },
                                                     { "12", "9" }, Worksheet::Solutions::Beside);
-        DesktopPrinter(dialogs).Print(sheet);
+        DesktopPrinter(dialogs).print(sheet);
         QDir::setCurrent(old);
         const QStringList made = QDir(folder.path()).entryList({ QStringLiteral("* (2).pdf") });
         QCOMPARE(made.size(), 1);
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::NoDotAndDotDot).size(),
                  3); // nothing written over
-        QCOMPARE(dialogs.Take(),
-                 QList<ScriptedDialogs::Shown>{ ScriptedDialogs::Msg(
+        QCOMPARE(dialogs.take(),
+                 QList<ScriptedDialogs::Shown>{ ScriptedDialogs::msg(
                          "Es ist kein Drucker eingerichtet. Das Blatt steht als PDF-Datei\n"
                                  + made[0] + "\nim Ordner\n"
                                  + QDir::toNativeSeparators(folder.path()) + "\r",
                          64, "Drucken") });
-        const QString text = PdfText(folder.filePath(made[0]));
-        QVERIFY(Words(text) == Words(sheet.Text().join(u'\n'))
+        const QString text = pdfText(folder.filePath(made[0]));
+        QVERIFY(words(text) == words(sheet.text().join(u'\n'))
                 && text.count(u'\f') == 1); // all on one page
         // Laid out as on paper: the items of a column start at the same place in the heading and a
         // row.
@@ -141,18 +141,18 @@ private slots:
             tasks << QStringLiteral("%1 + 1 = ?").arg(i), answers << QString::number(i + 1),
                     rows
                     << QStringLiteral("%1+1=___%2.%3").arg(i).arg(QString(11, u'_')).arg(i + 1);
-        DesktopPrinter(dialogs).Print(
-                Worksheet::ErrorListSheet(tasks, answers, Worksheet::Solutions::Mixed));
-        QCOMPARE(dialogs.Take(),
+        DesktopPrinter(dialogs).print(
+                Worksheet::errorListSheet(tasks, answers, Worksheet::Solutions::Mixed));
+        QCOMPARE(dialogs.take(),
                  QList<ScriptedDialogs::Shown>{}); // a printer is there: no PDF, no message
         // Two pages, each under the heading; every row once, in order.
         QVERIFY(QTest::qWaitFor([&] { return QFile::exists(d + "/out/job"); }, 30000));
-        const QString text = PdfText(d + "/out/job");
+        const QString text = pdfText(d + "/out/job");
         const QStringList pages = text.split(u'\f', Qt::SkipEmptyParts);
-        QVERIFY2(pages.size() == 2 && Words(pages[1]).first() == Words(pages[0]).first(),
+        QVERIFY2(pages.size() == 2 && words(pages[1]).first() == words(pages[0]).first(),
                  qPrintable(text));
-        QCOMPARE(Words(text).filter(QStringLiteral("Lösungsuchen")).size(), 2);
-        QCOMPARE(Words(text).filter(QStringLiteral("+1=___")), rows);
+        QCOMPARE(words(text).filter(QStringLiteral("Lösungsuchen")).size(), 2);
+        QCOMPARE(words(text).filter(QStringLiteral("+1=___")), rows);
         cupsd.terminate();
         QVERIFY(cupsd.waitForFinished());
     }

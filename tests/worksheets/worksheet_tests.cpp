@@ -15,7 +15,7 @@ using namespace Worksheet;
 namespace {
 
 // Line `line` of each job (negative: from the end) as "name line> column:text|column:text".
-QStringList Jobs(const QList<PrintJob>& jobs, int line)
+QStringList jobs(const QList<PrintJob>& jobs, int line)
 {
     QStringList seen;
     for (const PrintJob& job : jobs) {
@@ -28,11 +28,11 @@ QStringList Jobs(const QList<PrintJob>& jobs, int line)
 }
 
 // Task i of a test list: "4 + 5 = ?", "7 + 5 = ?", ... with the answers 9, 12, ...
-QString Task(int i)
+QString task(int i)
 {
     return QStringLiteral("%1 + 5 = ?").arg(4 + 3 * i);
 }
-QString Answer(int i)
+QString answer(int i)
 {
     return QString::number(9 + 3 * i);
 }
@@ -101,21 +101,21 @@ private slots:
         QFETCH(QString, first);
         QFETCH(int, count);
         QFETCH(QStringList, expect);
-        QStringList tasks{ first }, answers{ Answer(0) };
+        QStringList tasks{ first }, answers{ answer(0) };
         for (int i = 1; i < rows; ++i)
-            tasks << (i == 1 && sheet != QLatin1String("errors") ? Row1 : Task(i)),
-                    answers << Answer(i);
-        const PrintJob job = sheet == QLatin1String("task") ? TaskSheet(tasks)
-                : sheet == QLatin1String("solutions")       ? SolutionSheet(answers)
+            tasks << (i == 1 && sheet != QLatin1String("errors") ? Row1 : task(i)),
+                    answers << answer(i);
+        const PrintJob job = sheet == QLatin1String("task") ? taskSheet(tasks)
+                : sheet == QLatin1String("solutions")       ? solutionSheet(answers)
                 : sheet == QLatin1String("errors")
-                ? ErrorListSheet(tasks, answers, Solutions::Beside)
-                : FullSheet(tasks, answers,
+                ? errorListSheet(tasks, answers, Solutions::Beside)
+                : fullSheet(tasks, answers,
                             sheet == QLatin1String("mixed") ? Solutions::Mixed : Solutions::Beside);
         QCOMPARE(job.lines.size(), count);
         QCOMPARE(job.headingLines,
                  sheet == QLatin1String("task") || sheet == QLatin1String("solutions") ? 0 : 3);
         for (const QString& e : expect)
-            QCOMPARE(Jobs({ job }, e.section(u'>', 0, 0).toInt()).first(), job.name + u' ' + e);
+            QCOMPARE(jobs({ job }, e.section(u'>', 0, 0).toInt()).first(), job.name + u' ' + e);
     }
 
     void building_data()
@@ -130,7 +130,7 @@ private slots:
         QTest::addColumn<int>("rows");
         QTest::addColumn<Boxes>("boxes");
         const QStringList plain{ "?", "___" };
-        const Boxes both{ ScriptedDialogs::Msg("Beide Felder müssen belegt sein!", 0,
+        const Boxes both{ ScriptedDialogs::msg("Beide Felder müssen belegt sein!", 0,
                                                "Suchen & Ersetzen") };
         QTest::newRow("mandatory mode builds plus") << 6 << plain << "N" << 20 << Boxes{};
         QTest::newRow("new list again, then append") << 2 << plain << "NNA" << 21 << Boxes{};
@@ -154,51 +154,51 @@ private slots:
         QFETCH(int, rows);
         QFETCH(Boxes, boxes);
         ProgramFixture f;
-        f.StartQuietly();
-        f.Password();
-        f.Click("Bild6");
-        QCOMPARE(f.Seen(), Boxes{ ScriptedDialogs::Password("Ziftora") });
-        QWidget* w = f.Window("druck");
+        f.startQuietly();
+        f.password();
+        f.click("Bild6");
+        QCOMPARE(f.seen(), Boxes{ ScriptedDialogs::password("Ziftora") });
+        QWidget* w = f.window("druck");
         w->move(w->pos() + QPoint(30, 20));
         const QPoint place = w->pos();
         f.state().operation = Operation(operation);
-        f.Control<QLineEdit>("druck/Text1")->setText(fields[0]);
-        f.Control<QLineEdit>("druck/Text2")->setText(fields[1]);
+        f.control<QLineEdit>("druck/Text1")->setText(fields[0]);
+        f.control<QLineEdit>("druck/Text2")->setText(fields[1]);
         const QMap<QChar, QString> buttons{ { u'N', "druck/Befehl3" },  { u'A', "druck/Befehl11" },
                                             { u'D', "druck/Befehl10" }, { u'R', "druck/Befehl7" },
                                             { u'M', "druck/Befehl5" },  { u'C', "druck/Befehl1" } };
         for (const QChar action : actions) {
             if (action == u'S') { // selecting mirrors the row number into the other two lists
-                f.Control<ListBox>("druck/Liste2")->SetListIndex(4);
-                f.Control<ListBox>("druck/Liste3")->SetListIndex(5);
-                QVERIFY(f.Control<ListBox>("druck/Liste1")->ListIndex() == 5
-                        && f.Control<ListBox>("druck/Liste2")->ListIndex() == 5);
+                f.control<ListBox>("druck/Liste2")->setListIndex(4);
+                f.control<ListBox>("druck/Liste3")->setListIndex(5);
+                QVERIFY(f.control<ListBox>("druck/Liste1")->listIndex() == 5
+                        && f.control<ListBox>("druck/Liste2")->listIndex() == 5);
             } else if (action == u'F') {
                 w->close();
             } else if (action == u'E') {
-                f.Keys("E", "druck/Liste1");
+                f.keys("E", "druck/Liste1");
             } else {
-                f.Click(buttons[action]);
+                f.click(buttons[action]);
             }
             if (QStringLiteral("CFE").contains(action)) {
                 QVERIFY(!w->isVisible() && f.form1().isVisible());
-                f.Password();
-                f.Click("Bild6");
-                QVERIFY(f.Seen().size() == 1 && w->isVisible() && w->pos() == place);
+                f.password();
+                f.click("Bild6");
+                QVERIFY(f.seen().size() == 1 && w->isVisible() && w->pos() == place);
             }
         }
-        QCOMPARE(f.Control("druck/Liste3")->isVisible(), actions.count(u'M') % 2 == 1);
+        QCOMPARE(f.control("druck/Liste3")->isVisible(), actions.count(u'M') % 2 == 1);
         // A replacement keeps the selected row; a deleted row leaves none.
-        QCOMPARE(f.Control<ListBox>("druck/Liste1")->ListIndex(),
+        QCOMPARE(f.control<ListBox>("druck/Liste1")->listIndex(),
                  actions.contains(u'S') && !actions.endsWith(u'D') ? 5 : -1);
-        QCOMPARE(f.Seen(), boxes);
+        QCOMPARE(f.seen(), boxes);
         // Row i of the task and solution columns belong together; the sorted column holds the same
         // answers.
-        const QStringList tasks = f.Entries("druck/Liste1"), answers = f.Entries("druck/Liste2");
+        const QStringList tasks = f.entries("druck/Liste1"), answers = f.entries("druck/Liste2");
         QStringList sorted = answers;
         std::sort(sorted.begin(), sorted.end());
         QVERIFY(tasks.size() == rows && answers.size() == rows
-                && f.Entries("druck/Liste3") == sorted);
+                && f.entries("druck/Liste3") == sorted);
         QVERIFY(rows < 20
                 || QSet<QString>(tasks.begin(), tasks.end()).size()
                         > 1); // each row a task of its own
@@ -207,11 +207,11 @@ private slots:
             return;
         // The training window shows the last task built, its answer the last solution; the build
         // and every R after it replace the first occurrence in the row once.
-        QString shown = TaskRow(f.Caption("Bezeichnung1"));
+        QString shown = taskRow(f.caption("Bezeichnung1"));
         for (qsizetype runs =
                      1 + actions.mid(actions.lastIndexOf(QRegularExpression("[NA]"))).count(u'R');
              runs > 0 && !fields.contains(QString()); --runs)
-            shown = ReplaceFirst(shown, fields[0], fields[1]);
+            shown = replaceFirst(shown, fields[0], fields[1]);
         QCOMPARE(tasks.last(), shown);
         QCOMPARE(answers.last(), f.state().expectedAnswer);
     }
@@ -232,17 +232,17 @@ private slots:
                       last = "Fehlerliste -1> 10:76 + 5 = ___" + QString(10, u' ') + Blank
                 + "|60:.|65:";
         const Shown all =
-                ScriptedDialogs::Msg("Aufgaben und Lösungen wurden kopiert.", 0, "Zwischenablage");
+                ScriptedDialogs::msg("Aufgaben und Lösungen wurden kopiert.", 0, "Zwischenablage");
         const Shown solutions =
-                ScriptedDialogs::Msg("Nur die Lösungen wurden kopiert.", 0, "Zwischenablage");
+                ScriptedDialogs::msg("Nur die Lösungen wurden kopiert.", 0, "Zwischenablage");
         const Shown full =
-                ScriptedDialogs::Msg("Übungsblatt mit Lösungen drucken?\r", 292, "Drucken");
+                ScriptedDialogs::msg("Übungsblatt mit Lösungen drucken?\r", 292, "Drucken");
         const Shown single =
-                ScriptedDialogs::Msg("Übungsblatt einzeln ausdrucken?\r", 292, "Drucken");
+                ScriptedDialogs::msg("Übungsblatt einzeln ausdrucken?\r", 292, "Drucken");
         const Shown second =
-                ScriptedDialogs::Msg("Die Seite mit den Lösungen drucken?\r", 292, "Drucken");
+                ScriptedDialogs::msg("Die Seite mit den Lösungen drucken?\r", 292, "Drucken");
         const Shown errors =
-                ScriptedDialogs::Msg("Fehlerliste mit Lösungen drucken?\r", 292, "Drucken");
+                ScriptedDialogs::msg("Fehlerliste mit Lösungen drucken?\r", 292, "Drucken");
         const QList<int> yes{ MsgResult::Yes }, no{ MsgResult::No }, none;
         const QStringList nothing;
         QTest::newRow("all, beside")
@@ -253,7 +253,7 @@ private slots:
                 << QStringList{ Row0 + "     12" + nl + Row1 + "     9" + nl } << Boxes{ all } << 0;
         QTest::newRow("tasks, mixed")
                 << "druck/befehl8" << 2 << true << none << QStringList{ Row0 + nl + Row1 + nl }
-                << Boxes{ ScriptedDialogs::Msg("Nur die Aufgaben wurden kopiert.", 0,
+                << Boxes{ ScriptedDialogs::msg("Nur die Aufgaben wurden kopiert.", 0,
                                                "Zwischenablage") }
                 << 0;
         QTest::newRow("solutions, mixed")
@@ -280,7 +280,7 @@ private slots:
                                            << QStringList{ last + "9" } << Boxes{ errors } << -1;
         QTest::newRow("empty error list")
                 << "Form8/Befehl2" << 0 << false << none << nothing
-                << Boxes{ ScriptedDialogs::Msg("Die Fehlerliste ist leer.", 0, "Drucken") } << 0;
+                << Boxes{ ScriptedDialogs::msg("Die Fehlerliste ist leer.", 0, "Drucken") } << 0;
     }
 
     void printingAndCopying()
@@ -293,23 +293,23 @@ private slots:
         QFETCH(Boxes, boxes);
         QFETCH(int, line);
         ProgramFixture f;
-        f.StartQuietly();
+        f.startQuietly();
         for (int i = 0; i < rows; ++i) {
             if (path.startsWith(QLatin1String("Form8")))
-                f.form8().AddError(Task(i), Answer(i));
-            f.Control<ListBox>("druck/Liste1")->AddItem(BlankRow(Task(i)));
-            f.Control<ListBox>("druck/Liste2")->AddItem(Answer(i));
-            f.Control<ListBox>("druck/Liste3")->AddItem(Answer(i));
+                f.form8().addError(task(i), answer(i));
+            f.control<ListBox>("druck/Liste1")->addItem(blankRow(task(i)));
+            f.control<ListBox>("druck/Liste2")->addItem(answer(i));
+            f.control<ListBox>("druck/Liste3")->addItem(answer(i));
         }
         if (mixed)
-            f.Click("druck/Befehl5");
-        QCOMPARE(f.Caption("druck/Befehl5"),
+            f.click("druck/Befehl5");
+        QCOMPARE(f.caption("druck/Befehl5"),
                  mixed ? QStringLiteral("Sortierte Anzeige") : QStringLiteral("Gemischte Anzeige"));
         for (int answer : answers)
-            f.dialogs.AnswerMsg(answer);
-        f.Click(path);
-        QCOMPARE(f.Seen(), boxes);
-        QCOMPARE(f.clipboard.texts + Jobs(f.printer.jobs, line), out);
+            f.dialogs.answerMsg(answer);
+        f.click(path);
+        QCOMPARE(f.seen(), boxes);
+        QCOMPARE(f.clipboard.texts + jobs(f.printer.jobs, line), out);
     }
 };
 

@@ -16,7 +16,7 @@ namespace {
 
 QTextStream out(stdout);
 
-QString Quoted(const QString& text)
+QString quoted(const QString& text)
 {
     QString shown = text;
     shown.replace(u'\\', QStringLiteral("\\\\"))
@@ -25,19 +25,19 @@ QString Quoted(const QString& text)
     return u'"' + shown + u'"';
 }
 
-QString Place(const QRect& r)
+QString place(const QRect& r)
 {
     return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
 }
 
-QString Text(QWidget* w)
+QString text(QWidget* w)
 {
     if (auto* button = qobject_cast<QAbstractButton*>(w))
         return button->text();
     if (auto* label = qobject_cast<QLabel*>(w))
         return label->text();
     if (auto* list = qobject_cast<ListBox*>(w))
-        return list->Entries().join(u'|');
+        return list->entries().join(u'|');
     if (auto* bar = qobject_cast<QScrollBar*>(w))
         return QStringLiteral("%1..%2=%3")
                 .arg(bar->minimum())
@@ -46,14 +46,14 @@ QString Text(QWidget* w)
     return QString();
 }
 
-QString Spoken(QWidget* w, QAccessible::Text what)
+QString spoken(QWidget* w, QAccessible::Text what)
 {
     QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
     return a ? a->text(what) : QString();
 }
 
 // The controls Tab visits from the first one that takes the focus, round to where it began.
-QStringList TabOrder(QWidget* window)
+QStringList tabOrder(QWidget* window)
 {
     QWidget* first = nullptr;
     for (QWidget* c : window->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
@@ -74,30 +74,30 @@ QStringList TabOrder(QWidget* window)
     return visited;
 }
 
-void Dump(const QString& heading, QWidget* window)
+void dump(const QString& heading, QWidget* window)
 {
     window->show();
     out << "== " << heading << ' ' << window->metaObject()->className() << ' '
-        << window->objectName() << ' ' << Quoted(window->windowTitle()) << ' '
-        << Place(window->geometry()) << '\n';
+        << window->objectName() << ' ' << quoted(window->windowTitle()) << ' '
+        << place(window->geometry()) << '\n';
     for (QWidget* c : window->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
-        out << c->metaObject()->className() << ' ' << c->objectName() << ' ' << Place(c->geometry())
-            << ' ' << Quoted(Text(c));
-        const QString name = Spoken(c, QAccessible::Name);
+        out << c->metaObject()->className() << ' ' << c->objectName() << ' ' << place(c->geometry())
+            << ' ' << quoted(text(c));
+        const QString name = spoken(c, QAccessible::Name);
         if (!name.isEmpty())
-            out << " name=" << Quoted(name);
-        const QString description = Spoken(c, QAccessible::Description);
+            out << " name=" << quoted(name);
+        const QString description = spoken(c, QAccessible::Description);
         if (!description.isEmpty())
-            out << " description=" << Quoted(description);
+            out << " description=" << quoted(description);
         if (!c->toolTip().isEmpty())
-            out << " tip=" << Quoted(c->toolTip());
+            out << " tip=" << quoted(c->toolTip());
         if (c->isHidden())
             out << " hidden";
         if (!c->isEnabled())
             out << " disabled";
         out << '\n';
     }
-    out << "tab: " << TabOrder(window).join(u' ') << "\n\n";
+    out << "tab: " << tabOrder(window).join(u' ') << "\n\n";
 }
 
 } // namespace
@@ -109,27 +109,27 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     {
         ProgramFixture f;
-        f.StartQuietly();
-        Dump(QStringLiteral("training"), f.Window(QStringLiteral("Form1")));
+        f.startQuietly();
+        dump(QStringLiteral("training"), f.window(QStringLiteral("Form1")));
         for (const char* window : { "Form7", "Form8", "ZFTLABEL", "druck", "Form6", "Form2",
                                     "Form3", "Form4", "Form5", "slalom" })
-            Dump(QString(), f.Window(QString::fromLatin1(window)));
-        f.dialogs.Take();
+            dump(QString(), f.window(QString::fromLatin1(window)));
+        f.dialogs.take();
     }
     {
         ProgramFixture f;
-        f.StartQuietly();
-        f.Password();
-        f.Click(QStringLiteral("Bild4"));
-        Dump(QStringLiteral("mandatory-editor"), f.Window(QStringLiteral("Form1")));
+        f.startQuietly();
+        f.password();
+        f.click(QStringLiteral("Bild4"));
+        dump(QStringLiteral("mandatory-editor"), f.window(QStringLiteral("Form1")));
     }
     {
         ProgramFixture f;
-        f.StartQuietly();
+        f.startQuietly();
         for (int i = 0; i < 11; ++i)
-            f.Answer(f.state().expectedAnswer + QStringLiteral("1"));
-        f.dialogs.Take();
-        Dump(QStringLiteral("error-practice"), f.Window(QStringLiteral("Form1")));
+            f.answer(f.state().expectedAnswer + QStringLiteral("1"));
+        f.dialogs.take();
+        dump(QStringLiteral("error-practice"), f.window(QStringLiteral("Form1")));
     }
     out.flush();
     return 0;
