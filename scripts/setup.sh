@@ -26,9 +26,10 @@ fi
 
 install_missing cmake ninja-build g++ qt6-base-dev qt6-svg-dev libgl-dev fonts-liberation2 libbenchmark-dev
 # Printing (a private print queue in the tests, PDF text read back); Qt's own texts in German;
-# building and checking the Debian package.
+# building and checking the Debian package (lintian, Debian's package checker, brings man-db for
+# the manual pages).
 install_missing cups cups-client poppler-utils
-install_missing qt6-translations-l10n dpkg-dev file desktop-file-utils appstream
+install_missing qt6-translations-l10n dpkg-dev file desktop-file-utils appstream lintian
 
 cmake --preset default
 cmake --build --preset default
