@@ -86,7 +86,7 @@ int main(int argc, char** argv)
     program.start();
     QApplication::processEvents();
     if (kind == "error-pairs")
-        program.form8().loadErrorFile();
+        program.errorListWindow().loadErrorFile();
     const double ms = clock.nsecsElapsed() / 1e6;
     const long peak = residentKiB("VmHWM:");
     std::printf("%-15s %6.1f MB  %9.1f ms  peak memory +%ld KiB (%.1fx the file)\n",

@@ -41,10 +41,10 @@ struct Playground {
         QDir::setCurrent(old);
     }
     // The reward chooser opens and the child clicks a game's button.
-    void choose(QPushButton* Form6::*button)
+    void choose(QPushButton* RewardChooser::*button)
     {
-        program->form1().rewardCheck();
-        (program->form6().*button)->click();
+        program->trainingWindow().rewardCheck();
+        (program->rewardChooser().*button)->click();
     }
     QTemporaryDir dir;
     QString old;
@@ -56,12 +56,12 @@ struct Playground {
 void BM_NumberCatchTick(benchmark::State& state)
 {
     Playground play;
-    play.choose(&Form6::Befehl3);
-    Form4& form4 = play.program->form4();
+    play.choose(&RewardChooser::Befehl3);
+    NumberCatchWindow& form4 = play.program->numberCatchWindow();
     for (auto _ : state) {
         if (!form4.isVisible()) { // ten lucky jumps onto the "+" end a game
             state.PauseTiming();
-            play.choose(&Form6::Befehl3);
+            play.choose(&RewardChooser::Befehl3);
             state.ResumeTiming();
         }
         form4.zeit1Timer();
@@ -74,8 +74,8 @@ BENCHMARK(BM_NumberCatchTick)->Unit(benchmark::kMicrosecond);
 void BM_PrisonStep(benchmark::State& state)
 {
     Playground play;
-    play.choose(&Form6::Befehl1);
-    Form2& form2 = play.program->form2();
+    play.choose(&RewardChooser::Befehl1);
+    PrisonWindow& form2 = play.program->prisonWindow();
     bool left = true;
     for (auto _ : state) { // to and fro in the yard
         left ? form2.bild2Click() : form2.bild3Click();
@@ -89,10 +89,11 @@ BENCHMARK(BM_PrisonStep)->Unit(benchmark::kMicrosecond);
 void reportMemory()
 {
     Playground play;
-    QPushButton* Form6::*buttons[] = { &Form6::Befehl1, &Form6::Befehl3, &Form6::Befehl4 };
-    Form5& form5 = play.program->form5();
-    Form4& form4 = play.program->form4();
-    Form2& form2 = play.program->form2();
+    QPushButton* RewardChooser::*buttons[] = { &RewardChooser::Befehl1, &RewardChooser::Befehl3,
+                                               &RewardChooser::Befehl4 };
+    MemoryWindow& form5 = play.program->memoryWindow();
+    NumberCatchWindow& form4 = play.program->numberCatchWindow();
+    PrisonWindow& form2 = play.program->prisonWindow();
     const auto playGames =
             [&](int count) { // prison, number catch and Memory in turn, each ended at once
                 for (int i = 0; i < count; ++i) {
@@ -109,7 +110,7 @@ void reportMemory()
     const auto tick = [&](int count) { // one number catch game after the other
         for (int i = 0; i < count; ++i) {
             if (!form4.isVisible())
-                play.choose(&Form6::Befehl3);
+                play.choose(&RewardChooser::Befehl3);
             form4.zeit1Timer();
             if (i % 100 == 0)
                 QApplication::processEvents();

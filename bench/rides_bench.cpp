@@ -47,14 +47,14 @@ void operator delete(void* p, std::size_t) noexcept
 namespace {
 
 // Keeps the car in the middle of the road, so that a ride only ends when it is won.
-void keepOnRoad(Form3& w)
+void keepOnRoad(CarRideWindow& w)
 {
     CarRide& ride = w.ride();
     ride.CarLeft = ride.RoadLeft + ride.RoadWidth / 2 - 250;
 }
 
 // A ride that has ended (won) starts again, as a child would with "Start".
-void keepRiding(Form3& w)
+void keepRiding(CarRideWindow& w)
 {
     if (!w.ride().riding()) {
         w.befehl1Click();
@@ -84,8 +84,8 @@ public:
     }
 };
 
-struct CarRideWindow {
-    CarRideWindow() : w(quiet.dialogs, quiet.random, timers)
+struct RunningCarRide {
+    RunningCarRide() : w(quiet.dialogs, quiet.random, timers)
     {
         w.startCarRide();
         w.befehl2Click();
@@ -93,14 +93,14 @@ struct CarRideWindow {
     }
     QuietDesktop quiet;
     HandTimers timers;
-    Form3 w;
+    CarRideWindow w;
 };
 
 // One tick as the timer gives it, without and with the repaint of what moved.
 void BM_CarRideTick(benchmark::State& state)
 {
-    CarRideWindow ride;
-    Form3& w = ride.w;
+    RunningCarRide ride;
+    CarRideWindow& w = ride.w;
     long allocated = 0, ticks = 0;
     for (auto _ : state) {
         state.PauseTiming();
@@ -148,7 +148,7 @@ void BM_RealTickPace(benchmark::State& state)
         QuietDesktop quiet;
         StampingTimers timers;
         timers.stamps.reserve(Ticks + 10);
-        Form3 w(quiet.dialogs, quiet.random, timers);
+        CarRideWindow w(quiet.dialogs, quiet.random, timers);
         timers.afterTick = [&w] {
             keepOnRoad(w);
             if (!w.ride().riding()) { // won: straight on with a new ride
@@ -187,11 +187,11 @@ BENCHMARK(BM_RealTickPace)->Iterations(1)->Unit(benchmark::kSecond);
 void BM_MemoryOverRides(benchmark::State& state)
 {
     for (auto _ : state) {
-        CarRideWindow ride;
-        Form3& w = ride.w;
+        RunningCarRide ride;
+        CarRideWindow& w = ride.w;
         QuietDesktop quiet;
         HandTimers timers;
-        slalom home(quiet.dialogs, quiet.random, timers);
+        HomewardRideWindow home(quiet.dialogs, quiet.random, timers);
         const auto homewardRides = [&home](int rides) {
             for (int i = 0; i < rides; ++i) {
                 home.show();

@@ -51,7 +51,7 @@ void BM_StartToFirstTask(benchmark::State& state)
         auto program = std::make_unique<Program>(folder.quiet.desktop());
         program->start();
         QApplication::processEvents();
-        benchmark::DoNotOptimize(program->form1().Bezeichnung1->text().size());
+        benchmark::DoNotOptimize(program->trainingWindow().Bezeichnung1->text().size());
         state.PauseTiming();
         program.reset();
         state.ResumeTiming();

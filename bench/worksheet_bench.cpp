@@ -27,7 +27,7 @@ void BM_NewListShown(benchmark::State& state)
     QuietDesktop quiet;
     Program program(quiet.desktop());
     program.start();
-    druck& window = program.worksheets();
+    WorksheetWindow& window = program.worksheetWindow();
     window.open();
     QApplication::processEvents();
     for (auto _ : state) {

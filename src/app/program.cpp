@@ -38,131 +38,148 @@ void Program::start()
 
     // The user window and the error list window hold lists of the whole run, so they exist from
     // the start, hidden; the training window fills the user list during its start-up.
-    form7_ = std::make_unique<Form7>(desktop_.dialogs, state_);
-    form8_ = std::make_unique<Form8>(desktop_.dialogs, *form7_, desktop_.printer);
-    form1_ = std::make_unique<Form1>(state_, desktop_.dialogs, desktop_.random, *form7_, *form8_);
+    userWindow_ = std::make_unique<UserWindow>(desktop_.dialogs, state_);
+    errorListWindow_ =
+            std::make_unique<ErrorListWindow>(desktop_.dialogs, *userWindow_, desktop_.printer);
+    trainingWindow_ = std::make_unique<TrainingWindow>(state_, desktop_.dialogs, desktop_.random,
+                                                       *userWindow_, *errorListWindow_);
 
-    connect(form1_.get(), &Form1::ended, this, &Program::endProgram);
-    connect(form1_.get(), &Form1::infoRequested, this, [this] { zftlabel().open(); });
-    connect(form1_.get(), &Form1::worksheetsRequested, this, [this] { worksheets().open(); });
+    connect(trainingWindow_.get(), &TrainingWindow::ended, this, &Program::endProgram);
+    connect(trainingWindow_.get(), &TrainingWindow::infoRequested, this,
+            [this] { infoWindow().open(); });
+    connect(trainingWindow_.get(), &TrainingWindow::worksheetsRequested, this,
+            [this] { worksheetWindow().open(); });
     // The training window stays hidden while the child chooses and plays; every game and the
     // chooser's way back bring it back with the task it had.
-    connect(form1_.get(), &Form1::rewardDue, this, [this] {
-        form1_->hide();
-        form6().open();
+    connect(trainingWindow_.get(), &TrainingWindow::rewardDue, this, [this] {
+        trainingWindow_->hide();
+        rewardChooser().open();
     });
-    connect(form7_.get(), &Form7::userStarted, form1_.get(), &Form1::startUser);
-    connect(form8_.get(), &Form8::closed, this, &Program::showTrainingWindow);
+    connect(userWindow_.get(), &UserWindow::userStarted, trainingWindow_.get(),
+            &TrainingWindow::startUser);
+    connect(errorListWindow_.get(), &ErrorListWindow::closed, this, &Program::showTrainingWindow);
 
-    form1_->formLoad();
-    form1_->show();
-    form1_->Befehl11->setFocus();
+    trainingWindow_->formLoad();
+    trainingWindow_->show();
+    trainingWindow_->Befehl11->setFocus();
 }
 
-ZFTLABEL& Program::zftlabel()
+InfoWindow& Program::infoWindow()
 {
-    if (!zftlabel_) {
-        zftlabel_ = std::make_unique<ZFTLABEL>();
-        connect(zftlabel_.get(), &ZFTLABEL::closed, this, &Program::showTrainingWindow);
+    if (!infoWindow_) {
+        infoWindow_ = std::make_unique<InfoWindow>();
+        connect(infoWindow_.get(), &InfoWindow::closed, this, &Program::showTrainingWindow);
     }
-    return *zftlabel_;
+    return *infoWindow_;
 }
 
-druck& Program::worksheets()
+WorksheetWindow& Program::worksheetWindow()
 {
-    if (!druck_) {
+    if (!worksheetWindow_) {
         // The worksheet builds its rows with the training window's generator, as training does.
-        druck::TaskSource tasks{ [this] { form1_->engine().generateTask(); },
-                                 [this] { return form1_->Bezeichnung1->text(); } };
-        druck_ = std::make_unique<druck>(state_, desktop_.dialogs, desktop_.clipboard,
-                                         desktop_.printer, tasks);
-        connect(druck_.get(), &druck::closed, this, &Program::showTrainingWindow);
-        druck_->formLoad(form1_->frameGeometry());
+        WorksheetWindow::TaskSource tasks{ [this] { trainingWindow_->engine().generateTask(); },
+                                           [this] {
+                                               return trainingWindow_->Bezeichnung1->text();
+                                           } };
+        worksheetWindow_ = std::make_unique<WorksheetWindow>(
+                state_, desktop_.dialogs, desktop_.clipboard, desktop_.printer, tasks);
+        connect(worksheetWindow_.get(), &WorksheetWindow::closed, this,
+                &Program::showTrainingWindow);
+        worksheetWindow_->formLoad(trainingWindow_->frameGeometry());
     }
-    return *druck_;
+    return *worksheetWindow_;
 }
 
-Form6& Program::form6()
+RewardChooser& Program::rewardChooser()
 {
-    if (!form6_) {
-        form6_ = std::make_unique<Form6>();
-        connect(form6_.get(), &Form6::cancelled, this, &Program::showTrainingWindow);
-        connect(form6_.get(), &Form6::prisonChosen, this, [this] { form2().startPrisonGame(); });
-        connect(form6_.get(), &Form6::numberCatchChosen, this,
-                [this] { form4().startNumberCatch(); });
-        connect(form6_.get(), &Form6::memoryChosen, this, [this] { form5().startMemory(); });
-        connect(form6_.get(), &Form6::carRideChosen, this, [this] { form3().startCarRide(); });
+    if (!rewardChooser_) {
+        rewardChooser_ = std::make_unique<RewardChooser>();
+        connect(rewardChooser_.get(), &RewardChooser::cancelled, this,
+                &Program::showTrainingWindow);
+        connect(rewardChooser_.get(), &RewardChooser::prisonChosen, this,
+                [this] { prisonWindow().startPrisonGame(); });
+        connect(rewardChooser_.get(), &RewardChooser::numberCatchChosen, this,
+                [this] { numberCatchWindow().startNumberCatch(); });
+        connect(rewardChooser_.get(), &RewardChooser::memoryChosen, this,
+                [this] { memoryWindow().startMemory(); });
+        connect(rewardChooser_.get(), &RewardChooser::carRideChosen, this,
+                [this] { carRideWindow().startCarRide(); });
         // The homeward ride sets itself up when its window becomes active.
-        connect(form6_.get(), &Form6::slalomChosen, this, [this] { slalom().open(); });
+        connect(rewardChooser_.get(), &RewardChooser::homewardRideChosen, this,
+                [this] { homewardRideWindow().open(); });
     }
-    return *form6_;
+    return *rewardChooser_;
 }
 
-Form2& Program::form2()
+PrisonWindow& Program::prisonWindow()
 {
-    if (!form2_) {
-        form2_ = std::make_unique<Form2>(desktop_.dialogs, desktop_.random);
-        connect(form2_.get(), &Form2::ended, this, &Program::showTrainingWindow);
+    if (!prisonWindow_) {
+        prisonWindow_ = std::make_unique<PrisonWindow>(desktop_.dialogs, desktop_.random);
+        connect(prisonWindow_.get(), &PrisonWindow::ended, this, &Program::showTrainingWindow);
     }
-    return *form2_;
+    return *prisonWindow_;
 }
 
-Form4& Program::form4()
+NumberCatchWindow& Program::numberCatchWindow()
 {
-    if (!form4_) {
-        form4_ =
-                std::make_unique<Form4>(state_, desktop_.dialogs, desktop_.random, desktop_.timers);
-        connect(form4_.get(), &Form4::ended, this, &Program::showTrainingWindow);
+    if (!numberCatchWindow_) {
+        numberCatchWindow_ = std::make_unique<NumberCatchWindow>(state_, desktop_.dialogs,
+                                                                 desktop_.random, desktop_.timers);
+        connect(numberCatchWindow_.get(), &NumberCatchWindow::ended, this,
+                &Program::showTrainingWindow);
     }
-    return *form4_;
+    return *numberCatchWindow_;
 }
 
-Form5& Program::form5()
+MemoryWindow& Program::memoryWindow()
 {
-    if (!form5_) {
-        form5_ = std::make_unique<Form5>(state_, desktop_.dialogs, desktop_.random);
-        connect(form5_.get(), &Form5::ended, this, &Program::showTrainingWindow);
+    if (!memoryWindow_) {
+        memoryWindow_ = std::make_unique<MemoryWindow>(state_, desktop_.dialogs, desktop_.random);
+        connect(memoryWindow_.get(), &MemoryWindow::ended, this, &Program::showTrainingWindow);
     }
-    return *form5_;
+    return *memoryWindow_;
 }
 
-slalom& Program::slalom()
+HomewardRideWindow& Program::homewardRideWindow()
 {
-    if (!slalom_) {
-        slalom_ = std::make_unique<::slalom>(desktop_.dialogs, desktop_.random, desktop_.timers);
-        connect(slalom_.get(), &::slalom::ended, this, &Program::showTrainingWindow);
+    if (!homewardRideWindow_) {
+        homewardRideWindow_ = std::make_unique<HomewardRideWindow>(
+                desktop_.dialogs, desktop_.random, desktop_.timers);
+        connect(homewardRideWindow_.get(), &HomewardRideWindow::ended, this,
+                &Program::showTrainingWindow);
     }
-    return *slalom_;
+    return *homewardRideWindow_;
 }
 
-Form3& Program::form3()
+CarRideWindow& Program::carRideWindow()
 {
-    if (!form3_) {
-        form3_ = std::make_unique<Form3>(desktop_.dialogs, desktop_.random, desktop_.timers);
-        connect(form3_.get(), &Form3::ended, this, &Program::showTrainingWindow);
+    if (!carRideWindow_) {
+        carRideWindow_ =
+                std::make_unique<CarRideWindow>(desktop_.dialogs, desktop_.random, desktop_.timers);
+        connect(carRideWindow_.get(), &CarRideWindow::ended, this, &Program::showTrainingWindow);
     }
-    return *form3_;
+    return *carRideWindow_;
 }
 
 void Program::showTrainingWindow()
 {
-    form1_->show();
+    trainingWindow_->show();
 }
 
 void Program::endProgram()
 {
     ended_ = true;
-    if (zftlabel_)
-        zftlabel_->hide();
-    if (druck_)
-        druck_->hide();
-    if (slalom_)
-        slalom_->hide();
-    if (form3_)
-        form3_->hide();
-    form7_->hide();
-    form8_->hide();
-    form1_->hide();
+    if (infoWindow_)
+        infoWindow_->hide();
+    if (worksheetWindow_)
+        worksheetWindow_->hide();
+    if (homewardRideWindow_)
+        homewardRideWindow_->hide();
+    if (carRideWindow_)
+        carRideWindow_->hide();
+    userWindow_->hide();
+    errorListWindow_->hide();
+    trainingWindow_->hide();
     // exit() rather than quit(): quitting would first ask every window to close, and the
     // program's windows only hide themselves when closed.
     QCoreApplication::exit(0);

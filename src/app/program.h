@@ -13,17 +13,17 @@
 
 #include <memory>
 
-class Form1;
-class Form2;
-class Form3;
-class Form4;
-class Form5;
-class Form6;
-class Form7;
-class Form8;
-class ZFTLABEL;
-class druck;
-class slalom;
+class TrainingWindow;
+class PrisonWindow;
+class CarRideWindow;
+class NumberCatchWindow;
+class MemoryWindow;
+class RewardChooser;
+class UserWindow;
+class ErrorListWindow;
+class InfoWindow;
+class WorksheetWindow;
+class HomewardRideWindow;
 
 class Program final : public QObject {
     Q_OBJECT
@@ -36,17 +36,17 @@ public:
     void start();
 
     TrainingState& state() { return state_; }
-    Form1& form1() { return *form1_; }
-    Form7& form7() { return *form7_; }
-    Form8& form8() { return *form8_; }
-    ZFTLABEL& zftlabel(); // created on first use
-    druck& worksheets(); // created on first use
-    Form6& form6(); // the reward chooser, created on first use, as are its games:
-    Form2& form2(); // the prison
-    Form4& form4(); // the number catch
-    Form5& form5(); // Memory
-    Form3& form3(); // the car ride
-    ::slalom& slalom(); // the homeward ride
+    TrainingWindow& trainingWindow() { return *trainingWindow_; }
+    UserWindow& userWindow() { return *userWindow_; }
+    ErrorListWindow& errorListWindow() { return *errorListWindow_; }
+    InfoWindow& infoWindow(); // created on first use
+    WorksheetWindow& worksheetWindow(); // created on first use
+    RewardChooser& rewardChooser(); // the reward chooser, created on first use, as are its games:
+    PrisonWindow& prisonWindow(); // the prison
+    NumberCatchWindow& numberCatchWindow(); // the number catch
+    MemoryWindow& memoryWindow(); // Memory
+    CarRideWindow& carRideWindow(); // the car ride
+    HomewardRideWindow& homewardRideWindow(); // the homeward ride
 
     bool hasEnded() const { return ended_; }
 
@@ -56,16 +56,16 @@ private:
 
     Desktop desktop_;
     TrainingState state_;
-    std::unique_ptr<Form7> form7_;
-    std::unique_ptr<Form8> form8_;
-    std::unique_ptr<Form1> form1_;
-    std::unique_ptr<ZFTLABEL> zftlabel_;
-    std::unique_ptr<druck> druck_;
-    std::unique_ptr<Form6> form6_;
-    std::unique_ptr<Form2> form2_;
-    std::unique_ptr<Form4> form4_;
-    std::unique_ptr<Form5> form5_;
-    std::unique_ptr<::slalom> slalom_;
-    std::unique_ptr<Form3> form3_;
+    std::unique_ptr<UserWindow> userWindow_;
+    std::unique_ptr<ErrorListWindow> errorListWindow_;
+    std::unique_ptr<TrainingWindow> trainingWindow_;
+    std::unique_ptr<InfoWindow> infoWindow_;
+    std::unique_ptr<WorksheetWindow> worksheetWindow_;
+    std::unique_ptr<RewardChooser> rewardChooser_;
+    std::unique_ptr<PrisonWindow> prisonWindow_;
+    std::unique_ptr<NumberCatchWindow> numberCatchWindow_;
+    std::unique_ptr<MemoryWindow> memoryWindow_;
+    std::unique_ptr<HomewardRideWindow> homewardRideWindow_;
+    std::unique_ptr<CarRideWindow> carRideWindow_;
     bool ended_ = false;
 };

@@ -43,9 +43,10 @@ QFont bold(double points)
 
 } // namespace
 
-Form3::Form3(Dialogs& dialogs, RandomSource& random, Timers& timers) : QWidget(nullptr, Qt::Window)
+CarRideWindow::CarRideWindow(Dialogs& dialogs, RandomSource& random, Timers& timers)
+    : QWidget(nullptr, Qt::Window)
 {
-    setObjectName(QStringLiteral("Form3"));
+    setObjectName(QStringLiteral("CarRideWindow"));
     setWindowTitle(QStringLiteral("Autofahrt"));
     setFixedSize(Twips::toPixels(ClientWidth), Twips::toPixels(ClientHeight));
     QPalette p = palette();
@@ -97,14 +98,14 @@ Form3::Form3(Dialogs& dialogs, RandomSource& random, Timers& timers) : QWidget(n
 
     ride_ = std::make_unique<CarRide>(*this, dialogs, random, timers);
 
-    connect(Befehl1, &QPushButton::clicked, this, &Form3::befehl1Click);
-    connect(Befehl2, &QPushButton::clicked, this, &Form3::befehl2Click);
+    connect(Befehl1, &QPushButton::clicked, this, &CarRideWindow::befehl1Click);
+    connect(Befehl2, &QPushButton::clicked, this, &CarRideWindow::befehl2Click);
     new KeyPreview(this, [this](QKeyEvent* event) { return handleKey(event); });
 }
 
-Form3::~Form3() = default;
+CarRideWindow::~CarRideWindow() = default;
 
-void Form3::startCarRide()
+void CarRideWindow::startCarRide()
 {
     show();
     raise();
@@ -112,7 +113,7 @@ void Form3::startCarRide()
     surface->cls(); // the text of an earlier crash
 }
 
-void Form3::befehl2Click()
+void CarRideWindow::befehl2Click()
 {
     Befehl1->hide();
     Befehl2->hide();
@@ -121,7 +122,7 @@ void Form3::befehl2Click()
     ride_->start();
 }
 
-void Form3::befehl1Click()
+void CarRideWindow::befehl1Click()
 {
     Befehl1->show();
     Befehl2->show();
@@ -133,12 +134,12 @@ void Form3::befehl1Click()
     emit ended();
 }
 
-void Form3::placeCar(int left)
+void CarRideWindow::placeCar(int left)
 {
     Twips::setLeft(Bild1, left);
 }
 
-void Form3::placeRoad(int roadLeft, int roadWidth)
+void CarRideWindow::placeRoad(int roadLeft, int roadWidth)
 {
     // Only what moved is repainted: a widget moved to where it stands does nothing.
     Figur1->setGeometry(Twips::toPixels(roadLeft), Figur1->y(), Twips::toPixels(roadWidth),
@@ -147,13 +148,13 @@ void Form3::placeRoad(int roadLeft, int roadWidth)
     Twips::setLeft(Figur3, roadLeft + roadWidth - 100);
 }
 
-void Form3::placePieces(int carLeft, int roadLeft, int roadWidth)
+void CarRideWindow::placePieces(int carLeft, int roadLeft, int roadWidth)
 {
     placeCar(carLeft);
     placeRoad(roadLeft, roadWidth);
 }
 
-void Form3::showMetres(std::int16_t metres)
+void CarRideWindow::showMetres(std::int16_t metres)
 {
     QString& text = metres_[nextMetres_];
     nextMetres_ = 1 - nextMetres_;
@@ -161,7 +162,7 @@ void Form3::showMetres(std::int16_t metres)
     Bezeichnung1->setText(text);
 }
 
-void Form3::crashed(std::int16_t metres)
+void CarRideWindow::crashed(std::int16_t metres)
 {
     // Written from x = 100, y = 2000 at text columns 3 and 8: a column is an average character
     // width of the font, the first column at the window's edge.
@@ -178,7 +179,7 @@ void Form3::crashed(std::int16_t metres)
     Befehl1->setDefault(true);
 }
 
-bool Form3::handleKey(QKeyEvent* event)
+bool CarRideWindow::handleKey(QKeyEvent* event)
 {
     switch (event->key()) {
     case Qt::Key_Left:
@@ -205,7 +206,7 @@ bool Form3::handleKey(QKeyEvent* event)
     }
 }
 
-void Form3::closeEvent(QCloseEvent* event)
+void CarRideWindow::closeEvent(QCloseEvent* event)
 {
     event->ignore();
     befehl1Click();

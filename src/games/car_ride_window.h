@@ -15,14 +15,14 @@ class QPushButton;
 class RandomSource;
 class Timers;
 
-// Form3, the car ride: the road with its posts, the car the child steers with the arrow keys, the
-// metre display, "Start" and "Ende". A crash is written on the window and stays until the next
-// startCarRide; the game ends by hiding the window and ended().
-class Form3 : public QWidget, public CarRideView {
+// CarRideWindow, the car ride: the road with its posts, the car the child steers with the arrow
+// keys, the metre display, "Start" and "Ende". A crash is written on the window and stays until the
+// next startCarRide; the game ends by hiding the window and ended().
+class CarRideWindow : public QWidget, public CarRideView {
     Q_OBJECT
 public:
-    Form3(Dialogs& dialogs, RandomSource& random, Timers& timers);
-    ~Form3() override;
+    CarRideWindow(Dialogs& dialogs, RandomSource& random, Timers& timers);
+    ~CarRideWindow() override;
 
     void startCarRide(); // shows the window with a clean surface
     void befehl1Click(); // "Ende", also Esc

@@ -6,9 +6,9 @@
 #include <QLabel>
 #include <QPushButton>
 
-Form6::Form6() : QWidget(nullptr)
+RewardChooser::RewardChooser() : QWidget(nullptr)
 {
-    setObjectName(QStringLiteral("Form6"));
+    setObjectName(QStringLiteral("RewardChooser"));
     setWindowTitle(QStringLiteral("Du hast dir eine Belohnung verdient. Wähle aus:"));
     setFixedSize(Twips::toPixels(8205), Twips::toPixels(1665));
 
@@ -47,59 +47,59 @@ Form6::Form6() : QWidget(nullptr)
     Bezeichnung4 = once("Bezeichnung4", 7440);
     Befehl4 = button("Befehl4", 6840, QStringLiteral("Memory"));
 
-    connect(Befehl1, &QPushButton::clicked, this, &Form6::befehl1Click);
-    connect(Befehl2, &QPushButton::clicked, this, &Form6::befehl2Click);
-    connect(Befehl3, &QPushButton::clicked, this, &Form6::befehl3Click);
-    connect(Befehl4, &QPushButton::clicked, this, &Form6::befehl4Click);
-    connect(Befehl5, &QPushButton::clicked, this, &Form6::befehl5Click);
-    connect(Befehl6, &QPushButton::clicked, this, &Form6::befehl6Click);
-    connect(Bild1, &QToolButton::clicked, this, &Form6::bild1Click);
-    connect(Bild2, &QToolButton::clicked, this, &Form6::bild2Click);
-    connect(Bild3, &QToolButton::clicked, this, &Form6::bild3Click);
-    connect(Bild4, &QToolButton::clicked, this, &Form6::bild4Click);
-    connect(Bild5, &QToolButton::clicked, this, &Form6::bild5Click);
-    connect(Bild6, &QToolButton::clicked, this, &Form6::bild6Click);
+    connect(Befehl1, &QPushButton::clicked, this, &RewardChooser::befehl1Click);
+    connect(Befehl2, &QPushButton::clicked, this, &RewardChooser::befehl2Click);
+    connect(Befehl3, &QPushButton::clicked, this, &RewardChooser::befehl3Click);
+    connect(Befehl4, &QPushButton::clicked, this, &RewardChooser::befehl4Click);
+    connect(Befehl5, &QPushButton::clicked, this, &RewardChooser::befehl5Click);
+    connect(Befehl6, &QPushButton::clicked, this, &RewardChooser::befehl6Click);
+    connect(Bild1, &QToolButton::clicked, this, &RewardChooser::bild1Click);
+    connect(Bild2, &QToolButton::clicked, this, &RewardChooser::bild2Click);
+    connect(Bild3, &QToolButton::clicked, this, &RewardChooser::bild3Click);
+    connect(Bild4, &QToolButton::clicked, this, &RewardChooser::bild4Click);
+    connect(Bild5, &QToolButton::clicked, this, &RewardChooser::bild5Click);
+    connect(Bild6, &QToolButton::clicked, this, &RewardChooser::bild6Click);
 }
 
-void Form6::open()
+void RewardChooser::open()
 {
     show();
     raise();
     activateWindow();
 }
 
-void Form6::choose(void (Form6::*chosen)())
+void RewardChooser::choose(void (RewardChooser::*chosen)())
 {
     hide();
     emit(this->*chosen)();
 }
 
-void Form6::befehl1Click()
+void RewardChooser::befehl1Click()
 {
-    choose(&Form6::prisonChosen);
+    choose(&RewardChooser::prisonChosen);
 }
-void Form6::befehl2Click()
+void RewardChooser::befehl2Click()
 {
-    choose(&Form6::carRideChosen);
+    choose(&RewardChooser::carRideChosen);
 }
-void Form6::befehl3Click()
+void RewardChooser::befehl3Click()
 {
-    choose(&Form6::numberCatchChosen);
+    choose(&RewardChooser::numberCatchChosen);
 }
-void Form6::befehl4Click()
+void RewardChooser::befehl4Click()
 {
-    choose(&Form6::memoryChosen);
+    choose(&RewardChooser::memoryChosen);
 }
-void Form6::befehl5Click()
+void RewardChooser::befehl5Click()
 {
-    choose(&Form6::cancelled);
+    choose(&RewardChooser::cancelled);
 }
-void Form6::befehl6Click()
+void RewardChooser::befehl6Click()
 {
-    choose(&Form6::slalomChosen);
+    choose(&RewardChooser::homewardRideChosen);
 }
 
-void Form6::closeEvent(QCloseEvent* event)
+void RewardChooser::closeEvent(QCloseEvent* event)
 {
     // Closing the chooser by its frame is the same as "Abbruch": training goes on.
     event->ignore();

@@ -1,8 +1,8 @@
 #pragma once
 
-// Form6, the reward chooser: five games and a way back without a game, each as a picture and a
-// button that do the same. A choice hides the chooser and tells the program which game to start;
-// the chooser itself keeps nothing.
+// RewardChooser, the reward chooser: five games and a way back without a game, each as a picture
+// and a button that do the same. A choice hides the chooser and tells the program which game to
+// start; the chooser itself keeps nothing.
 
 #include <QWidget>
 
@@ -10,10 +10,10 @@ class PictureButton;
 class QLabel;
 class QPushButton;
 
-class Form6 : public QWidget {
+class RewardChooser : public QWidget {
     Q_OBJECT
 public:
-    Form6();
+    RewardChooser();
 
     void open(); // shows the chooser in front
 
@@ -53,7 +53,7 @@ signals:
     // Emitted after the chooser has hidden itself.
     void cancelled();
     void carRideChosen();
-    void slalomChosen();
+    void homewardRideChosen();
     void prisonChosen();
     void numberCatchChosen();
     void memoryChosen();
@@ -62,5 +62,5 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void choose(void (Form6::*chosen)());
+    void choose(void (RewardChooser::*chosen)());
 };

@@ -52,10 +52,10 @@ QFrame* bar(QWidget* parent, const char* name, int l, int t, int w, int h)
 
 } // namespace
 
-slalom::slalom(Dialogs& dialogs, RandomSource& random, Timers& timers)
+HomewardRideWindow::HomewardRideWindow(Dialogs& dialogs, RandomSource& random, Timers& timers)
     : QWidget(nullptr, Qt::Window)
 {
-    setObjectName(QStringLiteral("slalom"));
+    setObjectName(QStringLiteral("HomewardRideWindow"));
     setWindowTitle(QStringLiteral("Heimfahrt:  Vorsicht, es sind viele Nägel auf der Fahrbahn!"));
     setFixedSize(Twips::toPixels(ClientWidth), Twips::toPixels(ClientHeight));
 
@@ -118,11 +118,11 @@ slalom::slalom(Dialogs& dialogs, RandomSource& random, Timers& timers)
     showVehicle(0);
     ride_ = std::make_unique<HomewardRide>(*this, dialogs, random, timers);
 
-    connect(Befehl1, &QPushButton::clicked, this, &slalom::befehl1Click);
-    connect(Befehl2, &QPushButton::clicked, this, &slalom::befehl2Click);
-    connect(Befehl3, &QPushButton::clicked, this, &slalom::befehl3Click);
-    connect(Befehl4, &QPushButton::clicked, this, &slalom::befehl4Click);
-    connect(Befehl5, &QPushButton::clicked, this, &slalom::befehl5Click);
+    connect(Befehl1, &QPushButton::clicked, this, &HomewardRideWindow::befehl1Click);
+    connect(Befehl2, &QPushButton::clicked, this, &HomewardRideWindow::befehl2Click);
+    connect(Befehl3, &QPushButton::clicked, this, &HomewardRideWindow::befehl3Click);
+    connect(Befehl4, &QPushButton::clicked, this, &HomewardRideWindow::befehl4Click);
+    connect(Befehl5, &QPushButton::clicked, this, &HomewardRideWindow::befehl5Click);
     new KeyPreview(this, [this](QKeyEvent* event) {
         switch (event->key()) {
         case Qt::Key_Left:
@@ -149,28 +149,28 @@ slalom::slalom(Dialogs& dialogs, RandomSource& random, Timers& timers)
              (screen->geometry().height() - height()) / 2);
 }
 
-slalom::~slalom() = default;
+HomewardRideWindow::~HomewardRideWindow() = default;
 
-void slalom::open()
+void HomewardRideWindow::open()
 {
     show();
     raise();
     activateWindow();
 }
 
-int slalom::cellSize() const
+int HomewardRideWindow::cellSize() const
 {
     return std::max(Twips::width(Bild1), Twips::fromPixels(Bild1->height()));
 }
 
-QPoint slalom::cellCorner(int column, int row) const
+QPoint HomewardRideWindow::cellCorner(int column, int row) const
 {
     const int cell = cellSize();
     return { Twips::toPixels(Twips::left(Figur1) + (column - 1) * cell),
              Twips::toPixels(Twips::fromPixels(Figur1->y()) + (row - 1) * cell) };
 }
 
-void slalom::startHomewardRide()
+void HomewardRideWindow::startHomewardRide()
 {
     surface->cls();
     const int cell = cellSize();
@@ -185,7 +185,7 @@ void slalom::startHomewardRide()
     ride_->startHomewardRide();
 }
 
-void slalom::befehl1Click()
+void HomewardRideWindow::befehl1Click()
 {
     ride_->stopShow();
     showVehicle(0);
@@ -193,37 +193,37 @@ void slalom::befehl1Click()
     emit ended();
 }
 
-void slalom::befehl2Click()
+void HomewardRideWindow::befehl2Click()
 {
     ride_->moveLeft();
 }
 
-void slalom::befehl3Click()
+void HomewardRideWindow::befehl3Click()
 {
     ride_->moveRight();
 }
 
-void slalom::befehl4Click()
+void HomewardRideWindow::befehl4Click()
 {
     ride_->moveUp();
 }
 
-void slalom::befehl5Click()
+void HomewardRideWindow::befehl5Click()
 {
     ride_->moveDown();
 }
 
-void slalom::placeCar(int column, int row)
+void HomewardRideWindow::placeCar(int column, int row)
 {
     Bild1->move(cellCorner(column, row));
 }
 
-void slalom::placeMarker(int column, int row)
+void HomewardRideWindow::placeMarker(int column, int row)
 {
     Bezeichnung5->move(cellCorner(column, row));
 }
 
-void slalom::showMarker(bool visible)
+void HomewardRideWindow::showMarker(bool visible)
 {
     // Until the show points at the first nail the marker covers the start, where no nail ever
     // lies, rather than a cell of an earlier ride.
@@ -234,7 +234,7 @@ void slalom::showMarker(bool visible)
     Bezeichnung5->setVisible(visible);
 }
 
-void slalom::showVehicle(int breakdowns)
+void HomewardRideWindow::showVehicle(int breakdowns)
 {
     const QLabel* store = breakdowns <= 1 ? Bild2
             : breakdowns == 2             ? Bild3
@@ -245,12 +245,12 @@ void slalom::showVehicle(int breakdowns)
     Bild1->setToolTip(store->toolTip());
 }
 
-void slalom::setHint(const QString& text)
+void HomewardRideWindow::setHint(const QString& text)
 {
     Bezeichnung4->setText(text);
 }
 
-void slalom::drawNail(int column, int row)
+void HomewardRideWindow::drawNail(int column, int row)
 {
     // An upright nail near the bottom of its cell: the head across, the shaft above it.
     const int w = Twips::width(Bild1), h = Twips::fromPixels(Bild1->height());
@@ -260,7 +260,7 @@ void slalom::drawNail(int column, int row)
                         Qt::black);
 }
 
-bool slalom::event(QEvent* event)
+bool HomewardRideWindow::event(QEvent* event)
 {
     if (event->type() == QEvent::WindowDeactivate) {
         // The window that takes over is already the active one; a message box of the game takes
@@ -285,13 +285,13 @@ bool slalom::event(QEvent* event)
     return QWidget::event(event);
 }
 
-void slalom::closeEvent(QCloseEvent* event)
+void HomewardRideWindow::closeEvent(QCloseEvent* event)
 {
     event->ignore();
     befehl1Click();
 }
 
-void slalom::hideEvent(QHideEvent* event)
+void HomewardRideWindow::hideEvent(QHideEvent* event)
 {
     // Hidden by the program, not minimised by the child: the next showing is a new ride.
     if (!event->spontaneous())

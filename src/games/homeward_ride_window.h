@@ -14,14 +14,14 @@ class QPushButton;
 class RandomSource;
 class Timers;
 
-// slalom, the homeward ride: the grid with the car, the house and the hidden nails, the buttons
-// and arrow keys that move the car, the hint line. Every time the window becomes the program's
-// active window a new ride is set up; the game ends by hiding the window and ended().
-class slalom : public QWidget, public HomewardRideView {
+// HomewardRideWindow, the homeward ride: the grid with the car, the house and the hidden nails, the
+// buttons and arrow keys that move the car, the hint line. Every time the window becomes the
+// program's active window a new ride is set up; the game ends by hiding the window and ended().
+class HomewardRideWindow : public QWidget, public HomewardRideView {
     Q_OBJECT
 public:
-    slalom(Dialogs& dialogs, RandomSource& random, Timers& timers);
-    ~slalom() override;
+    HomewardRideWindow(Dialogs& dialogs, RandomSource& random, Timers& timers);
+    ~HomewardRideWindow() override;
 
     void open(); // shows and activates the window; the activation sets up the ride
 

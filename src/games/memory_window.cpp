@@ -38,13 +38,13 @@ void MemoryCard::paintEvent(QPaintEvent*)
     }
 }
 
-Form5::Form5(TrainingState& state, Dialogs& dialogs, RandomSource& random)
+MemoryWindow::MemoryWindow(TrainingState& state, Dialogs& dialogs, RandomSource& random)
     : QWidget(nullptr),
       dialogs_(dialogs),
       rules_(state, random, [this] { gameFinished(); }),
       faceDown_(Blue)
 {
-    setObjectName(QStringLiteral("Form5"));
+    setObjectName(QStringLiteral("MemoryWindow"));
     setWindowTitle(Title);
     setFixedSize(Twips::toPixels(5535), Twips::toPixels(5535));
 
@@ -78,11 +78,11 @@ Form5::Form5(TrainingState& state, Dialogs& dialogs, RandomSource& random)
         label->setFont(round);
         paint(label, Cyan, Qt::black);
     }
-    connect(Befehl1, &QPushButton::clicked, this, &Form5::befehl1Click);
+    connect(Befehl1, &QPushButton::clicked, this, &MemoryWindow::befehl1Click);
     showCards();
 }
 
-void Form5::startMemory()
+void MemoryWindow::startMemory()
 {
     show();
     raise();
@@ -93,13 +93,13 @@ void Form5::startMemory()
     showCards();
 }
 
-void Form5::bezeichnungClick(int k)
+void MemoryWindow::bezeichnungClick(int k)
 {
     rules_.turnCard(k);
     showCards();
 }
 
-void Form5::showCards()
+void MemoryWindow::showCards()
 {
     for (int k = 1; k <= 18; ++k) {
         Bezeichnung[k]->setText(rules_.caption(k));
@@ -114,14 +114,14 @@ void Form5::showCards()
     Bezeichnung20->setText(QString::number(rules_.round()));
 }
 
-void Form5::gameFinished()
+void MemoryWindow::gameFinished()
 {
     showCards();
     dialogs_.msgBox(QStringLiteral("  Das Spiel ist beendet!"), MsgStyle::OkOnly, Title);
     endGame();
 }
 
-void Form5::befehl1Click()
+void MemoryWindow::befehl1Click()
 {
     if (dialogs_.msgBox(QStringLiteral("  Das Spiel jetzt beenden?"),
                         MsgStyle::YesNo + MsgStyle::Stop, Title)
@@ -129,7 +129,7 @@ void Form5::befehl1Click()
         endGame();
 }
 
-void Form5::endGame()
+void MemoryWindow::endGame()
 {
     rules_.endGame();
     faceDown_ = DrawingSurface::qbColor(1);
@@ -138,7 +138,7 @@ void Form5::endGame()
     emit ended();
 }
 
-void Form5::closeEvent(QCloseEvent* event)
+void MemoryWindow::closeEvent(QCloseEvent* event)
 {
     // Closing by the frame asks as STOP does; No plays on.
     event->ignore();

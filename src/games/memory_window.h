@@ -1,7 +1,8 @@
 #pragma once
 
-// Form5, Memory: eighteen cards in three rows of six, shown as the memory rules say (face down
-// blue, face up with the number twice, a found pair white); STOP ends the game after a question.
+// MemoryWindow, Memory: eighteen cards in three rows of six, shown as the memory rules say (face
+// down blue, face up with the number twice, a found pair white); STOP ends the game after a
+// question.
 
 #include "games/memory_rules.h"
 
@@ -28,10 +29,10 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 };
 
-class Form5 : public QWidget {
+class MemoryWindow : public QWidget {
     Q_OBJECT
 public:
-    Form5(TrainingState& state, Dialogs& dialogs, RandomSource& random);
+    MemoryWindow(TrainingState& state, Dialogs& dialogs, RandomSource& random);
 
     void startMemory(); // a new deal, shown in front
     void befehl1Click(); // STOP

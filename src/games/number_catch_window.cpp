@@ -28,7 +28,8 @@ QFrame* frame(QWidget* parent)
 }
 } // namespace
 
-Form4::Form4(TrainingState& state, Dialogs& dialogs, RandomSource& random, Timers& timers)
+NumberCatchWindow::NumberCatchWindow(TrainingState& state, Dialogs& dialogs, RandomSource& random,
+                                     Timers& timers)
     : QWidget(nullptr),
       dialogs_(dialogs),
       rules_(state, random,
@@ -38,7 +39,7 @@ Form4::Form4(TrainingState& state, Dialogs& dialogs, RandomSource& random, Timer
              }),
       timer_(timers.make([this] { zeit1Timer(); }))
 {
-    setObjectName(QStringLiteral("Form4"));
+    setObjectName(QStringLiteral("NumberCatchWindow"));
     setWindowTitle(Title);
     setFixedSize(Twips::toPixels(7245), Twips::toPixels(5085));
     QFont font(QStringLiteral("MS Sans Serif"));
@@ -91,13 +92,13 @@ Form4::Form4(TrainingState& state, Dialogs& dialogs, RandomSource& random, Timer
     HBildlauf1->setAccessibleName(QStringLiteral("Sekunden zwischen zwei Sprüngen der Zahlen"));
     Figur2 = named(frame(this), "Figur2", 120, 720, 6975, 4215);
 
-    connect(Befehl1, &QPushButton::clicked, this, &Form4::befehl1Click);
-    connect(Bild1, &QToolButton::clicked, this, &Form4::bild1Click);
-    connect(Bild2, &QToolButton::clicked, this, &Form4::bild2Click);
-    connect(Bild3, &QToolButton::clicked, this, &Form4::bild3Click);
-    connect(Bild4, &QToolButton::clicked, this, &Form4::bild4Click);
+    connect(Befehl1, &QPushButton::clicked, this, &NumberCatchWindow::befehl1Click);
+    connect(Bild1, &QToolButton::clicked, this, &NumberCatchWindow::bild1Click);
+    connect(Bild2, &QToolButton::clicked, this, &NumberCatchWindow::bild2Click);
+    connect(Bild3, &QToolButton::clicked, this, &NumberCatchWindow::bild3Click);
+    connect(Bild4, &QToolButton::clicked, this, &NumberCatchWindow::bild4Click);
     // Dragging the slider changes the value as it goes, so one handler serves change and scroll.
-    connect(HBildlauf1, &QScrollBar::valueChanged, this, &Form4::hBildlauf1Change);
+    connect(HBildlauf1, &QScrollBar::valueChanged, this, &NumberCatchWindow::hBildlauf1Change);
 
     new KeyPreview(this, [this](QKeyEvent* event) {
         const int key = event->key();
@@ -117,9 +118,9 @@ Form4::Form4(TrainingState& state, Dialogs& dialogs, RandomSource& random, Timer
     });
 }
 
-Form4::~Form4() = default;
+NumberCatchWindow::~NumberCatchWindow() = default;
 
-void Form4::startNumberCatch()
+void NumberCatchWindow::startNumberCatch()
 {
     Spielfeld->setForeColor(DrawingSurface::qbColor(1));
     Spielfeld->setFontSize(13.5);
@@ -135,34 +136,34 @@ void Form4::startNumberCatch()
               NumberCatchRules::LastRow);
 }
 
-void Form4::zeit1Timer()
+void NumberCatchWindow::zeit1Timer()
 {
     showCatch(rules_.tick());
 }
 
-void Form4::bild1Click()
+void NumberCatchWindow::bild1Click()
 {
     move(NumberCatchRules::Direction::Left);
 }
-void Form4::bild2Click()
+void NumberCatchWindow::bild2Click()
 {
     move(NumberCatchRules::Direction::Up);
 }
-void Form4::bild3Click()
+void NumberCatchWindow::bild3Click()
 {
     move(NumberCatchRules::Direction::Down);
 }
-void Form4::bild4Click()
+void NumberCatchWindow::bild4Click()
 {
     move(NumberCatchRules::Direction::Right);
 }
 
-void Form4::move(NumberCatchRules::Direction direction)
+void NumberCatchWindow::move(NumberCatchRules::Direction direction)
 {
     showCatch(rules_.move(direction));
 }
 
-void Form4::showCatch(bool gameOver)
+void NumberCatchWindow::showCatch(bool gameOver)
 {
     Bezeichnung3->setText(rules_.nextDigit());
     tellField(Spielfeld, NumberCatchRules::Columns, NumberCatchRules::FirstRow,
@@ -173,7 +174,7 @@ void Form4::showCatch(bool gameOver)
     }
 }
 
-void Form4::befehl1Click()
+void NumberCatchWindow::befehl1Click()
 {
     if (dialogs_.msgBox(QStringLiteral("  Dieses Spiel jetzt beenden?"),
                         MsgStyle::YesNo + MsgStyle::Stop, Title)
@@ -181,14 +182,14 @@ void Form4::befehl1Click()
         endNumberCatch();
 }
 
-void Form4::hBildlauf1Change()
+void NumberCatchWindow::hBildlauf1Change()
 {
     timer_->setInterval(HBildlauf1->value() * 1000);
     // The arrow keys move the "+" again instead of the scroll bar.
     Bild1->setFocus();
 }
 
-void Form4::endNumberCatch()
+void NumberCatchWindow::endNumberCatch()
 {
     timer_->setInterval(1000);
     timer_->setEnabled(false);
@@ -197,7 +198,7 @@ void Form4::endNumberCatch()
     emit ended();
 }
 
-void Form4::closeEvent(QCloseEvent* event)
+void NumberCatchWindow::closeEvent(QCloseEvent* event)
 {
     // Closing by the frame asks as ENDE does; No plays on.
     event->ignore();

@@ -1,8 +1,9 @@
 #pragma once
 
-// Form4, the number catch: draws the digits and the "+" of the number catch rules as text on its
-// surface; the timer makes the digits jump at the pace of the scroll bar (seconds between two
-// jumps), the arrow pictures and keys move the "+", ENDE or Escape ends the game after a question.
+// NumberCatchWindow, the number catch: draws the digits and the "+" of the number catch rules as
+// text on its surface; the timer makes the digits jump at the pace of the scroll bar (seconds
+// between two jumps), the arrow pictures and keys move the "+", ENDE or Escape ends the game after
+// a question.
 
 #include "games/number_catch_rules.h"
 
@@ -21,11 +22,11 @@ class QScrollBar;
 class RandomSource;
 class Timers;
 
-class Form4 : public QWidget {
+class NumberCatchWindow : public QWidget {
     Q_OBJECT
 public:
-    Form4(TrainingState& state, Dialogs& dialogs, RandomSource& random, Timers& timers);
-    ~Form4() override;
+    NumberCatchWindow(TrainingState& state, Dialogs& dialogs, RandomSource& random, Timers& timers);
+    ~NumberCatchWindow() override;
 
     void startNumberCatch(); // the digits unseen until the first tick, the window in front
 

@@ -13,7 +13,7 @@ namespace {
 const QString Title = QStringLiteral("Gefängnis");
 }
 
-Form2::Form2(Dialogs& dialogs, RandomSource& random)
+PrisonWindow::PrisonWindow(Dialogs& dialogs, RandomSource& random)
     : QWidget(nullptr),
       dialogs_(dialogs),
       rules_(random, [this](int column, int row, QChar character, bool erase) {
@@ -21,7 +21,7 @@ Form2::Form2(Dialogs& dialogs, RandomSource& random)
           Spielfeld->printAt(14 * column, 14 * row, character);
       })
 {
-    setObjectName(QStringLiteral("Form2"));
+    setObjectName(QStringLiteral("PrisonWindow"));
     setWindowTitle(Title);
     setFixedSize(Twips::toPixels(6405), Twips::toPixels(5310));
 
@@ -50,12 +50,12 @@ Form2::Form2(Dialogs& dialogs, RandomSource& random)
     large.setBold(true);
     Bezeichnung1->setFont(large);
 
-    connect(Befehl1, &QPushButton::clicked, this, &Form2::befehl1Click);
-    connect(Befehl2, &QPushButton::clicked, this, &Form2::befehl2Click);
-    connect(Bild1, &QToolButton::clicked, this, &Form2::bild1Click);
-    connect(Bild2, &QToolButton::clicked, this, &Form2::bild2Click);
-    connect(Bild3, &QToolButton::clicked, this, &Form2::bild3Click);
-    connect(Bild4, &QToolButton::clicked, this, &Form2::bild4Click);
+    connect(Befehl1, &QPushButton::clicked, this, &PrisonWindow::befehl1Click);
+    connect(Befehl2, &QPushButton::clicked, this, &PrisonWindow::befehl2Click);
+    connect(Bild1, &QToolButton::clicked, this, &PrisonWindow::bild1Click);
+    connect(Bild2, &QToolButton::clicked, this, &PrisonWindow::bild2Click);
+    connect(Bild3, &QToolButton::clicked, this, &PrisonWindow::bild3Click);
+    connect(Bild4, &QToolButton::clicked, this, &PrisonWindow::bild4Click);
 
     // The arrow keys walk and the digit keys of the main keyboard open the wish box, whichever
     // control holds the focus.
@@ -79,7 +79,7 @@ Form2::Form2(Dialogs& dialogs, RandomSource& random)
     });
 }
 
-void Form2::startPrisonGame()
+void PrisonWindow::startPrisonGame()
 {
     show();
     raise();
@@ -92,24 +92,24 @@ void Form2::startPrisonGame()
     tellField(Spielfeld, PrisonRules::Size, 1, PrisonRules::Size);
 }
 
-void Form2::bild1Click()
+void PrisonWindow::bild1Click()
 {
     step(PrisonRules::Direction::Up);
 }
-void Form2::bild2Click()
+void PrisonWindow::bild2Click()
 {
     step(PrisonRules::Direction::Left);
 }
-void Form2::bild3Click()
+void PrisonWindow::bild3Click()
 {
     step(PrisonRules::Direction::Right);
 }
-void Form2::bild4Click()
+void PrisonWindow::bild4Click()
 {
     step(PrisonRules::Direction::Down);
 }
 
-void Form2::step(PrisonRules::Direction direction)
+void PrisonWindow::step(PrisonRules::Direction direction)
 {
     const PrisonRules::Outcome outcome = rules_.step(direction);
     tellField(Spielfeld, PrisonRules::Size, 1, PrisonRules::Size);
@@ -121,12 +121,12 @@ void Form2::step(PrisonRules::Direction direction)
     }
 }
 
-void Form2::showSearchDigit()
+void PrisonWindow::showSearchDigit()
 {
     Bezeichnung1->setText(QStringLiteral("  ") + rules_.searchedDigit());
 }
 
-void Form2::befehl2Click()
+void PrisonWindow::befehl2Click()
 {
     if (!rules_.wishLeft()) {
         dialogs_.msgBox(QStringLiteral("Kein Wunsch mehr frei!"), MsgStyle::OkOnly,
@@ -146,7 +146,7 @@ void Form2::befehl2Click()
     setFocus();
 }
 
-void Form2::befehl1Click()
+void PrisonWindow::befehl1Click()
 {
     if (dialogs_.msgBox(QStringLiteral("  Dieses Spiel jetzt beenden?"),
                         MsgStyle::YesNo + MsgStyle::Stop, Title)
@@ -154,7 +154,7 @@ void Form2::befehl1Click()
         endPrisonGame();
 }
 
-void Form2::endPrisonGame()
+void PrisonWindow::endPrisonGame()
 {
     rules_.endPrisonGame();
     Befehl2->setText(rules_.wishCaption());
@@ -162,7 +162,7 @@ void Form2::endPrisonGame()
     emit ended();
 }
 
-void Form2::closeEvent(QCloseEvent* event)
+void PrisonWindow::closeEvent(QCloseEvent* event)
 {
     // Closing by the frame asks as STOP does; No plays on.
     event->ignore();

@@ -1,8 +1,8 @@
 #pragma once
 
-// Form2, the prison: draws the field of the prison rules as text on its surface, steps by the
-// four arrow pictures or the arrow keys, the wish box by its button or any digit key, STOP by its
-// button or Escape. The game ends when the "+" reaches the edge or STOP is confirmed.
+// PrisonWindow, the prison: draws the field of the prison rules as text on its surface, steps by
+// the four arrow pictures or the arrow keys, the wish box by its button or any digit key, STOP by
+// its button or Escape. The game ends when the "+" reaches the edge or STOP is confirmed.
 
 #include "games/prison_rules.h"
 
@@ -15,10 +15,10 @@ class QLabel;
 class QPushButton;
 class RandomSource;
 
-class Form2 : public QWidget {
+class PrisonWindow : public QWidget {
     Q_OBJECT
 public:
-    Form2(Dialogs& dialogs, RandomSource& random);
+    PrisonWindow(Dialogs& dialogs, RandomSource& random);
 
     void startPrisonGame(); // a new field, shown in front
 

@@ -28,72 +28,72 @@ constexpr int ErrorsBeforePractice = 10; // the eleventh error starts error prac
 
 // Keypad: digits append, signs replace.
 
-void Form1::befehl1Click()
+void TrainingWindow::befehl1Click()
 {
     appendToEntry(QStringLiteral("1"));
 }
-void Form1::befehl2Click()
+void TrainingWindow::befehl2Click()
 {
     appendToEntry(QStringLiteral("2"));
 }
-void Form1::befehl3Click()
+void TrainingWindow::befehl3Click()
 {
     appendToEntry(QStringLiteral("3"));
 }
-void Form1::befehl4Click()
+void TrainingWindow::befehl4Click()
 {
     appendToEntry(QStringLiteral("4"));
 }
-void Form1::befehl5Click()
+void TrainingWindow::befehl5Click()
 {
     appendToEntry(QStringLiteral("5"));
 }
-void Form1::befehl6Click()
+void TrainingWindow::befehl6Click()
 {
     appendToEntry(QStringLiteral("6"));
 }
-void Form1::befehl7Click()
+void TrainingWindow::befehl7Click()
 {
     appendToEntry(QStringLiteral("7"));
 }
-void Form1::befehl8Click()
+void TrainingWindow::befehl8Click()
 {
     appendToEntry(QStringLiteral("8"));
 }
-void Form1::befehl9Click()
+void TrainingWindow::befehl9Click()
 {
     appendToEntry(QStringLiteral("9"));
 }
-void Form1::befehl10Click()
+void TrainingWindow::befehl10Click()
 {
     appendToEntry(QStringLiteral("0"));
 }
-void Form1::befehl19Click()
+void TrainingWindow::befehl19Click()
 {
     replaceEntry(QStringLiteral(">"));
 }
-void Form1::befehl20Click()
+void TrainingWindow::befehl20Click()
 {
     replaceEntry(QStringLiteral("="));
 }
-void Form1::befehl21Click()
+void TrainingWindow::befehl21Click()
 {
     replaceEntry(QStringLiteral("<"));
 }
 
-void Form1::appendToEntry(const QString& characters)
+void TrainingWindow::appendToEntry(const QString& characters)
 {
     state_.entryText += characters;
     showEntry();
 }
 
-void Form1::replaceEntry(const QString& sign)
+void TrainingWindow::replaceEntry(const QString& sign)
 {
     state_.entryText = sign;
     showEntry();
 }
 
-void Form1::showEntry()
+void TrainingWindow::showEntry()
 {
     QString& entry = state_.entryText;
     if (entry.size() > MaxEntryLength)
@@ -108,7 +108,7 @@ void Form1::showEntry()
     Befehl11->setFocus();
 }
 
-void Form1::befehl18Click()
+void TrainingWindow::befehl18Click()
 {
     // "Entf" does not run showEntry, so an "R" it takes away is not put back by the next digit.
     QString& entry = state_.entryText;
@@ -122,7 +122,7 @@ void Form1::befehl18Click()
     }
 }
 
-void Form1::removeLastCharacter()
+void TrainingWindow::removeLastCharacter()
 {
     // Backspace: a blank in front, the last character cut, the first one dropped; so an empty
     // entry stays empty.
@@ -134,7 +134,7 @@ void Form1::removeLastCharacter()
 
 // The check of "OK" and Enter.
 
-void Form1::befehl11Click()
+void TrainingWindow::befehl11Click()
 {
     Dialogs& dialogs = dialogs_;
 
@@ -182,27 +182,27 @@ void Form1::befehl11Click()
 
 // The password of every teacher function: the answer of the task on screen.
 
-bool Form1::askPassword(const QString& title)
+bool TrainingWindow::askPassword(const QString& title)
 {
     return ::askPassword(dialogs_, state_.expectedAnswer, title);
 }
 
 // Evaluation, reward information and the reward check.
 
-void Form1::bild2Click()
+void TrainingWindow::bild2Click()
 {
     dialogs_.msgBox(evaluationText(ErrorCount, CorrectCount),
                     MsgStyle::OkOnly + MsgStyle::Information, QStringLiteral("Fehler"));
 }
 
-void Form1::bild3Click()
+void TrainingWindow::bild3Click()
 {
     dialogs_.msgBox(QStringLiteral("Nach") + S(RewardInterval)
                             + QStringLiteral(" Aufgaben gibt es eine Spielrunde!"),
                     MsgStyle::OkOnly + MsgStyle::Information, QStringLiteral("Belohnung"));
 }
 
-void Form1::rewardCheck()
+void TrainingWindow::rewardCheck()
 {
     // Listed errors come first; no game for this round of 20.
     nextErrorTask();
@@ -213,14 +213,14 @@ void Form1::rewardCheck()
 
 // Teacher functions behind the password.
 
-void Form1::bild6Click()
+void TrainingWindow::bild6Click()
 {
     if (!askPassword(QStringLiteral("Ziftora")))
         return;
     emit worksheetsRequested();
 }
 
-void Form1::bild8Click()
+void TrainingWindow::bild8Click()
 {
     if (!askPassword(QStringLiteral("Ziftora")))
         return;

@@ -29,10 +29,10 @@ Control* named(Control* control, const char* name, int left, int top, int width,
 
 } // namespace
 
-Form8::Form8(Dialogs& dialogs, Form7& users, Printer& printer)
+ErrorListWindow::ErrorListWindow(Dialogs& dialogs, UserWindow& users, Printer& printer)
     : QWidget(nullptr), dialogs_(dialogs), users_(users), printer_(printer)
 {
-    setObjectName(QStringLiteral("Form8"));
+    setObjectName(QStringLiteral("ErrorListWindow"));
     setWindowTitle(QStringLiteral("Ziftora: Fehlerliste"));
     setFixedSize(Twips::toPixels(ClientWidth), Twips::toPixels(ClientHeight));
 
@@ -76,12 +76,12 @@ Form8::Form8(Dialogs& dialogs, Form7& users, Printer& printer)
     Befehl6->setAccessibleName(QStringLiteral("Nächster Benutzer"));
     Befehl6->setToolTip(QStringLiteral("Fehlerliste des nächsten Benutzers laden"));
 
-    connect(Befehl1, &QPushButton::clicked, this, &Form8::befehl1Click);
-    connect(Befehl2, &QPushButton::clicked, this, &Form8::befehl2Click);
-    connect(Befehl3, &QPushButton::clicked, this, &Form8::befehl3Click);
-    connect(Befehl4, &QPushButton::clicked, this, &Form8::befehl4Click);
-    connect(Befehl5, &QPushButton::clicked, this, &Form8::befehl5Click);
-    connect(Befehl6, &QPushButton::clicked, this, &Form8::befehl6Click);
+    connect(Befehl1, &QPushButton::clicked, this, &ErrorListWindow::befehl1Click);
+    connect(Befehl2, &QPushButton::clicked, this, &ErrorListWindow::befehl2Click);
+    connect(Befehl3, &QPushButton::clicked, this, &ErrorListWindow::befehl3Click);
+    connect(Befehl4, &QPushButton::clicked, this, &ErrorListWindow::befehl4Click);
+    connect(Befehl5, &QPushButton::clicked, this, &ErrorListWindow::befehl5Click);
+    connect(Befehl6, &QPushButton::clicked, this, &ErrorListWindow::befehl6Click);
 
     new KeyPreview(this, [this](QKeyEvent* event) {
         if (event->key() != Qt::Key_Escape)
@@ -91,7 +91,7 @@ Form8::Form8(Dialogs& dialogs, Form7& users, Printer& printer)
     });
 }
 
-void Form8::open(const QString& userName, const QPoint& trainingWindowAt)
+void ErrorListWindow::open(const QString& userName, const QPoint& trainingWindowAt)
 {
     Bezeichnung4->setText(userName);
     if (!isVisible())
@@ -100,27 +100,27 @@ void Form8::open(const QString& userName, const QPoint& trainingWindowAt)
     activateWindow();
 }
 
-int Form8::errorCount() const
+int ErrorListWindow::errorCount() const
 {
     return Liste1->listCount();
 }
 
-bool Form8::hasError(const QString& task) const
+bool ErrorListWindow::hasError(const QString& task) const
 {
     return Liste1->entries().contains(task);
 }
 
-QStringList Form8::tasks() const
+QStringList ErrorListWindow::tasks() const
 {
     return Liste1->entries();
 }
 
-QStringList Form8::answers() const
+QStringList ErrorListWindow::answers() const
 {
     return Liste2->entries();
 }
 
-bool Form8::takeFirstError(QString* task, QString* answer)
+bool ErrorListWindow::takeFirstError(QString* task, QString* answer)
 {
     if (Liste1->listCount() == 0)
         return false;
@@ -133,7 +133,7 @@ bool Form8::takeFirstError(QString* task, QString* answer)
     return true;
 }
 
-void Form8::befehl1Click()
+void ErrorListWindow::befehl1Click()
 {
     hide();
     emit closed();
@@ -142,17 +142,17 @@ void Form8::befehl1Click()
 // Printing: the list becomes a sheet to practise on paper, in the layout of the worksheet's
 // "Alles ausdrucken", with the answers in task order (to fold away) or sorted (to search for).
 
-void Form8::befehl2Click()
+void ErrorListWindow::befehl2Click()
 {
     printList(Liste2);
 }
 
-void Form8::befehl3Click()
+void ErrorListWindow::befehl3Click()
 {
     printList(Liste3);
 }
 
-void Form8::printList(const ListBox* solutions)
+void ErrorListWindow::printList(const ListBox* solutions)
 {
     const QString title = QStringLiteral("Drucken");
     if (Liste1->listCount() == 0) {
@@ -168,29 +168,29 @@ void Form8::printList(const ListBox* solutions)
                                                                  : Worksheet::Solutions::Mixed));
 }
 
-void Form8::clearLists()
+void ErrorListWindow::clearLists()
 {
     Liste1->clear();
     Liste2->clear();
     Liste3->clear();
 }
 
-void Form8::befehl4Click()
+void ErrorListWindow::befehl4Click()
 {
     clearLists();
 }
 
-void Form8::befehl5Click()
+void ErrorListWindow::befehl5Click()
 {
     browse(-1);
 }
 
-void Form8::befehl6Click()
+void ErrorListWindow::befehl6Click()
 {
     browse(+1);
 }
 
-void Form8::browse(int step)
+void ErrorListWindow::browse(int step)
 {
     const int count = users_.userCount();
     // With no user at all there is no file to show; the list on screen stays as it is.
@@ -206,7 +206,7 @@ void Form8::browse(int step)
     loadErrorFile();
 }
 
-void Form8::loadErrorFile()
+void ErrorListWindow::loadErrorFile()
 {
     const QString fileName = ErrorFile::name(users_.userNumber());
     clearLists();
@@ -228,14 +228,14 @@ void Form8::loadErrorFile()
     Liste3->addItems(answers);
 }
 
-void Form8::addError(const QString& task, const QString& answer)
+void ErrorListWindow::addError(const QString& task, const QString& answer)
 {
     Liste1->addItem(task);
     Liste2->addItem(answer);
     Liste3->addItem(answer);
 }
 
-void Form8::closeEvent(QCloseEvent* event)
+void ErrorListWindow::closeEvent(QCloseEvent* event)
 {
     event->ignore();
     befehl1Click();

@@ -3,22 +3,22 @@
 #include <QWidget>
 
 class Dialogs;
-class Form7;
+class UserWindow;
 class KeyPreview;
 class ListBox;
 class Printer;
 class QLabel;
 class QPushButton;
 
-// Form8, the error list window. Its three lists are the error list of the whole run: the task
-// texts, their answers in the same order, and the answers in ascending order. They exist from the
-// start of the program whether or not the window is shown. Other windows change them only through
-// the operations below. Browsing goes through the users of the user window Form7; printing lays
-// the list out as the worksheet's full sheet and hands it to the printer.
-class Form8 : public QWidget {
+// ErrorListWindow, the error list window. Its three lists are the error list of the whole run: the
+// task texts, their answers in the same order, and the answers in ascending order. They exist from
+// the start of the program whether or not the window is shown. Other windows change them only
+// through the operations below. Browsing goes through the users of the user window UserWindow;
+// printing lays the list out as the worksheet's full sheet and hands it to the printer.
+class ErrorListWindow : public QWidget {
     Q_OBJECT
 public:
-    Form8(Dialogs& dialogs, Form7& users, Printer& printer);
+    ErrorListWindow(Dialogs& dialogs, UserWindow& users, Printer& printer);
 
     // Opening from the training window (after the password): shows the current user's name and
     // the lists as they are; nothing is loaded. The first opening places it where the training
@@ -70,6 +70,6 @@ private:
     void clearLists();
     void printList(const ListBox* solutions);
     Dialogs& dialogs_;
-    Form7& users_;
+    UserWindow& users_;
     Printer& printer_;
 };

@@ -15,7 +15,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-void Form1::nextErrorTask()
+void TrainingWindow::nextErrorTask()
 {
     QString task;
     QString answer;
@@ -41,7 +41,7 @@ void Form1::nextErrorTask()
     state_.entryText.clear();
 }
 
-void Form1::befehl22Click()
+void TrainingWindow::befehl22Click()
 {
     dialogs_.msgBox(QStringLiteral("Es sind noch") + S(errors_.errorCount())
                             + QStringLiteral(" Fehleraufgaben!\r"),

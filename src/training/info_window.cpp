@@ -8,9 +8,9 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-ZFTLABEL::ZFTLABEL() : QWidget(nullptr, Qt::Window)
+InfoWindow::InfoWindow() : QWidget(nullptr, Qt::Window)
 {
-    setObjectName(QStringLiteral("ZFTLABEL"));
+    setObjectName(QStringLiteral("InfoWindow"));
     setWindowTitle(QStringLiteral("Programm-Info"));
     setFixedSize(Twips::toPixels(3495), Twips::toPixels(3255));
 
@@ -52,7 +52,7 @@ ZFTLABEL::ZFTLABEL() : QWidget(nullptr, Qt::Window)
                               QStringLiteral("Fenster schließen"));
     Bild1->setObjectName(QStringLiteral("Bild1"));
     Twips::place(Bild1, 2400, 2400, 855, 615);
-    connect(Bild1, &QAbstractButton::clicked, this, &ZFTLABEL::bild1Click);
+    connect(Bild1, &QAbstractButton::clicked, this, &InfoWindow::bild1Click);
 
     new KeyPreview(this, [this](QKeyEvent* event) {
         const int key = event->key();
@@ -63,14 +63,14 @@ ZFTLABEL::ZFTLABEL() : QWidget(nullptr, Qt::Window)
     });
 }
 
-void ZFTLABEL::fillCredits()
+void InfoWindow::fillCredits()
 {
     Bezeichnung6->setText(QStringLiteral(
             "Ziftora, der Kopfrechentrainer für die Grundschule\nVersion " ZIFTORA_VERSION));
     Bezeichnung7->setText(QStringLiteral("Freie Software unter der MIT-Lizenz"));
 }
 
-void ZFTLABEL::open()
+void InfoWindow::open()
 {
     show();
     raise();
@@ -78,7 +78,7 @@ void ZFTLABEL::open()
     Bezeichnung1->setFocus();
 }
 
-void ZFTLABEL::showEvent(QShowEvent* event)
+void InfoWindow::showEvent(QShowEvent* event)
 {
     // Centred across the screen, a quarter of the free height from the top.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -90,7 +90,7 @@ void ZFTLABEL::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
 }
 
-void ZFTLABEL::bild1Click()
+void InfoWindow::bild1Click()
 {
     hide();
     emit closed();

@@ -6,12 +6,12 @@ class QLabel;
 class ClickableLabel;
 class PictureButton;
 
-// ZFTLABEL, the program information: the title in large letters, the program's name, version and
+// InfoWindow, the program information: the title in large letters, the program's name, version and
 // licence. "O k a y", the picture beside it and Escape close it.
-class ZFTLABEL : public QWidget {
+class InfoWindow : public QWidget {
     Q_OBJECT
 public:
-    ZFTLABEL();
+    InfoWindow();
 
     void open(); // shows the window; the training window stays as it is
     void bild1Click(); // closes the window

@@ -27,7 +27,7 @@ int digitValue(const QString& entry)
 
 // The four arithmetic operations share one sequence. The list fill already generates a task of
 // the first type; the second run that follows replaces it, so the child sees one new task.
-void Form1::chooseOperation(Operation operation, const QString& sign)
+void TrainingWindow::chooseOperation(Operation operation, const QString& sign)
 {
     Bezeichnung9->setText(sign);
     state_.operation = operation;
@@ -37,27 +37,27 @@ void Form1::chooseOperation(Operation operation, const QString& sign)
     Befehl11->setFocus();
 }
 
-void Form1::befehl12Click()
+void TrainingWindow::befehl12Click()
 {
     chooseOperation(Operation::Plus, QStringLiteral("+"));
 }
 
-void Form1::befehl13Click()
+void TrainingWindow::befehl13Click()
 {
     chooseOperation(Operation::Minus, QStringLiteral("-"));
 }
 
-void Form1::befehl14Click()
+void TrainingWindow::befehl14Click()
 {
     chooseOperation(Operation::Times, QStringLiteral("*"));
 }
 
-void Form1::befehl15Click()
+void TrainingWindow::befehl15Click()
 {
     chooseOperation(Operation::Divide, QStringLiteral(":"));
 }
 
-void Form1::befehl16Click()
+void TrainingWindow::befehl16Click()
 {
     // " zufällig" stands only for a moment: the list fill shows its single entry instead.
     Befehl11->setFocus();
@@ -65,7 +65,7 @@ void Form1::befehl16Click()
     chooseOperation(Operation::Random, QString());
 }
 
-void Form1::liste1Click()
+void TrainingWindow::liste1Click()
 {
     // While the stored mandatory tasks are worked through, the list cannot change the task.
     if (mandatory_->active())
@@ -79,14 +79,14 @@ void Form1::liste1Click()
     engine_->generateTask();
 }
 
-void Form1::hBildlauf1Change()
+void TrainingWindow::hBildlauf1Change()
 {
     state_.level = HBildlauf1->value();
     Bezeichnung8->setText(QStringLiteral("Stufe") + S(state_.level));
     engine_->generateTask();
 }
 
-void Form1::befehl17Click()
+void TrainingWindow::befehl17Click()
 {
     Dialogs& dialogs = dialogs_;
     Befehl11->setFocus();

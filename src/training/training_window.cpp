@@ -33,11 +33,11 @@ QFont arialFont(int points)
 
 } // namespace
 
-Form1::Form1(TrainingState& state, Dialogs& dialogs, RandomSource& random, Form7& users,
-             Form8& errors)
+TrainingWindow::TrainingWindow(TrainingState& state, Dialogs& dialogs, RandomSource& random,
+                               UserWindow& users, ErrorListWindow& errors)
     : state_(state), dialogs_(dialogs), random_(random), users_(users), errors_(errors)
 {
-    setObjectName(QStringLiteral("Form1"));
+    setObjectName(QStringLiteral("TrainingWindow"));
     setWindowTitle(QStringLiteral("ZFT-Zaruzidovavivediv"));
     setFont(arialFont(9));
     buildControls();
@@ -49,9 +49,9 @@ Form1::Form1(TrainingState& state, Dialogs& dialogs, RandomSource& random, Form7
     new KeyPreview(this, [this](QKeyEvent* event) { return handleKey(event); });
 }
 
-Form1::~Form1() = default;
+TrainingWindow::~TrainingWindow() = default;
 
-void Form1::buildControls()
+void TrainingWindow::buildControls()
 {
     auto label = [this](QLabel*& member, const char* name, const QString& caption, int l, int t,
                         int w, int h, int points = 0) {
@@ -215,40 +215,40 @@ void Form1::buildControls()
         setTabOrder(order[i - 1], order[i]);
 }
 
-void Form1::connectControls()
+void TrainingWindow::connectControls()
 {
-    const auto click = [this](QAbstractButton* b, void (Form1::*handler)()) {
+    const auto click = [this](QAbstractButton* b, void (TrainingWindow::*handler)()) {
         connect(b, &QAbstractButton::clicked, this, handler);
     };
-    click(Befehl1, &Form1::befehl1Click);
-    click(Befehl2, &Form1::befehl2Click);
-    click(Befehl3, &Form1::befehl3Click);
-    click(Befehl4, &Form1::befehl4Click);
-    click(Befehl5, &Form1::befehl5Click);
-    click(Befehl6, &Form1::befehl6Click);
-    click(Befehl7, &Form1::befehl7Click);
-    click(befehl8, &Form1::befehl8Click);
-    click(befehl9, &Form1::befehl9Click);
-    click(Befehl10, &Form1::befehl10Click);
-    click(Befehl11, &Form1::befehl11Click);
-    click(Befehl12, &Form1::befehl12Click);
-    click(Befehl13, &Form1::befehl13Click);
-    click(Befehl14, &Form1::befehl14Click);
-    click(Befehl15, &Form1::befehl15Click);
-    click(Befehl16, &Form1::befehl16Click);
-    click(Befehl17, &Form1::befehl17Click);
-    click(Befehl18, &Form1::befehl18Click);
-    click(Befehl19, &Form1::befehl19Click);
-    click(Befehl20, &Form1::befehl20Click);
-    click(Befehl21, &Form1::befehl21Click);
-    click(Befehl22, &Form1::befehl22Click);
-    click(Bild1, &Form1::bild1Click);
-    click(Bild2, &Form1::bild2Click);
-    click(Bild3, &Form1::bild3Click);
-    click(Bild5, &Form1::bild5Click);
-    click(Bild6, &Form1::bild6Click);
-    click(Bild7, &Form1::changeUser);
-    click(Bild8, &Form1::bild8Click);
+    click(Befehl1, &TrainingWindow::befehl1Click);
+    click(Befehl2, &TrainingWindow::befehl2Click);
+    click(Befehl3, &TrainingWindow::befehl3Click);
+    click(Befehl4, &TrainingWindow::befehl4Click);
+    click(Befehl5, &TrainingWindow::befehl5Click);
+    click(Befehl6, &TrainingWindow::befehl6Click);
+    click(Befehl7, &TrainingWindow::befehl7Click);
+    click(befehl8, &TrainingWindow::befehl8Click);
+    click(befehl9, &TrainingWindow::befehl9Click);
+    click(Befehl10, &TrainingWindow::befehl10Click);
+    click(Befehl11, &TrainingWindow::befehl11Click);
+    click(Befehl12, &TrainingWindow::befehl12Click);
+    click(Befehl13, &TrainingWindow::befehl13Click);
+    click(Befehl14, &TrainingWindow::befehl14Click);
+    click(Befehl15, &TrainingWindow::befehl15Click);
+    click(Befehl16, &TrainingWindow::befehl16Click);
+    click(Befehl17, &TrainingWindow::befehl17Click);
+    click(Befehl18, &TrainingWindow::befehl18Click);
+    click(Befehl19, &TrainingWindow::befehl19Click);
+    click(Befehl20, &TrainingWindow::befehl20Click);
+    click(Befehl21, &TrainingWindow::befehl21Click);
+    click(Befehl22, &TrainingWindow::befehl22Click);
+    click(Bild1, &TrainingWindow::bild1Click);
+    click(Bild2, &TrainingWindow::bild2Click);
+    click(Bild3, &TrainingWindow::bild3Click);
+    click(Bild5, &TrainingWindow::bild5Click);
+    click(Bild6, &TrainingWindow::bild6Click);
+    click(Bild7, &TrainingWindow::changeUser);
+    click(Bild8, &TrainingWindow::bild8Click);
     Bezeichnung15->onClick = [this] { changeUser(); };
 
     MandatoryTasks* m = mandatory_.get();
@@ -266,7 +266,7 @@ void Form1::connectControls()
     connect(HBildlauf1, &QScrollBar::valueChanged, this, [this] { hBildlauf1Change(); });
 }
 
-void Form1::formLoad()
+void TrainingWindow::formLoad()
 {
     // Size and place: a tenth of the free width from the left, a quarter of the free height from
     // the top. The width is the client width; the mandatory column starts at the right edge.
@@ -293,7 +293,7 @@ void Form1::formLoad()
     engine_->generateTask();
 }
 
-void Form1::loadSettings()
+void TrainingWindow::loadSettings()
 {
     RewardInterval = 20;
     const QString settings = QStringLiteral("ZIFTORA.INF");
@@ -314,13 +314,13 @@ void Form1::loadSettings()
     Bezeichnung15->setText(users_.loadUserFile());
 }
 
-void Form1::startUser(const QString& shownName)
+void TrainingWindow::startUser(const QString& shownName)
 {
     Bezeichnung15->setText(shownName);
     mandatory_->loadMandatoryTasks();
 }
 
-void Form1::bild1Click()
+void TrainingWindow::bild1Click()
 {
     const int answer = dialogs_.msgBox(QStringLiteral("Dieses Programm jetzt beenden?\r"),
                                        MsgStyle::YesNo + MsgStyle::Stop + MsgStyle::DefaultButton2,
@@ -331,7 +331,7 @@ void Form1::bild1Click()
     emit ended();
 }
 
-void Form1::closeEvent(QCloseEvent* event)
+void TrainingWindow::closeEvent(QCloseEvent* event)
 {
     // Closing by the window frame asks the same question as the exit icon.
     if (!ended_)
@@ -342,12 +342,12 @@ void Form1::closeEvent(QCloseEvent* event)
         event->ignore();
 }
 
-bool Form1::errorPracticeActive() const
+bool TrainingWindow::errorPracticeActive() const
 {
     return ModeCover::isOn(Befehl22);
 }
 
-bool Form1::handleKey(QKeyEvent* event)
+bool TrainingWindow::handleKey(QKeyEvent* event)
 {
     switch (event->key()) {
     case Qt::Key_Return:
@@ -417,24 +417,24 @@ bool Form1::handleKey(QKeyEvent* event)
     }
 }
 
-void Form1::bild5Click()
+void TrainingWindow::bild5Click()
 {
     emit infoRequested();
 }
 
 // The task engine's view of this window.
 
-void Form1::setTaskText(const QString& text)
+void TrainingWindow::setTaskText(const QString& text)
 {
     Bezeichnung1->setText(text);
 }
 
-void Form1::setEntryDisplay(const QString& text)
+void TrainingWindow::setEntryDisplay(const QString& text)
 {
     Bezeichnung2->show(text);
 }
 
-void Form1::showCounters()
+void TrainingWindow::showCounters()
 {
     const auto show = [](QLabel* counter, const QString& what, qint64 count) {
         counter->setText(QString::number(count));
@@ -445,7 +445,7 @@ void Form1::showCounters()
     show(Bezeichnung3, QStringLiteral("Fehler: "), ErrorCount);
 }
 
-bool Form1::focusNextPrevChild(bool next)
+bool TrainingWindow::focusNextPrevChild(bool next)
 {
     // Tab passes over what a person cannot see: the mandatory column while the editor is closed,
     // a parked mode cover, and what a mode cover hides.
@@ -458,37 +458,37 @@ bool Form1::focusNextPrevChild(bool next)
     return true;
 }
 
-void Form1::clearTaskTypes()
+void TrainingWindow::clearTaskTypes()
 {
     Liste1->clear();
 }
 
-void Form1::addTaskType(const QString& entry)
+void TrainingWindow::addTaskType(const QString& entry)
 {
     Liste1->addItem(entry);
 }
 
-void Form1::selectTaskType(int index)
+void TrainingWindow::selectTaskType(int index)
 {
     Liste1->setListIndex(index);
 }
 
-int Form1::mandatoryCount() const
+int TrainingWindow::mandatoryCount() const
 {
     return Liste2->listCount();
 }
 
-QString Form1::mandatoryEntry(int index) const
+QString TrainingWindow::mandatoryEntry(int index) const
 {
     return Liste2->list(index);
 }
 
-void Form1::removeMandatoryEntries(int first, int count)
+void TrainingWindow::removeMandatoryEntries(int first, int count)
 {
     Liste2->removeItems(first, count);
 }
 
-void Form1::endMandatoryMode()
+void TrainingWindow::endMandatoryMode()
 {
     ModeCover::set(Befehl28, false);
 }

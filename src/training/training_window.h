@@ -11,8 +11,8 @@
 struct TrainingState;
 class Dialogs;
 class RandomSource;
-class Form7;
-class Form8;
+class UserWindow;
+class ErrorListWindow;
 class TaskEngine;
 class MandatoryTasks;
 class ListBox;
@@ -24,22 +24,23 @@ class QPushButton;
 class QScrollBar;
 class QFrame;
 
-// Form1, the training window: the task, the child's entry, the keypad, the choice of operation,
-// task type and level, the counters, the icon row and the mandatory editor column (hidden at the
-// window's normal width). Its behaviour is spread over several files by topic:
+// TrainingWindow, the training window: the task, the child's entry, the keypad, the choice of
+// operation, task type and level, the counters, the icon row and the mandatory editor column
+// (hidden at the window's normal width). Its behaviour is spread over several files by topic:
 //   training_window.cpp  controls, start-up, settings files, keyboard, exit
 //   answer_entry.cpp     keypad, entry display, the check, evaluation and reward check
 //   error_practice.cpp   the error list queue and its cover Befehl22
 //   selection.cpp        operation buttons, task-type list, level scroll bar, practice number
 //   user_change.cpp      the change of user from the name or the user icon
-// It truly calls two windows: the user window Form7 (users, their numbers) and the error list
-// window Form8 (the error list of the run). Everything else it asks of the program by a signal.
-class Form1 : public QWidget, public TaskScreen {
+// It truly calls two windows: the user window UserWindow (users, their numbers) and the error list
+// window ErrorListWindow (the error list of the run). Everything else it asks of the program by a
+// signal.
+class TrainingWindow : public QWidget, public TaskScreen {
     Q_OBJECT
 public:
-    Form1(TrainingState& state, Dialogs& dialogs, RandomSource& random, Form7& users,
-          Form8& errors);
-    ~Form1() override;
+    TrainingWindow(TrainingState& state, Dialogs& dialogs, RandomSource& random, UserWindow& users,
+                   ErrorListWindow& errors);
+    ~TrainingWindow() override;
 
     static constexpr int ClientHeight = 6015; // twips
 
@@ -202,8 +203,8 @@ private:
     TrainingState& state_;
     Dialogs& dialogs_;
     RandomSource& random_;
-    Form7& users_;
-    Form8& errors_;
+    UserWindow& users_;
+    ErrorListWindow& errors_;
     bool ended_ = false;
     std::unique_ptr<TaskEngine> engine_;
     std::unique_ptr<MandatoryTasks> mandatory_;

@@ -27,11 +27,11 @@ const QString& errorsStayListed()
 
 } // namespace
 
-void Form1::changeUser()
+void TrainingWindow::changeUser()
 {
     Dialogs& dialogs = dialogs_;
-    Form8& errors = errors_;
-    Form7& users = users_;
+    ErrorListWindow& errors = errors_;
+    UserWindow& users = users_;
 
     if (errors.errorCount() > 0) {
         const int answer = dialogs.msgBox(

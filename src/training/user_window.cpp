@@ -38,15 +38,16 @@ bool canStoreName(const QString& name)
 
 } // namespace
 
-Form7::Form7(Dialogs& dialogs, const TrainingState& state) : dialogs_(dialogs), state_(state)
+UserWindow::UserWindow(Dialogs& dialogs, const TrainingState& state)
+    : dialogs_(dialogs), state_(state)
 {
-    setObjectName(QStringLiteral("Form7"));
+    setObjectName(QStringLiteral("UserWindow"));
     setWindowTitle(QStringLiteral("Ziftora: Benutzerauswahl"));
     buildControls();
     new KeyPreview(this, [this](QKeyEvent* event) { return handleKey(event); });
 }
 
-void Form7::buildControls()
+void UserWindow::buildControls()
 {
     setFixedSize(Twips::toPixels(ClientWidth), Twips::toPixels(ClientHeight));
 
@@ -57,16 +58,16 @@ void Form7::buildControls()
     Liste1->onDblClick = [this] { liste1DblClick(); };
 
     const auto button = [this](QPushButton*& member, const char* name, const QString& caption,
-                               int top, void (Form7::*handler)()) {
+                               int top, void (UserWindow::*handler)()) {
         member = new QPushButton(caption, this);
         member->setObjectName(QString::fromLatin1(name));
         Twips::place(member, 3360, top, 1695, 495);
         connect(member, &QAbstractButton::clicked, this, handler);
     };
-    button(Befehl3, "Befehl3", QStringLiteral("A b b r u c h"), 240, &Form7::befehl3Click);
-    button(Befehl1, "Befehl1", QStringLiteral("S t a r t e n"), 960, &Form7::befehl1Click);
-    button(Befehl2, "Befehl2", QStringLiteral("Neuer Name"), 1680, &Form7::befehl2Click);
-    button(Befehl4, "Befehl4", QStringLiteral("Name löschen"), 2400, &Form7::befehl4Click);
+    button(Befehl3, "Befehl3", QStringLiteral("A b b r u c h"), 240, &UserWindow::befehl3Click);
+    button(Befehl1, "Befehl1", QStringLiteral("S t a r t e n"), 960, &UserWindow::befehl1Click);
+    button(Befehl2, "Befehl2", QStringLiteral("Neuer Name"), 1680, &UserWindow::befehl2Click);
+    button(Befehl4, "Befehl4", QStringLiteral("Name löschen"), 2400, &UserWindow::befehl4Click);
     // The letter-spaced captions keep their look; a screen reader reads the plain words.
     Befehl3->setAccessibleName(QStringLiteral("Abbruch"));
     Befehl1->setAccessibleName(QStringLiteral("Starten"));
@@ -78,7 +79,7 @@ void Form7::buildControls()
     setTabOrder(Befehl4, Befehl3);
 }
 
-QString Form7::loadUserFile()
+QString UserWindow::loadUserFile()
 {
     if (users_.load() == UserFile::Loaded::Unreadable)
         dialogs_.msgBox(QStringLiteral("Die Benutzerliste %1 konnte nicht gelesen werden.\r"
@@ -91,7 +92,7 @@ QString Form7::loadUserFile()
     return shownName(0);
 }
 
-void Form7::showUsers()
+void UserWindow::showUsers()
 {
     QStringList shown;
     shown.reserve(users_.listedCount());
@@ -101,7 +102,7 @@ void Form7::showUsers()
     Liste1->addItems(shown);
 }
 
-void Form7::open(const QWidget& trainingWindow)
+void UserWindow::open(const QWidget& trainingWindow)
 {
     if (isVisible()) {
         // Already open, perhaps behind the training window: bring it to the front.
@@ -123,27 +124,27 @@ void Form7::open(const QWidget& trainingWindow)
     Liste1->setFocus();
 }
 
-int Form7::userCount() const
+int UserWindow::userCount() const
 {
     return Liste1->listCount();
 }
 
-int Form7::userNumber() const
+int UserWindow::userNumber() const
 {
     return Liste1->listIndex();
 }
 
-QString Form7::shownName(int number) const
+QString UserWindow::shownName(int number) const
 {
     return Liste1->list(number);
 }
 
-void Form7::selectUser(int number)
+void UserWindow::selectUser(int number)
 {
     Liste1->setListIndex(number);
 }
 
-bool Form7::writeUserFile()
+bool UserWindow::writeUserFile()
 {
     QString error;
     if (users_.save(&error))
@@ -158,7 +159,7 @@ bool Form7::writeUserFile()
 
 // "S t a r t e n": the selected name becomes the current user. The shared mandatory tasks are
 // loaded again for the new child; the task on screen stays until it is answered.
-void Form7::befehl1Click()
+void UserWindow::befehl1Click()
 {
     const int index = Liste1->listIndex();
     if (index < 0)
@@ -167,13 +168,13 @@ void Form7::befehl1Click()
     emit userStarted(Liste1->list(index));
 }
 
-void Form7::liste1DblClick()
+void UserWindow::liste1DblClick()
 {
     befehl1Click();
 }
 
 // "Neuer Name": the new name goes to the end, so the numbers (and error files) of the others stay.
-void Form7::befehl2Click()
+void UserWindow::befehl2Click()
 {
     if (!askPassword(dialogs_, state_.expectedAnswer, inputTitle()))
         return;
@@ -201,7 +202,7 @@ void Form7::befehl2Click()
 
 // "Name löschen": everyone behind the deleted name moves up one number, and with it to the error
 // file of the one before. Afterwards no one is selected until a user is started.
-void Form7::befehl4Click()
+void UserWindow::befehl4Click()
 {
     const int index = Liste1->listIndex();
     if (Liste1->listCount() == 0 || index < 0)
@@ -214,19 +215,19 @@ void Form7::befehl4Click()
     writeUserFile();
 }
 
-void Form7::befehl3Click()
+void UserWindow::befehl3Click()
 {
     hide();
 }
 
-void Form7::closeEvent(QCloseEvent* event)
+void UserWindow::closeEvent(QCloseEvent* event)
 {
     // The window is only hidden, so the list stays as it is for the next time.
     event->ignore();
     hide();
 }
 
-bool Form7::handleKey(QKeyEvent* event)
+bool UserWindow::handleKey(QKeyEvent* event)
 {
     switch (event->key()) {
     case Qt::Key_Escape:

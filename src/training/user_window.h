@@ -9,14 +9,14 @@ class Dialogs;
 class ListBox;
 class QPushButton;
 
-// Form7, the user window: the list of children from ZIFTORA.INI. The selected entry is the current
-// user; its position is the user's number, which names the error file. The window reads and writes
-// the user file; the training window and the error list window ask it for names and numbers.
-class Form7 : public QWidget {
+// UserWindow, the user window: the list of children from ZIFTORA.INI. The selected entry is the
+// current user; its position is the user's number, which names the error file. The window reads and
+// writes the user file; the training window and the error list window ask it for names and numbers.
+class UserWindow : public QWidget {
     Q_OBJECT
 public:
     // The password of its teacher functions is the answer of the task on screen in `state`.
-    Form7(Dialogs& dialogs, const TrainingState& state);
+    UserWindow(Dialogs& dialogs, const TrainingState& state);
 
     void befehl1Click(); // "S t a r t e n"
     void befehl2Click(); // "Neuer Name"

@@ -1,10 +1,11 @@
 #pragma once
 
-// Worksheets: a teacher builds a sheet of generated tasks in the worksheet window druck, edits it,
-// and prints it or copies it into a word processor.
+// Worksheets: a teacher builds a sheet of generated tasks in the worksheet window WorksheetWindow,
+// edits it, and prints it or copies it into a word processor.
 //   worksheet_rules.*   what a sheet is made of, without widgets: the task row, the search and
 //                       replace, the printed sheets as print jobs and the clipboard texts (QtCore)
-//   worksheet_window.*  druck, the window: three lists, the buttons, and the wiring to the task
+//   worksheet_window.*  WorksheetWindow, the window: three lists, the buttons, and the wiring to
+//   the task
 //                       generator, the printer and the clipboard it is handed
 // The error list window prints through the same sheet layout.
 

@@ -41,8 +41,8 @@ QFont boldFont(const QString& family, int points)
 
 } // namespace
 
-druck::druck(TrainingState& state, Dialogs& dialogs, Clipboard& clipboard, Printer& printer,
-             TaskSource tasks)
+WorksheetWindow::WorksheetWindow(TrainingState& state, Dialogs& dialogs, Clipboard& clipboard,
+                                 Printer& printer, TaskSource tasks)
     : QWidget(nullptr),
       state_(state),
       dialogs_(dialogs),
@@ -50,7 +50,7 @@ druck::druck(TrainingState& state, Dialogs& dialogs, Clipboard& clipboard, Print
       printer_(printer),
       tasks_(std::move(tasks))
 {
-    setObjectName(QStringLiteral("druck"));
+    setObjectName(QStringLiteral("WorksheetWindow"));
     setWindowTitle(QStringLiteral("ZFT-Zaruzidovavivediv:  D r u c k e n"));
     setFixedSize(Twips::toPixels(ClientWidth), Twips::toPixels(ClientHeight));
     buildControls();
@@ -63,7 +63,7 @@ druck::druck(TrainingState& state, Dialogs& dialogs, Clipboard& clipboard, Print
     });
 }
 
-void druck::buildControls()
+void WorksheetWindow::buildControls()
 {
     // Created in the order Tab walks through them: the buttons from top to bottom, the bottom row,
     // then the lists.
@@ -117,36 +117,41 @@ void druck::buildControls()
 
     for (ListBox* l : { Liste1, Liste2, Liste3 })
         l->onClick = [this, l] { mirror(l); };
-    const std::pair<QPushButton*, void (druck::*)()> handlers[] = {
-        { Befehl1, &druck::befehl1Click },   { Befehl5, &druck::befehl5Click },
-        { Befehl3, &druck::befehl3Click },   { Befehl11, &druck::befehl11Click },
-        { Befehl10, &druck::befehl10Click }, { Befehl4, &druck::befehl4Click },
-        { befehl8, &druck::befehl8Click },   { befehl9, &druck::befehl9Click },
-        { Befehl6, &druck::befehl6Click },   { Befehl7, &druck::befehl7Click },
-        { Befehl2, &druck::befehl2Click }
+    const std::pair<QPushButton*, void (WorksheetWindow::*)()> handlers[] = {
+        { Befehl1, &WorksheetWindow::befehl1Click },
+        { Befehl5, &WorksheetWindow::befehl5Click },
+        { Befehl3, &WorksheetWindow::befehl3Click },
+        { Befehl11, &WorksheetWindow::befehl11Click },
+        { Befehl10, &WorksheetWindow::befehl10Click },
+        { Befehl4, &WorksheetWindow::befehl4Click },
+        { befehl8, &WorksheetWindow::befehl8Click },
+        { befehl9, &WorksheetWindow::befehl9Click },
+        { Befehl6, &WorksheetWindow::befehl6Click },
+        { Befehl7, &WorksheetWindow::befehl7Click },
+        { Befehl2, &WorksheetWindow::befehl2Click }
     };
     for (const auto& [b, handler] : handlers)
         connect(b, &QPushButton::clicked, this, handler);
 }
 
-void druck::formLoad(const QRect& trainingFrame)
+void WorksheetWindow::formLoad(const QRect& trainingFrame)
 {
     move(trainingFrame.left() + trainingFrame.width(), trainingFrame.top());
 }
 
-void druck::open()
+void WorksheetWindow::open()
 {
     show();
     activateWindow();
 }
 
-void druck::befehl1Click()
+void WorksheetWindow::befehl1Click()
 {
     hide();
     emit closed();
 }
 
-void druck::closeEvent(QCloseEvent* event)
+void WorksheetWindow::closeEvent(QCloseEvent* event)
 {
     event->ignore();
     befehl1Click();
@@ -155,7 +160,7 @@ void druck::closeEvent(QCloseEvent* event)
 // Building: each row runs the generator as training does, so the training window shows the last
 // task built and its answer is the password afterwards.
 
-void druck::appendTask()
+void WorksheetWindow::appendTask()
 {
     // Mandatory tasks are never put on a worksheet: the sheet is built from plus tasks instead, and
     // training stays with plus.
@@ -167,7 +172,7 @@ void druck::appendTask()
     Liste3->addItem(state_.expectedAnswer);
 }
 
-void druck::befehl3Click()
+void WorksheetWindow::befehl3Click()
 {
     Liste1->clear();
     Liste2->clear();
@@ -177,13 +182,13 @@ void druck::befehl3Click()
     befehl7Click();
 }
 
-void druck::befehl11Click()
+void WorksheetWindow::befehl11Click()
 {
     appendTask();
     befehl7Click();
 }
 
-void druck::befehl10Click()
+void WorksheetWindow::befehl10Click()
 {
     const int row = Liste1->listIndex();
     if (row < 0)
@@ -195,7 +200,7 @@ void druck::befehl10Click()
     Liste3->removeFirst(answer);
 }
 
-void druck::befehl5Click()
+void WorksheetWindow::befehl5Click()
 {
     const bool mixed = !mixedShown();
     Liste2->setVisible(!mixed);
@@ -204,19 +209,19 @@ void druck::befehl5Click()
                            : QStringLiteral("Gemischte Anzeige"));
 }
 
-bool druck::mixedShown() const
+bool WorksheetWindow::mixedShown() const
 {
     return !Liste3->isHidden();
 }
 
-QStringList druck::shownSolutions() const
+QStringList WorksheetWindow::shownSolutions() const
 {
     return (mixedShown() ? Liste3 : Liste2)->entries();
 }
 
 // A click in one list selects the same row number in the other two: by position, so in the
 // sorted list it is generally not the answer of the selected task.
-void druck::mirror(const ListBox* clicked)
+void WorksheetWindow::mirror(const ListBox* clicked)
 {
     if (mirroring_)
         return;
@@ -227,7 +232,7 @@ void druck::mirror(const ListBox* clicked)
     mirroring_ = false;
 }
 
-void druck::befehl7Click()
+void WorksheetWindow::befehl7Click()
 {
     const QString search = Text1->text();
     const QString replacement = Text2->text();
@@ -255,24 +260,24 @@ void druck::befehl7Click()
 
 // Copying: every row of the task column, with the solutions on show.
 
-void druck::confirm(const QString& text)
+void WorksheetWindow::confirm(const QString& text)
 {
     dialogs_.msgBox(text, MsgStyle::OkOnly, QStringLiteral("Zwischenablage"));
 }
 
-void druck::befehl4Click()
+void WorksheetWindow::befehl4Click()
 {
     clipboard_.setText(Worksheet::copyAll(Liste1->entries(), shownSolutions()));
     confirm(QStringLiteral("Aufgaben und Lösungen wurden kopiert."));
 }
 
-void druck::befehl8Click()
+void WorksheetWindow::befehl8Click()
 {
     clipboard_.setText(Worksheet::copyTasks(Liste1->entries()));
     confirm(QStringLiteral("Nur die Aufgaben wurden kopiert."));
 }
 
-void druck::befehl9Click()
+void WorksheetWindow::befehl9Click()
 {
     clipboard_.setText(Worksheet::copySolutions(Liste1->entries(), shownSolutions()));
     confirm(QStringLiteral("Nur die Lösungen wurden kopiert."));
@@ -280,7 +285,7 @@ void druck::befehl9Click()
 
 // Printing: rows 0 to 19, after a question that No answers without printing.
 
-bool druck::ask(const QString& question)
+bool WorksheetWindow::ask(const QString& question)
 {
     return dialogs_.msgBox(question,
                            MsgStyle::YesNo + MsgStyle::Question + MsgStyle::DefaultButton2,
@@ -288,7 +293,7 @@ bool druck::ask(const QString& question)
             == MsgResult::Yes;
 }
 
-void druck::befehl6Click()
+void WorksheetWindow::befehl6Click()
 {
     if (!ask(QStringLiteral("Übungsblatt mit Lösungen drucken?\r")))
         return;
@@ -297,7 +302,7 @@ void druck::befehl6Click()
                                                      : Worksheet::Solutions::Beside));
 }
 
-void druck::befehl2Click()
+void WorksheetWindow::befehl2Click()
 {
     if (!ask(QStringLiteral("Übungsblatt einzeln ausdrucken?\r")))
         return;

@@ -13,20 +13,21 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-// druck, the worksheet window. The worksheet lives only in its three lists: the task rows, their
-// answers in the same order, and the same answers sorted; one of the two answer lists is on show
-// and decides what is printed and copied. Tasks come from the training window's generator, run
-// exactly as training runs it (the task on screen and its answer change with every row), through
-// the two callbacks the program hands in, so this window never knows the training window.
-class druck : public QWidget {
+// WorksheetWindow, the worksheet window. The worksheet lives only in its three lists: the task
+// rows, their answers in the same order, and the same answers sorted; one of the two answer lists
+// is on show and decides what is printed and copied. Tasks come from the training window's
+// generator, run exactly as training runs it (the task on screen and its answer change with every
+// row), through the two callbacks the program hands in, so this window never knows the training
+// window.
+class WorksheetWindow : public QWidget {
     Q_OBJECT
 public:
     struct TaskSource {
         std::function<void()> GenerateTask; // a new task on the training window's screen
         std::function<QString()> TaskOnScreen; // the caption of its task label
     };
-    druck(TrainingState& state, Dialogs& dialogs, Clipboard& clipboard, Printer& printer,
-          TaskSource tasks);
+    WorksheetWindow(TrainingState& state, Dialogs& dialogs, Clipboard& clipboard, Printer& printer,
+                    TaskSource tasks);
 
     // Run once, when the program first creates the window: it stands directly right of the
     // training window's frame. Showing it again later keeps its place and its lists.

@@ -105,16 +105,17 @@ void AnsweringTests::scenario_data()
     teacher("opening shows this run's list", children, { "+P4R2", "@Bild8" }, { "0|8 Anna" });
     teacher("small r refused", children, { "+P4r2", "@Bild8" }, {});
     teacher("unpaired last line left out, closed", children,
-            { "+P4R2", "@Bild8", "@Form8/Befehl6", "@Form8/Befehl1" },
+            { "+P4R2", "@Bild8", "@ErrorListWindow/Befehl6", "@ErrorListWindow/Befehl1" },
             { "0|8 Anna", "0|8 Ben", "0|Ben" }, { "6 - 2 = ?|4" });
     teacher("back to the last, on to the first and back, Escape", children,
-            { "+P4R2", "@Bild8", "@Form8/Befehl5", "@Form8/Befehl6", "@Form8/Befehl5",
-              "E@Form8/Liste1" },
+            { "+P4R2", "@Bild8", "@ErrorListWindow/Befehl5", "@ErrorListWindow/Befehl6",
+              "@ErrorListWindow/Befehl5", "E@ErrorListWindow/Liste1" },
             { "0|8 Anna", "0|8 Carla", "0|8 Anna", "0|8 Carla", "0|Carla" },
             { "3 · 4 = ?|12", QStringLiteral("\u0081\u0000\u009D|3") });
-    teacher("deleted, the frame", children, { "+P4R2", "@Bild8", "@Form8/Befehl4", "X" },
+    teacher("deleted, the frame", children, { "+P4R2", "@Bild8", "@ErrorListWindow/Befehl4", "X" },
             { "0|8 Anna", "0|Anna" }, {});
-    teacher("alone, back reloads", alone, { "+P4R2", "@Bild8", "@Form8/Befehl4", "@Form8/Befehl5" },
+    teacher("alone, back reloads", alone,
+            { "+P4R2", "@Bild8", "@ErrorListWindow/Befehl4", "@ErrorListWindow/Befehl5" },
             { "0|8 Standardbenutzer" }, { "5 + 5 = ?|10" });
     // Declining practice at a change of user appends the errors to the child's file; the errors
     // stay listed. (A new file, a plain append, a folder and no child selected are rows of the user
@@ -160,19 +161,19 @@ void AnsweringTests::scenario()
         return all.insert(after), all;
     }();
     const QString path = f.dir.filePath(QStringLiteral("ZIFTORA.000"));
-    QSignalSpy spy(&f.form1(), &Form1::rewardDue);
+    QSignalSpy spy(&f.trainingWindow(), &TrainingWindow::rewardDue);
     QStringList known{ QStringLiteral("Aufgabe") }, seen;
     const auto state = [&] {
         const QString task = f.caption("Bezeichnung1"),
-                      windows = QString(f.form7().isVisible() ? "7" : "")
-                + (f.form8().isVisible() ? "8 " : "");
-        return QStringList{ (f.form1().errorPracticeActive() ? "*" : "")
+                      windows = QString(f.userWindow().isVisible() ? "7" : "")
+                + (f.errorListWindow().isVisible() ? "8 " : "");
+        return QStringList{ (f.trainingWindow().errorPracticeActive() ? "*" : "")
                                     + (known.contains(task) ? task : "new"),
                             f.caption("Bezeichnung2"),
                             f.caption("Bezeichnung3"),
                             f.caption("Bezeichnung4"),
                             QString::number(spy.count()),
-                            windows + f.caption("Form8/Bezeichnung4") }
+                            windows + f.caption("ErrorListWindow/Bezeichnung4") }
                 .join(u'|');
     };
     const QMap<QString, std::function<void(const QString&)>> act{
@@ -182,11 +183,11 @@ void AnsweringTests::scenario()
                       f.answer(QStringLiteral("0")), f.seen(), f.dialogs.beeps = 0;
           } },
         { "+T", [&](const QString& answer) { f.putTask(QStringLiteral("Aufgabe"), answer); } },
-        { "+E", [&](const QString& n) { f.form1().ErrorCount = n.toInt(); } },
-        { "+R", [&](const QString& n) { f.form1().CorrectCount = n.toInt(); } },
+        { "+E", [&](const QString& n) { f.trainingWindow().ErrorCount = n.toInt(); } },
+        { "+R", [&](const QString& n) { f.trainingWindow().CorrectCount = n.toInt(); } },
         { "+Y", [&](const QString&) { f.dialogs.answerMsg(MsgResult::Yes); } },
         { "+N", [&](const QString&) { f.dialogs.answerMsg(MsgResult::No); } },
-        { "X", [&](const QString&) { f.form8().close(); } },
+        { "X", [&](const QString&) { f.errorListWindow().close(); } },
         { "+p",
           [&](const QString&) { QCOMPARE(::mkfifo(path.toLocal8Bit().constData(), 0600), 0); } },
         { "#",
@@ -207,25 +208,27 @@ void AnsweringTests::scenario()
         if (!QStringLiteral("+-").contains(step.at(0)) && state() != was)
             seen << state();
         QCOMPARE(f.state().entryText, f.caption("Bezeichnung2"));
-        QCOMPARE(f.form1().isVisible(),
-                 !f.form8().isVisible()
-                         && !f.window("Form6")->isVisible()); // the chooser stands in for it
+        QCOMPARE(
+                f.trainingWindow().isVisible(),
+                !f.errorListWindow().isVisible()
+                        && !f.window("RewardChooser")->isVisible()); // the chooser stands in for it
     }
     QCOMPARE(seen, trace);
-    QStringList listed, tasks = f.entries("Form8/Liste1"), answers = f.entries("Form8/Liste2");
+    QStringList listed, tasks = f.entries("ErrorListWindow/Liste1"),
+                        answers = f.entries("ErrorListWindow/Liste2");
     for (int i = 0; i < qMax(tasks.size(), answers.size()); ++i)
         listed << tasks.value(i) + u'|' + answers.value(i);
     QCOMPARE(listed, left);
     answers.sort();
-    QCOMPARE(f.entries("Form8/Liste3"), answers);
+    QCOMPARE(f.entries("ErrorListWindow/Liste3"), answers);
     QCOMPARE(f.seen(), boxes);
     QCOMPARE(f.dialogs.beeps, int(boxes.count(Wrong)));
     QCOMPARE(f.caption("Bezeichnung15"),
-             f.entries("Form7/Liste1").first()); // the training window keeps its child
-    if (!f.caption("Form8/Bezeichnung4")
+             f.entries("UserWindow/Liste1").first()); // the training window keeps its child
+    if (!f.caption("ErrorListWindow/Bezeichnung4")
                  .isEmpty()) // the error list window selects the child it shows
-        QCOMPARE(f.form7().userNumber(),
-                 f.entries("Form7/Liste1").indexOf(f.caption("Form8/Bezeichnung4")));
+        QCOMPARE(f.userWindow().userNumber(),
+                 f.entries("UserWindow/Liste1").indexOf(f.caption("ErrorListWindow/Bezeichnung4")));
     if (!QFileInfo(path).exists() || QFileInfo(path).isFile()) // not a pipe, then
         QCOMPARE(f.allFiles(), expected);
 }

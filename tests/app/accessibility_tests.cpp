@@ -29,8 +29,9 @@ static QString spokenName(QWidget* w)
 void AccessibilityTests::everyControlIsNamed_data()
 {
     QTest::addColumn<QString>("window");
-    for (const char* window : { "Form1", "Form7", "Form8", "ZFTLABEL", "druck", "Form6", "Form2",
-                                "Form3", "Form4", "Form5", "slalom" })
+    for (const char* window : { "TrainingWindow", "UserWindow", "ErrorListWindow", "InfoWindow",
+                                "WorksheetWindow", "RewardChooser", "PrisonWindow", "CarRideWindow",
+                                "NumberCatchWindow", "MemoryWindow", "HomewardRideWindow" })
         QTest::newRow(window) << window;
 }
 
@@ -108,7 +109,7 @@ void AccessibilityTests::tabOrder()
             f.answer(f.state().expectedAnswer + QStringLiteral("1"));
     }
     f.seen();
-    Form1& w = f.form1();
+    TrainingWindow& w = f.trainingWindow();
     w.Befehl7->setFocus();
     QStringList seen{ w.focusWidget()->objectName() };
     for (int i = 0; i < 60; ++i) {
@@ -127,7 +128,7 @@ void AccessibilityTests::entryAndCounters()
 {
     ProgramFixture f;
     f.startQuietly();
-    Form1& w = f.form1();
+    TrainingWindow& w = f.trainingWindow();
     const auto caret = [&w] {
         return w.Bezeichnung2->grab().toImage().pixelColor(
                 w.Bezeichnung2->contentsRect().left() + 2, w.Bezeichnung2->height() / 2);
@@ -155,7 +156,7 @@ void AccessibilityTests::sharpAtAnyScale()
     // its pictures are drawn at the screen's own resolution.
     ProgramFixture f;
     f.startQuietly();
-    Form1& w = f.form1();
+    TrainingWindow& w = f.trainingWindow();
     const qreal scale = qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toDouble();
     QCOMPARE(w.devicePixelRatio(), scale);
     QCOMPARE(w.grab().size(), w.size() * scale);

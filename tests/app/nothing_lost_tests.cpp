@@ -37,10 +37,10 @@ void NothingLostTests::rewriteKeepsTheOldFile_data()
     QByteArray tasks;
     for (int i = 0; i < 700; ++i)
         tasks += " " + QByteArray::number(i) + " + 7 = ?\r\n" + QByteArray::number(i + 7) + "\r\n";
-    QTest::newRow("user added") << "Form7/Befehl2"
+    QTest::newRow("user added") << "UserWindow/Befehl2"
                                 << "ZIFTORA.INI" << QByteArray("Anna\r\nBen\r\n") << qint64(0)
                                 << users;
-    QTest::newRow("user deleted") << "Form7/Befehl4"
+    QTest::newRow("user deleted") << "UserWindow/Befehl4"
                                   << "ZIFTORA.INI" << QByteArray("Anna\r\nBen\r\n") << qint64(0)
                                   << users;
     QTest::newRow("mandatory list saved")
@@ -79,7 +79,7 @@ void NothingLostTests::rewriteKeepsTheOldFile()
     if (file == "ZIFTORA.INI") {
         f.click("Bild7"); // the user window opens
         f.password();
-        if (action == "Form7/Befehl2")
+        if (action == "UserWindow/Befehl2")
             f.dialogs.answerInput("Clara");
     }
     if (file == "ZIFTORA.DAT")
@@ -90,7 +90,8 @@ void NothingLostTests::rewriteKeepsTheOldFile()
 
     QCOMPARE(f.file(file), old);
     QVERIFY(f.seen().contains(told));
-    QCOMPARE(f.form8().errorCount(), file == "ZIFTORA.000" ? 1 : 0); // the errors are still listed
+    QCOMPARE(f.errorListWindow().errorCount(),
+             file == "ZIFTORA.000" ? 1 : 0); // the errors are still listed
     const QStringList left = QDir(disk.path()).entryList(QDir::Files); // no temporary copy is left
     QCOMPARE(left.filter(QRegularExpression("^(ZIFTORA\\.(INI|DAT|000)|ballast\\.bin)$")), left);
 }
@@ -108,7 +109,7 @@ void NothingLostTests::startWithStrangeFiles()
               { "ZIFTORA.000.Zz0099", " 1" } });
     f.password();
     f.click("Bild8");
-    f.click("Form8/Befehl6"); // the error file of the next (and only) child
+    f.click("ErrorListWindow/Befehl6"); // the error file of the next (and only) child
     QCOMPARE(f.seen(),
              (Boxes{ ScriptedDialogs::msg("Die Datei ZIFTORA.INF konnte nicht gelesen werden.\r"
                                           "Nach 20 Aufgaben gibt es eine Spielrunde.\r",

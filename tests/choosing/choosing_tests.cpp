@@ -72,7 +72,7 @@ private slots:
         QFETCH(Boxes, shown);
         ProgramFixture f;
         f.startQuietly();
-        Form1& w = f.form1();
+        TrainingWindow& w = f.trainingWindow();
         f.click("Befehl15");
         f.control<QObject>("HBildlauf1")->setProperty("value", 4);
         w.Liste1->setListIndex(2);
@@ -162,11 +162,11 @@ private slots:
         if (before.isEmpty() || before == "DIR")
             QVERIFY(QFile::remove(f.dir.filePath(errors))
                     && (before.isEmpty() || QDir(f.dir.path()).mkdir(errors)));
-        f.form7().selectUser(user);
+        f.userWindow().selectUser(user);
         Files files = f.allFiles();
         if (reply) {
-            f.form8().addError(" 7 + 5 = ?", "12");
-            f.form8().addError(" 6 \u00B7 4 = ?", "24");
+            f.errorListWindow().addError(" 7 + 5 = ?", "12");
+            f.errorListWindow().addError(" 6 \u00B7 4 = ?", "24");
             f.dialogs.answerMsg(reply);
         }
         f.click(control);
@@ -176,7 +176,7 @@ private slots:
         if (!message.isEmpty())
             shown << ScriptedDialogs::msg(message, 64, "Fehlerliste");
         QCOMPARE(f.seen(), shown);
-        QCOMPARE(f.entries("Form8/Liste2"),
+        QCOMPARE(f.entries("ErrorListWindow/Liste2"),
                  (reply ? QStringList{ "12", "24" }.mid(reply == 6 ? 1 : 0) : QStringList{}));
         if (reply == 7 && message.isEmpty())
             files.insert(errors, before + " 7 + 5 = ?\r\n12\r\n 6 \xB7 4 = ?\r\n24\r\n");
@@ -185,15 +185,16 @@ private slots:
         f.writeFile("ZIFTORA.DAT", files.value("ZIFTORA.DAT"));
         const QString task = f.caption("Bezeichnung1");
         if (way.startsWith("Befehl"_L1))
-            f.click("Form7/" + way);
+            f.click("UserWindow/" + way);
         else if (!way.isEmpty())
-            QTest::keyClick(f.form7().Liste1, way == "Escape"_L1 ? Qt::Key_Escape : Qt::Key_Return);
-        QCOMPARE(f.form7().isVisible(), user < 0);
+            QTest::keyClick(f.userWindow().Liste1,
+                            way == "Escape"_L1 ? Qt::Key_Escape : Qt::Key_Return);
+        QCOMPARE(f.userWindow().isVisible(), user < 0);
         QCOMPARE(f.caption("Bezeichnung15"), names.at(qMax(started, 0)));
-        QCOMPARE(ModeCover::isOn(f.form1().Befehl28), started >= 0);
+        QCOMPARE(ModeCover::isOn(f.trainingWindow().Befehl28), started >= 0);
         QCOMPARE(f.entries("Liste2").size(), started >= 0 ? 4 : 0);
         QCOMPARE(f.caption("Bezeichnung1"), task);
-        QCOMPARE(f.form7().userNumber(), user);
+        QCOMPARE(f.userWindow().userNumber(), user);
         QCOMPARE(f.allFiles(), files);
     }
 
@@ -277,8 +278,8 @@ private slots:
                          64, kUsers) }
                             : Boxes{});
         f.click("Bild7");
-        f.form7().selectUser(selected == -2 ? f.form7().userNumber()
-                                            : selected); // the first name is selected at start
+        f.userWindow().selectUser(selected == -2 ? f.userWindow().userNumber()
+                                                 : selected); // the first name is selected at start
         const QString seen = f.caption("Bezeichnung1")
                 + f.caption("Bezeichnung15"); // the task and the current user stay
         for (qsizetype i = 0; i < answers.size(); ++i) // the password, then the name
@@ -289,16 +290,16 @@ private slots:
                               .mid(0, answers.size());
         if (!message.isEmpty())
             shown << ScriptedDialogs::msg(message, unreadable ? 64 : 0, kUsers);
-        f.click(selected == -2 ? "Form7/Befehl2" : "Form7/Befehl4");
+        f.click(selected == -2 ? "UserWindow/Befehl2" : "UserWindow/Befehl4");
         QCOMPARE(f.seen(), shown);
-        QCOMPARE(QStringList({ QString::number(f.entries("Form7/Liste1").size()),
-                               f.entries("Form7/Liste1").value(listed[0].toInt() - 1) }),
+        QCOMPARE(QStringList({ QString::number(f.entries("UserWindow/Liste1").size()),
+                               f.entries("UserWindow/Liste1").value(listed[0].toInt() - 1) }),
                  listed);
-        QCOMPARE(f.form7().userNumber(),
+        QCOMPARE(f.userWindow().userNumber(),
                  selected == -2                          ? 0
                          : answers == QStringList{ "!" } ? -1
                                                          : selected); // none after deleting
-        QVERIFY(f.form7().isVisible()
+        QVERIFY(f.userWindow().isVisible()
                 && f.caption("Bezeichnung1") + f.caption("Bezeichnung15") == seen);
         struct stat st { }; // stays zero without a file
         ::lstat(path.constData(), &st);

@@ -15,16 +15,17 @@ namespace {
 void earnReward(ProgramFixture& f)
 {
     f.putTask(QStringLiteral("3 + 4 = ?"), QStringLiteral("7"));
-    f.form1().rewardCheck();
-    QVERIFY(f.window("Form6")->isVisible() && !f.form1().isVisible());
+    f.trainingWindow().rewardCheck();
+    QVERIFY(f.window("RewardChooser")->isVisible() && !f.trainingWindow().isVisible());
 }
 
 // The training window is back as it was left, with an empty entry, and no reward window is open.
 void backToTraining(ProgramFixture& f)
 {
-    QVERIFY(f.form1().isVisible() && f.state().entryText.isEmpty());
+    QVERIFY(f.trainingWindow().isVisible() && f.state().entryText.isEmpty());
     QCOMPARE(f.caption("Bezeichnung1"), QStringLiteral("3 + 4 = ?"));
-    for (const char* window : { "Form6", "Form2", "Form4", "Form5" })
+    for (const char* window :
+         { "RewardChooser", "PrisonWindow", "NumberCatchWindow", "MemoryWindow" })
         QVERIFY2(!f.window(window)->isVisible(), window);
 }
 
@@ -62,31 +63,31 @@ private slots:
         QTest::addColumn<QString>("title");
         QTest::addColumn<QByteArray>("signal");
         QTest::newRow("Abbruch") << "Befehl5"
-                                 << "Form1"
+                                 << "TrainingWindow"
                                  << "ZFT-Zaruzidovavivediv" << QByteArray(SIGNAL(cancelled()));
         QTest::newRow("stop sign") << "Bild5"
-                                   << "Form1"
+                                   << "TrainingWindow"
                                    << "ZFT-Zaruzidovavivediv" << QByteArray(SIGNAL(cancelled()));
         QTest::newRow("frame") << "frame"
-                               << "Form1"
+                               << "TrainingWindow"
                                << "ZFT-Zaruzidovavivediv" << QByteArray(SIGNAL(cancelled()));
         QTest::newRow("Gefängnis") << "Befehl1"
-                                   << "Form2"
+                                   << "PrisonWindow"
                                    << "Gefängnis" << QByteArray(SIGNAL(prisonChosen()));
         QTest::newRow("barred window") << "Bild1"
-                                       << "Form2"
+                                       << "PrisonWindow"
                                        << "Gefängnis" << QByteArray(SIGNAL(prisonChosen()));
         QTest::newRow("Zahlfange") << "Befehl3"
-                                   << "Form4"
+                                   << "NumberCatchWindow"
                                    << "Zahlfange" << QByteArray(SIGNAL(numberCatchChosen()));
         QTest::newRow("its drawing") << "Bild3"
-                                     << "Form4"
+                                     << "NumberCatchWindow"
                                      << "Zahlfange" << QByteArray(SIGNAL(numberCatchChosen()));
         QTest::newRow("Memory") << "Befehl4"
-                                << "Form5"
+                                << "MemoryWindow"
                                 << "Memory" << QByteArray(SIGNAL(memoryChosen()));
         QTest::newRow("heart") << "Bild4"
-                               << "Form5"
+                               << "MemoryWindow"
                                << "Memory" << QByteArray(SIGNAL(memoryChosen()));
         // The rides are started by the program's own connections to these two signals.
         QTest::newRow("Autofahrt") << "Befehl2"
@@ -97,10 +98,10 @@ private slots:
                              << "" << QByteArray(SIGNAL(carRideChosen()));
         QTest::newRow("Slalom") << "Befehl6"
                                 << ""
-                                << "" << QByteArray(SIGNAL(slalomChosen()));
-        QTest::newRow("slalom car") << "Bild6"
-                                    << ""
-                                    << "" << QByteArray(SIGNAL(slalomChosen()));
+                                << "" << QByteArray(SIGNAL(homewardRideChosen()));
+        QTest::newRow("HomewardRideWindow car") << "Bild6"
+                                                << ""
+                                                << "" << QByteArray(SIGNAL(homewardRideChosen()));
     }
     void choices()
     {
@@ -111,16 +112,17 @@ private slots:
         ProgramFixture f;
         f.startQuietly();
         earnReward(f);
-        QWidget* chooser = f.window("Form6");
+        QWidget* chooser = f.window("RewardChooser");
         QCOMPARE(chooser->windowTitle(),
                  QStringLiteral("Du hast dir eine Belohnung verdient. Wähle aus:"));
         QSignalSpy chosen(chooser, signal.constData());
-        click == QLatin1String("frame") ? void(chooser->close()) : f.click("Form6/" + click);
+        click == QLatin1String("frame") ? void(chooser->close())
+                                        : f.click("RewardChooser/" + click);
         QVERIFY(chosen.size() == 1 && !chooser->isVisible() && f.seen().isEmpty());
         if (window.isEmpty())
             return;
         QVERIFY(f.window(window)->windowTitle() == title && f.window(window)->isVisible());
-        QCOMPARE(f.form1().isVisible(), window == QLatin1String("Form1"));
+        QCOMPARE(f.trainingWindow().isVisible(), window == QLatin1String("TrainingWindow"));
     }
 
     void prison()
@@ -134,28 +136,29 @@ private slots:
                                       ? QList<int>{ 6, 5, 4, 3, 2, 0 }[cell / 17] + 1
                                       : 9,
                               1, 10);
-        f.click("Form6/Befehl1");
-        QCOMPARE(f.caption("Form2/Bezeichnung1") + f.caption("Form2/Befehl2")
-                         + f.caption("Form2/Bezeichnung2"),
+        f.click("RewardChooser/Befehl1");
+        QCOMPARE(f.caption("PrisonWindow/Bezeichnung1") + f.caption("PrisonWindow/Befehl2")
+                         + f.caption("PrisonWindow/Bezeichnung2"),
                  "  0 ? ? ? Suche");
-        key(f, "Form2/Befehl1", Qt::Key_Left);
-        QCOMPARE(rows(f, "Form2/Spielfeld", { 5, 8 }),
+        key(f, "PrisonWindow/Befehl1", Qt::Key_Left);
+        QCOMPARE(rows(f, "PrisonWindow/Spielfeld", { 5, 8 }),
                  QStringList({ "88888888088888888", "888888 +   888888" }));
-        key(f, "Form2/Befehl2", Qt::Key_Right), key(f, "Form2/Befehl2", Qt::Key_Down),
-                key(f, "Form2/Befehl2", Qt::Key_Up, 4);
-        QCOMPARE(rows(f, "Form2/Spielfeld", { 5, 6, 8 }),
+        key(f, "PrisonWindow/Befehl2", Qt::Key_Right), key(f, "PrisonWindow/Befehl2", Qt::Key_Down),
+                key(f, "PrisonWindow/Befehl2", Qt::Key_Up, 4);
+        QCOMPARE(rows(f, "PrisonWindow/Spielfeld", { 5, 6, 8 }),
                  QStringList({ "88888888+88888888", "888888     888888", "888888     888888" }));
-        QCOMPARE(f.caption("Form2/Bezeichnung1"), QStringLiteral("  1"));
+        QCOMPARE(f.caption("PrisonWindow/Bezeichnung1"), QStringLiteral("  1"));
         // A digit key opens the wish box (Yes: 1 is skipped); Escape and the frame ask to stop (No
         // plays on).
         f.dialogs.answerMsg(MsgResult::Yes), f.dialogs.answerMsg(MsgResult::No),
                 f.dialogs.answerMsg(MsgResult::No);
-        key(f, "Form2/Bild4", Qt::Key_7);
-        QCOMPARE(f.caption("Form2/Befehl2") + f.caption("Form2/Bezeichnung1"), " 1 ? ?  2");
-        QCOMPARE(f.window("Form2")->focusWidget(), f.window("Form2"));
-        key(f, "Form2/Befehl2", Qt::Key_Escape);
-        f.window("Form2")->close();
-        key(f, "Form2/Bild1", Qt::Key_Up, 5);
+        key(f, "PrisonWindow/Bild4", Qt::Key_7);
+        QCOMPARE(f.caption("PrisonWindow/Befehl2") + f.caption("PrisonWindow/Bezeichnung1"),
+                 " 1 ? ?  2");
+        QCOMPARE(f.window("PrisonWindow")->focusWidget(), f.window("PrisonWindow"));
+        key(f, "PrisonWindow/Befehl2", Qt::Key_Escape);
+        f.window("PrisonWindow")->close();
+        key(f, "PrisonWindow/Bild1", Qt::Key_Up, 5);
         QCOMPARE(f.seen(),
                  (Boxes{ ScriptedDialogs::msg(
                                  "Du hast noch 3 Wünsche frei!\n\rMöchtest du einen benutzen?\n\r",
@@ -163,7 +166,7 @@ private slots:
                          stop("Gefängnis"), stop("Gefängnis"),
                          ScriptedDialogs::msg("Prima, du bist jetzt frei!\n\rEs waren 5 Spielzüge!",
                                               0, "Gefängnis") }));
-        QCOMPARE(f.caption("Form2/Befehl2"), QStringLiteral(" ? ? ?"));
+        QCOMPARE(f.caption("PrisonWindow/Befehl2"), QStringLiteral(" ? ? ?"));
         backToTraining(f);
     }
 
@@ -172,31 +175,31 @@ private slots:
         ProgramFixture f;
         f.startQuietly();
         earnReward(f);
-        f.click("Form6/Befehl3");
-        auto* form4 = static_cast<Form4*>(f.window("Form4"));
+        f.click("RewardChooser/Befehl3");
+        auto* form4 = static_cast<NumberCatchWindow*>(f.window("NumberCatchWindow"));
         QVERIFY(form4->zeit1().enabled() && form4->zeit1().interval() == 10000);
-        f.control<QScrollBar>("Form4/HBildlauf1")
+        f.control<QScrollBar>("NumberCatchWindow/HBildlauf1")
                 ->setValue(3); // a faster pace at once, the keys back on the "+"
         QVERIFY(form4->zeit1().interval() == 3000
-                && form4->focusWidget() == f.control("Form4/Bild1"));
+                && form4->focusWidget() == f.control("NumberCatchWindow/Bild1"));
         // The 0 jumps onto the "+", the others to columns and rows of their own.
         f.random.pushDraw(14, 1, 24), f.random.pushDraw(9, 3, 16);
         for (int i = 1; i <= 9; ++i)
             f.random.pushDraw(i, 1, 24), f.random.pushDraw(i + (i < 7 ? 2 : 3), 3, 16);
         QVERIFY(f.timers.made.last()->tick());
-        QCOMPARE(f.caption("Form4/Bezeichnung3"), QStringLiteral("1"));
-        key(f, "Form4/HBildlauf1", Qt::Key_Right);
-        QCOMPARE(rows(f, "Form4/Spielfeld", { 0, 5, 6 }),
+        QCOMPARE(f.caption("NumberCatchWindow/Bezeichnung3"), QStringLiteral("1"));
+        key(f, "NumberCatchWindow/HBildlauf1", Qt::Key_Right);
+        QCOMPARE(rows(f, "NumberCatchWindow/Spielfeld", { 0, 5, 6 }),
                  QStringList({ "1                       ", "     6                  ",
                                "              +         " }));
         f.dialogs.answerMsg(MsgResult::No), f.dialogs.answerMsg(MsgResult::Yes);
-        key(f, "Form4/Bild2", Qt::Key_Escape);
-        f.click("Form4/Befehl1");
+        key(f, "NumberCatchWindow/Bild2", Qt::Key_Escape);
+        f.click("NumberCatchWindow/Befehl1");
         QCOMPARE(f.seen(), (Boxes{ stop("Zahlfange"), stop("Zahlfange") }));
         QVERIFY(!form4->zeit1().enabled() && form4->zeit1().interval() == 1000);
         backToTraining(f);
         earnReward(f); // the next game keeps the pace the child chose
-        f.click("Form6/Bild3");
+        f.click("RewardChooser/Bild3");
         QVERIFY(form4->zeit1().interval() == 3000
                 && form4->Spielfeld->accessibleDescription()
                            .trimmed()
@@ -232,34 +235,37 @@ private slots:
         earnReward(f);
         for (int n = 1; n <= 18; ++n)
             f.random.pushDraw(n, 1, 18);
-        f.click("Form6/Befehl4");
-        QCOMPARE(f.caption("Form5/Bezeichnung19"),
+        f.click("RewardChooser/Befehl4");
+        QCOMPARE(f.caption("MemoryWindow/Bezeichnung19"),
                  QStringLiteral(" Immer zwei Felder haben die gleiche Zahl, klicke   jedes "
                                 "Einzelfeld an und suche alle Zahlenpaare !"));
-        QCOMPARE(f.caption("Form5/Bezeichnung20") + f.caption("Form5/Bezeichnung21"),
+        QCOMPARE(f.caption("MemoryWindow/Bezeichnung20") + f.caption("MemoryWindow/Bezeichnung21"),
                  QStringLiteral("1. Runde"));
-        f.click("Form5/Bezeichnung7"),
-                f.click("Form5/Bezeichnung7"); // the open card again: nothing
-        QCOMPARE(f.caption("Form5/Bezeichnung20") + f.caption("Form5/Bezeichnung7"),
+        f.click("MemoryWindow/Bezeichnung7"),
+                f.click("MemoryWindow/Bezeichnung7"); // the open card again: nothing
+        QCOMPARE(f.caption("MemoryWindow/Bezeichnung20") + f.caption("MemoryWindow/Bezeichnung7"),
                  QStringLiteral("17                7"));
-        f.click("Form5/Bezeichnung8"); // 7 and 8 stay open until the next card
-        QCOMPARE(f.caption("Form5/Bezeichnung20") + f.caption("Form5/Bezeichnung8").left(1),
+        f.click("MemoryWindow/Bezeichnung8"); // 7 and 8 stay open until the next card
+        QCOMPARE(f.caption("MemoryWindow/Bezeichnung20")
+                         + f.caption("MemoryWindow/Bezeichnung8").left(1),
                  QStringLiteral("28"));
         for (const int k : cards)
-            f.click(QStringLiteral("Form5/Bezeichnung%1").arg(k));
+            f.click(QStringLiteral("MemoryWindow/Bezeichnung%1").arg(k));
         if (!end.isEmpty()) {
-            QCOMPARE(f.caption("Form5/Bezeichnung7") + f.caption("Form5/Bezeichnung8"),
+            QCOMPARE(f.caption("MemoryWindow/Bezeichnung7")
+                             + f.caption("MemoryWindow/Bezeichnung8"),
                      "7                7");
             QCOMPARE(f.state().entryText, QStringLiteral("111111011111111011"));
             f.dialogs.answerMsg(MsgResult::Yes);
-            end == QLatin1String("frame") ? void(f.window("Form5")->close())
-                                          : f.click("Form5/" + end);
+            end == QLatin1String("frame") ? void(f.window("MemoryWindow")->close())
+                                          : f.click("MemoryWindow/" + end);
         }
         QCOMPARE(f.seen(), boxes);
         backToTraining(f);
         earnReward(f);
-        f.click("Form6/Bild4");
-        QCOMPARE(f.caption("Form5/Bezeichnung20") + f.caption("Form5/Bezeichnung7"), nextRound);
+        f.click("RewardChooser/Bild4");
+        QCOMPARE(f.caption("MemoryWindow/Bezeichnung20") + f.caption("MemoryWindow/Bezeichnung7"),
+                 nextRound);
     }
 };
 

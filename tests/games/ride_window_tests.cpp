@@ -18,11 +18,11 @@ void choose(ProgramFixture& f, const QString& choice, const QString& game,
             const QList<int>& draws = {})
 {
     f.startQuietly();
-    f.form1().rewardCheck();
+    f.trainingWindow().rewardCheck();
     for (int i = 0; i + 2 < draws.size(); i += 3)
         f.random.pushDraw(draws[i], draws[i + 1], draws[i + 2]);
-    f.click("Form6/" + choice);
-    QVERIFY(!f.window("Form6")->isVisible() && !f.window("Form1")->isVisible()
+    f.click("RewardChooser/" + choice);
+    QVERIFY(!f.window("RewardChooser")->isVisible() && !f.window("TrainingWindow")->isVisible()
             && f.window(game)->isVisible());
     for (const QWidget* c :
          f.window(game)->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
@@ -62,8 +62,8 @@ private slots:
     {
         // All nails on (6, 8). After the activation that sets up the ride: l r u d the buttons, < >
         // ^ v the arrow keys, T a tick of the nail show, P the car put on (6, 7), F the training
-        // window activated and slalom again, O another program and slalom again, E "Ende" by the
-        // space bar, C closing by the frame.
+        // window activated and HomewardRideWindow again, O another program and HomewardRideWindow
+        // again, E "Ende" by the space bar, C closing by the frame.
         QTest::addColumn<QString>("choice");
         QTest::addColumn<QString>("doing");
         QTest::addColumn<int>("rides");
@@ -103,8 +103,8 @@ private slots:
         QList<int> draws;
         for (int i = 0; i < 20; ++i)
             draws << 6 << 1 << 12 << 8 << 1 << 10;
-        choose(f, choice, "slalom", draws);
-        slalom& w = f.program().slalom();
+        choose(f, choice, "HomewardRideWindow", draws);
+        HomewardRideWindow& w = f.program().homewardRideWindow();
         QCOMPARE(w.windowTitle(), "Heimfahrt:  Vorsicht, es sind viele Nägel auf der Fahrbahn!");
         QApplication::setActiveWindow(&w);
         QCoreApplication::sendPostedEvents();
@@ -122,7 +122,7 @@ private slots:
             const int button = QStringLiteral("lrud").indexOf(c),
                       key = QStringLiteral("<^>vE").indexOf(c);
             if (button >= 0)
-                f.click("slalom/Befehl" + QString::number(button + 2));
+                f.click("HomewardRideWindow/Befehl" + QString::number(button + 2));
             else if (key >= 0)
                 QTest::keyClick(w.Befehl1,
                                 std::array{ Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down,
@@ -134,7 +134,7 @@ private slots:
             else if (c == u'C')
                 w.close();
             if (c == u'F' || c == u'O') {
-                QApplication::setActiveWindow(c == u'F' ? static_cast<QWidget*>(&f.form1())
+                QApplication::setActiveWindow(c == u'F' ? static_cast<QWidget*>(&f.trainingWindow())
                                                         : nullptr);
                 QApplication::setActiveWindow(&w);
                 QCoreApplication::sendPostedEvents();
@@ -147,11 +147,11 @@ private slots:
                  w.Figur1->pos()
                          + QPoint((cell.x() - 1) * cellSize.x(), (cell.y() - 1) * cellSize.y()));
         QCOMPARE(w.Bild1->pixmap().cacheKey(),
-                 f.control<QLabel>("slalom/" + vehicle)->pixmap().cacheKey());
+                 f.control<QLabel>("HomewardRideWindow/" + vehicle)->pixmap().cacheKey());
         QCOMPARE(w.surface->pixelAt(105 + 5 * 495 + 300, 945 + 7 * 495 + 455) == Qt::black,
                  doing.contains(u'P')); // the nail's head
-        QCOMPARE(f.window("slalom")->isVisible(), shown);
-        QCOMPARE(f.window("Form1")->isVisible(), !shown);
+        QCOMPARE(f.window("HomewardRideWindow")->isVisible(), shown);
+        QCOMPARE(f.window("TrainingWindow")->isVisible(), !shown);
         QCOMPARE(w.ride().showRunning() || w.Bezeichnung5->isVisible(), shown);
     }
     void backFromOwnBox()
@@ -159,7 +159,7 @@ private slots:
         ClosingBoxes boxes;
         ScriptedRandom random;
         ManualTimers timers;
-        slalom w(boxes, random, timers);
+        HomewardRideWindow w(boxes, random, timers);
         w.open(); // activated: a new ride and its first box
         settle();
         QCOMPARE(boxes.shown, 1);
@@ -212,8 +212,8 @@ private slots:
         QFETCH(QStringList, texts);
         QFETCH(bool, shown);
         ProgramFixture f;
-        choose(f, choice, "Form3");
-        Form3& w = f.program().form3();
+        choose(f, choice, "CarRideWindow");
+        CarRideWindow& w = f.program().carRideWindow();
         QVERIFY(w.windowTitle() == "Autofahrt" && w.Befehl2->isDefault());
         const auto across = [&w] {
             return QList<int>{ w.Bild1->x(), w.Figur1->x(), w.Figur1->width(), w.Figur2->x(),
@@ -233,19 +233,19 @@ private slots:
             else if (c == u'X')
                 QTest::keyClick(w.Befehl1, Qt::Key_Space);
             else
-                f.click("Form3/Befehl2");
+                f.click("CarRideWindow/Befehl2");
             if (c == u'S' || c == u'N')
                 QVERIFY(w.Befehl1->isHidden() == w.Befehl2->isHidden() && tick->interval() == 30);
         }
-        QCOMPARE(f.caption("Form3/Bezeichnung1"), metres);
+        QCOMPARE(f.caption("CarRideWindow/Bezeichnung1"), metres);
         QCOMPARE(QAccessible::queryAccessibleInterface(w.Bezeichnung1)->text(QAccessible::Name),
                  metres);
         QStringList written;
         for (const DrawingSurface::Written& t : w.surface->texts())
             written << t.text;
         QCOMPARE(written, texts);
-        QCOMPARE(f.window("Form3")->isVisible(), shown);
-        QCOMPARE(f.window("Form1")->isVisible(), !shown);
+        QCOMPARE(f.window("CarRideWindow")->isVisible(), shown);
+        QCOMPARE(f.window("TrainingWindow")->isVisible(), !shown);
         QVERIFY(!w.ride().riding());
         if (shown) { // after a crash only "Ende", and it is the default
             QVERIFY(!w.Befehl1->isHidden() && w.Befehl1->isDefault() && w.Befehl2->isHidden());

@@ -17,7 +17,7 @@ const QByteArray kTwoTasks = "7 + 5 = ?\r\n12\r\n 47 : 6 = ?\r\n7R5\r\n";
 static void
 verifyBackToPlus(ProgramFixture& f) // cover parked, plus at its first type, a "Plus Einer" task
 {
-    QVERIFY(!ModeCover::isOn(f.form1().Befehl28));
+    QVERIFY(!ModeCover::isOn(f.trainingWindow().Befehl28));
     QCOMPARE(f.entries("Liste1"), taskTypeEntries(Operation::Plus));
     QVERIFY(QRegularExpression(u"^\\d+ \\+ \\d = \\?$"_s)
                     .match(f.caption("Bezeichnung1"))
@@ -83,7 +83,7 @@ private slots:
                             : Boxes{});
         QCOMPARE(f.entries("Liste2"), pairs ? served.mid(2) : QStringList{});
         QStringList list;
-        while (f.form1().mandatory().active() && list.size() < served.size() + 2) {
+        while (f.trainingWindow().mandatory().active() && list.size() < served.size() + 2) {
             list << f.caption("Bezeichnung1") << f.state().expectedAnswer;
             f.answer(f.state().expectedAnswer);
         }
@@ -118,7 +118,7 @@ private slots:
             if (s == u'E')
                 inserted << f.caption("Bezeichnung1") << f.state().expectedAnswer;
             if (button < 0)
-                f.form1().Liste2->setListIndex(s.isDigit() ? s.digitValue() : -1);
+                f.trainingWindow().Liste2->setListIndex(s.isDigit() ? s.digitValue() : -1);
             else
                 f.click(u"Befehl%1"_s.arg(QList<int>{ 12, 14, 15, 23, 26, 24, 25 }.at(button)));
         }
@@ -173,7 +173,7 @@ private slots:
         if (password == "!"_L1)
             verifyBackToPlus(f);
         else
-            QVERIFY(ModeCover::isOn(f.form1().Befehl28)
+            QVERIFY(ModeCover::isOn(f.trainingWindow().Befehl28)
                     && f.caption("Bezeichnung1") == "7 + 5 = ?"_L1);
         QCOMPARE(f.entries("Liste2"),
                  (key.size() < 2 ? QStringList{ "47 : 6 = ?", "7R5" } : QStringList{}));

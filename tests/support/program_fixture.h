@@ -96,24 +96,25 @@ public:
         return all;
     }
 
-    // A window by its name ("Form1", "Form7", "Form8", "ZFTLABEL", the worksheet window "druck",
-    // the chooser "Form6" and its games "Form2", "Form3", "Form4", "Form5", "slalom"), and a
-    // control by its name, in the training window or, as "Form8/Liste1", in another window.
+    // A window by its name ("TrainingWindow", "UserWindow", "ErrorListWindow", "InfoWindow", the
+    // worksheet window "WorksheetWindow", the chooser "RewardChooser" and its games "PrisonWindow",
+    // "CarRideWindow", "NumberCatchWindow", "MemoryWindow", "HomewardRideWindow"), and a control by
+    // its name, in the training window or, as "ErrorListWindow/Liste1", in another window.
     QWidget* window(const QString& name) const
     {
         const QMap<QString, std::function<QWidget*()>> windows{
-            { "Form7", [this] { return &program_->form7(); } },
-            { "Form8", [this] { return &program_->form8(); } },
-            { "ZFTLABEL", [this] { return &program_->zftlabel(); } },
-            { "Form6", [this] { return &program_->form6(); } },
-            { "Form2", [this] { return &program_->form2(); } },
-            { "Form4", [this] { return &program_->form4(); } },
-            { "Form5", [this] { return &program_->form5(); } },
-            { "Form3", [this] { return &program_->form3(); } },
-            { "slalom", [this] { return &program_->slalom(); } },
-            { "druck", [this] { return &program_->worksheets(); } }
+            { "UserWindow", [this] { return &program_->userWindow(); } },
+            { "ErrorListWindow", [this] { return &program_->errorListWindow(); } },
+            { "InfoWindow", [this] { return &program_->infoWindow(); } },
+            { "RewardChooser", [this] { return &program_->rewardChooser(); } },
+            { "PrisonWindow", [this] { return &program_->prisonWindow(); } },
+            { "NumberCatchWindow", [this] { return &program_->numberCatchWindow(); } },
+            { "MemoryWindow", [this] { return &program_->memoryWindow(); } },
+            { "CarRideWindow", [this] { return &program_->carRideWindow(); } },
+            { "HomewardRideWindow", [this] { return &program_->homewardRideWindow(); } },
+            { "WorksheetWindow", [this] { return &program_->worksheetWindow(); } }
         };
-        return windows.contains(name) ? windows[name]() : &program_->form1();
+        return windows.contains(name) ? windows[name]() : &program_->trainingWindow();
     }
     template<typename T = QWidget>
     T* control(const QString& path) const
@@ -137,7 +138,7 @@ public:
     }
     void press(const QString& caption)
     {
-        for (QAbstractButton* button : program_->form1().findChildren<QAbstractButton*>())
+        for (QAbstractButton* button : program_->trainingWindow().findChildren<QAbstractButton*>())
             if (button->text() == caption)
                 return button->click();
         qFatal("no button %s", qPrintable(caption));
@@ -153,10 +154,10 @@ public:
     // The child's keyboard: Type at the check button, Answer adds Enter. Keys presses at a control
     // B Backspace, R Return, H a Return held down, N keypad Enter, E Escape, L right arrow, and
     // types any other character.
-    void type(const QString& keys) { QTest::keyClicks(program_->form1().Befehl11, keys); }
+    void type(const QString& keys) { QTest::keyClicks(program_->trainingWindow().Befehl11, keys); }
     void answer(const QString& keys)
     {
-        type(keys), QTest::keyClick(program_->form1().Befehl11, Qt::Key_Return);
+        type(keys), QTest::keyClick(program_->trainingWindow().Befehl11, Qt::Key_Return);
     }
     void keys(const QString& keys, const QString& at = QStringLiteral("Befehl11"))
     {
@@ -178,8 +179,8 @@ public:
     // Puts a task on screen as the generator would: its text, its answer, an empty entry.
     void putTask(const QString& task, const QString& answer)
     {
-        program_->form1().setTaskText(task);
-        program_->form1().setEntryDisplay(QString());
+        program_->trainingWindow().setTaskText(task);
+        program_->trainingWindow().setEntryDisplay(QString());
         state().expectedAnswer = answer;
         state().entryText.clear();
     }
@@ -189,9 +190,9 @@ public:
     Boxes seen() { return dialogs.take(); }
 
     Program& program() { return *program_; }
-    Form1& form1() { return program_->form1(); }
-    Form7& form7() { return program_->form7(); }
-    Form8& form8() { return program_->form8(); }
+    TrainingWindow& trainingWindow() { return program_->trainingWindow(); }
+    UserWindow& userWindow() { return program_->userWindow(); }
+    ErrorListWindow& errorListWindow() { return program_->errorListWindow(); }
     TrainingState& state() { return program_->state(); }
 
     QTemporaryDir dir;

@@ -28,12 +28,13 @@ private slots:
         QFETCH(QStringList, users);
         ProgramFixture f;
         f.start(files);
-        const Form1& w = f.form1();
+        const TrainingWindow& w = f.trainingWindow();
         QCOMPARE(f.seen(),
                  Boxes{ ScriptedDialogs::msg("Keine Pflichtaufgaben!", 0, "Pflichtaufgaben") });
         QCOMPARE(w.windowTitle() + f.caption("Label1"),
                  QStringLiteral("ZFT-Zaruzidovavivediv") + QString::number(reward));
-        QCOMPARE(f.entries("Form7/Liste1") << f.caption("Bezeichnung15"), users << users.first());
+        QCOMPARE(f.entries("UserWindow/Liste1") << f.caption("Bezeichnung15"),
+                 users << users.first());
         QCOMPARE(f.caption("Bezeichnung8") + f.caption("Bezeichnung7") + f.caption("Bezeichnung9")
                          + f.caption("Bezeichnung2") + f.caption("Bezeichnung3")
                          + f.caption("Bezeichnung4"),
@@ -48,7 +49,7 @@ private slots:
     void keysAndClosing_data()
     {
         // With a listed error and "4" in the entry, how: keys at `at` (ProgramFixture::Keys),
-        // "click" on it or "frame" to close the training window (ZFTLABEL/ opens the information
+        // "click" on it or "frame" to close the training window (InfoWindow/ opens the information
         // window first). shown: level|entry|errors.
         QTest::addColumn<QString>("at");
         QTest::addColumn<QString>("how");
@@ -79,9 +80,9 @@ private slots:
                                         << "click" << MsgResult::Yes << Boxes{ exit } << unchanged;
         QTest::newRow("frame, Yes") << "Liste1"
                                     << "frame" << MsgResult::Yes << Boxes{ exit } << unchanged;
-        QTest::newRow("information window, a click") << "ZFTLABEL/Bezeichnung1"
+        QTest::newRow("information window, a click") << "InfoWindow/Bezeichnung1"
                                                      << "click" << 0 << Boxes{} << unchanged;
-        QTest::newRow("information window, Escape") << "ZFTLABEL/Bezeichnung1"
+        QTest::newRow("information window, Escape") << "InfoWindow/Bezeichnung1"
                                                     << "E" << 0 << Boxes{} << unchanged;
     }
 
@@ -99,17 +100,17 @@ private slots:
         f.type(QStringLiteral("4"));
         f.seen();
         const Files before = f.allFiles(); // ending does not save the listed error
-        QWidget& info = *f.window(QStringLiteral("ZFTLABEL"));
-        if (at.startsWith(QLatin1String("ZFTLABEL/"))) {
+        QWidget& info = *f.window(QStringLiteral("InfoWindow"));
+        if (at.startsWith(QLatin1String("InfoWindow/"))) {
             f.click("Bild5");
-            QCOMPARE(info.windowTitle() + f.caption("ZFTLABEL/Bezeichnung1"),
+            QCOMPARE(info.windowTitle() + f.caption("InfoWindow/Bezeichnung1"),
                      QStringLiteral("Programm-InfoO k a y"));
         }
         if (answer || how == QLatin1String("*"))
             answer ? f.dialogs.answerMsg(answer)
                    : f.password(QStringLiteral("8")); // a wrong password keeps the mode
         if (how == QLatin1String("frame"))
-            QCOMPARE(f.form1().close(), answer == MsgResult::Yes);
+            QCOMPARE(f.trainingWindow().close(), answer == MsgResult::Yes);
         else if (how == QLatin1String("click"))
             f.click(at);
         else
@@ -121,7 +122,7 @@ private slots:
                  shown);
         QCOMPARE(f.caption("Bezeichnung1") == QLatin1String("Aufgabe"), how != QLatin1String("L"));
         QVERIFY(f.program().hasEnded() == (answer == MsgResult::Yes)
-                && f.form1().isVisible() != f.program().hasEnded());
+                && f.trainingWindow().isVisible() != f.program().hasEnded());
         QVERIFY(!info.isVisible());
         QCOMPARE(f.allFiles(), before);
     }

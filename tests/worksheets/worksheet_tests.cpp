@@ -158,47 +158,50 @@ private slots:
         f.password();
         f.click("Bild6");
         QCOMPARE(f.seen(), Boxes{ ScriptedDialogs::password("Ziftora") });
-        QWidget* w = f.window("druck");
+        QWidget* w = f.window("WorksheetWindow");
         w->move(w->pos() + QPoint(30, 20));
         const QPoint place = w->pos();
         f.state().operation = Operation(operation);
-        f.control<QLineEdit>("druck/Text1")->setText(fields[0]);
-        f.control<QLineEdit>("druck/Text2")->setText(fields[1]);
-        const QMap<QChar, QString> buttons{ { u'N', "druck/Befehl3" },  { u'A', "druck/Befehl11" },
-                                            { u'D', "druck/Befehl10" }, { u'R', "druck/Befehl7" },
-                                            { u'M', "druck/Befehl5" },  { u'C', "druck/Befehl1" } };
+        f.control<QLineEdit>("WorksheetWindow/Text1")->setText(fields[0]);
+        f.control<QLineEdit>("WorksheetWindow/Text2")->setText(fields[1]);
+        const QMap<QChar, QString> buttons{
+            { u'N', "WorksheetWindow/Befehl3" },  { u'A', "WorksheetWindow/Befehl11" },
+            { u'D', "WorksheetWindow/Befehl10" }, { u'R', "WorksheetWindow/Befehl7" },
+            { u'M', "WorksheetWindow/Befehl5" },  { u'C', "WorksheetWindow/Befehl1" }
+        };
         for (const QChar action : actions) {
             if (action == u'S') { // selecting mirrors the row number into the other two lists
-                f.control<ListBox>("druck/Liste2")->setListIndex(4);
-                f.control<ListBox>("druck/Liste3")->setListIndex(5);
-                QVERIFY(f.control<ListBox>("druck/Liste1")->listIndex() == 5
-                        && f.control<ListBox>("druck/Liste2")->listIndex() == 5);
+                f.control<ListBox>("WorksheetWindow/Liste2")->setListIndex(4);
+                f.control<ListBox>("WorksheetWindow/Liste3")->setListIndex(5);
+                QVERIFY(f.control<ListBox>("WorksheetWindow/Liste1")->listIndex() == 5
+                        && f.control<ListBox>("WorksheetWindow/Liste2")->listIndex() == 5);
             } else if (action == u'F') {
                 w->close();
             } else if (action == u'E') {
-                f.keys("E", "druck/Liste1");
+                f.keys("E", "WorksheetWindow/Liste1");
             } else {
                 f.click(buttons[action]);
             }
             if (QStringLiteral("CFE").contains(action)) {
-                QVERIFY(!w->isVisible() && f.form1().isVisible());
+                QVERIFY(!w->isVisible() && f.trainingWindow().isVisible());
                 f.password();
                 f.click("Bild6");
                 QVERIFY(f.seen().size() == 1 && w->isVisible() && w->pos() == place);
             }
         }
-        QCOMPARE(f.control("druck/Liste3")->isVisible(), actions.count(u'M') % 2 == 1);
+        QCOMPARE(f.control("WorksheetWindow/Liste3")->isVisible(), actions.count(u'M') % 2 == 1);
         // A replacement keeps the selected row; a deleted row leaves none.
-        QCOMPARE(f.control<ListBox>("druck/Liste1")->listIndex(),
+        QCOMPARE(f.control<ListBox>("WorksheetWindow/Liste1")->listIndex(),
                  actions.contains(u'S') && !actions.endsWith(u'D') ? 5 : -1);
         QCOMPARE(f.seen(), boxes);
         // Row i of the task and solution columns belong together; the sorted column holds the same
         // answers.
-        const QStringList tasks = f.entries("druck/Liste1"), answers = f.entries("druck/Liste2");
+        const QStringList tasks = f.entries("WorksheetWindow/Liste1"),
+                          answers = f.entries("WorksheetWindow/Liste2");
         QStringList sorted = answers;
         std::sort(sorted.begin(), sorted.end());
         QVERIFY(tasks.size() == rows && answers.size() == rows
-                && f.entries("druck/Liste3") == sorted);
+                && f.entries("WorksheetWindow/Liste3") == sorted);
         QVERIFY(rows < 20
                 || QSet<QString>(tasks.begin(), tasks.end()).size()
                         > 1); // each row a task of its own
@@ -218,9 +221,9 @@ private slots:
 
     void printingAndCopying_data()
     {
-        // The worksheet (for Form8/ also the error list) holds `rows` tasks Task(i); mixed:
-        // "Gemischte Anzeige" clicked first; out: the clipboard's texts, then line `line` of each
-        // printed job.
+        // The worksheet (for ErrorListWindow/ also the error list) holds `rows` tasks Task(i);
+        // mixed: "Gemischte Anzeige" clicked first; out: the clipboard's texts, then line `line` of
+        // each printed job.
         QTest::addColumn<QString>("path");
         QTest::addColumn<int>("rows");
         QTest::addColumn<bool>("mixed");
@@ -246,40 +249,42 @@ private slots:
         const QList<int> yes{ MsgResult::Yes }, no{ MsgResult::No }, none;
         const QStringList nothing;
         QTest::newRow("all, beside")
-                << "druck/Befehl4" << 2 << false << none
+                << "WorksheetWindow/Befehl4" << 2 << false << none
                 << QStringList{ Row0 + "     9" + nl + Row1 + "     12" + nl } << Boxes{ all } << 0;
         QTest::newRow("all, mixed")
-                << "druck/Befehl4" << 2 << true << none
+                << "WorksheetWindow/Befehl4" << 2 << true << none
                 << QStringList{ Row0 + "     12" + nl + Row1 + "     9" + nl } << Boxes{ all } << 0;
         QTest::newRow("tasks, mixed")
-                << "druck/befehl8" << 2 << true << none << QStringList{ Row0 + nl + Row1 + nl }
+                << "WorksheetWindow/befehl8" << 2 << true << none
+                << QStringList{ Row0 + nl + Row1 + nl }
                 << Boxes{ ScriptedDialogs::msg("Nur die Aufgaben wurden kopiert.", 0,
                                                "Zwischenablage") }
                 << 0;
         QTest::newRow("solutions, mixed")
-                << "druck/befehl9" << 2 << true << none << QStringList{ "12\r\n9\r\n" }
+                << "WorksheetWindow/befehl9" << 2 << true << none << QStringList{ "12\r\n9\r\n" }
                 << Boxes{ solutions } << 0;
         QTest::newRow("singly, No")
-                << "druck/Befehl2" << 2 << false << no << nothing << Boxes{ single } << 0;
-        QTest::newRow("singly, no solutions")
-                << "druck/Befehl2" << 2 << false << QList<int>{ MsgResult::Yes, MsgResult::No }
-                << QStringList{ "Übungsblatt 5> 10:" + Row0 + Blank } << Boxes{ single, second }
-                << 5;
+                << "WorksheetWindow/Befehl2" << 2 << false << no << nothing << Boxes{ single } << 0;
+        QTest::newRow("singly, no solutions") << "WorksheetWindow/Befehl2" << 2 << false
+                                              << QList<int>{ MsgResult::Yes, MsgResult::No }
+                                              << QStringList{ "Übungsblatt 5> 10:" + Row0 + Blank }
+                                              << Boxes{ single, second } << 5;
         QTest::newRow("singly, mixed solutions")
-                << "druck/Befehl2" << 2 << true << QList<int>{ MsgResult::Yes, MsgResult::Yes }
+                << "WorksheetWindow/Befehl2" << 2 << true
+                << QList<int>{ MsgResult::Yes, MsgResult::Yes }
                 << QStringList{ "Übungsblatt 1> 10:A u f g a b e|40:E r g e b n i s",
                                 "Lösungsblatt 1> 10:12" }
                 << Boxes{ single, second } << 1;
         QTest::newRow("all, mixed, printed")
-                << "druck/Befehl6" << 2 << true << yes
+                << "WorksheetWindow/Befehl6" << 2 << true << yes
                 << QStringList{ "Übungsblatt 4> 10:" + Row0 + Blank + "|60:.|65:12" }
                 << Boxes{ full } << 4;
-        QTest::newRow("error list in order") << "Form8/Befehl2" << 25 << false << yes
+        QTest::newRow("error list in order") << "ErrorListWindow/Befehl2" << 25 << false << yes
                                              << QStringList{ last + "81" } << Boxes{ errors } << -1;
-        QTest::newRow("error list sorted") << "Form8/Befehl3" << 25 << false << yes
+        QTest::newRow("error list sorted") << "ErrorListWindow/Befehl3" << 25 << false << yes
                                            << QStringList{ last + "9" } << Boxes{ errors } << -1;
         QTest::newRow("empty error list")
-                << "Form8/Befehl2" << 0 << false << none << nothing
+                << "ErrorListWindow/Befehl2" << 0 << false << none << nothing
                 << Boxes{ ScriptedDialogs::msg("Die Fehlerliste ist leer.", 0, "Drucken") } << 0;
     }
 
@@ -295,15 +300,15 @@ private slots:
         ProgramFixture f;
         f.startQuietly();
         for (int i = 0; i < rows; ++i) {
-            if (path.startsWith(QLatin1String("Form8")))
-                f.form8().addError(task(i), answer(i));
-            f.control<ListBox>("druck/Liste1")->addItem(blankRow(task(i)));
-            f.control<ListBox>("druck/Liste2")->addItem(answer(i));
-            f.control<ListBox>("druck/Liste3")->addItem(answer(i));
+            if (path.startsWith(QLatin1String("ErrorListWindow")))
+                f.errorListWindow().addError(task(i), answer(i));
+            f.control<ListBox>("WorksheetWindow/Liste1")->addItem(blankRow(task(i)));
+            f.control<ListBox>("WorksheetWindow/Liste2")->addItem(answer(i));
+            f.control<ListBox>("WorksheetWindow/Liste3")->addItem(answer(i));
         }
         if (mixed)
-            f.click("druck/Befehl5");
-        QCOMPARE(f.caption("druck/Befehl5"),
+            f.click("WorksheetWindow/Befehl5");
+        QCOMPARE(f.caption("WorksheetWindow/Befehl5"),
                  mixed ? QStringLiteral("Sortierte Anzeige") : QStringLiteral("Gemischte Anzeige"));
         for (int answer : answers)
             f.dialogs.answerMsg(answer);

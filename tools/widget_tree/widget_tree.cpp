@@ -110,9 +110,11 @@ int main(int argc, char** argv)
     {
         ProgramFixture f;
         f.startQuietly();
-        dump(QStringLiteral("training"), f.window(QStringLiteral("Form1")));
-        for (const char* window : { "Form7", "Form8", "ZFTLABEL", "druck", "Form6", "Form2",
-                                    "Form3", "Form4", "Form5", "slalom" })
+        dump(QStringLiteral("training"), f.window(QStringLiteral("TrainingWindow")));
+        for (const char* window :
+             { "UserWindow", "ErrorListWindow", "InfoWindow", "WorksheetWindow", "RewardChooser",
+               "PrisonWindow", "CarRideWindow", "NumberCatchWindow", "MemoryWindow",
+               "HomewardRideWindow" })
             dump(QString(), f.window(QString::fromLatin1(window)));
         f.dialogs.take();
     }
@@ -121,7 +123,7 @@ int main(int argc, char** argv)
         f.startQuietly();
         f.password();
         f.click(QStringLiteral("Bild4"));
-        dump(QStringLiteral("mandatory-editor"), f.window(QStringLiteral("Form1")));
+        dump(QStringLiteral("mandatory-editor"), f.window(QStringLiteral("TrainingWindow")));
     }
     {
         ProgramFixture f;
@@ -129,7 +131,7 @@ int main(int argc, char** argv)
         for (int i = 0; i < 11; ++i)
             f.answer(f.state().expectedAnswer + QStringLiteral("1"));
         f.dialogs.take();
-        dump(QStringLiteral("error-practice"), f.window(QStringLiteral("Form1")));
+        dump(QStringLiteral("error-practice"), f.window(QStringLiteral("TrainingWindow")));
     }
     out.flush();
     return 0;
