@@ -156,7 +156,7 @@ private slots:
         ProgramFixture f;
         f.startQuietly();
         f.password();
-        f.click("Bild6");
+        f.click("worksheetPicture");
         QCOMPARE(f.seen(), Boxes{ ScriptedDialogs::password("Ziftora") });
         QWidget* w = f.window("WorksheetWindow");
         w->move(w->pos() + QPoint(30, 20));
@@ -185,7 +185,7 @@ private slots:
             if (QStringLiteral("CFE").contains(action)) {
                 QVERIFY(!w->isVisible() && f.trainingWindow().isVisible());
                 f.password();
-                f.click("Bild6");
+                f.click("worksheetPicture");
                 QVERIFY(f.seen().size() == 1 && w->isVisible() && w->pos() == place);
             }
         }
@@ -210,7 +210,7 @@ private slots:
             return;
         // The training window shows the last task built, its answer the last solution; the build
         // and every R after it replace the first occurrence in the row once.
-        QString shown = taskRow(f.caption("Bezeichnung1"));
+        QString shown = taskRow(f.caption("taskLabel"));
         for (qsizetype runs =
                      1 + actions.mid(actions.lastIndexOf(QRegularExpression("[NA]"))).count(u'R');
              runs > 0 && !fields.contains(QString()); --runs)
@@ -279,12 +279,14 @@ private slots:
                 << "WorksheetWindow/Befehl6" << 2 << true << yes
                 << QStringList{ "Übungsblatt 4> 10:" + Row0 + Blank + "|60:.|65:12" }
                 << Boxes{ full } << 4;
-        QTest::newRow("error list in order") << "ErrorListWindow/Befehl2" << 25 << false << yes
-                                             << QStringList{ last + "81" } << Boxes{ errors } << -1;
-        QTest::newRow("error list sorted") << "ErrorListWindow/Befehl3" << 25 << false << yes
-                                           << QStringList{ last + "9" } << Boxes{ errors } << -1;
+        QTest::newRow("error list in order")
+                << "ErrorListWindow/printWithAnswersButton" << 25 << false << yes
+                << QStringList{ last + "81" } << Boxes{ errors } << -1;
+        QTest::newRow("error list sorted")
+                << "ErrorListWindow/printWithMixedAnswersButton" << 25 << false << yes
+                << QStringList{ last + "9" } << Boxes{ errors } << -1;
         QTest::newRow("empty error list")
-                << "ErrorListWindow/Befehl2" << 0 << false << none << nothing
+                << "ErrorListWindow/printWithAnswersButton" << 0 << false << none << nothing
                 << Boxes{ ScriptedDialogs::msg("Die Fehlerliste ist leer.", 0, "Drucken") } << 0;
     }
 
