@@ -83,7 +83,7 @@ WorksheetWindow& Program::worksheetWindow()
                 state_, desktop_.dialogs, desktop_.clipboard, desktop_.printer, tasks);
         connect(worksheetWindow_.get(), &WorksheetWindow::closed, this,
                 &Program::showTrainingWindow);
-        worksheetWindow_->formLoad(trainingWindow_->frameGeometry());
+        worksheetWindow_->placeRightOf(trainingWindow_->frameGeometry());
     }
     return *worksheetWindow_;
 }

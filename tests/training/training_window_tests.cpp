@@ -82,9 +82,9 @@ private slots:
                                         << "click" << MsgResult::Yes << Boxes{ exit } << unchanged;
         QTest::newRow("frame, Yes") << "taskTypeList"
                                     << "frame" << MsgResult::Yes << Boxes{ exit } << unchanged;
-        QTest::newRow("information window, a click") << "InfoWindow/Bezeichnung1"
+        QTest::newRow("information window, a click") << "InfoWindow/okayLabel"
                                                      << "click" << 0 << Boxes{} << unchanged;
-        QTest::newRow("information window, Escape") << "InfoWindow/Bezeichnung1"
+        QTest::newRow("information window, Escape") << "InfoWindow/okayLabel"
                                                     << "E" << 0 << Boxes{} << unchanged;
     }
 
@@ -105,7 +105,7 @@ private slots:
         QWidget& info = *f.window(QStringLiteral("InfoWindow"));
         if (at.startsWith(QLatin1String("InfoWindow/"))) {
             f.click("infoPicture");
-            QCOMPARE(info.windowTitle() + f.caption("InfoWindow/Bezeichnung1"),
+            QCOMPARE(info.windowTitle() + f.caption("InfoWindow/okayLabel"),
                      QStringLiteral("Programm-InfoO k a y"));
         }
         if (answer || how == QLatin1String("*"))
