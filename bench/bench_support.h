@@ -17,17 +17,17 @@
 // Answers every box at once, as a person clicking OK and No (or, when told, Yes) would.
 class SilentDialogs final : public Dialogs {
 public:
-    explicit SilentDialogs(bool yes = false) : answer_(yes ? 6 : 7) { }
-    int msgBox(const QString&, int style, const QString&) override
+    explicit SilentDialogs(bool yes = false) : answer_(yes ? MsgResult::Yes : MsgResult::No) { }
+    MsgResult msgBox(const QString&, MsgStyles style, const QString&) override
     {
-        return (style & 7) == 4 ? answer_ : 1;
+        return style.testFlag(MsgStyle::YesNo) ? answer_ : MsgResult::Ok;
     }
     QString inputBox(const QString&, const QString&, const QString&) override { return QString(); }
     QString passwordBox(const QString&, const QString&) override { return QString(); }
     void beep() override { }
 
 private:
-    int answer_;
+    MsgResult answer_;
 };
 
 // The desktop of a benchmark: silent dialogs, the program's own random source, clipboard, timers

@@ -55,7 +55,7 @@ void CarRide::zeit1Timer()
         // The ride stands still while the child reads the message, and the window is gone after
         // it, so no post is tested on this metre.
         Zeit1->setEnabled(false);
-        dialogs_.msgBox(winText(MetreCount), MsgStyle::OkOnly + MsgStyle::Information,
+        dialogs_.msgBox(winText(MetreCount), MsgStyle::OkOnly | MsgStyle::Information,
                         QStringLiteral("Autofahrt"));
         view_.endRide();
         return;

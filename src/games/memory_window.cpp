@@ -124,7 +124,7 @@ void MemoryWindow::gameFinished()
 void MemoryWindow::befehl1Click()
 {
     if (dialogs_.msgBox(QStringLiteral("  Das Spiel jetzt beenden?"),
-                        MsgStyle::YesNo + MsgStyle::Stop, Title)
+                        MsgStyle::YesNo | MsgStyle::Stop, Title)
         == MsgResult::Yes)
         endGame();
 }

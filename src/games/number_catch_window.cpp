@@ -177,7 +177,7 @@ void NumberCatchWindow::showCatch(bool gameOver)
 void NumberCatchWindow::befehl1Click()
 {
     if (dialogs_.msgBox(QStringLiteral("  Dieses Spiel jetzt beenden?"),
-                        MsgStyle::YesNo + MsgStyle::Stop, Title)
+                        MsgStyle::YesNo | MsgStyle::Stop, Title)
         == MsgResult::Yes)
         endNumberCatch();
 }

@@ -135,7 +135,7 @@ void PrisonWindow::befehl2Click()
     }
     const QString question =
             rules_.wishText() + QStringLiteral("\n\rMöchtest du einen benutzen?\n\r");
-    if (dialogs_.msgBox(question, MsgStyle::YesNo + MsgStyle::Question, QStringLiteral("Wunschbox"))
+    if (dialogs_.msgBox(question, MsgStyle::YesNo | MsgStyle::Question, QStringLiteral("Wunschbox"))
         != MsgResult::Yes)
         return;
     rules_.grantWish();
@@ -149,7 +149,7 @@ void PrisonWindow::befehl2Click()
 void PrisonWindow::befehl1Click()
 {
     if (dialogs_.msgBox(QStringLiteral("  Dieses Spiel jetzt beenden?"),
-                        MsgStyle::YesNo + MsgStyle::Stop, Title)
+                        MsgStyle::YesNo | MsgStyle::Stop, Title)
         == MsgResult::Yes)
         endPrisonGame();
 }

@@ -163,7 +163,7 @@ void MandatoryTasks::clearList()
 void MandatoryTasks::saveList()
 {
     if (list_.listCount() == 0) {
-        const int answer = dialogs_.msgBox(
+        const MsgResult answer = dialogs_.msgBox(
                 QStringLiteral("Die Liste enthält keine Daten!\r"
                                "Pflichtaufgaben jetzt löschen?"),
                 MsgStyle::YesNo | MsgStyle::Question | MsgStyle::DefaultButton2, title());

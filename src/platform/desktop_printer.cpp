@@ -126,7 +126,7 @@ void DesktopPrinter::print(const PrintJob& job)
     if (!renderPrintJob(job, printer))
         dialogs_.msgBox(QStringLiteral("Der Drucker %1 konnte das Blatt nicht drucken.\r")
                                 .arg(info.printerName()),
-                        MsgStyle::OkOnly + MsgStyle::Stop, Title);
+                        MsgStyle::OkOnly | MsgStyle::Stop, Title);
 }
 
 void DesktopPrinter::printToPdf(const PrintJob& job)
@@ -149,10 +149,10 @@ void DesktopPrinter::printToPdf(const PrintJob& job)
         dialogs_.msgBox(QStringLiteral("Es ist kein Drucker eingerichtet. Das Blatt steht als "
                                        "PDF-Datei\n%1\nim Ordner\n%2\r")
                                 .arg(name, folder),
-                        MsgStyle::OkOnly + MsgStyle::Information, Title);
+                        MsgStyle::OkOnly | MsgStyle::Information, Title);
     else
         dialogs_.msgBox(QStringLiteral("Es ist kein Drucker eingerichtet, und im "
                                        "Ordner\n%1\nkonnte keine PDF-Datei angelegt werden.\r")
                                 .arg(folder),
-                        MsgStyle::OkOnly + MsgStyle::Stop, Title);
+                        MsgStyle::OkOnly | MsgStyle::Stop, Title);
 }

@@ -34,7 +34,7 @@ QString displayLines(const QString& text)
 
 } // namespace
 
-int QtDialogs::msgBox(const QString& text, int style, const QString& title)
+MsgResult QtDialogs::msgBox(const QString& text, MsgStyles style, const QString& title)
 {
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(title);
@@ -42,7 +42,7 @@ int QtDialogs::msgBox(const QString& text, int style, const QString& title)
     box.setTextFormat(Qt::PlainText);
     box.setText(displayLines(text));
 
-    switch (style & 0x70) {
+    switch (messageIcon(style)) {
     case MsgStyle::Stop:
         box.setIcon(QMessageBox::Critical);
         break;
@@ -60,8 +60,7 @@ int QtDialogs::msgBox(const QString& text, int style, const QString& title)
         break;
     }
 
-    const bool yesNo = (style & 7) == MsgStyle::YesNo;
-    if (!yesNo) {
+    if (!style.testFlag(MsgStyle::YesNo)) {
         QPushButton* ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
         box.setDefaultButton(ok);
         box.setEscapeButton(ok);
@@ -71,7 +70,7 @@ int QtDialogs::msgBox(const QString& text, int style, const QString& title)
 
     QPushButton* yes = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
     QPushButton* no = box.addButton(QStringLiteral("Nein"), QMessageBox::NoRole);
-    box.setDefaultButton((style & MsgStyle::DefaultButton2) ? no : yes);
+    box.setDefaultButton(style.testFlag(MsgStyle::DefaultButton2) ? no : yes);
     box.setEscapeButton(no); // Escape and the window's close box answer No
     box.exec();
     return box.clickedButton() == yes ? MsgResult::Yes : MsgResult::No;

@@ -5,7 +5,7 @@
 // The desktop's dialogs: QMessageBox and QInputDialog with German buttons.
 class QtDialogs final : public Dialogs {
 public:
-    int msgBox(const QString& text, int style, const QString& title) override;
+    MsgResult msgBox(const QString& text, MsgStyles style, const QString& title) override;
     QString inputBox(const QString& prompt, const QString& title,
                      const QString& defaultText) override;
     QString passwordBox(const QString& prompt, const QString& title) override;

@@ -149,14 +149,14 @@ bool TrainingWindow::askPassword(const QString& title)
 void TrainingWindow::showEvaluation()
 {
     dialogs_.msgBox(evaluationText(errorCount, correctCount),
-                    MsgStyle::OkOnly + MsgStyle::Information, QStringLiteral("Fehler"));
+                    MsgStyle::OkOnly | MsgStyle::Information, QStringLiteral("Fehler"));
 }
 
 void TrainingWindow::showRewardInterval()
 {
     dialogs_.msgBox(QStringLiteral("Nach") + spacedNumber(rewardInterval)
                             + QStringLiteral(" Aufgaben gibt es eine Spielrunde!"),
-                    MsgStyle::OkOnly + MsgStyle::Information, QStringLiteral("Belohnung"));
+                    MsgStyle::OkOnly | MsgStyle::Information, QStringLiteral("Belohnung"));
 }
 
 void TrainingWindow::rewardCheck()

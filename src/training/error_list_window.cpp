@@ -165,7 +165,7 @@ void ErrorListWindow::printList(const ListBox* solutions)
         return;
     }
     if (dialogs_.msgBox(QStringLiteral("Fehlerliste mit Lösungen drucken?\r"),
-                        MsgStyle::YesNo + MsgStyle::Question + MsgStyle::DefaultButton2, title)
+                        MsgStyle::YesNo | MsgStyle::Question | MsgStyle::DefaultButton2, title)
         != MsgResult::Yes)
         return;
     printer_.print(Worksheet::errorListSheet(

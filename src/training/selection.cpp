@@ -109,7 +109,7 @@ void TrainingWindow::setPracticeNumber()
                                  "wird diese Funktion dann wieder gelöscht.\r"
                                  "Es werden nur einstellige Zahlen gesetzt.\r"
                                  "Ab >Stufe 4< wird diese Eingabe ignoriert.");
-        if (dialogs.msgBox(question, MsgStyle::YesNo + MsgStyle::Question,
+        if (dialogs.msgBox(question, MsgStyle::YesNo | MsgStyle::Question,
                            QStringLiteral("Übungszahl"))
             != MsgResult::Yes)
             return;

@@ -337,9 +337,10 @@ void TrainingWindow::startUser(const QString& shownName)
 
 void TrainingWindow::askToExit()
 {
-    const int answer = dialogs_.msgBox(QStringLiteral("Dieses Programm jetzt beenden?\r"),
-                                       MsgStyle::YesNo + MsgStyle::Stop + MsgStyle::DefaultButton2,
-                                       QStringLiteral("ZFT-Zaruzidovavivediv"));
+    const MsgResult answer =
+            dialogs_.msgBox(QStringLiteral("Dieses Programm jetzt beenden?\r"),
+                            MsgStyle::YesNo | MsgStyle::Stop | MsgStyle::DefaultButton2,
+                            QStringLiteral("ZFT-Zaruzidovavivediv"));
     if (answer != MsgResult::Yes)
         return;
     ended_ = true;

@@ -34,9 +34,9 @@ void TrainingWindow::changeUser()
     UserWindow& users = users_;
 
     if (errors.errorCount() > 0) {
-        const int answer = dialogs.msgBox(
+        const MsgResult answer = dialogs.msgBox(
                 QStringLiteral("Die Fehleraufgaben jetzt üben?\r"),
-                MsgStyle::YesNo + MsgStyle::Stop + MsgStyle::DefaultButton2, errorListTitle());
+                MsgStyle::YesNo | MsgStyle::Stop | MsgStyle::DefaultButton2, errorListTitle());
         if (answer == MsgResult::Yes) {
             nextErrorTask();
             return;

@@ -295,7 +295,7 @@ void WorksheetWindow::copySolutions()
 bool WorksheetWindow::askToPrint(const QString& question)
 {
     return dialogs_.msgBox(question,
-                           MsgStyle::YesNo + MsgStyle::Question + MsgStyle::DefaultButton2,
+                           MsgStyle::YesNo | MsgStyle::Question | MsgStyle::DefaultButton2,
                            PrintTitle)
             == MsgResult::Yes;
 }

@@ -27,7 +27,7 @@ public:
     }
     void drawNail(int c, int r) override { add(QStringLiteral("nail %1,%2").arg(c).arg(r)); }
     void endRide() override { add("end"); }
-    int msgBox(const QString& text, int style, const QString& title) override
+    MsgResult msgBox(const QString& text, MsgStyles style, const QString& title) override
     {
         return add("box " + title), dialogs.msgBox(text, style, title);
     }

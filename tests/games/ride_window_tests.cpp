@@ -35,11 +35,11 @@ void choose(ProgramFixture& f, const QString& choice, const QString& game,
 // Real message boxes that the child closes at once; the desktop moves the activation to each box.
 class ClosingBoxes final : public Dialogs {
 public:
-    int msgBox(const QString& text, int, const QString&) override
+    MsgResult msgBox(const QString& text, MsgStyles, const QString&) override
     {
         QMessageBox box(QMessageBox::NoIcon, QString(), text);
         QTimer::singleShot(0, &box, &QMessageBox::accept);
-        return ++shown, box.exec();
+        return ++shown, box.exec(), MsgResult::Ok;
     }
     QString inputBox(const QString&, const QString&, const QString&) override { return {}; }
     QString passwordBox(const QString&, const QString&) override { return {}; }

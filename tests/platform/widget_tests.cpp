@@ -238,9 +238,10 @@ private slots:
         });
         QtDialogs dialogs;
         const QString text = "Wirklich\r\n<beenden>?\r\n\rJetzt\n\r", title = "Ziftora";
-        const QString got = style < 0 ? (style == -2 ? dialogs.passwordBox(text, title)
-                                                     : dialogs.inputBox(text, title, "Anna"))
-                                      : QString::number(dialogs.msgBox(text, style, title));
+        const QString got = style < 0
+                ? (style == -2 ? dialogs.passwordBox(text, title)
+                               : dialogs.inputBox(text, title, "Anna"))
+                : QString::number(int(dialogs.msgBox(text, MsgStyles::fromInt(style), title)));
         QCOMPARE(seen,
                  QStringList({ title, "Wirklich\n<beenden>?\n\nJetzt", "0" }) + shown.split('|'));
         QCOMPARE(got, result);

@@ -24,10 +24,10 @@ ScriptedDialogs::~ScriptedDialogs()
         QTest::qFail("a scripted dialog answer was never asked for", __FILE__, __LINE__);
 }
 
-int ScriptedDialogs::msgBox(const QString& text, int style, const QString& title)
+MsgResult ScriptedDialogs::msgBox(const QString& text, MsgStyles style, const QString& title)
 {
-    shown.append(msg(text, style, title));
-    return (style & 7) != MsgStyle::YesNo
+    shown.append(msg(text, style.toInt(), title));
+    return !style.testFlag(MsgStyle::YesNo)
             ? MsgResult::Ok
             : next(msgAnswers_, "Yes/No box", text, title, MsgResult::No);
 }

@@ -22,11 +22,12 @@ public:
         bool operator==(const Shown&) const = default;
     };
 
-    void answerMsg(int result) { msgAnswers_.append(result); }
+    void answerMsg(MsgResult result) { msgAnswers_.append(result); }
+    void answerMsg(int result) { msgAnswers_.append(MsgResult(result)); }
     void answerInput(const QString& text) { inputAnswers_.append(text); }
     void answerPassword(const QString& text) { passwordAnswers_.append(text); }
 
-    int msgBox(const QString& text, int style, const QString& title) override;
+    MsgResult msgBox(const QString& text, MsgStyles style, const QString& title) override;
     QString inputBox(const QString& prompt, const QString& title,
                      const QString& defaultText) override;
     QString passwordBox(const QString& prompt, const QString& title) override;
@@ -55,7 +56,7 @@ public:
     }
 
 private:
-    QList<int> msgAnswers_;
+    QList<MsgResult> msgAnswers_;
     QList<QString> inputAnswers_;
     QList<QString> passwordAnswers_;
 };

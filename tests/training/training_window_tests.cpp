@@ -77,11 +77,12 @@ private slots:
                 << "*" << 0 << Boxes{ ScriptedDialogs::password("Pflichtaufgaben beenden?") }
                 << unchanged;
         QTest::newRow("Escape, No") << "taskTypeList"
-                                    << "E" << MsgResult::No << Boxes{ exit } << unchanged;
-        QTest::newRow("exit icon, Yes") << "exitPicture"
-                                        << "click" << MsgResult::Yes << Boxes{ exit } << unchanged;
+                                    << "E" << int(MsgResult::No) << Boxes{ exit } << unchanged;
+        QTest::newRow("exit icon, Yes")
+                << "exitPicture"
+                << "click" << int(MsgResult::Yes) << Boxes{ exit } << unchanged;
         QTest::newRow("frame, Yes") << "taskTypeList"
-                                    << "frame" << MsgResult::Yes << Boxes{ exit } << unchanged;
+                                    << "frame" << int(MsgResult::Yes) << Boxes{ exit } << unchanged;
         QTest::newRow("information window, a click") << "InfoWindow/okayLabel"
                                                      << "click" << 0 << Boxes{} << unchanged;
         QTest::newRow("information window, Escape") << "InfoWindow/okayLabel"
@@ -112,7 +113,7 @@ private slots:
             answer ? f.dialogs.answerMsg(answer)
                    : f.password(QStringLiteral("8")); // a wrong password keeps the mode
         if (how == QLatin1String("frame"))
-            QCOMPARE(f.trainingWindow().close(), answer == MsgResult::Yes);
+            QCOMPARE(f.trainingWindow().close(), answer == int(MsgResult::Yes));
         else if (how == QLatin1String("click"))
             f.click(at);
         else
@@ -123,7 +124,7 @@ private slots:
                          + f.caption("errorCountLabel"),
                  shown);
         QCOMPARE(f.caption("taskLabel") == QLatin1String("Aufgabe"), how != QLatin1String("L"));
-        QVERIFY(f.program().hasEnded() == (answer == MsgResult::Yes)
+        QVERIFY(f.program().hasEnded() == (answer == int(MsgResult::Yes))
                 && f.trainingWindow().isVisible() != f.program().hasEnded());
         QVERIFY(!info.isVisible());
         QCOMPARE(f.allFiles(), before);

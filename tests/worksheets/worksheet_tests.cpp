@@ -248,7 +248,7 @@ private slots:
                 ScriptedDialogs::msg("Die Seite mit den Lösungen drucken?\r", 292, "Drucken");
         const Shown errors =
                 ScriptedDialogs::msg("Fehlerliste mit Lösungen drucken?\r", 292, "Drucken");
-        const QList<int> yes{ MsgResult::Yes }, no{ MsgResult::No }, none;
+        const QList<int> yes{ int(MsgResult::Yes) }, no{ int(MsgResult::No) }, none;
         const QStringList nothing;
         QTest::newRow("all, beside")
                 << "WorksheetWindow/copyAllButton" << 2 << false << none
@@ -269,12 +269,12 @@ private slots:
                                     << no << nothing << Boxes{ single } << 0;
         QTest::newRow("singly, no solutions")
                 << "WorksheetWindow/printSeparateSheetsButton" << 2 << false
-                << QList<int>{ MsgResult::Yes, MsgResult::No }
+                << QList<int>{ int(MsgResult::Yes), int(MsgResult::No) }
                 << QStringList{ "Übungsblatt 5> 10:" + Row0 + Blank } << Boxes{ single, second }
                 << 5;
         QTest::newRow("singly, mixed solutions")
                 << "WorksheetWindow/printSeparateSheetsButton" << 2 << true
-                << QList<int>{ MsgResult::Yes, MsgResult::Yes }
+                << QList<int>{ int(MsgResult::Yes), int(MsgResult::Yes) }
                 << QStringList{ "Übungsblatt 1> 10:A u f g a b e|40:E r g e b n i s",
                                 "Lösungsblatt 1> 10:12" }
                 << Boxes{ single, second } << 1;
