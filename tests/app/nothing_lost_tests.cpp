@@ -104,7 +104,7 @@ void NothingLostTests::startWithStrangeFiles()
     ProgramFixture f;
     QVERIFY(QDir().mkpath("ZIFTORA.INF")
             && QDir().mkpath("ZIFTORA.000")); // the fixture works in its own folder
-    for (const QString& copy : { "ZIFTORA.INI.a1B2c3", "ZIFTORA.000.Zz0099" }) {
+    for (const char* copy : { "ZIFTORA.INI.a1B2c3", "ZIFTORA.000.Zz0099" }) {
         f.writeFile(copy, "Ann");
         QFile old(copy); // older than a save in progress on another computer could be
         QVERIFY(old.open(QIODevice::ReadWrite)
