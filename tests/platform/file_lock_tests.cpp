@@ -1,15 +1,14 @@
 // Locks of shared data files: the stale and take-over rules, lock files made by hand as other
-// programs and computers would leave them, the folder's time, and the read-change-write helpers.
+// programs and computers leave them, the folder's time, and the read-change-write helpers.
 #include "platform/file_lock.h"
 #include "platform/shared_file.h"
 #include "platform/text_file.h"
 #include "scripted_clock.h"
 
 #include <QDir>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
-
-using Outcome = SharedFile::Outcome;
 
 namespace {
 QStringList entries(const QString& dir)
@@ -21,19 +20,14 @@ QByteArray fileBytes(const QString& path)
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : "<none>";
 }
-// Writes a file and dates its last change `ageMs` back from now (negative: into the future).
+// Writes a file dated `ageMs` back from now (negative: into the future). Written before it is
+// dated, or the write would date it anew.
 void writeAged(const QString& path, const QByteArray& bytes, qint64 ageMs)
 {
     QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size()
-            && f.flush()); // written before it is dated, or the write would date it anew
-    QVERIFY(f.setFileTime(QDateTime::currentDateTime().addMSecs(-ageMs),
-                          QFileDevice::FileModificationTime));
-}
-LockHolder holderOn(const QString& computer, const QString& system, qint64 process = 4242,
-                    const QString& started = QString())
-{
-    return LockHolder{ computer, process, started, system, QDateTime(), QString() };
+    QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size() && f.flush()
+            && f.setFileTime(QDateTime::currentDateTime().addMSecs(-ageMs),
+                             QFileDevice::FileModificationTime));
 }
 } // namespace
 
@@ -44,125 +38,81 @@ class FileLockTests : public QObject {
 private slots:
     void init() { FolderTime::forget(); }
 
-    void stale_data()
-    {
-        QTest::addColumn<qint64>("ageMs");
-        QTest::addColumn<bool>("stale");
-        QTest::newRow("just taken") << qint64(0) << false;
-        QTest::newRow("at the stale time") << StaleLockMs << false;
-        QTest::newRow("past it") << StaleLockMs + 1 << true;
-        QTest::newRow("a day old") << qint64(86400000) << true;
-        QTest::newRow("a little in the future") << qint64(-2000) << false;
-        QTest::newRow("far in the future") << -StaleLockMs - 1 << true;
-    }
-    void stale()
-    { // by the folder's time, whatever this computer's clock says; copies go by the same rule
-        QFETCH(qint64, ageMs);
-        QFETCH(bool, stale);
-        ScriptedClock folder;
-        const QDateTime stamp = folder.now().addMSecs(-ageMs);
-        QCOMPARE(isStale(stamp, folder.now()), stale);
-        QCOMPARE(TextFile::isLeftoverCopy("ZIFTORA.INI.a1B2c3", stamp, folder.now()), stale);
-        QVERIFY(!TextFile::isLeftoverCopy("ZIFTORA.INI", stamp, folder.now()));
-        QVERIFY(!isStale(QDateTime(), folder.now()));
-    }
-
     void takeOver_data()
-    {
-        QTest::addColumn<LockHolder>("lock");
-        QTest::addColumn<LockHolder>("here");
+    { // by the folder's time, whatever this computer's clock says; leftover copies age alike
+        QTest::addColumn<QString>("computer");
+        QTest::addColumn<QString>("system");
         QTest::addColumn<int>("state");
-        QTest::addColumn<bool>("stale");
-        QTest::addColumn<bool>("takeOver");
-        const LockHolder pc7 = holderOn("pc07", "boot-a/pid:[1]");
-        const int gone = int(ProcessState::Gone), running = int(ProcessState::Running),
-                  unknown = int(ProcessState::Unknown);
-        QTest::newRow("stale, other computer")
-                << holderOn("pc01", "x") << pc7 << unknown << true << true;
-        QTest::newRow("stale, running here") << pc7 << pc7 << running << true << true;
-        QTest::newRow("gone here") << pc7 << pc7 << gone << false << true;
-        QTest::newRow("gone here, host name in capitals")
-                << holderOn("PC07", "boot-a/pid:[1]") << pc7 << gone << false << true;
-        QTest::newRow("running here") << pc7 << pc7 << running << false << false;
-        QTest::newRow("unknown here") << pc7 << pc7 << unknown << false << false;
-        QTest::newRow("clone with our host name")
-                << holderOn("pc07", "boot-b/pid:[1]") << pc7 << gone << false << false;
-        QTest::newRow("other process space (sandbox)")
-                << holderOn("pc07", "boot-a/pid:[2]") << pc7 << gone << false << false;
-        QTest::newRow("system not known here")
-                << holderOn("pc07", "") << holderOn("pc07", "") << gone << false << false;
-        QTest::newRow("lines unreadable") << LockHolder() << pc7 << gone << false << false;
+        QTest::addColumn<qint64>("ageMs");
+        QTest::addColumn<bool>("taken");
+        const int gone = int(ProcessState::Gone), running = int(ProcessState::Running);
+        const auto row = [](const char* name, const char* computer, const char* system, int state,
+                            qint64 ageMs, bool taken) {
+            QTest::newRow(name) << computer << system << state << ageMs << taken;
+        };
+        row("other computer, just taken", "pc01", "boot-b/pid:[1]", gone, 0, false);
+        row("at the stale time", "pc01", "x", gone, StaleLockMs, false);
+        row("past it", "pc01", "x", gone, StaleLockMs + 1, true);
+        row("far in the future", "pc01", "x", gone, -StaleLockMs - 1, true);
+        row("gone here", "PC07", "boot-a/pid:[1]", gone, 0, true);
+        row("running here", "pc07", "boot-a/pid:[1]", running, 0, false);
+        row("clone with our host name", "pc07", "boot-b/pid:[1]", gone, 0, false);
+        row("other process space", "pc07", "boot-a/pid:[2]", gone, 0, false);
+        row("lines unreadable", "", "", gone, 0, false);
     }
     void takeOver()
     {
-        QFETCH(LockHolder, lock);
-        QFETCH(LockHolder, here);
+        QFETCH(QString, computer);
+        QFETCH(QString, system);
         QFETCH(int, state);
-        QFETCH(bool, stale);
-        QFETCH(bool, takeOver);
-        QCOMPARE(mayTakeOver(lock, stale, here, ProcessState(state)), takeOver);
-    }
-
-    void lockFileLines()
-    { // read back as written; anything else is a holder nobody can be told about
-        LockHolder h = thisProcess();
-        h.since = ScriptedClock().now();
-        h.token = "5eed";
-        QCOMPARE(LockHolder::fromBytes(h.toBytes()), h);
-        QVERIFY(h.toBytes().contains("\r\nprocess=" + QByteArray::number(h.process) + "\r\n"));
-        for (const QByteArray& junk :
-             { QByteArray(), QByteArray("\0\xff=\r\n==", 7),
-               QByteArray("process=-5\nsince=gestern"), QByteArray(5000, 'x') + "\ncomputer=late" })
-            QCOMPARE(LockHolder::fromBytes(junk), LockHolder());
+        QFETCH(qint64, ageMs);
+        QFETCH(bool, taken);
+        ScriptedClock folder;
+        const QDateTime stamp = folder.now().addMSecs(-ageMs);
+        const LockHolder lock{ computer, 4242, "", system, stamp, "" };
+        const LockHolder here{ "pc07", 1, "", system.isEmpty() ? "" : "boot-a/pid:[1]", {}, "" };
+        QCOMPARE(mayTakeOver(lock, isStale(stamp, folder.now()), here, ProcessState(state)), taken);
+        if (computer == "pc01")
+            QCOMPARE(TextFile::isLeftoverCopy("ZIFTORA.007.a1B2c3", stamp, folder.now()), taken);
     }
 
     void handMadeLocks_data()
-    { // what another program left: taken over at once, after the stale time, or waited for
+    { // as another program left them: taken over at once, after the stale time, or waited for
         QTest::addColumn<QString>("who");
         QTest::addColumn<qint64>("ageMs");
         QTest::addColumn<bool>("taken");
-        QTest::newRow("one this process failed to give back") << "self" << qint64(0) << true;
         QTest::newRow("a process here that has ended") << "ended" << qint64(0) << true;
-        QTest::newRow("its number taken by a later process") << "reused" << qint64(0) << true;
+        QTest::newRow("its number given to a later one") << "reused" << qint64(0) << true;
+        QTest::newRow("this process failed to remove it") << "self" << qint64(0) << true;
         QTest::newRow("another computer") << "other" << qint64(0) << false;
         QTest::newRow("another computer, stale") << "other" << StaleLockMs + 5000 << true;
-        QTest::newRow("another computer, far in the future")
-                << "other" << -StaleLockMs - 5000 << true;
-        QTest::newRow("empty: its maker crashed before writing")
-                << "empty" << qint64(1000) << false;
-        QTest::newRow("empty and stale") << "empty" << StaleLockMs + 5000 << true;
+        QTest::newRow("empty, its maker crashed") << "empty" << qint64(1000) << false;
     }
     void handMadeLocks()
     {
         QFETCH(QString, who);
         QFETCH(qint64, ageMs);
         QFETCH(bool, taken);
-        if (thisProcess().system.isEmpty() && (who == "ended" || who == "reused"))
+        if (thisProcess().system.isEmpty() && ageMs == 0 && who != "other")
             QSKIP("this system cannot tell whether a process is running: such locks wait");
         QTemporaryDir dir;
         const QString path = dir.filePath("ZIFTORA.INI");
         LockHolder other = thisProcess();
         other.since = QDateTime::currentDateTime();
-        if (who == "ended")
-            other.process = 99999999; // above any process number a system hands out
-        else if (who == "reused")
-            other.started += "0";
-        else if (who == "other")
-            other.computer += "-nebenan";
+        other.process = who == "ended" ? 99999999 : other.process; // above any process number
+        other.started += who == "reused" ? "0" : "";
+        other.computer += who == "other" ? "-nebenan" : "";
         const QByteArray lines = who == "empty" ? QByteArray() : other.toBytes();
         writeAged(FileLock::lockPath(path), lines, ageMs);
-
         FileLock lock(path, clock_);
         QCOMPARE(lock.lock(0), taken ? FileLock::Result::Locked : FileLock::Result::Busy);
         QCOMPARE(lock.holder(), LockHolder::fromBytes(lines)); // who it found
-        QCOMPARE(fileBytes(FileLock::lockPath(path)) == lines, !taken);
         lock.unlock();
-        QCOMPARE(entries(dir.path()),
-                 taken ? QStringList() : QStringList{ "ZIFTORA.INI.lock" }); // nothing else left
+        QCOMPARE(entries(dir.path()), taken ? QStringList() : QStringList{ "ZIFTORA.INI.lock" });
     }
 
     void lockLifetime()
-    { // the holder is named; a lock taken over meanwhile stays with its new holder
+    { // the holder is named; given back, or left to whoever took it over meanwhile
         QTemporaryDir dir;
         const QString path = dir.filePath("ZIFTORA.001");
         ScriptedClock clock;
@@ -170,11 +120,11 @@ private slots:
             FileLock first(path, clock), second(path, clock);
             QCOMPARE(first.lock(0), FileLock::Result::Locked);
             QCOMPARE(second.lock(5), FileLock::Result::Busy);
-            QCOMPARE(second.holder().computer, thisProcess().computer);
-            QCOMPARE(second.holder().process, QCoreApplication::applicationPid());
-            QCOMPARE(second.holder().since, clock.now());
-            QCOMPARE(entries(dir.path()), QStringList{ "ZIFTORA.001.lock" });
-        } // given back when it goes out of scope
+            const LockHolder& h = second.holder();
+            QCOMPARE(QList<QVariant>({ h.computer, h.process, h.since }),
+                     QList<QVariant>({ QSysInfo::machineHostName(),
+                                       QCoreApplication::applicationPid(), clock.now() }));
+        }
         QCOMPARE(entries(dir.path()), QStringList());
         FileLock lock(path, clock);
         QCOMPARE(lock.lock(0), FileLock::Result::Locked);
@@ -184,35 +134,21 @@ private slots:
     }
 
     void takeOverClaim()
-    { // a take-over cut off by a crash leaves its claim; a stale claim goes, then the lock
+    { // a take-over cut off by a crash leaves its claim: waited for, gone once stale
         QTemporaryDir dir;
-        const QString path = dir.filePath("ZIFTORA.DAT");
+        const QString path = dir.filePath("ZIFTORA.DAT"), claim = path + ".takeover.lock";
         writeAged(FileLock::lockPath(path), "computer=pc01\r\n", StaleLockMs + 5000);
-        writeAged(path + ".takeover.lock", "", 1000);
+        writeAged(claim, "", 1000);
         FileLock lock(path, clock_);
-        QCOMPARE(lock.lock(0), FileLock::Result::Busy); // someone is taking it over right now
-        writeAged(path + ".takeover.lock", "", StaleLockMs + 5000);
+        QCOMPARE(lock.lock(0), FileLock::Result::Busy);
+        writeAged(claim, "", StaleLockMs + 5000);
         QCOMPARE(lock.lock(100), FileLock::Result::Locked);
         lock.unlock();
         QCOMPARE(entries(dir.path()), QStringList());
     }
 
-    void noLockPossible()
-    {
-        QTemporaryDir dir;
-        QVERIFY(QDir(dir.path()).mkdir("ZIFTORA.INF.lock"));
-        for (const QString& path :
-             { dir.filePath("missing/ZIFTORA.INI"), dir.filePath("ZIFTORA.INF") }) {
-            FileLock lock(path, clock_);
-            QCOMPARE(lock.lock(1000), FileLock::Result::Failed);
-            QCOMPARE(lock.error(),
-                     "Die Sperrdatei " + QDir::toNativeSeparators(path)
-                             + ".lock konnte nicht angelegt werden.");
-        }
-    }
-
     void folderTime()
-    { // a stamp of the folder's computer, carried forward by this clock for a while
+    { // a stamp of the folder's computer, carried forward by this computer's clock for a while
         QTemporaryDir dir;
         ScriptedClock clock; // days away from the real time, as a badly set school computer
         const QDateTime first = FolderTime::now(dir.path(), clock);
@@ -226,89 +162,43 @@ private slots:
         QCOMPARE(FolderTime::now(dir.filePath("missing"), clock), clock.now());
     }
 
-    void sharedChanges_data()
-    { // each applied to the file as it is now; Busy and Failed leave it as it was
-        QTest::addColumn<QString>("call");
-        QTest::addColumn<QString>("before"); // "<dir>": a folder at the name, "<lock>": locked
-        QTest::addColumn<int>("outcome");
-        QTest::addColumn<QByteArray>("after");
-        QTest::addColumn<QString>("error");
-        const int done = int(Outcome::Done), busy = int(Outcome::Busy),
-                  failed = int(Outcome::Failed);
-        const QString unreadable = "Die Datei %1 konnte nicht gelesen werden.";
-        QTest::newRow("add to the list as it is")
-                << "add Cem"
-                << "Anna\r\nDora" << done << QByteArray("Anna\r\nDora\r\nCem\r\n") << "";
-        QTest::newRow("add to a missing list") << "add Cem"
-                                               << "" << done << QByteArray("Cem\r\n") << "";
-        QTest::newRow("nothing to change") << "keep"
-                                           << "Anna" << done << QByteArray("Anna") << "";
-        QTest::newRow("append") << "append"
-                                << "1 + 1 = ?\r\n2" << done
-                                << QByteArray("1 + 1 = ?\r\n2\r\n3 + 4 = ?\r\n7\r\n") << "";
-        QTest::newRow("read") << "read"
-                              << "Anna\r\nBen" << done << QByteArray("Anna\r\nBen") << "";
-        for (const char* call : { "add Cem", "append", "read" })
-            QTest::addRow("%s while locked", call)
-                    << call << "<lock>" << busy << QByteArray("Anna") << "";
-        QTest::newRow("update, folder at the name")
-                << "add Cem"
-                << "<dir>" << failed << QByteArray("<none>") << unreadable;
-        QTest::newRow("read, folder at the name")
-                << "read"
-                << "<dir>" << failed << QByteArray("<none>") << unreadable;
-        QTest::newRow("update, no folder") << "add Cem"
-                                           << "<no folder>" << failed << QByteArray("<none>")
-                                           << "Die Datei %1 konnte nicht geschrieben werden.";
-        QTest::newRow("append, no folder") << "append"
-                                           << "<no folder>" << failed << QByteArray("<none>")
-                                           << "Die Datei %1 konnte nicht ergänzt werden.";
-        QTest::newRow("failing work") << "fail"
-                                      << "Anna" << failed << QByteArray("Anna") << "Nein.";
-    }
     void sharedChanges()
-    {
-        QFETCH(QString, call);
-        QFETCH(QString, before);
-        QFETCH(int, outcome);
-        QFETCH(QByteArray, after);
-        QFETCH(QString, error);
+    { // made to the file as it is now; Busy and Failed leave it as it was
         QTemporaryDir dir;
-        const QString path =
-                dir.filePath(before == "<no folder>" ? "missing/ZIFTORA.INI" : "ZIFTORA.INI");
         ScriptedClock clock;
-        FileLock other(path, clock);
-        if (before == "<dir>")
-            QVERIFY(QDir(dir.path()).mkdir("ZIFTORA.INI"));
-        else if (before == "<lock>") {
-            writeAged(path, "Anna", 0);
+        const QString ini = dir.filePath("ZIFTORA.INI"), errors = dir.filePath("ZIFTORA.000");
+        writeAged(ini, "Anna\r\nDora", 0); // as another program left it
+        const auto add = [](QStringList& lines) { return lines << "Cem", true; };
+        QVERIFY(SharedFile::update(ini, clock, 0, add).done());
+        QVERIFY(SharedFile::update(ini, clock, 0, [](QStringList&) { return false; }).done());
+        QVERIFY(SharedFile::append(errors, clock, 0, { "3 + 4 = ?", "7" }).done());
+        QStringList lines;
+        QVERIFY(SharedFile::read(ini, clock, 0, &lines).done());
+        QCOMPARE(lines, QStringList({ "Anna", "Dora", "Cem" }));
+        QCOMPARE(fileBytes(ini) + fileBytes(errors), "Anna\r\nDora\r\nCem\r\n3 + 4 = ?\r\n7\r\n");
+        {
+            FileLock other(ini, clock);
             QCOMPARE(other.lock(0), FileLock::Result::Locked);
-        } else if (!before.isEmpty() && before != "<no folder>")
-            writeAged(path, TextFile::encode(before), 0);
-
-        QStringList seen{ "stale" };
-        const SharedFile::Result result = call == "append"
-                ? SharedFile::append(path, clock, 0, { "3 + 4 = ?", "7" })
-                : call == "read" ? SharedFile::read(path, clock, 0, &seen)
-                : call == "fail"
-                ? SharedFile::withLock(path, clock, 0, [] { return QString("Nein."); })
-                : SharedFile::update(path, clock, 0, [&](QStringList& lines) {
-                      seen = lines;
-                      if (call == "keep")
-                          return false;
-                      lines << call.mid(4);
-                      return true;
-                  });
-        QCOMPARE(int(result.outcome), outcome);
-        QCOMPARE(fileBytes(path), after);
-        QCOMPARE(result.error, error.replace("%1", QDir::toNativeSeparators(path)));
-        const bool done = outcome == int(Outcome::Done);
-        QCOMPARE(result.holder.process,
-                 outcome == int(Outcome::Busy) ? QCoreApplication::applicationPid() : 0);
-        if (call == "read" || (done && call != "append" && call != "fail"))
-            QCOMPARE(seen, done ? TextFile::splitLines(before) : QStringList());
-        other.unlock();
-        QCOMPARE(entries(dir.path()).filter(".lock"), QStringList()); // every lock given back
+            for (const SharedFile::Result& busy : { SharedFile::update(ini, clock, 0, add),
+                                                    SharedFile::read(ini, clock, 0, &lines) })
+                QVERIFY(busy.outcome == SharedFile::Outcome::Busy
+                        && busy.holder.process == QCoreApplication::applicationPid());
+        }
+        QVERIFY(lines.isEmpty() && QDir(dir.path()).mkdir("ZIFTORA.DAT"));
+        const SharedFile::Result unreadable =
+                SharedFile::update(dir.filePath("ZIFTORA.DAT"), clock, 0, add);
+        const SharedFile::Result noFolder =
+                SharedFile::append(dir.filePath("no/ZIFTORA.001"), clock, 0, {});
+        QCOMPARE(QList<int>({ int(unreadable.outcome), int(noFolder.outcome) }),
+                 QList<int>(2, int(SharedFile::Outcome::Failed)));
+        QCOMPARE(unreadable.error,
+                 QDir::toNativeSeparators(dir.filePath("ZIFTORA.DAT")).prepend("Die Datei ")
+                         + " konnte nicht gelesen werden.");
+        QCOMPARE(noFolder.error,
+                 QDir::toNativeSeparators(dir.filePath("no/ZIFTORA.001")).prepend("Die Datei ")
+                         + " konnte nicht ergänzt werden.");
+        QCOMPARE(fileBytes(ini), "Anna\r\nDora\r\nCem\r\n");
+        QCOMPARE(entries(dir.path()), QStringList({ "ZIFTORA.000", "ZIFTORA.DAT", "ZIFTORA.INI" }));
     }
 };
 
