@@ -19,6 +19,11 @@ class Clock;
 // otherwise once it is older than StaleLockMs. Ages are measured against the time of the computer
 // that stores the folder (the file times on a share are set by the server), never against this
 // computer's clock, which in a school may be minutes or hours off the server's.
+//
+// Not QLockFile: it tells "this computer" by a machine id that computers cloned from one image
+// share, so a live lock of the computer next door can look dead; its stale check relies on
+// flock(), which some CIFS mounts refuse; and it compares the server's file times with this
+// computer's clock.
 
 // How long a lock may stand before it counts as left behind. A lock is held for one
 // read-change-write of a file of a few kilobytes: milliseconds on a local disk, well under a
