@@ -9,7 +9,10 @@
 #                                UndefinedBehaviorSanitizer (preset "asan", folder build-asan)
 #   scripts/ci-checks.sh fuzz    builds every libFuzzer target (preset "fuzz", folder build-fuzz)
 #                                and runs each for FUZZ_SECONDS (30) seconds; a crash fails
-# Without an argument it does all four. Safe to run again; the seed corpora in fuzz/corpus stay as
+#   scripts/ci-checks.sh shared  eight programs contending for one file on network file systems
+#                                mounted on this machine (scripts/shared-folder-check.sh; root,
+#                                after scripts/test.sh built them); what cannot mount is skipped
+# Without an argument it does all five. Safe to run again; the seed corpora in fuzz/corpus stay as
 # they are (what the fuzzer finds goes to a scratch folder).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -78,6 +81,7 @@ case "${1:-all}" in
   widgets) run_widgets ;;
   asan) run_asan ;;
   fuzz) run_fuzz ;;
-  all) run_format; run_widgets; run_asan; run_fuzz ;;
-  *) echo "usage: $0 [format|widgets|asan|fuzz]" >&2; exit 2 ;;
+  shared) scripts/shared-folder-check.sh ;;
+  all) run_format; run_widgets; run_asan; run_fuzz; scripts/shared-folder-check.sh ;;
+  *) echo "usage: $0 [format|widgets|asan|fuzz|shared]" >&2; exit 2 ;;
 esac

@@ -33,8 +33,9 @@ Program::~Program() = default;
 
 void Program::start()
 {
-    // A save cut off at the very moment of replacing a file leaves its temporary copy behind.
-    TextFile::removeLeftoverCopies(QDir::currentPath());
+    // A save cut off at the very moment of replacing a file leaves its temporary copy behind; a
+    // young copy may be another computer's save in progress and stays.
+    TextFile::removeLeftoverCopies(QDir::currentPath(), desktop_.clock);
 
     // The user window and the error list window hold lists of the whole run, so they exist from
     // the start, hidden; the training window fills the user list during its start-up.

@@ -1,5 +1,7 @@
 #include "platform/text_file.h"
 
+#include "platform/file_lock.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -520,16 +522,27 @@ bool appendLines(const QString& path, const QStringList& lines, QString* error)
     return writeWhole(path, data, failed, error);
 }
 
-int removeLeftoverCopies(const QString& folder)
+bool isLeftoverCopy(const QString& name, const QDateTime& stamp, const QDateTime& folderNow)
+{
+    return isLeftoverName(name) && isStale(stamp, folderNow);
+}
+
+int removeLeftoverCopies(const QString& folder, const Clock& clock)
 {
     int removed = 0;
     const QDir dir(folder);
     const QFileInfoList entries =
             dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks);
-    for (const QFileInfo& entry : entries)
-        if (isLeftoverName(entry.fileName()) && entry.isFile() && !entry.isSymLink()
+    QDateTime folderNow; // read only when a name fits, since it costs a file on the server
+    for (const QFileInfo& entry : entries) {
+        if (!isLeftoverName(entry.fileName()) || !entry.isFile() || entry.isSymLink())
+            continue;
+        if (!folderNow.isValid())
+            folderNow = FolderTime::now(folder, clock, true);
+        if (isLeftoverCopy(entry.fileName(), entry.lastModified(), folderNow)
             && QFile::remove(entry.filePath()))
             ++removed;
+    }
     return removed;
 }
 

@@ -1,11 +1,14 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
 
 #include <functional>
+
+class Clock;
 
 // The program's data files: plain text in the Windows western code page (Windows-1252), every
 // line ended by carriage return and line feed, named by their bare name in the working directory.
@@ -84,11 +87,17 @@ bool replaceLines(const QString& path, const QStringList& lines, QString* error 
 // readers cannot read (over MaxReadBytes, say) is not appended to either.
 bool appendLines(const QString& path, const QStringList& lines, QString* error = nullptr);
 
-// Removes, in the folder, the temporary copies that a safe replacement leaves behind only when the
-// program is killed at the moment of replacing: regular files named "ZIFTORA." + (INI, INF, DAT
-// or three digits) + "." + six letters or digits, e.g. "ZIFTORA.INI.a1B2c3". Nothing else is
-// touched -- not the data files, not other names, not directories or links. Returns how many
-// were removed. Called at start, before any data file is read.
-int removeLeftoverCopies(const QString& folder);
+// The temporary copies that a safe replacement leaves behind only when the program is killed at
+// the moment of replacing: regular files named "ZIFTORA." + (INI, INF, DAT or three digits) + "."
+// + six letters or digits, e.g. "ZIFTORA.INI.a1B2c3", whose last change (`stamp`, a time of the
+// folder's computer) is stale at `folderNow` as a lock would be (isStale). A younger copy may be
+// a save in progress on another computer that shares the folder: its program writes it and then
+// puts it in place within milliseconds.
+bool isLeftoverCopy(const QString& name, const QDateTime& stamp, const QDateTime& folderNow);
+
+// Removes the leftover copies in the folder (isLeftoverCopy, measured against the folder's time)
+// and nothing else -- not the data files, not other names, not directories or links. Returns how
+// many were removed. Called at start, before any data file is read.
+int removeLeftoverCopies(const QString& folder, const Clock& clock);
 
 } // namespace TextFile

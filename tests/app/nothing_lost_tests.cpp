@@ -2,6 +2,7 @@
 // ones reached the disk whole, and the teacher is told. On a real full disk: a small tmpfs, mounted
 // as root.
 #include "full_disk.h"
+#include "platform/file_lock.h"
 #include "program_fixture.h"
 
 #include <QRegularExpression>
@@ -103,10 +104,14 @@ void NothingLostTests::startWithStrangeFiles()
     ProgramFixture f;
     QVERIFY(QDir().mkpath("ZIFTORA.INF")
             && QDir().mkpath("ZIFTORA.000")); // the fixture works in its own folder
-    f.start({ { "ZIFTORA.INI", "Anna\r\n" },
-              { "ZIFTORA.DAT", "" },
-              { "ZIFTORA.INI.a1B2c3", "Ann" },
-              { "ZIFTORA.000.Zz0099", " 1" } });
+    for (const char* copy : { "ZIFTORA.INI.a1B2c3", "ZIFTORA.000.Zz0099" }) {
+        f.writeFile(copy, "Ann");
+        QFile old(copy); // older than a save in progress on another computer could be
+        QVERIFY(old.open(QIODevice::ReadWrite)
+                && old.setFileTime(QDateTime::currentDateTime().addMSecs(-StaleLockMs - 5000),
+                                   QFileDevice::FileModificationTime));
+    }
+    f.start({ { "ZIFTORA.INI", "Anna\r\n" }, { "ZIFTORA.DAT", "" } });
     f.password();
     f.click("errorListPicture");
     f.click("ErrorListWindow/nextUserButton"); // the error file of the next (and only) child

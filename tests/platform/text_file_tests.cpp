@@ -1,5 +1,7 @@
 // The data files and the settings value: bytes on disk, lines, fields, special files, full disks.
 #include "full_disk.h"
+#include "platform/clock.h"
+#include "platform/file_lock.h"
 #include "platform/settings_value.h"
 #include "platform/text_file.h"
 
@@ -242,7 +244,8 @@ private slots:
     }
 
     void leftoverCopies()
-    { // only regular files named like a safe replacement's temporary copy go
+    { // only old regular files named like a safe replacement's temporary copy go; a young copy may
+      // be another computer's save in progress
         const QStringList copies{ "ZIFTORA.INI.aAzZ09", "ZIFTORA.INF.ZZZZZZ", "ZIFTORA.DAT.000000",
                                   "ZIFTORA.042.xY9zQ0" };
         for (const QString& name : copies
@@ -253,8 +256,17 @@ private slots:
             makeAt("file", dir_.filePath(name));
         makeAt("dir", dir_.filePath("ZIFTORA.INF.dir000"));
         makeAt("link:names.txt", dir_.filePath("ZIFTORA.DAT.lnk000"));
+        const QDateTime old = QDateTime::currentDateTime().addMSecs(-StaleLockMs - 5000);
+        for (const QString& name : folderEntries(dir_.path())) {
+            QFile entry(dir_.filePath(name));
+            QVERIFY(!QFileInfo(entry).isFile()
+                    || (entry.open(QIODevice::ReadWrite)
+                        && entry.setFileTime(old, QFileDevice::FileModificationTime)));
+        }
+        makeAt("file", dir_.filePath("ZIFTORA.INI.young0"));
         QStringList entries = folderEntries(dir_.path());
-        QCOMPARE(TextFile::removeLeftoverCopies(dir_.path()), copies.size());
+        SystemClock clock;
+        QCOMPARE(TextFile::removeLeftoverCopies(dir_.path(), clock), copies.size());
         for (const QString& name : copies)
             entries.removeOne(name);
         QCOMPARE(folderEntries(dir_.path()), entries);
