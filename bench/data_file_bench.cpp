@@ -6,6 +6,8 @@
 // loading the file when the teacher browses to the child.
 
 #include "app/program.h"
+#include "models/error_list.h"
+#include "models/training_session.h"
 #include "bench_support.h"
 #include "platform/dialogs.h"
 #include "platform/random_source.h"
@@ -86,7 +88,7 @@ int main(int argc, char** argv)
     program.start();
     QApplication::processEvents();
     if (kind == "error-pairs")
-        program.errorListWindow().loadErrorFile();
+        program.errorList().loadSelectedChildsFile();
     const double ms = clock.nsecsElapsed() / 1e6;
     const long peak = residentKiB("VmHWM:");
     std::printf("%-15s %6.1f MB  %9.1f ms  peak memory +%ld KiB (%.1fx the file)\n",

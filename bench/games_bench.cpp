@@ -4,6 +4,8 @@
 //   QT_QPA_PLATFORM=offscreen build/bench/games_bench
 
 #include "app/program.h"
+#include "models/error_list.h"
+#include "models/training_session.h"
 #include "bench_support.h"
 #include "games/chooser_window.h"
 #include "games/memory_window.h"
@@ -43,7 +45,7 @@ struct Playground {
     // The reward chooser opens and the child clicks a game's button.
     void choose(QPushButton* RewardChooser::*button)
     {
-        program->trainingWindow().rewardCheck();
+        program->session().rewardCheck();
         (program->rewardChooser().*button)->click();
     }
     QTemporaryDir dir;

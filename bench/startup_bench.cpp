@@ -5,6 +5,8 @@
 #include "platform/dialogs.h"
 #include "platform/random_source.h"
 #include "app/program.h"
+#include "models/error_list.h"
+#include "models/training_session.h"
 #include "bench_support.h"
 #include "training/training_window.h"
 
@@ -51,7 +53,7 @@ void BM_StartToFirstTask(benchmark::State& state)
         auto program = std::make_unique<Program>(folder.quiet.desktop());
         program->start();
         QApplication::processEvents();
-        benchmark::DoNotOptimize(program->trainingWindow().taskText().size());
+        benchmark::DoNotOptimize(program->session().taskText().size());
         state.PauseTiming();
         program.reset();
         state.ResumeTiming();

@@ -1,7 +1,7 @@
 // A child's error file as someone may have edited it: whatever its bytes, it reads without a crash
 // into pairs, and after the program appends a task, everything that was read before is still there
 // and the new task comes back with its own answer.
-#include "training/error_file.h"
+#include "models/error_file.h"
 
 #include "fuzz_input.h"
 

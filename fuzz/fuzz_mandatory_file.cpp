@@ -1,7 +1,7 @@
 // ZIFTORA.DAT as a teacher may have edited it: whatever its bytes, reading it never crashes, and
 // every pair it keeps can be answered on the keypad (an odd last task aside).
 #include "engine/task_engine.h"
-#include "mandatory/mandatory_tasks.h"
+#include "models/mandatory_tasks.h"
 
 #include "fuzz_input.h"
 

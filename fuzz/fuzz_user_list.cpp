@@ -1,7 +1,7 @@
 // ZIFTORA.INI as a parent may have edited it: whatever its bytes, the user list loads without a
 // crash, always offers at least one user, lists at most a thousand, shows no name longer than the
 // window allows, and a rewrite gives back exactly the names that were read.
-#include "training/user_file.h"
+#include "models/user_file.h"
 
 #include "fuzz_input.h"
 

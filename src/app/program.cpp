@@ -1,12 +1,16 @@
 #include "app/program.h"
 
-#include "engine/task_engine.h"
 #include "games/car_ride_window.h"
 #include "games/chooser_window.h"
 #include "games/homeward_ride_window.h"
 #include "games/memory_window.h"
 #include "games/number_catch_window.h"
 #include "games/prison_window.h"
+#include "models/error_list.h"
+#include "models/mandatory_tasks.h"
+#include "models/reward_interval.h"
+#include "models/training_session.h"
+#include "models/users.h"
 #include "platform/text_file.h"
 #include "training/error_list_window.h"
 #include "training/info_window.h"
@@ -37,32 +41,54 @@ void Program::start()
     // young copy may be another computer's save in progress and stays.
     TextFile::removeLeftoverCopies(QDir::currentPath(), desktop_.clock);
 
-    // The user window and the error list window hold lists of the whole run, so they exist from
-    // the start, hidden; the training window fills the user list during its start-up.
-    userWindow_ = std::make_unique<UserWindow>(desktop_.dialogs, state_);
-    errorListWindow_ =
-            std::make_unique<ErrorListWindow>(desktop_.dialogs, *userWindow_, desktop_.printer);
-    trainingWindow_ = std::make_unique<TrainingWindow>(state_, desktop_.dialogs, desktop_.random,
-                                                       *userWindow_, *errorListWindow_);
+    users_ = std::make_unique<Users>(desktop_.dialogs, state_);
+    errorList_ = std::make_unique<ErrorList>(desktop_.dialogs, *users_);
+    mandatory_ = std::make_unique<MandatoryTasks>(desktop_.dialogs);
+    rewardInterval_ = std::make_unique<RewardInterval>(desktop_.dialogs);
+    session_ =
+            std::make_unique<TrainingSession>(state_, desktop_.dialogs, desktop_.random,
+                                              *errorList_, *mandatory_, *users_, *rewardInterval_);
+    trainingWindow_ =
+            std::make_unique<TrainingWindow>(*session_, *mandatory_, *users_, *rewardInterval_);
 
-    connect(trainingWindow_.get(), &TrainingWindow::ended, this, &Program::endProgram);
+    connect(session_.get(), &TrainingSession::ended, this, &Program::endProgram);
+    // The training window stays hidden while the child chooses and plays; every game and the
+    // chooser's way back bring it back with the task it had.
+    connect(session_.get(), &TrainingSession::rewardDue, this, [this] {
+        trainingWindow_->hide();
+        rewardChooser().open();
+    });
     connect(trainingWindow_.get(), &TrainingWindow::infoRequested, this,
             [this] { infoWindow().open(); });
     connect(trainingWindow_.get(), &TrainingWindow::worksheetsRequested, this,
             [this] { worksheetWindow().open(); });
-    // The training window stays hidden while the child chooses and plays; every game and the
-    // chooser's way back bring it back with the task it had.
-    connect(trainingWindow_.get(), &TrainingWindow::rewardDue, this, [this] {
-        trainingWindow_->hide();
-        rewardChooser().open();
-    });
-    connect(userWindow_.get(), &UserWindow::userStarted, trainingWindow_.get(),
-            &TrainingWindow::startUser);
-    connect(errorListWindow_.get(), &ErrorListWindow::closed, this, &Program::showTrainingWindow);
+    connect(trainingWindow_.get(), &TrainingWindow::errorListRequested, this,
+            [this] { errorListWindow().open(users_->startedName(), trainingWindow_->pos()); });
+    connect(trainingWindow_.get(), &TrainingWindow::userWindowRequested, this,
+            [this] { userWindow().open(*trainingWindow_); });
 
-    trainingWindow_->startUp();
+    trainingWindow_->placeOnScreen();
+    session_->startUp();
     trainingWindow_->show();
     trainingWindow_->focusCheckButton();
+}
+
+UserWindow& Program::userWindow()
+{
+    if (!userWindow_)
+        userWindow_ = std::make_unique<UserWindow>(*users_);
+    return *userWindow_;
+}
+
+ErrorListWindow& Program::errorListWindow()
+{
+    if (!errorListWindow_) {
+        errorListWindow_ =
+                std::make_unique<ErrorListWindow>(*errorList_, desktop_.dialogs, desktop_.printer);
+        connect(errorListWindow_.get(), &ErrorListWindow::closed, this,
+                &Program::showTrainingWindow);
+    }
+    return *errorListWindow_;
 }
 
 InfoWindow& Program::infoWindow()
@@ -78,10 +104,11 @@ WorksheetWindow& Program::worksheetWindow()
 {
     if (!worksheetWindow_) {
         // The worksheet builds its rows with the training window's generator, as training does.
-        WorksheetWindow::TaskSource tasks{ [this] { trainingWindow_->engine().generateTask(); },
-                                           [this] { return trainingWindow_->taskText(); } };
-        worksheetWindow_ = std::make_unique<WorksheetWindow>(
-                state_, desktop_.dialogs, desktop_.clipboard, desktop_.printer, tasks);
+        WorksheetWindow::TaskSource tasks{ [this] { session_->generateTask(); },
+                                           [this] { return session_->taskText(); } };
+        worksheetWindow_ =
+                std::make_unique<WorksheetWindow>(session_->sharedState(), desktop_.dialogs,
+                                                  desktop_.clipboard, desktop_.printer, tasks);
         connect(worksheetWindow_.get(), &WorksheetWindow::closed, this,
                 &Program::showTrainingWindow);
         worksheetWindow_->placeRightOf(trainingWindow_->frameGeometry());
@@ -122,8 +149,8 @@ PrisonWindow& Program::prisonWindow()
 NumberCatchWindow& Program::numberCatchWindow()
 {
     if (!numberCatchWindow_) {
-        numberCatchWindow_ = std::make_unique<NumberCatchWindow>(state_, desktop_.dialogs,
-                                                                 desktop_.random, desktop_.timers);
+        numberCatchWindow_ = std::make_unique<NumberCatchWindow>(
+                session_->sharedState(), desktop_.dialogs, desktop_.random, desktop_.timers);
         connect(numberCatchWindow_.get(), &NumberCatchWindow::ended, this,
                 &Program::showTrainingWindow);
     }
@@ -133,7 +160,8 @@ NumberCatchWindow& Program::numberCatchWindow()
 MemoryWindow& Program::memoryWindow()
 {
     if (!memoryWindow_) {
-        memoryWindow_ = std::make_unique<MemoryWindow>(state_, desktop_.dialogs, desktop_.random);
+        memoryWindow_ = std::make_unique<MemoryWindow>(session_->sharedState(), desktop_.dialogs,
+                                                       desktop_.random);
         connect(memoryWindow_.get(), &MemoryWindow::ended, this, &Program::showTrainingWindow);
     }
     return *memoryWindow_;
@@ -176,8 +204,10 @@ void Program::endProgram()
         homewardRideWindow_->hide();
     if (carRideWindow_)
         carRideWindow_->hide();
-    userWindow_->hide();
-    errorListWindow_->hide();
+    if (userWindow_)
+        userWindow_->hide();
+    if (errorListWindow_)
+        errorListWindow_->hide();
     trainingWindow_->hide();
     // exit() rather than quit(): quitting would first ask every window to close, and the
     // program's windows only hide themselves when closed.

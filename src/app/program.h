@@ -1,10 +1,11 @@
 #pragma once
 
-// Program, the composition root: it owns the shared training state and every window, hands each
-// window what it uses (state, dialogs, random source, the one or two windows it truly calls), and
-// wires the window flow: a window tells by a signal that it is done or wants another window, and
-// the root shows the next one. Only this folder knows every window. main.cpp hands in the
-// desktop's services (dialogs, random source, clipboard, timers, printer); tests hand in doubles.
+// Program, the composition root: it owns the models (the training session, the error list, the
+// mandatory tasks, the users, the reward interval) and every window, creates each window when it
+// is first needed, hands it the models it shows and the desktop services it uses, and wires the
+// window flow: a window tells by a signal that it is done or wants another window, and the root
+// shows the next one. Only this folder knows every window. main.cpp hands in the desktop's
+// services (dialogs, random source, clipboard, timers, printer, clock); tests hand in doubles.
 
 #include "engine/training_state.h"
 #include "platform/desktop.h"
@@ -13,17 +14,22 @@
 
 #include <memory>
 
-class TrainingWindow;
-class PrisonWindow;
 class CarRideWindow;
-class NumberCatchWindow;
-class MemoryWindow;
-class RewardChooser;
-class UserWindow;
+class ErrorList;
 class ErrorListWindow;
-class InfoWindow;
-class WorksheetWindow;
 class HomewardRideWindow;
+class InfoWindow;
+class MandatoryTasks;
+class MemoryWindow;
+class NumberCatchWindow;
+class PrisonWindow;
+class RewardChooser;
+class RewardInterval;
+class TrainingSession;
+class TrainingWindow;
+class UserWindow;
+class Users;
+class WorksheetWindow;
 
 class Program final : public QObject {
     Q_OBJECT
@@ -31,17 +37,22 @@ public:
     explicit Program(const Desktop& desktop);
     ~Program() override;
 
-    // Removes copies that an interrupted save left behind, builds the windows, runs the training
-    // window's start-up and shows it. Called once.
+    // Removes copies that an interrupted save left behind, runs the training session's start-up
+    // and shows the training window. Called once.
     void start();
 
+    TrainingSession& session() { return *session_; }
     TrainingState& state() { return state_; }
+    ErrorList& errorList() { return *errorList_; }
+    Users& users() { return *users_; }
+    MandatoryTasks& mandatoryTasks() { return *mandatory_; }
+
     TrainingWindow& trainingWindow() { return *trainingWindow_; }
-    UserWindow& userWindow() { return *userWindow_; }
-    ErrorListWindow& errorListWindow() { return *errorListWindow_; }
-    InfoWindow& infoWindow(); // created on first use
-    WorksheetWindow& worksheetWindow(); // created on first use
-    RewardChooser& rewardChooser(); // the reward chooser, created on first use, as are its games:
+    UserWindow& userWindow(); // created on first use, as are all the windows below
+    ErrorListWindow& errorListWindow();
+    InfoWindow& infoWindow();
+    WorksheetWindow& worksheetWindow();
+    RewardChooser& rewardChooser(); // the reward chooser, and its games:
     PrisonWindow& prisonWindow(); // the prison
     NumberCatchWindow& numberCatchWindow(); // the number catch
     MemoryWindow& memoryWindow(); // Memory
@@ -55,17 +66,22 @@ private:
     void showTrainingWindow();
 
     Desktop desktop_;
-    TrainingState state_;
+    TrainingState state_; // changed by the session alone
+    std::unique_ptr<Users> users_;
+    std::unique_ptr<ErrorList> errorList_;
+    std::unique_ptr<MandatoryTasks> mandatory_;
+    std::unique_ptr<RewardInterval> rewardInterval_;
+    std::unique_ptr<TrainingSession> session_;
+    std::unique_ptr<TrainingWindow> trainingWindow_;
     std::unique_ptr<UserWindow> userWindow_;
     std::unique_ptr<ErrorListWindow> errorListWindow_;
-    std::unique_ptr<TrainingWindow> trainingWindow_;
     std::unique_ptr<InfoWindow> infoWindow_;
     std::unique_ptr<WorksheetWindow> worksheetWindow_;
     std::unique_ptr<RewardChooser> rewardChooser_;
     std::unique_ptr<PrisonWindow> prisonWindow_;
     std::unique_ptr<NumberCatchWindow> numberCatchWindow_;
     std::unique_ptr<MemoryWindow> memoryWindow_;
-    std::unique_ptr<HomewardRideWindow> homewardRideWindow_;
     std::unique_ptr<CarRideWindow> carRideWindow_;
+    std::unique_ptr<HomewardRideWindow> homewardRideWindow_;
     bool ended_ = false;
 };

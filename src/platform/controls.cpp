@@ -1,6 +1,7 @@
 #include "platform/controls.h"
 
 #include <QApplication>
+#include <QFrame>
 #include <QKeyEvent>
 
 KeyPreview::KeyPreview(QWidget* window, Handler handler)
@@ -39,4 +40,13 @@ bool inView(const QWidget* control)
         return false;
     const QWidget* top = window->childAt(middle);
     return top == control || control->isAncestorOf(top);
+}
+
+QWidget* groupFrame(QWidget* window, const char* name, int left, int top, int width, int height)
+{
+    auto* frame = placed(new QFrame(window), name, left, top, width, height);
+    frame->setFrameShape(QFrame::Box);
+    frame->setFrameShadow(QFrame::Sunken);
+    frame->setAttribute(Qt::WA_TransparentForMouseEvents);
+    return frame;
 }

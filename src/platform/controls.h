@@ -32,21 +32,29 @@ inline int width(const QWidget* w)
 }
 } // namespace Twips
 
-// A mode of the training window (error practice, mandatory tasks) is held by a large cover button:
+// A new control at its place in twips, named for tests and tools: the name is that of the
+// window's member without its trailing underscore ("checkButton" for checkButton_).
+template<typename Control>
+Control* placed(Control* control, const char* name, int left, int top, int width, int height)
+{
+    control->setObjectName(QLatin1String(name));
+    Twips::place(control, left, top, width, height);
+    return control;
+}
+
+// A sunken box drawn around a group of controls, or a line when it is a few twips high; clicks go
+// through it. A window makes its frames first, so that its controls lie above them.
+QWidget* groupFrame(QWidget* window, const char* name, int left, int top, int width, int height);
+
+// The training window shows a mode (error practice, mandatory tasks) by a large cover button:
 // while the mode is on it covers the left half of the window (left edge 240 twips), while it is off
-// it is parked outside the window (9600 twips). Its left edge is the only record of the mode.
+// it is parked outside the window (9600 twips).
 namespace ModeCover {
 constexpr int On = 240;
 constexpr int Off = 9600;
-inline bool isOn(const QWidget* cover)
-{
-    return Twips::left(cover) == On;
-}
-inline void set(QWidget* cover, bool on)
+inline void place(QWidget* cover, bool on)
 {
     Twips::setLeft(cover, on ? On : Off);
-    if (on)
-        cover->raise();
 }
 } // namespace ModeCover
 

@@ -153,18 +153,32 @@ void ListBox::setListIndex(int index)
 {
     if (index < -1 || index >= listCount())
         return;
+    showSelected(index);
+    runClick();
+}
+
+void ListBox::showEntries(const QStringList& entries, int selected)
+{
     {
         const QScopedValueRollback<bool> fromCode(fromCode_, true);
-        if (index < 0) {
-            clearSelection();
-            selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
-        } else {
-            selectionModel()->setCurrentIndex(model_->index(index),
-                                              QItemSelectionModel::ClearAndSelect);
-            scrollTo(model_->index(index));
-        }
+        model_->setStringList(entries);
     }
-    runClick();
+    showSelected(selected);
+}
+
+void ListBox::showSelected(int index)
+{
+    if (index < -1 || index >= listCount())
+        return;
+    const QScopedValueRollback<bool> fromCode(fromCode_, true);
+    if (index < 0) {
+        clearSelection();
+        selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+    } else {
+        selectionModel()->setCurrentIndex(model_->index(index),
+                                          QItemSelectionModel::ClearAndSelect);
+        scrollTo(model_->index(index));
+    }
 }
 
 QStringList ListBox::entries() const
@@ -183,9 +197,9 @@ void ListBox::userChangedRow()
     runClick();
 }
 
-// Runs the view's own handling of a person's event and then the click handler at most once, after
-// the view is done: a drag across three entries or a key that moves twice still is one action at
-// a time, and the handler may refill the list without pulling it from under the view.
+// Runs the view's own handling of a person's event and then signals entryClicked at most once,
+// after the view is done: a drag across three entries or a key that moves twice still is one action
+// at a time, and whoever listens may refill the list without pulling it from under the view.
 template<typename Handling>
 void ListBox::asPerson(Handling handling, bool clickAnyway)
 {
@@ -202,9 +216,7 @@ void ListBox::asPerson(Handling handling, bool clickAnyway)
 
 void ListBox::runClick()
 {
-    const std::function<void()> handler = onClick; // the handler may replace itself
-    if (handler)
-        handler();
+    emit entryClicked();
 }
 
 void ListBox::mousePressEvent(QMouseEvent* event)
@@ -245,9 +257,7 @@ void ListBox::mouseDoubleClickEvent(QMouseEvent* event)
         return;
     }
     event->accept();
-    const std::function<void()> handler = onDblClick;
-    if (handler)
-        handler();
+    emit entryDoubleClicked();
 }
 
 void ListBox::keyPressEvent(QKeyEvent* event)

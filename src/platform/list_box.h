@@ -7,17 +7,17 @@ class QStringListModel;
 #include <functional>
 
 // A list box as the program's windows use it: entries by position, a selected position (-1 for
-// none), and a click handler that runs for a click or a key by the person and also whenever the
-// program sets the selected position. A sorted list inserts each new entry at its place in
-// ascending character order (by Windows-1252 code, so "12" comes before "3"; an entry equal to
-// others goes after them).
+// none), and a click signal that comes for a click or a key by the person and also whenever the
+// program sets the selected position with setListIndex. A sorted list inserts each new entry at its
+// place in ascending character order (by Windows-1252 code, so "12" comes before "3"; an entry
+// equal to others goes after them).
 //
-// onClick runs once for every mouse click on an entry (the selected one included), once for every
-// key that moves the selection, and once for every setListIndex. Adding, removing and clearing
-// entries never run it. The person can move the selection but never take it away; removing the
-// selected entry leaves nothing selected. onDblClick runs for a double click on an entry, after
-// the click of its first press. The entries are plain strings in a string model (no item objects),
-// so a list of a million entries stays small.
+// entryClicked comes once for every mouse click on an entry (the selected one included), once for
+// every key that moves the selection, and once for every setListIndex. Adding, removing and
+// clearing entries never run it. The person can move the selection but never take it away; removing
+// the selected entry leaves nothing selected. entryDoubleClicked comes for a double click on an
+// entry, after the click of its first press. The entries are plain strings in a string model (no
+// item objects), so a list of a million entries stays small.
 class ListBox : public QListView {
     Q_OBJECT
 public:
@@ -32,14 +32,19 @@ public:
     int listCount() const;
     QString list(int index) const; // out of range: ""
     int listIndex() const; // -1 when nothing is selected
-    void setListIndex(int index); // selects (or, with -1, unselects) and runs the click handler;
+    void setListIndex(int index); // selects (or, with -1, unselects) and signals entryClicked;
                                   // an index outside -1 .. listCount()-1 does nothing
+    // Shows a model's entries and its selection (-1: none); no entryClicked.
+    void showEntries(const QStringList& entries, int selected);
+    // Shows a model's selection (-1: none); no entryClicked.
+    void showSelected(int index);
     QStringList entries() const;
     QRect entryRect(int index) const; // where the entry stands in the view, for a click
     bool sorted() const { return sorted_; }
 
-    std::function<void()> onClick;
-    std::function<void()> onDblClick;
+signals:
+    void entryClicked();
+    void entryDoubleClicked();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;

@@ -24,16 +24,15 @@ ClickableLabel::ClickableLabel(const QString& caption, QWidget* parent) : QLabel
 
 void ClickableLabel::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())
-        && onClick)
-        onClick();
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
     QLabel::mouseReleaseEvent(event);
 }
 
 void ClickableLabel::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Space && onClick) {
-        onClick();
+    if (event->key() == Qt::Key_Space) {
+        emit clicked();
         return;
     }
     QLabel::keyPressEvent(event);
@@ -42,10 +41,10 @@ void ClickableLabel::keyPressEvent(QKeyEvent* event)
 EntryDisplay::EntryDisplay(QWidget* parent) : QLabel(parent)
 {
     setAccessibleName(QStringLiteral("Ergebnis"));
-    show(QString());
+    showEntry(QString());
 }
 
-void EntryDisplay::show(const QString& entry)
+void EntryDisplay::showEntry(const QString& entry)
 {
     setText(entry);
     setAccessibleDescription(entry.isEmpty() ? QStringLiteral("leer") : entry);

@@ -19,7 +19,9 @@ class ClickableLabel : public QLabel {
     Q_OBJECT
 public:
     explicit ClickableLabel(const QString& caption, QWidget* parent = nullptr);
-    std::function<void()> onClick;
+
+signals:
+    void clicked();
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -32,7 +34,7 @@ class EntryDisplay : public QLabel {
     Q_OBJECT
 public:
     explicit EntryDisplay(QWidget* parent);
-    void show(const QString& entry);
+    void showEntry(const QString& entry);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

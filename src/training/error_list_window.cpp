@@ -1,12 +1,10 @@
 #include "training/error_list_window.h"
 
+#include "models/error_list.h"
+#include "platform/controls.h"
 #include "platform/dialogs.h"
 #include "platform/list_box.h"
 #include "platform/print_job.h"
-#include "platform/text_file.h"
-#include "platform/controls.h"
-#include "training/error_file.h"
-#include "training/user_window.h"
 #include "worksheets/worksheet_rules.h"
 
 #include <QCloseEvent>
@@ -19,50 +17,64 @@ namespace {
 constexpr int ClientWidth = 4950; // twips
 constexpr int ClientHeight = 5790; // twips
 
-template<typename Control>
-Control* named(Control* control, const char* name, int left, int top, int width, int height)
-{
-    control->setObjectName(QLatin1String(name));
-    Twips::place(control, left, top, width, height);
-    return control;
-}
-
 } // namespace
 
-ErrorListWindow::ErrorListWindow(Dialogs& dialogs, UserWindow& users, Printer& printer)
-    : QWidget(nullptr), dialogs_(dialogs), users_(users), printer_(printer)
+ErrorListWindow::ErrorListWindow(ErrorList& errors, Dialogs& dialogs, Printer& printer)
+    : QWidget(nullptr), errors_(errors), dialogs_(dialogs), printer_(printer)
 {
     setObjectName(QStringLiteral("ErrorListWindow"));
     setWindowTitle(QStringLiteral("Ziftora: Fehlerliste"));
     setFixedSize(Twips::toPixels(ClientWidth), Twips::toPixels(ClientHeight));
+    buildControls();
 
-    auto label = [this](const QString& caption) { return new QLabel(caption, this); };
-    auto button = [this](const QString& caption) { return new QPushButton(caption, this); };
+    connect(cancelButton_, &QPushButton::clicked, this, &ErrorListWindow::cancel);
+    connect(printWithAnswersButton_, &QPushButton::clicked, this, [this] { print(false); });
+    connect(printWithMixedAnswersButton_, &QPushButton::clicked, this, [this] { print(true); });
+    connect(deleteButton_, &QPushButton::clicked, &errors_, &ErrorList::clear);
+    connect(previousUserButton_, &QPushButton::clicked, this, [this] { errors_.browse(-1); });
+    connect(nextUserButton_, &QPushButton::clicked, this, [this] { errors_.browse(+1); });
+    connect(&errors_, &ErrorList::changed, this, &ErrorListWindow::showList);
+    connect(&errors_, &ErrorList::browsedTo, userNameLabel_, &QLabel::setText);
+    showList();
 
-    previousUserButton_ =
-            named(button(QStringLiteral("<")), "previousUserButton", 120, 120, 375, 495);
-    userNameLabel_ = named(label(QString()), "userNameLabel", 480, 120, 3975, 495);
-    nextUserButton_ = named(button(QStringLiteral(">")), "nextUserButton", 4440, 120, 375, 495);
-    taskCaption_ =
-            named(label(QStringLiteral("Fehleraufgaben")), "taskCaption", 120, 720, 2535, 375);
-    answerCaption_ = named(label(QStringLiteral("Lösung")), "answerCaption", 2760, 720, 975, 375);
-    sortedAnswerCaption_ =
-            named(label(QStringLiteral("gemischt")), "sortedAnswerCaption", 3840, 720, 975, 375);
-    taskList_ = named(new ListBox(this), "taskList", 120, 1080, 2535, 3345);
-    answerList_ = named(new ListBox(this), "answerList", 2760, 1080, 975, 3345);
-    sortedAnswerList_ =
-            named(new ListBox(this, /*sorted=*/true), "sortedAnswerList", 3840, 1080, 975, 3345);
+    new KeyPreview(this, [this](QKeyEvent* event) {
+        if (event->key() != Qt::Key_Escape)
+            return false;
+        cancel();
+        return true;
+    });
+}
+
+void ErrorListWindow::buildControls()
+{
+    const auto label = [this](const char* name, const QString& caption, int left, int top,
+                              int width, int height) {
+        return placed(new QLabel(caption, this), name, left, top, width, height);
+    };
+    const auto button = [this](const char* name, const QString& caption, int left, int top,
+                               int width) {
+        return placed(new QPushButton(caption, this), name, left, top, width, 495);
+    };
+    previousUserButton_ = button("previousUserButton", QStringLiteral("<"), 120, 120, 375);
+    userNameLabel_ = label("userNameLabel", QString(), 480, 120, 3975, 495);
+    nextUserButton_ = button("nextUserButton", QStringLiteral(">"), 4440, 120, 375);
+    label("taskCaption", QStringLiteral("Fehleraufgaben"), 120, 720, 2535, 375);
+    label("answerCaption", QStringLiteral("Lösung"), 2760, 720, 975, 375);
+    label("sortedAnswerCaption", QStringLiteral("gemischt"), 3840, 720, 975, 375);
+    taskList_ = placed(new ListBox(this), "taskList", 120, 1080, 2535, 3345);
+    answerList_ = placed(new ListBox(this), "answerList", 2760, 1080, 975, 3345);
+    sortedAnswerList_ = placed(new ListBox(this), "sortedAnswerList", 3840, 1080, 975, 3345);
     taskList_->setAccessibleName(QStringLiteral("Fehleraufgaben"));
     answerList_->setAccessibleName(QStringLiteral("Lösungen"));
     sortedAnswerList_->setAccessibleName(QStringLiteral("Lösungen, sortiert"));
-    previousUserButton_->setAccessibleName(QStringLiteral("Voriger Benutzer"));
-    nextUserButton_->setAccessibleName(QStringLiteral("Nächster Benutzer"));
-    cancelButton_ = named(button(QStringLiteral("Abbruch")), "cancelButton", 120, 4560, 1215, 495);
-    printWithAnswersButton_ = named(button(QStringLiteral("Drucken mit richtiger Lösung")),
-                                    "printWithAnswersButton", 1440, 4560, 3375, 495);
-    deleteButton_ = named(button(QStringLiteral("Löschen")), "deleteButton", 120, 5160, 1215, 495);
-    printWithMixedAnswersButton_ = named(button(QStringLiteral("Drucken mit gemischter Lösung")),
-                                         "printWithMixedAnswersButton", 1440, 5160, 3375, 495);
+    cancelButton_ = button("cancelButton", QStringLiteral("Abbruch"), 120, 4560, 1215);
+    printWithAnswersButton_ =
+            button("printWithAnswersButton", QStringLiteral("Drucken mit richtiger Lösung"), 1440,
+                   4560, 3375);
+    deleteButton_ = button("deleteButton", QStringLiteral("Löschen"), 120, 5160, 1215);
+    printWithMixedAnswersButton_ =
+            button("printWithMixedAnswersButton", QStringLiteral("Drucken mit gemischter Lösung"),
+                   1440, 5160, 3375);
 
     QFont large = previousUserButton_->font();
     large.setPointSize(14);
@@ -78,64 +90,22 @@ ErrorListWindow::ErrorListWindow(Dialogs& dialogs, UserWindow& users, Printer& p
     previousUserButton_->setToolTip(QStringLiteral("Fehlerliste des vorigen Benutzers laden"));
     nextUserButton_->setAccessibleName(QStringLiteral("Nächster Benutzer"));
     nextUserButton_->setToolTip(QStringLiteral("Fehlerliste des nächsten Benutzers laden"));
-
-    connect(cancelButton_, &QPushButton::clicked, this, &ErrorListWindow::cancel);
-    connect(printWithAnswersButton_, &QPushButton::clicked, this,
-            &ErrorListWindow::printWithAnswers);
-    connect(printWithMixedAnswersButton_, &QPushButton::clicked, this,
-            &ErrorListWindow::printWithMixedAnswers);
-    connect(deleteButton_, &QPushButton::clicked, this, &ErrorListWindow::deleteErrors);
-    connect(previousUserButton_, &QPushButton::clicked, this, &ErrorListWindow::showPreviousUser);
-    connect(nextUserButton_, &QPushButton::clicked, this, &ErrorListWindow::showNextUser);
-
-    new KeyPreview(this, [this](QKeyEvent* event) {
-        if (event->key() != Qt::Key_Escape)
-            return false;
-        cancel();
-        return true;
-    });
 }
 
-void ErrorListWindow::open(const QString& userName, const QPoint& trainingWindowAt)
+void ErrorListWindow::showList()
 {
-    userNameLabel_->setText(userName);
+    taskList_->showEntries(errors_.tasks(), -1);
+    answerList_->showEntries(errors_.answers(), -1);
+    sortedAnswerList_->showEntries(errors_.sortedAnswers(), -1);
+}
+
+void ErrorListWindow::open(const QString& childName, const QPoint& trainingWindowAt)
+{
+    userNameLabel_->setText(childName);
     if (!isVisible())
         move(trainingWindowAt);
     show();
     activateWindow();
-}
-
-int ErrorListWindow::errorCount() const
-{
-    return taskList_->listCount();
-}
-
-bool ErrorListWindow::hasError(const QString& task) const
-{
-    return taskList_->entries().contains(task);
-}
-
-QStringList ErrorListWindow::tasks() const
-{
-    return taskList_->entries();
-}
-
-QStringList ErrorListWindow::answers() const
-{
-    return answerList_->entries();
-}
-
-bool ErrorListWindow::takeFirstError(QString* task, QString* answer)
-{
-    if (taskList_->listCount() == 0)
-        return false;
-    *task = taskList_->list(0);
-    *answer = answerList_->list(0);
-    taskList_->removeItem(0);
-    answerList_->removeItem(0);
-    // One of possibly several equal answers leaves the sorted list with it.
-    sortedAnswerList_->removeFirst(*answer);
-    return true;
 }
 
 void ErrorListWindow::cancel()
@@ -146,21 +116,10 @@ void ErrorListWindow::cancel()
 
 // Printing: the list becomes a sheet to practise on paper, in the layout of the worksheet's
 // "Alles ausdrucken", with the answers in task order (to fold away) or sorted (to search for).
-
-void ErrorListWindow::printWithAnswers()
-{
-    printList(answerList_);
-}
-
-void ErrorListWindow::printWithMixedAnswers()
-{
-    printList(sortedAnswerList_);
-}
-
-void ErrorListWindow::printList(const ListBox* solutions)
+void ErrorListWindow::print(bool sortedAnswers)
 {
     const QString title = QStringLiteral("Drucken");
-    if (taskList_->listCount() == 0) {
+    if (errors_.isEmpty()) {
         dialogs_.msgBox(QStringLiteral("Die Fehlerliste ist leer."), MsgStyle::OkOnly, title);
         return;
     }
@@ -169,75 +128,8 @@ void ErrorListWindow::printList(const ListBox* solutions)
         != MsgResult::Yes)
         return;
     printer_.print(Worksheet::errorListSheet(
-            taskList_->entries(), solutions->entries(),
-            solutions == answerList_ ? Worksheet::Solutions::Beside : Worksheet::Solutions::Mixed));
-}
-
-void ErrorListWindow::clearLists()
-{
-    taskList_->clear();
-    answerList_->clear();
-    sortedAnswerList_->clear();
-}
-
-void ErrorListWindow::deleteErrors()
-{
-    clearLists();
-}
-
-void ErrorListWindow::showPreviousUser()
-{
-    browse(-1);
-}
-
-void ErrorListWindow::showNextUser()
-{
-    browse(+1);
-}
-
-void ErrorListWindow::browse(int step)
-{
-    const int count = users_.userCount();
-    // With no user at all there is no file to show; the list on screen stays as it is.
-    if (count == 0)
-        return;
-    int n = users_.userNumber() + step;
-    if (n < 0)
-        n = count - 1;
-    if (n > count - 1)
-        n = 0;
-    userNameLabel_->setText(users_.shownName(n));
-    users_.selectUser(n);
-    loadErrorFile();
-}
-
-void ErrorListWindow::loadErrorFile()
-{
-    const QString fileName = ErrorFile::name(users_.userNumber());
-    clearLists();
-    // A missing file, or a user without a file of their own, shows an empty list; so does a file
-    // that is there but cannot be read, which is said and left as it is.
-    QStringList tasks;
-    QStringList answers;
-    if (fileName.isEmpty())
-        return;
-    if (!ErrorFile::read(fileName, &tasks, &answers)) {
-        if (TextFile::kind(fileName) != TextFile::FileKind::Absent)
-            dialogs_.msgBox(QStringLiteral("Die Fehlerdatei %1 konnte nicht gelesen werden.\r")
-                                    .arg(fileName),
-                            MsgStyle::Information, QStringLiteral("Fehlerliste"));
-        return;
-    }
-    taskList_->addItems(tasks);
-    answerList_->addItems(answers);
-    sortedAnswerList_->addItems(answers);
-}
-
-void ErrorListWindow::addError(const QString& task, const QString& answer)
-{
-    taskList_->addItem(task);
-    answerList_->addItem(answer);
-    sortedAnswerList_->addItem(answer);
+            errors_.tasks(), sortedAnswers ? errors_.sortedAnswers() : errors_.answers(),
+            sortedAnswers ? Worksheet::Solutions::Mixed : Worksheet::Solutions::Beside));
 }
 
 void ErrorListWindow::closeEvent(QCloseEvent* event)

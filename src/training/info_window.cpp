@@ -45,7 +45,7 @@ InfoWindow::InfoWindow() : QWidget(nullptr, Qt::Window)
     okayLabel_->setFrameShadow(QFrame::Raised);
     okayLabel_->setToolTip(QStringLiteral("Fenster schließen"));
     okayLabel_->setAccessibleName(QStringLiteral("Okay"));
-    okayLabel_->onClick = [this] { dismiss(); };
+    connect(okayLabel_, &ClickableLabel::clicked, this, &InfoWindow::dismiss);
     Twips::place(okayLabel_, 240, 2400, 2175, 615);
 
     okayPicture_ = new PictureButton(this, QStringLiteral(":/icons/okay.svg"),

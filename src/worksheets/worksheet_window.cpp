@@ -123,7 +123,7 @@ void WorksheetWindow::buildControls()
     sortedSolutionList_->setAccessibleName(QStringLiteral("Lösungen gemischt"));
 
     for (ListBox* l : { taskList_, solutionList_, sortedSolutionList_ })
-        l->onClick = [this, l] { mirrorSelection(l); };
+        connect(l, &ListBox::entryClicked, this, [this, l] { mirrorSelection(l); });
     const std::pair<QPushButton*, void (WorksheetWindow::*)()> handlers[] = {
         { cancelButton_, &WorksheetWindow::cancel },
         { solutionDisplayButton_, &WorksheetWindow::switchSolutionDisplay },

@@ -91,7 +91,7 @@ void NothingLostTests::rewriteKeepsTheOldFile()
 
     QCOMPARE(f.file(file), old);
     QVERIFY(f.seen().contains(told));
-    QCOMPARE(f.errorListWindow().errorCount(),
+    QCOMPARE(f.program().errorList().count(),
              file == "ZIFTORA.000" ? 1 : 0); // the errors are still listed
     const QStringList left = QDir(disk.path()).entryList(QDir::Files); // no temporary copy is left
     QCOMPARE(left.filter(QRegularExpression("^(ZIFTORA\\.(INI|DAT|000)|ballast\\.bin)$")), left);

@@ -4,7 +4,7 @@
 
 #include "engine/task_engine.h"
 #include "platform/controls.h"
-#include "training/user_file.h"
+#include "models/user_file.h"
 
 #include <sys/stat.h>
 
@@ -170,11 +170,11 @@ private slots:
         if (before.isEmpty() || before == "DIR")
             QVERIFY(QFile::remove(f.dir.filePath(errors))
                     && (before.isEmpty() || QDir(f.dir.path()).mkdir(errors)));
-        f.userWindow().selectUser(user);
+        f.program().users().select(user);
         Files files = f.allFiles();
         if (reply) {
-            f.errorListWindow().addError(" 7 + 5 = ?", "12");
-            f.errorListWindow().addError(" 6 \u00B7 4 = ?", "24");
+            f.program().errorList().add(" 7 + 5 = ?", "12");
+            f.program().errorList().add(" 6 \u00B7 4 = ?", "24");
             f.dialogs.answerMsg(reply);
         }
         f.click(control);
@@ -199,10 +199,10 @@ private slots:
                             way == "Escape"_L1 ? Qt::Key_Escape : Qt::Key_Return);
         QCOMPARE(f.userWindow().isVisible(), user < 0);
         QCOMPARE(f.caption("userNameLabel"), names.at(qMax(started, 0)));
-        QCOMPARE(ModeCover::isOn(f.control<QPushButton>("mandatoryCover")), started >= 0);
+        QCOMPARE(f.session().mandatoryMode(), started >= 0);
         QCOMPARE(f.entries("mandatoryList").size(), started >= 0 ? 4 : 0);
         QCOMPARE(f.caption("taskLabel"), task);
-        QCOMPARE(f.userWindow().userNumber(), user);
+        QCOMPARE(f.program().users().selected(), user);
         QCOMPARE(f.allFiles(), files);
     }
 
@@ -286,8 +286,9 @@ private slots:
                          64, kUsers) }
                             : Boxes{});
         f.click("userPicture");
-        f.userWindow().selectUser(selected == -2 ? f.userWindow().userNumber()
-                                                 : selected); // the first name is selected at start
+        f.program().users().select(selected == -2
+                                           ? f.program().users().selected()
+                                           : selected); // the first name is selected at start
         const QString seen = f.caption("taskLabel")
                 + f.caption("userNameLabel"); // the task and the current user stay
         for (qsizetype i = 0; i < answers.size(); ++i) // the password, then the name
@@ -303,7 +304,7 @@ private slots:
         QCOMPARE(QStringList({ QString::number(f.entries("UserWindow/userList").size()),
                                f.entries("UserWindow/userList").value(listed[0].toInt() - 1) }),
                  listed);
-        QCOMPARE(f.userWindow().userNumber(),
+        QCOMPARE(f.program().users().selected(),
                  selected == -2                          ? 0
                          : answers == QStringList{ "!" } ? -1
                                                          : selected); // none after deleting

@@ -15,7 +15,7 @@ namespace {
 void earnReward(ProgramFixture& f)
 {
     f.putTask(QStringLiteral("3 + 4 = ?"), QStringLiteral("7"));
-    f.trainingWindow().rewardCheck();
+    f.session().rewardCheck();
     QVERIFY(f.window("RewardChooser")->isVisible() && !f.trainingWindow().isVisible());
 }
 

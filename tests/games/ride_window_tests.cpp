@@ -18,7 +18,7 @@ void choose(ProgramFixture& f, const QString& choice, const QString& game,
             const QList<int>& draws = {})
 {
     f.startQuietly();
-    f.trainingWindow().rewardCheck();
+    f.session().rewardCheck();
     for (int i = 0; i + 2 < draws.size(); i += 3)
         f.random.pushDraw(draws[i], draws[i + 1], draws[i + 2]);
     f.click("RewardChooser/" + choice);

@@ -3,7 +3,7 @@
 #include "program_fixture.h"
 
 #include "engine/task_engine.h"
-#include "mandatory/mandatory_tasks.h"
+#include "models/mandatory_tasks.h"
 #include "platform/controls.h"
 #include "platform/text_file.h"
 
@@ -17,7 +17,7 @@ const QByteArray kTwoTasks = "7 + 5 = ?\r\n12\r\n 47 : 6 = ?\r\n7R5\r\n";
 static void
 verifyBackToPlus(ProgramFixture& f) // cover parked, plus at its first type, a "Plus Einer" task
 {
-    QVERIFY(!ModeCover::isOn(f.control<QPushButton>("mandatoryCover")));
+    QVERIFY(!f.session().mandatoryMode());
     QCOMPARE(f.entries("taskTypeList"), taskTypeEntries(Operation::Plus));
     QVERIFY(QRegularExpression(u"^\\d+ \\+ \\d = \\?$"_s).match(f.caption("taskLabel")).hasMatch());
 }
@@ -81,7 +81,7 @@ private slots:
                             : Boxes{});
         QCOMPARE(f.entries("mandatoryList"), pairs ? served.mid(2) : QStringList{});
         QStringList list;
-        while (f.trainingWindow().mandatory().active() && list.size() < served.size() + 2) {
+        while (f.session().mandatoryMode() && list.size() < served.size() + 2) {
             list << f.caption("taskLabel") << f.state().expectedAnswer;
             f.answer(f.state().expectedAnswer);
         }
@@ -175,8 +175,7 @@ private slots:
         if (password == "!"_L1)
             verifyBackToPlus(f);
         else
-            QVERIFY(ModeCover::isOn(f.control<QPushButton>("mandatoryCover"))
-                    && f.caption("taskLabel") == "7 + 5 = ?"_L1);
+            QVERIFY(f.session().mandatoryMode() && f.caption("taskLabel") == "7 + 5 = ?"_L1);
         QCOMPARE(f.entries("mandatoryList"),
                  (key.size() < 2 ? QStringList{ "47 : 6 = ?", "7R5" } : QStringList{}));
     }

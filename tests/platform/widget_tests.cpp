@@ -14,7 +14,8 @@ struct Rig { // a shown list box that counts its clicks and double clicks
     {
         for (const QString& e : entries)
             list.addItem(e);
-        list.onClick = [this] { ++clicks; }, list.onDblClick = [this] { ++dblClicks; },
+        QObject::connect(&list, &ListBox::entryClicked, [this] { ++clicks; });
+        QObject::connect(&list, &ListBox::entryDoubleClicked, [this] { ++dblClicks; });
         list.resize(200, 300), list.show();
     }
     ListBox list;
@@ -85,9 +86,10 @@ private slots:
         f.list.setListIndex(0), f.list.removeItem(0), note(), f.list.addItem("x"), f.list.clear(),
                 note();
         QCOMPARE(f.clicks, 3); // only the three setListIndex
-        f.list.onClick = [&] {
+        QObject::disconnect(&f.list, &ListBox::entryClicked, nullptr, nullptr);
+        QObject::connect(&f.list, &ListBox::entryClicked, [&] {
             f.list.clear(), f.list.addItems({ "x", "y", "z" }), ++f.clicks;
-        }; // a handler may refill the list
+        }); // a listener may refill the list
         f.list.addItems({ "a", "b" }),
                 QTest::mouseClick(f.list.viewport(), Qt::LeftButton, {},
                                   f.list.entryRect(0).center()),
@@ -141,7 +143,9 @@ private slots:
         Rig f(false, { "a", "b", "c", "d" });
         f.list.setFocus(), f.list.setListIndex(start), f.clicks = 0;
         int seen = -99;
-        f.list.onClick = [&] { ++f.clicks, seen = f.list.listIndex(); };
+        QObject::disconnect(&f.list, &ListBox::entryClicked, nullptr, nullptr);
+        QObject::connect(&f.list, &ListBox::entryClicked,
+                         [&] { ++f.clicks, seen = f.list.listIndex(); });
         const QPoint at = action.endsWith('4')
                 ? QPoint(5, f.list.viewport()->height() - 3)
                 : f.list.entryRect(action.back().digitValue()).center();

@@ -11,6 +11,10 @@
 #include "scripted_random.h"
 
 #include "app/program.h"
+#include "models/error_list.h"
+#include "models/mandatory_tasks.h"
+#include "models/training_session.h"
+#include "models/users.h"
 #include "games/car_ride_window.h"
 #include "games/chooser_window.h"
 #include "games/homeward_ride_window.h"
@@ -134,7 +138,7 @@ public:
         if (auto* button = qobject_cast<QAbstractButton*>(clicked))
             button->click();
         else
-            qobject_cast<ClickableLabel*>(clicked)->onClick();
+            QTest::mouseClick(clicked, Qt::LeftButton);
     }
     void press(const QString& caption)
     {
@@ -182,8 +186,8 @@ public:
     // Puts a task on screen as the generator would: its text, its answer, an empty entry.
     void putTask(const QString& task, const QString& answer)
     {
-        program_->trainingWindow().setTaskText(task);
-        program_->trainingWindow().setEntryDisplay(QString());
+        program_->session().setTaskText(task);
+        program_->session().setEntryDisplay(QString());
         state().expectedAnswer = answer;
         state().entryText.clear();
     }
@@ -197,6 +201,7 @@ public:
     UserWindow& userWindow() { return program_->userWindow(); }
     ErrorListWindow& errorListWindow() { return program_->errorListWindow(); }
     TrainingState& state() { return program_->state(); }
+    TrainingSession& session() { return program_->session(); }
 
     QTemporaryDir dir;
     ScriptedDialogs dialogs;

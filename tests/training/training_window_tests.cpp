@@ -41,8 +41,7 @@ private slots:
                  "Stufe 2 Plusrechnen+00");
         QVERIFY(f.entries("taskTypeList") == taskTypeEntries(Operation::Plus)
                 && f.caption("taskLabel").endsWith(QStringLiteral(" = ?")));
-        QVERIFY(!ModeCover::isOn(f.control<QPushButton>("errorPracticeCover"))
-                && !ModeCover::isOn(f.control<QPushButton>("mandatoryCover"))
+        QVERIFY(!f.session().errorPractice() && !f.session().mandatoryMode()
                 && f.control<QPushButton>("checkButton")->isDefault()
                 && w.focusWidget() == f.control<QPushButton>("checkButton"));
         QCOMPARE(f.allFiles(), files); // settings and users are read, never written

@@ -306,7 +306,7 @@ private slots:
         f.startQuietly();
         for (int i = 0; i < rows; ++i) {
             if (path.startsWith(QLatin1String("ErrorListWindow")))
-                f.errorListWindow().addError(task(i), answer(i));
+                f.program().errorList().add(task(i), answer(i));
             f.control<ListBox>("WorksheetWindow/taskList")->addItem(blankRow(task(i)));
             f.control<ListBox>("WorksheetWindow/solutionList")->addItem(answer(i));
             f.control<ListBox>("WorksheetWindow/sortedSolutionList")->addItem(answer(i));

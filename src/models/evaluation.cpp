@@ -1,4 +1,4 @@
-#include "training/evaluation.h"
+#include "models/evaluation.h"
 
 #include "engine/number_text.h"
 

@@ -1,4 +1,4 @@
-#include "training/error_file.h"
+#include "models/error_file.h"
 
 #include "platform/text_file.h"
 

@@ -1,4 +1,4 @@
-#include "training/user_file.h"
+#include "models/user_file.h"
 
 #include "platform/text_file.h"
 
