@@ -41,10 +41,10 @@ struct Playground {
         QDir::setCurrent(old);
     }
     // The reward chooser opens and the child clicks a game's button.
-    void choose(QPushButton* RewardChooser::*button)
+    void choose(const char* button)
     {
         program->trainingWindow().rewardCheck();
-        (program->rewardChooser().*button)->click();
+        program->rewardChooser().findChild<QPushButton*>(QLatin1String(button))->click();
     }
     QTemporaryDir dir;
     QString old;
@@ -56,12 +56,12 @@ struct Playground {
 void BM_NumberCatchTick(benchmark::State& state)
 {
     Playground play;
-    play.choose(&RewardChooser::Befehl3);
+    play.choose("numberCatchButton");
     NumberCatchWindow& form4 = play.program->numberCatchWindow();
     for (auto _ : state) {
         if (!form4.isVisible()) { // ten lucky jumps onto the "+" end a game
             state.PauseTiming();
-            play.choose(&RewardChooser::Befehl3);
+            play.choose("numberCatchButton");
             state.ResumeTiming();
         }
         form4.zeit1Timer();
@@ -74,7 +74,7 @@ BENCHMARK(BM_NumberCatchTick)->Unit(benchmark::kMicrosecond);
 void BM_PrisonStep(benchmark::State& state)
 {
     Playground play;
-    play.choose(&RewardChooser::Befehl1);
+    play.choose("prisonButton");
     PrisonWindow& form2 = play.program->prisonWindow();
     bool left = true;
     for (auto _ : state) { // to and fro in the yard
@@ -89,8 +89,7 @@ BENCHMARK(BM_PrisonStep)->Unit(benchmark::kMicrosecond);
 void reportMemory()
 {
     Playground play;
-    QPushButton* RewardChooser::*buttons[] = { &RewardChooser::Befehl1, &RewardChooser::Befehl3,
-                                               &RewardChooser::Befehl4 };
+    const char* const buttons[] = { "prisonButton", "numberCatchButton", "memoryButton" };
     MemoryWindow& form5 = play.program->memoryWindow();
     NumberCatchWindow& form4 = play.program->numberCatchWindow();
     PrisonWindow& form2 = play.program->prisonWindow();
@@ -110,7 +109,7 @@ void reportMemory()
     const auto tick = [&](int count) { // one number catch game after the other
         for (int i = 0; i < count; ++i) {
             if (!form4.isVisible())
-                play.choose(&RewardChooser::Befehl3);
+                play.choose("numberCatchButton");
             form4.zeit1Timer();
             if (i % 100 == 0)
                 QApplication::processEvents();

@@ -62,46 +62,46 @@ private slots:
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("title");
         QTest::addColumn<QByteArray>("signal");
-        QTest::newRow("Abbruch") << "Befehl5"
+        QTest::newRow("Abbruch") << "cancelButton"
                                  << "TrainingWindow"
                                  << "ZFT-Zaruzidovavivediv" << QByteArray(SIGNAL(cancelled()));
-        QTest::newRow("stop sign") << "Bild5"
+        QTest::newRow("stop sign") << "noGamePicture"
                                    << "TrainingWindow"
                                    << "ZFT-Zaruzidovavivediv" << QByteArray(SIGNAL(cancelled()));
         QTest::newRow("frame") << "frame"
                                << "TrainingWindow"
                                << "ZFT-Zaruzidovavivediv" << QByteArray(SIGNAL(cancelled()));
-        QTest::newRow("Gefängnis") << "Befehl1"
+        QTest::newRow("Gefängnis") << "prisonButton"
                                    << "PrisonWindow"
                                    << "Gefängnis" << QByteArray(SIGNAL(prisonChosen()));
-        QTest::newRow("barred window") << "Bild1"
+        QTest::newRow("barred window") << "prisonPicture"
                                        << "PrisonWindow"
                                        << "Gefängnis" << QByteArray(SIGNAL(prisonChosen()));
-        QTest::newRow("Zahlfange") << "Befehl3"
+        QTest::newRow("Zahlfange") << "numberCatchButton"
                                    << "NumberCatchWindow"
                                    << "Zahlfange" << QByteArray(SIGNAL(numberCatchChosen()));
-        QTest::newRow("its drawing") << "Bild3"
+        QTest::newRow("its drawing") << "numberCatchPicture"
                                      << "NumberCatchWindow"
                                      << "Zahlfange" << QByteArray(SIGNAL(numberCatchChosen()));
-        QTest::newRow("Memory") << "Befehl4"
+        QTest::newRow("Memory") << "memoryButton"
                                 << "MemoryWindow"
                                 << "Memory" << QByteArray(SIGNAL(memoryChosen()));
-        QTest::newRow("heart") << "Bild4"
+        QTest::newRow("heart") << "memoryPicture"
                                << "MemoryWindow"
                                << "Memory" << QByteArray(SIGNAL(memoryChosen()));
         // The rides are started by the program's own connections to these two signals.
-        QTest::newRow("Autofahrt") << "Befehl2"
+        QTest::newRow("Autofahrt") << "carRideButton"
                                    << ""
                                    << "" << QByteArray(SIGNAL(carRideChosen()));
-        QTest::newRow("car") << "Bild2"
+        QTest::newRow("car") << "carRidePicture"
                              << ""
                              << "" << QByteArray(SIGNAL(carRideChosen()));
-        QTest::newRow("Slalom") << "Befehl6"
+        QTest::newRow("Slalom") << "homewardRideButton"
                                 << ""
                                 << "" << QByteArray(SIGNAL(homewardRideChosen()));
-        QTest::newRow("HomewardRideWindow car") << "Bild6"
-                                                << ""
-                                                << "" << QByteArray(SIGNAL(homewardRideChosen()));
+        QTest::newRow("homeward ride car") << "homewardRidePicture"
+                                           << ""
+                                           << "" << QByteArray(SIGNAL(homewardRideChosen()));
     }
     void choices()
     {
@@ -136,7 +136,7 @@ private slots:
                                       ? QList<int>{ 6, 5, 4, 3, 2, 0 }[cell / 17] + 1
                                       : 9,
                               1, 10);
-        f.click("RewardChooser/Befehl1");
+        f.click("RewardChooser/prisonButton");
         QCOMPARE(f.caption("PrisonWindow/Bezeichnung1") + f.caption("PrisonWindow/Befehl2")
                          + f.caption("PrisonWindow/Bezeichnung2"),
                  "  0 ? ? ? Suche");
@@ -175,7 +175,7 @@ private slots:
         ProgramFixture f;
         f.startQuietly();
         earnReward(f);
-        f.click("RewardChooser/Befehl3");
+        f.click("RewardChooser/numberCatchButton");
         auto* form4 = static_cast<NumberCatchWindow*>(f.window("NumberCatchWindow"));
         QVERIFY(form4->zeit1().enabled() && form4->zeit1().interval() == 10000);
         f.control<QScrollBar>("NumberCatchWindow/HBildlauf1")
@@ -199,7 +199,7 @@ private slots:
         QVERIFY(!form4->zeit1().enabled() && form4->zeit1().interval() == 1000);
         backToTraining(f);
         earnReward(f); // the next game keeps the pace the child chose
-        f.click("RewardChooser/Bild3");
+        f.click("RewardChooser/numberCatchPicture");
         QVERIFY(form4->zeit1().interval() == 3000
                 && form4->Spielfeld->accessibleDescription()
                            .trimmed()
@@ -235,7 +235,7 @@ private slots:
         earnReward(f);
         for (int n = 1; n <= 18; ++n)
             f.random.pushDraw(n, 1, 18);
-        f.click("RewardChooser/Befehl4");
+        f.click("RewardChooser/memoryButton");
         QCOMPARE(f.caption("MemoryWindow/Bezeichnung19"),
                  QStringLiteral(" Immer zwei Felder haben die gleiche Zahl, klicke   jedes "
                                 "Einzelfeld an und suche alle Zahlenpaare !"));
@@ -263,7 +263,7 @@ private slots:
         QCOMPARE(f.seen(), boxes);
         backToTraining(f);
         earnReward(f);
-        f.click("RewardChooser/Bild4");
+        f.click("RewardChooser/memoryPicture");
         QCOMPARE(f.caption("MemoryWindow/Bezeichnung20") + f.caption("MemoryWindow/Bezeichnung7"),
                  nextRound);
     }

@@ -71,24 +71,24 @@ private slots:
         QTest::addColumn<QString>("vehicle"); // the hidden picture it shows
         QTest::addColumn<bool>("shown");
         QTest::newRow("buttons and arrows, during the show")
-                << "Befehl6"
+                << "homewardRideButton"
                 << "Tr>>>dvvv^u<lT" << 1 << QPoint(3, 3) << "Bild2" << true;
         QTest::newRow("second breakdown: the bicycle")
-                << "Bild6"
+                << "homewardRidePicture"
                 << "Pdud" << 1 << QPoint(6, 8) << "Bild3" << true;
-        QTest::newRow("third: on foot") << "Bild6"
+        QTest::newRow("third: on foot") << "homewardRidePicture"
                                         << "Pdudud" << 1 << QPoint(6, 8) << "Bild4" << true;
         QTest::newRow("Ende brings the car back")
-                << "Befehl6"
+                << "homewardRideButton"
                 << "PdudE" << 1 << QPoint(6, 8) << "Bild2" << false;
         QTest::newRow("back from the training window: a new ride")
-                << "Befehl6"
+                << "homewardRideButton"
                 << "rF" << 2 << QPoint(1, 1) << "Bild2" << true;
         QTest::newRow("back from another program: the same ride")
-                << "Bild6"
+                << "homewardRidePicture"
                 << "rO" << 1 << QPoint(2, 1) << "Bild2" << true;
         QTest::newRow("closed by the frame during the show")
-                << "Befehl6"
+                << "homewardRideButton"
                 << "TC" << 1 << QPoint(1, 1) << "Bild2" << false;
     }
     void homewardRide()
@@ -184,23 +184,23 @@ private slots:
         QTest::addColumn<bool>("shown");
         const QStringList crash{ "Du hast den Straßenpfosten gestreift!",
                                  "Du hast 1 Meter geschafft!" };
-        QTest::newRow("Esc before Start") << "Befehl2"
+        QTest::newRow("Esc before Start") << "carRideButton"
                                           << "E"
                                           << "" << QStringList{} << false;
-        QTest::newRow("Ende before Start, from the picture") << "Bild2"
+        QTest::newRow("Ende before Start, from the picture") << "carRidePicture"
                                                              << "X"
                                                              << "" << QStringList{} << false;
         QTest::newRow("Enter starts, not again; Esc ends without a word")
-                << "Befehl2"
+                << "carRideButton"
                 << "NTNT>E"
                 << " 2 m " << QStringList{} << false;
-        QTest::newRow("closed by the frame") << "Bild2"
+        QTest::newRow("closed by the frame") << "carRidePicture"
                                              << "SWC"
                                              << " 1 m " << QStringList{} << false;
-        QTest::newRow("crash: only Ende left") << "Befehl2"
+        QTest::newRow("crash: only Ende left") << "carRideButton"
                                                << "ST" + QString(24, u'<') + "T<"
                                                << " 1 m " << crash << true;
-        QTest::newRow("crash, then Enter ends") << "Befehl2"
+        QTest::newRow("crash, then Enter ends") << "carRideButton"
                                                 << "ST" + QString(24, u'<') + "N"
                                                 << " 1 m " << crash << false;
     }
