@@ -53,6 +53,13 @@ struct Playground {
     std::unique_ptr<Program> program;
 };
 
+// A control of a game window by its name, as the tests find it.
+template<typename Control = QAbstractButton>
+Control* control(QWidget& window, const char* name)
+{
+    return window.findChild<Control*>(QLatin1String(name));
+}
+
 void BM_NumberCatchTick(benchmark::State& state)
 {
     Playground play;
@@ -75,12 +82,15 @@ void BM_PrisonStep(benchmark::State& state)
 {
     Playground play;
     play.choose("prisonButton");
-    PrisonWindow& form2 = play.program->prisonWindow();
-    bool left = true;
+    PrisonWindow& prison = play.program->prisonWindow();
+    QAbstractButton* const left = control(prison, "leftArrow");
+    QAbstractButton* const right = control(prison, "rightArrow");
+    QWidget* const field = control<QWidget>(prison, "field");
+    bool toLeft = true;
     for (auto _ : state) { // to and fro in the yard
-        left ? form2.bild2Click() : form2.bild3Click();
-        left = !left;
-        form2.Spielfeld->repaint();
+        (toLeft ? left : right)->click();
+        toLeft = !toLeft;
+        field->repaint();
     }
     state.SetItemsProcessed(state.iterations());
 }
@@ -90,16 +100,16 @@ void reportMemory()
 {
     Playground play;
     const char* const buttons[] = { "prisonButton", "numberCatchButton", "memoryButton" };
-    MemoryWindow& form5 = play.program->memoryWindow();
     NumberCatchWindow& form4 = play.program->numberCatchWindow();
-    PrisonWindow& form2 = play.program->prisonWindow();
+    // STOP in the prison, ENDE in the number catch, STOP in Memory
+    QAbstractButton* const stops[] = { control(play.program->prisonWindow(), "stopButton"),
+                                       control(form4, "Befehl1"),
+                                       control(play.program->memoryWindow(), "Befehl1") };
     const auto playGames =
             [&](int count) { // prison, number catch and Memory in turn, each ended at once
                 for (int i = 0; i < count; ++i) {
                     play.choose(buttons[i % 3]);
-                    i % 3 == 0           ? form2.befehl1Click()
-                            : i % 3 == 1 ? form4.befehl1Click()
-                                         : form5.befehl1Click();
+                    stops[i % 3]->click();
                     if (i % 100 == 0)
                         QApplication::processEvents();
                 }

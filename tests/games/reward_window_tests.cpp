@@ -137,28 +137,30 @@ private slots:
                                       : 9,
                               1, 10);
         f.click("RewardChooser/prisonButton");
-        QCOMPARE(f.caption("PrisonWindow/Bezeichnung1") + f.caption("PrisonWindow/Befehl2")
-                         + f.caption("PrisonWindow/Bezeichnung2"),
+        QCOMPARE(f.caption("PrisonWindow/searchedDigitLabel") + f.caption("PrisonWindow/wishButton")
+                         + f.caption("PrisonWindow/searchLabel"),
                  "  0 ? ? ? Suche");
-        key(f, "PrisonWindow/Befehl1", Qt::Key_Left);
-        QCOMPARE(rows(f, "PrisonWindow/Spielfeld", { 5, 8 }),
+        key(f, "PrisonWindow/stopButton", Qt::Key_Left);
+        QCOMPARE(rows(f, "PrisonWindow/field", { 5, 8 }),
                  QStringList({ "88888888088888888", "888888 +   888888" }));
-        key(f, "PrisonWindow/Befehl2", Qt::Key_Right), key(f, "PrisonWindow/Befehl2", Qt::Key_Down),
-                key(f, "PrisonWindow/Befehl2", Qt::Key_Up, 4);
-        QCOMPARE(rows(f, "PrisonWindow/Spielfeld", { 5, 6, 8 }),
+        key(f, "PrisonWindow/wishButton", Qt::Key_Right),
+                key(f, "PrisonWindow/wishButton", Qt::Key_Down),
+                key(f, "PrisonWindow/wishButton", Qt::Key_Up, 4);
+        QCOMPARE(rows(f, "PrisonWindow/field", { 5, 6, 8 }),
                  QStringList({ "88888888+88888888", "888888     888888", "888888     888888" }));
-        QCOMPARE(f.caption("PrisonWindow/Bezeichnung1"), QStringLiteral("  1"));
+        QCOMPARE(f.caption("PrisonWindow/searchedDigitLabel"), QStringLiteral("  1"));
         // A digit key opens the wish box (Yes: 1 is skipped); Escape and the frame ask to stop (No
         // plays on).
         f.dialogs.answerMsg(MsgResult::Yes), f.dialogs.answerMsg(MsgResult::No),
                 f.dialogs.answerMsg(MsgResult::No);
-        key(f, "PrisonWindow/Bild4", Qt::Key_7);
-        QCOMPARE(f.caption("PrisonWindow/Befehl2") + f.caption("PrisonWindow/Bezeichnung1"),
+        key(f, "PrisonWindow/downArrow", Qt::Key_7);
+        QCOMPARE(f.caption("PrisonWindow/wishButton")
+                         + f.caption("PrisonWindow/searchedDigitLabel"),
                  " 1 ? ?  2");
         QCOMPARE(f.window("PrisonWindow")->focusWidget(), f.window("PrisonWindow"));
-        key(f, "PrisonWindow/Befehl2", Qt::Key_Escape);
+        key(f, "PrisonWindow/wishButton", Qt::Key_Escape);
         f.window("PrisonWindow")->close();
-        key(f, "PrisonWindow/Bild1", Qt::Key_Up, 5);
+        key(f, "PrisonWindow/upArrow", Qt::Key_Up, 5);
         QCOMPARE(f.seen(),
                  (Boxes{ ScriptedDialogs::msg(
                                  "Du hast noch 3 Wünsche frei!\n\rMöchtest du einen benutzen?\n\r",
@@ -166,7 +168,7 @@ private slots:
                          stop("Gefängnis"), stop("Gefängnis"),
                          ScriptedDialogs::msg("Prima, du bist jetzt frei!\n\rEs waren 5 Spielzüge!",
                                               0, "Gefängnis") }));
-        QCOMPARE(f.caption("PrisonWindow/Befehl2"), QStringLiteral(" ? ? ?"));
+        QCOMPARE(f.caption("PrisonWindow/wishButton"), QStringLiteral(" ? ? ?"));
         backToTraining(f);
     }
 
@@ -189,7 +191,7 @@ private slots:
         QVERIFY(f.timers.made.last()->tick());
         QCOMPARE(f.caption("NumberCatchWindow/Bezeichnung3"), QStringLiteral("1"));
         key(f, "NumberCatchWindow/HBildlauf1", Qt::Key_Right);
-        QCOMPARE(rows(f, "NumberCatchWindow/Spielfeld", { 0, 5, 6 }),
+        QCOMPARE(rows(f, "NumberCatchWindow/field", { 0, 5, 6 }),
                  QStringList({ "1                       ", "     6                  ",
                                "              +         " }));
         f.dialogs.answerMsg(MsgResult::No), f.dialogs.answerMsg(MsgResult::Yes);
