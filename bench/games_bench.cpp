@@ -64,15 +64,16 @@ void BM_NumberCatchTick(benchmark::State& state)
 {
     Playground play;
     play.choose("numberCatchButton");
-    NumberCatchWindow& form4 = play.program->numberCatchWindow();
+    NumberCatchWindow& numberCatch = play.program->numberCatchWindow();
+    QWidget* const field = control<QWidget>(numberCatch, "field");
     for (auto _ : state) {
-        if (!form4.isVisible()) { // ten lucky jumps onto the "+" end a game
+        if (!numberCatch.isVisible()) { // ten lucky jumps onto the "+" end a game
             state.PauseTiming();
             play.choose("numberCatchButton");
             state.ResumeTiming();
         }
-        form4.zeit1Timer();
-        form4.Spielfeld->repaint();
+        numberCatch.jump();
+        field->repaint();
     }
     state.SetItemsProcessed(state.iterations());
 }
@@ -100,10 +101,10 @@ void reportMemory()
 {
     Playground play;
     const char* const buttons[] = { "prisonButton", "numberCatchButton", "memoryButton" };
-    NumberCatchWindow& form4 = play.program->numberCatchWindow();
+    NumberCatchWindow& numberCatch = play.program->numberCatchWindow();
     // STOP in the prison, ENDE in the number catch, STOP in Memory
     QAbstractButton* const stops[] = { control(play.program->prisonWindow(), "stopButton"),
-                                       control(form4, "Befehl1"),
+                                       control(numberCatch, "endButton"),
                                        control(play.program->memoryWindow(), "Befehl1") };
     const auto playGames =
             [&](int count) { // prison, number catch and Memory in turn, each ended at once
@@ -118,14 +119,14 @@ void reportMemory()
             };
     const auto tick = [&](int count) { // one number catch game after the other
         for (int i = 0; i < count; ++i) {
-            if (!form4.isVisible())
+            if (!numberCatch.isVisible())
                 play.choose("numberCatchButton");
-            form4.zeit1Timer();
+            numberCatch.jump();
             if (i % 100 == 0)
                 QApplication::processEvents();
         }
-        if (form4.isVisible())
-            form4.befehl1Click();
+        if (numberCatch.isVisible())
+            stops[1]->click();
         QApplication::processEvents();
         return residentKiB("VmRSS:");
     };

@@ -178,32 +178,33 @@ private slots:
         f.startQuietly();
         earnReward(f);
         f.click("RewardChooser/numberCatchButton");
-        auto* form4 = static_cast<NumberCatchWindow*>(f.window("NumberCatchWindow"));
-        QVERIFY(form4->zeit1().enabled() && form4->zeit1().interval() == 10000);
-        f.control<QScrollBar>("NumberCatchWindow/HBildlauf1")
+        auto* numberCatch = static_cast<NumberCatchWindow*>(f.window("NumberCatchWindow"));
+        QVERIFY(numberCatch->jumpTimer().enabled() && numberCatch->jumpTimer().interval() == 10000);
+        f.control<QScrollBar>("NumberCatchWindow/paceBar")
                 ->setValue(3); // a faster pace at once, the keys back on the "+"
-        QVERIFY(form4->zeit1().interval() == 3000
-                && form4->focusWidget() == f.control("NumberCatchWindow/Bild1"));
+        QVERIFY(numberCatch->jumpTimer().interval() == 3000
+                && numberCatch->focusWidget() == f.control("NumberCatchWindow/leftArrow"));
         // The 0 jumps onto the "+", the others to columns and rows of their own.
         f.random.pushDraw(14, 1, 24), f.random.pushDraw(9, 3, 16);
         for (int i = 1; i <= 9; ++i)
             f.random.pushDraw(i, 1, 24), f.random.pushDraw(i + (i < 7 ? 2 : 3), 3, 16);
         QVERIFY(f.timers.made.last()->tick());
-        QCOMPARE(f.caption("NumberCatchWindow/Bezeichnung3"), QStringLiteral("1"));
-        key(f, "NumberCatchWindow/HBildlauf1", Qt::Key_Right);
+        QCOMPARE(f.caption("NumberCatchWindow/nextDigitLabel"), QStringLiteral("1"));
+        key(f, "NumberCatchWindow/paceBar", Qt::Key_Right);
         QCOMPARE(rows(f, "NumberCatchWindow/field", { 0, 5, 6 }),
                  QStringList({ "1                       ", "     6                  ",
                                "              +         " }));
         f.dialogs.answerMsg(MsgResult::No), f.dialogs.answerMsg(MsgResult::Yes);
-        key(f, "NumberCatchWindow/Bild2", Qt::Key_Escape);
-        f.click("NumberCatchWindow/Befehl1");
+        key(f, "NumberCatchWindow/upArrow", Qt::Key_Escape);
+        f.click("NumberCatchWindow/endButton");
         QCOMPARE(f.seen(), (Boxes{ stop("Zahlfange"), stop("Zahlfange") }));
-        QVERIFY(!form4->zeit1().enabled() && form4->zeit1().interval() == 1000);
+        QVERIFY(!numberCatch->jumpTimer().enabled() && numberCatch->jumpTimer().interval() == 1000);
         backToTraining(f);
         earnReward(f); // the next game keeps the pace the child chose
         f.click("RewardChooser/numberCatchPicture");
-        QVERIFY(form4->zeit1().interval() == 3000
-                && form4->Spielfeld->accessibleDescription()
+        QVERIFY(numberCatch->jumpTimer().interval() == 3000
+                && f.control("NumberCatchWindow/field")
+                           ->accessibleDescription()
                            .trimmed()
                            .isEmpty()); // and a clean field
     }
