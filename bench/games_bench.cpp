@@ -105,7 +105,7 @@ void reportMemory()
     // STOP in the prison, ENDE in the number catch, STOP in Memory
     QAbstractButton* const stops[] = { control(play.program->prisonWindow(), "stopButton"),
                                        control(numberCatch, "endButton"),
-                                       control(play.program->memoryWindow(), "Befehl1") };
+                                       control(play.program->memoryWindow(), "stopButton") };
     const auto playGames =
             [&](int count) { // prison, number catch and Memory in turn, each ended at once
                 for (int i = 0; i < count; ++i) {

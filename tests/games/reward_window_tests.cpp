@@ -224,7 +224,7 @@ private slots:
         QTest::newRow("all pairs")
                 << all << ""
                 << Boxes{ ScriptedDialogs::msg("  Das Spiel ist beendet!", 0, "Memory") } << "1";
-        QTest::newRow("STOP") << QList<int>{ 7, 16, 1 } << "Befehl1" << stop << "0";
+        QTest::newRow("STOP") << QList<int>{ 7, 16, 1 } << "stopButton" << stop << "0";
         QTest::newRow("frame") << QList<int>{ 7, 16, 1 } << "frame" << stop << "0";
     }
     void memory()
@@ -239,24 +239,22 @@ private slots:
         for (int n = 1; n <= 18; ++n)
             f.random.pushDraw(n, 1, 18);
         f.click("RewardChooser/memoryButton");
-        QCOMPARE(f.caption("MemoryWindow/Bezeichnung19"),
+        QCOMPARE(f.caption("MemoryWindow/instructionLabel"),
                  QStringLiteral(" Immer zwei Felder haben die gleiche Zahl, klicke   jedes "
                                 "Einzelfeld an und suche alle Zahlenpaare !"));
-        QCOMPARE(f.caption("MemoryWindow/Bezeichnung20") + f.caption("MemoryWindow/Bezeichnung21"),
+        QCOMPARE(f.caption("MemoryWindow/roundLabel") + f.caption("MemoryWindow/roundCaption"),
                  QStringLiteral("1. Runde"));
-        f.click("MemoryWindow/Bezeichnung7"),
-                f.click("MemoryWindow/Bezeichnung7"); // the open card again: nothing
-        QCOMPARE(f.caption("MemoryWindow/Bezeichnung20") + f.caption("MemoryWindow/Bezeichnung7"),
+        f.click("MemoryWindow/card7"),
+                f.click("MemoryWindow/card7"); // the open card again: nothing
+        QCOMPARE(f.caption("MemoryWindow/roundLabel") + f.caption("MemoryWindow/card7"),
                  QStringLiteral("17                7"));
-        f.click("MemoryWindow/Bezeichnung8"); // 7 and 8 stay open until the next card
-        QCOMPARE(f.caption("MemoryWindow/Bezeichnung20")
-                         + f.caption("MemoryWindow/Bezeichnung8").left(1),
+        f.click("MemoryWindow/card8"); // 7 and 8 stay open until the next card
+        QCOMPARE(f.caption("MemoryWindow/roundLabel") + f.caption("MemoryWindow/card8").left(1),
                  QStringLiteral("28"));
         for (const int k : cards)
-            f.click(QStringLiteral("MemoryWindow/Bezeichnung%1").arg(k));
+            f.click(QStringLiteral("MemoryWindow/card%1").arg(k));
         if (!end.isEmpty()) {
-            QCOMPARE(f.caption("MemoryWindow/Bezeichnung7")
-                             + f.caption("MemoryWindow/Bezeichnung8"),
+            QCOMPARE(f.caption("MemoryWindow/card7") + f.caption("MemoryWindow/card8"),
                      "7                7");
             QCOMPARE(f.state().entryText, QStringLiteral("111111011111111011"));
             f.dialogs.answerMsg(MsgResult::Yes);
@@ -267,8 +265,7 @@ private slots:
         backToTraining(f);
         earnReward(f);
         f.click("RewardChooser/memoryPicture");
-        QCOMPARE(f.caption("MemoryWindow/Bezeichnung20") + f.caption("MemoryWindow/Bezeichnung7"),
-                 nextRound);
+        QCOMPARE(f.caption("MemoryWindow/roundLabel") + f.caption("MemoryWindow/card7"), nextRound);
     }
 };
 
