@@ -21,7 +21,7 @@ RewardChooser::RewardChooser() : QWidget(nullptr)
                                        whatItDoes),
                      name, left, 360, 495, 495);
     };
-    auto once = [this](const char* name, int left) {
+    auto onceCaption = [this](const char* name, int left) {
         return named(new QLabel(QStringLiteral("1mal"), this), name, left, 480, 495, 255);
     };
     auto button = [this](const char* name, int left, const QString& caption) {
@@ -30,27 +30,27 @@ RewardChooser::RewardChooser() : QWidget(nullptr)
 
     noGamePicture_ =
             picture("noGamePicture", 240, "stop", QStringLiteral("Kein Spiel, zurück zum Rechnen"));
-    noGameLabel_ = named(new QLabel(QStringLiteral(" Kein   Spiel"), this), "noGameLabel", 720, 360,
-                         615, 495);
-    noGameLabel_->setWordWrap(true);
+    noGameCaption_ = named(new QLabel(QStringLiteral(" Kein   Spiel"), this), "noGameCaption", 720,
+                           360, 615, 495);
+    noGameCaption_->setWordWrap(true);
     cancelButton_ = button("cancelButton", 240, QStringLiteral("Abbruch"));
     carRidePicture_ =
             picture("carRidePicture", 1560, "car_side", QStringLiteral("Autofahrt spielen"));
-    carRideOnceLabel_ = once("carRideOnceLabel", 2160);
+    carRideCaption_ = onceCaption("carRideCaption", 2160);
     carRideButton_ = button("carRideButton", 1560, QStringLiteral("Autofahrt"));
     homewardRidePicture_ =
             picture("homewardRidePicture", 2880, "car_side", QStringLiteral("Slalom spielen"));
-    homewardRideOnceLabel_ = once("homewardRideOnceLabel", 3480);
+    homewardRideCaption_ = onceCaption("homewardRideCaption", 3480);
     homewardRideButton_ = button("homewardRideButton", 2880, QStringLiteral("Slalom"));
     prisonPicture_ = picture("prisonPicture", 4200, "prison", QStringLiteral("Gefängnis spielen"));
-    prisonOnceLabel_ = once("prisonOnceLabel", 4800);
+    prisonCaption_ = onceCaption("prisonCaption", 4800);
     prisonButton_ = button("prisonButton", 4200, QStringLiteral("Gefängnis"));
     numberCatchPicture_ = picture("numberCatchPicture", 5520, "number_catch",
                                   QStringLiteral("Zahlfange spielen"));
-    numberCatchOnceLabel_ = once("numberCatchOnceLabel", 6120);
+    numberCatchCaption_ = onceCaption("numberCatchCaption", 6120);
     numberCatchButton_ = button("numberCatchButton", 5520, QStringLiteral("Zahlfange"));
     memoryPicture_ = picture("memoryPicture", 6840, "heart", QStringLiteral("Memory spielen"));
-    memoryOnceLabel_ = once("memoryOnceLabel", 7440);
+    memoryCaption_ = onceCaption("memoryCaption", 7440);
     memoryButton_ = button("memoryButton", 6840, QStringLiteral("Memory"));
 
     // A picture does what the button under it does.

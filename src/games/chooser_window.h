@@ -32,24 +32,24 @@ protected:
 private:
     void choose(void (RewardChooser::*chosen)());
 
-    // Each choice: its picture, the label beside it ("1mal": a reward is worth one game) and its
-    // button.
+    // Each choice: its picture, the caption beside it (for a game "1mal": a reward is worth one
+    // game) and its button.
     PictureButton* noGamePicture_ = nullptr;
-    QLabel* noGameLabel_ = nullptr;
+    QLabel* noGameCaption_ = nullptr;
     QPushButton* cancelButton_ = nullptr;
     PictureButton* carRidePicture_ = nullptr;
-    QLabel* carRideOnceLabel_ = nullptr;
+    QLabel* carRideCaption_ = nullptr;
     QPushButton* carRideButton_ = nullptr;
     PictureButton* homewardRidePicture_ = nullptr;
-    QLabel* homewardRideOnceLabel_ = nullptr;
+    QLabel* homewardRideCaption_ = nullptr;
     QPushButton* homewardRideButton_ = nullptr;
     PictureButton* prisonPicture_ = nullptr;
-    QLabel* prisonOnceLabel_ = nullptr;
+    QLabel* prisonCaption_ = nullptr;
     QPushButton* prisonButton_ = nullptr;
     PictureButton* numberCatchPicture_ = nullptr;
-    QLabel* numberCatchOnceLabel_ = nullptr;
+    QLabel* numberCatchCaption_ = nullptr;
     QPushButton* numberCatchButton_ = nullptr;
     PictureButton* memoryPicture_ = nullptr;
-    QLabel* memoryOnceLabel_ = nullptr;
+    QLabel* memoryCaption_ = nullptr;
     QPushButton* memoryButton_ = nullptr;
 };

@@ -76,14 +76,14 @@ NumberCatchWindow::NumberCatchWindow(TrainingState& state, Dialogs& dialogs, Ran
     nextDigitLabel_->setAccessibleDescription(QStringLiteral("Die nächste Zahl zum Fangen"));
     paceFrame_ = named(frame(this), "paceFrame", 4200, 120, 2895, 495);
     // The scroll bar's labels keep the size of ordinary text so they fit beside it.
-    fastLabel_ =
-            named(new QLabel(QStringLiteral("schnell"), this), "fastLabel", 4320, 240, 735, 255);
+    fastCaption_ =
+            named(new QLabel(QStringLiteral("schnell"), this), "fastCaption", 4320, 240, 735, 255);
     paceBar_ = named(new QScrollBar(Qt::Horizontal, this), "paceBar", 5040, 240, 1095, 255);
-    slowLabel_ =
-            named(new QLabel(QStringLiteral("langsam"), this), "slowLabel", 6240, 240, 735, 255);
+    slowCaption_ =
+            named(new QLabel(QStringLiteral("langsam"), this), "slowCaption", 6240, 240, 735, 255);
     QFont plain = small;
     plain.setBold(false);
-    for (QLabel* label : { fastLabel_, slowLabel_ }) {
+    for (QLabel* label : { fastCaption_, slowCaption_ }) {
         label->setFont(plain);
         paint(label, Cyan, Qt::black);
     }

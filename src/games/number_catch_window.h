@@ -62,8 +62,8 @@ private:
     PictureButton* rightArrow_ = nullptr;
     QLabel* nextDigitLabel_ = nullptr; // the digit to catch next
     QFrame* paceFrame_ = nullptr; // round the scroll bar and its two labels
-    QLabel* fastLabel_ = nullptr;
+    QLabel* fastCaption_ = nullptr;
     QScrollBar* paceBar_ = nullptr; // seconds between two jumps, 1 to 10
-    QLabel* slowLabel_ = nullptr;
+    QLabel* slowCaption_ = nullptr;
     QFrame* fieldFrame_ = nullptr;
 };

@@ -44,8 +44,8 @@ PrisonWindow::PrisonWindow(Dialogs& dialogs, RandomSource& random)
     downArrow_ = named(new PictureButton(this, QStringLiteral(":/games/arrow_down.svg"),
                                          QStringLiteral("Einen Schritt nach unten")),
                        "downArrow", 5520, 3240, 495, 495);
-    searchLabel_ =
-            named(new QLabel(QStringLiteral(" Suche"), this), "searchLabel", 5400, 4200, 735, 375);
+    searchCaption_ = named(new QLabel(QStringLiteral(" Suche"), this), "searchCaption", 5400, 4200,
+                           735, 375);
     searchedDigitLabel_ = named(new QLabel(QStringLiteral("  ?"), this), "searchedDigitLabel", 5400,
                                 4560, 735, 495);
     QFont large = searchedDigitLabel_->font();

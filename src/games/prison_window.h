@@ -50,6 +50,6 @@ private:
     PictureButton* leftArrow_ = nullptr;
     PictureButton* rightArrow_ = nullptr;
     PictureButton* downArrow_ = nullptr;
-    QLabel* searchLabel_ = nullptr;
+    QLabel* searchCaption_ = nullptr;
     QLabel* searchedDigitLabel_ = nullptr;
 };

@@ -138,7 +138,7 @@ private slots:
                               1, 10);
         f.click("RewardChooser/prisonButton");
         QCOMPARE(f.caption("PrisonWindow/searchedDigitLabel") + f.caption("PrisonWindow/wishButton")
-                         + f.caption("PrisonWindow/searchLabel"),
+                         + f.caption("PrisonWindow/searchCaption"),
                  "  0 ? ? ? Suche");
         key(f, "PrisonWindow/stopButton", Qt::Key_Left);
         QCOMPARE(rows(f, "PrisonWindow/field", { 5, 8 }),
