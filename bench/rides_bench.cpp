@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QPushButton>
 
 #include <benchmark/benchmark.h>
 
@@ -46,21 +47,32 @@ void operator delete(void* p, std::size_t) noexcept
 
 namespace {
 
+// A button of a ride's window by its name, clicked as the mouse does.
+void click(QWidget& window, const char* button)
+{
+    window.findChild<QPushButton*>(QLatin1String(button))->click();
+}
+
 // Keeps the car in the middle of the road, so that a ride only ends when it is won.
 void keepOnRoad(CarRideWindow& w)
 {
     CarRide& ride = w.ride();
-    ride.CarLeft = ride.RoadLeft + ride.RoadWidth / 2 - 250;
+    ride.carLeft = ride.roadLeft + ride.roadWidth / 2 - 250;
 }
 
-// A ride that has ended (won) starts again, as a child would with "Start".
+// "Ende", then the car ride chosen again and "Start", as a child would.
+void rideAgain(CarRideWindow& w)
+{
+    click(w, "endButton");
+    w.startCarRide();
+    click(w, "startButton");
+}
+
+// A ride that has ended (won) starts again.
 void keepRiding(CarRideWindow& w)
 {
-    if (!w.ride().riding()) {
-        w.befehl1Click();
-        w.startCarRide();
-        w.befehl2Click();
-    }
+    if (!w.ride().riding())
+        rideAgain(w);
 }
 
 // Timers that never tick by themselves: the benchmark calls the ticks.
@@ -88,7 +100,7 @@ struct RunningCarRide {
     RunningCarRide() : w(quiet.dialogs, quiet.random, timers)
     {
         w.startCarRide();
-        w.befehl2Click();
+        click(w, "startButton");
         QApplication::processEvents();
     }
     QuietDesktop quiet;
@@ -109,7 +121,7 @@ void BM_CarRideTick(benchmark::State& state)
         QApplication::processEvents();
         const long before = allocations;
         state.ResumeTiming();
-        w.zeit1Timer();
+        w.ride().tick();
         if (state.range(0))
             QApplication::processEvents(); // the repaint
         state.PauseTiming();
@@ -151,27 +163,24 @@ void BM_RealTickPace(benchmark::State& state)
         CarRideWindow w(quiet.dialogs, quiet.random, timers);
         timers.afterTick = [&w] {
             keepOnRoad(w);
-            if (!w.ride().riding()) { // won: straight on with a new ride
-                w.befehl1Click();
-                w.startCarRide();
-                w.befehl2Click();
-            }
+            if (!w.ride().riding()) // won: straight on with a new ride
+                rideAgain(w);
         };
         w.startCarRide();
         timers.clock.start();
-        w.befehl2Click();
+        click(w, "startButton");
         while (timers.stamps.size() < size_t(Ticks) + 1)
             QApplication::processEvents(QEventLoop::WaitForMoreEvents);
         w.ride().stop();
         std::vector<double> late; // ms away from 30 per interval
         for (size_t i = 1; i < timers.stamps.size(); ++i)
-            late.push_back((timers.stamps[i] - timers.stamps[i - 1]) / 1e6 - CarRide::Tick);
+            late.push_back((timers.stamps[i] - timers.stamps[i - 1]) / 1e6 - CarRide::TickInterval);
         double sum = 0, squares = 0;
         for (double d : late)
             sum += d, squares += d * d;
         std::sort(late.begin(), late.end(),
                   [](double a, double b) { return std::abs(a) < std::abs(b); });
-        state.counters["mean_interval_ms"] = CarRide::Tick + sum / double(late.size());
+        state.counters["mean_interval_ms"] = CarRide::TickInterval + sum / double(late.size());
         state.counters["jitter_rms_ms"] = std::sqrt(squares / double(late.size()));
         state.counters["jitter_p99_ms"] = std::abs(late[late.size() * 99 / 100]);
         state.counters["jitter_max_ms"] = std::abs(late.back());
@@ -208,13 +217,11 @@ void BM_MemoryOverRides(benchmark::State& state)
             for (int i = 0; i < ticks; ++i) {
                 keepOnRoad(w);
                 keepRiding(w);
-                w.zeit1Timer();
+                w.ride().tick();
                 QApplication::processEvents();
             }
             for (int i = 0; i < rides; ++i) {
-                w.befehl1Click();
-                w.startCarRide();
-                w.befehl2Click();
+                rideAgain(w);
                 QApplication::processEvents();
             }
         };

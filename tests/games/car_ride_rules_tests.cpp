@@ -41,7 +41,7 @@ private slots:
     {
         // The state after "Start"; then 0 1 2 a tick whose road step is drawn as that number
         // (stays, left, right), L R the arrow keys, E the timer stopped as "Ende" stops it.
-        QTest::addColumn<QList<int>>("state"); // RoadLeft, RoadWidth, CarLeft, MetreCount
+        QTest::addColumn<QList<int>>("state"); // roadLeft, roadWidth, carLeft, metresDriven
         QTest::addColumn<QString>("doing");
         QTest::addColumn<QString>("journal");
         QTest::newRow("left") << QList<int>{ 2500, 3000, 3750, 36 } << "1"
@@ -89,13 +89,13 @@ private slots:
         ScriptedRandom random(true);
         ManualTimers timers;
         CarRide ride(j, dialogs, random, timers);
-        ride.RoadLeft = ride.CarLeft = ride.MetreCount = 99; // "Start" begins afresh
+        ride.roadLeft = ride.carLeft = ride.metresDriven = 99; // "Start" begins afresh
         ride.start();
-        QCOMPARE(std::exchange(j.entries, {}) << QString::number(ride.MetreCount)
+        QCOMPARE(std::exchange(j.entries, {}) << QString::number(ride.metresDriven)
                                               << QString::number(timers.made.first()->interval()),
                  QStringList({ "car 3750", "road 2500 3000", "0", "30" }));
-        ride.RoadLeft = state[0], ride.RoadWidth = state[1], ride.CarLeft = state[2],
-        ride.MetreCount = std::int16_t(state[3]);
+        ride.roadLeft = state[0], ride.roadWidth = state[1], ride.carLeft = state[2],
+        ride.metresDriven = std::int16_t(state[3]);
         for (const QChar k : doing) {
             if (k.isDigit())
                 random.pushDraw(k.digitValue(), 0, 2), timers.made.first()->tick();

@@ -214,10 +214,14 @@ private slots:
         ProgramFixture f;
         choose(f, choice, "CarRideWindow");
         CarRideWindow& w = f.program().carRideWindow();
-        QVERIFY(w.windowTitle() == "Autofahrt" && w.Befehl2->isDefault());
-        const auto across = [&w] {
-            return QList<int>{ w.Bild1->x(), w.Figur1->x(), w.Figur1->width(), w.Figur2->x(),
-                               w.Figur3->x() };
+        auto* const start = f.control<QPushButton>("CarRideWindow/startButton");
+        auto* const end = f.control<QPushButton>("CarRideWindow/endButton");
+        QVERIFY(w.windowTitle() == "Autofahrt" && start->isDefault());
+        const auto across = [&f] {
+            QList<int> lefts;
+            for (const char* piece : { "carPicture", "road", "leftPost", "rightPost" })
+                lefts << f.control(QStringLiteral("CarRideWindow/") + piece)->x();
+            return lefts << f.control("CarRideWindow/road")->width();
         };
         ManualTimer* tick = f.timers.made.last();
         for (const QChar c : doing) {
@@ -227,36 +231,40 @@ private slots:
             else if (c == u'T' || c == u'W')
                 f.random.pushDraw(c == u'W' ? 2 : 0, 0, 2), tick->tick();
             else if (c == u'N')
-                QTest::keyClick(w.Befehl2, Qt::Key_Return);
+                QTest::keyClick(start, Qt::Key_Return);
             else if (c == u'C')
                 w.close();
             else if (c == u'X')
-                QTest::keyClick(w.Befehl1, Qt::Key_Space);
+                QTest::keyClick(end, Qt::Key_Space);
             else
-                f.click("CarRideWindow/Befehl2");
+                f.click("CarRideWindow/startButton");
             if (c == u'S' || c == u'N')
-                QVERIFY(w.Befehl1->isHidden() == w.Befehl2->isHidden() && tick->interval() == 30);
+                QVERIFY(end->isHidden() == start->isHidden() && tick->interval() == 30);
         }
-        QCOMPARE(f.caption("CarRideWindow/Bezeichnung1"), metres);
-        QCOMPARE(QAccessible::queryAccessibleInterface(w.Bezeichnung1)->text(QAccessible::Name),
+        QCOMPARE(f.caption("CarRideWindow/metresLabel"), metres);
+        QCOMPARE(QAccessible::queryAccessibleInterface(f.control("CarRideWindow/metresLabel"))
+                         ->text(QAccessible::Name),
                  metres);
-        QStringList written;
-        for (const DrawingSurface::Written& t : w.surface->texts())
-            written << t.text;
-        QCOMPARE(written, texts);
+        const auto written = [&f] {
+            QStringList texts;
+            for (const DrawingSurface::Written& t :
+                 f.control<DrawingSurface>("CarRideWindow/surface")->texts())
+                texts << t.text;
+            return texts;
+        };
+        QCOMPARE(written(), texts);
         QCOMPARE(f.window("CarRideWindow")->isVisible(), shown);
         QCOMPARE(f.window("TrainingWindow")->isVisible(), !shown);
         QVERIFY(!w.ride().riding());
         if (shown) { // after a crash only "Ende", and it is the default
-            QVERIFY(!w.Befehl1->isHidden() && w.Befehl1->isDefault() && w.Befehl2->isHidden());
+            QVERIFY(!end->isHidden() && end->isDefault() && start->isHidden());
             return;
         }
-        QVERIFY(!w.Befehl1->isHidden() && !w.Befehl2->isHidden() && w.Befehl2->isDefault());
+        QVERIFY(!end->isHidden() && !start->isHidden() && start->isDefault());
         const QList<int> atEnd = across();
         w.startCarRide();
-        w.befehl2Click(); // every piece already stands where a ride starts, and the window is
-                          // clean
-        QVERIFY(across() == atEnd && w.surface->texts().isEmpty());
+        start->click(); // every piece already stands where a ride starts, and the window is clean
+        QVERIFY(across() == atEnd && written().isEmpty());
     }
 };
 
