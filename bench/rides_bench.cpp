@@ -206,10 +206,10 @@ void BM_MemoryOverRides(benchmark::State& state)
                 home.show();
                 home.startHomewardRide();
                 for (int k = 0; k < 20; ++k)
-                    home.zeit1Timer();
-                home.befehl3Click();
-                home.befehl5Click();
-                home.befehl1Click();
+                    home.ride().showNextNail();
+                click(home, "rightButton");
+                click(home, "downButton");
+                click(home, "endButton");
                 QApplication::processEvents();
             }
         };

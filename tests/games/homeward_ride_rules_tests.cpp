@@ -124,7 +124,7 @@ private slots:
         ride.startHomewardRide();
         QVERIFY(random.pending() == 0 && timers.made.first()->interval() == 1000);
         const QString setUp = j.take();
-        ride.CarColumn = std::int16_t(car.x()), ride.CarRow = std::int16_t(car.y());
+        ride.carColumn = std::int16_t(car.x()), ride.carRow = std::int16_t(car.y());
         for (const QChar k : doing) {
             const int i = QStringLiteral("lrudTS").indexOf(k);
             const std::function<void()> act[] = { [&] { ride.moveLeft(); },

@@ -62,8 +62,8 @@ private slots:
     {
         // All nails on (6, 8). After the activation that sets up the ride: l r u d the buttons, < >
         // ^ v the arrow keys, T a tick of the nail show, P the car put on (6, 7), F the training
-        // window activated and HomewardRideWindow again, O another program and HomewardRideWindow
-        // again, E "Ende" by the space bar, C closing by the frame.
+        // window activated and then the ride's window again, O another program and then the ride's
+        // window again, E "Ende" by the space bar, C closing by the frame.
         QTest::addColumn<QString>("choice");
         QTest::addColumn<QString>("doing");
         QTest::addColumn<int>("rides");
@@ -72,24 +72,24 @@ private slots:
         QTest::addColumn<bool>("shown");
         QTest::newRow("buttons and arrows, during the show")
                 << "homewardRideButton"
-                << "Tr>>>dvvv^u<lT" << 1 << QPoint(3, 3) << "Bild2" << true;
+                << "Tr>>>dvvv^u<lT" << 1 << QPoint(3, 3) << "carPicture" << true;
         QTest::newRow("second breakdown: the bicycle")
                 << "homewardRidePicture"
-                << "Pdud" << 1 << QPoint(6, 8) << "Bild3" << true;
+                << "Pdud" << 1 << QPoint(6, 8) << "bicyclePicture" << true;
         QTest::newRow("third: on foot") << "homewardRidePicture"
-                                        << "Pdudud" << 1 << QPoint(6, 8) << "Bild4" << true;
+                                        << "Pdudud" << 1 << QPoint(6, 8) << "walkerPicture" << true;
         QTest::newRow("Ende brings the car back")
                 << "homewardRideButton"
-                << "PdudE" << 1 << QPoint(6, 8) << "Bild2" << false;
+                << "PdudE" << 1 << QPoint(6, 8) << "carPicture" << false;
         QTest::newRow("back from the training window: a new ride")
                 << "homewardRideButton"
-                << "rF" << 2 << QPoint(1, 1) << "Bild2" << true;
+                << "rF" << 2 << QPoint(1, 1) << "carPicture" << true;
         QTest::newRow("back from another program: the same ride")
                 << "homewardRidePicture"
-                << "rO" << 1 << QPoint(2, 1) << "Bild2" << true;
+                << "rO" << 1 << QPoint(2, 1) << "carPicture" << true;
         QTest::newRow("closed by the frame during the show")
                 << "homewardRideButton"
-                << "TC" << 1 << QPoint(1, 1) << "Bild2" << false;
+                << "TC" << 1 << QPoint(1, 1) << "carPicture" << false;
     }
     void homewardRide()
     {
@@ -112,25 +112,32 @@ private slots:
                 "Du bekommst jetzt die Nagelstellen\rgezeigt, merke sie dir gut!", 0,
                 "Nagelstellen");
         QCOMPARE(f.seen(), Boxes{ setUp });
-        QCOMPARE(QAccessible::queryAccessibleInterface(w.Bezeichnung4)->text(QAccessible::Name),
+        const auto control = [&f](const char* name) {
+            return f.control<QLabel>(QStringLiteral("HomewardRideWindow/") + name);
+        };
+        QLabel* const vehiclePicture = control("vehiclePicture");
+        const QPoint field = f.control("HomewardRideWindow/fieldFrame")->pos();
+        QCOMPARE(QAccessible::queryAccessibleInterface(control("hintLabel"))
+                         ->text(QAccessible::Name),
                  "Die Fahrbahn ist frei!");
-        const QPoint cellSize(w.Bild1->width(), w.Bild1->height());
+        const QPoint cellSize(vehiclePicture->width(), vehiclePicture->height());
         int ridesSetUp = 1;
-        QPoint marker =
-                w.Figur1->pos() + QPoint(5 * cellSize.x(), 7 * cellSize.y()); // on the nails
+        QPoint marker = field + QPoint(5 * cellSize.x(), 7 * cellSize.y()); // on the nails
         for (const QChar c : doing) {
             const int button = QStringLiteral("lrud").indexOf(c),
                       key = QStringLiteral("<^>vE").indexOf(c);
             if (button >= 0)
-                f.click("HomewardRideWindow/Befehl" + QString::number(button + 2));
+                f.click(QStringLiteral("HomewardRideWindow/")
+                        + std::array{ "leftButton", "rightButton", "upButton",
+                                      "downButton" }[button]);
             else if (key >= 0)
-                QTest::keyClick(w.Befehl1,
+                QTest::keyClick(f.control("HomewardRideWindow/endButton"),
                                 std::array{ Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down,
                                             Qt::Key_Space }[key]);
             else if (c == u'T')
-                f.timers.made.last()->tick(), marker = w.Bezeichnung5->pos();
+                f.timers.made.last()->tick(), marker = control("nailMarker")->pos();
             else if (c == u'P')
-                w.ride().CarColumn = 6, w.ride().CarRow = 7;
+                w.ride().carColumn = 6, w.ride().carRow = 7;
             else if (c == u'C')
                 w.close();
             if (c == u'F' || c == u'O') {
@@ -142,17 +149,18 @@ private slots:
             }
         }
         QCOMPARE(ridesSetUp, rides);
-        QCOMPARE(marker, w.Figur1->pos() + QPoint(5 * cellSize.x(), 7 * cellSize.y()));
-        QCOMPARE(w.Bild1->pos(),
-                 w.Figur1->pos()
-                         + QPoint((cell.x() - 1) * cellSize.x(), (cell.y() - 1) * cellSize.y()));
-        QCOMPARE(w.Bild1->pixmap().cacheKey(),
-                 f.control<QLabel>("HomewardRideWindow/" + vehicle)->pixmap().cacheKey());
-        QCOMPARE(w.surface->pixelAt(105 + 5 * 495 + 300, 945 + 7 * 495 + 455) == Qt::black,
+        QCOMPARE(marker, field + QPoint(5 * cellSize.x(), 7 * cellSize.y()));
+        QCOMPARE(vehiclePicture->pos(),
+                 field + QPoint((cell.x() - 1) * cellSize.x(), (cell.y() - 1) * cellSize.y()));
+        QCOMPARE(vehiclePicture->pixmap().cacheKey(),
+                 control(vehicle.toLatin1().constData())->pixmap().cacheKey());
+        QCOMPARE(f.control<DrawingSurface>("HomewardRideWindow/surface")
+                                 ->pixelAt(105 + 5 * 495 + 300, 945 + 7 * 495 + 455)
+                         == Qt::black,
                  doing.contains(u'P')); // the nail's head
         QCOMPARE(f.window("HomewardRideWindow")->isVisible(), shown);
         QCOMPARE(f.window("TrainingWindow")->isVisible(), !shown);
-        QCOMPARE(w.ride().showRunning() || w.Bezeichnung5->isVisible(), shown);
+        QCOMPARE(w.ride().showRunning() || control("nailMarker")->isVisible(), shown);
     }
     void backFromOwnBox()
     {
@@ -167,7 +175,7 @@ private slots:
         QApplication::setActiveWindow(&w); // back from the box: the same ride
         settle();
         QCOMPARE(boxes.shown, 1);
-        w.befehl1Click();
+        w.findChild<QPushButton*>(QStringLiteral("endButton"))->click();
         w.open(); // shown again and activated: a new ride
         QApplication::setActiveWindow(&w);
         settle();
