@@ -54,25 +54,25 @@ void click(QWidget& window, const char* button)
 }
 
 // Keeps the car in the middle of the road, so that a ride only ends when it is won.
-void keepOnRoad(CarRideWindow& w)
+void keepOnRoad(CarRideWindow& window)
 {
-    CarRide& ride = w.ride();
+    CarRide& ride = window.ride();
     ride.carLeft = ride.roadLeft + ride.roadWidth / 2 - 250;
 }
 
 // "Ende", then the car ride chosen again and "Start", as a child would.
-void rideAgain(CarRideWindow& w)
+void rideAgain(CarRideWindow& window)
 {
-    click(w, "endButton");
-    w.startCarRide();
-    click(w, "startButton");
+    click(window, "endButton");
+    window.startCarRide();
+    click(window, "startButton");
 }
 
 // A ride that has ended (won) starts again.
-void keepRiding(CarRideWindow& w)
+void keepRiding(CarRideWindow& window)
 {
-    if (!w.ride().riding())
-        rideAgain(w);
+    if (!window.ride().riding())
+        rideAgain(window);
 }
 
 // Timers that never tick by themselves: the benchmark calls the ticks.
@@ -97,31 +97,31 @@ public:
 };
 
 struct RunningCarRide {
-    RunningCarRide() : w(quiet.dialogs, quiet.random, timers)
+    RunningCarRide() : window(quiet.dialogs, quiet.random, timers)
     {
-        w.startCarRide();
-        click(w, "startButton");
+        window.startCarRide();
+        click(window, "startButton");
         QApplication::processEvents();
     }
     QuietDesktop quiet;
     HandTimers timers;
-    CarRideWindow w;
+    CarRideWindow window;
 };
 
 // One tick as the timer gives it, without and with the repaint of what moved.
 void BM_CarRideTick(benchmark::State& state)
 {
     RunningCarRide ride;
-    CarRideWindow& w = ride.w;
+    CarRideWindow& window = ride.window;
     long allocated = 0, ticks = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        keepOnRoad(w);
-        keepRiding(w);
+        keepOnRoad(window);
+        keepRiding(window);
         QApplication::processEvents();
         const long before = allocations;
         state.ResumeTiming();
-        w.ride().tick();
+        window.ride().tick();
         if (state.range(0))
             QApplication::processEvents(); // the repaint
         state.PauseTiming();
@@ -160,18 +160,18 @@ void BM_RealTickPace(benchmark::State& state)
         QuietDesktop quiet;
         StampingTimers timers;
         timers.stamps.reserve(Ticks + 10);
-        CarRideWindow w(quiet.dialogs, quiet.random, timers);
-        timers.afterTick = [&w] {
-            keepOnRoad(w);
-            if (!w.ride().riding()) // won: straight on with a new ride
-                rideAgain(w);
+        CarRideWindow window(quiet.dialogs, quiet.random, timers);
+        timers.afterTick = [&window] {
+            keepOnRoad(window);
+            if (!window.ride().riding()) // won: straight on with a new ride
+                rideAgain(window);
         };
-        w.startCarRide();
+        window.startCarRide();
         timers.clock.start();
-        click(w, "startButton");
+        click(window, "startButton");
         while (timers.stamps.size() < size_t(Ticks) + 1)
             QApplication::processEvents(QEventLoop::WaitForMoreEvents);
-        w.ride().stop();
+        window.ride().stop();
         std::vector<double> late; // ms away from 30 per interval
         for (size_t i = 1; i < timers.stamps.size(); ++i)
             late.push_back((timers.stamps[i] - timers.stamps[i - 1]) / 1e6 - CarRide::TickInterval);
@@ -197,7 +197,7 @@ void BM_MemoryOverRides(benchmark::State& state)
 {
     for (auto _ : state) {
         RunningCarRide ride;
-        CarRideWindow& w = ride.w;
+        CarRideWindow& window = ride.window;
         QuietDesktop quiet;
         HandTimers timers;
         HomewardRideWindow home(quiet.dialogs, quiet.random, timers);
@@ -213,15 +213,15 @@ void BM_MemoryOverRides(benchmark::State& state)
                 QApplication::processEvents();
             }
         };
-        const auto carRides = [&w](int ticks, int rides) {
+        const auto carRides = [&window](int ticks, int rides) {
             for (int i = 0; i < ticks; ++i) {
-                keepOnRoad(w);
-                keepRiding(w);
-                w.ride().tick();
+                keepOnRoad(window);
+                keepRiding(window);
+                window.ride().tick();
                 QApplication::processEvents();
             }
             for (int i = 0; i < rides; ++i) {
-                rideAgain(w);
+                rideAgain(window);
                 QApplication::processEvents();
             }
         };

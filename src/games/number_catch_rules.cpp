@@ -59,10 +59,10 @@ void NumberCatchRules::eraseCross()
 
 bool NumberCatchRules::checkCatch()
 {
-    const qsizetype left = state_.entryText.size();
-    if (left > 0 && digitRows_[1] == crossRow_ && digitColumns_[1] == crossColumn_) {
+    const qsizetype remaining = state_.entryText.size();
+    if (remaining > 0 && digitRows_[1] == crossRow_ && digitColumns_[1] == crossColumn_) {
         // The caught digit is not erased: the "+" covers it.
-        for (qsizetype i = 1; i < left; ++i) {
+        for (qsizetype i = 1; i < remaining; ++i) {
             digitColumns_[i] = digitColumns_[i + 1];
             digitRows_[i] = digitRows_[i + 1];
         }

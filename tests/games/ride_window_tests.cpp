@@ -24,12 +24,13 @@ void choose(ProgramFixture& f, const QString& choice, const QString& game,
     f.click("RewardChooser/" + choice);
     QVERIFY(!f.window("RewardChooser")->isVisible() && !f.window("TrainingWindow")->isVisible()
             && f.window(game)->isVisible());
-    for (const QWidget* c :
+    for (const QWidget* control :
          f.window(game)->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
-        QVERIFY2(f.window(game)->findChildren<QWidget*>(c->objectName(), Qt::FindDirectChildrenOnly)
+        QVERIFY2(f.window(game)->findChildren<QWidget*>(control->objectName(),
+                                                        Qt::FindDirectChildrenOnly)
                                  .size()
                          == 1,
-                 qPrintable(c->objectName()));
+                 qPrintable(control->objectName()));
 }
 
 // Real message boxes that the child closes at once; the desktop moves the activation to each box.
@@ -104,9 +105,10 @@ private slots:
         for (int i = 0; i < 20; ++i)
             draws << 6 << 1 << 12 << 8 << 1 << 10;
         choose(f, choice, "HomewardRideWindow", draws);
-        HomewardRideWindow& w = f.program().homewardRideWindow();
-        QCOMPARE(w.windowTitle(), "Heimfahrt:  Vorsicht, es sind viele Nägel auf der Fahrbahn!");
-        QApplication::setActiveWindow(&w);
+        HomewardRideWindow& window = f.program().homewardRideWindow();
+        QCOMPARE(window.windowTitle(),
+                 "Heimfahrt:  Vorsicht, es sind viele Nägel auf der Fahrbahn!");
+        QApplication::setActiveWindow(&window);
         QCoreApplication::sendPostedEvents();
         const Shown setUp = ScriptedDialogs::msg(
                 "Du bekommst jetzt die Nagelstellen\rgezeigt, merke sie dir gut!", 0,
@@ -137,13 +139,13 @@ private slots:
             else if (c == u'T')
                 f.timers.made.last()->tick(), marker = control("nailMarker")->pos();
             else if (c == u'P')
-                w.ride().carColumn = 6, w.ride().carRow = 7;
+                window.ride().carColumn = 6, window.ride().carRow = 7;
             else if (c == u'C')
-                w.close();
+                window.close();
             if (c == u'F' || c == u'O') {
                 QApplication::setActiveWindow(c == u'F' ? static_cast<QWidget*>(&f.trainingWindow())
                                                         : nullptr);
-                QApplication::setActiveWindow(&w);
+                QApplication::setActiveWindow(&window);
                 QCoreApplication::sendPostedEvents();
                 ridesSetUp += int(f.seen().count(setUp));
             }
@@ -160,24 +162,24 @@ private slots:
                  doing.contains(u'P')); // the nail's head
         QCOMPARE(f.window("HomewardRideWindow")->isVisible(), shown);
         QCOMPARE(f.window("TrainingWindow")->isVisible(), !shown);
-        QCOMPARE(w.ride().showRunning() || control("nailMarker")->isVisible(), shown);
+        QCOMPARE(window.ride().showRunning() || control("nailMarker")->isVisible(), shown);
     }
     void backFromOwnBox()
     {
         ClosingBoxes boxes;
         ScriptedRandom random;
         ManualTimers timers;
-        HomewardRideWindow w(boxes, random, timers);
-        w.open(); // activated: a new ride and its first box
+        HomewardRideWindow window(boxes, random, timers);
+        window.open(); // activated: a new ride and its first box
         settle();
         QCOMPARE(boxes.shown, 1);
-        QVERIFY(QApplication::activeWindow() != &w);
-        QApplication::setActiveWindow(&w); // back from the box: the same ride
+        QVERIFY(QApplication::activeWindow() != &window);
+        QApplication::setActiveWindow(&window); // back from the box: the same ride
         settle();
         QCOMPARE(boxes.shown, 1);
-        w.findChild<QPushButton*>(QStringLiteral("endButton"))->click();
-        w.open(); // shown again and activated: a new ride
-        QApplication::setActiveWindow(&w);
+        window.findChild<QPushButton*>(QStringLiteral("endButton"))->click();
+        window.open(); // shown again and activated: a new ride
+        QApplication::setActiveWindow(&window);
         settle();
         QCOMPARE(boxes.shown, 2);
     }
@@ -221,10 +223,10 @@ private slots:
         QFETCH(bool, shown);
         ProgramFixture f;
         choose(f, choice, "CarRideWindow");
-        CarRideWindow& w = f.program().carRideWindow();
+        CarRideWindow& window = f.program().carRideWindow();
         auto* const start = f.control<QPushButton>("CarRideWindow/startButton");
         auto* const end = f.control<QPushButton>("CarRideWindow/endButton");
-        QVERIFY(w.windowTitle() == "Autofahrt" && start->isDefault());
+        QVERIFY(window.windowTitle() == "Autofahrt" && start->isDefault());
         const auto across = [&f] {
             QList<int> lefts;
             for (const char* piece : { "carPicture", "road", "leftPost", "rightPost" })
@@ -235,13 +237,14 @@ private slots:
         for (const QChar c : doing) {
             const int key = QStringLiteral("<>E").indexOf(c);
             if (key >= 0)
-                QTest::keyClick(&w, std::array{ Qt::Key_Left, Qt::Key_Right, Qt::Key_Escape }[key]);
+                QTest::keyClick(&window,
+                                std::array{ Qt::Key_Left, Qt::Key_Right, Qt::Key_Escape }[key]);
             else if (c == u'T' || c == u'W')
                 f.random.pushDraw(c == u'W' ? 2 : 0, 0, 2), tick->tick();
             else if (c == u'N')
                 QTest::keyClick(start, Qt::Key_Return);
             else if (c == u'C')
-                w.close();
+                window.close();
             else if (c == u'X')
                 QTest::keyClick(end, Qt::Key_Space);
             else
@@ -255,22 +258,22 @@ private slots:
                  metres);
         const auto written = [&f] {
             QStringList texts;
-            for (const DrawingSurface::Written& t :
+            for (const DrawingSurface::Written& written :
                  f.control<DrawingSurface>("CarRideWindow/surface")->texts())
-                texts << t.text;
+                texts << written.text;
             return texts;
         };
         QCOMPARE(written(), texts);
         QCOMPARE(f.window("CarRideWindow")->isVisible(), shown);
         QCOMPARE(f.window("TrainingWindow")->isVisible(), !shown);
-        QVERIFY(!w.ride().riding());
+        QVERIFY(!window.ride().riding());
         if (shown) { // after a crash only "Ende", and it is the default
             QVERIFY(!end->isHidden() && end->isDefault() && start->isHidden());
             return;
         }
         QVERIFY(!end->isHidden() && !start->isHidden() && start->isDefault());
         const QList<int> atEnd = across();
-        w.startCarRide();
+        window.startCarRide();
         start->click(); // every piece already stands where a ride starts, and the window is clean
         QVERIFY(across() == atEnd && written().isEmpty());
     }
