@@ -43,10 +43,10 @@ struct Playground {
         QDir::setCurrent(old);
     }
     // The reward chooser opens and the child clicks a game's button.
-    void choose(QPushButton* RewardChooser::*button)
+    void choose(const char* button)
     {
         program->session().rewardCheck();
-        (program->rewardChooser().*button)->click();
+        program->rewardChooser().findChild<QPushButton*>(QLatin1String(button))->click();
     }
     QTemporaryDir dir;
     QString old;
@@ -55,19 +55,27 @@ struct Playground {
     std::unique_ptr<Program> program;
 };
 
+// A control of a game window by its name, as the tests find it.
+template<typename Control = QAbstractButton>
+Control* control(QWidget& window, const char* name)
+{
+    return window.findChild<Control*>(QLatin1String(name));
+}
+
 void BM_NumberCatchTick(benchmark::State& state)
 {
     Playground play;
-    play.choose(&RewardChooser::Befehl3);
-    NumberCatchWindow& form4 = play.program->numberCatchWindow();
+    play.choose("numberCatchButton");
+    NumberCatchWindow& numberCatch = play.program->numberCatchWindow();
+    QWidget* const field = control<QWidget>(numberCatch, "field");
     for (auto _ : state) {
-        if (!form4.isVisible()) { // ten lucky jumps onto the "+" end a game
+        if (!numberCatch.isVisible()) { // ten lucky jumps onto the "+" end a game
             state.PauseTiming();
-            play.choose(&RewardChooser::Befehl3);
+            play.choose("numberCatchButton");
             state.ResumeTiming();
         }
-        form4.zeit1Timer();
-        form4.Spielfeld->repaint();
+        numberCatch.jump();
+        field->repaint();
     }
     state.SetItemsProcessed(state.iterations());
 }
@@ -76,13 +84,16 @@ BENCHMARK(BM_NumberCatchTick)->Unit(benchmark::kMicrosecond);
 void BM_PrisonStep(benchmark::State& state)
 {
     Playground play;
-    play.choose(&RewardChooser::Befehl1);
-    PrisonWindow& form2 = play.program->prisonWindow();
-    bool left = true;
+    play.choose("prisonButton");
+    PrisonWindow& prison = play.program->prisonWindow();
+    QAbstractButton* const left = control(prison, "leftArrow");
+    QAbstractButton* const right = control(prison, "rightArrow");
+    QWidget* const field = control<QWidget>(prison, "field");
+    bool toLeft = true;
     for (auto _ : state) { // to and fro in the yard
-        left ? form2.bild2Click() : form2.bild3Click();
-        left = !left;
-        form2.Spielfeld->repaint();
+        (toLeft ? left : right)->click();
+        toLeft = !toLeft;
+        field->repaint();
     }
     state.SetItemsProcessed(state.iterations());
 }
@@ -91,18 +102,17 @@ BENCHMARK(BM_PrisonStep)->Unit(benchmark::kMicrosecond);
 void reportMemory()
 {
     Playground play;
-    QPushButton* RewardChooser::*buttons[] = { &RewardChooser::Befehl1, &RewardChooser::Befehl3,
-                                               &RewardChooser::Befehl4 };
-    MemoryWindow& form5 = play.program->memoryWindow();
-    NumberCatchWindow& form4 = play.program->numberCatchWindow();
-    PrisonWindow& form2 = play.program->prisonWindow();
+    const char* const buttons[] = { "prisonButton", "numberCatchButton", "memoryButton" };
+    NumberCatchWindow& numberCatch = play.program->numberCatchWindow();
+    // STOP in the prison, ENDE in the number catch, STOP in Memory
+    QAbstractButton* const stops[] = { control(play.program->prisonWindow(), "stopButton"),
+                                       control(numberCatch, "endButton"),
+                                       control(play.program->memoryWindow(), "stopButton") };
     const auto playGames =
             [&](int count) { // prison, number catch and Memory in turn, each ended at once
                 for (int i = 0; i < count; ++i) {
                     play.choose(buttons[i % 3]);
-                    i % 3 == 0           ? form2.befehl1Click()
-                            : i % 3 == 1 ? form4.befehl1Click()
-                                         : form5.befehl1Click();
+                    stops[i % 3]->click();
                     if (i % 100 == 0)
                         QApplication::processEvents();
                 }
@@ -111,14 +121,14 @@ void reportMemory()
             };
     const auto tick = [&](int count) { // one number catch game after the other
         for (int i = 0; i < count; ++i) {
-            if (!form4.isVisible())
-                play.choose(&RewardChooser::Befehl3);
-            form4.zeit1Timer();
+            if (!numberCatch.isVisible())
+                play.choose("numberCatchButton");
+            numberCatch.jump();
             if (i % 100 == 0)
                 QApplication::processEvents();
         }
-        if (form4.isVisible())
-            form4.befehl1Click();
+        if (numberCatch.isVisible())
+            stops[1]->click();
         QApplication::processEvents();
         return residentKiB("VmRSS:");
     };

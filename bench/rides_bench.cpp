@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QPushButton>
 
 #include <benchmark/benchmark.h>
 
@@ -46,21 +47,32 @@ void operator delete(void* p, std::size_t) noexcept
 
 namespace {
 
-// Keeps the car in the middle of the road, so that a ride only ends when it is won.
-void keepOnRoad(CarRideWindow& w)
+// A button of a ride's window by its name, clicked as the mouse does.
+void click(QWidget& window, const char* button)
 {
-    CarRide& ride = w.ride();
-    ride.CarLeft = ride.RoadLeft + ride.RoadWidth / 2 - 250;
+    window.findChild<QPushButton*>(QLatin1String(button))->click();
 }
 
-// A ride that has ended (won) starts again, as a child would with "Start".
-void keepRiding(CarRideWindow& w)
+// Keeps the car in the middle of the road, so that a ride only ends when it is won.
+void keepOnRoad(CarRideWindow& window)
 {
-    if (!w.ride().riding()) {
-        w.befehl1Click();
-        w.startCarRide();
-        w.befehl2Click();
-    }
+    CarRide& ride = window.ride();
+    ride.carLeft = ride.roadLeft + ride.roadWidth / 2 - 250;
+}
+
+// "Ende", then the car ride chosen again and "Start", as a child would.
+void rideAgain(CarRideWindow& window)
+{
+    click(window, "endButton");
+    window.startCarRide();
+    click(window, "startButton");
+}
+
+// A ride that has ended (won) starts again.
+void keepRiding(CarRideWindow& window)
+{
+    if (!window.ride().riding())
+        rideAgain(window);
 }
 
 // Timers that never tick by themselves: the benchmark calls the ticks.
@@ -85,31 +97,31 @@ public:
 };
 
 struct RunningCarRide {
-    RunningCarRide() : w(quiet.dialogs, quiet.random, timers)
+    RunningCarRide() : window(quiet.dialogs, quiet.random, timers)
     {
-        w.startCarRide();
-        w.befehl2Click();
+        window.startCarRide();
+        click(window, "startButton");
         QApplication::processEvents();
     }
     QuietDesktop quiet;
     HandTimers timers;
-    CarRideWindow w;
+    CarRideWindow window;
 };
 
 // One tick as the timer gives it, without and with the repaint of what moved.
 void BM_CarRideTick(benchmark::State& state)
 {
     RunningCarRide ride;
-    CarRideWindow& w = ride.w;
+    CarRideWindow& window = ride.window;
     long allocated = 0, ticks = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        keepOnRoad(w);
-        keepRiding(w);
+        keepOnRoad(window);
+        keepRiding(window);
         QApplication::processEvents();
         const long before = allocations;
         state.ResumeTiming();
-        w.zeit1Timer();
+        window.ride().tick();
         if (state.range(0))
             QApplication::processEvents(); // the repaint
         state.PauseTiming();
@@ -148,30 +160,27 @@ void BM_RealTickPace(benchmark::State& state)
         QuietDesktop quiet;
         StampingTimers timers;
         timers.stamps.reserve(Ticks + 10);
-        CarRideWindow w(quiet.dialogs, quiet.random, timers);
-        timers.afterTick = [&w] {
-            keepOnRoad(w);
-            if (!w.ride().riding()) { // won: straight on with a new ride
-                w.befehl1Click();
-                w.startCarRide();
-                w.befehl2Click();
-            }
+        CarRideWindow window(quiet.dialogs, quiet.random, timers);
+        timers.afterTick = [&window] {
+            keepOnRoad(window);
+            if (!window.ride().riding()) // won: straight on with a new ride
+                rideAgain(window);
         };
-        w.startCarRide();
+        window.startCarRide();
         timers.clock.start();
-        w.befehl2Click();
+        click(window, "startButton");
         while (timers.stamps.size() < size_t(Ticks) + 1)
             QApplication::processEvents(QEventLoop::WaitForMoreEvents);
-        w.ride().stop();
+        window.ride().stop();
         std::vector<double> late; // ms away from 30 per interval
         for (size_t i = 1; i < timers.stamps.size(); ++i)
-            late.push_back((timers.stamps[i] - timers.stamps[i - 1]) / 1e6 - CarRide::Tick);
+            late.push_back((timers.stamps[i] - timers.stamps[i - 1]) / 1e6 - CarRide::TickInterval);
         double sum = 0, squares = 0;
         for (double d : late)
             sum += d, squares += d * d;
         std::sort(late.begin(), late.end(),
                   [](double a, double b) { return std::abs(a) < std::abs(b); });
-        state.counters["mean_interval_ms"] = CarRide::Tick + sum / double(late.size());
+        state.counters["mean_interval_ms"] = CarRide::TickInterval + sum / double(late.size());
         state.counters["jitter_rms_ms"] = std::sqrt(squares / double(late.size()));
         state.counters["jitter_p99_ms"] = std::abs(late[late.size() * 99 / 100]);
         state.counters["jitter_max_ms"] = std::abs(late.back());
@@ -188,7 +197,7 @@ void BM_MemoryOverRides(benchmark::State& state)
 {
     for (auto _ : state) {
         RunningCarRide ride;
-        CarRideWindow& w = ride.w;
+        CarRideWindow& window = ride.window;
         QuietDesktop quiet;
         HandTimers timers;
         HomewardRideWindow home(quiet.dialogs, quiet.random, timers);
@@ -197,24 +206,22 @@ void BM_MemoryOverRides(benchmark::State& state)
                 home.show();
                 home.startHomewardRide();
                 for (int k = 0; k < 20; ++k)
-                    home.zeit1Timer();
-                home.befehl3Click();
-                home.befehl5Click();
-                home.befehl1Click();
+                    home.ride().showNextNail();
+                click(home, "rightButton");
+                click(home, "downButton");
+                click(home, "endButton");
                 QApplication::processEvents();
             }
         };
-        const auto carRides = [&w](int ticks, int rides) {
+        const auto carRides = [&window](int ticks, int rides) {
             for (int i = 0; i < ticks; ++i) {
-                keepOnRoad(w);
-                keepRiding(w);
-                w.zeit1Timer();
+                keepOnRoad(window);
+                keepRiding(window);
+                window.ride().tick();
                 QApplication::processEvents();
             }
             for (int i = 0; i < rides; ++i) {
-                w.befehl1Click();
-                w.startCarRide();
-                w.befehl2Click();
+                rideAgain(window);
                 QApplication::processEvents();
             }
         };

@@ -7,7 +7,7 @@
 namespace {
 
 // Metres with the place of their sign in front, as every text shows them; they are never negative.
-QString Signed(int metres)
+QString withSignPlace(int metres)
 {
     return QStringLiteral(" ") + QString::number(metres);
 }
@@ -15,52 +15,52 @@ QString Signed(int metres)
 } // namespace
 
 CarRide::CarRide(CarRideView& view, Dialogs& dialogs, RandomSource& random, Timers& timers)
-    : view_(view), dialogs_(dialogs), random_(random), Zeit1(timers.make([this] { zeit1Timer(); }))
+    : view_(view), dialogs_(dialogs), random_(random), timer_(timers.make([this] { tick(); }))
 {
-    Zeit1->setInterval(10);
-    Zeit1->setEnabled(false);
+    timer_->setInterval(10);
+    timer_->setEnabled(false);
 }
 
 CarRide::~CarRide() = default;
 
 void CarRide::start()
 {
-    Zeit1->setInterval(Tick);
-    Zeit1->setEnabled(true);
-    RoadLeft = StartRoadLeft;
-    CarLeft = StartCarLeft;
-    RoadWidth = StartRoadWidth;
+    timer_->setInterval(TickInterval);
+    timer_->setEnabled(true);
+    roadLeft = StartRoadLeft;
+    carLeft = StartCarLeft;
+    roadWidth = StartRoadWidth;
     // The posts already stand at the road's ends: a ride only starts from the places "Ende" left.
-    view_.placeCar(CarLeft);
-    view_.placeRoad(RoadLeft, RoadWidth);
-    MetreCount = 0;
+    view_.placeCar(carLeft);
+    view_.placeRoad(roadLeft, roadWidth);
+    metresDriven = 0;
 }
 
-void CarRide::zeit1Timer()
+void CarRide::tick()
 {
-    ++MetreCount;
-    view_.showMetres(MetreCount);
-    const int d = random_.draw(0, 2);
-    if (d == 1)
-        RoadLeft -= Step;
-    else if (d == 2)
-        RoadLeft += Step;
-    if (RoadLeft < LeftLimit)
-        RoadLeft = LeftLimit;
-    if (RoadLeft + RoadWidth > RightLimit)
-        RoadLeft = RightLimit - RoadWidth;
-    if (MetreCount % 50 == 0)
-        RoadWidth -= Step;
-    if (RoadWidth <= WinningWidth) {
+    ++metresDriven;
+    view_.showMetres(metresDriven);
+    const int wander = random_.draw(0, 2); // 0 straight on, 1 left, 2 right
+    if (wander == 1)
+        roadLeft -= Step;
+    else if (wander == 2)
+        roadLeft += Step;
+    if (roadLeft < LeftLimit)
+        roadLeft = LeftLimit;
+    if (roadLeft + roadWidth > RightLimit)
+        roadLeft = RightLimit - roadWidth;
+    if (metresDriven % 50 == 0)
+        roadWidth -= Step;
+    if (roadWidth <= WinningWidth) {
         // The ride stands still while the child reads the message, and the window is gone after
         // it, so no post is tested on this metre.
-        Zeit1->setEnabled(false);
-        dialogs_.msgBox(winText(MetreCount), MsgStyle::OkOnly | MsgStyle::Information,
+        timer_->setEnabled(false);
+        dialogs_.msgBox(winText(metresDriven), MsgStyle::OkOnly | MsgStyle::Information,
                         QStringLiteral("Autofahrt"));
         view_.endRide();
         return;
     }
-    view_.placeRoad(RoadLeft, RoadWidth);
+    view_.placeRoad(roadLeft, roadWidth);
     checkPosts();
 }
 
@@ -68,7 +68,7 @@ void CarRide::steerLeft()
 {
     if (!riding())
         return;
-    CarLeft -= Steer;
+    carLeft -= Steer;
     checkPosts();
 }
 
@@ -76,30 +76,30 @@ void CarRide::steerRight()
 {
     if (!riding())
         return;
-    CarLeft += Steer;
+    carLeft += Steer;
     checkPosts();
 }
 
 void CarRide::stop()
 {
-    Zeit1->setEnabled(false);
+    timer_->setEnabled(false);
 }
 
 bool CarRide::riding() const
 {
-    return Zeit1->enabled();
+    return timer_->enabled();
 }
 
 void CarRide::checkPosts()
 {
-    view_.placeCar(CarLeft);
+    view_.placeCar(carLeft);
     // The car must keep clear of the left post (105 wide) and of the right post, which stands 100
     // inside the road's right end; the car is 495 wide, so 600 before the road's end is its last
     // place.
-    if (CarLeft >= RoadLeft + 100 && CarLeft <= RoadLeft + RoadWidth - 600)
+    if (carLeft >= roadLeft + 100 && carLeft <= roadLeft + roadWidth - 600)
         return;
-    view_.crashed(MetreCount);
-    Zeit1->setEnabled(false);
+    view_.crashed(metresDriven);
+    timer_->setEnabled(false);
 }
 
 void CarRide::writeMetres(QString& text, std::int16_t metres)
@@ -126,11 +126,11 @@ QString CarRide::crashLine()
 
 QString CarRide::metresLine(std::int16_t metres)
 {
-    return QStringLiteral("Du hast") + Signed(metres) + QStringLiteral(" Meter geschafft!");
+    return QStringLiteral("Du hast") + withSignPlace(metres) + QStringLiteral(" Meter geschafft!");
 }
 
 QString CarRide::winText(std::int16_t metres)
 {
     return QStringLiteral("Straße ist zu eng! Du hast gewonnen!\r Es waren insgesamt")
-            + Signed(metres) + QStringLiteral(" Meter!");
+            + withSignPlace(metres) + QStringLiteral(" Meter!");
 }

@@ -31,7 +31,7 @@ public:
     static constexpr int StartRoadLeft = 2500;
     static constexpr int StartRoadWidth = 3000;
     static constexpr int StartCarLeft = 3750;
-    static constexpr int Tick = 30; // ms
+    static constexpr int TickInterval = 30; // ms
     static constexpr int Step = 100; // twips the road wanders and narrows by
     static constexpr int Steer = 50; // twips per arrow key
     static constexpr int LeftLimit = 300; // the road never leaves the window
@@ -42,17 +42,18 @@ public:
     ~CarRide();
 
     void start(); // "Start": a new ride with the timer running
-    void zeit1Timer(); // one metre
+    void tick(); // one metre
     void steerLeft(); // only while a ride runs
     void steerRight();
     void stop(); // the timer off, as "Ende" does
     bool riding() const;
-    GameTimer& timer() { return *Zeit1; }
+    GameTimer& timer() { return *timer_; }
 
-    int RoadLeft = StartRoadLeft;
-    int RoadWidth = StartRoadWidth;
-    int CarLeft = StartCarLeft;
-    std::int16_t MetreCount = 0;
+    // The ride in twips: the road's left end (and the left post's), its width, the car's left edge.
+    int roadLeft = StartRoadLeft;
+    int roadWidth = StartRoadWidth;
+    int carLeft = StartCarLeft;
+    std::int16_t metresDriven = 0; // one a tick
 
     // The metre display: the number with the place of its sign, then " m " (" 37 m "). Written
     // into a text the caller keeps, within its capacity, so a tick builds no new string.
@@ -68,5 +69,5 @@ private:
     CarRideView& view_;
     Dialogs& dialogs_;
     RandomSource& random_;
-    std::unique_ptr<GameTimer> Zeit1;
+    std::unique_ptr<GameTimer> timer_;
 };

@@ -20,25 +20,27 @@ constexpr int RoadTop = 1300;
 const QColor Background(0xC0, 0xFF, 0xFF);
 const QColor Yellow(0xFF, 0xFF, 0x00);
 
-QFrame* shape(QWidget* parent, const char* name, const QColor& colour, int l, int t, int w, int h)
+// A filled rectangle: the road or a post.
+QFrame* filledRectangle(QWidget* parent, const char* name, const QColor& colour, int left, int top,
+                        int width, int height)
 {
-    auto* shape = new QFrame(parent);
-    shape->setObjectName(QString::fromLatin1(name));
-    shape->setAutoFillBackground(true);
-    QPalette p = shape->palette();
-    p.setColor(QPalette::Window, colour);
-    shape->setPalette(p);
-    shape->setAttribute(Qt::WA_TransparentForMouseEvents);
-    Twips::place(shape, l, t, w, h);
-    return shape;
+    auto* rectangle = new QFrame(parent);
+    rectangle->setObjectName(QString::fromLatin1(name));
+    rectangle->setAutoFillBackground(true);
+    QPalette palette = rectangle->palette();
+    palette.setColor(QPalette::Window, colour);
+    rectangle->setPalette(palette);
+    rectangle->setAttribute(Qt::WA_TransparentForMouseEvents);
+    Twips::place(rectangle, left, top, width, height);
+    return rectangle;
 }
 
 QFont bold(double points)
 {
-    QFont f(QStringLiteral("Arial"));
-    f.setPointSizeF(points);
-    f.setBold(true);
-    return f;
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(points);
+    font.setBold(true);
+    return font;
 }
 
 } // namespace
@@ -49,57 +51,57 @@ CarRideWindow::CarRideWindow(Dialogs& dialogs, RandomSource& random, Timers& tim
     setObjectName(QStringLiteral("CarRideWindow"));
     setWindowTitle(QStringLiteral("Autofahrt"));
     setFixedSize(Twips::toPixels(ClientWidth), Twips::toPixels(ClientHeight));
-    QPalette p = palette();
-    p.setColor(QPalette::Window, Background);
-    setPalette(p);
+    QPalette background = palette();
+    background.setColor(QPalette::Window, Background);
+    setPalette(background);
 
-    surface = new DrawingSurface(this);
-    surface->setObjectName(QStringLiteral("Zeichenflaeche"));
-    surface->setBackColor(Background);
-    surface->setScaleMode(DrawingSurface::Unit::Twips);
-    surface->setGeometry(rect());
+    surface_ = new DrawingSurface(this);
+    surface_->setObjectName(QStringLiteral("surface"));
+    surface_->setBackColor(Background);
+    surface_->setScaleMode(DrawingSurface::Unit::Twips);
+    surface_->setGeometry(rect());
 
-    Figur1 = shape(this, "Figur1", Qt::black, 2505, 1320, 3000, 135);
-    Figur2 = shape(this, "Figur2", Yellow, 2500, 1080, 105, 255);
-    Figur3 = shape(this, "Figur3", Yellow, 5400, 1080, 100, 255);
+    road_ = filledRectangle(this, "road", Qt::black, 2505, 1320, 3000, 135);
+    leftPost_ = filledRectangle(this, "leftPost", Yellow, 2500, 1080, 105, 255);
+    rightPost_ = filledRectangle(this, "rightPost", Yellow, 5400, 1080, 100, 255);
 
-    Bild1 = new QLabel(this);
-    Bild1->setObjectName(QStringLiteral("Bild1"));
-    Bild1->setPixmap(QIcon(QStringLiteral(":/games/car_front.svg")).pixmap(32, 32));
-    Bild1->setAlignment(Qt::AlignCenter);
-    Bild1->setToolTip(QStringLiteral("Dein Auto"));
-    Bild1->setAccessibleName(QStringLiteral("Dein Auto"));
-    Twips::place(Bild1, 3720, 830, 495, 495);
+    carPicture_ = new QLabel(this);
+    carPicture_->setObjectName(QStringLiteral("carPicture"));
+    carPicture_->setPixmap(QIcon(QStringLiteral(":/games/car_front.svg")).pixmap(32, 32));
+    carPicture_->setAlignment(Qt::AlignCenter);
+    carPicture_->setToolTip(QStringLiteral("Dein Auto"));
+    carPicture_->setAccessibleName(QStringLiteral("Dein Auto"));
+    Twips::place(carPicture_, 3720, 830, 495, 495);
 
     // The metre display lies under "Ende": it is seen while "Ende" is hidden during a ride. Its
     // size is fixed, so a new number only repaints the label and lays out nothing.
-    Bezeichnung1 = new QLabel(this);
-    Bezeichnung1->setObjectName(QStringLiteral("Bezeichnung1"));
-    Bezeichnung1->setFont(bold(12));
-    Bezeichnung1->setAutoFillBackground(true);
-    QPalette yellow = Bezeichnung1->palette();
+    metresLabel_ = new QLabel(this);
+    metresLabel_->setObjectName(QStringLiteral("metresLabel"));
+    metresLabel_->setFont(bold(12));
+    metresLabel_->setAutoFillBackground(true);
+    QPalette yellow = metresLabel_->palette();
     yellow.setColor(QPalette::Window, Yellow);
-    Bezeichnung1->setPalette(yellow);
-    Bezeichnung1->setAccessibleDescription(QStringLiteral("Gefahrene Meter"));
-    Twips::place(Bezeichnung1, 3360, 3120, 1215, 495);
-    Bezeichnung1->setFixedSize(Bezeichnung1->size());
+    metresLabel_->setPalette(yellow);
+    metresLabel_->setAccessibleDescription(QStringLiteral("Gefahrene Meter"));
+    Twips::place(metresLabel_, 3360, 3120, 1215, 495);
+    metresLabel_->setFixedSize(metresLabel_->size());
     for (QString& text : metres_)
         text.reserve(16);
 
-    Befehl2 = new QPushButton(QStringLiteral("Start"), this);
-    Befehl2->setObjectName(QStringLiteral("Befehl2"));
-    Befehl2->setFont(bold(9.75));
-    Twips::place(Befehl2, 3360, 120, 1215, 495);
-    Befehl2->setDefault(true);
-    Befehl1 = new QPushButton(QStringLiteral("Ende"), this);
-    Befehl1->setObjectName(QStringLiteral("Befehl1"));
-    Befehl1->setFont(bold(9.75));
-    Twips::place(Befehl1, 3360, 3120, 1215, 495);
+    startButton_ = new QPushButton(QStringLiteral("Start"), this);
+    startButton_->setObjectName(QStringLiteral("startButton"));
+    startButton_->setFont(bold(9.75));
+    Twips::place(startButton_, 3360, 120, 1215, 495);
+    startButton_->setDefault(true);
+    endButton_ = new QPushButton(QStringLiteral("Ende"), this);
+    endButton_->setObjectName(QStringLiteral("endButton"));
+    endButton_->setFont(bold(9.75));
+    Twips::place(endButton_, 3360, 3120, 1215, 495);
 
     ride_ = std::make_unique<CarRide>(*this, dialogs, random, timers);
 
-    connect(Befehl1, &QPushButton::clicked, this, &CarRideWindow::befehl1Click);
-    connect(Befehl2, &QPushButton::clicked, this, &CarRideWindow::befehl2Click);
+    connect(endButton_, &QPushButton::clicked, this, &CarRideWindow::end);
+    connect(startButton_, &QPushButton::clicked, this, &CarRideWindow::startRide);
     new KeyPreview(this, [this](QKeyEvent* event) { return handleKey(event); });
 }
 
@@ -110,24 +112,24 @@ void CarRideWindow::startCarRide()
     show();
     raise();
     activateWindow();
-    surface->cls(); // the text of an earlier crash
+    surface_->cls(); // the text of an earlier crash
 }
 
-void CarRideWindow::befehl2Click()
+void CarRideWindow::startRide()
 {
-    Befehl1->hide();
-    Befehl2->hide();
-    Bild1->move(Bild1->x(), Twips::toPixels(CarTop));
-    Figur1->move(Figur1->x(), Twips::toPixels(RoadTop));
+    endButton_->hide();
+    startButton_->hide();
+    carPicture_->move(carPicture_->x(), Twips::toPixels(CarTop));
+    road_->move(road_->x(), Twips::toPixels(RoadTop));
     ride_->start();
 }
 
-void CarRideWindow::befehl1Click()
+void CarRideWindow::end()
 {
-    Befehl1->show();
-    Befehl2->show();
-    Befehl1->setDefault(false);
-    Befehl2->setDefault(true);
+    endButton_->show();
+    startButton_->show();
+    endButton_->setDefault(false);
+    startButton_->setDefault(true);
     ride_->stop();
     hide();
     placePieces(CarRide::StartCarLeft, CarRide::StartRoadLeft, CarRide::StartRoadWidth);
@@ -136,16 +138,16 @@ void CarRideWindow::befehl1Click()
 
 void CarRideWindow::placeCar(int left)
 {
-    Twips::setLeft(Bild1, left);
+    Twips::setLeft(carPicture_, left);
 }
 
 void CarRideWindow::placeRoad(int roadLeft, int roadWidth)
 {
     // Only what moved is repainted: a widget moved to where it stands does nothing.
-    Figur1->setGeometry(Twips::toPixels(roadLeft), Figur1->y(), Twips::toPixels(roadWidth),
-                        Figur1->height());
-    Twips::setLeft(Figur2, roadLeft);
-    Twips::setLeft(Figur3, roadLeft + roadWidth - 100);
+    road_->setGeometry(Twips::toPixels(roadLeft), road_->y(), Twips::toPixels(roadWidth),
+                       road_->height());
+    Twips::setLeft(leftPost_, roadLeft);
+    Twips::setLeft(rightPost_, roadLeft + roadWidth - 100);
 }
 
 void CarRideWindow::placePieces(int carLeft, int roadLeft, int roadWidth)
@@ -159,24 +161,24 @@ void CarRideWindow::showMetres(std::int16_t metres)
     QString& text = metres_[nextMetres_];
     nextMetres_ = 1 - nextMetres_;
     CarRide::writeMetres(text, metres);
-    Bezeichnung1->setText(text);
+    metresLabel_->setText(text);
 }
 
 void CarRideWindow::crashed(std::int16_t metres)
 {
     // Written from x = 100, y = 2000 at text columns 3 and 8: a column is an average character
     // width of the font, the first column at the window's edge.
-    surface->setFont(QStringLiteral("ARIAL"), 20);
+    surface_->setFont(QStringLiteral("ARIAL"), 20);
     QFont font(QStringLiteral("ARIAL"));
     font.setPixelSize(qRound(20 * 96.0 / 72.0));
     const QFontMetricsF metrics(font);
     const double column = Twips::fromPixels(1) * metrics.averageCharWidth();
     const double line = Twips::fromPixels(1) * metrics.height();
-    surface->printAt(std::max(100.0, 2 * column), 2000, CarRide::crashLine());
-    surface->printAt(7 * column, 2000 + line, CarRide::metresLine(metres));
-    Befehl1->show();
-    Befehl2->setDefault(false);
-    Befehl1->setDefault(true);
+    surface_->printAt(std::max(100.0, 2 * column), 2000, CarRide::crashLine());
+    surface_->printAt(7 * column, 2000 + line, CarRide::metresLine(metres));
+    endButton_->show();
+    startButton_->setDefault(false);
+    endButton_->setDefault(true);
 }
 
 bool CarRideWindow::handleKey(QKeyEvent* event)
@@ -189,16 +191,16 @@ bool CarRideWindow::handleKey(QKeyEvent* event)
         ride_->steerRight();
         return true;
     case Qt::Key_Escape:
-        befehl1Click();
+        end();
         return true;
     case Qt::Key_Return:
     case Qt::Key_Enter:
         // Enter presses the default button, once per press, and only while it can be seen.
         if (!event->isAutoRepeat()) {
-            if (Befehl2->isDefault() && Befehl2->isVisible())
-                befehl2Click();
-            else if (Befehl1->isDefault() && Befehl1->isVisible())
-                befehl1Click();
+            if (startButton_->isDefault() && startButton_->isVisible())
+                startRide();
+            else if (endButton_->isDefault() && endButton_->isVisible())
+                end();
         }
         return true;
     default:
@@ -209,5 +211,5 @@ bool CarRideWindow::handleKey(QKeyEvent* event)
 void CarRideWindow::closeEvent(QCloseEvent* event)
 {
     event->ignore();
-    befehl1Click();
+    end();
 }

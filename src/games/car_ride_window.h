@@ -25,9 +25,6 @@ public:
     ~CarRideWindow() override;
 
     void startCarRide(); // shows the window with a clean surface
-    void befehl1Click(); // "Ende", also Esc
-    void befehl2Click(); // "Start"
-    void zeit1Timer() { ride_->zeit1Timer(); }
     CarRide& ride() { return *ride_; }
 
     // CarRideView
@@ -35,16 +32,7 @@ public:
     void placeRoad(int roadLeft, int roadWidth) override;
     void showMetres(std::int16_t metres) override;
     void crashed(std::int16_t metres) override;
-    void endRide() override { befehl1Click(); }
-
-    QPushButton* Befehl1 = nullptr; // "Ende"
-    QPushButton* Befehl2 = nullptr; // "Start"
-    QLabel* Bezeichnung1 = nullptr; // the metres, under "Ende"
-    QLabel* Bild1 = nullptr; // the car
-    QFrame* Figur1 = nullptr; // the road
-    QFrame* Figur2 = nullptr; // left post
-    QFrame* Figur3 = nullptr; // right post
-    DrawingSurface* surface = nullptr;
+    void endRide() override { end(); }
 
 signals:
     void ended();
@@ -53,9 +41,19 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void startRide(); // "Start"
+    void end(); // "Ende", also Esc: back to training
     bool handleKey(QKeyEvent* event);
     void placePieces(int carLeft, int roadLeft, int roadWidth);
 
+    DrawingSurface* surface_ = nullptr; // where a crash is written
+    QFrame* road_ = nullptr;
+    QFrame* leftPost_ = nullptr;
+    QFrame* rightPost_ = nullptr;
+    QLabel* carPicture_ = nullptr;
+    QLabel* metresLabel_ = nullptr; // under "Ende", seen while a ride hides it
+    QPushButton* startButton_ = nullptr;
+    QPushButton* endButton_ = nullptr;
     std::unique_ptr<CarRide> ride_;
     // The metre display is written into one of two texts by turns: the label shares the other,
     // so writing never has to copy a text the label still holds.

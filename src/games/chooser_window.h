@@ -17,38 +17,6 @@ public:
 
     void open(); // shows the chooser in front
 
-    void befehl1Click(); // Gefängnis
-    void befehl2Click(); // Autofahrt
-    void befehl3Click(); // Zahlfange
-    void befehl4Click(); // Memory
-    void befehl5Click(); // Abbruch
-    void befehl6Click(); // Slalom
-    void bild1Click() { befehl1Click(); }
-    void bild2Click() { befehl2Click(); }
-    void bild3Click() { befehl3Click(); }
-    void bild4Click() { befehl4Click(); }
-    void bild5Click() { befehl5Click(); }
-    void bild6Click() { befehl6Click(); }
-
-    PictureButton* Bild1 = nullptr;
-    PictureButton* Bild2 = nullptr;
-    PictureButton* Bild3 = nullptr;
-    PictureButton* Bild4 = nullptr;
-    PictureButton* Bild5 = nullptr;
-    PictureButton* Bild6 = nullptr;
-    QLabel* Bezeichnung1 = nullptr;
-    QLabel* Bezeichnung2 = nullptr;
-    QLabel* Bezeichnung3 = nullptr;
-    QLabel* Bezeichnung4 = nullptr;
-    QLabel* Bezeichnung5 = nullptr;
-    QLabel* Bezeichnung6 = nullptr;
-    QPushButton* Befehl1 = nullptr;
-    QPushButton* Befehl2 = nullptr;
-    QPushButton* Befehl3 = nullptr;
-    QPushButton* Befehl4 = nullptr;
-    QPushButton* Befehl5 = nullptr;
-    QPushButton* Befehl6 = nullptr;
-
 signals:
     // Emitted after the chooser has hidden itself.
     void cancelled();
@@ -63,4 +31,25 @@ protected:
 
 private:
     void choose(void (RewardChooser::*chosen)());
+
+    // Each choice: its picture, the caption beside it (for a game "1mal": a reward is worth one
+    // game) and its button.
+    PictureButton* noGamePicture_ = nullptr;
+    QLabel* noGameCaption_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
+    PictureButton* carRidePicture_ = nullptr;
+    QLabel* carRideCaption_ = nullptr;
+    QPushButton* carRideButton_ = nullptr;
+    PictureButton* homewardRidePicture_ = nullptr;
+    QLabel* homewardRideCaption_ = nullptr;
+    QPushButton* homewardRideButton_ = nullptr;
+    PictureButton* prisonPicture_ = nullptr;
+    QLabel* prisonCaption_ = nullptr;
+    QPushButton* prisonButton_ = nullptr;
+    PictureButton* numberCatchPicture_ = nullptr;
+    QLabel* numberCatchCaption_ = nullptr;
+    QPushButton* numberCatchButton_ = nullptr;
+    PictureButton* memoryPicture_ = nullptr;
+    QLabel* memoryCaption_ = nullptr;
+    QPushButton* memoryButton_ = nullptr;
 };

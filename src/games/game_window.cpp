@@ -5,7 +5,7 @@
 DrawingSurface* gameField(QWidget* window, const QColor& background)
 {
     auto* field = new DrawingSurface(window);
-    field->setObjectName(QStringLiteral("Spielfeld"));
+    field->setObjectName(QStringLiteral("field"));
     field->setAccessibleName(QStringLiteral("Spielfeld"));
     field->setGeometry(QRect(QPoint(0, 0), window->size()));
     field->setBackColor(background);

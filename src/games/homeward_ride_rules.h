@@ -58,16 +58,16 @@ public:
     void moveUp() { move(0, -1); }
     void moveDown() { move(0, 1); }
 
-    void zeit1Timer(); // one step of the nail show
+    void showNextNail(); // one step of the nail show
     void stopShow();
     bool showRunning() const;
     void drawAllNails();
 
-    std::int16_t CarColumn = 1;
-    std::int16_t CarRow = 1;
-    std::int16_t BreakdownCount = 0;
-    std::int16_t ShowIndex = 0; // the nail the next tick of the show points out
-    QList<Nail> Nails; // may name one cell twice
+    std::int16_t carColumn = 1;
+    std::int16_t carRow = 1;
+    std::int16_t breakdowns = 0; // nails driven over in this ride
+    std::int16_t showIndex = 0; // the nail the next tick of the show points out
+    QList<Nail> nails; // may name one cell twice
 
 private:
     void move(int columns, int rows);
@@ -79,7 +79,7 @@ private:
     HomewardRideView& view_;
     Dialogs& dialogs_;
     RandomSource& random_;
-    std::unique_ptr<GameTimer> Zeit1;
+    std::unique_ptr<GameTimer> showTimer_;
 };
 
 // Whether the ride window's becoming active starts a new ride: it does when the window is shown

@@ -19,8 +19,8 @@ constexpr int ClientWidth = 6105;
 constexpr int ClientHeight = 6165;
 const QColor HintColour(0x00, 0xC0, 0xC0);
 
-QLabel* picture(QWidget* parent, const char* name, const char* file, const QString& what, int l,
-                int t, int w, int h)
+QLabel* picture(QWidget* parent, const char* name, const char* file, const QString& what, int left,
+                int top, int width, int height)
 {
     auto* label = new QLabel(parent);
     label->setObjectName(QString::fromLatin1(name));
@@ -29,24 +29,25 @@ QLabel* picture(QWidget* parent, const char* name, const char* file, const QStri
     label->setAlignment(Qt::AlignCenter);
     label->setToolTip(what);
     label->setAccessibleName(what);
-    Twips::place(label, l, t, w, h);
+    Twips::place(label, left, top, width, height);
     return label;
 }
 
 void fill(QWidget* control, const QColor& colour)
 {
     control->setAutoFillBackground(true);
-    QPalette p = control->palette();
-    p.setColor(QPalette::Window, colour);
-    control->setPalette(p);
+    QPalette palette = control->palette();
+    palette.setColor(QPalette::Window, colour);
+    control->setPalette(palette);
 }
 
-QFrame* bar(QWidget* parent, const char* name, int l, int t, int w, int h)
+// One of the two bars above and below the hint line.
+QFrame* hintBar(QWidget* parent, const char* name, int top)
 {
     auto* bar = new QFrame(parent);
     bar->setObjectName(QString::fromLatin1(name));
     fill(bar, HintColour);
-    Twips::place(bar, l, t, w, h);
+    Twips::place(bar, 720, top, 2892, 132);
     return bar;
 }
 
@@ -60,82 +61,86 @@ HomewardRideWindow::HomewardRideWindow(Dialogs& dialogs, RandomSource& random, T
     setFixedSize(Twips::toPixels(ClientWidth), Twips::toPixels(ClientHeight));
 
     // The surface lies under every control: the grid and the nails are drawn on the window itself.
-    surface = new DrawingSurface(this);
-    surface->setObjectName(QStringLiteral("Zeichenflaeche"));
-    surface->setBackColor(palette().color(QPalette::Window));
-    surface->setGeometry(rect());
+    surface_ = new DrawingSurface(this);
+    surface_->setObjectName(QStringLiteral("surface"));
+    surface_->setBackColor(palette().color(QPalette::Window));
+    surface_->setGeometry(rect());
 
-    auto button = [this](QPushButton*& member, const char* name, const QString& caption, int l) {
+    auto button = [this](QPushButton*& member, const char* name, const QString& caption, int left) {
         member = new QPushButton(caption, this);
         member->setObjectName(QString::fromLatin1(name));
-        Twips::place(member, l, 240, 612, 492);
+        Twips::place(member, left, 240, 612, 492);
     };
-    button(Befehl1, "Befehl1", QStringLiteral("Ende"), 120);
-    button(Befehl2, "Befehl2", QStringLiteral("links"), 3600);
-    button(Befehl3, "Befehl3", QStringLiteral("rechts"), 4200);
-    button(Befehl4, "Befehl4", QStringLiteral("hoch"), 4800);
-    button(Befehl5, "Befehl5", QStringLiteral("runter"), 5400);
+    button(endButton_, "endButton", QStringLiteral("Ende"), 120);
+    button(leftButton_, "leftButton", QStringLiteral("links"), 3600);
+    button(rightButton_, "rightButton", QStringLiteral("rechts"), 4200);
+    button(upButton_, "upButton", QStringLiteral("hoch"), 4800);
+    button(downButton_, "downButton", QStringLiteral("runter"), 5400);
 
-    Figur1 = new QFrame(this);
-    Figur1->setObjectName(QStringLiteral("Figur1"));
-    Figur1->setFrameShape(QFrame::Box);
-    Figur1->setAttribute(Qt::WA_TransparentForMouseEvents);
-    Twips::place(Figur1, 105, 945, 5940, 5100);
+    fieldFrame_ = new QFrame(this);
+    fieldFrame_->setObjectName(QStringLiteral("fieldFrame"));
+    fieldFrame_->setFrameShape(QFrame::Box);
+    fieldFrame_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    Twips::place(fieldFrame_, 105, 945, 5940, 5100);
 
-    Bild2 = picture(this, "Bild2", "car_red", QStringLiteral("Auto"), 1200, 240, 492, 492);
-    Bild3 = picture(this, "Bild3", "bicycle", QStringLiteral("Klapprad"), 1680, 240, 492, 492);
-    Bild4 = picture(this, "Bild4", "walker", QStringLiteral("Zu Fuß"), 2160, 240, 492, 492);
-    Bild5 = picture(this, "Bild5", "ambulance", QStringLiteral("Krankenwagen"), 2640, 240, 492,
-                    492);
-    for (QLabel* store : { Bild2, Bild3, Bild4, Bild5 })
+    carPicture_ =
+            picture(this, "carPicture", "car_red", QStringLiteral("Auto"), 1200, 240, 492, 492);
+    bicyclePicture_ = picture(this, "bicyclePicture", "bicycle", QStringLiteral("Klapprad"), 1680,
+                              240, 492, 492);
+    walkerPicture_ =
+            picture(this, "walkerPicture", "walker", QStringLiteral("Zu Fuß"), 2160, 240, 492, 492);
+    ambulancePicture_ = picture(this, "ambulancePicture", "ambulance",
+                                QStringLiteral("Krankenwagen"), 2640, 240, 492, 492);
+    for (QLabel* store : { carPicture_, bicyclePicture_, walkerPicture_, ambulancePicture_ })
         store->hide();
-    Bild6 = picture(this, "Bild6", "house", QStringLiteral("Haus: das Ziel der Heimfahrt"), 5520,
-                    5520, 495, 495);
-    Bild1 = picture(this, "Bild1", "car_red", QStringLiteral("Auto"), 120, 960, 495, 495);
+    housePicture_ = picture(this, "housePicture", "house",
+                            QStringLiteral("Haus: das Ziel der Heimfahrt"), 5520, 5520, 495, 495);
+    vehiclePicture_ =
+            picture(this, "vehiclePicture", "car_red", QStringLiteral("Auto"), 120, 960, 495, 495);
 
-    Figur2 = bar(this, "Figur2", 720, 240, 2892, 132);
-    Figur3 = bar(this, "Figur3", 720, 600, 2892, 132);
-    Bezeichnung4 = new QLabel(this);
-    Bezeichnung4->setObjectName(QStringLiteral("Bezeichnung4"));
-    fill(Bezeichnung4, HintColour);
-    Bezeichnung4->setAlignment(Qt::AlignCenter);
+    hintBarAbove_ = hintBar(this, "hintBarAbove", 240);
+    hintBarBelow_ = hintBar(this, "hintBarBelow", 600);
+    hintLabel_ = new QLabel(this);
+    hintLabel_->setObjectName(QStringLiteral("hintLabel"));
+    fill(hintLabel_, HintColour);
+    hintLabel_->setAlignment(Qt::AlignCenter);
     // Its accessible name is its text, so a screen reader always reads the hint of the moment.
-    Bezeichnung4->setAccessibleDescription(QStringLiteral("Hinweis auf Nägel neben dem Auto"));
-    Twips::place(Bezeichnung4, 720, 360, 2892, 252);
+    hintLabel_->setAccessibleDescription(QStringLiteral("Hinweis auf Nägel neben dem Auto"));
+    Twips::place(hintLabel_, 720, 360, 2892, 252);
 
-    Bezeichnung5 = new QLabel(QStringLiteral("X"), this);
-    Bezeichnung5->setObjectName(QStringLiteral("Bezeichnung5"));
-    QFont bold = Bezeichnung5->font();
+    nailMarker_ = new QLabel(QStringLiteral("X"), this);
+    nailMarker_->setObjectName(QStringLiteral("nailMarker"));
+    QFont bold = nailMarker_->font();
     bold.setPointSize(18);
     bold.setBold(true);
-    Bezeichnung5->setFont(bold);
-    Bezeichnung5->setAlignment(Qt::AlignCenter);
-    fill(Bezeichnung5, Qt::red);
-    Bezeichnung5->setAccessibleDescription(QStringLiteral("Hier liegt ein Nagel"));
-    Twips::place(Bezeichnung5, 5520, 960, 492, 492);
-    Bezeichnung5->hide();
+    nailMarker_->setFont(bold);
+    nailMarker_->setAlignment(Qt::AlignCenter);
+    fill(nailMarker_, Qt::red);
+    nailMarker_->setAccessibleDescription(QStringLiteral("Hier liegt ein Nagel"));
+    Twips::place(nailMarker_, 5520, 960, 492, 492);
+    nailMarker_->hide();
 
     showVehicle(0);
     ride_ = std::make_unique<HomewardRide>(*this, dialogs, random, timers);
 
-    connect(Befehl1, &QPushButton::clicked, this, &HomewardRideWindow::befehl1Click);
-    connect(Befehl2, &QPushButton::clicked, this, &HomewardRideWindow::befehl2Click);
-    connect(Befehl3, &QPushButton::clicked, this, &HomewardRideWindow::befehl3Click);
-    connect(Befehl4, &QPushButton::clicked, this, &HomewardRideWindow::befehl4Click);
-    connect(Befehl5, &QPushButton::clicked, this, &HomewardRideWindow::befehl5Click);
+    connect(endButton_, &QPushButton::clicked, this, &HomewardRideWindow::end);
+    connect(leftButton_, &QPushButton::clicked, this, &HomewardRideWindow::moveLeft);
+    connect(rightButton_, &QPushButton::clicked, this, &HomewardRideWindow::moveRight);
+    connect(upButton_, &QPushButton::clicked, this, &HomewardRideWindow::moveUp);
+    connect(downButton_, &QPushButton::clicked, this, &HomewardRideWindow::moveDown);
     new KeyPreview(this, [this](QKeyEvent* event) {
         switch (event->key()) {
         case Qt::Key_Left:
-            befehl2Click();
+            moveLeft();
             return true;
         case Qt::Key_Right:
-            befehl3Click();
+            moveRight();
             return true;
         case Qt::Key_Up:
-            befehl4Click();
+            moveUp();
             return true;
         case Qt::Key_Down:
-            befehl5Click();
+            moveDown();
             return true;
         default:
             return false;
@@ -160,32 +165,32 @@ void HomewardRideWindow::open()
 
 int HomewardRideWindow::cellSize() const
 {
-    return std::max(Twips::width(Bild1), Twips::fromPixels(Bild1->height()));
+    return std::max(Twips::width(vehiclePicture_), Twips::fromPixels(vehiclePicture_->height()));
 }
 
 QPoint HomewardRideWindow::cellCorner(int column, int row) const
 {
     const int cell = cellSize();
-    return { Twips::toPixels(Twips::left(Figur1) + (column - 1) * cell),
-             Twips::toPixels(Twips::fromPixels(Figur1->y()) + (row - 1) * cell) };
+    return { Twips::toPixels(Twips::left(fieldFrame_) + (column - 1) * cell),
+             Twips::toPixels(Twips::fromPixels(fieldFrame_->y()) + (row - 1) * cell) };
 }
 
 void HomewardRideWindow::startHomewardRide()
 {
-    surface->cls();
+    surface_->cls();
     const int cell = cellSize();
-    const int left = Twips::left(Figur1), top = Twips::fromPixels(Figur1->y());
+    const int left = Twips::left(fieldFrame_), top = Twips::fromPixels(fieldFrame_->y());
     const int width = HomewardRide::Columns * cell, height = HomewardRide::Rows * cell;
-    Twips::place(Figur1, left, top, width, height);
-    Bild6->move(cellCorner(HomewardRide::Columns, HomewardRide::Rows));
+    Twips::place(fieldFrame_, left, top, width, height);
+    housePicture_->move(cellCorner(HomewardRide::Columns, HomewardRide::Rows));
     for (int i = 1; i <= HomewardRide::Columns; ++i)
-        surface->line(left + i * cell, top, left + i * cell, top + height, Qt::black);
+        surface_->line(left + i * cell, top, left + i * cell, top + height, Qt::black);
     for (int j = 1; j <= HomewardRide::Rows; ++j)
-        surface->line(left, top + j * cell, left + width, top + j * cell, Qt::black);
+        surface_->line(left, top + j * cell, left + width, top + j * cell, Qt::black);
     ride_->startHomewardRide();
 }
 
-void HomewardRideWindow::befehl1Click()
+void HomewardRideWindow::end()
 {
     ride_->stopShow();
     showVehicle(0);
@@ -193,34 +198,14 @@ void HomewardRideWindow::befehl1Click()
     emit ended();
 }
 
-void HomewardRideWindow::befehl2Click()
-{
-    ride_->moveLeft();
-}
-
-void HomewardRideWindow::befehl3Click()
-{
-    ride_->moveRight();
-}
-
-void HomewardRideWindow::befehl4Click()
-{
-    ride_->moveUp();
-}
-
-void HomewardRideWindow::befehl5Click()
-{
-    ride_->moveDown();
-}
-
 void HomewardRideWindow::placeCar(int column, int row)
 {
-    Bild1->move(cellCorner(column, row));
+    vehiclePicture_->move(cellCorner(column, row));
 }
 
 void HomewardRideWindow::placeMarker(int column, int row)
 {
-    Bezeichnung5->move(cellCorner(column, row));
+    nailMarker_->move(cellCorner(column, row));
 }
 
 void HomewardRideWindow::showMarker(bool visible)
@@ -229,35 +214,36 @@ void HomewardRideWindow::showMarker(bool visible)
     // lies, rather than a cell of an earlier ride.
     if (visible) {
         placeMarker(1, 1);
-        Bezeichnung5->raise();
+        nailMarker_->raise();
     }
-    Bezeichnung5->setVisible(visible);
+    nailMarker_->setVisible(visible);
 }
 
 void HomewardRideWindow::showVehicle(int breakdowns)
 {
-    const QLabel* store = breakdowns <= 1 ? Bild2
-            : breakdowns == 2             ? Bild3
-            : breakdowns == 3             ? Bild4
-                                          : Bild5;
-    Bild1->setPixmap(store->pixmap());
-    Bild1->setAccessibleName(store->accessibleName());
-    Bild1->setToolTip(store->toolTip());
+    const QLabel* store = breakdowns <= 1 ? carPicture_
+            : breakdowns == 2             ? bicyclePicture_
+            : breakdowns == 3             ? walkerPicture_
+                                          : ambulancePicture_;
+    vehiclePicture_->setPixmap(store->pixmap());
+    vehiclePicture_->setAccessibleName(store->accessibleName());
+    vehiclePicture_->setToolTip(store->toolTip());
 }
 
 void HomewardRideWindow::setHint(const QString& text)
 {
-    Bezeichnung4->setText(text);
+    hintLabel_->setText(text);
 }
 
 void HomewardRideWindow::drawNail(int column, int row)
 {
     // An upright nail near the bottom of its cell: the head across, the shaft above it.
-    const int w = Twips::width(Bild1), h = Twips::fromPixels(Bild1->height());
-    surface->filledRect(column * w - 180, (row + 1) * h + 400, column * w, (row + 1) * h + 420,
-                        Qt::black);
-    surface->filledRect(column * w - 100, (row + 1) * h + 300, column * w - 90, (row + 1) * h + 400,
-                        Qt::black);
+    const int width = Twips::width(vehiclePicture_);
+    const int height = Twips::fromPixels(vehiclePicture_->height());
+    surface_->filledRect(column * width - 180, (row + 1) * height + 400, column * width,
+                         (row + 1) * height + 420, Qt::black);
+    surface_->filledRect(column * width - 100, (row + 1) * height + 300, column * width - 90,
+                         (row + 1) * height + 400, Qt::black);
 }
 
 bool HomewardRideWindow::event(QEvent* event)
@@ -288,7 +274,7 @@ bool HomewardRideWindow::event(QEvent* event)
 void HomewardRideWindow::closeEvent(QCloseEvent* event)
 {
     event->ignore();
-    befehl1Click();
+    end();
 }
 
 void HomewardRideWindow::hideEvent(QHideEvent* event)

@@ -25,13 +25,7 @@ public:
 
     void open(); // shows and activates the window; the activation sets up the ride
 
-    void startHomewardRide();
-    void befehl1Click(); // "Ende"
-    void befehl2Click(); // left
-    void befehl3Click(); // right
-    void befehl4Click(); // up
-    void befehl5Click(); // down
-    void zeit1Timer() { ride_->zeit1Timer(); }
+    void startHomewardRide(); // clears the field, draws the grid and sets up a new ride
     HomewardRide& ride() { return *ride_; }
 
     // HomewardRideView
@@ -41,25 +35,7 @@ public:
     void showVehicle(int breakdowns) override;
     void setHint(const QString& text) override;
     void drawNail(int column, int row) override;
-    void endRide() override { befehl1Click(); }
-
-    QPushButton* Befehl1 = nullptr;
-    QPushButton* Befehl2 = nullptr;
-    QPushButton* Befehl3 = nullptr;
-    QPushButton* Befehl4 = nullptr;
-    QPushButton* Befehl5 = nullptr;
-    QFrame* Figur1 = nullptr; // the playfield frame
-    QFrame* Figur2 = nullptr;
-    QFrame* Figur3 = nullptr;
-    QLabel* Bild1 = nullptr; // the child's vehicle
-    QLabel* Bild2 = nullptr; // hidden stores of the car, bicycle, on-foot and hospital pictures
-    QLabel* Bild3 = nullptr;
-    QLabel* Bild4 = nullptr;
-    QLabel* Bild5 = nullptr;
-    QLabel* Bild6 = nullptr; // the house
-    QLabel* Bezeichnung4 = nullptr; // the hint line
-    QLabel* Bezeichnung5 = nullptr; // the "X" of the nail show
-    DrawingSurface* surface = nullptr;
+    void endRide() override { end(); }
 
 signals:
     void ended();
@@ -70,9 +46,32 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
+    void end(); // "Ende": back to training, the car restored for the next ride
+    void moveLeft() { ride_->moveLeft(); }
+    void moveRight() { ride_->moveRight(); }
+    void moveUp() { ride_->moveUp(); }
+    void moveDown() { ride_->moveDown(); }
     int cellSize() const;
     QPoint cellCorner(int column, int row) const; // in pixels
 
+    DrawingSurface* surface_ = nullptr; // the grid and the nails, under every control
+    QPushButton* endButton_ = nullptr;
+    QPushButton* leftButton_ = nullptr;
+    QPushButton* rightButton_ = nullptr;
+    QPushButton* upButton_ = nullptr;
+    QPushButton* downButton_ = nullptr;
+    QFrame* fieldFrame_ = nullptr; // round the grid
+    // Hidden stores of the vehicle's pictures: car, bicycle, on foot, ambulance.
+    QLabel* carPicture_ = nullptr;
+    QLabel* bicyclePicture_ = nullptr;
+    QLabel* walkerPicture_ = nullptr;
+    QLabel* ambulancePicture_ = nullptr;
+    QLabel* housePicture_ = nullptr;
+    QLabel* vehiclePicture_ = nullptr; // the child's vehicle on the grid
+    QFrame* hintBarAbove_ = nullptr;
+    QFrame* hintBarBelow_ = nullptr;
+    QLabel* hintLabel_ = nullptr; // whether a nail lies next to the car
+    QLabel* nailMarker_ = nullptr; // the "X" of the nail show
     std::unique_ptr<HomewardRide> ride_;
     RideActivation activation_;
 };

@@ -43,8 +43,8 @@ void MemoryRules::turnCard(int k)
         return;
     if (firstOpenCard_ > 0 && secondOpenCard_ > 0)
         coverOpenCards();
-    const QString v = QString::number(values_[k]);
-    captions_[k] = v + QString(15, u' ') + u' ' + v;
+    const QString number = QString::number(values_[k]);
+    captions_[k] = number + QString(15, u' ') + u' ' + number;
     if (firstOpenCard_ == 0) {
         firstOpenCard_ = k;
         return;

@@ -48,37 +48,37 @@ MemoryWindow::MemoryWindow(TrainingState& state, Dialogs& dialogs, RandomSource&
     setWindowTitle(Title);
     setFixedSize(Twips::toPixels(5535), Twips::toPixels(5535));
 
-    Figur1 = named(new QFrame(this), "Figur1", 120, 840, 5295, 4215);
-    Figur1->setFrameShape(QFrame::Box);
-    Befehl1 = named(new QPushButton(QStringLiteral("STOP"), this), "Befehl1", 120, 120, 855, 495);
+    cardFrame_ = named(new QFrame(this), "cardFrame", 120, 840, 5295, 4215);
+    cardFrame_->setFrameShape(QFrame::Box);
+    stopButton_ =
+            named(new QPushButton(QStringLiteral("STOP"), this), "stopButton", 120, 120, 855, 495);
     static constexpr int Lefts[] = { 360, 1200, 2040, 2880, 3720, 4560 };
     static constexpr int Tops[] = { 1080, 2400, 3720 };
     for (int k = 1; k <= 18; ++k) {
-        const QByteArray name = "Bezeichnung" + QByteArray::number(k);
-        Bezeichnung[k] = named(new MemoryCard(this), name.constData(), Lefts[(k - 1) % 6],
-                               Tops[(k - 1) / 6], 615, 1095);
-        Bezeichnung[k]->setAccessibleName(QStringLiteral("Karte %1").arg(k));
-        connect(Bezeichnung[k], &QAbstractButton::clicked, this,
-                [this, k] { bezeichnungClick(k); });
+        const QByteArray name = "card" + QByteArray::number(k);
+        cards_[k] = named(new MemoryCard(this), name.constData(), Lefts[(k - 1) % 6],
+                          Tops[(k - 1) / 6], 615, 1095);
+        cards_[k]->setAccessibleName(QStringLiteral("Karte %1").arg(k));
+        connect(cards_[k], &QAbstractButton::clicked, this, [this, k] { turnCard(k); });
     }
-    Bezeichnung19 = named(new QLabel(this), "Bezeichnung19", 1080, 120, 4335, 495);
-    Bezeichnung19->setWordWrap(true);
+    instructionLabel_ = named(new QLabel(this), "instructionLabel", 1080, 120, 4335, 495);
+    instructionLabel_->setWordWrap(true);
     QFont small = font(); // small enough for the whole instruction to fit its label
     small.setPointSizeF(7.5);
-    Bezeichnung19->setFont(small);
-    paint(Bezeichnung19, QColor(0xE0, 0xE0, 0xE0), Blue);
+    instructionLabel_->setFont(small);
+    paint(instructionLabel_, QColor(0xE0, 0xE0, 0xE0), Blue);
     QFont round = font();
     round.setPointSizeF(9.75);
     round.setBold(true);
-    Bezeichnung20 = named(new QLabel(QString::number(rules_.round()), this), "Bezeichnung20", 1920,
-                          5160, 495, 255);
-    Bezeichnung21 = named(new QLabel(QStringLiteral(". Runde"), this), "Bezeichnung21", 2400, 5160,
+    roundLabel_ = named(new QLabel(QString::number(rules_.round()), this), "roundLabel", 1920, 5160,
+                        495, 255);
+    roundCaption_ = named(new QLabel(QStringLiteral(". Runde"), this), "roundCaption", 2400, 5160,
                           1095, 255);
-    for (QLabel* label : { Bezeichnung20, Bezeichnung21 }) {
+    for (QLabel* label : { roundLabel_, roundCaption_ }) {
         label->setFont(round);
         paint(label, Cyan, Qt::black);
     }
-    connect(Befehl1, &QPushButton::clicked, this, &MemoryWindow::befehl1Click);
+    connect(stopButton_, &QPushButton::clicked, this, &MemoryWindow::askToStop);
     showCards();
 }
 
@@ -88,12 +88,12 @@ void MemoryWindow::startMemory()
     raise();
     activateWindow();
     rules_.deal();
-    Bezeichnung19->setText(QStringLiteral(" Immer zwei Felder haben die gleiche Zahl, klicke   "
-                                          "jedes Einzelfeld an und suche alle Zahlenpaare !"));
+    instructionLabel_->setText(QStringLiteral(" Immer zwei Felder haben die gleiche Zahl, klicke   "
+                                              "jedes Einzelfeld an und suche alle Zahlenpaare !"));
     showCards();
 }
 
-void MemoryWindow::bezeichnungClick(int k)
+void MemoryWindow::turnCard(int k)
 {
     rules_.turnCard(k);
     showCards();
@@ -102,16 +102,16 @@ void MemoryWindow::bezeichnungClick(int k)
 void MemoryWindow::showCards()
 {
     for (int k = 1; k <= 18; ++k) {
-        Bezeichnung[k]->setText(rules_.caption(k));
-        Bezeichnung[k]->background = rules_.white(k) ? DrawingSurface::qbColor(15) : faceDown_;
+        cards_[k]->setText(rules_.caption(k));
+        cards_[k]->background = rules_.white(k) ? DrawingSurface::qbColor(15) : faceDown_;
         // A found card reads as found even while its number, white on white, cannot be seen.
-        Bezeichnung[k]->setAccessibleDescription(rules_.white(k) ? QStringLiteral("gefunden")
-                                                         : rules_.caption(k).isEmpty()
-                                                         ? QStringLiteral("verdeckt")
-                                                         : QString::number(rules_.value(k)));
-        Bezeichnung[k]->update();
+        cards_[k]->setAccessibleDescription(rules_.white(k) ? QStringLiteral("gefunden")
+                                                    : rules_.caption(k).isEmpty()
+                                                    ? QStringLiteral("verdeckt")
+                                                    : QString::number(rules_.value(k)));
+        cards_[k]->update();
     }
-    Bezeichnung20->setText(QString::number(rules_.round()));
+    roundLabel_->setText(QString::number(rules_.round()));
 }
 
 void MemoryWindow::gameFinished()
@@ -121,7 +121,7 @@ void MemoryWindow::gameFinished()
     endGame();
 }
 
-void MemoryWindow::befehl1Click()
+void MemoryWindow::askToStop()
 {
     if (dialogs_.msgBox(QStringLiteral("  Das Spiel jetzt beenden?"),
                         MsgStyle::YesNo | MsgStyle::Stop, Title)
@@ -142,5 +142,5 @@ void MemoryWindow::closeEvent(QCloseEvent* event)
 {
     // Closing by the frame asks as STOP does; No plays on.
     event->ignore();
-    befehl1Click();
+    askToStop();
 }

@@ -35,17 +35,8 @@ public:
     MemoryWindow(TrainingState& state, Dialogs& dialogs, RandomSource& random);
 
     void startMemory(); // a new deal, shown in front
-    void befehl1Click(); // STOP
-    void bezeichnungClick(int k); // card k, 1 to 18
 
     const MemoryRules& rules() const { return rules_; }
-
-    QPushButton* Befehl1 = nullptr;
-    std::array<MemoryCard*, 19> Bezeichnung{}; // the cards Bezeichnung1 to Bezeichnung18
-    QLabel* Bezeichnung19 = nullptr;
-    QLabel* Bezeichnung20 = nullptr;
-    QLabel* Bezeichnung21 = nullptr;
-    QFrame* Figur1 = nullptr;
 
 signals:
     void ended(); // the window is hidden; training goes on
@@ -54,6 +45,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void askToStop(); // STOP: ends the game when the child says Yes
+    void turnCard(int k); // card k, 1 to 18
     void showCards();
     void gameFinished();
     void endGame();
@@ -61,4 +54,10 @@ private:
     Dialogs& dialogs_;
     MemoryRules rules_;
     QColor faceDown_; // the designed blue, the palette's dark blue once a game has ended
+    QFrame* cardFrame_ = nullptr;
+    QPushButton* stopButton_ = nullptr;
+    std::array<MemoryCard*, 19> cards_{}; // cards 1 to 18, named card1 to card18
+    QLabel* instructionLabel_ = nullptr;
+    QLabel* roundLabel_ = nullptr; // the number of the round, followed by roundCaption_
+    QLabel* roundCaption_ = nullptr;
 };

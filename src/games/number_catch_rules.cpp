@@ -11,11 +11,11 @@ NumberCatchRules::NumberCatchRules(TrainingState& state, RandomSource& random, W
 
 void NumberCatchRules::start()
 {
-    CrossColumn_ = 14;
-    CrossRow_ = 9;
+    crossColumn_ = 14;
+    crossRow_ = 9;
     for (int i = 1; i <= 10; ++i) {
-        DigitColumns[i] = i + 3;
-        DigitRows[i] = i + 3;
+        digitColumns_[i] = i + 3;
+        digitRows_[i] = i + 3;
     }
     state_.entryText = QStringLiteral("0123456789");
 }
@@ -32,16 +32,16 @@ bool NumberCatchRules::move(Direction direction)
     eraseCross();
     switch (direction) {
     case Direction::Left:
-        CrossColumn_ = std::max(CrossColumn_ - 1, 1);
+        crossColumn_ = std::max(crossColumn_ - 1, 1);
         break;
     case Direction::Up:
-        CrossRow_ = std::max(CrossRow_ - 1, FirstRow);
+        crossRow_ = std::max(crossRow_ - 1, FirstRow);
         break;
     case Direction::Down:
-        CrossRow_ = std::min(CrossRow_ + 1, LastRow);
+        crossRow_ = std::min(crossRow_ + 1, LastRow);
         break;
     case Direction::Right:
-        CrossColumn_ = std::min(CrossColumn_ + 1, Columns);
+        crossColumn_ = std::min(crossColumn_ + 1, Columns);
         break;
     }
     return checkCatch();
@@ -54,22 +54,22 @@ void NumberCatchRules::endNumberCatch()
 
 void NumberCatchRules::eraseCross()
 {
-    write_(CrossColumn_, CrossRow_, u'+', true);
+    write_(crossColumn_, crossRow_, u'+', true);
 }
 
 bool NumberCatchRules::checkCatch()
 {
-    const qsizetype left = state_.entryText.size();
-    if (left > 0 && DigitRows[1] == CrossRow_ && DigitColumns[1] == CrossColumn_) {
+    const qsizetype remaining = state_.entryText.size();
+    if (remaining > 0 && digitRows_[1] == crossRow_ && digitColumns_[1] == crossColumn_) {
         // The caught digit is not erased: the "+" covers it.
-        for (qsizetype i = 1; i < left; ++i) {
-            DigitColumns[i] = DigitColumns[i + 1];
-            DigitRows[i] = DigitRows[i + 1];
+        for (qsizetype i = 1; i < remaining; ++i) {
+            digitColumns_[i] = digitColumns_[i + 1];
+            digitRows_[i] = digitRows_[i + 1];
         }
         state_.entryText.remove(0, 1);
         drawDigits(false);
     }
-    write_(CrossColumn_, CrossRow_, u'+', false);
+    write_(crossColumn_, crossRow_, u'+', false);
     return state_.entryText.isEmpty();
 }
 
@@ -81,7 +81,7 @@ void NumberCatchRules::eraseDigits()
 void NumberCatchRules::drawDigits(bool erase)
 {
     for (qsizetype i = 1; i <= state_.entryText.size(); ++i)
-        write_(DigitColumns[i], DigitRows[i], state_.entryText.at(i - 1), erase);
+        write_(digitColumns_[i], digitRows_[i], state_.entryText.at(i - 1), erase);
 }
 
 void NumberCatchRules::scatterDigits()
@@ -90,12 +90,12 @@ void NumberCatchRules::scatterDigits()
     for (qsizetype i = 1; i <= state_.entryText.size(); ++i) {
         bool clash = true;
         while (clash) {
-            DigitColumns[i] = random_.draw(1, Columns);
-            DigitRows[i] = random_.draw(FirstRow, LastRow);
+            digitColumns_[i] = random_.draw(1, Columns);
+            digitRows_[i] = random_.draw(FirstRow, LastRow);
             clash = false;
             for (qsizetype j = 1; j < i && !clash; ++j)
-                clash = DigitColumns[j] == DigitColumns[i] || DigitRows[j] == DigitRows[i];
+                clash = digitColumns_[j] == digitColumns_[i] || digitRows_[j] == digitRows_[i];
         }
-        write_(DigitColumns[i], DigitRows[i], state_.entryText.at(i - 1), false);
+        write_(digitColumns_[i], digitRows_[i], state_.entryText.at(i - 1), false);
     }
 }

@@ -31,10 +31,10 @@ public:
     void endNumberCatch(); // the entry empty
 
     QString nextDigit() const { return state_.entryText.left(1); }
-    int crossColumn() const { return CrossColumn_; }
-    int crossRow() const { return CrossRow_; }
-    int digitColumn(int i) const { return DigitColumns[i]; }
-    int digitRow(int i) const { return DigitRows[i]; }
+    int crossColumn() const { return crossColumn_; }
+    int crossRow() const { return crossRow_; }
+    int digitColumn(int i) const { return digitColumns_[i]; }
+    int digitRow(int i) const { return digitRows_[i]; }
 
 private:
     void eraseCross();
@@ -46,8 +46,8 @@ private:
     TrainingState& state_;
     RandomSource& random_;
     WriteCell write_;
-    int CrossColumn_ = 14;
-    int CrossRow_ = 9;
-    std::array<int, 21> DigitColumns{};
-    std::array<int, 21> DigitRows{};
+    int crossColumn_ = 14;
+    int crossRow_ = 9;
+    std::array<int, 21> digitColumns_{};
+    std::array<int, 21> digitRows_{};
 };

@@ -15,7 +15,7 @@
 namespace {
 const QString Title = QStringLiteral("Zahlfange");
 const QColor Cyan(0x00, 0xFF, 0xFF);
-// The white inside of the playfield Figur2, in points.
+// The white inside of the playfield's frame, in points.
 constexpr double FieldLeft = 120 / 20.0, FieldTop = 720 / 20.0, FieldRight = 7095 / 20.0,
                  FieldBottom = 4935 / 20.0;
 
@@ -34,10 +34,10 @@ NumberCatchWindow::NumberCatchWindow(TrainingState& state, Dialogs& dialogs, Ran
       dialogs_(dialogs),
       rules_(state, random,
              [this](int column, int row, QChar character, bool erase) {
-                 Spielfeld->setForeColor(DrawingSurface::qbColor(erase ? 15 : 1));
-                 Spielfeld->printAt(14 * column, 14 * row, character);
+                 field_->setForeColor(DrawingSurface::qbColor(erase ? 15 : 1));
+                 field_->printAt(14 * column, 14 * row, character);
              }),
-      timer_(timers.make([this] { zeit1Timer(); }))
+      jumpTimer_(timers.make([this] { jump(); }))
 {
     setObjectName(QStringLiteral("NumberCatchWindow"));
     setWindowTitle(Title);
@@ -48,70 +48,71 @@ NumberCatchWindow::NumberCatchWindow(TrainingState& state, Dialogs& dialogs, Ran
     setFont(font);
     paint(this, Cyan, Qt::black);
 
-    Spielfeld = gameField(this, Cyan);
-    Spielfeld->setFont(font.family(), 13.5, true);
-    Befehl1 = named(new QPushButton(QStringLiteral("ENDE"), this), "Befehl1", 120, 120, 735, 495);
+    field_ = gameField(this, Cyan);
+    field_->setFont(font.family(), 13.5, true);
+    endButton_ =
+            named(new QPushButton(QStringLiteral("ENDE"), this), "endButton", 120, 120, 735, 495);
     QFont small = font;
     small.setPointSizeF(8.25);
-    Befehl1->setFont(small);
-    Bild1 = named(new PictureButton(this, QStringLiteral(":/games/arrow_left.svg"),
-                                    QStringLiteral("Das Kreuz nach links")),
-                  "Bild1", 1200, 120, 495, 495);
-    Bild2 = named(new PictureButton(this, QStringLiteral(":/games/arrow_up.svg"),
-                                    QStringLiteral("Das Kreuz nach oben")),
-                  "Bild2", 1680, 120, 495, 495);
-    Bild3 = named(new PictureButton(this, QStringLiteral(":/games/arrow_down.svg"),
-                                    QStringLiteral("Das Kreuz nach unten")),
-                  "Bild3", 2160, 120, 495, 495);
-    Bild4 = named(new PictureButton(this, QStringLiteral(":/games/arrow_right.svg"),
-                                    QStringLiteral("Das Kreuz nach rechts")),
-                  "Bild4", 2640, 120, 495, 495);
-    Bezeichnung3 =
-            named(new QLabel(QStringLiteral("0"), this), "Bezeichnung3", 3480, 120, 375, 495);
+    endButton_->setFont(small);
+    leftArrow_ = named(new PictureButton(this, QStringLiteral(":/games/arrow_left.svg"),
+                                         QStringLiteral("Das Kreuz nach links")),
+                       "leftArrow", 1200, 120, 495, 495);
+    upArrow_ = named(new PictureButton(this, QStringLiteral(":/games/arrow_up.svg"),
+                                       QStringLiteral("Das Kreuz nach oben")),
+                     "upArrow", 1680, 120, 495, 495);
+    downArrow_ = named(new PictureButton(this, QStringLiteral(":/games/arrow_down.svg"),
+                                         QStringLiteral("Das Kreuz nach unten")),
+                       "downArrow", 2160, 120, 495, 495);
+    rightArrow_ = named(new PictureButton(this, QStringLiteral(":/games/arrow_right.svg"),
+                                          QStringLiteral("Das Kreuz nach rechts")),
+                        "rightArrow", 2640, 120, 495, 495);
+    nextDigitLabel_ =
+            named(new QLabel(QStringLiteral("0"), this), "nextDigitLabel", 3480, 120, 375, 495);
     QFont large = font;
     large.setPointSizeF(24);
-    Bezeichnung3->setFont(large);
-    paint(Bezeichnung3, Cyan, Qt::red);
-    Bezeichnung3->setAccessibleDescription(QStringLiteral("Die nächste Zahl zum Fangen"));
-    Figur1 = named(frame(this), "Figur1", 4200, 120, 2895, 495);
+    nextDigitLabel_->setFont(large);
+    paint(nextDigitLabel_, Cyan, Qt::red);
+    nextDigitLabel_->setAccessibleDescription(QStringLiteral("Die nächste Zahl zum Fangen"));
+    paceFrame_ = named(frame(this), "paceFrame", 4200, 120, 2895, 495);
     // The scroll bar's labels keep the size of ordinary text so they fit beside it.
-    Bezeichnung1 =
-            named(new QLabel(QStringLiteral("schnell"), this), "Bezeichnung1", 4320, 240, 735, 255);
-    HBildlauf1 = named(new QScrollBar(Qt::Horizontal, this), "HBildlauf1", 5040, 240, 1095, 255);
-    Bezeichnung2 =
-            named(new QLabel(QStringLiteral("langsam"), this), "Bezeichnung2", 6240, 240, 735, 255);
+    fastCaption_ =
+            named(new QLabel(QStringLiteral("schnell"), this), "fastCaption", 4320, 240, 735, 255);
+    paceBar_ = named(new QScrollBar(Qt::Horizontal, this), "paceBar", 5040, 240, 1095, 255);
+    slowCaption_ =
+            named(new QLabel(QStringLiteral("langsam"), this), "slowCaption", 6240, 240, 735, 255);
     QFont plain = small;
     plain.setBold(false);
-    for (QLabel* label : { Bezeichnung1, Bezeichnung2 }) {
+    for (QLabel* label : { fastCaption_, slowCaption_ }) {
         label->setFont(plain);
         paint(label, Cyan, Qt::black);
     }
-    HBildlauf1->setRange(1, 10);
-    HBildlauf1->setPageStep(1);
-    HBildlauf1->setValue(10);
-    HBildlauf1->setAccessibleName(QStringLiteral("Sekunden zwischen zwei Sprüngen der Zahlen"));
-    Figur2 = named(frame(this), "Figur2", 120, 720, 6975, 4215);
+    paceBar_->setRange(1, 10);
+    paceBar_->setPageStep(1);
+    paceBar_->setValue(10);
+    paceBar_->setAccessibleName(QStringLiteral("Sekunden zwischen zwei Sprüngen der Zahlen"));
+    fieldFrame_ = named(frame(this), "fieldFrame", 120, 720, 6975, 4215);
 
-    connect(Befehl1, &QPushButton::clicked, this, &NumberCatchWindow::befehl1Click);
-    connect(Bild1, &QToolButton::clicked, this, &NumberCatchWindow::bild1Click);
-    connect(Bild2, &QToolButton::clicked, this, &NumberCatchWindow::bild2Click);
-    connect(Bild3, &QToolButton::clicked, this, &NumberCatchWindow::bild3Click);
-    connect(Bild4, &QToolButton::clicked, this, &NumberCatchWindow::bild4Click);
+    connect(endButton_, &QPushButton::clicked, this, &NumberCatchWindow::askToEnd);
+    connect(leftArrow_, &QToolButton::clicked, this, &NumberCatchWindow::moveLeft);
+    connect(upArrow_, &QToolButton::clicked, this, &NumberCatchWindow::moveUp);
+    connect(downArrow_, &QToolButton::clicked, this, &NumberCatchWindow::moveDown);
+    connect(rightArrow_, &QToolButton::clicked, this, &NumberCatchWindow::moveRight);
     // Dragging the slider changes the value as it goes, so one handler serves change and scroll.
-    connect(HBildlauf1, &QScrollBar::valueChanged, this, &NumberCatchWindow::hBildlauf1Change);
+    connect(paceBar_, &QScrollBar::valueChanged, this, &NumberCatchWindow::changePace);
 
     new KeyPreview(this, [this](QKeyEvent* event) {
         const int key = event->key();
         if (key == Qt::Key_Up)
-            bild2Click();
+            moveUp();
         else if (key == Qt::Key_Down)
-            bild3Click();
+            moveDown();
         else if (key == Qt::Key_Left)
-            bild1Click();
+            moveLeft();
         else if (key == Qt::Key_Right)
-            bild4Click();
+            moveRight();
         else if (key == Qt::Key_Escape)
-            befehl1Click();
+            askToEnd();
         else
             return false;
         return true;
@@ -122,51 +123,34 @@ NumberCatchWindow::~NumberCatchWindow() = default;
 
 void NumberCatchWindow::startNumberCatch()
 {
-    Spielfeld->setForeColor(DrawingSurface::qbColor(1));
-    Spielfeld->setFontSize(13.5);
-    Spielfeld->cls();
-    Spielfeld->filledRect(FieldLeft, FieldTop, FieldRight, FieldBottom, paper());
+    field_->setForeColor(DrawingSurface::qbColor(1));
+    field_->setFontSize(13.5);
+    field_->cls();
+    field_->filledRect(FieldLeft, FieldTop, FieldRight, FieldBottom, paper());
     rules_.start();
-    timer_->setEnabled(true);
-    timer_->setInterval(HBildlauf1->value() * 1000);
+    jumpTimer_->setEnabled(true);
+    jumpTimer_->setInterval(paceBar_->value() * 1000);
     show();
     raise();
     activateWindow();
-    tellField(Spielfeld, NumberCatchRules::Columns, NumberCatchRules::FirstRow,
+    tellField(field_, NumberCatchRules::Columns, NumberCatchRules::FirstRow,
               NumberCatchRules::LastRow);
 }
 
-void NumberCatchWindow::zeit1Timer()
+void NumberCatchWindow::jump()
 {
     showCatch(rules_.tick());
 }
 
-void NumberCatchWindow::bild1Click()
-{
-    move(NumberCatchRules::Direction::Left);
-}
-void NumberCatchWindow::bild2Click()
-{
-    move(NumberCatchRules::Direction::Up);
-}
-void NumberCatchWindow::bild3Click()
-{
-    move(NumberCatchRules::Direction::Down);
-}
-void NumberCatchWindow::bild4Click()
-{
-    move(NumberCatchRules::Direction::Right);
-}
-
-void NumberCatchWindow::move(NumberCatchRules::Direction direction)
+void NumberCatchWindow::moveCross(NumberCatchRules::Direction direction)
 {
     showCatch(rules_.move(direction));
 }
 
 void NumberCatchWindow::showCatch(bool gameOver)
 {
-    Bezeichnung3->setText(rules_.nextDigit());
-    tellField(Spielfeld, NumberCatchRules::Columns, NumberCatchRules::FirstRow,
+    nextDigitLabel_->setText(rules_.nextDigit());
+    tellField(field_, NumberCatchRules::Columns, NumberCatchRules::FirstRow,
               NumberCatchRules::LastRow);
     if (gameOver) {
         dialogs_.msgBox(QStringLiteral("  Das Spiel ist beendet!"), MsgStyle::OkOnly, Title);
@@ -174,7 +158,7 @@ void NumberCatchWindow::showCatch(bool gameOver)
     }
 }
 
-void NumberCatchWindow::befehl1Click()
+void NumberCatchWindow::askToEnd()
 {
     if (dialogs_.msgBox(QStringLiteral("  Dieses Spiel jetzt beenden?"),
                         MsgStyle::YesNo | MsgStyle::Stop, Title)
@@ -182,17 +166,17 @@ void NumberCatchWindow::befehl1Click()
         endNumberCatch();
 }
 
-void NumberCatchWindow::hBildlauf1Change()
+void NumberCatchWindow::changePace()
 {
-    timer_->setInterval(HBildlauf1->value() * 1000);
+    jumpTimer_->setInterval(paceBar_->value() * 1000);
     // The arrow keys move the "+" again instead of the scroll bar.
-    Bild1->setFocus();
+    leftArrow_->setFocus();
 }
 
 void NumberCatchWindow::endNumberCatch()
 {
-    timer_->setInterval(1000);
-    timer_->setEnabled(false);
+    jumpTimer_->setInterval(1000);
+    jumpTimer_->setEnabled(false);
     rules_.endNumberCatch();
     hide();
     emit ended();
@@ -202,5 +186,5 @@ void NumberCatchWindow::closeEvent(QCloseEvent* event)
 {
     // Closing by the frame asks as ENDE does; No plays on.
     event->ignore();
-    befehl1Click();
+    askToEnd();
 }

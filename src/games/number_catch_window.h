@@ -29,30 +29,10 @@ public:
     ~NumberCatchWindow() override;
 
     void startNumberCatch(); // the digits unseen until the first tick, the window in front
-
-    void bild1Click(); // left
-    void bild2Click(); // up
-    void bild3Click(); // down
-    void bild4Click(); // right
-    void befehl1Click(); // ENDE
-    void hBildlauf1Change();
-    void zeit1Timer();
+    void jump(); // the digits jump to new places, as the timer makes them at the chosen pace
 
     const NumberCatchRules& rules() const { return rules_; }
-    GameTimer& zeit1() { return *timer_; }
-
-    DrawingSurface* Spielfeld = nullptr;
-    QPushButton* Befehl1 = nullptr;
-    PictureButton* Bild1 = nullptr;
-    PictureButton* Bild2 = nullptr;
-    PictureButton* Bild3 = nullptr;
-    PictureButton* Bild4 = nullptr;
-    QLabel* Bezeichnung3 = nullptr;
-    QFrame* Figur1 = nullptr;
-    QLabel* Bezeichnung1 = nullptr;
-    QScrollBar* HBildlauf1 = nullptr;
-    QLabel* Bezeichnung2 = nullptr;
-    QFrame* Figur2 = nullptr;
+    GameTimer& jumpTimer() { return *jumpTimer_; }
 
 signals:
     void ended(); // the window is hidden; training goes on
@@ -61,11 +41,29 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void move(NumberCatchRules::Direction direction);
+    void moveLeft() { moveCross(NumberCatchRules::Direction::Left); }
+    void moveUp() { moveCross(NumberCatchRules::Direction::Up); }
+    void moveDown() { moveCross(NumberCatchRules::Direction::Down); }
+    void moveRight() { moveCross(NumberCatchRules::Direction::Right); }
+    void moveCross(NumberCatchRules::Direction direction);
+    void askToEnd(); // ENDE: ends the game when the child says Yes
+    void changePace(); // the scroll bar moved: seconds between two jumps
     void showCatch(bool gameOver); // the next digit, the field for screen readers, the end message
     void endNumberCatch();
 
     Dialogs& dialogs_;
     NumberCatchRules rules_;
-    std::unique_ptr<GameTimer> timer_;
+    std::unique_ptr<GameTimer> jumpTimer_;
+    DrawingSurface* field_ = nullptr;
+    QPushButton* endButton_ = nullptr;
+    PictureButton* leftArrow_ = nullptr;
+    PictureButton* upArrow_ = nullptr;
+    PictureButton* downArrow_ = nullptr;
+    PictureButton* rightArrow_ = nullptr;
+    QLabel* nextDigitLabel_ = nullptr; // the digit to catch next
+    QFrame* paceFrame_ = nullptr; // round the scroll bar and its two labels
+    QLabel* fastCaption_ = nullptr;
+    QScrollBar* paceBar_ = nullptr; // seconds between two jumps, 1 to 10
+    QLabel* slowCaption_ = nullptr;
+    QFrame* fieldFrame_ = nullptr;
 };

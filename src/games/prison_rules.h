@@ -26,19 +26,19 @@ public:
     void start();
     Outcome step(Direction direction);
 
-    QChar searchedDigit() const { return QChar(u'0' + SearchIndex - 1); }
-    bool wishLeft() const { return WishesUsed < 3; }
+    QChar searchedDigit() const { return QChar(u'0' + searchIndex_ - 1); }
+    bool wishLeft() const { return wishesUsed_ < 3; }
     QString wishText() const; // how many wishes are still free
     void grantWish(); // skips the searched digit and notes it on the wish button
     QString wishCaption() const { return wishCaption_; }
     QString freeText() const; // the message when the "+" reaches the edge
     void endPrisonGame(); // wishes and steps back to none
 
-    QChar cell(int column, int row) const { return BoardRows[row].at(column - 1); }
-    int column() const { return PlayerColumn; }
-    int row() const { return PlayerRow; }
-    int steps() const { return StepCount; }
-    int wishes() const { return WishesUsed; }
+    QChar cell(int column, int row) const { return rows_[row].at(column - 1); }
+    int column() const { return column_; }
+    int row() const { return row_; }
+    int steps() const { return steps_; }
+    int wishes() const { return wishesUsed_; }
 
 private:
     Outcome tryStep();
@@ -48,13 +48,13 @@ private:
 
     RandomSource& random_;
     WriteCell write_;
-    std::array<QString, 21> BoardRows;
-    int PlayerColumn = 9;
-    int PlayerRow = 9;
-    int PreviousColumn = 9;
-    int PreviousRow = 9;
-    int SearchIndex = 1;
-    int WishesUsed = 0;
-    int StepCount = 0;
+    std::array<QString, 21> rows_; // rows 1 to 17: a digit or a blank per column
+    int column_ = 9; // the "+"
+    int row_ = 9;
+    int previousColumn_ = 9; // where the "+" stood before the step being tried
+    int previousRow_ = 9;
+    int searchIndex_ = 1; // 1 to 10: the searched digit is searchIndex_ - 1
+    int wishesUsed_ = 0;
+    int steps_ = 0; // digits taken
     QString wishCaption_ = QStringLiteral(" ? ? ?");
 };

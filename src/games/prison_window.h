@@ -22,24 +22,7 @@ public:
 
     void startPrisonGame(); // a new field, shown in front
 
-    void bild1Click(); // step up
-    void bild2Click(); // step left
-    void bild3Click(); // step right
-    void bild4Click(); // step down
-    void befehl1Click(); // STOP
-    void befehl2Click(); // wish box
-
     const PrisonRules& rules() const { return rules_; }
-
-    DrawingSurface* Spielfeld = nullptr;
-    QPushButton* Befehl1 = nullptr;
-    QPushButton* Befehl2 = nullptr;
-    PictureButton* Bild1 = nullptr;
-    PictureButton* Bild2 = nullptr;
-    PictureButton* Bild3 = nullptr;
-    PictureButton* Bild4 = nullptr;
-    QLabel* Bezeichnung2 = nullptr;
-    QLabel* Bezeichnung1 = nullptr;
 
 signals:
     void ended(); // the window is hidden; training goes on
@@ -48,10 +31,25 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void stepUp() { step(PrisonRules::Direction::Up); }
+    void stepLeft() { step(PrisonRules::Direction::Left); }
+    void stepRight() { step(PrisonRules::Direction::Right); }
+    void stepDown() { step(PrisonRules::Direction::Down); }
     void step(PrisonRules::Direction direction);
+    void askToStop(); // STOP: ends the game when the child says Yes
+    void offerWish(); // the wish box: skips the searched digit when the child says Yes
     void showSearchDigit();
     void endPrisonGame();
 
     Dialogs& dialogs_;
     PrisonRules rules_;
+    DrawingSurface* field_ = nullptr;
+    QPushButton* stopButton_ = nullptr;
+    QPushButton* wishButton_ = nullptr; // its caption shows the digits wished away
+    PictureButton* upArrow_ = nullptr;
+    PictureButton* leftArrow_ = nullptr;
+    PictureButton* rightArrow_ = nullptr;
+    PictureButton* downArrow_ = nullptr;
+    QLabel* searchCaption_ = nullptr;
+    QLabel* searchedDigitLabel_ = nullptr;
 };

@@ -21,8 +21,8 @@ public:
     }
     void showMetres(std::int16_t metres) override
     {
-        QString t;
-        CarRide::writeMetres(t, metres), entries << "'" + t + "'";
+        QString text;
+        CarRide::writeMetres(text, metres), entries << "'" + text + "'";
     }
     void crashed(std::int16_t metres) override
     {
@@ -41,7 +41,7 @@ private slots:
     {
         // The state after "Start"; then 0 1 2 a tick whose road step is drawn as that number
         // (stays, left, right), L R the arrow keys, E the timer stopped as "Ende" stops it.
-        QTest::addColumn<QList<int>>("state"); // RoadLeft, RoadWidth, CarLeft, MetreCount
+        QTest::addColumn<QList<int>>("state"); // roadLeft, roadWidth, carLeft, metresDriven
         QTest::addColumn<QString>("doing");
         QTest::addColumn<QString>("journal");
         QTest::newRow("left") << QList<int>{ 2500, 3000, 3750, 36 } << "1"
@@ -84,25 +84,25 @@ private slots:
         QFETCH(QList<int>, state);
         QFETCH(QString, doing);
         QFETCH(QString, journal);
-        Journal j;
+        Journal view;
         ScriptedDialogs dialogs;
         ScriptedRandom random(true);
         ManualTimers timers;
-        CarRide ride(j, dialogs, random, timers);
-        ride.RoadLeft = ride.CarLeft = ride.MetreCount = 99; // "Start" begins afresh
+        CarRide ride(view, dialogs, random, timers);
+        ride.roadLeft = ride.carLeft = ride.metresDriven = 99; // "Start" begins afresh
         ride.start();
-        QCOMPARE(std::exchange(j.entries, {}) << QString::number(ride.MetreCount)
-                                              << QString::number(timers.made.first()->interval()),
+        QCOMPARE(std::exchange(view.entries, {}) << QString::number(
+                         ride.metresDriven) << QString::number(timers.made.first()->interval()),
                  QStringList({ "car 3750", "road 2500 3000", "0", "30" }));
-        ride.RoadLeft = state[0], ride.RoadWidth = state[1], ride.CarLeft = state[2],
-        ride.MetreCount = std::int16_t(state[3]);
-        for (const QChar k : doing) {
-            if (k.isDigit())
-                random.pushDraw(k.digitValue(), 0, 2), timers.made.first()->tick();
+        ride.roadLeft = state[0], ride.roadWidth = state[1], ride.carLeft = state[2],
+        ride.metresDriven = std::int16_t(state[3]);
+        for (const QChar step : doing) {
+            if (step.isDigit())
+                random.pushDraw(step.digitValue(), 0, 2), timers.made.first()->tick();
             else
-                k == u'L' ? ride.steerLeft() : k == u'R' ? ride.steerRight() : ride.stop();
+                step == u'L' ? ride.steerLeft() : step == u'R' ? ride.steerRight() : ride.stop();
         }
-        QCOMPARE(j.entries.join(" | "), journal);
+        QCOMPARE(view.entries.join(" | "), journal);
         QCOMPARE(ride.riding(),
                  !journal.contains("crash") && !journal.endsWith("end") && !doing.startsWith(u'E'));
         QCOMPARE(dialogs.take(),

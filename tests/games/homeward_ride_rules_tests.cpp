@@ -15,17 +15,26 @@ namespace {
 // title (the dialogs keep their texts); a run of equal entries is written once with "xN".
 class Journal final : public HomewardRideView, public Dialogs {
 public:
-    void placeCar(int c, int r) override { add(QStringLiteral("car %1,%2").arg(c).arg(r)); }
-    void placeMarker(int c, int r) override { add(QStringLiteral("X %1,%2").arg(c).arg(r)); }
+    void placeCar(int column, int row) override
+    {
+        add(QStringLiteral("car %1,%2").arg(column).arg(row));
+    }
+    void placeMarker(int column, int row) override
+    {
+        add(QStringLiteral("X %1,%2").arg(column).arg(row));
+    }
     void showMarker(bool on) override { add(on ? "marker on" : "marker off"); }
     void showVehicle(int breakdowns) override { add(QStringLiteral("vehicle %1").arg(breakdowns)); }
-    void setHint(const QString& t) override
+    void setHint(const QString& text) override
     {
-        add(t == "Die Fahrbahn ist frei!"            ? "frei"
-                    : t == "Nagel auf der Fahrbahn!" ? "Nagel"
-                                                     : "'" + t + "'");
+        add(text == "Die Fahrbahn ist frei!"            ? "frei"
+                    : text == "Nagel auf der Fahrbahn!" ? "Nagel"
+                                                        : "'" + text + "'");
     }
-    void drawNail(int c, int r) override { add(QStringLiteral("nail %1,%2").arg(c).arg(r)); }
+    void drawNail(int column, int row) override
+    {
+        add(QStringLiteral("nail %1,%2").arg(column).arg(row));
+    }
     void endRide() override { add("end"); }
     MsgResult msgBox(const QString& text, MsgStyles style, const QString& title) override
     {
@@ -113,20 +122,20 @@ private slots:
         QFETCH(QPoint, car);
         QFETCH(QString, doing);
         QFETCH(QString, journal);
-        Journal j;
+        Journal log;
         ScriptedRandom random(true);
         ManualTimers timers;
-        HomewardRide ride(j, j, random, timers);
+        HomewardRide ride(log, log, random, timers);
         const QStringList cells = drawn.split(u' ');
         for (int i = 0; i < 20; ++i)
             random.pushDraw(cells[i * cells.size() / 20].section(u',', 0, 0).toInt(), 1, 12),
                     random.pushDraw(cells[i * cells.size() / 20].section(u',', 1).toInt(), 1, 10);
         ride.startHomewardRide();
         QVERIFY(random.pending() == 0 && timers.made.first()->interval() == 1000);
-        const QString setUp = j.take();
-        ride.CarColumn = std::int16_t(car.x()), ride.CarRow = std::int16_t(car.y());
-        for (const QChar k : doing) {
-            const int i = QStringLiteral("lrudTS").indexOf(k);
+        const QString setUp = log.take();
+        ride.carColumn = std::int16_t(car.x()), ride.carRow = std::int16_t(car.y());
+        for (const QChar step : doing) {
+            const int i = QStringLiteral("lrudTS").indexOf(step);
             const std::function<void()> act[] = { [&] { ride.moveLeft(); },
                                                   [&] { ride.moveRight(); },
                                                   [&] { ride.moveUp(); },
@@ -135,7 +144,7 @@ private slots:
                                                   [&] { ride.stopShow(); } };
             act[i]();
         }
-        QCOMPARE(doing.isEmpty() ? setUp : j.take(), journal);
+        QCOMPARE(doing.isEmpty() ? setUp : log.take(), journal);
         // Every box with its own text, as the child reads it.
         const QMap<QString, QString> texts{
             { "Nagelstellen", "Du bekommst jetzt die Nagelstellen\rgezeigt, merke sie dir gut!" },
@@ -147,7 +156,7 @@ private slots:
             { "Radpanne", "Vorderreifen ohne Luft!\rDu musst zu Fuß gehen!" },
             { "Fußverletzung", "Nagel im Fuß! Pech, du\rmusst ins Krankenhaus!" }
         };
-        for (const ScriptedDialogs::Shown& box : j.dialogs.take())
+        for (const ScriptedDialogs::Shown& box : log.dialogs.take())
             QCOMPARE(box, ScriptedDialogs::msg(texts.value(box.title), 0, box.title));
     }
     void activation_data()

@@ -62,46 +62,46 @@ private slots:
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("title");
         QTest::addColumn<QByteArray>("signal");
-        QTest::newRow("Abbruch") << "Befehl5"
+        QTest::newRow("Abbruch") << "cancelButton"
                                  << "TrainingWindow"
                                  << "ZFT-Zaruzidovavivediv" << QByteArray(SIGNAL(cancelled()));
-        QTest::newRow("stop sign") << "Bild5"
+        QTest::newRow("stop sign") << "noGamePicture"
                                    << "TrainingWindow"
                                    << "ZFT-Zaruzidovavivediv" << QByteArray(SIGNAL(cancelled()));
         QTest::newRow("frame") << "frame"
                                << "TrainingWindow"
                                << "ZFT-Zaruzidovavivediv" << QByteArray(SIGNAL(cancelled()));
-        QTest::newRow("Gefängnis") << "Befehl1"
+        QTest::newRow("Gefängnis") << "prisonButton"
                                    << "PrisonWindow"
                                    << "Gefängnis" << QByteArray(SIGNAL(prisonChosen()));
-        QTest::newRow("barred window") << "Bild1"
+        QTest::newRow("barred window") << "prisonPicture"
                                        << "PrisonWindow"
                                        << "Gefängnis" << QByteArray(SIGNAL(prisonChosen()));
-        QTest::newRow("Zahlfange") << "Befehl3"
+        QTest::newRow("Zahlfange") << "numberCatchButton"
                                    << "NumberCatchWindow"
                                    << "Zahlfange" << QByteArray(SIGNAL(numberCatchChosen()));
-        QTest::newRow("its drawing") << "Bild3"
+        QTest::newRow("its drawing") << "numberCatchPicture"
                                      << "NumberCatchWindow"
                                      << "Zahlfange" << QByteArray(SIGNAL(numberCatchChosen()));
-        QTest::newRow("Memory") << "Befehl4"
+        QTest::newRow("Memory") << "memoryButton"
                                 << "MemoryWindow"
                                 << "Memory" << QByteArray(SIGNAL(memoryChosen()));
-        QTest::newRow("heart") << "Bild4"
+        QTest::newRow("heart") << "memoryPicture"
                                << "MemoryWindow"
                                << "Memory" << QByteArray(SIGNAL(memoryChosen()));
         // The rides are started by the program's own connections to these two signals.
-        QTest::newRow("Autofahrt") << "Befehl2"
+        QTest::newRow("Autofahrt") << "carRideButton"
                                    << ""
                                    << "" << QByteArray(SIGNAL(carRideChosen()));
-        QTest::newRow("car") << "Bild2"
+        QTest::newRow("car") << "carRidePicture"
                              << ""
                              << "" << QByteArray(SIGNAL(carRideChosen()));
-        QTest::newRow("Slalom") << "Befehl6"
+        QTest::newRow("Slalom") << "homewardRideButton"
                                 << ""
                                 << "" << QByteArray(SIGNAL(homewardRideChosen()));
-        QTest::newRow("HomewardRideWindow car") << "Bild6"
-                                                << ""
-                                                << "" << QByteArray(SIGNAL(homewardRideChosen()));
+        QTest::newRow("homeward ride car") << "homewardRidePicture"
+                                           << ""
+                                           << "" << QByteArray(SIGNAL(homewardRideChosen()));
     }
     void choices()
     {
@@ -136,29 +136,31 @@ private slots:
                                       ? QList<int>{ 6, 5, 4, 3, 2, 0 }[cell / 17] + 1
                                       : 9,
                               1, 10);
-        f.click("RewardChooser/Befehl1");
-        QCOMPARE(f.caption("PrisonWindow/Bezeichnung1") + f.caption("PrisonWindow/Befehl2")
-                         + f.caption("PrisonWindow/Bezeichnung2"),
+        f.click("RewardChooser/prisonButton");
+        QCOMPARE(f.caption("PrisonWindow/searchedDigitLabel") + f.caption("PrisonWindow/wishButton")
+                         + f.caption("PrisonWindow/searchCaption"),
                  "  0 ? ? ? Suche");
-        key(f, "PrisonWindow/Befehl1", Qt::Key_Left);
-        QCOMPARE(rows(f, "PrisonWindow/Spielfeld", { 5, 8 }),
+        key(f, "PrisonWindow/stopButton", Qt::Key_Left);
+        QCOMPARE(rows(f, "PrisonWindow/field", { 5, 8 }),
                  QStringList({ "88888888088888888", "888888 +   888888" }));
-        key(f, "PrisonWindow/Befehl2", Qt::Key_Right), key(f, "PrisonWindow/Befehl2", Qt::Key_Down),
-                key(f, "PrisonWindow/Befehl2", Qt::Key_Up, 4);
-        QCOMPARE(rows(f, "PrisonWindow/Spielfeld", { 5, 6, 8 }),
+        key(f, "PrisonWindow/wishButton", Qt::Key_Right),
+                key(f, "PrisonWindow/wishButton", Qt::Key_Down),
+                key(f, "PrisonWindow/wishButton", Qt::Key_Up, 4);
+        QCOMPARE(rows(f, "PrisonWindow/field", { 5, 6, 8 }),
                  QStringList({ "88888888+88888888", "888888     888888", "888888     888888" }));
-        QCOMPARE(f.caption("PrisonWindow/Bezeichnung1"), QStringLiteral("  1"));
+        QCOMPARE(f.caption("PrisonWindow/searchedDigitLabel"), QStringLiteral("  1"));
         // A digit key opens the wish box (Yes: 1 is skipped); Escape and the frame ask to stop (No
         // plays on).
         f.dialogs.answerMsg(MsgResult::Yes), f.dialogs.answerMsg(MsgResult::No),
                 f.dialogs.answerMsg(MsgResult::No);
-        key(f, "PrisonWindow/Bild4", Qt::Key_7);
-        QCOMPARE(f.caption("PrisonWindow/Befehl2") + f.caption("PrisonWindow/Bezeichnung1"),
+        key(f, "PrisonWindow/downArrow", Qt::Key_7);
+        QCOMPARE(f.caption("PrisonWindow/wishButton")
+                         + f.caption("PrisonWindow/searchedDigitLabel"),
                  " 1 ? ?  2");
         QCOMPARE(f.window("PrisonWindow")->focusWidget(), f.window("PrisonWindow"));
-        key(f, "PrisonWindow/Befehl2", Qt::Key_Escape);
+        key(f, "PrisonWindow/wishButton", Qt::Key_Escape);
         f.window("PrisonWindow")->close();
-        key(f, "PrisonWindow/Bild1", Qt::Key_Up, 5);
+        key(f, "PrisonWindow/upArrow", Qt::Key_Up, 5);
         QCOMPARE(f.seen(),
                  (Boxes{ ScriptedDialogs::msg(
                                  "Du hast noch 3 Wünsche frei!\n\rMöchtest du einen benutzen?\n\r",
@@ -166,7 +168,7 @@ private slots:
                          stop("Gefängnis"), stop("Gefängnis"),
                          ScriptedDialogs::msg("Prima, du bist jetzt frei!\n\rEs waren 5 Spielzüge!",
                                               0, "Gefängnis") }));
-        QCOMPARE(f.caption("PrisonWindow/Befehl2"), QStringLiteral(" ? ? ?"));
+        QCOMPARE(f.caption("PrisonWindow/wishButton"), QStringLiteral(" ? ? ?"));
         backToTraining(f);
     }
 
@@ -175,33 +177,34 @@ private slots:
         ProgramFixture f;
         f.startQuietly();
         earnReward(f);
-        f.click("RewardChooser/Befehl3");
-        auto* form4 = static_cast<NumberCatchWindow*>(f.window("NumberCatchWindow"));
-        QVERIFY(form4->zeit1().enabled() && form4->zeit1().interval() == 10000);
-        f.control<QScrollBar>("NumberCatchWindow/HBildlauf1")
+        f.click("RewardChooser/numberCatchButton");
+        auto* numberCatch = static_cast<NumberCatchWindow*>(f.window("NumberCatchWindow"));
+        QVERIFY(numberCatch->jumpTimer().enabled() && numberCatch->jumpTimer().interval() == 10000);
+        f.control<QScrollBar>("NumberCatchWindow/paceBar")
                 ->setValue(3); // a faster pace at once, the keys back on the "+"
-        QVERIFY(form4->zeit1().interval() == 3000
-                && form4->focusWidget() == f.control("NumberCatchWindow/Bild1"));
+        QVERIFY(numberCatch->jumpTimer().interval() == 3000
+                && numberCatch->focusWidget() == f.control("NumberCatchWindow/leftArrow"));
         // The 0 jumps onto the "+", the others to columns and rows of their own.
         f.random.pushDraw(14, 1, 24), f.random.pushDraw(9, 3, 16);
         for (int i = 1; i <= 9; ++i)
             f.random.pushDraw(i, 1, 24), f.random.pushDraw(i + (i < 7 ? 2 : 3), 3, 16);
         QVERIFY(f.timers.made.last()->tick());
-        QCOMPARE(f.caption("NumberCatchWindow/Bezeichnung3"), QStringLiteral("1"));
-        key(f, "NumberCatchWindow/HBildlauf1", Qt::Key_Right);
-        QCOMPARE(rows(f, "NumberCatchWindow/Spielfeld", { 0, 5, 6 }),
+        QCOMPARE(f.caption("NumberCatchWindow/nextDigitLabel"), QStringLiteral("1"));
+        key(f, "NumberCatchWindow/paceBar", Qt::Key_Right);
+        QCOMPARE(rows(f, "NumberCatchWindow/field", { 0, 5, 6 }),
                  QStringList({ "1                       ", "     6                  ",
                                "              +         " }));
         f.dialogs.answerMsg(MsgResult::No), f.dialogs.answerMsg(MsgResult::Yes);
-        key(f, "NumberCatchWindow/Bild2", Qt::Key_Escape);
-        f.click("NumberCatchWindow/Befehl1");
+        key(f, "NumberCatchWindow/upArrow", Qt::Key_Escape);
+        f.click("NumberCatchWindow/endButton");
         QCOMPARE(f.seen(), (Boxes{ stop("Zahlfange"), stop("Zahlfange") }));
-        QVERIFY(!form4->zeit1().enabled() && form4->zeit1().interval() == 1000);
+        QVERIFY(!numberCatch->jumpTimer().enabled() && numberCatch->jumpTimer().interval() == 1000);
         backToTraining(f);
         earnReward(f); // the next game keeps the pace the child chose
-        f.click("RewardChooser/Bild3");
-        QVERIFY(form4->zeit1().interval() == 3000
-                && form4->Spielfeld->accessibleDescription()
+        f.click("RewardChooser/numberCatchPicture");
+        QVERIFY(numberCatch->jumpTimer().interval() == 3000
+                && f.control("NumberCatchWindow/field")
+                           ->accessibleDescription()
                            .trimmed()
                            .isEmpty()); // and a clean field
     }
@@ -221,7 +224,7 @@ private slots:
         QTest::newRow("all pairs")
                 << all << ""
                 << Boxes{ ScriptedDialogs::msg("  Das Spiel ist beendet!", 0, "Memory") } << "1";
-        QTest::newRow("STOP") << QList<int>{ 7, 16, 1 } << "Befehl1" << stop << "0";
+        QTest::newRow("STOP") << QList<int>{ 7, 16, 1 } << "stopButton" << stop << "0";
         QTest::newRow("frame") << QList<int>{ 7, 16, 1 } << "frame" << stop << "0";
     }
     void memory()
@@ -235,25 +238,23 @@ private slots:
         earnReward(f);
         for (int n = 1; n <= 18; ++n)
             f.random.pushDraw(n, 1, 18);
-        f.click("RewardChooser/Befehl4");
-        QCOMPARE(f.caption("MemoryWindow/Bezeichnung19"),
+        f.click("RewardChooser/memoryButton");
+        QCOMPARE(f.caption("MemoryWindow/instructionLabel"),
                  QStringLiteral(" Immer zwei Felder haben die gleiche Zahl, klicke   jedes "
                                 "Einzelfeld an und suche alle Zahlenpaare !"));
-        QCOMPARE(f.caption("MemoryWindow/Bezeichnung20") + f.caption("MemoryWindow/Bezeichnung21"),
+        QCOMPARE(f.caption("MemoryWindow/roundLabel") + f.caption("MemoryWindow/roundCaption"),
                  QStringLiteral("1. Runde"));
-        f.click("MemoryWindow/Bezeichnung7"),
-                f.click("MemoryWindow/Bezeichnung7"); // the open card again: nothing
-        QCOMPARE(f.caption("MemoryWindow/Bezeichnung20") + f.caption("MemoryWindow/Bezeichnung7"),
+        f.click("MemoryWindow/card7"),
+                f.click("MemoryWindow/card7"); // the open card again: nothing
+        QCOMPARE(f.caption("MemoryWindow/roundLabel") + f.caption("MemoryWindow/card7"),
                  QStringLiteral("17                7"));
-        f.click("MemoryWindow/Bezeichnung8"); // 7 and 8 stay open until the next card
-        QCOMPARE(f.caption("MemoryWindow/Bezeichnung20")
-                         + f.caption("MemoryWindow/Bezeichnung8").left(1),
+        f.click("MemoryWindow/card8"); // 7 and 8 stay open until the next card
+        QCOMPARE(f.caption("MemoryWindow/roundLabel") + f.caption("MemoryWindow/card8").left(1),
                  QStringLiteral("28"));
         for (const int k : cards)
-            f.click(QStringLiteral("MemoryWindow/Bezeichnung%1").arg(k));
+            f.click(QStringLiteral("MemoryWindow/card%1").arg(k));
         if (!end.isEmpty()) {
-            QCOMPARE(f.caption("MemoryWindow/Bezeichnung7")
-                             + f.caption("MemoryWindow/Bezeichnung8"),
+            QCOMPARE(f.caption("MemoryWindow/card7") + f.caption("MemoryWindow/card8"),
                      "7                7");
             QCOMPARE(f.state().entryText, QStringLiteral("111111011111111011"));
             f.dialogs.answerMsg(MsgResult::Yes);
@@ -263,9 +264,8 @@ private slots:
         QCOMPARE(f.seen(), boxes);
         backToTraining(f);
         earnReward(f);
-        f.click("RewardChooser/Bild4");
-        QCOMPARE(f.caption("MemoryWindow/Bezeichnung20") + f.caption("MemoryWindow/Bezeichnung7"),
-                 nextRound);
+        f.click("RewardChooser/memoryPicture");
+        QCOMPARE(f.caption("MemoryWindow/roundLabel") + f.caption("MemoryWindow/card7"), nextRound);
     }
 };
 

@@ -24,12 +24,13 @@ void choose(ProgramFixture& f, const QString& choice, const QString& game,
     f.click("RewardChooser/" + choice);
     QVERIFY(!f.window("RewardChooser")->isVisible() && !f.window("TrainingWindow")->isVisible()
             && f.window(game)->isVisible());
-    for (const QWidget* c :
+    for (const QWidget* control :
          f.window(game)->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
-        QVERIFY2(f.window(game)->findChildren<QWidget*>(c->objectName(), Qt::FindDirectChildrenOnly)
+        QVERIFY2(f.window(game)->findChildren<QWidget*>(control->objectName(),
+                                                        Qt::FindDirectChildrenOnly)
                                  .size()
                          == 1,
-                 qPrintable(c->objectName()));
+                 qPrintable(control->objectName()));
 }
 
 // Real message boxes that the child closes at once; the desktop moves the activation to each box.
@@ -62,8 +63,8 @@ private slots:
     {
         // All nails on (6, 8). After the activation that sets up the ride: l r u d the buttons, < >
         // ^ v the arrow keys, T a tick of the nail show, P the car put on (6, 7), F the training
-        // window activated and HomewardRideWindow again, O another program and HomewardRideWindow
-        // again, E "Ende" by the space bar, C closing by the frame.
+        // window activated and then the ride's window again, O another program and then the ride's
+        // window again, E "Ende" by the space bar, C closing by the frame.
         QTest::addColumn<QString>("choice");
         QTest::addColumn<QString>("doing");
         QTest::addColumn<int>("rides");
@@ -71,25 +72,25 @@ private slots:
         QTest::addColumn<QString>("vehicle"); // the hidden picture it shows
         QTest::addColumn<bool>("shown");
         QTest::newRow("buttons and arrows, during the show")
-                << "Befehl6"
-                << "Tr>>>dvvv^u<lT" << 1 << QPoint(3, 3) << "Bild2" << true;
+                << "homewardRideButton"
+                << "Tr>>>dvvv^u<lT" << 1 << QPoint(3, 3) << "carPicture" << true;
         QTest::newRow("second breakdown: the bicycle")
-                << "Bild6"
-                << "Pdud" << 1 << QPoint(6, 8) << "Bild3" << true;
-        QTest::newRow("third: on foot") << "Bild6"
-                                        << "Pdudud" << 1 << QPoint(6, 8) << "Bild4" << true;
+                << "homewardRidePicture"
+                << "Pdud" << 1 << QPoint(6, 8) << "bicyclePicture" << true;
+        QTest::newRow("third: on foot") << "homewardRidePicture"
+                                        << "Pdudud" << 1 << QPoint(6, 8) << "walkerPicture" << true;
         QTest::newRow("Ende brings the car back")
-                << "Befehl6"
-                << "PdudE" << 1 << QPoint(6, 8) << "Bild2" << false;
+                << "homewardRideButton"
+                << "PdudE" << 1 << QPoint(6, 8) << "carPicture" << false;
         QTest::newRow("back from the training window: a new ride")
-                << "Befehl6"
-                << "rF" << 2 << QPoint(1, 1) << "Bild2" << true;
+                << "homewardRideButton"
+                << "rF" << 2 << QPoint(1, 1) << "carPicture" << true;
         QTest::newRow("back from another program: the same ride")
-                << "Bild6"
-                << "rO" << 1 << QPoint(2, 1) << "Bild2" << true;
+                << "homewardRidePicture"
+                << "rO" << 1 << QPoint(2, 1) << "carPicture" << true;
         QTest::newRow("closed by the frame during the show")
-                << "Befehl6"
-                << "TC" << 1 << QPoint(1, 1) << "Bild2" << false;
+                << "homewardRideButton"
+                << "TC" << 1 << QPoint(1, 1) << "carPicture" << false;
     }
     void homewardRide()
     {
@@ -104,72 +105,81 @@ private slots:
         for (int i = 0; i < 20; ++i)
             draws << 6 << 1 << 12 << 8 << 1 << 10;
         choose(f, choice, "HomewardRideWindow", draws);
-        HomewardRideWindow& w = f.program().homewardRideWindow();
-        QCOMPARE(w.windowTitle(), "Heimfahrt:  Vorsicht, es sind viele Nägel auf der Fahrbahn!");
-        QApplication::setActiveWindow(&w);
+        HomewardRideWindow& window = f.program().homewardRideWindow();
+        QCOMPARE(window.windowTitle(),
+                 "Heimfahrt:  Vorsicht, es sind viele Nägel auf der Fahrbahn!");
+        QApplication::setActiveWindow(&window);
         QCoreApplication::sendPostedEvents();
         const Shown setUp = ScriptedDialogs::msg(
                 "Du bekommst jetzt die Nagelstellen\rgezeigt, merke sie dir gut!", 0,
                 "Nagelstellen");
         QCOMPARE(f.seen(), Boxes{ setUp });
-        QCOMPARE(QAccessible::queryAccessibleInterface(w.Bezeichnung4)->text(QAccessible::Name),
+        const auto control = [&f](const char* name) {
+            return f.control<QLabel>(QStringLiteral("HomewardRideWindow/") + name);
+        };
+        QLabel* const vehiclePicture = control("vehiclePicture");
+        const QPoint field = f.control("HomewardRideWindow/fieldFrame")->pos();
+        QCOMPARE(QAccessible::queryAccessibleInterface(control("hintLabel"))
+                         ->text(QAccessible::Name),
                  "Die Fahrbahn ist frei!");
-        const QPoint cellSize(w.Bild1->width(), w.Bild1->height());
+        const QPoint cellSize(vehiclePicture->width(), vehiclePicture->height());
         int ridesSetUp = 1;
-        QPoint marker =
-                w.Figur1->pos() + QPoint(5 * cellSize.x(), 7 * cellSize.y()); // on the nails
+        QPoint marker = field + QPoint(5 * cellSize.x(), 7 * cellSize.y()); // on the nails
         for (const QChar c : doing) {
             const int button = QStringLiteral("lrud").indexOf(c),
                       key = QStringLiteral("<^>vE").indexOf(c);
             if (button >= 0)
-                f.click("HomewardRideWindow/Befehl" + QString::number(button + 2));
+                f.click(QStringLiteral("HomewardRideWindow/")
+                        + std::array{ "leftButton", "rightButton", "upButton",
+                                      "downButton" }[button]);
             else if (key >= 0)
-                QTest::keyClick(w.Befehl1,
+                QTest::keyClick(f.control("HomewardRideWindow/endButton"),
                                 std::array{ Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down,
                                             Qt::Key_Space }[key]);
             else if (c == u'T')
-                f.timers.made.last()->tick(), marker = w.Bezeichnung5->pos();
+                f.timers.made.last()->tick(), marker = control("nailMarker")->pos();
             else if (c == u'P')
-                w.ride().CarColumn = 6, w.ride().CarRow = 7;
+                window.ride().carColumn = 6, window.ride().carRow = 7;
             else if (c == u'C')
-                w.close();
+                window.close();
             if (c == u'F' || c == u'O') {
                 QApplication::setActiveWindow(c == u'F' ? static_cast<QWidget*>(&f.trainingWindow())
                                                         : nullptr);
-                QApplication::setActiveWindow(&w);
+                QApplication::setActiveWindow(&window);
                 QCoreApplication::sendPostedEvents();
                 ridesSetUp += int(f.seen().count(setUp));
             }
         }
         QCOMPARE(ridesSetUp, rides);
-        QCOMPARE(marker, w.Figur1->pos() + QPoint(5 * cellSize.x(), 7 * cellSize.y()));
-        QCOMPARE(w.Bild1->pos(),
-                 w.Figur1->pos()
-                         + QPoint((cell.x() - 1) * cellSize.x(), (cell.y() - 1) * cellSize.y()));
-        QCOMPARE(w.Bild1->pixmap().cacheKey(),
-                 f.control<QLabel>("HomewardRideWindow/" + vehicle)->pixmap().cacheKey());
-        QCOMPARE(w.surface->pixelAt(105 + 5 * 495 + 300, 945 + 7 * 495 + 455) == Qt::black,
+        QCOMPARE(marker, field + QPoint(5 * cellSize.x(), 7 * cellSize.y()));
+        QCOMPARE(vehiclePicture->pos(),
+                 field + QPoint((cell.x() - 1) * cellSize.x(), (cell.y() - 1) * cellSize.y()));
+        QCOMPARE(vehiclePicture->pixmap().cacheKey(),
+                 control(vehicle.toLatin1().constData())->pixmap().cacheKey());
+        QCOMPARE(f.control<DrawingSurface>("HomewardRideWindow/surface")
+                                 ->pixelAt(105 + 5 * 495 + 300, 945 + 7 * 495 + 455)
+                         == Qt::black,
                  doing.contains(u'P')); // the nail's head
         QCOMPARE(f.window("HomewardRideWindow")->isVisible(), shown);
         QCOMPARE(f.window("TrainingWindow")->isVisible(), !shown);
-        QCOMPARE(w.ride().showRunning() || w.Bezeichnung5->isVisible(), shown);
+        QCOMPARE(window.ride().showRunning() || control("nailMarker")->isVisible(), shown);
     }
     void backFromOwnBox()
     {
         ClosingBoxes boxes;
         ScriptedRandom random;
         ManualTimers timers;
-        HomewardRideWindow w(boxes, random, timers);
-        w.open(); // activated: a new ride and its first box
+        HomewardRideWindow window(boxes, random, timers);
+        window.open(); // activated: a new ride and its first box
         settle();
         QCOMPARE(boxes.shown, 1);
-        QVERIFY(QApplication::activeWindow() != &w);
-        QApplication::setActiveWindow(&w); // back from the box: the same ride
+        QVERIFY(QApplication::activeWindow() != &window);
+        QApplication::setActiveWindow(&window); // back from the box: the same ride
         settle();
         QCOMPARE(boxes.shown, 1);
-        w.befehl1Click();
-        w.open(); // shown again and activated: a new ride
-        QApplication::setActiveWindow(&w);
+        window.findChild<QPushButton*>(QStringLiteral("endButton"))->click();
+        window.open(); // shown again and activated: a new ride
+        QApplication::setActiveWindow(&window);
         settle();
         QCOMPARE(boxes.shown, 2);
     }
@@ -184,23 +194,23 @@ private slots:
         QTest::addColumn<bool>("shown");
         const QStringList crash{ "Du hast den Straßenpfosten gestreift!",
                                  "Du hast 1 Meter geschafft!" };
-        QTest::newRow("Esc before Start") << "Befehl2"
+        QTest::newRow("Esc before Start") << "carRideButton"
                                           << "E"
                                           << "" << QStringList{} << false;
-        QTest::newRow("Ende before Start, from the picture") << "Bild2"
+        QTest::newRow("Ende before Start, from the picture") << "carRidePicture"
                                                              << "X"
                                                              << "" << QStringList{} << false;
         QTest::newRow("Enter starts, not again; Esc ends without a word")
-                << "Befehl2"
+                << "carRideButton"
                 << "NTNT>E"
                 << " 2 m " << QStringList{} << false;
-        QTest::newRow("closed by the frame") << "Bild2"
+        QTest::newRow("closed by the frame") << "carRidePicture"
                                              << "SWC"
                                              << " 1 m " << QStringList{} << false;
-        QTest::newRow("crash: only Ende left") << "Befehl2"
+        QTest::newRow("crash: only Ende left") << "carRideButton"
                                                << "ST" + QString(24, u'<') + "T<"
                                                << " 1 m " << crash << true;
-        QTest::newRow("crash, then Enter ends") << "Befehl2"
+        QTest::newRow("crash, then Enter ends") << "carRideButton"
                                                 << "ST" + QString(24, u'<') + "N"
                                                 << " 1 m " << crash << false;
     }
@@ -213,50 +223,59 @@ private slots:
         QFETCH(bool, shown);
         ProgramFixture f;
         choose(f, choice, "CarRideWindow");
-        CarRideWindow& w = f.program().carRideWindow();
-        QVERIFY(w.windowTitle() == "Autofahrt" && w.Befehl2->isDefault());
-        const auto across = [&w] {
-            return QList<int>{ w.Bild1->x(), w.Figur1->x(), w.Figur1->width(), w.Figur2->x(),
-                               w.Figur3->x() };
+        CarRideWindow& window = f.program().carRideWindow();
+        auto* const start = f.control<QPushButton>("CarRideWindow/startButton");
+        auto* const end = f.control<QPushButton>("CarRideWindow/endButton");
+        QVERIFY(window.windowTitle() == "Autofahrt" && start->isDefault());
+        const auto across = [&f] {
+            QList<int> lefts;
+            for (const char* piece : { "carPicture", "road", "leftPost", "rightPost" })
+                lefts << f.control(QStringLiteral("CarRideWindow/") + piece)->x();
+            return lefts << f.control("CarRideWindow/road")->width();
         };
         ManualTimer* tick = f.timers.made.last();
         for (const QChar c : doing) {
             const int key = QStringLiteral("<>E").indexOf(c);
             if (key >= 0)
-                QTest::keyClick(&w, std::array{ Qt::Key_Left, Qt::Key_Right, Qt::Key_Escape }[key]);
+                QTest::keyClick(&window,
+                                std::array{ Qt::Key_Left, Qt::Key_Right, Qt::Key_Escape }[key]);
             else if (c == u'T' || c == u'W')
                 f.random.pushDraw(c == u'W' ? 2 : 0, 0, 2), tick->tick();
             else if (c == u'N')
-                QTest::keyClick(w.Befehl2, Qt::Key_Return);
+                QTest::keyClick(start, Qt::Key_Return);
             else if (c == u'C')
-                w.close();
+                window.close();
             else if (c == u'X')
-                QTest::keyClick(w.Befehl1, Qt::Key_Space);
+                QTest::keyClick(end, Qt::Key_Space);
             else
-                f.click("CarRideWindow/Befehl2");
+                f.click("CarRideWindow/startButton");
             if (c == u'S' || c == u'N')
-                QVERIFY(w.Befehl1->isHidden() == w.Befehl2->isHidden() && tick->interval() == 30);
+                QVERIFY(end->isHidden() == start->isHidden() && tick->interval() == 30);
         }
-        QCOMPARE(f.caption("CarRideWindow/Bezeichnung1"), metres);
-        QCOMPARE(QAccessible::queryAccessibleInterface(w.Bezeichnung1)->text(QAccessible::Name),
+        QCOMPARE(f.caption("CarRideWindow/metresLabel"), metres);
+        QCOMPARE(QAccessible::queryAccessibleInterface(f.control("CarRideWindow/metresLabel"))
+                         ->text(QAccessible::Name),
                  metres);
-        QStringList written;
-        for (const DrawingSurface::Written& t : w.surface->texts())
-            written << t.text;
-        QCOMPARE(written, texts);
+        const auto written = [&f] {
+            QStringList texts;
+            for (const DrawingSurface::Written& written :
+                 f.control<DrawingSurface>("CarRideWindow/surface")->texts())
+                texts << written.text;
+            return texts;
+        };
+        QCOMPARE(written(), texts);
         QCOMPARE(f.window("CarRideWindow")->isVisible(), shown);
         QCOMPARE(f.window("TrainingWindow")->isVisible(), !shown);
-        QVERIFY(!w.ride().riding());
+        QVERIFY(!window.ride().riding());
         if (shown) { // after a crash only "Ende", and it is the default
-            QVERIFY(!w.Befehl1->isHidden() && w.Befehl1->isDefault() && w.Befehl2->isHidden());
+            QVERIFY(!end->isHidden() && end->isDefault() && start->isHidden());
             return;
         }
-        QVERIFY(!w.Befehl1->isHidden() && !w.Befehl2->isHidden() && w.Befehl2->isDefault());
+        QVERIFY(!end->isHidden() && !start->isHidden() && start->isDefault());
         const QList<int> atEnd = across();
-        w.startCarRide();
-        w.befehl2Click(); // every piece already stands where a ride starts, and the window is
-                          // clean
-        QVERIFY(across() == atEnd && w.surface->texts().isEmpty());
+        window.startCarRide();
+        start->click(); // every piece already stands where a ride starts, and the window is clean
+        QVERIFY(across() == atEnd && written().isEmpty());
     }
 };
 
