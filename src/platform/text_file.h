@@ -85,8 +85,9 @@ bool replaceLines(const QString& path, const QStringList& lines, QString* error 
 bool appendLines(const QString& path, const QStringList& lines, QString* error = nullptr);
 
 // Removes, in the folder, the temporary copies that a safe replacement leaves behind only when the
-// program is killed at the moment of replacing: regular files named "ZIFTORA." + (INI, INF, DAT
-// or three digits) + "." + six letters or digits, e.g. "ZIFTORA.INI.a1B2c3". Nothing else is
+// program is killed at the moment of replacing: regular files named "ZIFTORA." + (INI, INF, DAT,
+// three digits, or "H" and eight hexadecimal digits) + "." + six letters or digits, e.g.
+// "ZIFTORA.INI.a1B2c3" or "ZIFTORA.H3F2A91C0.a1B2c3". Nothing else is
 // touched -- not the data files, not other names, not directories or links. Returns how many
 // were removed. Called at start, before any data file is read.
 int removeLeftoverCopies(const QString& folder);
