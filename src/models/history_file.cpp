@@ -346,33 +346,29 @@ bool read(const QString& path, const QString& childName, Snapshot* file)
 
 bool addToFile(const QString& path, const ChildHistory& pending, Snapshot* file, bool* reread)
 {
-    if (reread)
-        *reread = true;
     QByteArray data;
     const TextFile::FileKind kind = TextFile::kind(path);
     if (kind != TextFile::FileKind::Absent && !TextFile::readBytes(path, &data))
         return false;
     // Parsed again only when someone else has written it since it was last read or written here.
-    if (kind != TextFile::FileKind::Absent && !file->bytes.isEmpty() && data == file->bytes) {
-        if (reread)
-            *reread = false;
-    } else {
-        if (kind == TextFile::FileKind::Absent) {
-            file->history = ChildHistory();
-            file->history.name = pending.name;
-        } else if (parse(data, &file->history) != Content::History
-                   || file->history.name != pending.name) {
-            return false;
-        }
-    }
+    const bool known =
+            kind != TextFile::FileKind::Absent && !file->bytes.isEmpty() && data == file->bytes;
+    if (reread)
+        *reread = !known;
     // From here the snapshot no longer matches the file until the new bytes are in it.
     file->bytes.clear();
-    file->history.add(pending);
-    QByteArray written = bytes(file->history);
-    if (!TextFile::replaceBytes(path, written)) {
+    if (kind == TextFile::FileKind::Absent) {
         file->history = ChildHistory();
+        file->history.name = pending.name;
+    } else if (!known
+               && (parse(data, &file->history) != Content::History
+                   || file->history.name != pending.name)) {
         return false;
     }
+    file->history.add(pending);
+    QByteArray written = bytes(file->history);
+    if (!TextFile::replaceBytes(path, written))
+        return false;
     file->bytes = std::move(written);
     return true;
 }

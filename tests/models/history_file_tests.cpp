@@ -238,17 +238,15 @@ private slots:
         QCOMPARE(fileBytes(path), HistoryFile::bytes(historyOf(dayOfPractice.mid(0, 2))));
         QCOMPARE(locked, QStringList(3, path));
 
-        const QByteArray later = "Ziftora Lernstand 2\r\nKind Anna\r\n";
-        writeFile(path, later);
-        history.setChild("Anna");
+        const QByteArray earlier = fileBytes(path);
+        writeFile(path, "Ziftora Lernstand 2\r\nKind Anna\r\n");
         history.record(answerOf(dayOfPractice[2]));
-        QCOMPARE(fileBytes(path), later);
-        QCOMPARE(history.history(), historyOf(dayOfPractice.mid(2)));
-        writeFile(path, HistoryFile::bytes(historyOf(dayOfPractice.mid(0, 1))));
+        QCOMPARE(fileBytes(path), "Ziftora Lernstand 2\r\nKind Anna\r\n");
+        QCOMPARE(history.history(), historyOf(dayOfPractice));
+        writeFile(path, earlier);
         history.record(answerOf(dayOfPractice[2]));
         QVERIFY(!history.hasPending());
-        const ChildHistory expected =
-                historyOf(QStringList{ dayOfPractice[0], dayOfPractice[2], dayOfPractice[2] });
+        const ChildHistory expected = historyOf(dayOfPractice + dayOfPractice.mid(2));
         QCOMPARE(fileBytes(path), HistoryFile::bytes(expected));
         QCOMPARE(history.history(), expected);
     }
