@@ -51,7 +51,7 @@ void BM_StartToFirstTask(benchmark::State& state)
         auto program = std::make_unique<Program>(folder.quiet.desktop());
         program->start();
         QApplication::processEvents();
-        benchmark::DoNotOptimize(program->trainingWindow().Bezeichnung1->text().size());
+        benchmark::DoNotOptimize(program->trainingWindow().taskText().size());
         state.PauseTiming();
         program.reset();
         state.ResumeTiming();

@@ -59,9 +59,9 @@ void Program::start()
             &TrainingWindow::startUser);
     connect(errorListWindow_.get(), &ErrorListWindow::closed, this, &Program::showTrainingWindow);
 
-    trainingWindow_->formLoad();
+    trainingWindow_->startUp();
     trainingWindow_->show();
-    trainingWindow_->Befehl11->setFocus();
+    trainingWindow_->focusCheckButton();
 }
 
 InfoWindow& Program::infoWindow()
@@ -78,14 +78,12 @@ WorksheetWindow& Program::worksheetWindow()
     if (!worksheetWindow_) {
         // The worksheet builds its rows with the training window's generator, as training does.
         WorksheetWindow::TaskSource tasks{ [this] { trainingWindow_->engine().generateTask(); },
-                                           [this] {
-                                               return trainingWindow_->Bezeichnung1->text();
-                                           } };
+                                           [this] { return trainingWindow_->taskText(); } };
         worksheetWindow_ = std::make_unique<WorksheetWindow>(
                 state_, desktop_.dialogs, desktop_.clipboard, desktop_.printer, tasks);
         connect(worksheetWindow_.get(), &WorksheetWindow::closed, this,
                 &Program::showTrainingWindow);
-        worksheetWindow_->formLoad(trainingWindow_->frameGeometry());
+        worksheetWindow_->placeRightOf(trainingWindow_->frameGeometry());
     }
     return *worksheetWindow_;
 }

@@ -56,33 +56,33 @@ void divideForm(Task& t, int type)
     switch (type) {
     case 2: // " Ergänzungen": 42 : ? = 6
         t.taskValue = t.C;
-        appendS(s, t.A * t.C);
+        appendSpacedNumber(s, t.A * t.C);
         s += u" : ? =";
-        appendS(s, t.A);
+        appendSpacedNumber(s, t.A);
         break;
     case 3: // " Umkehrungen": ? : 7 = 6
         t.taskValue = t.A * t.C;
         s += u" ? :";
-        appendS(s, t.C);
+        appendSpacedNumber(s, t.C);
         s += u" =";
-        appendS(s, t.A);
+        appendSpacedNumber(s, t.A);
         break;
     case 4: // " Teilketten": 210 : 6 : 5 = ?
         t.taskValue = t.C;
-        appendS(s, t.A * t.B * t.C);
+        appendSpacedNumber(s, t.A * t.B * t.C);
         s += u" :";
-        appendS(s, t.A);
+        appendSpacedNumber(s, t.A);
         s += u" :";
-        appendS(s, t.B);
+        appendSpacedNumber(s, t.B);
         s += u" = ?";
         break;
     case 5: // " Punkt-Strich": 42 : 6 + 5 = ?
         t.taskValue = t.C + t.B;
-        appendS(s, t.A * t.C);
+        appendSpacedNumber(s, t.A * t.C);
         s += u" :";
-        appendS(s, t.A);
+        appendSpacedNumber(s, t.A);
         s += u" +";
-        appendS(s, t.B);
+        appendSpacedNumber(s, t.B);
         s += u" = ?";
         break;
     case 6: { // " Restaufgaben": 47 : 6 = ? with the answer 7R5
@@ -91,20 +91,20 @@ void divideForm(Task& t, int type)
         if (n % t.A == 0) // a remainder task should leave a remainder (a divisor 1 cannot)
             n += 1;
         t.taskValue = n;
-        appendS(s, n);
+        appendSpacedNumber(s, n);
         s += u" :";
-        appendS(s, t.A);
+        appendSpacedNumber(s, t.A);
         s += u" = ?";
         t.answer.reserve(8);
-        appendD(t.answer, n / t.A);
+        appendBareNumber(t.answer, n / t.A);
         t.answer += u'R';
-        appendD(t.answer, n % t.A);
+        appendBareNumber(t.answer, n % t.A);
         break;
     }
     case 7: // " Halbieren": 36 : 2 = ?
         t.A = drawNumberToHalveOrDouble(t);
         t.taskValue = t.A;
-        appendS(s, 2 * t.A);
+        appendSpacedNumber(s, 2 * t.A);
         s += u" : 2 = ?";
         break;
     case 8: { // " Groß-Klein": 42 : 6 <=> 8, the quotient one more, equal or one less than C
@@ -119,18 +119,18 @@ void divideForm(Task& t, int type)
         const int quotient = k == 0 ? t.C : k == 1 ? t.C + t.B : t.C - t.B;
         t.taskValue = quotient * t.A;
         t.answer = relationSign(quotient, t.C);
-        appendD(s, t.taskValue);
+        appendBareNumber(s, t.taskValue);
         s += u" :";
-        appendS(s, t.A);
+        appendSpacedNumber(s, t.A);
         s += u" <=>";
-        appendS(s, t.C);
+        appendSpacedNumber(s, t.C);
         break;
     }
     default: // " Teilaufgaben": 42 : 6 = ?
         t.taskValue = t.C;
-        appendS(s, t.A * t.C);
+        appendSpacedNumber(s, t.A * t.C);
         s += u" :";
-        appendS(s, t.A);
+        appendSpacedNumber(s, t.A);
         s += u" = ?";
         break;
     }

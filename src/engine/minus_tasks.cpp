@@ -86,9 +86,9 @@ void minusForm(Task& t, int form, const MinusRange& range)
         keepMinuendAtLeast(t, t.A, range);
         const int m = t.C + 10;
         t.taskValue = m - t.A;
-        appendS(s, m);
+        appendSpacedNumber(s, m);
         s += u" - ? =";
-        appendS(s, t.A);
+        appendSpacedNumber(s, t.A);
         break;
     }
     case 3: { // ? - 7 = 8
@@ -96,9 +96,9 @@ void minusForm(Task& t, int form, const MinusRange& range)
         const int m = t.C + 10;
         t.taskValue = m;
         s += u" ? -";
-        appendS(s, t.A);
+        appendSpacedNumber(s, t.A);
         s += u" =";
-        appendS(s, m - t.A);
+        appendSpacedNumber(s, m - t.A);
         break;
     }
     case 4: { // 15 - 3 - 7 = ?
@@ -112,11 +112,11 @@ void minusForm(Task& t, int form, const MinusRange& range)
                 t.A -= step;
             t.taskValue = m - t.B - t.A;
         }
-        appendS(s, m);
+        appendSpacedNumber(s, m);
         s += u" -";
-        appendS(s, t.B);
+        appendSpacedNumber(s, t.B);
         s += u" -";
-        appendS(s, t.A);
+        appendSpacedNumber(s, t.A);
         s += u" = ?";
         break;
     }
@@ -130,20 +130,20 @@ void minusForm(Task& t, int form, const MinusRange& range)
             k = t.draw(0, 1);
         t.taskValue = k == 0 ? difference : k == 1 ? difference + t.B : difference - t.B;
         t.answer = relationSign(difference, t.taskValue);
-        appendS(s, t.C);
+        appendSpacedNumber(s, t.C);
         s += u" -";
-        appendS(s, t.A);
+        appendSpacedNumber(s, t.A);
         s += u" <=>";
-        appendS(s, t.taskValue);
+        appendSpacedNumber(s, t.taskValue);
         break;
     }
     default: { // 15 - 7 = ?
         keepMinuendAtLeast(t, t.A, range);
         const int m = t.C + 10;
         t.taskValue = m - t.A;
-        appendS(s, m);
+        appendSpacedNumber(s, m);
         s += u" -";
-        appendS(s, t.A);
+        appendSpacedNumber(s, t.A);
         s += u" = ?";
         break;
     }

@@ -1,6 +1,6 @@
 #include "engine/number_text.h"
 
-void appendD(QString& out, int x)
+void appendBareNumber(QString& out, int x)
 {
     char16_t digits[10];
     int n = 0;
@@ -12,22 +12,22 @@ void appendD(QString& out, int x)
     out.append(QStringView(digits + 10 - n, n));
 }
 
-void appendS(QString& out, int x)
+void appendSpacedNumber(QString& out, int x)
 {
     out += QChar(x < 0 ? u'-' : u' ');
-    appendD(out, x);
+    appendBareNumber(out, x);
 }
 
-QString S(int x)
+QString spacedNumber(int x)
 {
     QString text;
-    appendS(text, x);
+    appendSpacedNumber(text, x);
     return text;
 }
 
-QString D(int x)
+QString bareNumber(int x)
 {
     QString text;
-    appendD(text, x);
+    appendBareNumber(text, x);
     return text;
 }

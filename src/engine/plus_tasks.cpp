@@ -35,9 +35,9 @@ void plusForm(Task& t, int type)
     switch (type) {
     case 2: // " Plus Zehner": 7 + 50 = ?
         t.taskValue = t.A + 10 * t.C;
-        appendD(s, t.A);
+        appendBareNumber(s, t.A);
         s += u" +";
-        appendS(s, 10 * t.C);
+        appendSpacedNumber(s, 10 * t.C);
         s += u" = ?";
         break;
     case 3: // " Plus Zweistellig": 5 + 37 = ?
@@ -45,31 +45,31 @@ void plusForm(Task& t, int type)
         [[fallthrough]];
     case 4: // " Ergänze Zehner": 5 + 7 = ?
         t.taskValue = t.A + t.C;
-        appendD(s, t.C);
+        appendBareNumber(s, t.C);
         s += u" +";
-        appendS(s, t.A);
+        appendSpacedNumber(s, t.A);
         s += u" = ?";
         break;
     case 5: // " Ergänze Hundert": 7 + ? = 12
         t.taskValue = t.C;
-        appendD(s, t.A);
+        appendBareNumber(s, t.A);
         s += u" + ? =";
-        appendS(s, t.A + t.C);
+        appendSpacedNumber(s, t.A + t.C);
         break;
     case 6: // " Umkehrungen": ? + 7 = 12
         t.taskValue = t.C;
         s += u"? +";
-        appendS(s, t.A);
+        appendSpacedNumber(s, t.A);
         s += u" =";
-        appendS(s, t.A + t.C);
+        appendSpacedNumber(s, t.A + t.C);
         break;
     case 7: // " Plusketten": 7 + 3 + 5 = ?
         t.taskValue = t.A + t.B + t.C;
-        appendD(s, t.A);
+        appendBareNumber(s, t.A);
         s += u" +";
-        appendS(s, t.B);
+        appendSpacedNumber(s, t.B);
         s += u" +";
-        appendS(s, t.C);
+        appendSpacedNumber(s, t.C);
         s += u" = ?";
         break;
     case 8: { // " Groß-Klein": 7 + 5 <=> 13; the right side is the sum, one step more or one less
@@ -78,18 +78,18 @@ void plusForm(Task& t, int type)
         const int sum = t.A + t.C;
         t.taskValue = k == 0 ? sum : k == 1 ? sum + t.B : sum - t.B;
         t.answer = relationSign(sum, t.taskValue);
-        appendD(s, t.A);
+        appendBareNumber(s, t.A);
         s += u" +";
-        appendS(s, t.C);
+        appendSpacedNumber(s, t.C);
         s += u" <=>";
-        appendS(s, t.taskValue);
+        appendSpacedNumber(s, t.taskValue);
         break;
     }
     default: // " Plus Einer": 7 + 5 = ?
         t.taskValue = t.A + t.C;
-        appendD(s, t.A);
+        appendBareNumber(s, t.A);
         s += u" +";
-        appendS(s, t.C);
+        appendSpacedNumber(s, t.C);
         s += u" = ?";
         break;
     }

@@ -151,7 +151,7 @@ void TaskEngine::finish(forms::Task& task)
     state_.operandC = task.C;
     state_.taskValue = task.taskValue;
     if (task.answer.isEmpty())
-        state_.expectedAnswer = ::D(task.taskValue);
+        state_.expectedAnswer = ::bareNumber(task.taskValue);
     else
         state_.expectedAnswer = std::move(task.answer);
     screen_.setTaskText(task.text);

@@ -10,7 +10,8 @@
 // task_catalogue.cpp the task-type list of each operation, exact texts.
 // task_forms.h       one task under construction, shared by the four operation branches
 //                    plus_tasks.cpp, minus_tasks.cpp, times_tasks.cpp and divide_tasks.cpp.
-// number_text.*      S(x) and D(x), the two number renderings of every task text.
+// number_text.*      spacedNumber and bareNumber, the two number renderings of every task
+// text.
 //
 // The engine uses QtCore only: no widgets, so it is tested and benchmarked without a window.
 
@@ -27,9 +28,7 @@ namespace forms {
 class Task;
 }
 
-// The entries of the task-type list Liste1 for an operation (1 plus ... 6 mandatory tasks), in
-// list order, exactly as shown. Any other operation gets the random-selection list, as the
-// generator treats any other operation as random selection.
+// The entries of the task-type list for an operation, in list order, exactly as shown.
 QStringList taskTypeEntries(Operation operation);
 
 // True when the keypad can type the answer: digits, one of "<", "=", ">", or digits "R" digits,
@@ -41,15 +40,17 @@ class TaskEngine {
 public:
     TaskEngine(TrainingState& state, TaskScreen& screen, RandomSource& random);
 
-    // Puts a new task on screen for Operation, TaskType, Level and PracticeNumber: task text in
-    // Bezeichnung1, answer in ExpectedAnswer, numbers in TaskValue and OperandA..C, entry emptied.
-    // In mandatory mode (Operation 6) it serves the next stored task instead; when the list has run
-    // out it ends the mode, refills Liste1 with the plus entries (whose selection runs the window's
-    // list handler and so one nested generateTask) and then puts its own plus task on screen.
+    // Puts a new task on screen for the state's operation, task type, level and practice number:
+    // task text in the task label, answer in expectedAnswer, numbers in taskValue and
+    // operandA..C, entry emptied. In mandatory mode it serves the next stored task instead; when
+    // the list has run out it ends the mode, refills the task-type list with the plus entries
+    // (whose selection runs the window's list handler and so one nested generateTask) and then
+    // puts its own plus task on screen.
     void generateTask();
 
-    // Clears Liste1, adds the entries of the current Operation and selects entry 0; the window's
-    // list handler then sets TaskType and, outside mandatory mode, generates a task.
+    // Clears the task-type list, adds the entries of the current operation and selects entry 0;
+    // the window's list handler then sets taskType and, outside mandatory mode, generates a
+    // task.
     void fillTaskTypeList();
 
 private:

@@ -8,19 +8,19 @@ class TaskScreen {
 public:
     virtual ~TaskScreen() = default;
 
-    virtual void setTaskText(const QString& text) = 0; // caption of Bezeichnung1
-    virtual void setEntryDisplay(const QString& text) = 0; // caption of Bezeichnung2
+    virtual void setTaskText(const QString& text) = 0; // the task label
+    virtual void setEntryDisplay(const QString& text) = 0; // the entry display
 
-    // Liste1, the task types. selectTaskType runs the list's click handling, as a click does.
+    // The task-type list. selectTaskType runs the list's click handling, as a click does.
     virtual void clearTaskTypes() = 0;
     virtual void addTaskType(const QString& entry) = 0;
     virtual void selectTaskType(int index) = 0;
 
-    // Liste2, the mandatory list (task line, answer line, task line, ...).
+    // The mandatory list (task line, answer line, task line, ...).
     virtual int mandatoryCount() const = 0;
     virtual QString mandatoryEntry(int index) const = 0;
     virtual void removeMandatoryEntries(int first, int count) = 0;
 
-    // Parks the mandatory cover Befehl28 outside the window (mandatory mode off).
+    // Parks the mandatory cover outside the window (mandatory mode off).
     virtual void endMandatoryMode() = 0;
 };

@@ -59,18 +59,18 @@ void timesForm(Task& t, int type)
     switch (type) {
     case 2: // " Ergänzungen": 6 · ? = 42
         t.taskValue = t.C;
-        appendS(s, t.A);
+        appendSpacedNumber(s, t.A);
         appendTimes(s);
         s += u" ? =";
-        appendS(s, t.A * t.C);
+        appendSpacedNumber(s, t.A * t.C);
         break;
     case 3: // " Umkehrungen": ? · 6 = 42
         t.taskValue = t.C;
         s += u" ?";
         appendTimes(s);
-        appendS(s, t.A);
+        appendSpacedNumber(s, t.A);
         s += u" =";
-        appendS(s, t.A * t.C);
+        appendSpacedNumber(s, t.A * t.C);
         break;
     case 4: // " Malketten": 3 · 2 · 4 = ?, small factors of their own (zero included at level 1)
         t.A = t.draw(1, 6);
@@ -99,28 +99,28 @@ void timesForm(Task& t, int type)
             break;
         }
         t.taskValue = t.A * t.B * t.C;
-        appendS(s, t.A);
+        appendSpacedNumber(s, t.A);
         appendTimes(s);
-        appendS(s, t.B);
+        appendSpacedNumber(s, t.B);
         appendTimes(s);
-        appendS(s, t.C);
+        appendSpacedNumber(s, t.C);
         s += u" = ?";
         break;
     case 5: // " Punkt-Strich": 3 + 7 · 6 = ?, times before plus
         t.B += 1;
         t.C = t.draw(1, t.A);
         t.taskValue = t.A * t.B + t.C;
-        appendS(s, t.C);
+        appendSpacedNumber(s, t.C);
         s += u" +";
-        appendS(s, t.A);
+        appendSpacedNumber(s, t.A);
         appendTimes(s);
-        appendS(s, t.B);
+        appendSpacedNumber(s, t.B);
         s += u" = ?";
         break;
     case 6: // " Verdoppeln": 24 · 2 = ?
         t.A = drawNumberToHalveOrDouble(t);
         t.taskValue = 2 * t.A;
-        appendS(s, t.A);
+        appendSpacedNumber(s, t.A);
         appendTimes(s);
         s += u" 2 = ?";
         break;
@@ -130,18 +130,18 @@ void timesForm(Task& t, int type)
         const int product = t.C * t.A;
         t.taskValue = k == 0 ? product : k == 1 ? (t.C + t.B) * t.A : (t.C - t.B) * t.A;
         t.answer = relationSign(product, t.taskValue);
-        appendS(s, t.C);
+        appendSpacedNumber(s, t.C);
         appendTimes(s);
-        appendS(s, t.A);
+        appendSpacedNumber(s, t.A);
         s += u" <=>";
-        appendS(s, t.taskValue);
+        appendSpacedNumber(s, t.taskValue);
         break;
     }
     default: // " Malaufgaben": 7 · 6 = ?
         t.taskValue = t.A * t.C;
-        appendS(s, t.C);
+        appendSpacedNumber(s, t.C);
         appendTimes(s);
-        appendS(s, t.A);
+        appendSpacedNumber(s, t.A);
         s += u" = ?";
         break;
     }

@@ -46,30 +46,30 @@ bool readMandatoryFile(const QString& path, QStringList* entries)
 }
 
 MandatoryTasks::MandatoryTasks(TrainingState& state, Dialogs& dialogs, TaskEngine& engine,
-                               ListBox& liste2, QWidget& befehl28, QWidget& window,
-                               const QLabel& bezeichnung1)
+                               ListBox& list, QWidget& cover, QWidget& window,
+                               const QLabel& taskLabel)
     : state_(state),
       dialogs_(dialogs),
       engine_(engine),
-      liste2_(liste2),
-      befehl28_(befehl28),
+      list_(list),
+      cover_(cover),
       window_(window),
-      bezeichnung1_(bezeichnung1)
+      taskLabel_(taskLabel)
 {
 }
 
 bool MandatoryTasks::active() const
 {
-    return ModeCover::isOn(&befehl28_);
+    return ModeCover::isOn(&cover_);
 }
 
 bool MandatoryTasks::readFileIntoList()
 {
     // The list is emptied first, so a file that cannot be read leaves an empty list behind.
-    liste2_.clear();
+    list_.clear();
     QStringList entries;
     const bool read = readMandatoryFile(QString::fromLatin1(FileName), &entries);
-    liste2_.addItems(entries);
+    list_.addItems(entries);
     return read;
 }
 
@@ -79,18 +79,18 @@ void MandatoryTasks::loadMandatoryTasks()
         dialogs_.msgBox(QStringLiteral("Keine Pflichtaufgaben!"), MsgStyle::OkOnly, title());
         return;
     }
-    if (liste2_.listCount() < 1)
+    if (list_.listCount() < 1)
         return;
 
     // The next task that the generator puts on the screen is the first stored one.
-    ModeCover::set(&befehl28_, true);
+    ModeCover::set(&cover_, true);
     state_.operation = Operation::Mandatory;
     engine_.fillTaskTypeList();
 }
 
 void MandatoryTasks::leaveMode()
 {
-    ModeCover::set(&befehl28_, false);
+    ModeCover::set(&cover_, false);
     state_.operation = Operation::Plus;
 }
 
@@ -103,7 +103,7 @@ void MandatoryTasks::confirmEndMandatoryTasks()
     engine_.fillTaskTypeList();
 }
 
-void MandatoryTasks::befehl28Click()
+void MandatoryTasks::leaveWithPassword()
 {
     if (!askPassword(dialogs_, state_.expectedAnswer, QStringLiteral("Pflichtaufgaben abbrechen")))
         return;
@@ -116,7 +116,7 @@ bool MandatoryTasks::editorOpen() const
     return window_.width() != Twips::toPixels(NormalWidth);
 }
 
-void MandatoryTasks::bild4Click()
+void MandatoryTasks::openEditor()
 {
     if (editorOpen()) {
         window_.setFixedSize(Twips::toPixels(NormalWidth), window_.height());
@@ -125,7 +125,7 @@ void MandatoryTasks::bild4Click()
     if (!askPassword(dialogs_, state_.expectedAnswer, QStringLiteral("Ziftora")))
         return;
 
-    liste2_.resize(liste2_.width(), Twips::toPixels(EditorListHeight));
+    list_.resize(list_.width(), Twips::toPixels(EditorListHeight));
     window_.setFixedSize(Twips::toPixels(EditorWidth), window_.height());
     dialogs_.msgBox(QStringLiteral("Alle Pflichtaufgaben werden beim\r"
                                    "Start bzw. Benutzerwechsel geladen!\r"
@@ -136,33 +136,33 @@ void MandatoryTasks::bild4Click()
                     MsgStyle::OkOnly, QStringLiteral("Pflichtteil"));
 }
 
-void MandatoryTasks::befehl23Click()
+void MandatoryTasks::insertTask()
 {
     // The task on screen and its answer become one pair at the end of the list.
-    liste2_.addItem(bezeichnung1_.text());
-    liste2_.addItem(state_.expectedAnswer);
-    liste2_.setListIndex(liste2_.listCount() - 1);
+    list_.addItem(taskLabel_.text());
+    list_.addItem(state_.expectedAnswer);
+    list_.setListIndex(list_.listCount() - 1);
 }
 
-void MandatoryTasks::befehl24Click()
+void MandatoryTasks::deleteLine()
 {
-    const int index = liste2_.listIndex();
+    const int index = list_.listIndex();
     if (index < 0)
         return;
     // A task line and its answer line always go together.
     const int first = index % 2 == 0 ? index : index - 1;
-    liste2_.removeItem(first);
-    liste2_.removeItem(first);
+    list_.removeItem(first);
+    list_.removeItem(first);
 }
 
-void MandatoryTasks::befehl26Click()
+void MandatoryTasks::clearList()
 {
-    liste2_.clear();
+    list_.clear();
 }
 
-void MandatoryTasks::befehl25Click()
+void MandatoryTasks::saveList()
 {
-    if (liste2_.listCount() == 0) {
+    if (list_.listCount() == 0) {
         const int answer = dialogs_.msgBox(
                 QStringLiteral("Die Liste enthält keine Daten!\r"
                                "Pflichtaufgaben jetzt löschen?"),
@@ -173,7 +173,7 @@ void MandatoryTasks::befehl25Click()
 
     // The file is replaced whole; when that fails the old file stays and so does the list.
     QString error;
-    if (!TextFile::replaceLines(QString::fromLatin1(FileName), liste2_.entries(), &error)) {
+    if (!TextFile::replaceLines(QString::fromLatin1(FileName), list_.entries(), &error)) {
         QString text = QStringLiteral("Die Liste konnte nicht gespeichert werden!\r");
         if (!error.isEmpty())
             text += error + QLatin1Char('\r');
@@ -183,13 +183,13 @@ void MandatoryTasks::befehl25Click()
     dialogs_.msgBox(QStringLiteral("Liste wurde gespeichert.\r"), MsgStyle::OkOnly, title());
 }
 
-void MandatoryTasks::befehl27Click()
+void MandatoryTasks::loadList()
 {
     if (!readFileIntoList()) {
         dialogs_.msgBox(QStringLiteral("Keine Liste vorhanden!"), MsgStyle::OkOnly, title());
         return;
     }
-    if (liste2_.listCount() == 0)
+    if (list_.listCount() == 0)
         dialogs_.msgBox(QStringLiteral("Es wurden keine Aufgaben gespeichert!"), MsgStyle::OkOnly,
                         QStringLiteral("Liste laden"));
 }

@@ -1,9 +1,9 @@
 #pragma once
 
-// Mandatory tasks: a teacher collects tasks in the list Liste2 of the training window, saves them
-// to ZIFTORA.DAT, and at every start and change of user the stored tasks are loaded and served
+// Mandatory tasks: a teacher collects tasks in the mandatory list of the training window, saves
+// them to ZIFTORA.DAT, and at every start and change of user the stored tasks are loaded and served
 // before free training. The list and the buttons live in the training window; this class holds
-// what they do. Mandatory mode is on exactly while the cover button Befehl28 stands at 240 twips.
+// what they do. Mandatory mode is on exactly while the mandatory cover stands at 240 twips.
 
 #include <QString>
 #include <QStringList>
@@ -25,37 +25,37 @@ bool readMandatoryFile(const QString& path, QStringList* entries);
 
 class MandatoryTasks {
 public:
-    MandatoryTasks(TrainingState& state, Dialogs& dialogs, TaskEngine& engine, ListBox& liste2,
-                   QWidget& befehl28, QWidget& window, const QLabel& bezeichnung1);
+    MandatoryTasks(TrainingState& state, Dialogs& dialogs, TaskEngine& engine, ListBox& list,
+                   QWidget& cover, QWidget& window, const QLabel& taskLabel);
 
     static constexpr const char* FileName = "ZIFTORA.DAT";
     // The training window at its normal width hides the editor column; widened, it shows it.
     static constexpr int NormalWidth = 7440; // twips
     static constexpr int EditorWidth = 9500; // twips
 
-    bool active() const; // the cover Befehl28 is on
+    bool active() const; // the mandatory cover is on
     bool editorOpen() const; // the window is wider than its normal 7440 twips
     void loadMandatoryTasks(); // start-up and after a user is started
     void confirmEndMandatoryTasks(); // the "*" key
 
     // Click handlers of the editor column and the cover.
-    void bild4Click();
-    void befehl23Click(); // "Einfügen"
-    void befehl24Click(); // "Lösche Zeile"
-    void befehl25Click(); // "Speichern"
-    void befehl26Click(); // "Lösche Liste"
-    void befehl27Click(); // "Lade Liste"
-    void befehl28Click(); // the cover: leave mandatory mode with the password
+    void openEditor();
+    void insertTask(); // "Einfügen"
+    void deleteLine(); // "Lösche Zeile"
+    void saveList(); // "Speichern"
+    void clearList(); // "Lösche Liste"
+    void loadList(); // "Lade Liste"
+    void leaveWithPassword(); // the cover: leave mandatory mode with the password
 
 private:
     bool readFileIntoList(); // false when the file cannot be read
-    void leaveMode(); // parks Befehl28, back to plus
+    void leaveMode(); // parks the cover, back to plus
 
     TrainingState& state_;
     Dialogs& dialogs_;
     TaskEngine& engine_;
-    ListBox& liste2_;
-    QWidget& befehl28_;
+    ListBox& list_;
+    QWidget& cover_;
     QWidget& window_;
-    const QLabel& bezeichnung1_;
+    const QLabel& taskLabel_;
 };

@@ -28,57 +28,14 @@ constexpr int ErrorsBeforePractice = 10; // the eleventh error starts error prac
 
 // Keypad: digits append, signs replace.
 
-void TrainingWindow::befehl1Click()
+void TrainingWindow::typeDigit(QChar digit)
 {
-    appendToEntry(QStringLiteral("1"));
+    appendToEntry(QString(digit));
 }
-void TrainingWindow::befehl2Click()
+
+void TrainingWindow::typeSign(QChar sign)
 {
-    appendToEntry(QStringLiteral("2"));
-}
-void TrainingWindow::befehl3Click()
-{
-    appendToEntry(QStringLiteral("3"));
-}
-void TrainingWindow::befehl4Click()
-{
-    appendToEntry(QStringLiteral("4"));
-}
-void TrainingWindow::befehl5Click()
-{
-    appendToEntry(QStringLiteral("5"));
-}
-void TrainingWindow::befehl6Click()
-{
-    appendToEntry(QStringLiteral("6"));
-}
-void TrainingWindow::befehl7Click()
-{
-    appendToEntry(QStringLiteral("7"));
-}
-void TrainingWindow::befehl8Click()
-{
-    appendToEntry(QStringLiteral("8"));
-}
-void TrainingWindow::befehl9Click()
-{
-    appendToEntry(QStringLiteral("9"));
-}
-void TrainingWindow::befehl10Click()
-{
-    appendToEntry(QStringLiteral("0"));
-}
-void TrainingWindow::befehl19Click()
-{
-    replaceEntry(QStringLiteral(">"));
-}
-void TrainingWindow::befehl20Click()
-{
-    replaceEntry(QStringLiteral("="));
-}
-void TrainingWindow::befehl21Click()
-{
-    replaceEntry(QStringLiteral("<"));
+    replaceEntry(QString(sign));
 }
 
 void TrainingWindow::appendToEntry(const QString& characters)
@@ -105,10 +62,10 @@ void TrainingWindow::showEntry()
         && entry.size() < MaxEntryLength)
         entry += QLatin1Char('R');
     setEntryDisplay(entry);
-    Befehl11->setFocus();
+    checkButton_->setFocus();
 }
 
-void TrainingWindow::befehl18Click()
+void TrainingWindow::erase()
 {
     // "Entf" does not run showEntry, so an "R" it takes away is not put back by the next digit.
     QString& entry = state_.entryText;
@@ -118,11 +75,11 @@ void TrainingWindow::befehl18Click()
     } else {
         entry.clear();
         setEntryDisplay(entry);
-        Befehl11->setFocus();
+        checkButton_->setFocus();
     }
 }
 
-void TrainingWindow::removeLastCharacter()
+void TrainingWindow::backspace()
 {
     // Backspace: a blank in front, the last character cut, the first one dropped; so an empty
     // entry stays empty.
@@ -134,7 +91,7 @@ void TrainingWindow::removeLastCharacter()
 
 // The check of "OK" and Enter.
 
-void TrainingWindow::befehl11Click()
+void TrainingWindow::check()
 {
     Dialogs& dialogs = dialogs_;
 
@@ -152,10 +109,10 @@ void TrainingWindow::befehl11Click()
                 return;
         }
         setEntryDisplay(QString());
-        ++CorrectCount;
+        ++correctCount;
         showCounters();
         engine().generateTask();
-        if (CorrectCount % RewardStep == 0)
+        if (correctCount % RewardStep == 0)
             rewardCheck();
         return;
     }
@@ -165,18 +122,18 @@ void TrainingWindow::befehl11Click()
                    QStringLiteral("Rechenfehler"));
 
     // Each task goes into the error list once, however often it is answered wrongly.
-    const QString task = Bezeichnung1->text();
+    const QString task = taskLabel_->text();
     if (!errors_.hasError(task))
         errors_.addError(task, state_.expectedAnswer);
 
     // The counter stops at the largest value it can hold instead of turning negative.
-    if (ErrorCount < std::numeric_limits<std::int16_t>::max())
-        ++ErrorCount;
+    if (errorCount < std::numeric_limits<std::int16_t>::max())
+        ++errorCount;
     setEntryDisplay(QString());
     state_.entryText.clear();
     showCounters();
 
-    if (ErrorCount > ErrorsBeforePractice)
+    if (errorCount > ErrorsBeforePractice)
         nextErrorTask();
 }
 
@@ -189,15 +146,15 @@ bool TrainingWindow::askPassword(const QString& title)
 
 // Evaluation, reward information and the reward check.
 
-void TrainingWindow::bild2Click()
+void TrainingWindow::showEvaluation()
 {
-    dialogs_.msgBox(evaluationText(ErrorCount, CorrectCount),
+    dialogs_.msgBox(evaluationText(errorCount, correctCount),
                     MsgStyle::OkOnly + MsgStyle::Information, QStringLiteral("Fehler"));
 }
 
-void TrainingWindow::bild3Click()
+void TrainingWindow::showRewardInterval()
 {
-    dialogs_.msgBox(QStringLiteral("Nach") + S(RewardInterval)
+    dialogs_.msgBox(QStringLiteral("Nach") + spacedNumber(rewardInterval)
                             + QStringLiteral(" Aufgaben gibt es eine Spielrunde!"),
                     MsgStyle::OkOnly + MsgStyle::Information, QStringLiteral("Belohnung"));
 }
@@ -213,17 +170,17 @@ void TrainingWindow::rewardCheck()
 
 // Teacher functions behind the password.
 
-void TrainingWindow::bild6Click()
+void TrainingWindow::openWorksheets()
 {
     if (!askPassword(QStringLiteral("Ziftora")))
         return;
     emit worksheetsRequested();
 }
 
-void TrainingWindow::bild8Click()
+void TrainingWindow::openErrorList()
 {
     if (!askPassword(QStringLiteral("Ziftora")))
         return;
     hide();
-    errors_.open(Bezeichnung15->text(), pos());
+    errors_.open(userNameLabel_->text(), pos());
 }

@@ -39,61 +39,66 @@ ErrorListWindow::ErrorListWindow(Dialogs& dialogs, UserWindow& users, Printer& p
     auto label = [this](const QString& caption) { return new QLabel(caption, this); };
     auto button = [this](const QString& caption) { return new QPushButton(caption, this); };
 
-    Befehl5 = named(button(QStringLiteral("<")), "Befehl5", 120, 120, 375, 495);
-    Bezeichnung4 = named(label(QString()), "Bezeichnung4", 480, 120, 3975, 495);
-    Befehl6 = named(button(QStringLiteral(">")), "Befehl6", 4440, 120, 375, 495);
-    Bezeichnung1 =
-            named(label(QStringLiteral("Fehleraufgaben")), "Bezeichnung1", 120, 720, 2535, 375);
-    Bezeichnung2 = named(label(QStringLiteral("Lösung")), "Bezeichnung2", 2760, 720, 975, 375);
-    Bezeichnung3 = named(label(QStringLiteral("gemischt")), "Bezeichnung3", 3840, 720, 975, 375);
-    Liste1 = named(new ListBox(this), "Liste1", 120, 1080, 2535, 3345);
-    Liste2 = named(new ListBox(this), "Liste2", 2760, 1080, 975, 3345);
-    Liste3 = named(new ListBox(this, /*sorted=*/true), "Liste3", 3840, 1080, 975, 3345);
-    Liste1->setAccessibleName(QStringLiteral("Fehleraufgaben"));
-    Liste2->setAccessibleName(QStringLiteral("Lösungen"));
-    Liste3->setAccessibleName(QStringLiteral("Lösungen, sortiert"));
-    Befehl5->setAccessibleName(QStringLiteral("Voriger Benutzer"));
-    Befehl6->setAccessibleName(QStringLiteral("Nächster Benutzer"));
-    Befehl1 = named(button(QStringLiteral("Abbruch")), "Befehl1", 120, 4560, 1215, 495);
-    Befehl2 = named(button(QStringLiteral("Drucken mit richtiger Lösung")), "Befehl2", 1440, 4560,
-                    3375, 495);
-    Befehl4 = named(button(QStringLiteral("Löschen")), "Befehl4", 120, 5160, 1215, 495);
-    Befehl3 = named(button(QStringLiteral("Drucken mit gemischter Lösung")), "Befehl3", 1440, 5160,
-                    3375, 495);
+    previousUserButton_ =
+            named(button(QStringLiteral("<")), "previousUserButton", 120, 120, 375, 495);
+    userNameLabel_ = named(label(QString()), "userNameLabel", 480, 120, 3975, 495);
+    nextUserButton_ = named(button(QStringLiteral(">")), "nextUserButton", 4440, 120, 375, 495);
+    taskCaption_ =
+            named(label(QStringLiteral("Fehleraufgaben")), "taskCaption", 120, 720, 2535, 375);
+    answerCaption_ = named(label(QStringLiteral("Lösung")), "answerCaption", 2760, 720, 975, 375);
+    sortedAnswerCaption_ =
+            named(label(QStringLiteral("gemischt")), "sortedAnswerCaption", 3840, 720, 975, 375);
+    taskList_ = named(new ListBox(this), "taskList", 120, 1080, 2535, 3345);
+    answerList_ = named(new ListBox(this), "answerList", 2760, 1080, 975, 3345);
+    sortedAnswerList_ =
+            named(new ListBox(this, /*sorted=*/true), "sortedAnswerList", 3840, 1080, 975, 3345);
+    taskList_->setAccessibleName(QStringLiteral("Fehleraufgaben"));
+    answerList_->setAccessibleName(QStringLiteral("Lösungen"));
+    sortedAnswerList_->setAccessibleName(QStringLiteral("Lösungen, sortiert"));
+    previousUserButton_->setAccessibleName(QStringLiteral("Voriger Benutzer"));
+    nextUserButton_->setAccessibleName(QStringLiteral("Nächster Benutzer"));
+    cancelButton_ = named(button(QStringLiteral("Abbruch")), "cancelButton", 120, 4560, 1215, 495);
+    printWithAnswersButton_ = named(button(QStringLiteral("Drucken mit richtiger Lösung")),
+                                    "printWithAnswersButton", 1440, 4560, 3375, 495);
+    deleteButton_ = named(button(QStringLiteral("Löschen")), "deleteButton", 120, 5160, 1215, 495);
+    printWithMixedAnswersButton_ = named(button(QStringLiteral("Drucken mit gemischter Lösung")),
+                                         "printWithMixedAnswersButton", 1440, 5160, 3375, 495);
 
-    QFont large = Befehl5->font();
+    QFont large = previousUserButton_->font();
     large.setPointSize(14);
     large.setBold(true);
-    Befehl5->setFont(large);
-    Befehl6->setFont(large);
-    QFont name = Bezeichnung4->font();
+    previousUserButton_->setFont(large);
+    nextUserButton_->setFont(large);
+    QFont name = userNameLabel_->font();
     name.setPointSize(14);
-    Bezeichnung4->setFont(name);
-    Bezeichnung4->setAlignment(Qt::AlignCenter);
-    Bezeichnung4->setTextFormat(Qt::PlainText);
-    Befehl5->setAccessibleName(QStringLiteral("Voriger Benutzer"));
-    Befehl5->setToolTip(QStringLiteral("Fehlerliste des vorigen Benutzers laden"));
-    Befehl6->setAccessibleName(QStringLiteral("Nächster Benutzer"));
-    Befehl6->setToolTip(QStringLiteral("Fehlerliste des nächsten Benutzers laden"));
+    userNameLabel_->setFont(name);
+    userNameLabel_->setAlignment(Qt::AlignCenter);
+    userNameLabel_->setTextFormat(Qt::PlainText);
+    previousUserButton_->setAccessibleName(QStringLiteral("Voriger Benutzer"));
+    previousUserButton_->setToolTip(QStringLiteral("Fehlerliste des vorigen Benutzers laden"));
+    nextUserButton_->setAccessibleName(QStringLiteral("Nächster Benutzer"));
+    nextUserButton_->setToolTip(QStringLiteral("Fehlerliste des nächsten Benutzers laden"));
 
-    connect(Befehl1, &QPushButton::clicked, this, &ErrorListWindow::befehl1Click);
-    connect(Befehl2, &QPushButton::clicked, this, &ErrorListWindow::befehl2Click);
-    connect(Befehl3, &QPushButton::clicked, this, &ErrorListWindow::befehl3Click);
-    connect(Befehl4, &QPushButton::clicked, this, &ErrorListWindow::befehl4Click);
-    connect(Befehl5, &QPushButton::clicked, this, &ErrorListWindow::befehl5Click);
-    connect(Befehl6, &QPushButton::clicked, this, &ErrorListWindow::befehl6Click);
+    connect(cancelButton_, &QPushButton::clicked, this, &ErrorListWindow::cancel);
+    connect(printWithAnswersButton_, &QPushButton::clicked, this,
+            &ErrorListWindow::printWithAnswers);
+    connect(printWithMixedAnswersButton_, &QPushButton::clicked, this,
+            &ErrorListWindow::printWithMixedAnswers);
+    connect(deleteButton_, &QPushButton::clicked, this, &ErrorListWindow::deleteErrors);
+    connect(previousUserButton_, &QPushButton::clicked, this, &ErrorListWindow::showPreviousUser);
+    connect(nextUserButton_, &QPushButton::clicked, this, &ErrorListWindow::showNextUser);
 
     new KeyPreview(this, [this](QKeyEvent* event) {
         if (event->key() != Qt::Key_Escape)
             return false;
-        befehl1Click();
+        cancel();
         return true;
     });
 }
 
 void ErrorListWindow::open(const QString& userName, const QPoint& trainingWindowAt)
 {
-    Bezeichnung4->setText(userName);
+    userNameLabel_->setText(userName);
     if (!isVisible())
         move(trainingWindowAt);
     show();
@@ -102,38 +107,38 @@ void ErrorListWindow::open(const QString& userName, const QPoint& trainingWindow
 
 int ErrorListWindow::errorCount() const
 {
-    return Liste1->listCount();
+    return taskList_->listCount();
 }
 
 bool ErrorListWindow::hasError(const QString& task) const
 {
-    return Liste1->entries().contains(task);
+    return taskList_->entries().contains(task);
 }
 
 QStringList ErrorListWindow::tasks() const
 {
-    return Liste1->entries();
+    return taskList_->entries();
 }
 
 QStringList ErrorListWindow::answers() const
 {
-    return Liste2->entries();
+    return answerList_->entries();
 }
 
 bool ErrorListWindow::takeFirstError(QString* task, QString* answer)
 {
-    if (Liste1->listCount() == 0)
+    if (taskList_->listCount() == 0)
         return false;
-    *task = Liste1->list(0);
-    *answer = Liste2->list(0);
-    Liste1->removeItem(0);
-    Liste2->removeItem(0);
+    *task = taskList_->list(0);
+    *answer = answerList_->list(0);
+    taskList_->removeItem(0);
+    answerList_->removeItem(0);
     // One of possibly several equal answers leaves the sorted list with it.
-    Liste3->removeFirst(*answer);
+    sortedAnswerList_->removeFirst(*answer);
     return true;
 }
 
-void ErrorListWindow::befehl1Click()
+void ErrorListWindow::cancel()
 {
     hide();
     emit closed();
@@ -142,20 +147,20 @@ void ErrorListWindow::befehl1Click()
 // Printing: the list becomes a sheet to practise on paper, in the layout of the worksheet's
 // "Alles ausdrucken", with the answers in task order (to fold away) or sorted (to search for).
 
-void ErrorListWindow::befehl2Click()
+void ErrorListWindow::printWithAnswers()
 {
-    printList(Liste2);
+    printList(answerList_);
 }
 
-void ErrorListWindow::befehl3Click()
+void ErrorListWindow::printWithMixedAnswers()
 {
-    printList(Liste3);
+    printList(sortedAnswerList_);
 }
 
 void ErrorListWindow::printList(const ListBox* solutions)
 {
     const QString title = QStringLiteral("Drucken");
-    if (Liste1->listCount() == 0) {
+    if (taskList_->listCount() == 0) {
         dialogs_.msgBox(QStringLiteral("Die Fehlerliste ist leer."), MsgStyle::OkOnly, title);
         return;
     }
@@ -163,29 +168,29 @@ void ErrorListWindow::printList(const ListBox* solutions)
                         MsgStyle::YesNo + MsgStyle::Question + MsgStyle::DefaultButton2, title)
         != MsgResult::Yes)
         return;
-    printer_.print(Worksheet::errorListSheet(Liste1->entries(), solutions->entries(),
-                                             solutions == Liste2 ? Worksheet::Solutions::Beside
-                                                                 : Worksheet::Solutions::Mixed));
+    printer_.print(Worksheet::errorListSheet(
+            taskList_->entries(), solutions->entries(),
+            solutions == answerList_ ? Worksheet::Solutions::Beside : Worksheet::Solutions::Mixed));
 }
 
 void ErrorListWindow::clearLists()
 {
-    Liste1->clear();
-    Liste2->clear();
-    Liste3->clear();
+    taskList_->clear();
+    answerList_->clear();
+    sortedAnswerList_->clear();
 }
 
-void ErrorListWindow::befehl4Click()
+void ErrorListWindow::deleteErrors()
 {
     clearLists();
 }
 
-void ErrorListWindow::befehl5Click()
+void ErrorListWindow::showPreviousUser()
 {
     browse(-1);
 }
 
-void ErrorListWindow::befehl6Click()
+void ErrorListWindow::showNextUser()
 {
     browse(+1);
 }
@@ -201,7 +206,7 @@ void ErrorListWindow::browse(int step)
         n = count - 1;
     if (n > count - 1)
         n = 0;
-    Bezeichnung4->setText(users_.shownName(n));
+    userNameLabel_->setText(users_.shownName(n));
     users_.selectUser(n);
     loadErrorFile();
 }
@@ -223,20 +228,20 @@ void ErrorListWindow::loadErrorFile()
                             MsgStyle::Information, QStringLiteral("Fehlerliste"));
         return;
     }
-    Liste1->addItems(tasks);
-    Liste2->addItems(answers);
-    Liste3->addItems(answers);
+    taskList_->addItems(tasks);
+    answerList_->addItems(answers);
+    sortedAnswerList_->addItems(answers);
 }
 
 void ErrorListWindow::addError(const QString& task, const QString& answer)
 {
-    Liste1->addItem(task);
-    Liste2->addItem(answer);
-    Liste3->addItem(answer);
+    taskList_->addItem(task);
+    answerList_->addItem(answer);
+    sortedAnswerList_->addItem(answer);
 }
 
 void ErrorListWindow::closeEvent(QCloseEvent* event)
 {
     event->ignore();
-    befehl1Click();
+    cancel();
 }

@@ -34,30 +34,16 @@ public:
     // empty.
     bool takeFirstError(QString* task, QString* answer);
 
-    void befehl1Click(); // "Abbruch"
-    void befehl2Click(); // "Drucken mit richtiger Lösung"
-    void befehl3Click(); // "Drucken mit gemischter Lösung"
-    void befehl4Click(); // "Löschen"
-    void befehl5Click(); // "<"
-    void befehl6Click(); // ">"
+    void cancel(); // "Abbruch"
+    void printWithAnswers(); // "Drucken mit richtiger Lösung"
+    void printWithMixedAnswers(); // "Drucken mit gemischter Lösung"
+    void deleteErrors(); // "Löschen"
+    void showPreviousUser(); // "<"
+    void showNextUser(); // ">"
     void loadErrorFile();
 
     // Appends one task to the error list (its answer goes into both answer lists).
     void addError(const QString& task, const QString& answer);
-
-    QLabel* Bezeichnung1 = nullptr;
-    QLabel* Bezeichnung2 = nullptr;
-    QLabel* Bezeichnung3 = nullptr;
-    QLabel* Bezeichnung4 = nullptr;
-    ListBox* Liste1 = nullptr;
-    ListBox* Liste2 = nullptr;
-    ListBox* Liste3 = nullptr;
-    QPushButton* Befehl1 = nullptr;
-    QPushButton* Befehl2 = nullptr;
-    QPushButton* Befehl3 = nullptr;
-    QPushButton* Befehl4 = nullptr;
-    QPushButton* Befehl5 = nullptr;
-    QPushButton* Befehl6 = nullptr;
 
 signals:
     void closed(); // "Abbruch", Escape or the frame: the training window comes back
@@ -72,4 +58,19 @@ private:
     Dialogs& dialogs_;
     UserWindow& users_;
     Printer& printer_;
+
+    // The controls; each one's objectName is its member name without the underscore.
+    QLabel* taskCaption_ = nullptr;
+    QLabel* answerCaption_ = nullptr;
+    QLabel* sortedAnswerCaption_ = nullptr;
+    QLabel* userNameLabel_ = nullptr;
+    ListBox* taskList_ = nullptr;
+    ListBox* answerList_ = nullptr;
+    ListBox* sortedAnswerList_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
+    QPushButton* printWithAnswersButton_ = nullptr;
+    QPushButton* printWithMixedAnswersButton_ = nullptr;
+    QPushButton* deleteButton_ = nullptr;
+    QPushButton* previousUserButton_ = nullptr;
+    QPushButton* nextUserButton_ = nullptr;
 };

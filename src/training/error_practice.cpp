@@ -1,7 +1,7 @@
 // Error practice: the listed tasks are served again, first in first out, until the list is
-// empty. While it runs, the cover Befehl22 stands over the icons, counters and choices; its left
-// edge is the only record of the mode. A listed task whose answer the keypad cannot type (only a
-// hand-edited error file holds one) is passed over, so practice always comes to an end.
+// empty. While it runs, the cover errorPracticeCover_ stands over the icons, counters and choices;
+// its left edge is the only record of the mode. A listed task whose answer the keypad cannot type
+// (only a hand-edited error file holds one) is passed over, so practice always comes to an end.
 
 #include "training/training_window.h"
 
@@ -28,22 +28,22 @@ void TrainingWindow::nextErrorTask()
         }
     }
     if (!found) {
-        ModeCover::set(Befehl22, false);
-        ErrorCount = 0;
+        ModeCover::set(errorPracticeCover_, false);
+        errorCount = 0;
         showCounters();
         return;
     }
 
-    ModeCover::set(Befehl22, true);
+    ModeCover::set(errorPracticeCover_, true);
     setTaskText(task);
     setEntryDisplay(QString());
     state_.expectedAnswer = answer;
     state_.entryText.clear();
 }
 
-void TrainingWindow::befehl22Click()
+void TrainingWindow::tellErrorsWaiting()
 {
-    dialogs_.msgBox(QStringLiteral("Es sind noch") + S(errors_.errorCount())
+    dialogs_.msgBox(QStringLiteral("Es sind noch") + spacedNumber(errors_.errorCount())
                             + QStringLiteral(" Fehleraufgaben!\r"),
                     MsgStyle::OkOnly, QStringLiteral("Fehlerliste"));
 }

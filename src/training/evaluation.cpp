@@ -27,6 +27,6 @@ QString evaluationText(int errorCount, std::int64_t correctCount)
     const QString praise = QString::fromUtf8(step->praise);
 
     // p is at most 32767 * 100, so the whole part always fits.
-    return QStringLiteral("Du hast") + S(int(p)) + QStringLiteral("% Fehler:")
+    return QStringLiteral("Du hast") + spacedNumber(int(p)) + QStringLiteral("% Fehler:")
             + QStringLiteral("\n\r\n\r") + praise;
 }

@@ -14,60 +14,60 @@ InfoWindow::InfoWindow() : QWidget(nullptr, Qt::Window)
     setWindowTitle(QStringLiteral("Programm-Info"));
     setFixedSize(Twips::toPixels(3495), Twips::toPixels(3255));
 
-    QFont big(QStringLiteral("Arial"));
-    big.setPointSize(24);
-    big.setBold(true);
-    Titel = new QLabel(QStringLiteral("Z i f t o r a"), this);
-    Titel->setObjectName(QStringLiteral("Titel"));
-    Titel->setFont(big);
-    Titel->setAlignment(Qt::AlignCenter);
-    Titel->setAccessibleName(QStringLiteral("Ziftora"));
-    Twips::place(Titel, 240, 240, 3015, 555);
+    QFont titleFont(QStringLiteral("Arial"));
+    titleFont.setPointSize(24);
+    titleFont.setBold(true);
+    titleLabel_ = new QLabel(QStringLiteral("Z i f t o r a"), this);
+    titleLabel_->setObjectName(QStringLiteral("titleLabel"));
+    titleLabel_->setFont(titleFont);
+    titleLabel_->setAlignment(Qt::AlignCenter);
+    titleLabel_->setAccessibleName(QStringLiteral("Ziftora"));
+    Twips::place(titleLabel_, 240, 240, 3015, 555);
 
-    Bezeichnung6 = new QLabel(this);
-    Bezeichnung6->setObjectName(QStringLiteral("Bezeichnung6"));
-    Bezeichnung6->setAlignment(Qt::AlignCenter);
-    Bezeichnung6->setWordWrap(true);
-    Twips::place(Bezeichnung6, 240, 840, 3015, 975);
-    Bezeichnung7 = new QLabel(this);
-    Bezeichnung7->setObjectName(QStringLiteral("Bezeichnung7"));
-    Bezeichnung7->setAlignment(Qt::AlignCenter);
-    Bezeichnung7->setWordWrap(true);
-    Twips::place(Bezeichnung7, 240, 1800, 3015, 495);
+    versionLabel_ = new QLabel(this);
+    versionLabel_->setObjectName(QStringLiteral("versionLabel"));
+    versionLabel_->setAlignment(Qt::AlignCenter);
+    versionLabel_->setWordWrap(true);
+    Twips::place(versionLabel_, 240, 840, 3015, 975);
+    licenceLabel_ = new QLabel(this);
+    licenceLabel_->setObjectName(QStringLiteral("licenceLabel"));
+    licenceLabel_->setAlignment(Qt::AlignCenter);
+    licenceLabel_->setWordWrap(true);
+    Twips::place(licenceLabel_, 240, 1800, 3015, 495);
 
-    QFont okay(QStringLiteral("Arial"));
-    okay.setPointSize(18);
-    Bezeichnung1 = new ClickableLabel(QStringLiteral("O k a y"), this);
-    Bezeichnung1->setObjectName(QStringLiteral("Bezeichnung1"));
-    Bezeichnung1->setFont(okay);
-    Bezeichnung1->setAlignment(Qt::AlignCenter);
-    Bezeichnung1->setFrameShape(QFrame::Panel);
-    Bezeichnung1->setFrameShadow(QFrame::Raised);
-    Bezeichnung1->setToolTip(QStringLiteral("Fenster schließen"));
-    Bezeichnung1->setAccessibleName(QStringLiteral("Okay"));
-    Bezeichnung1->onClick = [this] { bild1Click(); };
-    Twips::place(Bezeichnung1, 240, 2400, 2175, 615);
+    QFont okayFont(QStringLiteral("Arial"));
+    okayFont.setPointSize(18);
+    okayLabel_ = new ClickableLabel(QStringLiteral("O k a y"), this);
+    okayLabel_->setObjectName(QStringLiteral("okayLabel"));
+    okayLabel_->setFont(okayFont);
+    okayLabel_->setAlignment(Qt::AlignCenter);
+    okayLabel_->setFrameShape(QFrame::Panel);
+    okayLabel_->setFrameShadow(QFrame::Raised);
+    okayLabel_->setToolTip(QStringLiteral("Fenster schließen"));
+    okayLabel_->setAccessibleName(QStringLiteral("Okay"));
+    okayLabel_->onClick = [this] { dismiss(); };
+    Twips::place(okayLabel_, 240, 2400, 2175, 615);
 
-    Bild1 = new PictureButton(this, QStringLiteral(":/icons/okay.svg"),
-                              QStringLiteral("Fenster schließen"));
-    Bild1->setObjectName(QStringLiteral("Bild1"));
-    Twips::place(Bild1, 2400, 2400, 855, 615);
-    connect(Bild1, &QAbstractButton::clicked, this, &InfoWindow::bild1Click);
+    okayPicture_ = new PictureButton(this, QStringLiteral(":/icons/okay.svg"),
+                                     QStringLiteral("Fenster schließen"));
+    okayPicture_->setObjectName(QStringLiteral("okayPicture"));
+    Twips::place(okayPicture_, 2400, 2400, 855, 615);
+    connect(okayPicture_, &QAbstractButton::clicked, this, &InfoWindow::dismiss);
 
     new KeyPreview(this, [this](QKeyEvent* event) {
         const int key = event->key();
         if (key != Qt::Key_Escape && key != Qt::Key_Return && key != Qt::Key_Enter)
             return false;
-        bild1Click();
+        dismiss();
         return true;
     });
 }
 
 void InfoWindow::fillCredits()
 {
-    Bezeichnung6->setText(QStringLiteral(
+    versionLabel_->setText(QStringLiteral(
             "Ziftora, der Kopfrechentrainer für die Grundschule\nVersion " ZIFTORA_VERSION));
-    Bezeichnung7->setText(QStringLiteral("Freie Software unter der MIT-Lizenz"));
+    licenceLabel_->setText(QStringLiteral("Freie Software unter der MIT-Lizenz"));
 }
 
 void InfoWindow::open()
@@ -75,7 +75,7 @@ void InfoWindow::open()
     show();
     raise();
     activateWindow();
-    Bezeichnung1->setFocus();
+    okayLabel_->setFocus();
 }
 
 void InfoWindow::showEvent(QShowEvent* event)
@@ -90,7 +90,7 @@ void InfoWindow::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
 }
 
-void InfoWindow::bild1Click()
+void InfoWindow::dismiss()
 {
     hide();
     emit closed();

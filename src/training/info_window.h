@@ -14,13 +14,6 @@ public:
     InfoWindow();
 
     void open(); // shows the window; the training window stays as it is
-    void bild1Click(); // closes the window
-
-    QLabel* Titel = nullptr;
-    QLabel* Bezeichnung6 = nullptr;
-    QLabel* Bezeichnung7 = nullptr;
-    ClickableLabel* Bezeichnung1 = nullptr;
-    PictureButton* Bild1 = nullptr;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -30,4 +23,11 @@ signals:
 
 private:
     void fillCredits();
+    void dismiss(); // hides the window
+
+    QLabel* titleLabel_ = nullptr;
+    QLabel* versionLabel_ = nullptr; // the program's name and version
+    QLabel* licenceLabel_ = nullptr;
+    ClickableLabel* okayLabel_ = nullptr;
+    PictureButton* okayPicture_ = nullptr;
 };

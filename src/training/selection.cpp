@@ -29,74 +29,74 @@ int digitValue(const QString& entry)
 // the first type; the second run that follows replaces it, so the child sees one new task.
 void TrainingWindow::chooseOperation(Operation operation, const QString& sign)
 {
-    Bezeichnung9->setText(sign);
+    operationSignLabel_->setText(sign);
     state_.operation = operation;
     state_.taskType = 1;
     engine_->fillTaskTypeList();
     engine_->generateTask();
-    Befehl11->setFocus();
+    checkButton_->setFocus();
 }
 
-void TrainingWindow::befehl12Click()
+void TrainingWindow::choosePlus()
 {
     chooseOperation(Operation::Plus, QStringLiteral("+"));
 }
 
-void TrainingWindow::befehl13Click()
+void TrainingWindow::chooseMinus()
 {
     chooseOperation(Operation::Minus, QStringLiteral("-"));
 }
 
-void TrainingWindow::befehl14Click()
+void TrainingWindow::chooseTimes()
 {
     chooseOperation(Operation::Times, QStringLiteral("*"));
 }
 
-void TrainingWindow::befehl15Click()
+void TrainingWindow::chooseDivide()
 {
     chooseOperation(Operation::Divide, QStringLiteral(":"));
 }
 
-void TrainingWindow::befehl16Click()
+void TrainingWindow::chooseRandomMix()
 {
     // " zufällig" stands only for a moment: the list fill shows its single entry instead.
-    Befehl11->setFocus();
-    Bezeichnung7->setText(QStringLiteral(" zufällig"));
+    checkButton_->setFocus();
+    taskTypeLabel_->setText(QStringLiteral(" zufällig"));
     chooseOperation(Operation::Random, QString());
 }
 
-void TrainingWindow::liste1Click()
+void TrainingWindow::chooseTaskType()
 {
     // While the stored mandatory tasks are worked through, the list cannot change the task.
     if (mandatory_->active())
         return;
-    const int index = Liste1->listIndex();
+    const int index = taskTypeList_->listIndex();
     if (index < 0)
         return; // a selection taken away is no choice
     state_.taskType = std::int16_t(index + 1);
-    Bezeichnung7->setText(Liste1->list(state_.taskType - 1));
+    taskTypeLabel_->setText(taskTypeList_->list(state_.taskType - 1));
     // Error practice is not asked: a listed task on screen is replaced, and practice goes on.
     engine_->generateTask();
 }
 
-void TrainingWindow::hBildlauf1Change()
+void TrainingWindow::chooseLevel()
 {
-    state_.level = HBildlauf1->value();
-    Bezeichnung8->setText(QStringLiteral("Stufe") + S(state_.level));
+    state_.level = levelBar_->value();
+    levelLabel_->setText(QStringLiteral("Stufe") + spacedNumber(state_.level));
     engine_->generateTask();
 }
 
-void TrainingWindow::befehl17Click()
+void TrainingWindow::setPracticeNumber()
 {
     Dialogs& dialogs = dialogs_;
-    Befehl11->setFocus();
+    checkButton_->setFocus();
     state_.taskType = 1;
     const QString entry = state_.entryText;
 
     // An empty entry while a number is set switches the practice number off.
     if (state_.practiceNumber > 0 && entry.isEmpty()) {
         state_.practiceNumber = 0;
-        Befehl17->setText(QStringLiteral("üben"));
+        practiceNumberButton_->setText(QStringLiteral("üben"));
         dialogs.msgBox(QStringLiteral("Übungsfunktion wurde deaktiviert."), MsgStyle::OkOnly,
                        QStringLiteral("Üben"));
         return;
@@ -113,10 +113,10 @@ void TrainingWindow::befehl17Click()
                            QStringLiteral("Übungszahl"))
             != MsgResult::Yes)
             return;
-        Befehl17->setText(entry + QStringLiteral(" üben"));
+        practiceNumberButton_->setText(entry + QStringLiteral(" üben"));
         state_.practiceNumber = digitValue(entry);
         engine_->fillTaskTypeList();
-        liste1Click();
+        chooseTaskType();
         return;
     }
 
@@ -127,7 +127,7 @@ void TrainingWindow::befehl17Click()
     }
 
     // Empty entry while the practice number is off.
-    Befehl17->setText(QStringLiteral("üben"));
+    practiceNumberButton_->setText(QStringLiteral("üben"));
     state_.practiceNumber = 0;
     dialogs.msgBox(QStringLiteral("Es muss eine einstellige Zahl im Ergebnis stehen!"),
                    MsgStyle::OkOnly, QStringLiteral("Übungszahl"));

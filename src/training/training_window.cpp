@@ -42,8 +42,8 @@ TrainingWindow::TrainingWindow(TrainingState& state, Dialogs& dialogs, RandomSou
     setFont(arialFont(9));
     buildControls();
     engine_ = std::make_unique<TaskEngine>(state_, *this, random_);
-    mandatory_ = std::make_unique<MandatoryTasks>(state_, dialogs_, *engine_, *Liste2, *Befehl28,
-                                                  *this, *Bezeichnung1);
+    mandatory_ = std::make_unique<MandatoryTasks>(state_, dialogs_, *engine_, *mandatoryList_,
+                                                  *mandatoryCover_, *this, *taskLabel_);
     connectControls();
     // The window sees every key before its controls do.
     new KeyPreview(this, [this](QKeyEvent* event) { return handleKey(event); });
@@ -86,131 +86,147 @@ void TrainingWindow::buildControls()
     };
 
     // Frames first, so that every control lies above them.
-    frame("Figur1", 120, 840, 5055, 1695); // task and entry
-    frame("Figur2", 120, 2760, 5055, 1140); // icon row and counters
-    frame("Figur3", 120, 3960, 5055, 1935); // level and operations
-    frame("Figur4", 5280, 2760, 1935, 3135); // keypad
-    frame("Figur6", 7440, 2760, 1815, 3135); // mandatory editor
-    frame("Linie5", 240, 1680, 4815, 15);
-    frame("Linie6", 240, 4560, 4815, 15);
-    frame("Linie12", 5280, 2640, 1935, 15);
-    frame("Linie13", 7440, 2640, 1815, 15);
+    frame("taskFrame", 120, 840, 5055, 1695); // task and entry
+    frame("iconFrame", 120, 2760, 5055, 1140); // icon row and counters
+    frame("choiceFrame", 120, 3960, 5055, 1935); // level and operations
+    frame("keypadFrame", 5280, 2760, 1935, 3135); // keypad
+    frame("editorFrame", 7440, 2760, 1815, 3135); // mandatory editor
+    frame("entryLine", 240, 1680, 4815, 15);
+    frame("operationLine", 240, 4560, 4815, 15);
+    frame("keypadLine", 5280, 2640, 1935, 15);
+    frame("editorLine", 7440, 2640, 1815, 15);
 
-    label(Bezeichnung5, "Bezeichnung5", QStringLiteral("Aufgabe:"), 240, 960, 855, 255);
-    label(Bezeichnung1, "Bezeichnung1", QString(), 1200, 960, 3855, 495, 18);
-    label(Bezeichnung6, "Bezeichnung6", QStringLiteral("Ergebnis:"), 240, 1920, 855, 255);
-    Bezeichnung2 = new EntryDisplay(this);
-    Bezeichnung2->setObjectName(QStringLiteral("Bezeichnung2"));
-    Bezeichnung2->setFont(arialFont(18));
-    Twips::place(Bezeichnung2, 1200, 1920, 3855, 495);
-    picture(Bild7, "Bild7", "user", QStringLiteral("Benutzer wechseln"), 120, 120);
-    Bezeichnung15 = new ClickableLabel(QStringLiteral("Standardbenutzer"), this);
-    Bezeichnung15->setObjectName(QStringLiteral("Bezeichnung15"));
-    Bezeichnung15->setFont(arialFont(18));
-    Bezeichnung15->setToolTip(QStringLiteral("Benutzer wechseln"));
-    Bezeichnung15->setAccessibleDescription(QStringLiteral("Benutzer wechseln"));
-    Twips::place(Bezeichnung15, 600, 120, 4575, 495);
-    label(Bezeichnung17, "Bezeichnung17", QStringLiteral("Auswahl"), 5280, 120, 1935, 495, 18);
-    Liste1 = new ListBox(this);
-    Liste1->setObjectName(QStringLiteral("Liste1"));
-    Liste1->setAccessibleName(QStringLiteral("Aufgabenart"));
-    Twips::place(Liste1, 5280, 720, 1935, 1950);
-    label(Bezeichnung13, "Bezeichnung13", QStringLiteral("Pflicht"), 7440, 120, 1815, 495, 18);
-    Liste2 = new ListBox(this);
-    Liste2->setObjectName(QStringLiteral("Liste2"));
-    Liste2->setAccessibleName(QStringLiteral("Pflichtaufgaben"));
-    Twips::place(Liste2, 7440, 720, 1815, 1950);
+    label(taskCaption_, "taskCaption", QStringLiteral("Aufgabe:"), 240, 960, 855, 255);
+    label(taskLabel_, "taskLabel", QString(), 1200, 960, 3855, 495, 18);
+    label(entryCaption_, "entryCaption", QStringLiteral("Ergebnis:"), 240, 1920, 855, 255);
+    entryDisplay_ = new EntryDisplay(this);
+    entryDisplay_->setObjectName(QStringLiteral("entryDisplay"));
+    entryDisplay_->setFont(arialFont(18));
+    Twips::place(entryDisplay_, 1200, 1920, 3855, 495);
+    picture(userPicture_, "userPicture", "user", QStringLiteral("Benutzer wechseln"), 120, 120);
+    userNameLabel_ = new ClickableLabel(QStringLiteral("Standardbenutzer"), this);
+    userNameLabel_->setObjectName(QStringLiteral("userNameLabel"));
+    userNameLabel_->setFont(arialFont(18));
+    userNameLabel_->setToolTip(QStringLiteral("Benutzer wechseln"));
+    userNameLabel_->setAccessibleDescription(QStringLiteral("Benutzer wechseln"));
+    Twips::place(userNameLabel_, 600, 120, 4575, 495);
+    label(taskTypeCaption_, "taskTypeCaption", QStringLiteral("Auswahl"), 5280, 120, 1935, 495, 18);
+    taskTypeList_ = new ListBox(this);
+    taskTypeList_->setObjectName(QStringLiteral("taskTypeList"));
+    taskTypeList_->setAccessibleName(QStringLiteral("Aufgabenart"));
+    Twips::place(taskTypeList_, 5280, 720, 1935, 1950);
+    label(mandatoryListCaption_, "mandatoryListCaption", QStringLiteral("Pflicht"), 7440, 120, 1815,
+          495, 18);
+    mandatoryList_ = new ListBox(this);
+    mandatoryList_->setObjectName(QStringLiteral("mandatoryList"));
+    mandatoryList_->setAccessibleName(QStringLiteral("Pflichtaufgaben"));
+    Twips::place(mandatoryList_, 7440, 720, 1815, 1950);
 
-    picture(Bild1, "Bild1", "exit", QStringLiteral("Programm beenden"), 240, 2880);
-    picture(Bild3, "Bild3", "reward",
+    picture(exitPicture_, "exitPicture", "exit", QStringLiteral("Programm beenden"), 240, 2880);
+    picture(rewardPicture_, "rewardPicture", "reward",
             QStringLiteral("Belohnung: nach wie vielen Aufgaben gespielt wird"), 960, 2880);
-    picture(Bild2, "Bild2", "evaluation", QStringLiteral("Auswertung der Fehler"), 1680, 2880);
-    picture(Bild4, "Bild4", "mandatory", QStringLiteral("Pflichtaufgaben bearbeiten (Passwort)"),
-            2400, 2880);
-    picture(Bild6, "Bild6", "print", QStringLiteral("Arbeitsblätter drucken (Passwort)"), 3120,
-            2880);
-    picture(Bild8, "Bild8", "errors", QStringLiteral("Fehlerliste ansehen (Passwort)"), 3840, 2880);
-    picture(Bild5, "Bild5", "info", QStringLiteral("Programm-Info"), 4560, 2880);
-    label(Bezeichnung10, "Bezeichnung10", QStringLiteral("Ende"), 240, 3480, 495, 255);
-    label(Bezeichnung4, "Bezeichnung4", QStringLiteral("0"), 960, 3480, 495, 255);
-    label(Bezeichnung3, "Bezeichnung3", QStringLiteral("0"), 1680, 3480, 495, 255);
-    label(Bezeichnung11, "Bezeichnung11", QStringLiteral("Pflicht"), 2280, 3480, 735, 255);
-    label(Bezeichnung12, "Bezeichnung12", QStringLiteral("Drucken"), 3000, 3480, 735, 255);
-    label(Bezeichnung14, "Bezeichnung14", QStringLiteral("Fehler"), 3720, 3480, 735, 255);
-    label(Bezeichnung16, "Bezeichnung16", QStringLiteral("Info"), 4560, 3480, 495, 255);
-    for (QLabel* l : { Bezeichnung10, Bezeichnung4, Bezeichnung3, Bezeichnung11, Bezeichnung12,
-                       Bezeichnung14, Bezeichnung16 })
+    picture(evaluationPicture_, "evaluationPicture", "evaluation",
+            QStringLiteral("Auswertung der Fehler"), 1680, 2880);
+    picture(mandatoryPicture_, "mandatoryPicture", "mandatory",
+            QStringLiteral("Pflichtaufgaben bearbeiten (Passwort)"), 2400, 2880);
+    picture(worksheetPicture_, "worksheetPicture", "print",
+            QStringLiteral("Arbeitsblätter drucken (Passwort)"), 3120, 2880);
+    picture(errorListPicture_, "errorListPicture", "errors",
+            QStringLiteral("Fehlerliste ansehen (Passwort)"), 3840, 2880);
+    picture(infoPicture_, "infoPicture", "info", QStringLiteral("Programm-Info"), 4560, 2880);
+    label(exitCaption_, "exitCaption", QStringLiteral("Ende"), 240, 3480, 495, 255);
+    label(correctCountLabel_, "correctCountLabel", QStringLiteral("0"), 960, 3480, 495, 255);
+    label(errorCountLabel_, "errorCountLabel", QStringLiteral("0"), 1680, 3480, 495, 255);
+    label(mandatoryCaption_, "mandatoryCaption", QStringLiteral("Pflicht"), 2280, 3480, 735, 255);
+    label(worksheetCaption_, "worksheetCaption", QStringLiteral("Drucken"), 3000, 3480, 735, 255);
+    label(errorListCaption_, "errorListCaption", QStringLiteral("Fehler"), 3720, 3480, 735, 255);
+    label(infoCaption_, "infoCaption", QStringLiteral("Info"), 4560, 3480, 495, 255);
+    for (QLabel* l : { exitCaption_, correctCountLabel_, errorCountLabel_, mandatoryCaption_,
+                       worksheetCaption_, errorListCaption_, infoCaption_ })
         l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
-    label(Bezeichnung9, "Bezeichnung9", QString(), 360, 4080, 495, 255);
-    label(Bezeichnung7, "Bezeichnung7", QStringLiteral(" Wahl"), 840, 4080, 1695, 255);
-    label(Bezeichnung8, "Bezeichnung8", QStringLiteral("Stufe"), 2520, 4080, 855, 255);
-    HBildlauf1 = new QScrollBar(Qt::Horizontal, this);
-    HBildlauf1->setObjectName(QStringLiteral("HBildlauf1"));
-    HBildlauf1->setRange(1, 5);
-    HBildlauf1->setSingleStep(1);
-    HBildlauf1->setPageStep(1);
-    HBildlauf1->setValue(1);
-    HBildlauf1->setFocusPolicy(Qt::StrongFocus);
-    HBildlauf1->setInvertedControls(false); // the right arrow raises the level
-    HBildlauf1->setAccessibleName(QStringLiteral("Stufe"));
-    Twips::place(HBildlauf1, 3480, 4080, 1455, 255);
+    label(operationSignLabel_, "operationSignLabel", QString(), 360, 4080, 495, 255);
+    label(taskTypeLabel_, "taskTypeLabel", QStringLiteral(" Wahl"), 840, 4080, 1695, 255);
+    label(levelLabel_, "levelLabel", QStringLiteral("Stufe"), 2520, 4080, 855, 255);
+    levelBar_ = new QScrollBar(Qt::Horizontal, this);
+    levelBar_->setObjectName(QStringLiteral("levelBar"));
+    levelBar_->setRange(1, 5);
+    levelBar_->setSingleStep(1);
+    levelBar_->setPageStep(1);
+    levelBar_->setValue(1);
+    levelBar_->setFocusPolicy(Qt::StrongFocus);
+    levelBar_->setInvertedControls(false); // the right arrow raises the level
+    levelBar_->setAccessibleName(QStringLiteral("Stufe"));
+    Twips::place(levelBar_, 3480, 4080, 1455, 255);
 
-    button(Befehl12, "Befehl12", QStringLiteral("plus"), 240, 4680, 1455, 495);
-    button(Befehl13, "Befehl13", QStringLiteral("minus"), 240, 5280, 1455, 495);
-    button(Befehl14, "Befehl14", QStringLiteral("m a l"), 1920, 4680, 1455, 495);
-    button(Befehl15, "Befehl15", QStringLiteral("geteilt"), 1920, 5280, 1455, 495);
-    button(Befehl16, "Befehl16", QStringLiteral("zufällig"), 3600, 4680, 1455, 495);
-    button(Befehl17, "Befehl17", QStringLiteral("üben"), 3600, 5280, 1455, 495);
+    button(plusButton_, "plusButton", QStringLiteral("plus"), 240, 4680, 1455, 495);
+    button(minusButton_, "minusButton", QStringLiteral("minus"), 240, 5280, 1455, 495);
+    button(timesButton_, "timesButton", QStringLiteral("m a l"), 1920, 4680, 1455, 495);
+    button(divideButton_, "divideButton", QStringLiteral("geteilt"), 1920, 5280, 1455, 495);
+    button(randomButton_, "randomButton", QStringLiteral("zufällig"), 3600, 4680, 1455, 495);
+    button(practiceNumberButton_, "practiceNumberButton", QStringLiteral("üben"), 3600, 5280, 1455,
+           495);
 
-    button(Befehl21, "Befehl21", QStringLiteral("<"), 5400, 2880, 495, 495, 12);
-    button(Befehl20, "Befehl20", QStringLiteral("="), 6000, 2880, 495, 495, 12);
-    button(Befehl19, "Befehl19", QStringLiteral(">"), 6600, 2880, 495, 495, 12);
-    button(Befehl7, "Befehl7", QStringLiteral("7"), 5400, 3480, 495, 495);
-    button(befehl8, "befehl8", QStringLiteral("8"), 6000, 3480, 495, 495);
-    button(befehl9, "befehl9", QStringLiteral("9"), 6600, 3480, 495, 495);
-    button(Befehl4, "Befehl4", QStringLiteral("4"), 5400, 4080, 495, 495);
-    button(Befehl5, "Befehl5", QStringLiteral("5"), 6000, 4080, 495, 495);
-    button(Befehl6, "Befehl6", QStringLiteral("6"), 6600, 4080, 495, 495);
-    button(Befehl1, "Befehl1", QStringLiteral("1"), 5400, 4680, 495, 495);
-    button(Befehl2, "Befehl2", QStringLiteral("2"), 6000, 4680, 495, 495);
-    button(Befehl3, "Befehl3", QStringLiteral("3"), 6600, 4680, 495, 495);
-    button(Befehl10, "Befehl10", QStringLiteral("0"), 5400, 5280, 495, 495);
-    button(Befehl18, "Befehl18", QStringLiteral("Entf"), 6000, 5280, 495, 495);
-    button(Befehl11, "Befehl11", QStringLiteral("OK"), 6600, 5280, 495, 495);
-    Befehl11->setDefault(true);
+    button(lessButton_, "lessButton", QStringLiteral("<"), 5400, 2880, 495, 495, 12);
+    button(equalButton_, "equalButton", QStringLiteral("="), 6000, 2880, 495, 495, 12);
+    button(greaterButton_, "greaterButton", QStringLiteral(">"), 6600, 2880, 495, 495, 12);
+    button(digit7Button_, "digit7Button", QStringLiteral("7"), 5400, 3480, 495, 495);
+    button(digit8Button_, "digit8Button", QStringLiteral("8"), 6000, 3480, 495, 495);
+    button(digit9Button_, "digit9Button", QStringLiteral("9"), 6600, 3480, 495, 495);
+    button(digit4Button_, "digit4Button", QStringLiteral("4"), 5400, 4080, 495, 495);
+    button(digit5Button_, "digit5Button", QStringLiteral("5"), 6000, 4080, 495, 495);
+    button(digit6Button_, "digit6Button", QStringLiteral("6"), 6600, 4080, 495, 495);
+    button(digit1Button_, "digit1Button", QStringLiteral("1"), 5400, 4680, 495, 495);
+    button(digit2Button_, "digit2Button", QStringLiteral("2"), 6000, 4680, 495, 495);
+    button(digit3Button_, "digit3Button", QStringLiteral("3"), 6600, 4680, 495, 495);
+    button(digit0Button_, "digit0Button", QStringLiteral("0"), 5400, 5280, 495, 495);
+    button(eraseButton_, "eraseButton", QStringLiteral("Entf"), 6000, 5280, 495, 495);
+    button(checkButton_, "checkButton", QStringLiteral("OK"), 6600, 5280, 495, 495);
+    checkButton_->setDefault(true);
     // What a screen reader says for the keys whose captions are signs or letter-spaced.
     const std::pair<QPushButton*, const char*> spoken[] = {
-        { Befehl14, "mal" },        { Befehl21, "kleiner als" }, { Befehl20, "gleich" },
-        { Befehl19, "größer als" }, { Befehl18, "Entfernen" },   { Befehl11, "OK, prüfen" }
+        { timesButton_, "mal" },       { lessButton_, "kleiner als" },
+        { equalButton_, "gleich" },    { greaterButton_, "größer als" },
+        { eraseButton_, "Entfernen" }, { checkButton_, "OK, prüfen" }
     };
     for (const auto& [b, name] : spoken)
         b->setAccessibleName(QString::fromUtf8(name));
     showCounters();
 
-    button(Befehl23, "Befehl23", QStringLiteral("Einfügen"), 7560, 2880, 1575, 495);
-    button(Befehl27, "Befehl27", QStringLiteral("Lade Liste"), 7560, 3480, 1575, 495);
-    button(Befehl26, "Befehl26", QStringLiteral("Lösche Liste"), 7560, 4080, 1575, 495);
-    button(Befehl24, "Befehl24", QStringLiteral("Lösche Zeile"), 7560, 4680, 1575, 495);
-    button(Befehl25, "Befehl25", QStringLiteral("Speichern"), 7560, 5280, 1575, 495);
+    button(insertTaskButton_, "insertTaskButton", QStringLiteral("Einfügen"), 7560, 2880, 1575,
+           495);
+    button(loadListButton_, "loadListButton", QStringLiteral("Lade Liste"), 7560, 3480, 1575, 495);
+    button(clearListButton_, "clearListButton", QStringLiteral("Lösche Liste"), 7560, 4080, 1575,
+           495);
+    button(deleteLineButton_, "deleteLineButton", QStringLiteral("Lösche Zeile"), 7560, 4680, 1575,
+           495);
+    button(saveListButton_, "saveListButton", QStringLiteral("Speichern"), 7560, 5280, 1575, 495);
 
     // The two covers of the modes, parked outside the window while their mode is off.
-    button(Befehl22, "Befehl22", QStringLiteral("Jetzt werden die Fehler bearbeitet ..."),
-           ModeCover::Off, 2880, 4815, 2895, 12);
-    button(Befehl28, "Befehl28", QStringLiteral("Pflichtaufgaben werden bearbeitet ..."),
-           ModeCover::Off, 2880, 4815, 2895, 12);
-    label(Label1, "Label1", QStringLiteral("Label1"), 9600, 2280, 855, 375);
+    button(errorPracticeCover_, "errorPracticeCover",
+           QStringLiteral("Jetzt werden die Fehler bearbeitet ..."), ModeCover::Off, 2880, 4815,
+           2895, 12);
+    button(mandatoryCover_, "mandatoryCover",
+           QStringLiteral("Pflichtaufgaben werden bearbeitet ..."), ModeCover::Off, 2880, 4815,
+           2895, 12);
+    label(rewardIntervalLabel_, "rewardIntervalLabel", QStringLiteral("rewardIntervalLabel"), 9600,
+          2280, 855, 375);
 
     // Tab order: the keypad as it reads, the check and the signs, then the choices, the pictures
     // and the mandatory editor. Controls that are parked outside or covered are passed over
     // (below).
-    const QList<QWidget*> order{ Befehl7,       befehl8,  befehl9,  Befehl4,    Befehl5,  Befehl6,
-                                 Befehl1,       Befehl2,  Befehl3,  Befehl10,   Befehl18, Befehl11,
-                                 Befehl21,      Befehl20, Befehl19, Befehl12,   Befehl13, Befehl14,
-                                 Befehl15,      Befehl16, Befehl17, HBildlauf1, Liste1,   Bild7,
-                                 Bezeichnung15, Bild1,    Bild3,    Bild2,      Bild4,    Bild6,
-                                 Bild8,         Bild5,    Liste2,   Befehl23,   Befehl27, Befehl26,
-                                 Befehl24,      Befehl25, Befehl22, Befehl28 };
+    const QList<QWidget*> order{
+        digit7Button_,         digit8Button_,     digit9Button_,       digit4Button_,
+        digit5Button_,         digit6Button_,     digit1Button_,       digit2Button_,
+        digit3Button_,         digit0Button_,     eraseButton_,        checkButton_,
+        lessButton_,           equalButton_,      greaterButton_,      plusButton_,
+        minusButton_,          timesButton_,      divideButton_,       randomButton_,
+        practiceNumberButton_, levelBar_,         taskTypeList_,       userPicture_,
+        userNameLabel_,        exitPicture_,      rewardPicture_,      evaluationPicture_,
+        mandatoryPicture_,     worksheetPicture_, errorListPicture_,   infoPicture_,
+        mandatoryList_,        insertTaskButton_, loadListButton_,     clearListButton_,
+        deleteLineButton_,     saveListButton_,   errorPracticeCover_, mandatoryCover_
+    };
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -220,53 +236,52 @@ void TrainingWindow::connectControls()
     const auto click = [this](QAbstractButton* b, void (TrainingWindow::*handler)()) {
         connect(b, &QAbstractButton::clicked, this, handler);
     };
-    click(Befehl1, &TrainingWindow::befehl1Click);
-    click(Befehl2, &TrainingWindow::befehl2Click);
-    click(Befehl3, &TrainingWindow::befehl3Click);
-    click(Befehl4, &TrainingWindow::befehl4Click);
-    click(Befehl5, &TrainingWindow::befehl5Click);
-    click(Befehl6, &TrainingWindow::befehl6Click);
-    click(Befehl7, &TrainingWindow::befehl7Click);
-    click(befehl8, &TrainingWindow::befehl8Click);
-    click(befehl9, &TrainingWindow::befehl9Click);
-    click(Befehl10, &TrainingWindow::befehl10Click);
-    click(Befehl11, &TrainingWindow::befehl11Click);
-    click(Befehl12, &TrainingWindow::befehl12Click);
-    click(Befehl13, &TrainingWindow::befehl13Click);
-    click(Befehl14, &TrainingWindow::befehl14Click);
-    click(Befehl15, &TrainingWindow::befehl15Click);
-    click(Befehl16, &TrainingWindow::befehl16Click);
-    click(Befehl17, &TrainingWindow::befehl17Click);
-    click(Befehl18, &TrainingWindow::befehl18Click);
-    click(Befehl19, &TrainingWindow::befehl19Click);
-    click(Befehl20, &TrainingWindow::befehl20Click);
-    click(Befehl21, &TrainingWindow::befehl21Click);
-    click(Befehl22, &TrainingWindow::befehl22Click);
-    click(Bild1, &TrainingWindow::bild1Click);
-    click(Bild2, &TrainingWindow::bild2Click);
-    click(Bild3, &TrainingWindow::bild3Click);
-    click(Bild5, &TrainingWindow::bild5Click);
-    click(Bild6, &TrainingWindow::bild6Click);
-    click(Bild7, &TrainingWindow::changeUser);
-    click(Bild8, &TrainingWindow::bild8Click);
-    Bezeichnung15->onClick = [this] { changeUser(); };
+    const std::pair<QPushButton*, QChar> digits[] = {
+        { digit0Button_, u'0' }, { digit1Button_, u'1' }, { digit2Button_, u'2' },
+        { digit3Button_, u'3' }, { digit4Button_, u'4' }, { digit5Button_, u'5' },
+        { digit6Button_, u'6' }, { digit7Button_, u'7' }, { digit8Button_, u'8' },
+        { digit9Button_, u'9' }
+    };
+    for (const auto& [button, digit] : digits)
+        connect(button, &QAbstractButton::clicked, this,
+                [this, digit = digit] { typeDigit(digit); });
+    click(checkButton_, &TrainingWindow::check);
+    click(plusButton_, &TrainingWindow::choosePlus);
+    click(minusButton_, &TrainingWindow::chooseMinus);
+    click(timesButton_, &TrainingWindow::chooseTimes);
+    click(divideButton_, &TrainingWindow::chooseDivide);
+    click(randomButton_, &TrainingWindow::chooseRandomMix);
+    click(practiceNumberButton_, &TrainingWindow::setPracticeNumber);
+    click(eraseButton_, &TrainingWindow::erase);
+    for (QPushButton* sign : { lessButton_, equalButton_, greaterButton_ })
+        connect(sign, &QAbstractButton::clicked, this,
+                [this, sign] { typeSign(sign->text().at(0)); });
+    click(errorPracticeCover_, &TrainingWindow::tellErrorsWaiting);
+    click(exitPicture_, &TrainingWindow::askToExit);
+    click(evaluationPicture_, &TrainingWindow::showEvaluation);
+    click(rewardPicture_, &TrainingWindow::showRewardInterval);
+    click(infoPicture_, &TrainingWindow::openInfo);
+    click(worksheetPicture_, &TrainingWindow::openWorksheets);
+    click(userPicture_, &TrainingWindow::changeUser);
+    click(errorListPicture_, &TrainingWindow::openErrorList);
+    userNameLabel_->onClick = [this] { changeUser(); };
 
     MandatoryTasks* m = mandatory_.get();
-    connect(Bild4, &QAbstractButton::clicked, this, [m] { m->bild4Click(); });
-    connect(Befehl23, &QAbstractButton::clicked, this, [m] { m->befehl23Click(); });
-    connect(Befehl24, &QAbstractButton::clicked, this, [m] { m->befehl24Click(); });
-    connect(Befehl25, &QAbstractButton::clicked, this, [m] { m->befehl25Click(); });
-    connect(Befehl26, &QAbstractButton::clicked, this, [m] { m->befehl26Click(); });
-    connect(Befehl27, &QAbstractButton::clicked, this, [m] { m->befehl27Click(); });
-    connect(Befehl28, &QAbstractButton::clicked, this, [m] { m->befehl28Click(); });
+    connect(mandatoryPicture_, &QAbstractButton::clicked, this, [m] { m->openEditor(); });
+    connect(insertTaskButton_, &QAbstractButton::clicked, this, [m] { m->insertTask(); });
+    connect(deleteLineButton_, &QAbstractButton::clicked, this, [m] { m->deleteLine(); });
+    connect(saveListButton_, &QAbstractButton::clicked, this, [m] { m->saveList(); });
+    connect(clearListButton_, &QAbstractButton::clicked, this, [m] { m->clearList(); });
+    connect(loadListButton_, &QAbstractButton::clicked, this, [m] { m->loadList(); });
+    connect(mandatoryCover_, &QAbstractButton::clicked, this, [m] { m->leaveWithPassword(); });
 
-    Liste1->onClick = [this] { liste1Click(); };
+    taskTypeList_->onClick = [this] { chooseTaskType(); };
     // valueChanged comes for every value the thumb passes while it is dragged, as well as for
     // clicks on the arrows and keys, so each of them brings a task of its own.
-    connect(HBildlauf1, &QScrollBar::valueChanged, this, [this] { hBildlauf1Change(); });
+    connect(levelBar_, &QScrollBar::valueChanged, this, [this] { chooseLevel(); });
 }
 
-void TrainingWindow::formLoad()
+void TrainingWindow::startUp()
 {
     // Size and place: a tenth of the free width from the left, a quarter of the free height from
     // the top. The width is the client width; the mandatory column starts at the right edge.
@@ -280,13 +295,13 @@ void TrainingWindow::formLoad()
     random_.randomize();
 
     state_.level = 2;
-    HBildlauf1->setValue(2); // runs the level handler: caption and a task
+    levelBar_->setValue(2); // runs the level handler: caption and a task
 
     state_.operation = Operation::Plus;
     state_.taskType = 1;
     engine_->fillTaskTypeList();
-    Bezeichnung7->setText(QStringLiteral(" Plusrechnen"));
-    Bezeichnung9->setText(QStringLiteral("+"));
+    taskTypeLabel_->setText(QStringLiteral(" Plusrechnen"));
+    operationSignLabel_->setText(QStringLiteral("+"));
 
     loadSettings();
     mandatory_->loadMandatoryTasks();
@@ -295,13 +310,13 @@ void TrainingWindow::formLoad()
 
 void TrainingWindow::loadSettings()
 {
-    RewardInterval = 20;
+    rewardInterval = 20;
     const QString settings = QStringLiteral("ZIFTORA.INF");
     QString first;
     QStringList lines;
     if (TextFile::readFirstField(settings, &first)) {
         if (const auto value = parseRewardInterval(first))
-            RewardInterval = *value;
+            rewardInterval = *value;
     } else if (TextFile::kind(settings) != TextFile::FileKind::Absent
                && !TextFile::readLines(settings, &lines)) {
         // An empty file simply keeps the default; one that is there but cannot be read is said.
@@ -309,18 +324,18 @@ void TrainingWindow::loadSettings()
                                        "Nach 20 Aufgaben gibt es eine Spielrunde.\r"),
                         MsgStyle::Information, QStringLiteral("Belohnung"));
     }
-    Label1->setText(QString::number(RewardInterval));
+    rewardIntervalLabel_->setText(QString::number(rewardInterval));
 
-    Bezeichnung15->setText(users_.loadUserFile());
+    userNameLabel_->setText(users_.loadUserFile());
 }
 
 void TrainingWindow::startUser(const QString& shownName)
 {
-    Bezeichnung15->setText(shownName);
+    userNameLabel_->setText(shownName);
     mandatory_->loadMandatoryTasks();
 }
 
-void TrainingWindow::bild1Click()
+void TrainingWindow::askToExit()
 {
     const int answer = dialogs_.msgBox(QStringLiteral("Dieses Programm jetzt beenden?\r"),
                                        MsgStyle::YesNo + MsgStyle::Stop + MsgStyle::DefaultButton2,
@@ -335,7 +350,7 @@ void TrainingWindow::closeEvent(QCloseEvent* event)
 {
     // Closing by the window frame asks the same question as the exit icon.
     if (!ended_)
-        bild1Click();
+        askToExit();
     if (ended_)
         event->accept();
     else
@@ -344,7 +359,7 @@ void TrainingWindow::closeEvent(QCloseEvent* event)
 
 bool TrainingWindow::errorPracticeActive() const
 {
-    return ModeCover::isOn(Befehl22);
+    return ModeCover::isOn(errorPracticeCover_);
 }
 
 bool TrainingWindow::handleKey(QKeyEvent* event)
@@ -354,13 +369,13 @@ bool TrainingWindow::handleKey(QKeyEvent* event)
     case Qt::Key_Enter:
         if (event->isAutoRepeat())
             return true;
-        befehl11Click();
+        check();
         return true;
     case Qt::Key_Escape:
-        bild1Click();
+        askToExit();
         return true;
     case Qt::Key_Backspace:
-        removeLastCharacter();
+        backspace();
         return true;
     default:
         break;
@@ -369,45 +384,16 @@ bool TrainingWindow::handleKey(QKeyEvent* event)
     const QString text = event->text();
     if (text.size() != 1)
         return false;
-    switch (text.at(0).unicode()) {
-    case '1':
-        befehl1Click();
+    const QChar typed = text.at(0);
+    if (typed >= u'0' && typed <= u'9') {
+        typeDigit(typed);
         return true;
-    case '2':
-        befehl2Click();
-        return true;
-    case '3':
-        befehl3Click();
-        return true;
-    case '4':
-        befehl4Click();
-        return true;
-    case '5':
-        befehl5Click();
-        return true;
-    case '6':
-        befehl6Click();
-        return true;
-    case '7':
-        befehl7Click();
-        return true;
-    case '8':
-        befehl8Click();
-        return true;
-    case '9':
-        befehl9Click();
-        return true;
-    case '0':
-        befehl10Click();
-        return true;
-    case '>':
-        befehl19Click();
-        return true;
-    case '=':
-        befehl20Click();
-        return true;
+    }
+    switch (typed.unicode()) {
     case '<':
-        befehl21Click();
+    case '=':
+    case '>':
+        typeSign(typed);
         return true;
     case '*':
         mandatory_->confirmEndMandatoryTasks();
@@ -417,21 +403,31 @@ bool TrainingWindow::handleKey(QKeyEvent* event)
     }
 }
 
-void TrainingWindow::bild5Click()
+void TrainingWindow::openInfo()
 {
     emit infoRequested();
+}
+
+QString TrainingWindow::taskText() const
+{
+    return taskLabel_->text();
+}
+
+void TrainingWindow::focusCheckButton()
+{
+    checkButton_->setFocus();
 }
 
 // The task engine's view of this window.
 
 void TrainingWindow::setTaskText(const QString& text)
 {
-    Bezeichnung1->setText(text);
+    taskLabel_->setText(text);
 }
 
 void TrainingWindow::setEntryDisplay(const QString& text)
 {
-    Bezeichnung2->show(text);
+    entryDisplay_->show(text);
 }
 
 void TrainingWindow::showCounters()
@@ -441,8 +437,8 @@ void TrainingWindow::showCounters()
         counter->setAccessibleName(what + QString::number(count));
         counter->setToolTip(counter->accessibleName());
     };
-    show(Bezeichnung4, QStringLiteral("Richtige Lösungen: "), CorrectCount);
-    show(Bezeichnung3, QStringLiteral("Fehler: "), ErrorCount);
+    show(correctCountLabel_, QStringLiteral("Richtige Lösungen: "), correctCount);
+    show(errorCountLabel_, QStringLiteral("Fehler: "), errorCount);
 }
 
 bool TrainingWindow::focusNextPrevChild(bool next)
@@ -460,35 +456,35 @@ bool TrainingWindow::focusNextPrevChild(bool next)
 
 void TrainingWindow::clearTaskTypes()
 {
-    Liste1->clear();
+    taskTypeList_->clear();
 }
 
 void TrainingWindow::addTaskType(const QString& entry)
 {
-    Liste1->addItem(entry);
+    taskTypeList_->addItem(entry);
 }
 
 void TrainingWindow::selectTaskType(int index)
 {
-    Liste1->setListIndex(index);
+    taskTypeList_->setListIndex(index);
 }
 
 int TrainingWindow::mandatoryCount() const
 {
-    return Liste2->listCount();
+    return mandatoryList_->listCount();
 }
 
 QString TrainingWindow::mandatoryEntry(int index) const
 {
-    return Liste2->list(index);
+    return mandatoryList_->list(index);
 }
 
 void TrainingWindow::removeMandatoryEntries(int first, int count)
 {
-    Liste2->removeItems(first, count);
+    mandatoryList_->removeItems(first, count);
 }
 
 void TrainingWindow::endMandatoryMode()
 {
-    ModeCover::set(Befehl28, false);
+    ModeCover::set(mandatoryCover_, false);
 }

@@ -29,7 +29,7 @@ class QFrame;
 // (hidden at the window's normal width). Its behaviour is spread over several files by topic:
 //   training_window.cpp  controls, start-up, settings files, keyboard, exit
 //   answer_entry.cpp     keypad, entry display, the check, evaluation and reward check
-//   error_practice.cpp   the error list queue and its cover Befehl22
+//   error_practice.cpp   the error list queue and its cover errorPracticeCover_
 //   selection.cpp        operation buttons, task-type list, level scroll bar, practice number
 //   user_change.cpp      the change of user from the name or the user icon
 // It truly calls two windows: the user window UserWindow (users, their numbers) and the error list
@@ -45,63 +45,52 @@ public:
     static constexpr int ClientHeight = 6015; // twips
 
     // Start-up and settings.
-    void formLoad();
+    void startUp();
     void loadSettings();
 
     // Exit.
-    void bild1Click();
+    void askToExit();
     bool hasEnded() const { return ended_; }
 
     // A user started in the user window: the name shows, the mandatory tasks are loaded again.
     void startUser(const QString& shownName);
 
     // Keypad and check.
-    void befehl1Click();
-    void befehl2Click();
-    void befehl3Click();
-    void befehl4Click();
-    void befehl5Click();
-    void befehl6Click();
-    void befehl7Click();
-    void befehl8Click();
-    void befehl9Click();
-    void befehl10Click();
-    void befehl19Click(); // ">"
-    void befehl20Click(); // "="
-    void befehl21Click(); // "<"
-    void befehl18Click(); // "Entf"
-    void befehl11Click(); // the check
+    void typeDigit(QChar digit); // a digit key appends its digit
+    void typeSign(QChar sign); // "<", "=" or ">" replaces the entry
+    void erase(); // "Entf"
+    void check(); // the check
     void showEntry();
-    void removeLastCharacter(); // Backspace
+    void backspace(); // Backspace
 
     // The password prompt of every teacher function.
     bool askPassword(const QString& title);
 
     // Evaluation, reward information, reward check.
-    void bild2Click();
-    void bild3Click();
+    void showEvaluation();
+    void showRewardInterval();
     void rewardCheck();
 
     // Error practice.
     void nextErrorTask();
-    void befehl22Click();
+    void tellErrorsWaiting();
     bool errorPracticeActive() const;
 
     // Choosing operation, task type and level; the practice number.
-    void befehl12Click();
-    void befehl13Click();
-    void befehl14Click();
-    void befehl15Click();
-    void befehl16Click();
-    void liste1Click();
-    void hBildlauf1Change();
-    void befehl17Click();
+    void choosePlus();
+    void chooseMinus();
+    void chooseTimes();
+    void chooseDivide();
+    void chooseRandomMix();
+    void chooseTaskType();
+    void chooseLevel();
+    void setPracticeNumber();
 
     // Teacher functions and other windows.
-    void changeUser(); // Bild7 and Bezeichnung15
-    void bild5Click(); // information window
-    void bild6Click(); // worksheets
-    void bild8Click(); // error list window
+    void changeUser(); // userPicture_ and userNameLabel_
+    void openInfo(); // information window
+    void openWorksheets(); // worksheets
+    void openErrorList(); // error list window
 
     // TaskScreen, for the task engine.
     void setTaskText(const QString& text) override;
@@ -118,73 +107,19 @@ public:
     MandatoryTasks& mandatory() { return *mandatory_; }
 
     // Counters of this run.
-    std::int64_t CorrectCount = 0;
-    std::int16_t ErrorCount = 0;
-    std::int16_t RewardInterval = 20;
+    std::int64_t correctCount = 0;
+    std::int16_t errorCount = 0;
+    std::int16_t rewardInterval = 20;
 
-    // Controls, named as the window names them.
-    QLabel* Bezeichnung1 = nullptr; // the task
-    EntryDisplay* Bezeichnung2 = nullptr; // the entry
-    QLabel* Bezeichnung3 = nullptr; // errorCount
-    QLabel* Bezeichnung4 = nullptr; // CorrectCount
-    QLabel* Bezeichnung5 = nullptr;
-    QLabel* Bezeichnung6 = nullptr;
-    QLabel* Bezeichnung7 = nullptr; // name of the task type
-    QLabel* Bezeichnung8 = nullptr; // "Stufe n"
-    QLabel* Bezeichnung9 = nullptr; // sign of the operation
-    QLabel* Bezeichnung10 = nullptr;
-    QLabel* Bezeichnung11 = nullptr;
-    QLabel* Bezeichnung12 = nullptr;
-    QLabel* Bezeichnung13 = nullptr;
-    QLabel* Bezeichnung14 = nullptr;
-    ClickableLabel* Bezeichnung15 = nullptr; // the current user's name
-    QLabel* Bezeichnung16 = nullptr;
-    QLabel* Bezeichnung17 = nullptr;
-    QLabel* Label1 = nullptr; // RewardInterval, outside the visible area
-    PictureButton* Bild1 = nullptr;
-    PictureButton* Bild2 = nullptr;
-    PictureButton* Bild3 = nullptr;
-    PictureButton* Bild4 = nullptr;
-    PictureButton* Bild5 = nullptr;
-    PictureButton* Bild6 = nullptr;
-    PictureButton* Bild7 = nullptr;
-    PictureButton* Bild8 = nullptr;
-    ListBox* Liste1 = nullptr; // task types
-    ListBox* Liste2 = nullptr; // mandatory tasks
-    QScrollBar* HBildlauf1 = nullptr; // level
-    QPushButton* Befehl1 = nullptr;
-    QPushButton* Befehl2 = nullptr;
-    QPushButton* Befehl3 = nullptr;
-    QPushButton* Befehl4 = nullptr;
-    QPushButton* Befehl5 = nullptr;
-    QPushButton* Befehl6 = nullptr;
-    QPushButton* Befehl7 = nullptr;
-    QPushButton* befehl8 = nullptr;
-    QPushButton* befehl9 = nullptr;
-    QPushButton* Befehl10 = nullptr;
-    QPushButton* Befehl11 = nullptr;
-    QPushButton* Befehl12 = nullptr;
-    QPushButton* Befehl13 = nullptr;
-    QPushButton* Befehl14 = nullptr;
-    QPushButton* Befehl15 = nullptr;
-    QPushButton* Befehl16 = nullptr;
-    QPushButton* Befehl17 = nullptr;
-    QPushButton* Befehl18 = nullptr;
-    QPushButton* Befehl19 = nullptr;
-    QPushButton* Befehl20 = nullptr;
-    QPushButton* Befehl21 = nullptr;
-    QPushButton* Befehl22 = nullptr; // error-practice cover
-    QPushButton* Befehl23 = nullptr;
-    QPushButton* Befehl24 = nullptr;
-    QPushButton* Befehl25 = nullptr;
-    QPushButton* Befehl26 = nullptr;
-    QPushButton* Befehl27 = nullptr;
-    QPushButton* Befehl28 = nullptr; // mandatory-mode cover
+    // The task on screen, as its label shows it.
+    QString taskText() const;
+    // Puts the keyboard focus on "OK", where the child's keys go.
+    void focusCheckButton();
 
 signals:
     void ended(); // the exit question was answered Yes: the program ends
-    void infoRequested(); // Bild5: the information window
-    void worksheetsRequested(); // Bild6 after the password: the worksheet window
+    void infoRequested(); // infoPicture_: the information window
+    void worksheetsRequested(); // worksheetPicture_ after the password: the worksheet window
     void rewardDue(); // a round of right answers is complete and no errors wait
 
 protected:
@@ -198,7 +133,7 @@ private:
     void replaceEntry(const QString& sign); // signs replace
     void chooseOperation(Operation operation, const QString& sign);
     bool handleKey(QKeyEvent* event);
-    void showCounters(); // Bezeichnung4 right answers, Bezeichnung3 errors
+    void showCounters(); // correctCountLabel_ right answers, errorCountLabel_ errors
 
     TrainingState& state_;
     Dialogs& dialogs_;
@@ -208,4 +143,63 @@ private:
     bool ended_ = false;
     std::unique_ptr<TaskEngine> engine_;
     std::unique_ptr<MandatoryTasks> mandatory_;
+
+    // The controls; each one's objectName is its member name without the underscore.
+    QLabel* taskLabel_ = nullptr; // the task
+    EntryDisplay* entryDisplay_ = nullptr; // the entry
+    QLabel* errorCountLabel_ = nullptr; // errorCount
+    QLabel* correctCountLabel_ = nullptr; // correctCount
+    QLabel* taskCaption_ = nullptr;
+    QLabel* entryCaption_ = nullptr;
+    QLabel* taskTypeLabel_ = nullptr; // name of the task type
+    QLabel* levelLabel_ = nullptr; // "Stufe n"
+    QLabel* operationSignLabel_ = nullptr; // sign of the operation
+    QLabel* exitCaption_ = nullptr;
+    QLabel* mandatoryCaption_ = nullptr;
+    QLabel* worksheetCaption_ = nullptr;
+    QLabel* mandatoryListCaption_ = nullptr;
+    QLabel* errorListCaption_ = nullptr;
+    ClickableLabel* userNameLabel_ = nullptr; // the current user's name
+    QLabel* infoCaption_ = nullptr;
+    QLabel* taskTypeCaption_ = nullptr;
+    QLabel* rewardIntervalLabel_ = nullptr; // rewardInterval, outside the visible area
+    PictureButton* exitPicture_ = nullptr;
+    PictureButton* evaluationPicture_ = nullptr;
+    PictureButton* rewardPicture_ = nullptr;
+    PictureButton* mandatoryPicture_ = nullptr;
+    PictureButton* infoPicture_ = nullptr;
+    PictureButton* worksheetPicture_ = nullptr;
+    PictureButton* userPicture_ = nullptr;
+    PictureButton* errorListPicture_ = nullptr;
+    ListBox* taskTypeList_ = nullptr; // task types
+    ListBox* mandatoryList_ = nullptr; // mandatory tasks
+    QScrollBar* levelBar_ = nullptr; // level
+    QPushButton* digit1Button_ = nullptr;
+    QPushButton* digit2Button_ = nullptr;
+    QPushButton* digit3Button_ = nullptr;
+    QPushButton* digit4Button_ = nullptr;
+    QPushButton* digit5Button_ = nullptr;
+    QPushButton* digit6Button_ = nullptr;
+    QPushButton* digit7Button_ = nullptr;
+    QPushButton* digit8Button_ = nullptr;
+    QPushButton* digit9Button_ = nullptr;
+    QPushButton* digit0Button_ = nullptr;
+    QPushButton* checkButton_ = nullptr;
+    QPushButton* plusButton_ = nullptr;
+    QPushButton* minusButton_ = nullptr;
+    QPushButton* timesButton_ = nullptr;
+    QPushButton* divideButton_ = nullptr;
+    QPushButton* randomButton_ = nullptr;
+    QPushButton* practiceNumberButton_ = nullptr;
+    QPushButton* eraseButton_ = nullptr;
+    QPushButton* greaterButton_ = nullptr;
+    QPushButton* equalButton_ = nullptr;
+    QPushButton* lessButton_ = nullptr;
+    QPushButton* errorPracticeCover_ = nullptr; // error-practice cover
+    QPushButton* insertTaskButton_ = nullptr;
+    QPushButton* deleteLineButton_ = nullptr;
+    QPushButton* saveListButton_ = nullptr;
+    QPushButton* clearListButton_ = nullptr;
+    QPushButton* loadListButton_ = nullptr;
+    QPushButton* mandatoryCover_ = nullptr; // mandatory-mode cover
 };

@@ -51,11 +51,11 @@ void UserWindow::buildControls()
 {
     setFixedSize(Twips::toPixels(ClientWidth), Twips::toPixels(ClientHeight));
 
-    Liste1 = new ListBox(this);
-    Liste1->setObjectName(QStringLiteral("Liste1"));
-    Liste1->setAccessibleName(QStringLiteral("Benutzer"));
-    Twips::place(Liste1, 240, 240, 2895, 3630);
-    Liste1->onDblClick = [this] { liste1DblClick(); };
+    userList_ = new ListBox(this);
+    userList_->setObjectName(QStringLiteral("userList"));
+    userList_->setAccessibleName(QStringLiteral("Benutzer"));
+    Twips::place(userList_, 240, 240, 2895, 3630);
+    userList_->onDblClick = [this] { startDoubleClickedUser(); };
 
     const auto button = [this](QPushButton*& member, const char* name, const QString& caption,
                                int top, void (UserWindow::*handler)()) {
@@ -64,19 +64,23 @@ void UserWindow::buildControls()
         Twips::place(member, 3360, top, 1695, 495);
         connect(member, &QAbstractButton::clicked, this, handler);
     };
-    button(Befehl3, "Befehl3", QStringLiteral("A b b r u c h"), 240, &UserWindow::befehl3Click);
-    button(Befehl1, "Befehl1", QStringLiteral("S t a r t e n"), 960, &UserWindow::befehl1Click);
-    button(Befehl2, "Befehl2", QStringLiteral("Neuer Name"), 1680, &UserWindow::befehl2Click);
-    button(Befehl4, "Befehl4", QStringLiteral("Name löschen"), 2400, &UserWindow::befehl4Click);
+    button(cancelButton_, "cancelButton", QStringLiteral("A b b r u c h"), 240,
+           &UserWindow::cancel);
+    button(startButton_, "startButton", QStringLiteral("S t a r t e n"), 960,
+           &UserWindow::startSelectedUser);
+    button(newNameButton_, "newNameButton", QStringLiteral("Neuer Name"), 1680,
+           &UserWindow::addName);
+    button(deleteNameButton_, "deleteNameButton", QStringLiteral("Name löschen"), 2400,
+           &UserWindow::deleteName);
     // The letter-spaced captions keep their look; a screen reader reads the plain words.
-    Befehl3->setAccessibleName(QStringLiteral("Abbruch"));
-    Befehl1->setAccessibleName(QStringLiteral("Starten"));
+    cancelButton_->setAccessibleName(QStringLiteral("Abbruch"));
+    startButton_->setAccessibleName(QStringLiteral("Starten"));
 
     // From the list of names, Tab goes to "S t a r t e n" first.
-    setTabOrder(Liste1, Befehl1);
-    setTabOrder(Befehl1, Befehl2);
-    setTabOrder(Befehl2, Befehl4);
-    setTabOrder(Befehl4, Befehl3);
+    setTabOrder(userList_, startButton_);
+    setTabOrder(startButton_, newNameButton_);
+    setTabOrder(newNameButton_, deleteNameButton_);
+    setTabOrder(deleteNameButton_, cancelButton_);
 }
 
 QString UserWindow::loadUserFile()
@@ -88,7 +92,7 @@ QString UserWindow::loadUserFile()
                                 .arg(QString::fromLatin1(UserFile::FileName)),
                         MsgStyle::Information, inputTitle());
     showUsers();
-    Liste1->setListIndex(0);
+    userList_->setListIndex(0);
     return shownName(0);
 }
 
@@ -98,8 +102,8 @@ void UserWindow::showUsers()
     shown.reserve(users_.listedCount());
     for (int i = 0; i < users_.listedCount(); ++i)
         shown.append(::shownName(users_.names().at(i)));
-    Liste1->clear();
-    Liste1->addItems(shown);
+    userList_->clear();
+    userList_->addItems(shown);
 }
 
 void UserWindow::open(const QWidget& trainingWindow)
@@ -121,27 +125,27 @@ void UserWindow::open(const QWidget& trainingWindow)
     move(at);
     show();
     activateWindow();
-    Liste1->setFocus();
+    userList_->setFocus();
 }
 
 int UserWindow::userCount() const
 {
-    return Liste1->listCount();
+    return userList_->listCount();
 }
 
 int UserWindow::userNumber() const
 {
-    return Liste1->listIndex();
+    return userList_->listIndex();
 }
 
 QString UserWindow::shownName(int number) const
 {
-    return Liste1->list(number);
+    return userList_->list(number);
 }
 
 void UserWindow::selectUser(int number)
 {
-    Liste1->setListIndex(number);
+    userList_->setListIndex(number);
 }
 
 bool UserWindow::writeUserFile()
@@ -159,22 +163,22 @@ bool UserWindow::writeUserFile()
 
 // "S t a r t e n": the selected name becomes the current user. The shared mandatory tasks are
 // loaded again for the new child; the task on screen stays until it is answered.
-void UserWindow::befehl1Click()
+void UserWindow::startSelectedUser()
 {
-    const int index = Liste1->listIndex();
+    const int index = userList_->listIndex();
     if (index < 0)
         return;
     hide();
-    emit userStarted(Liste1->list(index));
+    emit userStarted(userList_->list(index));
 }
 
-void UserWindow::liste1DblClick()
+void UserWindow::startDoubleClickedUser()
 {
-    befehl1Click();
+    startSelectedUser();
 }
 
 // "Neuer Name": the new name goes to the end, so the numbers (and error files) of the others stay.
-void UserWindow::befehl2Click()
+void UserWindow::addName()
 {
     if (!askPassword(dialogs_, state_.expectedAnswer, inputTitle()))
         return;
@@ -196,26 +200,26 @@ void UserWindow::befehl2Click()
         return;
     }
     users_.add(name);
-    Liste1->addItem(::shownName(name));
+    userList_->addItem(::shownName(name));
     writeUserFile();
 }
 
 // "Name löschen": everyone behind the deleted name moves up one number, and with it to the error
 // file of the one before. Afterwards no one is selected until a user is started.
-void UserWindow::befehl4Click()
+void UserWindow::deleteName()
 {
-    const int index = Liste1->listIndex();
-    if (Liste1->listCount() == 0 || index < 0)
+    const int index = userList_->listIndex();
+    if (userList_->listCount() == 0 || index < 0)
         return;
     if (!askPassword(dialogs_, state_.expectedAnswer, inputTitle()))
         return;
     users_.remove(index);
     showUsers();
-    Liste1->setListIndex(-1);
+    userList_->setListIndex(-1);
     writeUserFile();
 }
 
-void UserWindow::befehl3Click()
+void UserWindow::cancel()
 {
     hide();
 }
@@ -231,7 +235,7 @@ bool UserWindow::handleKey(QKeyEvent* event)
 {
     switch (event->key()) {
     case Qt::Key_Escape:
-        befehl3Click();
+        cancel();
         return true;
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -240,7 +244,7 @@ bool UserWindow::handleKey(QKeyEvent* event)
         if (auto* focused = qobject_cast<QPushButton*>(focusWidget()))
             focused->click();
         else
-            befehl1Click();
+            startSelectedUser();
         return true;
     default:
         return false;

@@ -18,11 +18,11 @@ public:
     // The password of its teacher functions is the answer of the task on screen in `state`.
     UserWindow(Dialogs& dialogs, const TrainingState& state);
 
-    void befehl1Click(); // "S t a r t e n"
-    void befehl2Click(); // "Neuer Name"
-    void befehl3Click(); // "A b b r u c h"
-    void befehl4Click(); // "Name löschen"
-    void liste1DblClick();
+    void startSelectedUser(); // "S t a r t e n"
+    void addName(); // "Neuer Name"
+    void cancel(); // "A b b r u c h"
+    void deleteName(); // "Name löschen"
+    void startDoubleClickedUser();
 
     // Start-up: reads the user file into the list and selects the first user; says so when the
     // file exists but cannot be read. Returns the first user's name as shown.
@@ -38,12 +38,6 @@ public:
     QString shownName(int number) const;
     void selectUser(int number);
 
-    ListBox* Liste1 = nullptr;
-    QPushButton* Befehl1 = nullptr;
-    QPushButton* Befehl2 = nullptr;
-    QPushButton* Befehl3 = nullptr;
-    QPushButton* Befehl4 = nullptr;
-
 signals:
     void userStarted(const QString& shownName); // "S t a r t e n" or a double click
 
@@ -58,4 +52,11 @@ private:
     Dialogs& dialogs_;
     const TrainingState& state_;
     UserFile users_;
+
+    // The controls; each one's objectName is its member name without the underscore.
+    ListBox* userList_ = nullptr;
+    QPushButton* startButton_ = nullptr;
+    QPushButton* newNameButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
+    QPushButton* deleteNameButton_ = nullptr;
 };

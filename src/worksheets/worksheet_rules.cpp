@@ -104,7 +104,7 @@ PrintJob errorListSheet(const QStringList& tasks, const QStringList& solutions, 
     return sheet(QStringLiteral("Fehlerliste"), rows, solutions, shown, int(rows.size()));
 }
 
-QString copyAll(const QStringList& tasks, const QStringList& solutions)
+QString allText(const QStringList& tasks, const QStringList& solutions)
 {
     QString text;
     for (qsizetype i = 0; i < tasks.size(); ++i)
@@ -112,7 +112,7 @@ QString copyAll(const QStringList& tasks, const QStringList& solutions)
     return text;
 }
 
-QString copyTasks(const QStringList& tasks)
+QString tasksOnlyText(const QStringList& tasks)
 {
     QString text;
     for (const QString& task : tasks)
@@ -120,7 +120,7 @@ QString copyTasks(const QStringList& tasks)
     return text;
 }
 
-QString copySolutions(const QStringList& tasks, const QStringList& solutions)
+QString solutionsOnlyText(const QStringList& tasks, const QStringList& solutions)
 {
     QString text;
     for (qsizetype i = 0; i < tasks.size(); ++i)

@@ -1,11 +1,10 @@
 #pragma once
 
-// Worksheets: a teacher builds a sheet of generated tasks in the worksheet window WorksheetWindow,
-// edits it, and prints it or copies it into a word processor.
+// Worksheets: a teacher builds a sheet of generated tasks in the worksheet window, edits it, and
+// prints it or copies it into a word processor.
 //   worksheet_rules.*   what a sheet is made of, without widgets: the task row, the search and
 //                       replace, the printed sheets as print jobs and the clipboard texts (QtCore)
-//   worksheet_window.*  WorksheetWindow, the window: three lists, the buttons, and the wiring to
-//   the task
+//   worksheet_window.*  WorksheetWindow: three lists, the buttons, and the wiring to the task
 //                       generator, the printer and the clipboard it is handed
 // The error list window prints through the same sheet layout.
 
@@ -39,9 +38,11 @@ PrintJob fullSheet(const QStringList& tasks, const QStringList& solutions, Solut
 // same heading.
 PrintJob errorListSheet(const QStringList& tasks, const QStringList& solutions, Solutions shown);
 
-// The clipboard texts: one line per row of the task column, each ended by CR LF.
-QString copyAll(const QStringList& tasks, const QStringList& solutions);
-QString copyTasks(const QStringList& tasks);
-QString copySolutions(const QStringList& tasks, const QStringList& solutions);
+// The clipboard texts: one line per row of the task column, each ended by CR LF. "Alles kopieren":
+// the task row, five blanks, its solution; "Aufgaben kopieren": the task row alone; "Lösungen
+// kopieren": the solution alone.
+QString allText(const QStringList& tasks, const QStringList& solutions);
+QString tasksOnlyText(const QStringList& tasks);
+QString solutionsOnlyText(const QStringList& tasks, const QStringList& solutions);
 
 } // namespace Worksheet

@@ -20,7 +20,7 @@ namespace {
 // "Einzeln ausdrucken") whole, so every button can be reached.
 constexpr int ClientWidth = 7440; // twips
 constexpr int ClientHeight = 7095; // twips
-constexpr int Rows = 20; // a new list
+constexpr int NewListRows = 20;
 const QString PrintTitle = QStringLiteral("Drucken");
 
 template<typename Control>
@@ -58,7 +58,7 @@ WorksheetWindow::WorksheetWindow(TrainingState& state, Dialogs& dialogs, Clipboa
     new KeyPreview(this, [this](QKeyEvent* event) {
         if (event->key() != Qt::Key_Escape)
             return false;
-        befehl1Click();
+        cancel();
         return true;
     });
 }
@@ -73,23 +73,30 @@ void WorksheetWindow::buildControls()
         b->setFont(boldFont(QStringLiteral("MS Sans Serif"), 8));
         return b;
     };
-    Befehl1 = button(QStringLiteral("A b b r e c h e n"), "Befehl1", 120, 120);
-    Befehl1->setAccessibleName(
+    cancelButton_ = button(QStringLiteral("A b b r e c h e n"), "cancelButton", 120, 120);
+    cancelButton_->setAccessibleName(
             QStringLiteral("Abbrechen")); // the letter-spaced caption, read as a word
-    Befehl5 = button(QStringLiteral("Gemischte Anzeige"), "Befehl5", 120, 720);
-    Befehl3 = button(QStringLiteral("Neue Liste"), "Befehl3", 120, 1320);
-    Befehl11 = button(QStringLiteral("Zeile anhängen"), "Befehl11", 120, 1920);
-    Befehl10 = button(QStringLiteral("Die Zeile löschen"), "Befehl10", 120, 2520);
-    Befehl4 = button(QStringLiteral("Alles kopieren"), "Befehl4", 120, 3120);
-    befehl8 = button(QStringLiteral("Aufgaben kopieren"), "befehl8", 120, 3720);
-    befehl9 = button(QStringLiteral("Lösungen kopieren"), "befehl9", 120, 4320);
-    Befehl6 = button(QStringLiteral("Alles ausdrucken"), "Befehl6", 120, 4920);
-    Befehl7 = button(QStringLiteral("Suchen / Ersetzen"), "Befehl7", 120, 6480, 2175);
-    Text1 = named(new QLineEdit(QStringLiteral("?"), this), "Text1", 2640, 6480, 1095, 375);
-    Text2 = named(new QLineEdit(QStringLiteral("___"), this), "Text2", 3720, 6480, 1095, 375);
-    Text1->setAccessibleName(QStringLiteral("Suchen nach"));
-    Text2->setAccessibleName(QStringLiteral("Ersetzen durch"));
-    Befehl2 = button(QStringLiteral("Einzeln ausdrucken"), "Befehl2", 5040, 6480);
+    solutionDisplayButton_ =
+            button(QStringLiteral("Gemischte Anzeige"), "solutionDisplayButton", 120, 720);
+    newListButton_ = button(QStringLiteral("Neue Liste"), "newListButton", 120, 1320);
+    appendRowButton_ = button(QStringLiteral("Zeile anhängen"), "appendRowButton", 120, 1920);
+    deleteRowButton_ = button(QStringLiteral("Die Zeile löschen"), "deleteRowButton", 120, 2520);
+    copyAllButton_ = button(QStringLiteral("Alles kopieren"), "copyAllButton", 120, 3120);
+    copyTasksButton_ = button(QStringLiteral("Aufgaben kopieren"), "copyTasksButton", 120, 3720);
+    copySolutionsButton_ =
+            button(QStringLiteral("Lösungen kopieren"), "copySolutionsButton", 120, 4320);
+    printFullSheetButton_ =
+            button(QStringLiteral("Alles ausdrucken"), "printFullSheetButton", 120, 4920);
+    searchAndReplaceButton_ =
+            button(QStringLiteral("Suchen / Ersetzen"), "searchAndReplaceButton", 120, 6480, 2175);
+    searchText_ =
+            named(new QLineEdit(QStringLiteral("?"), this), "searchText", 2640, 6480, 1095, 375);
+    replacementText_ = named(new QLineEdit(QStringLiteral("___"), this), "replacementText", 3720,
+                             6480, 1095, 375);
+    searchText_->setAccessibleName(QStringLiteral("Suchen nach"));
+    replacementText_->setAccessibleName(QStringLiteral("Ersetzen durch"));
+    printSeparateSheetsButton_ =
+            button(QStringLiteral("Einzeln ausdrucken"), "printSeparateSheetsButton", 5040, 6480);
 
     auto heading = [this](const QString& caption, const char* name, int left, int width) {
         auto* l = named(new QLabel(caption, this), name, left, 120, width, 255);
@@ -105,36 +112,36 @@ void WorksheetWindow::buildControls()
         l->setFont(boldFont(QStringLiteral("Courier New"), 12));
         return l;
     };
-    Bezeichnung1 = heading(QString(), "Bezeichnung1", 2520, 3495);
-    Liste1 = list("Liste1", 2520, 3495, false);
-    Bezeichnung2 = heading(QStringLiteral("Lösungen"), "Bezeichnung2", 6120, 1095);
-    Liste2 = list("Liste2", 6120, 1095, false);
-    Liste3 = list("Liste3", 6120, 1095, true);
-    Liste3->hide();
-    Liste1->setAccessibleName(QStringLiteral("Aufgaben"));
-    Liste2->setAccessibleName(QStringLiteral("Lösungen"));
-    Liste3->setAccessibleName(QStringLiteral("Lösungen gemischt"));
+    taskHeading_ = heading(QString(), "taskHeading", 2520, 3495);
+    taskList_ = list("taskList", 2520, 3495, false);
+    solutionHeading_ = heading(QStringLiteral("Lösungen"), "solutionHeading", 6120, 1095);
+    solutionList_ = list("solutionList", 6120, 1095, false);
+    sortedSolutionList_ = list("sortedSolutionList", 6120, 1095, true);
+    sortedSolutionList_->hide();
+    taskList_->setAccessibleName(QStringLiteral("Aufgaben"));
+    solutionList_->setAccessibleName(QStringLiteral("Lösungen"));
+    sortedSolutionList_->setAccessibleName(QStringLiteral("Lösungen gemischt"));
 
-    for (ListBox* l : { Liste1, Liste2, Liste3 })
-        l->onClick = [this, l] { mirror(l); };
+    for (ListBox* l : { taskList_, solutionList_, sortedSolutionList_ })
+        l->onClick = [this, l] { mirrorSelection(l); };
     const std::pair<QPushButton*, void (WorksheetWindow::*)()> handlers[] = {
-        { Befehl1, &WorksheetWindow::befehl1Click },
-        { Befehl5, &WorksheetWindow::befehl5Click },
-        { Befehl3, &WorksheetWindow::befehl3Click },
-        { Befehl11, &WorksheetWindow::befehl11Click },
-        { Befehl10, &WorksheetWindow::befehl10Click },
-        { Befehl4, &WorksheetWindow::befehl4Click },
-        { befehl8, &WorksheetWindow::befehl8Click },
-        { befehl9, &WorksheetWindow::befehl9Click },
-        { Befehl6, &WorksheetWindow::befehl6Click },
-        { Befehl7, &WorksheetWindow::befehl7Click },
-        { Befehl2, &WorksheetWindow::befehl2Click }
+        { cancelButton_, &WorksheetWindow::cancel },
+        { solutionDisplayButton_, &WorksheetWindow::switchSolutionDisplay },
+        { newListButton_, &WorksheetWindow::buildNewList },
+        { appendRowButton_, &WorksheetWindow::appendRow },
+        { deleteRowButton_, &WorksheetWindow::deleteSelectedRow },
+        { copyAllButton_, &WorksheetWindow::copyAll },
+        { copyTasksButton_, &WorksheetWindow::copyTasks },
+        { copySolutionsButton_, &WorksheetWindow::copySolutions },
+        { printFullSheetButton_, &WorksheetWindow::printFullSheet },
+        { searchAndReplaceButton_, &WorksheetWindow::searchAndReplace },
+        { printSeparateSheetsButton_, &WorksheetWindow::printSeparateSheets }
     };
     for (const auto& [b, handler] : handlers)
         connect(b, &QPushButton::clicked, this, handler);
 }
 
-void WorksheetWindow::formLoad(const QRect& trainingFrame)
+void WorksheetWindow::placeRightOf(const QRect& trainingFrame)
 {
     move(trainingFrame.left() + trainingFrame.width(), trainingFrame.top());
 }
@@ -145,7 +152,7 @@ void WorksheetWindow::open()
     activateWindow();
 }
 
-void WorksheetWindow::befehl1Click()
+void WorksheetWindow::cancel()
 {
     hide();
     emit closed();
@@ -154,94 +161,94 @@ void WorksheetWindow::befehl1Click()
 void WorksheetWindow::closeEvent(QCloseEvent* event)
 {
     event->ignore();
-    befehl1Click();
+    cancel();
 }
 
 // Building: each row runs the generator as training does, so the training window shows the last
 // task built and its answer is the password afterwards.
 
-void WorksheetWindow::appendTask()
+void WorksheetWindow::addGeneratedTask()
 {
     // Mandatory tasks are never put on a worksheet: the sheet is built from plus tasks instead, and
     // training stays with plus.
     if (state_.operation == Operation::Mandatory)
         state_.operation = Operation::Plus;
-    tasks_.GenerateTask();
-    Liste1->addItem(Worksheet::taskRow(tasks_.TaskOnScreen()));
-    Liste2->addItem(state_.expectedAnswer);
-    Liste3->addItem(state_.expectedAnswer);
+    tasks_.generateTask();
+    taskList_->addItem(Worksheet::taskRow(tasks_.taskOnScreen()));
+    solutionList_->addItem(state_.expectedAnswer);
+    sortedSolutionList_->addItem(state_.expectedAnswer);
 }
 
-void WorksheetWindow::befehl3Click()
+void WorksheetWindow::buildNewList()
 {
-    Liste1->clear();
-    Liste2->clear();
-    Liste3->clear();
-    for (int i = 0; i < Rows; ++i)
-        appendTask();
-    befehl7Click();
+    taskList_->clear();
+    solutionList_->clear();
+    sortedSolutionList_->clear();
+    for (int i = 0; i < NewListRows; ++i)
+        addGeneratedTask();
+    searchAndReplace();
 }
 
-void WorksheetWindow::befehl11Click()
+void WorksheetWindow::appendRow()
 {
-    appendTask();
-    befehl7Click();
+    addGeneratedTask();
+    searchAndReplace();
 }
 
-void WorksheetWindow::befehl10Click()
+void WorksheetWindow::deleteSelectedRow()
 {
-    const int row = Liste1->listIndex();
+    const int row = taskList_->listIndex();
     if (row < 0)
         return;
-    const QString answer = Liste2->list(row);
-    Liste1->removeItem(row);
-    Liste2->removeItem(row);
+    const QString answer = solutionList_->list(row);
+    taskList_->removeItem(row);
+    solutionList_->removeItem(row);
     // Equal answers stand together in the sorted list; the topmost of them goes.
-    Liste3->removeFirst(answer);
+    sortedSolutionList_->removeFirst(answer);
 }
 
-void WorksheetWindow::befehl5Click()
+void WorksheetWindow::switchSolutionDisplay()
 {
     const bool mixed = !mixedShown();
-    Liste2->setVisible(!mixed);
-    Liste3->setVisible(mixed);
-    Befehl5->setText(mixed ? QStringLiteral("Sortierte Anzeige")
-                           : QStringLiteral("Gemischte Anzeige"));
+    solutionList_->setVisible(!mixed);
+    sortedSolutionList_->setVisible(mixed);
+    solutionDisplayButton_->setText(mixed ? QStringLiteral("Sortierte Anzeige")
+                                          : QStringLiteral("Gemischte Anzeige"));
 }
 
 bool WorksheetWindow::mixedShown() const
 {
-    return !Liste3->isHidden();
+    return !sortedSolutionList_->isHidden();
 }
 
 QStringList WorksheetWindow::shownSolutions() const
 {
-    return (mixedShown() ? Liste3 : Liste2)->entries();
+    return (mixedShown() ? sortedSolutionList_ : solutionList_)->entries();
 }
 
 // A click in one list selects the same row number in the other two: by position, so in the
 // sorted list it is generally not the answer of the selected task.
-void WorksheetWindow::mirror(const ListBox* clicked)
+void WorksheetWindow::mirrorSelection(const ListBox* clicked)
 {
     if (mirroring_)
         return;
     mirroring_ = true;
-    for (ListBox* other : { Liste1, Liste2, Liste3 })
+    for (ListBox* other : { taskList_, solutionList_, sortedSolutionList_ })
         if (other != clicked)
             other->setListIndex(clicked->listIndex());
     mirroring_ = false;
 }
 
-void WorksheetWindow::befehl7Click()
+void WorksheetWindow::searchAndReplace()
 {
-    const QString search = Text1->text();
-    const QString replacement = Text2->text();
+    const QString search = searchText_->text();
+    const QString replacement = replacementText_->text();
     if (search.isEmpty() || replacement.isEmpty()) {
         dialogs_.msgBox(QStringLiteral("Beide Felder müssen belegt sein!"), MsgStyle::OkOnly,
                         QStringLiteral("Suchen & Ersetzen"));
         return;
     }
-    QStringList rows = Liste1->entries();
+    QStringList rows = taskList_->entries();
     bool changed = false;
     for (QString& row : rows) {
         const QString replaced = Worksheet::replaceFirst(row, search, replacement);
@@ -251,41 +258,41 @@ void WorksheetWindow::befehl7Click()
     if (!changed)
         return;
     // The rows are written back in place; the selected row stays selected.
-    const int selected = Liste1->listIndex();
-    Liste1->clear();
-    Liste1->addItems(rows);
+    const int selected = taskList_->listIndex();
+    taskList_->clear();
+    taskList_->addItems(rows);
     if (selected >= 0)
-        Liste1->setListIndex(selected);
+        taskList_->setListIndex(selected);
 }
 
 // Copying: every row of the task column, with the solutions on show.
 
-void WorksheetWindow::confirm(const QString& text)
+void WorksheetWindow::confirmCopied(const QString& text)
 {
     dialogs_.msgBox(text, MsgStyle::OkOnly, QStringLiteral("Zwischenablage"));
 }
 
-void WorksheetWindow::befehl4Click()
+void WorksheetWindow::copyAll()
 {
-    clipboard_.setText(Worksheet::copyAll(Liste1->entries(), shownSolutions()));
-    confirm(QStringLiteral("Aufgaben und Lösungen wurden kopiert."));
+    clipboard_.setText(Worksheet::allText(taskList_->entries(), shownSolutions()));
+    confirmCopied(QStringLiteral("Aufgaben und Lösungen wurden kopiert."));
 }
 
-void WorksheetWindow::befehl8Click()
+void WorksheetWindow::copyTasks()
 {
-    clipboard_.setText(Worksheet::copyTasks(Liste1->entries()));
-    confirm(QStringLiteral("Nur die Aufgaben wurden kopiert."));
+    clipboard_.setText(Worksheet::tasksOnlyText(taskList_->entries()));
+    confirmCopied(QStringLiteral("Nur die Aufgaben wurden kopiert."));
 }
 
-void WorksheetWindow::befehl9Click()
+void WorksheetWindow::copySolutions()
 {
-    clipboard_.setText(Worksheet::copySolutions(Liste1->entries(), shownSolutions()));
-    confirm(QStringLiteral("Nur die Lösungen wurden kopiert."));
+    clipboard_.setText(Worksheet::solutionsOnlyText(taskList_->entries(), shownSolutions()));
+    confirmCopied(QStringLiteral("Nur die Lösungen wurden kopiert."));
 }
 
 // Printing: rows 0 to 19, after a question that No answers without printing.
 
-bool WorksheetWindow::ask(const QString& question)
+bool WorksheetWindow::askToPrint(const QString& question)
 {
     return dialogs_.msgBox(question,
                            MsgStyle::YesNo + MsgStyle::Question + MsgStyle::DefaultButton2,
@@ -293,21 +300,21 @@ bool WorksheetWindow::ask(const QString& question)
             == MsgResult::Yes;
 }
 
-void WorksheetWindow::befehl6Click()
+void WorksheetWindow::printFullSheet()
 {
-    if (!ask(QStringLiteral("Übungsblatt mit Lösungen drucken?\r")))
+    if (!askToPrint(QStringLiteral("Übungsblatt mit Lösungen drucken?\r")))
         return;
-    printer_.print(Worksheet::fullSheet(Liste1->entries(), shownSolutions(),
+    printer_.print(Worksheet::fullSheet(taskList_->entries(), shownSolutions(),
                                         mixedShown() ? Worksheet::Solutions::Mixed
                                                      : Worksheet::Solutions::Beside));
 }
 
-void WorksheetWindow::befehl2Click()
+void WorksheetWindow::printSeparateSheets()
 {
-    if (!ask(QStringLiteral("Übungsblatt einzeln ausdrucken?\r")))
+    if (!askToPrint(QStringLiteral("Übungsblatt einzeln ausdrucken?\r")))
         return;
-    printer_.print(Worksheet::taskSheet(Liste1->entries()));
-    if (!ask(QStringLiteral("Die Seite mit den Lösungen drucken?\r")))
+    printer_.print(Worksheet::taskSheet(taskList_->entries()));
+    if (!askToPrint(QStringLiteral("Die Seite mit den Lösungen drucken?\r")))
         return;
     printer_.print(Worksheet::solutionSheet(shownSolutions()));
 }

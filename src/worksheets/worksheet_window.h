@@ -23,47 +23,16 @@ class WorksheetWindow : public QWidget {
     Q_OBJECT
 public:
     struct TaskSource {
-        std::function<void()> GenerateTask; // a new task on the training window's screen
-        std::function<QString()> TaskOnScreen; // the caption of its task label
+        std::function<void()> generateTask; // a new task on the training window's screen
+        std::function<QString()> taskOnScreen; // the caption of its task label
     };
     WorksheetWindow(TrainingState& state, Dialogs& dialogs, Clipboard& clipboard, Printer& printer,
                     TaskSource tasks);
 
     // Run once, when the program first creates the window: it stands directly right of the
     // training window's frame. Showing it again later keeps its place and its lists.
-    void formLoad(const QRect& trainingFrame);
+    void placeRightOf(const QRect& trainingFrame);
     void open();
-
-    void befehl1Click(); // "A b b r e c h e n"
-    void befehl3Click(); // "Neue Liste"
-    void befehl11Click(); // "Zeile anhängen"
-    void befehl10Click(); // "Die Zeile löschen"
-    void befehl5Click(); // "Gemischte Anzeige" / "Sortierte Anzeige"
-    void befehl7Click(); // "Suchen / Ersetzen"
-    void befehl4Click(); // "Alles kopieren"
-    void befehl8Click(); // "Aufgaben kopieren"
-    void befehl9Click(); // "Lösungen kopieren"
-    void befehl6Click(); // "Alles ausdrucken"
-    void befehl2Click(); // "Einzeln ausdrucken"
-
-    QPushButton* Befehl1 = nullptr;
-    QPushButton* Befehl5 = nullptr;
-    QPushButton* Befehl3 = nullptr;
-    QPushButton* Befehl11 = nullptr;
-    QPushButton* Befehl10 = nullptr;
-    QPushButton* Befehl4 = nullptr;
-    QPushButton* befehl8 = nullptr;
-    QPushButton* befehl9 = nullptr;
-    QPushButton* Befehl6 = nullptr;
-    QPushButton* Befehl7 = nullptr;
-    QLineEdit* Text1 = nullptr; // search text
-    QLineEdit* Text2 = nullptr; // replacement
-    QPushButton* Befehl2 = nullptr;
-    QLabel* Bezeichnung1 = nullptr;
-    ListBox* Liste1 = nullptr; // task rows
-    QLabel* Bezeichnung2 = nullptr;
-    ListBox* Liste2 = nullptr; // answers beside their tasks
-    ListBox* Liste3 = nullptr; // the same answers, sorted
 
 signals:
     void closed(); // "A b b r e c h e n", Escape or the frame: the training window comes forward
@@ -73,12 +42,26 @@ protected:
 
 private:
     void buildControls();
-    void appendTask();
-    void mirror(const ListBox* clicked);
+
+    // What the buttons do.
+    void cancel(); // "A b b r e c h e n": hides the window
+    void buildNewList(); // "Neue Liste"
+    void appendRow(); // "Zeile anhängen"
+    void deleteSelectedRow(); // "Die Zeile löschen"
+    void switchSolutionDisplay(); // "Gemischte Anzeige" / "Sortierte Anzeige"
+    void searchAndReplace(); // "Suchen / Ersetzen", also after every build
+    void copyAll(); // "Alles kopieren"
+    void copyTasks(); // "Aufgaben kopieren"
+    void copySolutions(); // "Lösungen kopieren"
+    void printFullSheet(); // "Alles ausdrucken"
+    void printSeparateSheets(); // "Einzeln ausdrucken"
+
+    void addGeneratedTask();
+    void mirrorSelection(const ListBox* clicked);
     bool mixedShown() const;
     QStringList shownSolutions() const;
-    void confirm(const QString& text);
-    bool ask(const QString& question);
+    void confirmCopied(const QString& text);
+    bool askToPrint(const QString& question);
 
     TrainingState& state_;
     Dialogs& dialogs_;
@@ -86,4 +69,23 @@ private:
     Printer& printer_;
     TaskSource tasks_;
     bool mirroring_ = false;
+
+    QPushButton* cancelButton_ = nullptr;
+    QPushButton* solutionDisplayButton_ = nullptr;
+    QPushButton* newListButton_ = nullptr;
+    QPushButton* appendRowButton_ = nullptr;
+    QPushButton* deleteRowButton_ = nullptr;
+    QPushButton* copyAllButton_ = nullptr;
+    QPushButton* copyTasksButton_ = nullptr;
+    QPushButton* copySolutionsButton_ = nullptr;
+    QPushButton* printFullSheetButton_ = nullptr;
+    QPushButton* searchAndReplaceButton_ = nullptr;
+    QLineEdit* searchText_ = nullptr;
+    QLineEdit* replacementText_ = nullptr;
+    QPushButton* printSeparateSheetsButton_ = nullptr;
+    QLabel* taskHeading_ = nullptr; // an empty strip over the task column
+    ListBox* taskList_ = nullptr;
+    QLabel* solutionHeading_ = nullptr;
+    ListBox* solutionList_ = nullptr; // the answers beside their tasks
+    ListBox* sortedSolutionList_ = nullptr; // the same answers, sorted: the mixed display
 };

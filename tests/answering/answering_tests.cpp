@@ -65,27 +65,28 @@ void AnsweringTests::scenario_data()
         {}, { Wrong, Wrong });
     const QString b = QStringLiteral("1 + 2 = ?"), c = QStringLiteral("6 + 6 = ?");
     row("first in, first out; right answers uncounted until the last",
-        { "-3 · 4 = ?|12", "-" + b + "|3", "-" + c + "|12", "+Y", "@Bild7", "@Befehl22", "6R",
-          "12R", "3R", "12R", "12R" },
+        { "-3 · 4 = ?|12", "-" + b + "|3", "-" + c + "|12", "+Y", "@userPicture",
+          "@errorPracticeCover", "6R", "12R", "3R", "12R", "12R" },
         { "*3 · 4 = ?||3|0|0|", "*3 · 4 = ?||4|0|0|", "*" + b + "||4|0|0|", "*" + c + "||4|0|0|",
           "*3 · 4 = ?||4|0|0|", "new||0|1|0|" },
         {},
         { question, ScriptedDialogs::msg("Es sind noch 2 Fehleraufgaben!\r", 0, "Fehlerliste"),
           Wrong });
     row("answers the keypad cannot type are passed over",
-        { "-A|", "-2 + 2 = ?|4", "-B|zw\u00f6lf", "+Y", "@Bild7", "4R" },
+        { "-A|", "-2 + 2 = ?|4", "-B|zw\u00f6lf", "+Y", "@userPicture", "4R" },
         { "*2 + 2 = ?||3|0|0|", "new||0|1|0|" }, {}, { question });
     const Shown reward =
             ScriptedDialogs::msg("Nach 30 Aufgaben gibt es eine Spielrunde!", 64, "Belohnung");
     const Files thirty{ { "ZIFTORA.INF",
                           "30\r\n" } }; // the reward still follows every 20th right answer
-    row("no errors wait: a reward", { "+E2", "+R39", "+T6", "6R", "@Bild2", "@Bild3" },
-        { "new||0|40|1|" }, {},
-        { ScriptedDialogs::msg(evaluationText(0, 40), 64, "Fehler"), reward }, thirty);
-    row("listed errors come first", { "-A|1", "-B|2", "+R39", "+T6", "6R", "@Bild2", "@Bild3" },
+    row("no errors wait: a reward",
+        { "+E2", "+R39", "+T6", "6R", "@evaluationPicture", "@rewardPicture" }, { "new||0|40|1|" },
+        {}, { ScriptedDialogs::msg(evaluationText(0, 40), 64, "Fehler"), reward }, thirty);
+    row("listed errors come first",
+        { "-A|1", "-B|2", "+R39", "+T6", "6R", "@evaluationPicture", "@rewardPicture" },
         { "*A||2|40|0|" }, { "B|2" },
         { ScriptedDialogs::msg(evaluationText(2, 40), 64, "Fehler"), reward }, thirty);
-    // The password (4R2, the answer on screen) and the error list window: Befehl5/6 browse, 4
+    // The password (4R2, the answer on screen) and the error list window: "<" and ">" browse, 4
     // deletes, 1 closes. Ben's file ends in a task without its answer; Carla's holds bytes the code
     // page has no character for.
     const Files children{ { "ZIFTORA.INI", "Anna\r\nBen\r\nCarla\r\n" },
@@ -102,20 +103,25 @@ void AnsweringTests::scenario_data()
                 row(name, QStringList{ "-22 : 5 = ?|4R2", "4" } + steps, trace, left,
                     { ScriptedDialogs::password("Ziftora") }, files);
             };
-    teacher("opening shows this run's list", children, { "+P4R2", "@Bild8" }, { "0|8 Anna" });
-    teacher("small r refused", children, { "+P4r2", "@Bild8" }, {});
+    teacher("opening shows this run's list", children, { "+P4R2", "@errorListPicture" },
+            { "0|8 Anna" });
+    teacher("small r refused", children, { "+P4r2", "@errorListPicture" }, {});
     teacher("unpaired last line left out, closed", children,
-            { "+P4R2", "@Bild8", "@ErrorListWindow/Befehl6", "@ErrorListWindow/Befehl1" },
+            { "+P4R2", "@errorListPicture", "@ErrorListWindow/nextUserButton",
+              "@ErrorListWindow/cancelButton" },
             { "0|8 Anna", "0|8 Ben", "0|Ben" }, { "6 - 2 = ?|4" });
     teacher("back to the last, on to the first and back, Escape", children,
-            { "+P4R2", "@Bild8", "@ErrorListWindow/Befehl5", "@ErrorListWindow/Befehl6",
-              "@ErrorListWindow/Befehl5", "E@ErrorListWindow/Liste1" },
+            { "+P4R2", "@errorListPicture", "@ErrorListWindow/previousUserButton",
+              "@ErrorListWindow/nextUserButton", "@ErrorListWindow/previousUserButton",
+              "E@ErrorListWindow/taskList" },
             { "0|8 Anna", "0|8 Carla", "0|8 Anna", "0|8 Carla", "0|Carla" },
             { "3 · 4 = ?|12", QStringLiteral("\u0081\u0000\u009D|3") });
-    teacher("deleted, the frame", children, { "+P4R2", "@Bild8", "@ErrorListWindow/Befehl4", "X" },
+    teacher("deleted, the frame", children,
+            { "+P4R2", "@errorListPicture", "@ErrorListWindow/deleteButton", "X" },
             { "0|8 Anna", "0|Anna" }, {});
     teacher("alone, back reloads", alone,
-            { "+P4R2", "@Bild8", "@ErrorListWindow/Befehl4", "@ErrorListWindow/Befehl5" },
+            { "+P4R2", "@errorListPicture", "@ErrorListWindow/deleteButton",
+              "@ErrorListWindow/previousUserButton" },
             { "0|8 Standardbenutzer" }, { "5 + 5 = ?|10" });
     // Declining practice at a change of user appends the errors to the child's file; the errors
     // stay listed. (A new file, a plain append, a folder and no child selected are rows of the user
@@ -130,7 +136,7 @@ void AnsweringTests::scenario_data()
         const QStringList listed{ "3 · 4 = ?|12", "7 + 5 <=> 13|<" };
         row(name,
             QStringList{ first }.filter(QStringLiteral("+"))
-                    + QStringList{ "-" + listed[0], "-" + listed[1], "+N", "@Bild7" },
+                    + QStringList{ "-" + listed[0], "-" + listed[1], "+N", "@userPicture" },
             { "7 + 5 <=> 13||2|0|0|7" }, listed,
             message.isEmpty() ? Boxes{ question }
                               : Boxes{ question, ScriptedDialogs::msg(message, 64, "Fehlerliste") },
@@ -164,16 +170,16 @@ void AnsweringTests::scenario()
     QSignalSpy spy(&f.trainingWindow(), &TrainingWindow::rewardDue);
     QStringList known{ QStringLiteral("Aufgabe") }, seen;
     const auto state = [&] {
-        const QString task = f.caption("Bezeichnung1"),
+        const QString task = f.caption("taskLabel"),
                       windows = QString(f.userWindow().isVisible() ? "7" : "")
                 + (f.errorListWindow().isVisible() ? "8 " : "");
         return QStringList{ (f.trainingWindow().errorPracticeActive() ? "*" : "")
                                     + (known.contains(task) ? task : "new"),
-                            f.caption("Bezeichnung2"),
-                            f.caption("Bezeichnung3"),
-                            f.caption("Bezeichnung4"),
+                            f.caption("entryDisplay"),
+                            f.caption("errorCountLabel"),
+                            f.caption("correctCountLabel"),
                             QString::number(spy.count()),
-                            windows + f.caption("ErrorListWindow/Bezeichnung4") }
+                            windows + f.caption("ErrorListWindow/userNameLabel") }
                 .join(u'|');
     };
     const QMap<QString, std::function<void(const QString&)>> act{
@@ -183,8 +189,8 @@ void AnsweringTests::scenario()
                       f.answer(QStringLiteral("0")), f.seen(), f.dialogs.beeps = 0;
           } },
         { "+T", [&](const QString& answer) { f.putTask(QStringLiteral("Aufgabe"), answer); } },
-        { "+E", [&](const QString& n) { f.trainingWindow().ErrorCount = n.toInt(); } },
-        { "+R", [&](const QString& n) { f.trainingWindow().CorrectCount = n.toInt(); } },
+        { "+E", [&](const QString& n) { f.trainingWindow().errorCount = n.toInt(); } },
+        { "+R", [&](const QString& n) { f.trainingWindow().correctCount = n.toInt(); } },
         { "+Y", [&](const QString&) { f.dialogs.answerMsg(MsgResult::Yes); } },
         { "+N", [&](const QString&) { f.dialogs.answerMsg(MsgResult::No); } },
         { "X", [&](const QString&) { f.errorListWindow().close(); } },
@@ -204,31 +210,32 @@ void AnsweringTests::scenario()
             act.value(kind)(step.mid(kind.size()));
         else
             f.keys(step.section(u'@', 0, 0),
-                   step.contains(u'@') ? step.section(u'@', 1) : QStringLiteral("Befehl11"));
+                   step.contains(u'@') ? step.section(u'@', 1) : QStringLiteral("checkButton"));
         if (!QStringLiteral("+-").contains(step.at(0)) && state() != was)
             seen << state();
-        QCOMPARE(f.state().entryText, f.caption("Bezeichnung2"));
+        QCOMPARE(f.state().entryText, f.caption("entryDisplay"));
         QCOMPARE(
                 f.trainingWindow().isVisible(),
                 !f.errorListWindow().isVisible()
                         && !f.window("RewardChooser")->isVisible()); // the chooser stands in for it
     }
     QCOMPARE(seen, trace);
-    QStringList listed, tasks = f.entries("ErrorListWindow/Liste1"),
-                        answers = f.entries("ErrorListWindow/Liste2");
+    QStringList listed, tasks = f.entries("ErrorListWindow/taskList"),
+                        answers = f.entries("ErrorListWindow/answerList");
     for (int i = 0; i < qMax(tasks.size(), answers.size()); ++i)
         listed << tasks.value(i) + u'|' + answers.value(i);
     QCOMPARE(listed, left);
     answers.sort();
-    QCOMPARE(f.entries("ErrorListWindow/Liste3"), answers);
+    QCOMPARE(f.entries("ErrorListWindow/sortedAnswerList"), answers);
     QCOMPARE(f.seen(), boxes);
     QCOMPARE(f.dialogs.beeps, int(boxes.count(Wrong)));
-    QCOMPARE(f.caption("Bezeichnung15"),
-             f.entries("UserWindow/Liste1").first()); // the training window keeps its child
-    if (!f.caption("ErrorListWindow/Bezeichnung4")
+    QCOMPARE(f.caption("userNameLabel"),
+             f.entries("UserWindow/userList").first()); // the training window keeps its child
+    if (!f.caption("ErrorListWindow/userNameLabel")
                  .isEmpty()) // the error list window selects the child it shows
         QCOMPARE(f.userWindow().userNumber(),
-                 f.entries("UserWindow/Liste1").indexOf(f.caption("ErrorListWindow/Bezeichnung4")));
+                 f.entries("UserWindow/userList")
+                         .indexOf(f.caption("ErrorListWindow/userNameLabel")));
     if (!QFileInfo(path).exists() || QFileInfo(path).isFile()) // not a pipe, then
         QCOMPARE(f.allFiles(), expected);
 }

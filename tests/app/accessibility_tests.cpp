@@ -81,18 +81,22 @@ void AccessibilityTests::tabOrder_data()
     // space-separated).
     QTest::addColumn<QString>("mode");
     QTest::addColumn<QString>("visited");
-    const QString keypad = QStringLiteral(
-            "Befehl7 befehl8 befehl9 Befehl4 Befehl5 Befehl6 Befehl1 Befehl2 Befehl3 Befehl10 "
-            "Befehl18 Befehl11 Befehl21 Befehl20 Befehl19 ");
-    const QString choices = QStringLiteral(
-            "Befehl12 Befehl13 Befehl14 Befehl15 Befehl16 Befehl17 HBildlauf1 Liste1 Bild7 "
-            "Bezeichnung15 Bild1 Bild3 Bild2 Bild4 Bild6 Bild8 Bild5");
+    const QString keypad =
+            QStringLiteral("digit7Button digit8Button digit9Button digit4Button digit5Button "
+                           "digit6Button digit1Button digit2Button digit3Button digit0Button "
+                           "eraseButton checkButton lessButton equalButton greaterButton ");
+    const QString choices =
+            QStringLiteral("plusButton minusButton timesButton divideButton randomButton "
+                           "practiceNumberButton levelBar taskTypeList userPicture "
+                           "userNameLabel exitPicture rewardPicture evaluationPicture "
+                           "mandatoryPicture worksheetPicture errorListPicture infoPicture");
     QTest::newRow("training") << "" << keypad + choices;
-    QTest::newRow("mandatory editor open")
-            << "editor"
-            << keypad + choices + " Liste2 Befehl23 Befehl27 Befehl26 Befehl24 Befehl25";
+    QTest::newRow("mandatory editor open") << "editor"
+                                           << keypad + choices
+                    + " mandatoryList insertTaskButton loadListButton clearListButton "
+                      "deleteLineButton saveListButton";
     QTest::newRow("error practice covers the left half")
-            << "practice" << keypad + "Liste1 Bild7 Bezeichnung15 Befehl22";
+            << "practice" << keypad + "taskTypeList userPicture userNameLabel errorPracticeCover";
 }
 
 void AccessibilityTests::tabOrder()
@@ -103,18 +107,18 @@ void AccessibilityTests::tabOrder()
     f.startQuietly();
     if (mode == QLatin1String("editor")) {
         f.password();
-        f.click("Bild4");
+        f.click("mandatoryPicture");
     } else if (mode == QLatin1String("practice")) {
         for (int i = 0; i < 11; ++i)
             f.answer(f.state().expectedAnswer + QStringLiteral("1"));
     }
     f.seen();
     TrainingWindow& w = f.trainingWindow();
-    w.Befehl7->setFocus();
+    f.control<QPushButton>("digit7Button")->setFocus();
     QStringList seen{ w.focusWidget()->objectName() };
     for (int i = 0; i < 60; ++i) {
         QTest::keyClick(w.focusWidget(), Qt::Key_Tab);
-        if (w.focusWidget() == w.Befehl7)
+        if (w.focusWidget() == f.control<QPushButton>("digit7Button"))
             break;
         seen << w.focusWidget()->objectName();
     }
@@ -128,16 +132,15 @@ void AccessibilityTests::entryAndCounters()
 {
     ProgramFixture f;
     f.startQuietly();
-    TrainingWindow& w = f.trainingWindow();
-    const auto caret = [&w] {
-        return w.Bezeichnung2->grab().toImage().pixelColor(
-                w.Bezeichnung2->contentsRect().left() + 2, w.Bezeichnung2->height() / 2);
+    auto* entry = f.control<EntryDisplay>("entryDisplay");
+    const auto caret = [entry] {
+        return entry->grab().toImage().pixelColor(entry->contentsRect().left() + 2,
+                                                  entry->height() / 2);
     };
     const QColor empty = caret();
-    QCOMPARE(spokenName(w.Bezeichnung2) + "|" + w.Bezeichnung2->accessibleDescription(),
-             "Ergebnis|leer");
+    QCOMPARE(spokenName(entry) + "|" + entry->accessibleDescription(), "Ergebnis|leer");
     f.type(QStringLiteral("4"));
-    QCOMPARE(w.Bezeichnung2->accessibleDescription(), "4");
+    QCOMPARE(entry->accessibleDescription(), "4");
     QVERIFY(caret() != empty); // the cursor shows only while nothing is typed
     f.keys(QStringLiteral("B"));
     QCOMPARE(caret(), empty);
@@ -145,8 +148,10 @@ void AccessibilityTests::entryAndCounters()
     f.answer(f.state().expectedAnswer + QStringLiteral("1"));
     f.answer(f.state().expectedAnswer);
     f.seen();
-    QCOMPARE(spokenName(w.Bezeichnung4) + "|" + w.Bezeichnung4->toolTip() + "|"
-                     + spokenName(w.Bezeichnung3) + "|" + w.Bezeichnung3->toolTip(),
+    QCOMPARE(spokenName(f.control<QLabel>("correctCountLabel")) + "|"
+                     + f.control<QLabel>("correctCountLabel")->toolTip() + "|"
+                     + spokenName(f.control<QLabel>("errorCountLabel")) + "|"
+                     + f.control<QLabel>("errorCountLabel")->toolTip(),
              "Richtige Lösungen: 2|Richtige Lösungen: 2|Fehler: 1|Fehler: 1");
 }
 
@@ -160,8 +165,11 @@ void AccessibilityTests::sharpAtAnyScale()
     const qreal scale = qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toDouble();
     QCOMPARE(w.devicePixelRatio(), scale);
     QCOMPARE(w.grab().size(), w.size() * scale);
-    const QPixmap picture = w.Bild1->icon().pixmap(w.Bild1->iconSize(), scale);
-    QCOMPARE(picture.size(), w.Bild1->iconSize() * scale);
+    const QPixmap picture =
+            f.control<PictureButton>("exitPicture")
+                    ->icon()
+                    .pixmap(f.control<PictureButton>("exitPicture")->iconSize(), scale);
+    QCOMPARE(picture.size(), f.control<PictureButton>("exitPicture")->iconSize() * scale);
 }
 
 QTEST_MAIN(AccessibilityTests)

@@ -37,23 +37,23 @@ void NothingLostTests::rewriteKeepsTheOldFile_data()
     QByteArray tasks;
     for (int i = 0; i < 700; ++i)
         tasks += " " + QByteArray::number(i) + " + 7 = ?\r\n" + QByteArray::number(i + 7) + "\r\n";
-    QTest::newRow("user added") << "UserWindow/Befehl2"
+    QTest::newRow("user added") << "UserWindow/newNameButton"
                                 << "ZIFTORA.INI" << QByteArray("Anna\r\nBen\r\n") << qint64(0)
                                 << users;
-    QTest::newRow("user deleted") << "UserWindow/Befehl4"
+    QTest::newRow("user deleted") << "UserWindow/deleteNameButton"
                                   << "ZIFTORA.INI" << QByteArray("Anna\r\nBen\r\n") << qint64(0)
                                   << users;
     QTest::newRow("mandatory list saved")
-            << "Befehl25"
+            << "saveListButton"
             << "ZIFTORA.DAT" << QByteArray(" 1 + 1 = ?\r\n2\r\n") << qint64(0)
             << ScriptedDialogs::msg("Die Liste konnte nicht gespeichert werden!\r"
                                     "Die Datei ZIFTORA.DAT konnte nicht geschrieben werden.\r",
                                     0, "Pflichtaufgaben");
     QTest::newRow("errors saved, disk full")
-            << "Bild7"
+            << "userPicture"
             << "ZIFTORA.000" << tasks.left(300) << qint64(0) << errors;
     QTest::newRow("errors saved, room for half the file, which would cut a task")
-            << "Bild7"
+            << "userPicture"
             << "ZIFTORA.000" << tasks << qint64(8192) << errors;
 }
 
@@ -77,13 +77,13 @@ void NothingLostTests::rewriteKeepsTheOldFile()
         f.dialogs.answerMsg(MsgResult::No);
     }
     if (file == "ZIFTORA.INI") {
-        f.click("Bild7"); // the user window opens
+        f.click("userPicture"); // the user window opens
         f.password();
-        if (action == "UserWindow/Befehl2")
+        if (action == "UserWindow/newNameButton")
             f.dialogs.answerInput("Clara");
     }
     if (file == "ZIFTORA.DAT")
-        f.click("Befehl23"); // the task on screen joins the list
+        f.click("insertTaskButton"); // the task on screen joins the list
     f.seen();
     QVERIFY2(disk.fill(leaveFree), qPrintable(disk.reason()));
     f.click(action);
@@ -108,8 +108,8 @@ void NothingLostTests::startWithStrangeFiles()
               { "ZIFTORA.INI.a1B2c3", "Ann" },
               { "ZIFTORA.000.Zz0099", " 1" } });
     f.password();
-    f.click("Bild8");
-    f.click("ErrorListWindow/Befehl6"); // the error file of the next (and only) child
+    f.click("errorListPicture");
+    f.click("ErrorListWindow/nextUserButton"); // the error file of the next (and only) child
     QCOMPARE(f.seen(),
              (Boxes{ ScriptedDialogs::msg("Die Datei ZIFTORA.INF konnte nicht gelesen werden.\r"
                                           "Nach 20 Aufgaben gibt es eine Spielrunde.\r",

@@ -33,28 +33,34 @@ private slots:
                               "gesetzt.\rAb >Stufe 4< wird diese Eingabe ignoriert.",
                     36, u"Übungszahl"_s);
         };
+        const QStringList buttons{ "plusButton", "minusButton", "timesButton", "divideButton",
+                                   "randomButton" };
         for (int op = 1; op <= 5; ++op) // plus, minus, mal, geteilt, zufällig
-            QTest::addRow("Befehl%d", op + 11)
-                    << u"Befehl%1"_s.arg(op + 11) << op << 1 << 2
+            QTest::addRow("%s", qPrintable(buttons.at(op - 1)))
+                    << buttons.at(op - 1) << op << 1 << 2
                     << u"+-*:"_s.mid(op - 1, 1) + u"|Stufe 4|üben|"_s << Boxes{};
         QTest::newRow("Typ mit der Maus") << "Typ4" << 4 << 4 << 1 << ":|Stufe 4|üben|" << Boxes{};
         QTest::newRow("Stufe an beide Enden")
                 << "Stufe1 Stufe5" << 4 << 3 << 2 << ":|Stufe 5|üben|" << Boxes{};
-        QTest::newRow("Übungszahl 9 statt 3") << "Ja Befehl17 =9 Ja Befehl17" << 4 << 1 << 4
-                                              << ":|Stufe 4|9 üben|" << Boxes{ ask("3"), ask("9") };
-        QTest::newRow("Übungszahl Zeichen")
-                << "=> Ja Befehl17" << 4 << 1 << 2 << ":|Stufe 4|> üben|" << Boxes{ ask(">") };
+        QTest::newRow("Übungszahl 9 statt 3")
+                << "Ja practiceNumberButton =9 Ja practiceNumberButton" << 4 << 1 << 4
+                << ":|Stufe 4|9 üben|" << Boxes{ ask("3"), ask("9") };
+        QTest::newRow("Übungszahl Zeichen") << "=> Ja practiceNumberButton" << 4 << 1 << 2
+                                            << ":|Stufe 4|> üben|" << Boxes{ ask(">") };
         QTest::newRow("zweistellig")
-                << "Ja Befehl17 =12 Befehl17" << 4 << 1 << 2 << ":|Stufe 4|3 üben|12"
+                << "Ja practiceNumberButton =12 practiceNumberButton" << 4 << 1 << 2
+                << ":|Stufe 4|3 üben|12"
                 << Boxes{ ask("3"),
                           ScriptedDialogs::msg("Die Übungszahl muss einstellig sein!", 0,
                                                "Eingabefehler") };
         QTest::newRow("leer schaltet ab")
-                << "Ja Befehl17 = Befehl17" << 4 << 1 << 2 << ":|Stufe 4|üben|"
+                << "Ja practiceNumberButton = practiceNumberButton" << 4 << 1 << 2
+                << ":|Stufe 4|üben|"
                 << Boxes{ ask("3"),
                           ScriptedDialogs::msg("Übungsfunktion wurde deaktiviert.", 0, "Üben") };
         QTest::newRow("leer nach 0")
-                << "=0 Ja Befehl17 Befehl17" << 4 << 1 << 2 << ":|Stufe 4|üben|"
+                << "=0 Ja practiceNumberButton practiceNumberButton" << 4 << 1 << 2
+                << ":|Stufe 4|üben|"
                 << Boxes{ ask("0"),
                           ScriptedDialogs::msg("Es muss eine einstellige Zahl im Ergebnis stehen!",
                                                0, "Übungszahl") };
@@ -73,37 +79,39 @@ private slots:
         ProgramFixture f;
         f.startQuietly();
         TrainingWindow& w = f.trainingWindow();
-        f.click("Befehl15");
-        f.control<QObject>("HBildlauf1")->setProperty("value", 4);
-        w.Liste1->setListIndex(2);
+        f.click("divideButton");
+        f.control<QObject>("levelBar")->setProperty("value", 4);
+        f.control<ListBox>("taskTypeList")->setListIndex(2);
         f.putTask("alt", "alt");
         f.type("3");
-        w.Befehl18->setFocus();
+        f.control<QPushButton>("eraseButton")->setFocus();
         const int before = f.random.randomizeCount(); // every new task reseeds once
         for (const QString& step : steps.split(u' ')) {
-            if (step.startsWith("Befehl"_L1))
+            if (step.endsWith("Button"_L1))
                 f.click(step);
             else if (step.startsWith(u'='))
                 f.keys("B" + step.mid(1));
             else if (step == "Ja"_L1)
                 f.dialogs.answerMsg(6);
             else if (step == "Typ4"_L1)
-                QTest::mouseClick(w.Liste1->viewport(), Qt::LeftButton, {},
-                                  w.Liste1->entryRect(3).center());
+                QTest::mouseClick(f.control<ListBox>("taskTypeList")->viewport(), Qt::LeftButton,
+                                  {}, f.control<ListBox>("taskTypeList")->entryRect(3).center());
             else
-                f.control<QObject>("HBildlauf1")->setProperty("value", step.mid(5).toInt());
+                f.control<QObject>("levelBar")->setProperty("value", step.mid(5).toInt());
         }
-        QCOMPARE(f.entries("Liste1"), taskTypeEntries(Operation(operation)));
-        QCOMPARE(f.caption("Bezeichnung7"), f.entries("Liste1").value(w.Liste1->listIndex()));
-        QCOMPARE(w.Liste1->listIndex(), type - 1);
-        QCOMPARE(QStringList({ f.caption("Bezeichnung9"), f.caption("Bezeichnung8"),
-                               f.caption("Befehl17"), f.state().entryText })
+        QCOMPARE(f.entries("taskTypeList"), taskTypeEntries(Operation(operation)));
+        QCOMPARE(f.caption("taskTypeLabel"),
+                 f.entries("taskTypeList").value(f.control<ListBox>("taskTypeList")->listIndex()));
+        QCOMPARE(f.control<ListBox>("taskTypeList")->listIndex(), type - 1);
+        QCOMPARE(QStringList({ f.caption("operationSignLabel"), f.caption("levelLabel"),
+                               f.caption("practiceNumberButton"), f.state().entryText })
                          .join(u'|'),
                  captions);
         QCOMPARE(f.state().practiceNumber, qMax(0, captions.section(u'|', 2).front().digitValue()));
         QCOMPARE(f.random.randomizeCount() - before, tasks);
-        QCOMPARE(f.caption("Bezeichnung1") != "alt"_L1, tasks > 0);
-        QVERIFY(!steps.contains("Befehl"_L1) || w.focusWidget() == w.Befehl11);
+        QCOMPARE(f.caption("taskLabel") != "alt"_L1, tasks > 0);
+        QVERIFY(!steps.contains("Button"_L1)
+                || w.focusWidget() == f.control<QPushButton>("checkButton"));
         QCOMPARE(f.seen(), shown);
     }
 
@@ -120,29 +128,29 @@ private slots:
         QTest::addColumn<QString>("way"); // out of the window
         QTest::addColumn<int>("started"); // -1: no one
         const QByteArray old(" 9 - 3 = ?\r\n6\r\n");
-        QTest::newRow("Enter in der Liste") << "Bild7" << 1 << 0 << QByteArray() << ""
+        QTest::newRow("Enter in der Liste") << "userPicture" << 1 << 0 << QByteArray() << ""
                                             << "Return" << 1;
-        QTest::newRow("Escape") << "Bild7" << 1 << 0 << QByteArray() << ""
+        QTest::newRow("Escape") << "userPicture" << 1 << 0 << QByteArray() << ""
                                 << "Escape" << -1;
-        QTest::newRow("in neue Datei") << "Bild7" << 2 << 7 << QByteArray() << ""
-                                       << "Befehl1" << 2;
-        QTest::newRow("angehängt, über den Namen") << "Bezeichnung15" << 1 << 7 << old << ""
-                                                   << "Befehl1" << 1;
-        QTest::newRow("jetzt üben") << "Bild7" << 0 << 6 << QByteArray() << ""
+        QTest::newRow("in neue Datei") << "userPicture" << 2 << 7 << QByteArray() << ""
+                                       << "startButton" << 2;
+        QTest::newRow("angehängt, über den Namen") << "userNameLabel" << 1 << 7 << old << ""
+                                                   << "startButton" << 1;
+        QTest::newRow("jetzt üben") << "userPicture" << 0 << 6 << QByteArray() << ""
                                     << "" << -1;
         QTest::newRow("niemand ausgewählt, S t a r t e n")
-                << "Bild7" << -1 << 7 << old
+                << "userPicture" << -1 << 7 << old
                 << "Es ist kein Benutzer ausgewählt, darum konnten "
                    "die Fehleraufgaben nicht in einer Datei gespeichert werden.\rSie bleiben in "
                    "der Fehlerliste.\r"
-                << "Befehl1" << -1;
+                << "startButton" << -1;
         QTest::newRow("Fehlerdatei ist ein Ordner, A b b r u c h")
-                << "Bild7" << 0 << 7 << QByteArray("DIR")
+                << "userPicture" << 0 << 7 << QByteArray("DIR")
                 << "Die Fehleraufgaben konnten "
                    "nicht in der Datei ZIFTORA.000 gespeichert werden. Vielleicht ist der Ordner "
                    "schreibgeschützt oder der Datenträger "
                    "voll.\r\nDie Fehleraufgaben bleiben in der Fehlerliste."
-                << "Befehl3" << -1;
+                << "cancelButton" << -1;
     }
 
     void userWindow()
@@ -176,24 +184,24 @@ private slots:
         if (!message.isEmpty())
             shown << ScriptedDialogs::msg(message, 64, "Fehlerliste");
         QCOMPARE(f.seen(), shown);
-        QCOMPARE(f.entries("ErrorListWindow/Liste2"),
+        QCOMPARE(f.entries("ErrorListWindow/answerList"),
                  (reply ? QStringList{ "12", "24" }.mid(reply == 6 ? 1 : 0) : QStringList{}));
         if (reply == 7 && message.isEmpty())
             files.insert(errors, before + " 7 + 5 = ?\r\n12\r\n 6 \xB7 4 = ?\r\n24\r\n");
-        QCOMPARE(f.caption("Bezeichnung1") == " 7 + 5 = ?"_L1, reply == 6);
+        QCOMPARE(f.caption("taskLabel") == " 7 + 5 = ?"_L1, reply == 6);
         files.insert("ZIFTORA.DAT", " 2 + 2 = ?\r\n4\r\n 3 + 3 = ?\r\n6\r\n");
         f.writeFile("ZIFTORA.DAT", files.value("ZIFTORA.DAT"));
-        const QString task = f.caption("Bezeichnung1");
-        if (way.startsWith("Befehl"_L1))
+        const QString task = f.caption("taskLabel");
+        if (way.endsWith("Button"_L1))
             f.click("UserWindow/" + way);
         else if (!way.isEmpty())
-            QTest::keyClick(f.userWindow().Liste1,
+            QTest::keyClick(f.control("UserWindow/userList"),
                             way == "Escape"_L1 ? Qt::Key_Escape : Qt::Key_Return);
         QCOMPARE(f.userWindow().isVisible(), user < 0);
-        QCOMPARE(f.caption("Bezeichnung15"), names.at(qMax(started, 0)));
-        QCOMPARE(ModeCover::isOn(f.trainingWindow().Befehl28), started >= 0);
-        QCOMPARE(f.entries("Liste2").size(), started >= 0 ? 4 : 0);
-        QCOMPARE(f.caption("Bezeichnung1"), task);
+        QCOMPARE(f.caption("userNameLabel"), names.at(qMax(started, 0)));
+        QCOMPARE(ModeCover::isOn(f.control<QPushButton>("mandatoryCover")), started >= 0);
+        QCOMPARE(f.entries("mandatoryList").size(), started >= 0 ? 4 : 0);
+        QCOMPARE(f.caption("taskLabel"), task);
         QCOMPARE(f.userWindow().userNumber(), user);
         QCOMPARE(f.allFiles(), files);
     }
@@ -277,11 +285,11 @@ private slots:
                          "unverändert.\r",
                          64, kUsers) }
                             : Boxes{});
-        f.click("Bild7");
+        f.click("userPicture");
         f.userWindow().selectUser(selected == -2 ? f.userWindow().userNumber()
                                                  : selected); // the first name is selected at start
-        const QString seen = f.caption("Bezeichnung1")
-                + f.caption("Bezeichnung15"); // the task and the current user stay
+        const QString seen = f.caption("taskLabel")
+                + f.caption("userNameLabel"); // the task and the current user stay
         for (qsizetype i = 0; i < answers.size(); ++i) // the password, then the name
             i ? f.dialogs.answerInput(answers.at(1))
               : f.password(answers.at(0) == "!"_L1 ? f.state().expectedAnswer : answers.at(0));
@@ -290,17 +298,17 @@ private slots:
                               .mid(0, answers.size());
         if (!message.isEmpty())
             shown << ScriptedDialogs::msg(message, unreadable ? 64 : 0, kUsers);
-        f.click(selected == -2 ? "UserWindow/Befehl2" : "UserWindow/Befehl4");
+        f.click(selected == -2 ? "UserWindow/newNameButton" : "UserWindow/deleteNameButton");
         QCOMPARE(f.seen(), shown);
-        QCOMPARE(QStringList({ QString::number(f.entries("UserWindow/Liste1").size()),
-                               f.entries("UserWindow/Liste1").value(listed[0].toInt() - 1) }),
+        QCOMPARE(QStringList({ QString::number(f.entries("UserWindow/userList").size()),
+                               f.entries("UserWindow/userList").value(listed[0].toInt() - 1) }),
                  listed);
         QCOMPARE(f.userWindow().userNumber(),
                  selected == -2                          ? 0
                          : answers == QStringList{ "!" } ? -1
                                                          : selected); // none after deleting
         QVERIFY(f.userWindow().isVisible()
-                && f.caption("Bezeichnung1") + f.caption("Bezeichnung15") == seen);
+                && f.caption("taskLabel") + f.caption("userNameLabel") == seen);
         struct stat st { }; // stays zero without a file
         ::lstat(path.constData(), &st);
         QVERIFY(before == "FIFO"          ? S_ISFIFO(st.st_mode)

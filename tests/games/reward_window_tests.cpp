@@ -23,7 +23,7 @@ void earnReward(ProgramFixture& f)
 void backToTraining(ProgramFixture& f)
 {
     QVERIFY(f.trainingWindow().isVisible() && f.state().entryText.isEmpty());
-    QCOMPARE(f.caption("Bezeichnung1"), QStringLiteral("3 + 4 = ?"));
+    QCOMPARE(f.caption("taskLabel"), QStringLiteral("3 + 4 = ?"));
     for (const char* window :
          { "RewardChooser", "PrisonWindow", "NumberCatchWindow", "MemoryWindow" })
         QVERIFY2(!f.window(window)->isVisible(), window);

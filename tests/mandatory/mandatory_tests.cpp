@@ -17,11 +17,9 @@ const QByteArray kTwoTasks = "7 + 5 = ?\r\n12\r\n 47 : 6 = ?\r\n7R5\r\n";
 static void
 verifyBackToPlus(ProgramFixture& f) // cover parked, plus at its first type, a "Plus Einer" task
 {
-    QVERIFY(!ModeCover::isOn(f.trainingWindow().Befehl28));
-    QCOMPARE(f.entries("Liste1"), taskTypeEntries(Operation::Plus));
-    QVERIFY(QRegularExpression(u"^\\d+ \\+ \\d = \\?$"_s)
-                    .match(f.caption("Bezeichnung1"))
-                    .hasMatch());
+    QVERIFY(!ModeCover::isOn(f.control<QPushButton>("mandatoryCover")));
+    QCOMPARE(f.entries("taskTypeList"), taskTypeEntries(Operation::Plus));
+    QVERIFY(QRegularExpression(u"^\\d+ \\+ \\d = \\?$"_s).match(f.caption("taskLabel")).hasMatch());
 }
 
 class MandatoryTests : public QObject {
@@ -81,10 +79,10 @@ private slots:
         QCOMPARE(f.seen(),
                  unreadable ? Boxes{ ScriptedDialogs::msg("Keine Pflichtaufgaben!", 0, kTitle) }
                             : Boxes{});
-        QCOMPARE(f.entries("Liste2"), pairs ? served.mid(2) : QStringList{});
+        QCOMPARE(f.entries("mandatoryList"), pairs ? served.mid(2) : QStringList{});
         QStringList list;
         while (f.trainingWindow().mandatory().active() && list.size() < served.size() + 2) {
-            list << f.caption("Bezeichnung1") << f.state().expectedAnswer;
+            list << f.caption("taskLabel") << f.state().expectedAnswer;
             f.answer(f.state().expectedAnswer);
         }
         QCOMPARE(list, served.mid(0, pairs));
@@ -92,7 +90,7 @@ private slots:
         for (const QString& typed :
              { u"x"_s, f.state().expectedAnswer }) { // only the right password opens the editor
             f.password(typed);
-            f.click("Bild4");
+            f.click("mandatoryPicture");
         }
         const Shown password = ScriptedDialogs::password("Ziftora"),
                     word = ScriptedDialogs::msg(
@@ -103,24 +101,28 @@ private slots:
                             "in die Liste holt.\r",
                             0, "Pflichtteil");
         QCOMPARE(f.seen(), (Boxes{ password, password, word }));
-        f.click("Befehl27");
+        f.click("loadListButton");
         QCOMPARE(f.seen(),
                  unreadable ? Boxes{ ScriptedDialogs::msg("Keine Liste vorhanden!", 0, kTitle) }
                          : served.isEmpty() ? Boxes{ ScriptedDialogs::msg(
                                    "Es wurden keine Aufgaben gespeichert!", 0, "Liste laden") }
                                             : Boxes{});
-        QCOMPARE(f.entries("Liste2"), served);
+        QCOMPARE(f.entries("mandatoryList"), served);
         QStringList inserted;
         if (reply)
             f.dialogs.answerMsg(reply);
         for (const QChar s : steps) {
             const int button = QStringLiteral("PMDECXS").indexOf(s);
             if (s == u'E')
-                inserted << f.caption("Bezeichnung1") << f.state().expectedAnswer;
+                inserted << f.caption("taskLabel") << f.state().expectedAnswer;
             if (button < 0)
-                f.trainingWindow().Liste2->setListIndex(s.isDigit() ? s.digitValue() : -1);
+                f.control<ListBox>("mandatoryList")
+                        ->setListIndex(s.isDigit() ? s.digitValue() : -1);
             else
-                f.click(u"Befehl%1"_s.arg(QList<int>{ 12, 14, 15, 23, 26, 24, 25 }.at(button)));
+                f.click(QStringList{ "plusButton", "timesButton", "divideButton",
+                                     "insertTaskButton", "clearListButton", "deleteLineButton",
+                                     "saveListButton" }
+                                .at(button));
         }
         const Shown ask = ScriptedDialogs::msg(
                             "Die Liste enthält keine Daten!\rPflichtaufgaben jetzt löschen?", 292,
@@ -164,18 +166,18 @@ private slots:
         ProgramFixture f;
         f.startQuietly({ { "ZIFTORA.DAT", key.size() < 2 ? kTwoTasks : QByteArray() } });
         if (key.size() > 1)
-            f.click("Befehl14");
+            f.click("timesButton");
         f.password(password == "!"_L1 ? f.state().expectedAnswer : password);
-        key.isEmpty() ? f.click("Befehl28") : f.type(u"*"_s);
+        key.isEmpty() ? f.click("mandatoryCover") : f.type(u"*"_s);
         QCOMPARE(f.seen(),
                  Boxes{ ScriptedDialogs::password(key.isEmpty() ? "Pflichtaufgaben abbrechen"
                                                                 : "Pflichtaufgaben beenden?") });
         if (password == "!"_L1)
             verifyBackToPlus(f);
         else
-            QVERIFY(ModeCover::isOn(f.trainingWindow().Befehl28)
-                    && f.caption("Bezeichnung1") == "7 + 5 = ?"_L1);
-        QCOMPARE(f.entries("Liste2"),
+            QVERIFY(ModeCover::isOn(f.control<QPushButton>("mandatoryCover"))
+                    && f.caption("taskLabel") == "7 + 5 = ?"_L1);
+        QCOMPARE(f.entries("mandatoryList"),
                  (key.size() < 2 ? QStringList{ "47 : 6 = ?", "7R5" } : QStringList{}));
     }
 };

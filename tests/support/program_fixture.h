@@ -2,8 +2,8 @@
 
 // A fresh program for one test, built as main.cpp builds it but with scripted dialogs and random
 // source, in a working directory of its own; verbs for what a person does and sees. E.g.
-//   f.startQuietly({{"ZIFTORA.INI", "Anna\r\nBen\r\n"}}); f.Password(); f.Click("Bild8");
-//   QCOMPARE(f.Seen(), Boxes{ScriptedDialogs::Password("Ziftora")});
+//   f.startQuietly({{"ZIFTORA.INI", "Anna\r\nBen\r\n"}}); f.Password();
+//   f.Click("errorListPicture"); QCOMPARE(f.Seen(), Boxes{ScriptedDialogs::Password("Ziftora")});
 
 #include "desktop_doubles.h"
 #include "scripted_clock.h"
@@ -99,7 +99,7 @@ public:
     // A window by its name ("TrainingWindow", "UserWindow", "ErrorListWindow", "InfoWindow", the
     // worksheet window "WorksheetWindow", the chooser "RewardChooser" and its games "PrisonWindow",
     // "CarRideWindow", "NumberCatchWindow", "MemoryWindow", "HomewardRideWindow"), and a control by
-    // its name, in the training window or, as "ErrorListWindow/Liste1", in another window.
+    // its name, in the training window or, as "ErrorListWindow/taskList", in another window.
     QWidget* window(const QString& name) const
     {
         const QMap<QString, std::function<QWidget*()>> windows{
@@ -154,12 +154,15 @@ public:
     // The child's keyboard: Type at the check button, Answer adds Enter. Keys presses at a control
     // B Backspace, R Return, H a Return held down, N keypad Enter, E Escape, L right arrow, and
     // types any other character.
-    void type(const QString& keys) { QTest::keyClicks(program_->trainingWindow().Befehl11, keys); }
+    void type(const QString& keys)
+    {
+        QTest::keyClicks(control(QStringLiteral("checkButton")), keys);
+    }
     void answer(const QString& keys)
     {
-        type(keys), QTest::keyClick(program_->trainingWindow().Befehl11, Qt::Key_Return);
+        type(keys), QTest::keyClick(control(QStringLiteral("checkButton")), Qt::Key_Return);
     }
-    void keys(const QString& keys, const QString& at = QStringLiteral("Befehl11"))
+    void keys(const QString& keys, const QString& at = QStringLiteral("checkButton"))
     {
         QWidget* target = control(at);
         QKeyEvent held(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"),

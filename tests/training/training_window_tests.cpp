@@ -31,18 +31,20 @@ private slots:
         const TrainingWindow& w = f.trainingWindow();
         QCOMPARE(f.seen(),
                  Boxes{ ScriptedDialogs::msg("Keine Pflichtaufgaben!", 0, "Pflichtaufgaben") });
-        QCOMPARE(w.windowTitle() + f.caption("Label1"),
+        QCOMPARE(w.windowTitle() + f.caption("rewardIntervalLabel"),
                  QStringLiteral("ZFT-Zaruzidovavivediv") + QString::number(reward));
-        QCOMPARE(f.entries("UserWindow/Liste1") << f.caption("Bezeichnung15"),
+        QCOMPARE(f.entries("UserWindow/userList") << f.caption("userNameLabel"),
                  users << users.first());
-        QCOMPARE(f.caption("Bezeichnung8") + f.caption("Bezeichnung7") + f.caption("Bezeichnung9")
-                         + f.caption("Bezeichnung2") + f.caption("Bezeichnung3")
-                         + f.caption("Bezeichnung4"),
+        QCOMPARE(f.caption("levelLabel") + f.caption("taskTypeLabel")
+                         + f.caption("operationSignLabel") + f.caption("entryDisplay")
+                         + f.caption("errorCountLabel") + f.caption("correctCountLabel"),
                  "Stufe 2 Plusrechnen+00");
-        QVERIFY(f.entries("Liste1") == taskTypeEntries(Operation::Plus)
-                && f.caption("Bezeichnung1").endsWith(QStringLiteral(" = ?")));
-        QVERIFY(!ModeCover::isOn(w.Befehl22) && !ModeCover::isOn(w.Befehl28)
-                && w.Befehl11->isDefault() && w.focusWidget() == w.Befehl11);
+        QVERIFY(f.entries("taskTypeList") == taskTypeEntries(Operation::Plus)
+                && f.caption("taskLabel").endsWith(QStringLiteral(" = ?")));
+        QVERIFY(!ModeCover::isOn(f.control<QPushButton>("errorPracticeCover"))
+                && !ModeCover::isOn(f.control<QPushButton>("mandatoryCover"))
+                && f.control<QPushButton>("checkButton")->isDefault()
+                && w.focusWidget() == f.control<QPushButton>("checkButton"));
         QCOMPARE(f.allFiles(), files); // settings and users are read, never written
     }
 
@@ -61,28 +63,28 @@ private slots:
         const Boxes empty{ ScriptedDialogs::msg("Bitte Ergebnis eintragen!\r", 0,
                                                 "Leeres Ergebnisfeld") };
         const QString unchanged = QStringLiteral("Stufe 2|4|1");
-        QTest::newRow("signs at the list replace") << "Liste1"
+        QTest::newRow("signs at the list replace") << "taskTypeList"
                                                    << "12<=" << 0 << Boxes{} << "Stufe 2|=|1";
-        QTest::newRow("arrow at the level bar") << "HBildlauf1"
+        QTest::newRow("arrow at the level bar") << "levelBar"
                                                 << "L" << 0 << Boxes{} << "Stufe 3||1";
-        QTest::newRow("Enter at a digit button") << "Befehl7"
+        QTest::newRow("Enter at a digit button") << "digit7Button"
                                                  << "BN" << 0 << empty << "Stufe 2||1";
         const Boxes wrong{ ScriptedDialogs::msg("Das ist leider falsch!\r", 0, "Rechenfehler") };
-        QTest::newRow("held Return checks once") << "Befehl11"
+        QTest::newRow("held Return checks once") << "checkButton"
                                                  << "RH" << 0 << wrong << "Stufe 2||2";
         QTest::newRow("star asks the password once")
-                << "Liste1"
+                << "taskTypeList"
                 << "*" << 0 << Boxes{ ScriptedDialogs::password("Pflichtaufgaben beenden?") }
                 << unchanged;
-        QTest::newRow("Escape, No") << "Liste1"
+        QTest::newRow("Escape, No") << "taskTypeList"
                                     << "E" << MsgResult::No << Boxes{ exit } << unchanged;
-        QTest::newRow("exit icon, Yes") << "Bild1"
+        QTest::newRow("exit icon, Yes") << "exitPicture"
                                         << "click" << MsgResult::Yes << Boxes{ exit } << unchanged;
-        QTest::newRow("frame, Yes") << "Liste1"
+        QTest::newRow("frame, Yes") << "taskTypeList"
                                     << "frame" << MsgResult::Yes << Boxes{ exit } << unchanged;
-        QTest::newRow("information window, a click") << "InfoWindow/Bezeichnung1"
+        QTest::newRow("information window, a click") << "InfoWindow/okayLabel"
                                                      << "click" << 0 << Boxes{} << unchanged;
-        QTest::newRow("information window, Escape") << "InfoWindow/Bezeichnung1"
+        QTest::newRow("information window, Escape") << "InfoWindow/okayLabel"
                                                     << "E" << 0 << Boxes{} << unchanged;
     }
 
@@ -102,8 +104,8 @@ private slots:
         const Files before = f.allFiles(); // ending does not save the listed error
         QWidget& info = *f.window(QStringLiteral("InfoWindow"));
         if (at.startsWith(QLatin1String("InfoWindow/"))) {
-            f.click("Bild5");
-            QCOMPARE(info.windowTitle() + f.caption("InfoWindow/Bezeichnung1"),
+            f.click("infoPicture");
+            QCOMPARE(info.windowTitle() + f.caption("InfoWindow/okayLabel"),
                      QStringLiteral("Programm-InfoO k a y"));
         }
         if (answer || how == QLatin1String("*"))
@@ -117,10 +119,10 @@ private slots:
             f.keys(how, at);
         QCOMPARE(f.seen(),
                  boxes); // each key acts once; the information window takes its keys itself
-        QCOMPARE(f.caption("Bezeichnung8") + u'|' + f.caption("Bezeichnung2") + u'|'
-                         + f.caption("Bezeichnung3"),
+        QCOMPARE(f.caption("levelLabel") + u'|' + f.caption("entryDisplay") + u'|'
+                         + f.caption("errorCountLabel"),
                  shown);
-        QCOMPARE(f.caption("Bezeichnung1") == QLatin1String("Aufgabe"), how != QLatin1String("L"));
+        QCOMPARE(f.caption("taskLabel") == QLatin1String("Aufgabe"), how != QLatin1String("L"));
         QVERIFY(f.program().hasEnded() == (answer == MsgResult::Yes)
                 && f.trainingWindow().isVisible() != f.program().hasEnded());
         QVERIFY(!info.isVisible());

@@ -48,7 +48,7 @@ class WorksheetTests : public QObject {
 private slots:
     void sheets_data()
     {
-        // rows: task rows Row0 (or `first`), Row1, then Task(i); expect: "line> items" (line < 0
+        // rows: task rows Row0 (or `first`), Row1, then task(i); expect: "line> items" (line < 0
         // from the end).
         QTest::addColumn<QString>("sheet");
         QTest::addColumn<int>("rows");
@@ -120,10 +120,10 @@ private slots:
 
     void building_data()
     {
-        // After the worksheet picture: Text1 and Text2 set, then N "Neue Liste", A "Zeile
-        // anhängen", D "Die Zeile löschen", R "Suchen / Ersetzen", M "Gemischte Anzeige", S row 5
-        // selected in the solution column; closed by C "A b b r e c h e n", F the frame or E
-        // Escape, and opened again.
+        // After the worksheet picture: the search and replacement fields set, then N "Neue Liste",
+        // A "Zeile anhängen", D "Die Zeile löschen", R "Suchen / Ersetzen", M "Gemischte Anzeige",
+        // S row 5 selected in the solution column; closed by C "A b b r e c h e n", F the frame or
+        // E Escape, and opened again.
         QTest::addColumn<int>("operation");
         QTest::addColumn<QStringList>("fields");
         QTest::addColumn<QString>("actions");
@@ -156,52 +156,54 @@ private slots:
         ProgramFixture f;
         f.startQuietly();
         f.password();
-        f.click("Bild6");
+        f.click("worksheetPicture");
         QCOMPARE(f.seen(), Boxes{ ScriptedDialogs::password("Ziftora") });
         QWidget* w = f.window("WorksheetWindow");
         w->move(w->pos() + QPoint(30, 20));
         const QPoint place = w->pos();
         f.state().operation = Operation(operation);
-        f.control<QLineEdit>("WorksheetWindow/Text1")->setText(fields[0]);
-        f.control<QLineEdit>("WorksheetWindow/Text2")->setText(fields[1]);
-        const QMap<QChar, QString> buttons{
-            { u'N', "WorksheetWindow/Befehl3" },  { u'A', "WorksheetWindow/Befehl11" },
-            { u'D', "WorksheetWindow/Befehl10" }, { u'R', "WorksheetWindow/Befehl7" },
-            { u'M', "WorksheetWindow/Befehl5" },  { u'C', "WorksheetWindow/Befehl1" }
-        };
+        f.control<QLineEdit>("WorksheetWindow/searchText")->setText(fields[0]);
+        f.control<QLineEdit>("WorksheetWindow/replacementText")->setText(fields[1]);
+        const QMap<QChar, QString> buttons{ { u'N', "WorksheetWindow/newListButton" },
+                                            { u'A', "WorksheetWindow/appendRowButton" },
+                                            { u'D', "WorksheetWindow/deleteRowButton" },
+                                            { u'R', "WorksheetWindow/searchAndReplaceButton" },
+                                            { u'M', "WorksheetWindow/solutionDisplayButton" },
+                                            { u'C', "WorksheetWindow/cancelButton" } };
         for (const QChar action : actions) {
             if (action == u'S') { // selecting mirrors the row number into the other two lists
-                f.control<ListBox>("WorksheetWindow/Liste2")->setListIndex(4);
-                f.control<ListBox>("WorksheetWindow/Liste3")->setListIndex(5);
-                QVERIFY(f.control<ListBox>("WorksheetWindow/Liste1")->listIndex() == 5
-                        && f.control<ListBox>("WorksheetWindow/Liste2")->listIndex() == 5);
+                f.control<ListBox>("WorksheetWindow/solutionList")->setListIndex(4);
+                f.control<ListBox>("WorksheetWindow/sortedSolutionList")->setListIndex(5);
+                QVERIFY(f.control<ListBox>("WorksheetWindow/taskList")->listIndex() == 5
+                        && f.control<ListBox>("WorksheetWindow/solutionList")->listIndex() == 5);
             } else if (action == u'F') {
                 w->close();
             } else if (action == u'E') {
-                f.keys("E", "WorksheetWindow/Liste1");
+                f.keys("E", "WorksheetWindow/taskList");
             } else {
                 f.click(buttons[action]);
             }
             if (QStringLiteral("CFE").contains(action)) {
                 QVERIFY(!w->isVisible() && f.trainingWindow().isVisible());
                 f.password();
-                f.click("Bild6");
+                f.click("worksheetPicture");
                 QVERIFY(f.seen().size() == 1 && w->isVisible() && w->pos() == place);
             }
         }
-        QCOMPARE(f.control("WorksheetWindow/Liste3")->isVisible(), actions.count(u'M') % 2 == 1);
+        QCOMPARE(f.control("WorksheetWindow/sortedSolutionList")->isVisible(),
+                 actions.count(u'M') % 2 == 1);
         // A replacement keeps the selected row; a deleted row leaves none.
-        QCOMPARE(f.control<ListBox>("WorksheetWindow/Liste1")->listIndex(),
+        QCOMPARE(f.control<ListBox>("WorksheetWindow/taskList")->listIndex(),
                  actions.contains(u'S') && !actions.endsWith(u'D') ? 5 : -1);
         QCOMPARE(f.seen(), boxes);
         // Row i of the task and solution columns belong together; the sorted column holds the same
         // answers.
-        const QStringList tasks = f.entries("WorksheetWindow/Liste1"),
-                          answers = f.entries("WorksheetWindow/Liste2");
+        const QStringList tasks = f.entries("WorksheetWindow/taskList"),
+                          answers = f.entries("WorksheetWindow/solutionList");
         QStringList sorted = answers;
         std::sort(sorted.begin(), sorted.end());
         QVERIFY(tasks.size() == rows && answers.size() == rows
-                && f.entries("WorksheetWindow/Liste3") == sorted);
+                && f.entries("WorksheetWindow/sortedSolutionList") == sorted);
         QVERIFY(rows < 20
                 || QSet<QString>(tasks.begin(), tasks.end()).size()
                         > 1); // each row a task of its own
@@ -210,7 +212,7 @@ private slots:
             return;
         // The training window shows the last task built, its answer the last solution; the build
         // and every R after it replace the first occurrence in the row once.
-        QString shown = taskRow(f.caption("Bezeichnung1"));
+        QString shown = taskRow(f.caption("taskLabel"));
         for (qsizetype runs =
                      1 + actions.mid(actions.lastIndexOf(QRegularExpression("[NA]"))).count(u'R');
              runs > 0 && !fields.contains(QString()); --runs)
@@ -221,7 +223,7 @@ private slots:
 
     void printingAndCopying_data()
     {
-        // The worksheet (for ErrorListWindow/ also the error list) holds `rows` tasks Task(i);
+        // The worksheet (for ErrorListWindow/ also the error list) holds `rows` tasks task(i);
         // mixed: "Gemischte Anzeige" clicked first; out: the clipboard's texts, then line `line` of
         // each printed job.
         QTest::addColumn<QString>("path");
@@ -249,42 +251,45 @@ private slots:
         const QList<int> yes{ MsgResult::Yes }, no{ MsgResult::No }, none;
         const QStringList nothing;
         QTest::newRow("all, beside")
-                << "WorksheetWindow/Befehl4" << 2 << false << none
+                << "WorksheetWindow/copyAllButton" << 2 << false << none
                 << QStringList{ Row0 + "     9" + nl + Row1 + "     12" + nl } << Boxes{ all } << 0;
         QTest::newRow("all, mixed")
-                << "WorksheetWindow/Befehl4" << 2 << true << none
+                << "WorksheetWindow/copyAllButton" << 2 << true << none
                 << QStringList{ Row0 + "     12" + nl + Row1 + "     9" + nl } << Boxes{ all } << 0;
         QTest::newRow("tasks, mixed")
-                << "WorksheetWindow/befehl8" << 2 << true << none
+                << "WorksheetWindow/copyTasksButton" << 2 << true << none
                 << QStringList{ Row0 + nl + Row1 + nl }
                 << Boxes{ ScriptedDialogs::msg("Nur die Aufgaben wurden kopiert.", 0,
                                                "Zwischenablage") }
                 << 0;
         QTest::newRow("solutions, mixed")
-                << "WorksheetWindow/befehl9" << 2 << true << none << QStringList{ "12\r\n9\r\n" }
-                << Boxes{ solutions } << 0;
-        QTest::newRow("singly, No")
-                << "WorksheetWindow/Befehl2" << 2 << false << no << nothing << Boxes{ single } << 0;
-        QTest::newRow("singly, no solutions") << "WorksheetWindow/Befehl2" << 2 << false
-                                              << QList<int>{ MsgResult::Yes, MsgResult::No }
-                                              << QStringList{ "Übungsblatt 5> 10:" + Row0 + Blank }
-                                              << Boxes{ single, second } << 5;
+                << "WorksheetWindow/copySolutionsButton" << 2 << true << none
+                << QStringList{ "12\r\n9\r\n" } << Boxes{ solutions } << 0;
+        QTest::newRow("singly, No") << "WorksheetWindow/printSeparateSheetsButton" << 2 << false
+                                    << no << nothing << Boxes{ single } << 0;
+        QTest::newRow("singly, no solutions")
+                << "WorksheetWindow/printSeparateSheetsButton" << 2 << false
+                << QList<int>{ MsgResult::Yes, MsgResult::No }
+                << QStringList{ "Übungsblatt 5> 10:" + Row0 + Blank } << Boxes{ single, second }
+                << 5;
         QTest::newRow("singly, mixed solutions")
-                << "WorksheetWindow/Befehl2" << 2 << true
+                << "WorksheetWindow/printSeparateSheetsButton" << 2 << true
                 << QList<int>{ MsgResult::Yes, MsgResult::Yes }
                 << QStringList{ "Übungsblatt 1> 10:A u f g a b e|40:E r g e b n i s",
                                 "Lösungsblatt 1> 10:12" }
                 << Boxes{ single, second } << 1;
         QTest::newRow("all, mixed, printed")
-                << "WorksheetWindow/Befehl6" << 2 << true << yes
+                << "WorksheetWindow/printFullSheetButton" << 2 << true << yes
                 << QStringList{ "Übungsblatt 4> 10:" + Row0 + Blank + "|60:.|65:12" }
                 << Boxes{ full } << 4;
-        QTest::newRow("error list in order") << "ErrorListWindow/Befehl2" << 25 << false << yes
-                                             << QStringList{ last + "81" } << Boxes{ errors } << -1;
-        QTest::newRow("error list sorted") << "ErrorListWindow/Befehl3" << 25 << false << yes
-                                           << QStringList{ last + "9" } << Boxes{ errors } << -1;
+        QTest::newRow("error list in order")
+                << "ErrorListWindow/printWithAnswersButton" << 25 << false << yes
+                << QStringList{ last + "81" } << Boxes{ errors } << -1;
+        QTest::newRow("error list sorted")
+                << "ErrorListWindow/printWithMixedAnswersButton" << 25 << false << yes
+                << QStringList{ last + "9" } << Boxes{ errors } << -1;
         QTest::newRow("empty error list")
-                << "ErrorListWindow/Befehl2" << 0 << false << none << nothing
+                << "ErrorListWindow/printWithAnswersButton" << 0 << false << none << nothing
                 << Boxes{ ScriptedDialogs::msg("Die Fehlerliste ist leer.", 0, "Drucken") } << 0;
     }
 
@@ -302,13 +307,13 @@ private slots:
         for (int i = 0; i < rows; ++i) {
             if (path.startsWith(QLatin1String("ErrorListWindow")))
                 f.errorListWindow().addError(task(i), answer(i));
-            f.control<ListBox>("WorksheetWindow/Liste1")->addItem(blankRow(task(i)));
-            f.control<ListBox>("WorksheetWindow/Liste2")->addItem(answer(i));
-            f.control<ListBox>("WorksheetWindow/Liste3")->addItem(answer(i));
+            f.control<ListBox>("WorksheetWindow/taskList")->addItem(blankRow(task(i)));
+            f.control<ListBox>("WorksheetWindow/solutionList")->addItem(answer(i));
+            f.control<ListBox>("WorksheetWindow/sortedSolutionList")->addItem(answer(i));
         }
         if (mixed)
-            f.click("WorksheetWindow/Befehl5");
-        QCOMPARE(f.caption("WorksheetWindow/Befehl5"),
+            f.click("WorksheetWindow/solutionDisplayButton");
+        QCOMPARE(f.caption("WorksheetWindow/solutionDisplayButton"),
                  mixed ? QStringLiteral("Sortierte Anzeige") : QStringLiteral("Gemischte Anzeige"));
         for (int answer : answers)
             f.dialogs.answerMsg(answer);

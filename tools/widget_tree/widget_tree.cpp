@@ -122,7 +122,7 @@ int main(int argc, char** argv)
         ProgramFixture f;
         f.startQuietly();
         f.password();
-        f.click(QStringLiteral("Bild4"));
+        f.click(QStringLiteral("mandatoryPicture"));
         dump(QStringLiteral("mandatory-editor"), f.window(QStringLiteral("TrainingWindow")));
     }
     {
