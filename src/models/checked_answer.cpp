@@ -44,7 +44,7 @@ QList<Part> partsOf(QStringView text)
         const QChar c = text.at(i);
         if (c == u' ' || c == u'\t')
             continue;
-        if (c.isDigit() && c.unicode() < 128) {
+        if (c >= u'0' && c <= u'9') {
             qint64 value = 0;
             int digits = 0;
             for (; i < text.size() && text.at(i) >= u'0' && text.at(i) <= u'9'; ++i)

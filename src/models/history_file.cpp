@@ -79,10 +79,10 @@ std::string_view text(QByteArrayView bytes)
     return std::string_view(bytes.data(), size_t(bytes.size()));
 }
 
-// A whole number of exactly `width` digits, or of 1 to 16 digits when width is 0; -1 otherwise.
-qint64 number(QByteArrayView text, int width = 0)
+// A whole number of 1 to 16 digits; -1 for anything else.
+qint64 number(QByteArrayView text)
 {
-    if (text.isEmpty() || (width > 0 && text.size() != width) || text.size() > 16)
+    if (text.isEmpty() || text.size() > 16)
         return -1;
     qint64 value = 0;
     for (const char c : text) {
@@ -104,9 +104,9 @@ QDate dayOf(QByteArrayView text)
 {
     if (text.size() != 10 || text.at(4) != '-' || text.at(7) != '-')
         return {};
-    const qint64 year = number(text.first(4), 4);
-    const qint64 month = number(text.sliced(5, 2), 2);
-    const qint64 day = number(text.sliced(8, 2), 2);
+    const qint64 year = number(text.first(4));
+    const qint64 month = number(text.sliced(5, 2));
+    const qint64 day = number(text.sliced(8, 2));
     return year > 0 ? QDate(int(year), int(month), int(day)) : QDate();
 }
 
@@ -115,7 +115,7 @@ IsoWeek weekOf(QByteArrayView text)
 {
     if (text.size() != 8 || text.at(4) != '-' || text.at(5) != 'W')
         return {};
-    const IsoWeek week{ int(number(text.first(4), 4)), int(number(text.sliced(6), 2)) };
+    const IsoWeek week{ int(number(text.first(4))), int(number(text.sliced(6))) };
     return week.year > 0 && week.monday().isValid() ? week : IsoWeek{};
 }
 
@@ -135,8 +135,8 @@ void readDayLine(const std::array<QByteArrayView, 9>& f, ChildHistory* history)
     key.day = dayOf(f[1]);
     const int operation = indexIn(OperationSigns, f[2]);
     const int source = indexIn(SourceLetters, f[5]);
-    const qint64 type = number(f[3], 1);
-    const qint64 level = number(f[4], 1);
+    const qint64 type = number(f[3]);
+    const qint64 level = number(f[4]);
     const qsizetype types = operation > 0 ? taskTypeEntries(Operation(operation)).size() : 0;
     const Tally tally{ count(f[6]), count(f[7]), count(f[8]) };
     if (!key.day.isValid() || operation < 0 || source < 0 || type < 0 || type > types || level < 0

@@ -11,15 +11,18 @@
 //
 //   Ziftora Lernstand 1
 //   Kind Anna
-//   A 2026-11-30 + 3 2 T 12 3 95400
 //   A 2026-11-30 ? 0 0 P 1 0 8200
+//   A 2026-11-30 + 3 2 T 12 3 95400
+//   A 2026-11-30 · 0 0 F 2 1 21000
+//   A 2026-11-30 · 1 2 T 18 2 61000
 //   E 2026-W49 7 6 3 1
 //
 // "A": day, operation ("+", "-", "·", ":", "?" when a stored task showed no sign), task type and
 // level (0 when not known), where the task came from (T training, F error practice, P mandatory),
 // right, wrong, answering time in milliseconds. "E": ISO week, the fact a · b, right, wrong.
-// Blanks separate the fields; a line the reader does not understand is passed over, lines of the
-// same key are added up.
+// Blanks separate the fields. The writer puts the lines in the order of their keys (day,
+// operation, type, level, source; week, a, b); the reader passes over a line it does not
+// understand and adds up lines of the same key.
 //
 // File names. A history belongs to its child by name, and names may be empty, repeated, or hold
 // characters a server share refuses (":", "*", "?", a trailing dot, "CON"), may differ only in
@@ -27,9 +30,11 @@
 // file is not named by the name: its name is "ZIFTORA.H" and eight hexadecimal digits, taken from
 // a hash of the child's name, and the name itself stands inside the file. Should two names ever
 // meet at one file name, the second takes the next number (a file is only ever used for the name
-// it holds), so two different names never share a file. A deleted name's file stays where it is,
-// and the same name added again finds it again by the same hash; the error files, counted by
-// position, are not involved.
+// it holds), so two different names never share a file; a name listed twice is one child to the
+// history. A deleted name's file stays where it is, and the same name added again finds it again
+// by the same hash; the error files, counted by position, are not involved. In the name line a
+// backslash, a control character or a character the code page cannot store is written as "\"
+// and four hexadecimal digits, so every name comes back exactly.
 namespace HistoryFile {
 
 inline constexpr int Version = 1;

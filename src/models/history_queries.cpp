@@ -9,7 +9,7 @@
 Rating rating(const Tally& tally, qint64 minimumAnswers)
 {
     const qint64 answers = tally.answers();
-    if (answers < std::max<qint64>(minimumAnswers, 1))
+    if (answers < minimumAnswers)
         return Rating::TooFew;
     // wrong / answers against a percentage, without rounding: 100 * wrong >= limit * answers
     if (100 * tally.wrong >= HardFromPercent * answers)

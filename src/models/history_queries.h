@@ -28,7 +28,7 @@ inline constexpr int HardFromPercent = 25;
 // less often, so 5 answers judge it: one slip makes it yellow, two red.
 inline constexpr qint64 MinAnswersPerType = 20;
 inline constexpr qint64 MinAnswersPerFact = 5;
-Rating rating(const Tally& tally, qint64 minimumAnswers);
+Rating rating(const Tally& tally, qint64 minimumAnswers); // minimumAnswers at least 1
 
 // The share of wrong answers in whole percent, rounded half up; 0 without answers.
 int errorPercent(const Tally& tally);

@@ -139,6 +139,7 @@ private slots:
         QCOMPARE(row.lastDay, QDate(2026, 12, 6));
         const ClassRow never = ::classRow(historyOf({}, "Ben"), QDate(2026, 12, 2));
         QCOMPARE(errorPercentText(never.thisWeek), QString());
+        QCOMPARE(errorPercent(never.thisWeek), 0);
         QVERIFY(!never.lastDay.isValid());
     }
 };
