@@ -21,6 +21,8 @@ void TaskEngine::generateTask()
     if (state_.practiceNumber > 0)
         task.A = state_.practiceNumber;
 
+    state_.shownOperation = state_.operation;
+    state_.shownTaskType = state_.taskType;
     switch (state_.operation) {
     case Operation::Plus:
         forms::plusSetUp(task);
@@ -40,10 +42,14 @@ void TaskEngine::generateTask()
         forms::divideForm(task, state_.taskType);
         break;
     case Operation::Mandatory:
-        if (serveMandatoryTask(task))
+        if (serveMandatoryTask(task)) {
+            state_.shownTaskType = 0;
             return;
+        }
         // The list has run out and the plus list is back (its selection has already shown one plus
         // task); this run now puts its own plus task on screen, for the type the list handler set.
+        state_.shownOperation = Operation::Plus;
+        state_.shownTaskType = state_.taskType;
         forms::plusSetUp(task);
         forms::plusForm(task, state_.taskType);
         break;
@@ -115,20 +121,25 @@ bool TaskEngine::serveMandatoryTask(const forms::Task& task)
 
 // Random selection: an operation and one of its forms, run on the common draw without the
 // operation's level set-up. Forms that read the level for their own draws or steps still do.
+// The operation and type drawn are kept as those of the task on screen.
 void TaskEngine::runRandomSelection(forms::Task& task)
 {
-    switch (task.draw(1, 4)) {
+    const int operation = task.draw(1, 4);
+    const int type = task.draw(1, operation == 3 ? 7 : 8);
+    state_.shownOperation = Operation(operation);
+    state_.shownTaskType = type;
+    switch (operation) {
     case 1:
-        forms::plusForm(task, task.draw(1, 8));
+        forms::plusForm(task, type);
         break;
     case 2:
-        forms::minusForm(task, forms::minusFormOfType(task.draw(1, 8)), forms::kCommonMinusRange);
+        forms::minusForm(task, forms::minusFormOfType(type), forms::kCommonMinusRange);
         break;
     case 3:
-        forms::timesForm(task, task.draw(1, 7));
+        forms::timesForm(task, type);
         break;
     default:
-        forms::divideForm(task, task.draw(1, 8));
+        forms::divideForm(task, type);
         break;
     }
 }

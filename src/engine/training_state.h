@@ -20,4 +20,9 @@ struct TrainingState {
     std::int16_t taskType = 0; // 1-based position in the task-type list
     int level = 0; // 1 to 5
     int practiceNumber = 0; // 0 means off
+    // What the task on screen is, as the generator made it: the chosen operation and task type, or
+    // what the random selection drew (Plus to Divide, with a type of that operation's list). A
+    // stored mandatory task is Mandatory with type 0; only its text tells what it is.
+    Operation shownOperation = Operation::Random;
+    int shownTaskType = 0;
 };

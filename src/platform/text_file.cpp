@@ -10,6 +10,7 @@
 #include <QSet>
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -280,18 +281,25 @@ bool writeWhole(const QString& path, const QByteArray& data, const QString& fail
     return true;
 }
 
-// "ZIFTORA." + INI, INF, DAT or three digits + "." + six letters or digits: the name QSaveFile
-// gives the temporary copy of one of the program's files.
+// "ZIFTORA." + INI, INF, DAT, three digits or "H" and eight hexadecimal digits (a child's
+// history) + "." + six letters or digits: the name QSaveFile gives the temporary copy of one of
+// the program's files.
 bool isLeftoverName(const QString& name)
 {
     static const QString prefix = QStringLiteral("ZIFTORA.");
-    if (name.size() != prefix.size() + 3 + 1 + 6 || !name.startsWith(prefix))
+    if (!name.startsWith(prefix))
         return false;
-    const QString kind = name.mid(prefix.size(), 3);
     const auto digit = [](QChar c) { return c >= u'0' && c <= u'9'; };
+    const auto hexDigit = [&](QChar c) { return digit(c) || (c >= u'A' && c <= u'F'); };
+    const qsizetype dot = name.indexOf(u'.', prefix.size());
+    if (dot < 0)
+        return false;
+    const QStringView kind = QStringView(name).sliced(prefix.size(), dot - prefix.size());
     const bool ownKind = kind == u"INI" || kind == u"INF" || kind == u"DAT"
-            || (digit(kind.at(0)) && digit(kind.at(1)) && digit(kind.at(2)));
-    if (!ownKind || name.at(prefix.size() + 3) != u'.')
+            || (kind.size() == 3 && std::all_of(kind.begin(), kind.end(), digit))
+            || (kind.size() == 9 && kind.front() == u'H'
+                && std::all_of(kind.begin() + 1, kind.end(), hexDigit));
+    if (!ownKind || name.size() != dot + 1 + 6)
         return false;
     for (qsizetype i = name.size() - 6; i < name.size(); ++i) {
         const QChar c = name.at(i);

@@ -88,8 +88,9 @@ bool replaceLines(const QString& path, const QStringList& lines, QString* error 
 bool appendLines(const QString& path, const QStringList& lines, QString* error = nullptr);
 
 // The temporary copies that a safe replacement leaves behind only when the program is killed at
-// the moment of replacing: regular files named "ZIFTORA." + (INI, INF, DAT or three digits) + "."
-// + six letters or digits, e.g. "ZIFTORA.INI.a1B2c3", whose last change (`stamp`, a time of the
+// the moment of replacing: regular files named "ZIFTORA." + (INI, INF, DAT, three digits, or "H"
+// and eight hexadecimal digits) + "." + six letters or digits, e.g. "ZIFTORA.INI.a1B2c3" or
+// "ZIFTORA.H3F2A91C0.a1B2c3", whose last change (`stamp`, a time of the
 // folder's computer) is stale at `folderNow` as a lock would be (isStale). A younger copy may be
 // a save in progress on another computer that shares the folder: its program writes it and then
 // puts it in place within milliseconds.

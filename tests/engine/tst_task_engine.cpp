@@ -226,6 +226,14 @@ private slots:
                  (QStringList{ text, answer, "", "" }));
         QCOMPARE((QList<int>{ rig.random.pending(), rig.random.randomizeCount() }),
                  (QList<int>{ 0, 1 }));
+        // The task tells what it is: the chosen operation and type, or the random selection's
+        // draws (the first of 1..4, then the type).
+        QList<int> chosen = setting.mid(0, 2);
+        const qsizetype drawn = draws.indexOf(QStringLiteral("@1..4 "));
+        if (setting[0] == 5)
+            chosen = { draws.mid(drawn - 1, 1).toInt(),
+                       draws.mid(drawn + 6).section(u'@', 0, 0).toInt() };
+        QCOMPARE((QList<int>{ int(rig.state.shownOperation), rig.state.shownTaskType }), chosen);
     }
 
     void everyTaskHolds_data()
@@ -297,8 +305,9 @@ private slots:
                                    rig.entryDisplay }),
                      (QStringList{ served[i], served[i + 1], "", "9" }));
             QCOMPARE((QList<int>{ rig.state.operandA, rig.state.operandB, rig.state.operandC,
-                                  rig.state.taskValue, rig.mandatoryMode }),
-                     (QList<int>{ 2, 3, 4, 4711, 1 }));
+                                  rig.state.taskValue, rig.mandatoryMode,
+                                  int(rig.state.shownOperation), rig.state.shownTaskType }),
+                     (QList<int>{ 2, 3, 4, 4711, 1, 6, 0 }));
         }
         const QList<int> draws{
             1, 1, 1, 2, 2, 2, 4, 1, 4, 3, 6, 2
@@ -309,8 +318,9 @@ private slots:
         QCOMPARE(rig.shown.sliced(served.size() / 2), (QStringList{ "4 + 4 = ?", "3 + 2 = ?" }));
         QCOMPARE(rig.state.expectedAnswer, u"5");
         QCOMPARE((QList<int>{ int(rig.state.operation), rig.state.taskType, rig.listRuns,
-                              rig.random.pending(), rig.mandatoryMode, int(rig.mandatory.size()) }),
-                 (QList<int>{ 1, 1, 1, 0, 0, 0 }));
+                              rig.random.pending(), rig.mandatoryMode, int(rig.mandatory.size()),
+                              int(rig.state.shownOperation), rig.state.shownTaskType }),
+                 (QList<int>{ 1, 1, 1, 0, 0, 0, 1, 1 }));
         QCOMPARE(rig.taskTypes, taskTypeEntries(Operation::Plus));
     }
 };
