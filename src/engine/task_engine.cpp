@@ -85,18 +85,10 @@ bool answerCanBeTyped(const QString& answer)
 
 // Serves the next stored task and returns true; returns false after ending mandatory mode when no
 // complete task is left. A task line without its answer line (only a hand-edited file has one)
-// cannot be checked, so it is dropped and the list counts as used up.
+// cannot be checked, so it is dropped and the list counts as used up. (The list holds only answers
+// the keypad can type: the file's reader passes the others over.)
 bool TaskEngine::serveMandatoryTask(const forms::Task& task)
 {
-    // A pair whose answer the keypad cannot type (empty, letters, too long: only a hand-edited
-    // file has one) would hold the child on one task for good, so it is passed over.
-    int skipped = 0;
-    const int count = screen_.mandatoryCount();
-    while (skipped + 1 < count && !answerCanBeTyped(screen_.mandatoryEntry(skipped + 1)))
-        skipped += 2;
-    if (skipped > 0)
-        screen_.removeMandatoryEntries(0,
-                                       skipped); // one removal, however many pairs are passed over
     if (screen_.mandatoryCount() >= 2) {
         screen_.setTaskText(screen_.mandatoryEntry(0));
         state_.expectedAnswer = screen_.mandatoryEntry(1);

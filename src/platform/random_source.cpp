@@ -3,16 +3,13 @@
 #include <QDateTime>
 #include <QElapsedTimer>
 
-namespace {
-// splitmix64: a small, well-mixed step; enough for drawing children's tasks.
-std::uint64_t mix(std::uint64_t& s)
+std::uint64_t splitMix64(std::uint64_t& s)
 {
     std::uint64_t z = (s += 0x9E3779B97F4A7C15ull);
     z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
     z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
     return z ^ (z >> 31);
 }
-} // namespace
 
 ProgramRandom::ProgramRandom()
     : state_(static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch()))
@@ -30,10 +27,10 @@ void ProgramRandom::randomize()
         return t;
     }();
     state_ ^= static_cast<std::uint64_t>(sinceStart.nsecsElapsed()) * 0xD6E8FEB86659FD93ull;
-    mix(state_);
+    splitMix64(state_);
 }
 
 double ProgramRandom::rnd()
 {
-    return static_cast<double>(mix(state_) >> 11) * (1.0 / 9007199254740992.0);
+    return mixedFraction(splitMix64(state_));
 }

@@ -21,6 +21,14 @@ public:
     }
 };
 
+// One step of splitmix64 on `state`: a small, well-mixed generator, the same on every machine and
+// enough for drawing children's tasks. mixedFraction turns a step into a value in [0, 1).
+std::uint64_t splitMix64(std::uint64_t& state);
+inline double mixedFraction(std::uint64_t step)
+{
+    return static_cast<double>(step >> 11) * (1.0 / 9007199254740992.0);
+}
+
 // The program's source: a 64-bit generator whose state is stirred with the clock on every
 // Randomize(), so two reseeds within one clock tick still give different numbers.
 class ProgramRandom final : public RandomSource {

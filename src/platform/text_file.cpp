@@ -92,20 +92,34 @@ QString shown(const QString& path)
     return QDir::toNativeSeparators(path);
 }
 
+// The character at `at` as the code page stores it: its byte, or -1 when the code page has none,
+// and how many code units it takes (a pair of surrogates is one character).
+struct Encoded {
+    int byte;
+    qsizetype length;
+};
+Encoded encodedAt(QStringView text, qsizetype at)
+{
+    const QChar c = text.at(at);
+    const int b = byteOf(c.unicode());
+    const bool pair = b < 0 && c.isHighSurrogate() && at + 1 < text.size()
+            && text.at(at + 1).isLowSurrogate();
+    return { b, pair ? 2 : 1 };
+}
+
 // The whole content of each line, CR LF after every one; false (with *bad the first character
 // that cannot be stored) when a line holds such a character.
 bool encodeLines(const QStringList& lines, QByteArray* data, QString* bad)
 {
     for (const QString& line : lines) {
-        for (qsizetype i = 0; i < line.size(); ++i) {
-            const int b = byteOf(line.at(i).unicode());
-            if (b < 0) {
-                const bool pair = line.at(i).isHighSurrogate() && i + 1 < line.size()
-                        && line.at(i + 1).isLowSurrogate();
-                *bad = line.mid(i, pair ? 2 : 1);
+        for (qsizetype i = 0; i < line.size();) {
+            const Encoded e = encodedAt(line, i);
+            if (e.byte < 0) {
+                *bad = line.mid(i, e.length);
                 return false;
             }
-            data->append(char(b));
+            data->append(char(e.byte));
+            i += e.length;
         }
         data->append("\r\n", 2);
     }
@@ -335,57 +349,39 @@ QByteArray encode(const QString& text, bool* ok)
     QByteArray bytes;
     bytes.reserve(text.size());
     bool all = true;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const int b = byteOf(text.at(i).unicode());
-        if (b >= 0) {
-            bytes.append(char(b));
-            continue;
-        }
-        all = false;
-        bytes.append('?'); // one mark for a character outside the code page
-        if (text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
-            ++i;
+    for (qsizetype i = 0; i < text.size();) {
+        const Encoded e = encodedAt(text, i);
+        all = all && e.byte >= 0;
+        bytes.append(e.byte >= 0 ? char(e.byte) : '?'); // one mark for a character outside
+        i += e.length;
     }
     if (ok)
         *ok = all;
     return bytes;
 }
 
-namespace {
-
-// The byte Encode() writes for the character at *i, moving *i past it (a pair of surrogates is one
-// character, written as "?" like any other the code page cannot store).
-int nextByte(QStringView text, qsizetype* i)
-{
-    const QChar c = text.at(*i);
-    ++*i;
-    const int b = byteOf(c.unicode());
-    if (b >= 0)
-        return b;
-    if (c.isHighSurrogate() && *i < text.size() && text.at(*i).isLowSurrogate())
-        ++*i;
-    return '?';
-}
-
-} // namespace
-
 bool lessInCodePage(QStringView a, QStringView b)
 {
     qsizetype i = 0;
     qsizetype j = 0;
+    // Compared as encode() writes them: a character outside the code page as "?".
     while (i < a.size() && j < b.size()) {
-        const int x = nextByte(a, &i);
-        const int y = nextByte(b, &j);
-        if (x != y)
-            return x < y;
+        const Encoded x = encodedAt(a, i);
+        const Encoded y = encodedAt(b, j);
+        const int bx = x.byte >= 0 ? x.byte : '?';
+        const int by = y.byte >= 0 ? y.byte : '?';
+        if (bx != by)
+            return bx < by;
+        i += x.length;
+        j += y.length;
     }
     return i >= a.size() && j < b.size();
 }
 
 bool canStore(const QString& text)
 {
-    for (const QChar c : text)
-        if (byteOf(c.unicode()) < 0)
+    for (qsizetype i = 0; i < text.size(); ++i)
+        if (encodedAt(text, i).byte < 0)
             return false;
     return true;
 }

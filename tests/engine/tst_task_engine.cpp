@@ -272,7 +272,7 @@ private slots:
         }
     }
 
-    // Pairs (task, answer) are served in order, passing over answers the keypad cannot type; then
+    // Pairs (task, answer) are served in order; then
     // the run ends mandatory mode, refills the plus list (whose selection runs a nested task) and
     // shows its own.
     void mandatoryList_data()
@@ -283,10 +283,6 @@ private slots:
                                  "7R5",       "7 + 5 <=> 13", "<" };
         QTest::newRow("in order, longest answer, odd line dropped")
                 << three + QStringList{ "5 + 5 = ?" } << three;
-        QTest::newRow("untypable passed over")
-                << QStringList{ "a",  "",  "b",  "12345678901", "c",  "R5",        "d",
-                                "7R", "e", "-7", "f",           "<>", "5 + 5 = ?", "10" }
-                << QStringList{ "5 + 5 = ?", "10" };
     }
 
     void mandatoryList()

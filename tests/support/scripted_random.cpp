@@ -21,10 +21,6 @@ double ScriptedRandom::rnd()
         return queue_.takeFirst();
     if (strict_)
         return QTest::qFail("unscripted random draw", __FILE__, __LINE__), 0.0;
-    // splitmix64, so the same seed gives the same draws on every machine.
-    std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ull);
-    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-    z ^= z >> 31;
-    return double(z >> 11) / double(1ull << 53);
+    // The program's own generator, so the same seed gives the same draws on every machine.
+    return mixedFraction(splitMix64(state_));
 }
