@@ -7,7 +7,7 @@
 #include "platform/controls.h"
 #include "training/error_file.h"
 #include "training/user_window.h"
-#include "worksheets/worksheet_rules.h"
+#include "models/worksheet_sheets.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -168,9 +168,9 @@ void ErrorListWindow::printList(const ListBox* solutions)
                         MsgStyle::YesNo | MsgStyle::Question | MsgStyle::DefaultButton2, title)
         != MsgResult::Yes)
         return;
-    printer_.print(Worksheet::errorListSheet(
-            taskList_->entries(), solutions->entries(),
-            solutions == answerList_ ? Worksheet::Solutions::Beside : Worksheet::Solutions::Mixed));
+    printer_.print(Sheets::errorListSheet(taskList_->entries(), solutions->entries(),
+                                          solutions == answerList_ ? Sheets::Solutions::Beside
+                                                                   : Sheets::Solutions::Mixed));
 }
 
 void ErrorListWindow::clearLists()

@@ -6,7 +6,7 @@
 #include "platform/dialogs.h"
 #include "platform/list_box.h"
 #include "platform/print_job.h"
-#include "worksheets/worksheet_rules.h"
+#include "models/worksheet_sheets.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -174,7 +174,7 @@ void WorksheetWindow::addGeneratedTask()
     if (state_.operation == Operation::Mandatory)
         state_.operation = Operation::Plus;
     tasks_.generateTask();
-    taskList_->addItem(Worksheet::taskRow(tasks_.taskOnScreen()));
+    taskList_->addItem(Sheets::taskRow(tasks_.taskOnScreen()));
     solutionList_->addItem(state_.expectedAnswer);
     sortedSolutionList_->addItem(state_.expectedAnswer);
 }
@@ -251,7 +251,7 @@ void WorksheetWindow::searchAndReplace()
     QStringList rows = taskList_->entries();
     bool changed = false;
     for (QString& row : rows) {
-        const QString replaced = Worksheet::replaceFirst(row, search, replacement);
+        const QString replaced = Sheets::replaceFirst(row, search, replacement);
         changed = changed || replaced != row;
         row = replaced;
     }
@@ -274,19 +274,19 @@ void WorksheetWindow::confirmCopied(const QString& text)
 
 void WorksheetWindow::copyAll()
 {
-    clipboard_.setText(Worksheet::allText(taskList_->entries(), shownSolutions()));
+    clipboard_.setText(Sheets::allText(taskList_->entries(), shownSolutions()));
     confirmCopied(QStringLiteral("Aufgaben und Lösungen wurden kopiert."));
 }
 
 void WorksheetWindow::copyTasks()
 {
-    clipboard_.setText(Worksheet::tasksOnlyText(taskList_->entries()));
+    clipboard_.setText(Sheets::tasksOnlyText(taskList_->entries()));
     confirmCopied(QStringLiteral("Nur die Aufgaben wurden kopiert."));
 }
 
 void WorksheetWindow::copySolutions()
 {
-    clipboard_.setText(Worksheet::solutionsOnlyText(taskList_->entries(), shownSolutions()));
+    clipboard_.setText(Sheets::solutionsOnlyText(taskList_->entries(), shownSolutions()));
     confirmCopied(QStringLiteral("Nur die Lösungen wurden kopiert."));
 }
 
@@ -304,17 +304,17 @@ void WorksheetWindow::printFullSheet()
 {
     if (!askToPrint(QStringLiteral("Übungsblatt mit Lösungen drucken?\r")))
         return;
-    printer_.print(Worksheet::fullSheet(taskList_->entries(), shownSolutions(),
-                                        mixedShown() ? Worksheet::Solutions::Mixed
-                                                     : Worksheet::Solutions::Beside));
+    printer_.print(
+            Sheets::fullSheet(taskList_->entries(), shownSolutions(),
+                              mixedShown() ? Sheets::Solutions::Mixed : Sheets::Solutions::Beside));
 }
 
 void WorksheetWindow::printSeparateSheets()
 {
     if (!askToPrint(QStringLiteral("Übungsblatt einzeln ausdrucken?\r")))
         return;
-    printer_.print(Worksheet::taskSheet(taskList_->entries()));
+    printer_.print(Sheets::taskSheet(taskList_->entries()));
     if (!askToPrint(QStringLiteral("Die Seite mit den Lösungen drucken?\r")))
         return;
-    printer_.print(Worksheet::solutionSheet(shownSolutions()));
+    printer_.print(Sheets::solutionSheet(shownSolutions()));
 }

@@ -4,13 +4,13 @@
 #include "program_fixture.h"
 
 #include "platform/controls.h"
-#include "worksheets/worksheet_rules.h"
+#include "models/worksheet_sheets.h"
 
 #include <QLineEdit>
 
 #include <algorithm>
 
-using namespace Worksheet;
+using namespace Sheets;
 
 namespace {
 
