@@ -324,4 +324,4 @@ private slots:
 };
 
 QTEST_MAIN(WorksheetTests)
-#include "worksheet_tests.moc"
+#include "worksheet_window_tests.moc"
