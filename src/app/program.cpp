@@ -7,6 +7,8 @@
 #include "games/memory_window.h"
 #include "games/number_catch_window.h"
 #include "games/prison_window.h"
+#include "models/task_source.h"
+#include "models/worksheet.h"
 #include "platform/text_file.h"
 #include "training/error_list_window.h"
 #include "training/info_window.h"
@@ -18,6 +20,32 @@
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
+
+namespace {
+
+// The worksheet's tasks, generated as training generates them: mandatory tasks never go on a
+// worksheet, so mandatory mode goes back to plus first and stays there; the training window then
+// shows the new task and expects its answer.
+class TrainingTasks final : public TaskSource {
+public:
+    TrainingTasks(TrainingState& state, TrainingWindow& training)
+        : state_(state), training_(training)
+    {
+    }
+    Task nextTask() override
+    {
+        if (state_.operation == Operation::Mandatory)
+            state_.operation = Operation::Plus;
+        training_.engine().generateTask();
+        return { training_.taskText(), state_.expectedAnswer };
+    }
+
+private:
+    TrainingState& state_;
+    TrainingWindow& training_;
+};
+
+} // namespace
 
 static void initResources()
 {
@@ -77,11 +105,10 @@ InfoWindow& Program::infoWindow()
 WorksheetWindow& Program::worksheetWindow()
 {
     if (!worksheetWindow_) {
-        // The worksheet builds its rows with the training window's generator, as training does.
-        WorksheetWindow::TaskSource tasks{ [this] { trainingWindow_->engine().generateTask(); },
-                                           [this] { return trainingWindow_->taskText(); } };
-        worksheetWindow_ = std::make_unique<WorksheetWindow>(
-                state_, desktop_.dialogs, desktop_.clipboard, desktop_.printer, tasks);
+        worksheetTasks_ = std::make_unique<TrainingTasks>(state_, *trainingWindow_);
+        worksheet_ = std::make_unique<Worksheet>(*worksheetTasks_, desktop_.dialogs,
+                                                 desktop_.clipboard, desktop_.printer);
+        worksheetWindow_ = std::make_unique<WorksheetWindow>(*worksheet_);
         connect(worksheetWindow_.get(), &WorksheetWindow::closed, this,
                 &Program::showTrainingWindow);
         worksheetWindow_->placeRightOf(trainingWindow_->frameGeometry());

@@ -23,6 +23,8 @@ class UserWindow;
 class ErrorListWindow;
 class InfoWindow;
 class WorksheetWindow;
+class Worksheet;
+class TaskSource;
 class HomewardRideWindow;
 
 class Program final : public QObject {
@@ -60,6 +62,8 @@ private:
     std::unique_ptr<ErrorListWindow> errorListWindow_;
     std::unique_ptr<TrainingWindow> trainingWindow_;
     std::unique_ptr<InfoWindow> infoWindow_;
+    std::unique_ptr<TaskSource> worksheetTasks_;
+    std::unique_ptr<Worksheet> worksheet_;
     std::unique_ptr<WorksheetWindow> worksheetWindow_;
     std::unique_ptr<RewardChooser> rewardChooser_;
     std::unique_ptr<PrisonWindow> prisonWindow_;
