@@ -1,5 +1,5 @@
 // The worksheet without its window: rows built from scripted tasks, edited, searched and replaced,
-// and its printed sheets and clipboard texts in both solution displays.
+// printed and copied in both solution displays.
 
 #include "desktop_doubles.h"
 #include "scripted_dialogs.h"
@@ -7,308 +7,198 @@
 #include "models/task_source.h"
 #include "models/worksheet.h"
 
+#include <QRegularExpression>
 #include <QTest>
 
-using namespace Sheets;
 using Boxes = QList<ScriptedDialogs::Shown>;
 
 namespace {
 
-// Line `line` of each job (negative: from the end) as "name line> column:text|column:text".
-QStringList jobs(const QList<PrintJob>& jobs, int line)
-{
-    QStringList seen;
-    for (const PrintJob& job : jobs) {
-        QStringList items;
-        for (const PrintItem& item : job.lines.value(line < 0 ? job.lines.size() + line : line))
-            items.append(QString::number(item.column) + u':' + item.text);
-        seen.append(job.name + QStringLiteral(" %1> ").arg(line) + items.join(u'|'));
-    }
-    return seen;
-}
-
-// Task i of a test list: "4 + 5 = ?", "7 + 5 = ?", ... with the answers 9, 12, ...
-QString task(int i)
-{
-    return QStringLiteral("%1 + 5 = ?").arg(4 + 3 * i);
-}
-QString answer(int i)
-{
-    return QString::number(9 + 3 * i);
-}
-
-// Hands out the scripted tasks ("text|answer"), then task(i) for the i-th call.
-class ScriptedTasks final : public TaskSource {
-public:
+// A worksheet with doubles around it. It hands out the scripted tasks ("text|answer"), then task
+// i for the i-th call: "4 + 5 = ?", "7 + 5 = ?", ... with the answers 9, 12, ...
+struct Sheet final : TaskSource {
     Task nextTask() override
     {
-        const QStringList given = script.value(calls).split(u'|');
-        ++calls;
-        return given.size() == 2 ? Task{ given[0], given[1] }
-                                 : Task{ task(calls - 1), answer(calls - 1) };
+        const int i = calls++;
+        const QStringList given =
+                script.value(i, QStringLiteral("%1 + 5 = ?|%2").arg(4 + 3 * i).arg(9 + 3 * i))
+                        .split(u'|');
+        return { given[0], given[1] };
     }
     QStringList script;
     int calls = 0;
-};
-
-struct Sheet {
-    ScriptedTasks tasks;
     ScriptedDialogs dialogs;
     RecordingClipboard clipboard;
     RecordingPrinter printer;
-    Worksheet worksheet{ tasks, dialogs, clipboard, printer };
+    Worksheet worksheet{ *this, dialogs, clipboard, printer };
 };
 
-const QString Blank = QStringLiteral("|40:") + QString(11, u'_');
-const QString Row0 = QStringLiteral("4 + 5 = ___") + QString(11, u' ');
-const QString Row1 = QStringLiteral("7 + 5 = ___") + QString(11, u' ');
+// The line of a job (negative: from the end) as "name line> column:text|column:text".
+QString jobLine(const QList<PrintJob>& jobs, const QString& name, int line)
+{
+    QStringList items;
+    for (const PrintJob& job : jobs)
+        for (const PrintItem& item : job.name == name
+                     ? job.lines.value(line < 0 ? job.lines.size() + line : line)
+                     : PrintLine())
+            items.append(QString::number(item.column) + u':' + item.text);
+    return name + QStringLiteral(" %1> ").arg(line) + items.join(u'|');
+}
 
 } // namespace
 
 class WorksheetTests : public QObject {
     Q_OBJECT
 private slots:
-    void sheets_data()
+    void worksheet_data()
     {
-        // rows: task rows Row0 (or `first`), Row1, then task(i); expect: "line> items" (line < 0
-        // from the end).
-        QTest::addColumn<QString>("sheet");
-        QTest::addColumn<int>("rows");
-        QTest::addColumn<QString>("first");
-        QTest::addColumn<int>("count");
-        QTest::addColumn<QStringList>("expect");
-        const QString thirty = QString(30, u'9'), fold = "|60:.|65:";
-        QTest::newRow("task sheet, 2 rows")
-                << "task" << 2 << Row0 << 44
-                << QStringList{ "0> ",
-                                "1> 10:A u f g a b e|40:E r g e b n i s",
-                                "2> 10:" + QString(35, u'_'),
-                                "3> ",
-                                "4> ",
-                                "5> 10:" + Row0 + Blank,
-                                "6> ",
-                                "7> 10:" + Row1 + Blank,
-                                "-1> 10:" + Blank };
-        QTest::newRow("a row up to the blank")
-                << "task" << 1 << thirty << 44 << QStringList{ "5> 10:" + thirty + Blank };
-        QTest::newRow("a longer row pushes it down")
-                << "task" << 1 << thirty + "9" << 45
-                << QStringList{ "5> 10:" + thirty + "9", "6> " + Blank.mid(1) };
-        QTest::newRow("solution sheet, 3 rows")
-                << "solutions" << 3 << Row0 << 40
-                << QStringList{ "0> ", "1> 10:9", "2> ", "5> 10:15", "-1> 10:" };
-        QTest::newRow("full sheet, beside")
-                << "beside" << 2 << Row0 << 43
-                << QStringList{ "0> ",
-                                "1> 10:Au f g a b e|40:E r g e b n i s|60:.|65:Lösung falten",
-                                "2> 10:" + QString(56, u'_'),
-                                "3> ",
-                                "4> 10:" + Row0 + Blank + fold + "9",
-                                "-1> 10:" + Blank + fold };
-        QTest::newRow("full sheet, mixed, 30 rows")
-                << "mixed" << 30 << Row0 << 43
-                << QStringList{ "1> 10:Au f g a b e|40:E r g e b n i s|60:.|65:Lösung suchen",
-                                "-1> 10:61 + 5 = ?" + Blank + fold + "66" };
-        QTest::newRow("error list, every row")
-                << "errors" << 25 << "1000 + 1000 + 1000 = ?" << 53
-                << QStringList{ "4> 10:1000 + 1000 + 1000 =" + Blank + fold + "9",
-                                "6> 10:" + Row1 + Blank + fold + "12",
-                                "-1> 10:76 + 5 = ___" + QString(10, u' ') + Blank + fold + "81" };
-    }
-
-    void sheets()
-    {
-        QFETCH(QString, sheet);
-        QFETCH(int, rows);
-        QFETCH(QString, first);
-        QFETCH(int, count);
-        QFETCH(QStringList, expect);
-        QStringList tasks{ first }, answers{ answer(0) };
-        for (int i = 1; i < rows; ++i)
-            tasks << (i == 1 && sheet != QLatin1String("errors") ? Row1 : task(i)),
-                    answers << answer(i);
-        const PrintJob job = sheet == QLatin1String("task") ? taskSheet(tasks)
-                : sheet == QLatin1String("solutions")       ? solutionSheet(answers)
-                : sheet == QLatin1String("errors")
-                ? errorListSheet(tasks, answers, Solutions::Beside)
-                : fullSheet(tasks, answers,
-                            sheet == QLatin1String("mixed") ? Solutions::Mixed : Solutions::Beside);
-        QCOMPARE(job.lines.size(), count);
-        QCOMPARE(job.headingLines,
-                 sheet == QLatin1String("task") || sheet == QLatin1String("solutions") ? 0 : 3);
-        for (const QString& e : expect)
-            QCOMPARE(jobs({ job }, e.section(u'>', 0, 0).toInt()).first(), job.name + u' ' + e);
-    }
-
-    void building_data()
-    {
-        // given: the source's first tasks; actions: N "Neue Liste", A a row appended, R search and
-        // replace, Dn row n deleted (D- none selected); expect: rows as "row> task
-        // row|answer|sorted answer" (row < 0 from the end); complaints: how often both fields were
-        // asked for.
+        // given: the source's first tasks; fields: search and replacement; actions: N "Neue
+        // Liste", A a row appended, R search and replace, Dn row n deleted (D- none), M the display
+        // switched, C/T/L all/tasks/solutions copied, P all printed, S printed singly, y/n the
+        // answer to the next question; rows: how many; out: the clipboard's texts, each sheet as
+        // "name: lines/heading lines", then "row> task row|answer|sorted answer" or "name line>
+        // column:text|..." of a sheet (row or line < 0 from the end).
         QTest::addColumn<QStringList>("given");
         QTest::addColumn<QStringList>("fields");
         QTest::addColumn<QString>("actions");
         QTest::addColumn<int>("rows");
-        QTest::addColumn<QStringList>("expect");
-        QTest::addColumn<int>("complaints");
+        QTest::addColumn<QStringList>("out");
+        QTest::addColumn<Boxes>("boxes");
         const QStringList plain{ "?", "___" }, none;
-        const QString pad9(9, u' '), pad10(10, u' '), pad11(11, u' ');
-        QTest::newRow("new list") << none << plain << "N" << 20
-                                  << QStringList{ "0> " + Row0 + "|9|12",
-                                                  "-1> 61 + 5 = ___" + pad10 + "|66|9" }
-                                  << 0;
-        QTest::newRow("a new list instead of the old")
+        const QString pad = QString(11, u' '), nines = QString(11, u'9'), nl = "\r\n",
+                      row0 = "4 + 5 = ___" + pad, row1 = "7 + 5 = ___" + pad,
+                      blank = "|40:___________", fold = "|60:.|65:", sheet = "Übungsblatt ",
+                      solutions = "Lösungsblatt ";
+        const auto shown = &ScriptedDialogs::msg;
+        const Boxes empty{ shown("Beide Felder müssen belegt sein!", 0, "Suchen & Ersetzen") },
+                single{ shown("Übungsblatt einzeln ausdrucken?\r", 292, "Drucken") },
+                both = single
+                + Boxes{ shown("Die Seite mit den Lösungen drucken?\r", 292, "Drucken") },
+                full{ shown("Übungsblatt mit Lösungen drucken?\r", 292, "Drucken") },
+                all{ shown("Aufgaben und Lösungen wurden kopiert.", 0, "Zwischenablage") };
+        QTest::newRow("new list, and again instead of the old")
                 << none << plain << "NAN" << 20
-                << QStringList{ "0> 67 + 5 = ___" + pad10 + "|72|102",
-                                "-1> 124 + 5 = ___" + pad9 + "|129|99" }
-                << 0;
+                << QStringList{ "0> 67 + 5 = ___" + QString(10, u' ') + "|72|102",
+                                "-1> 124 + 5 = ___" + QString(9, u' ') + "|129|99" }
+                << Boxes{};
         QTest::newRow("rows cut and padded to 20")
                 << QStringList{ "1000 + 1000 + 1000 = ?|3000", "7 < ?|<" } << plain << "AA" << 2
                 << QStringList{ "0> 1000 + 1000 + 1000 =|3000|3000",
                                 "1> 7 < ___" + QString(15, u' ') + "|<|<" }
-                << 0;
+                << Boxes{};
         QTest::newRow("the next occurrence each run")
                 << QStringList{ "? + 5 = ?|9" } << plain << "ARR" << 1
-                << QStringList{ "0> ___ + 5 = ___" + pad11 + "|9|9" } << 0;
+                << QStringList{ "0> ___ + 5 = ___" + pad + "|9|9" } << Boxes{};
         QTest::newRow("a replacement holding the search")
                 << none << QStringList{ "=", "==" } << "AR" << 1
-                << QStringList{ "0> 4 + 5 === ?" + pad11 + "|9|9" } << 0;
-        QTest::newRow("empty search field") << none << QStringList{ "", "___" } << "AR" << 1
-                                            << QStringList{ "0> 4 + 5 = ?" + pad11 + "|9|9" } << 2;
+                << QStringList{ "0> 4 + 5 === ?" + pad + "|9|9" } << Boxes{};
+        QTest::newRow("empty search field")
+                << none << QStringList{ "", "___" } << "AR" << 1
+                << QStringList{ "0> 4 + 5 = ?" + pad + "|9|9" } << empty + empty;
         QTest::newRow("empty replacement")
                 << none << QStringList{ "?", "" } << "N" << 20
-                << QStringList{ "-1> 61 + 5 = ?" + pad10 + "|66|9" } << 1;
-        QTest::newRow("a row and the topmost equal answer deleted")
-                << QStringList{ "8 + 1 = ?|9", "7 + 5 = ?|12", "6 + 3 = ?|9" } << plain << "AAAD0"
-                << 2
-                << QStringList{ "0> 7 + 5 = ___" + pad11 + "|12|12",
-                                "1> 6 + 3 = ___" + pad11 + "|9|9" }
-                << 0;
-        QTest::newRow("no row, or one past the end")
-                << none << plain << "AD-D1" << 1 << QStringList{ "0> " + Row0 + "|9|9" } << 0;
+                << QStringList{ "-1> 61 + 5 = ?" + QString(10, u' ') + "|66|9" } << empty;
+        QTest::newRow("no row, one past the end, a row and its topmost equal answer")
+                << QStringList{ "8 + 1 = ?|9", "7 + 5 = ?|12", "6 + 3 = ?|9" } << plain
+                << "AAAD-D3D0" << 2
+                << QStringList{ "0> " + row1 + "|12|12", "1> 6 + 3 = ___" + pad + "|9|9" }
+                << Boxes{};
+        QTest::newRow("task sheet")
+                << none << plain << "AAynS" << 2
+                << QStringList{ "Übungsblatt: 44/0",
+                                sheet + "1> 10:A u f g a b e|40:E r g e b n i s",
+                                sheet + "2> 10:" + QString(35, u'_'),
+                                sheet + "5> 10:" + row0 + blank,
+                                sheet + "7> 10:" + row1 + blank,
+                                sheet + "-1> 10:" + blank }
+                << both;
+        QTest::newRow("a row up to the blank, and a longer one pushing it down")
+                << QStringList{ "4 + 5 = ?|9", "? + 5 = ?|9" } << QStringList{ "?", nines }
+                << "AARynS" << 2
+                << QStringList{ "Übungsblatt: 45/0", sheet + "5> 10:4 + 5 = " + nines + pad + blank,
+                                sheet + "7> 10:" + nines + " + 5 = " + nines + pad,
+                                sheet + "8> " + blank.mid(1) }
+                << both;
+        QTest::newRow("solution sheet, mixed")
+                << none << plain << "AAAMyyS" << 3
+                << QStringList{ "Übungsblatt: 44/0", "Lösungsblatt: 40/0", solutions + "1> 10:12",
+                                solutions + "5> 10:9", solutions + "-1> 10:" }
+                << both;
+        QTest::newRow("No to each")
+                << none << plain << "AAnSnP" << 2 << QStringList{} << single + full;
+        QTest::newRow("full sheet, beside, 30 rows")
+                << none << plain << "NAAAAAAAAAAyP" << 30
+                << QStringList{ "Übungsblatt: 43/3",
+                                sheet + "1> 10:Au f g a b e|40:E r g e b n i s" + fold
+                                        + "Lösung falten",
+                                sheet + "2> 10:" + QString(56, u'_'),
+                                sheet + "4> 10:" + row0 + blank + fold + "9",
+                                sheet + "-1> 10:61 + 5 = ___" + QString(10, u' ') + blank + fold
+                                        + "66" }
+                << full;
+        QTest::newRow("full sheet, mixed")
+                << none << plain << "AAMyP" << 2
+                << QStringList{ "Übungsblatt: 43/3",
+                                sheet + "1> 10:Au f g a b e|40:E r g e b n i s" + fold
+                                        + "Lösung suchen",
+                                sheet + "4> 10:" + row0 + blank + fold + "12",
+                                sheet + "-1> 10:" + blank + fold }
+                << full;
+        QTest::newRow("copied: all of nothing, all, tasks, solutions mixed, all beside again")
+                << none << plain << "CAAMCTLMC" << 2
+                << QStringList{ "", row0 + "     12" + nl + row1 + "     9" + nl,
+                                row0 + nl + row1 + nl, "12\r\n9\r\n",
+                                row0 + "     9" + nl + row1 + "     12" + nl }
+                << all + all
+                        + Boxes{ shown("Nur die Aufgaben wurden kopiert.", 0, "Zwischenablage"),
+                                 shown("Nur die Lösungen wurden kopiert.", 0, "Zwischenablage") }
+                        + all;
     }
 
-    void building()
+    void worksheet()
     {
         QFETCH(QStringList, given);
         QFETCH(QStringList, fields);
         QFETCH(QString, actions);
         QFETCH(int, rows);
-        QFETCH(QStringList, expect);
-        QFETCH(int, complaints);
+        QFETCH(QStringList, out);
+        QFETCH(Boxes, boxes);
+        void (Worksheet::*const operations[])() = {
+            &Worksheet::buildNewList,    &Worksheet::appendRow,      &Worksheet::searchAndReplace,
+            &Worksheet::switchSolutions, &Worksheet::copyAll,        &Worksheet::copyTasks,
+            &Worksheet::copySolutions,   &Worksheet::printFullSheet, &Worksheet::printSeparateSheets
+        };
         Sheet s;
-        s.tasks.script = given;
+        s.script = given;
         s.worksheet.setSearchText(fields[0]);
         s.worksheet.setReplacementText(fields[1]);
         for (qsizetype i = 0; i < actions.size(); ++i) {
-            if (actions[i] == u'D')
+            if (actions[i].isLower()) // y or n: the answer to the next question
+                s.dialogs.answerMsg(actions[i] == u'y' ? MsgResult::Yes : MsgResult::No);
+            else if (actions[i] == u'D')
                 s.worksheet.removeRow(actions[++i] == u'-' ? -1 : actions[i].digitValue());
             else
-                (s.worksheet
-                 .*(actions[i] == u'N'           ? &Worksheet::buildNewList
-                            : actions[i] == u'A' ? &Worksheet::appendRow
-                                                 : &Worksheet::searchAndReplace))();
+                (s.worksheet.*operations[QStringLiteral("NARMCTLPS").indexOf(actions[i])])();
         }
+        QCOMPARE(s.dialogs.take(), boxes);
         const TaskList& list = s.worksheet.rows();
         QVERIFY(list.count() == rows && list.answers().size() == rows
                 && list.sortedAnswers().size() == rows);
-        for (const QString& e : expect) {
-            const int row = e.section(u'>', 0, 0).toInt(), at = row < 0 ? rows + row : row;
-            QCOMPARE(QStringLiteral("%1> ").arg(row) + list.tasks()[at] + u'|' + list.answers()[at]
-                             + u'|' + list.sortedAnswers()[at],
-                     e);
+        QCOMPARE(s.worksheet.solutions() == Sheets::Solutions::Mixed, actions.count(u'M') % 2 == 1);
+        QStringList seen = s.clipboard.texts;
+        for (const PrintJob& job : s.printer.jobs)
+            seen << job.name
+                            + QStringLiteral(": %1/%2").arg(job.lines.size()).arg(job.headingLines);
+        const QRegularExpression asked("^(\\S+ )?(-?\\d+)> ");
+        for (const QString& e : out.filter(asked)) {
+            const QRegularExpressionMatch m = asked.match(e);
+            const int row = m.captured(2).toInt(), at = row < 0 ? rows + row : row;
+            seen << (m.capturedLength(1) ? jobLine(s.printer.jobs, m.captured(1).chopped(1), row)
+                                         : QStringLiteral("%1> ").arg(row) + list.tasks().value(at)
+                                     + u'|' + list.answers().value(at) + u'|'
+                                     + list.sortedAnswers().value(at));
         }
-        QCOMPARE(s.dialogs.take(),
-                 Boxes(complaints,
-                       ScriptedDialogs::msg("Beide Felder müssen belegt sein!", 0,
-                                            "Suchen & Ersetzen")));
-    }
-
-    void printingAndCopying_data()
-    {
-        // The worksheet holds `rows` tasks task(i), its display switched `switches` times; answers:
-        // to the print questions; out: the clipboard's texts, then line `line` of each job.
-        QTest::addColumn<QString>("operation");
-        QTest::addColumn<int>("rows");
-        QTest::addColumn<int>("switches");
-        QTest::addColumn<QList<int>>("answers");
-        QTest::addColumn<QStringList>("out");
-        QTest::addColumn<Boxes>("boxes");
-        QTest::addColumn<int>("line");
-        const QString nl = QStringLiteral("\r\n");
-        const auto copied = [](const char* what) {
-            return Boxes{ ScriptedDialogs::msg(what, 0, "Zwischenablage") };
-        };
-        const auto asked = [](const char* question) {
-            return ScriptedDialogs::msg(question, 292, "Drucken");
-        };
-        const Boxes all = copied("Aufgaben und Lösungen wurden kopiert.");
-        const Boxes single{ asked("Übungsblatt einzeln ausdrucken?\r") };
-        const Boxes both = single + Boxes{ asked("Die Seite mit den Lösungen drucken?\r") };
-        const QList<int> yes{ int(MsgResult::Yes) }, no{ int(MsgResult::No) }, none;
-        QTest::newRow("all, beside")
-                << "copyAll" << 2 << 0 << none
-                << QStringList{ Row0 + "     9" + nl + Row1 + "     12" + nl } << all << 0;
-        QTest::newRow("all, mixed")
-                << "copyAll" << 2 << 1 << none
-                << QStringList{ Row0 + "     12" + nl + Row1 + "     9" + nl } << all << 0;
-        QTest::newRow("all, switched back")
-                << "copyAll" << 2 << 2 << none
-                << QStringList{ Row0 + "     9" + nl + Row1 + "     12" + nl } << all << 0;
-        QTest::newRow("all of nothing")
-                << "copyAll" << 0 << 0 << none << QStringList{ "" } << all << 0;
-        QTest::newRow("tasks, mixed")
-                << "copyTasks" << 2 << 1 << none << QStringList{ Row0 + nl + Row1 + nl }
-                << copied("Nur die Aufgaben wurden kopiert.") << 0;
-        QTest::newRow("solutions, mixed")
-                << "copySolutions" << 2 << 1 << none << QStringList{ "12\r\n9\r\n" }
-                << copied("Nur die Lösungen wurden kopiert.") << 0;
-        QTest::newRow("singly, No")
-                << "printSeparateSheets" << 2 << 0 << no << QStringList{} << single << 0;
-        QTest::newRow("singly, no solutions")
-                << "printSeparateSheets" << 2 << 0 << yes + no
-                << QStringList{ "Übungsblatt 5> 10:" + Row0 + Blank } << both << 5;
-        QTest::newRow("singly, mixed solutions")
-                << "printSeparateSheets" << 2 << 1 << yes + yes
-                << QStringList{ "Übungsblatt 1> 10:A u f g a b e|40:E r g e b n i s",
-                                "Lösungsblatt 1> 10:12" }
-                << both << 1;
-        QTest::newRow("all, No") << "printFullSheet" << 2 << 0 << no << QStringList{}
-                                 << Boxes{ asked("Übungsblatt mit Lösungen drucken?\r") } << 0;
-        QTest::newRow("all, mixed, printed")
-                << "printFullSheet" << 2 << 1 << yes
-                << QStringList{ "Übungsblatt 4> 10:" + Row0 + Blank + "|60:.|65:12" }
-                << Boxes{ asked("Übungsblatt mit Lösungen drucken?\r") } << 4;
-    }
-
-    void printingAndCopying()
-    {
-        QFETCH(QString, operation);
-        QFETCH(int, rows);
-        QFETCH(int, switches);
-        QFETCH(QList<int>, answers);
-        QFETCH(QStringList, out);
-        QFETCH(Boxes, boxes);
-        QFETCH(int, line);
-        const QMap<QString, void (Worksheet::*)()> operations{
-            { "copyAll", &Worksheet::copyAll },
-            { "copyTasks", &Worksheet::copyTasks },
-            { "copySolutions", &Worksheet::copySolutions },
-            { "printFullSheet", &Worksheet::printFullSheet },
-            { "printSeparateSheets", &Worksheet::printSeparateSheets }
-        };
-        Sheet s;
-        for (int i = 0; i < rows; ++i)
-            s.worksheet.appendRow();
-        for (int i = 0; i < switches; ++i)
-            s.worksheet.switchSolutions();
-        QCOMPARE(s.worksheet.solutions(), switches % 2 ? Solutions::Mixed : Solutions::Beside);
-        for (int answer : answers)
-            s.dialogs.answerMsg(answer);
-        (s.worksheet.*operations[operation])();
-        QCOMPARE(s.dialogs.take(), boxes);
-        QCOMPARE(s.clipboard.texts + jobs(s.printer.jobs, line), out);
+        QCOMPARE(seen, out);
     }
 };
 
