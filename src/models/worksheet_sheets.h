@@ -11,7 +11,7 @@
 
 namespace Sheets {
 
-// Which solution list the window shows: the answers beside their tasks, or sorted, so that the
+// Which answers a sheet shows: beside their tasks (to fold away), or sorted (mixed), so that the
 // child has to search for each one.
 enum class Solutions { Beside, Mixed };
 
