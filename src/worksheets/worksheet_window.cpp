@@ -179,6 +179,7 @@ void WorksheetWindow::deleteSelectedRow()
     worksheet_.removeRow(row);
 }
 
+// The lists are filled anew from the rows; the selected row number stays selected.
 void WorksheetWindow::showRows()
 {
     const int selected = taskList_->listIndex();
