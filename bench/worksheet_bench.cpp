@@ -5,7 +5,7 @@
 #include "app/program.h"
 #include "bench_support.h"
 #include "platform/desktop_printer.h"
-#include "worksheets/worksheet_rules.h"
+#include "models/worksheet_sheets.h"
 #include "worksheets/worksheet_window.h"
 
 #include <QApplication>
@@ -47,9 +47,9 @@ void BM_SheetToPdf(benchmark::State& state)
     QTemporaryDir dir;
     QStringList tasks, answers;
     for (int i = 0; i < 20; ++i)
-        tasks << Worksheet::blankRow(QStringLiteral("%1 + %2 = ?").arg(i * 7).arg(i * 3)),
+        tasks << Sheets::blankRow(QStringLiteral("%1 + %2 = ?").arg(i * 7).arg(i * 3)),
                 answers << QString::number(i * 10);
-    const PrintJob sheet = Worksheet::fullSheet(tasks, answers, Worksheet::Solutions::Beside);
+    const PrintJob sheet = Sheets::fullSheet(tasks, answers, Sheets::Solutions::Beside);
     for (auto _ : state) {
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);

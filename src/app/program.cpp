@@ -11,6 +11,7 @@
 #include "models/reward_interval.h"
 #include "models/training_session.h"
 #include "models/users.h"
+#include "models/worksheet.h"
 #include "platform/text_file.h"
 #include "training/error_list_window.h"
 #include "training/info_window.h"
@@ -103,12 +104,9 @@ InfoWindow& Program::infoWindow()
 WorksheetWindow& Program::worksheetWindow()
 {
     if (!worksheetWindow_) {
-        // The worksheet builds its rows with the training window's generator, as training does.
-        WorksheetWindow::TaskSource tasks{ [this] { session_->generateTask(); },
-                                           [this] { return session_->taskText(); } };
-        worksheetWindow_ =
-                std::make_unique<WorksheetWindow>(session_->sharedState(), desktop_.dialogs,
-                                                  desktop_.clipboard, desktop_.printer, tasks);
+        worksheet_ = std::make_unique<Worksheet>(*session_, desktop_.dialogs, desktop_.clipboard,
+                                                 desktop_.printer);
+        worksheetWindow_ = std::make_unique<WorksheetWindow>(*worksheet_);
         connect(worksheetWindow_.get(), &WorksheetWindow::closed, this,
                 &Program::showTrainingWindow);
         worksheetWindow_->placeRightOf(trainingWindow_->frameGeometry());

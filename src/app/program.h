@@ -17,6 +17,7 @@
 class CarRideWindow;
 class ErrorList;
 class ErrorListWindow;
+class Worksheet;
 class HomewardRideWindow;
 class InfoWindow;
 class MandatoryTasks;
@@ -76,6 +77,7 @@ private:
     std::unique_ptr<UserWindow> userWindow_;
     std::unique_ptr<ErrorListWindow> errorListWindow_;
     std::unique_ptr<InfoWindow> infoWindow_;
+    std::unique_ptr<Worksheet> worksheet_;
     std::unique_ptr<WorksheetWindow> worksheetWindow_;
     std::unique_ptr<RewardChooser> rewardChooser_;
     std::unique_ptr<PrisonWindow> prisonWindow_;

@@ -498,11 +498,12 @@ void TrainingSession::generateTask()
     engine_->generateTask();
 }
 
-void TrainingSession::generateWorksheetTask()
+TaskSource::Task TrainingSession::nextTask()
 {
     if (state_.operation == Operation::Mandatory)
         state_.operation = Operation::Plus;
     engine_->generateTask();
+    return { taskText_, state_.expectedAnswer };
 }
 
 // The task engine's view of the training window.

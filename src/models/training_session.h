@@ -2,6 +2,7 @@
 
 #include "engine/task_screen.h"
 #include "engine/training_state.h"
+#include "models/task_source.h"
 
 #include <QObject>
 #include <QStringList>
@@ -25,7 +26,7 @@ class Users;
 //
 // Error practice and mandatory mode are states of their own and can both be on, as after an
 // eleventh error during mandatory tasks.
-class TrainingSession : public QObject, public TaskScreen {
+class TrainingSession : public QObject, public TaskScreen, public TaskSource {
     Q_OBJECT
 public:
     // The session is the one that changes `state`; the users model reads the password from it.
@@ -86,10 +87,10 @@ public:
     void toggleMandatoryEditor(); // the mandatory icon: opens with the password, closes without
     void insertTaskIntoMandatoryList(); // "Einfügen": the task on screen and its answer
 
+    void generateTask();
     // A new task exactly as training makes one, for a worksheet row: in mandatory mode the
     // generator first goes back to plus. The training window shows it afterwards.
-    void generateTask();
-    void generateWorksheetTask();
+    Task nextTask() override;
 
     // A game is over: the entry it used for its own purposes is empty again.
     void clearEntry();

@@ -5,7 +5,7 @@
 #include "platform/dialogs.h"
 #include "platform/list_box.h"
 #include "platform/print_job.h"
-#include "worksheets/worksheet_rules.h"
+#include "models/worksheet_sheets.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -127,9 +127,9 @@ void ErrorListWindow::print(bool sortedAnswers)
                         MsgStyle::YesNo | MsgStyle::Question | MsgStyle::DefaultButton2, title)
         != MsgResult::Yes)
         return;
-    printer_.print(Worksheet::errorListSheet(
+    printer_.print(Sheets::errorListSheet(
             errors_.tasks(), sortedAnswers ? errors_.sortedAnswers() : errors_.answers(),
-            sortedAnswers ? Worksheet::Solutions::Mixed : Worksheet::Solutions::Beside));
+            sortedAnswers ? Sheets::Solutions::Mixed : Sheets::Solutions::Beside));
 }
 
 void ErrorListWindow::closeEvent(QCloseEvent* event)

@@ -1,12 +1,8 @@
 #include "worksheets/worksheet_window.h"
 
-#include "engine/training_state.h"
-#include "platform/clipboard.h"
+#include "models/worksheet.h"
 #include "platform/controls.h"
-#include "platform/dialogs.h"
 #include "platform/list_box.h"
-#include "platform/print_job.h"
-#include "worksheets/worksheet_rules.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -20,8 +16,6 @@ namespace {
 // "Einzeln ausdrucken") whole, so every button can be reached.
 constexpr int ClientWidth = 7440; // twips
 constexpr int ClientHeight = 7095; // twips
-constexpr int NewListRows = 20;
-const QString PrintTitle = QStringLiteral("Drucken");
 
 template<typename Control>
 Control* named(Control* control, const char* name, int left, int top, int width, int height)
@@ -41,19 +35,18 @@ QFont boldFont(const QString& family, int points)
 
 } // namespace
 
-WorksheetWindow::WorksheetWindow(TrainingState& state, Dialogs& dialogs, Clipboard& clipboard,
-                                 Printer& printer, TaskSource tasks)
-    : QWidget(nullptr),
-      state_(state),
-      dialogs_(dialogs),
-      clipboard_(clipboard),
-      printer_(printer),
-      tasks_(std::move(tasks))
+WorksheetWindow::WorksheetWindow(Worksheet& worksheet) : QWidget(nullptr), worksheet_(worksheet)
 {
     setObjectName(QStringLiteral("WorksheetWindow"));
     setWindowTitle(QStringLiteral("ZFT-Zaruzidovavivediv:  D r u c k e n"));
     setFixedSize(Twips::toPixels(ClientWidth), Twips::toPixels(ClientHeight));
-    buildControls();
+    // Created in the order Tab walks through them: the buttons from top to bottom, the bottom row,
+    // then the lists.
+    buildButtons();
+    buildLists();
+    connectControls();
+    showRows();
+    showSolutions();
     // Escape closes the window as "A b b r e c h e n" does.
     new KeyPreview(this, [this](QKeyEvent* event) {
         if (event->key() != Qt::Key_Escape)
@@ -63,10 +56,8 @@ WorksheetWindow::WorksheetWindow(TrainingState& state, Dialogs& dialogs, Clipboa
     });
 }
 
-void WorksheetWindow::buildControls()
+void WorksheetWindow::buildButtons()
 {
-    // Created in the order Tab walks through them: the buttons from top to bottom, the bottom row,
-    // then the lists.
     auto button = [this](const QString& caption, const char* name, int left, int top,
                          int width = 2295) {
         auto* b = named(new QPushButton(caption, this), name, left, top, width, 495);
@@ -76,8 +67,7 @@ void WorksheetWindow::buildControls()
     cancelButton_ = button(QStringLiteral("A b b r e c h e n"), "cancelButton", 120, 120);
     cancelButton_->setAccessibleName(
             QStringLiteral("Abbrechen")); // the letter-spaced caption, read as a word
-    solutionDisplayButton_ =
-            button(QStringLiteral("Gemischte Anzeige"), "solutionDisplayButton", 120, 720);
+    solutionDisplayButton_ = button(QString(), "solutionDisplayButton", 120, 720);
     newListButton_ = button(QStringLiteral("Neue Liste"), "newListButton", 120, 1320);
     appendRowButton_ = button(QStringLiteral("Zeile anhängen"), "appendRowButton", 120, 1920);
     deleteRowButton_ = button(QStringLiteral("Die Zeile löschen"), "deleteRowButton", 120, 2520);
@@ -89,15 +79,18 @@ void WorksheetWindow::buildControls()
             button(QStringLiteral("Alles ausdrucken"), "printFullSheetButton", 120, 4920);
     searchAndReplaceButton_ =
             button(QStringLiteral("Suchen / Ersetzen"), "searchAndReplaceButton", 120, 6480, 2175);
-    searchText_ =
-            named(new QLineEdit(QStringLiteral("?"), this), "searchText", 2640, 6480, 1095, 375);
-    replacementText_ = named(new QLineEdit(QStringLiteral("___"), this), "replacementText", 3720,
-                             6480, 1095, 375);
+    searchText_ = named(new QLineEdit(worksheet_.searchText(), this), "searchText", 2640, 6480,
+                        1095, 375);
+    replacementText_ = named(new QLineEdit(worksheet_.replacementText(), this), "replacementText",
+                             3720, 6480, 1095, 375);
     searchText_->setAccessibleName(QStringLiteral("Suchen nach"));
     replacementText_->setAccessibleName(QStringLiteral("Ersetzen durch"));
     printSeparateSheetsButton_ =
             button(QStringLiteral("Einzeln ausdrucken"), "printSeparateSheetsButton", 5040, 6480);
+}
 
+void WorksheetWindow::buildLists()
+{
     auto heading = [this](const QString& caption, const char* name, int left, int width) {
         auto* l = named(new QLabel(caption, this), name, left, 120, width, 255);
         l->setAutoFillBackground(true);
@@ -107,38 +100,44 @@ void WorksheetWindow::buildControls()
         l->setPalette(colours);
         return l;
     };
-    auto list = [this](const char* name, int left, int width, bool sorted) {
-        auto* l = named(new ListBox(this, sorted), name, left, 360, width, 5430);
+    auto list = [this](const char* name, int left, int width) {
+        auto* l = named(new ListBox(this), name, left, 360, width, 5430);
         l->setFont(boldFont(QStringLiteral("Courier New"), 12));
         return l;
     };
     taskHeading_ = heading(QString(), "taskHeading", 2520, 3495);
-    taskList_ = list("taskList", 2520, 3495, false);
+    taskList_ = list("taskList", 2520, 3495);
     solutionHeading_ = heading(QStringLiteral("Lösungen"), "solutionHeading", 6120, 1095);
-    solutionList_ = list("solutionList", 6120, 1095, false);
-    sortedSolutionList_ = list("sortedSolutionList", 6120, 1095, true);
-    sortedSolutionList_->hide();
+    solutionList_ = list("solutionList", 6120, 1095);
+    sortedSolutionList_ = list("sortedSolutionList", 6120, 1095);
     taskList_->setAccessibleName(QStringLiteral("Aufgaben"));
     solutionList_->setAccessibleName(QStringLiteral("Lösungen"));
     sortedSolutionList_->setAccessibleName(QStringLiteral("Lösungen gemischt"));
+}
 
+void WorksheetWindow::connectControls()
+{
+    const std::pair<QPushButton*, void (Worksheet::*)()> operations[] = {
+        { solutionDisplayButton_, &Worksheet::switchSolutions },
+        { appendRowButton_, &Worksheet::appendRow },
+        { copyAllButton_, &Worksheet::copyAll },
+        { copyTasksButton_, &Worksheet::copyTasks },
+        { copySolutionsButton_, &Worksheet::copySolutions },
+        { printFullSheetButton_, &Worksheet::printFullSheet },
+        { searchAndReplaceButton_, &Worksheet::searchAndReplace },
+        { printSeparateSheetsButton_, &Worksheet::printSeparateSheets }
+    };
+    for (const auto& [b, operation] : operations)
+        connect(b, &QPushButton::clicked, &worksheet_, operation);
+    connect(cancelButton_, &QPushButton::clicked, this, &WorksheetWindow::cancel);
+    connect(newListButton_, &QPushButton::clicked, this, &WorksheetWindow::buildNewList);
+    connect(deleteRowButton_, &QPushButton::clicked, this, &WorksheetWindow::deleteSelectedRow);
+    connect(searchText_, &QLineEdit::textChanged, &worksheet_, &Worksheet::setSearchText);
+    connect(replacementText_, &QLineEdit::textChanged, &worksheet_, &Worksheet::setReplacementText);
+    connect(&worksheet_, &Worksheet::rowsChanged, this, &WorksheetWindow::showRows);
+    connect(&worksheet_, &Worksheet::solutionsSwitched, this, &WorksheetWindow::showSolutions);
     for (ListBox* l : { taskList_, solutionList_, sortedSolutionList_ })
         connect(l, &ListBox::entryClicked, this, [this, l] { mirrorSelection(l); });
-    const std::pair<QPushButton*, void (WorksheetWindow::*)()> handlers[] = {
-        { cancelButton_, &WorksheetWindow::cancel },
-        { solutionDisplayButton_, &WorksheetWindow::switchSolutionDisplay },
-        { newListButton_, &WorksheetWindow::buildNewList },
-        { appendRowButton_, &WorksheetWindow::appendRow },
-        { deleteRowButton_, &WorksheetWindow::deleteSelectedRow },
-        { copyAllButton_, &WorksheetWindow::copyAll },
-        { copyTasksButton_, &WorksheetWindow::copyTasks },
-        { copySolutionsButton_, &WorksheetWindow::copySolutions },
-        { printFullSheetButton_, &WorksheetWindow::printFullSheet },
-        { searchAndReplaceButton_, &WorksheetWindow::searchAndReplace },
-        { printSeparateSheetsButton_, &WorksheetWindow::printSeparateSheets }
-    };
-    for (const auto& [b, handler] : handlers)
-        connect(b, &QPushButton::clicked, this, handler);
 }
 
 void WorksheetWindow::placeRightOf(const QRect& trainingFrame)
@@ -164,66 +163,46 @@ void WorksheetWindow::closeEvent(QCloseEvent* event)
     cancel();
 }
 
-// Building: each row runs the generator as training does, so the training window shows the last
-// task built and its answer is the password afterwards.
-
-void WorksheetWindow::addGeneratedTask()
-{
-    // Mandatory tasks are never put on a worksheet: the sheet is built from plus tasks instead, and
-    // training stays with plus.
-    if (state_.operation == Operation::Mandatory)
-        state_.operation = Operation::Plus;
-    tasks_.generateTask();
-    taskList_->addItem(Worksheet::taskRow(tasks_.taskOnScreen()));
-    solutionList_->addItem(state_.expectedAnswer);
-    sortedSolutionList_->addItem(state_.expectedAnswer);
-}
+// A new list and a deleted row leave no row selected; a new row or a replacement keeps the
+// selected one.
 
 void WorksheetWindow::buildNewList()
 {
-    taskList_->clear();
-    solutionList_->clear();
-    sortedSolutionList_->clear();
-    for (int i = 0; i < NewListRows; ++i)
-        addGeneratedTask();
-    searchAndReplace();
-}
-
-void WorksheetWindow::appendRow()
-{
-    addGeneratedTask();
-    searchAndReplace();
+    taskList_->setListIndex(-1);
+    worksheet_.buildNewList();
 }
 
 void WorksheetWindow::deleteSelectedRow()
 {
     const int row = taskList_->listIndex();
-    if (row < 0)
-        return;
-    const QString answer = solutionList_->list(row);
-    taskList_->removeItem(row);
-    solutionList_->removeItem(row);
-    // Equal answers stand together in the sorted list; the topmost of them goes.
-    sortedSolutionList_->removeFirst(answer);
+    taskList_->setListIndex(-1);
+    worksheet_.removeRow(row);
 }
 
-void WorksheetWindow::switchSolutionDisplay()
+// The lists are filled anew from the rows; the selected row number stays selected.
+void WorksheetWindow::showRows()
 {
-    const bool mixed = !mixedShown();
+    const int selected = taskList_->listIndex();
+    const TaskList& rows = worksheet_.rows();
+    const std::pair<ListBox*, QStringList> lists[] = { { taskList_, rows.tasks() },
+                                                       { solutionList_, rows.answers() },
+                                                       { sortedSolutionList_,
+                                                         rows.sortedAnswers() } };
+    for (const auto& [list, entries] : lists) {
+        list->clear();
+        list->addItems(entries);
+    }
+    taskList_->setListIndex(selected);
+}
+
+// The caption names the display that the next click switches to.
+void WorksheetWindow::showSolutions()
+{
+    const bool mixed = worksheet_.solutions() == Sheets::Solutions::Mixed;
     solutionList_->setVisible(!mixed);
     sortedSolutionList_->setVisible(mixed);
     solutionDisplayButton_->setText(mixed ? QStringLiteral("Sortierte Anzeige")
                                           : QStringLiteral("Gemischte Anzeige"));
-}
-
-bool WorksheetWindow::mixedShown() const
-{
-    return !sortedSolutionList_->isHidden();
-}
-
-QStringList WorksheetWindow::shownSolutions() const
-{
-    return (mixedShown() ? sortedSolutionList_ : solutionList_)->entries();
 }
 
 // A click in one list selects the same row number in the other two: by position, so in the
@@ -237,84 +216,4 @@ void WorksheetWindow::mirrorSelection(const ListBox* clicked)
         if (other != clicked)
             other->setListIndex(clicked->listIndex());
     mirroring_ = false;
-}
-
-void WorksheetWindow::searchAndReplace()
-{
-    const QString search = searchText_->text();
-    const QString replacement = replacementText_->text();
-    if (search.isEmpty() || replacement.isEmpty()) {
-        dialogs_.msgBox(QStringLiteral("Beide Felder müssen belegt sein!"), MsgStyle::OkOnly,
-                        QStringLiteral("Suchen & Ersetzen"));
-        return;
-    }
-    QStringList rows = taskList_->entries();
-    bool changed = false;
-    for (QString& row : rows) {
-        const QString replaced = Worksheet::replaceFirst(row, search, replacement);
-        changed = changed || replaced != row;
-        row = replaced;
-    }
-    if (!changed)
-        return;
-    // The rows are written back in place; the selected row stays selected.
-    const int selected = taskList_->listIndex();
-    taskList_->clear();
-    taskList_->addItems(rows);
-    if (selected >= 0)
-        taskList_->setListIndex(selected);
-}
-
-// Copying: every row of the task column, with the solutions on show.
-
-void WorksheetWindow::confirmCopied(const QString& text)
-{
-    dialogs_.msgBox(text, MsgStyle::OkOnly, QStringLiteral("Zwischenablage"));
-}
-
-void WorksheetWindow::copyAll()
-{
-    clipboard_.setText(Worksheet::allText(taskList_->entries(), shownSolutions()));
-    confirmCopied(QStringLiteral("Aufgaben und Lösungen wurden kopiert."));
-}
-
-void WorksheetWindow::copyTasks()
-{
-    clipboard_.setText(Worksheet::tasksOnlyText(taskList_->entries()));
-    confirmCopied(QStringLiteral("Nur die Aufgaben wurden kopiert."));
-}
-
-void WorksheetWindow::copySolutions()
-{
-    clipboard_.setText(Worksheet::solutionsOnlyText(taskList_->entries(), shownSolutions()));
-    confirmCopied(QStringLiteral("Nur die Lösungen wurden kopiert."));
-}
-
-// Printing: rows 0 to 19, after a question that No answers without printing.
-
-bool WorksheetWindow::askToPrint(const QString& question)
-{
-    return dialogs_.msgBox(question,
-                           MsgStyle::YesNo | MsgStyle::Question | MsgStyle::DefaultButton2,
-                           PrintTitle)
-            == MsgResult::Yes;
-}
-
-void WorksheetWindow::printFullSheet()
-{
-    if (!askToPrint(QStringLiteral("Übungsblatt mit Lösungen drucken?\r")))
-        return;
-    printer_.print(Worksheet::fullSheet(taskList_->entries(), shownSolutions(),
-                                        mixedShown() ? Worksheet::Solutions::Mixed
-                                                     : Worksheet::Solutions::Beside));
-}
-
-void WorksheetWindow::printSeparateSheets()
-{
-    if (!askToPrint(QStringLiteral("Übungsblatt einzeln ausdrucken?\r")))
-        return;
-    printer_.print(Worksheet::taskSheet(taskList_->entries()));
-    if (!askToPrint(QStringLiteral("Die Seite mit den Lösungen drucken?\r")))
-        return;
-    printer_.print(Worksheet::solutionSheet(shownSolutions()));
 }

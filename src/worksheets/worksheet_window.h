@@ -2,32 +2,21 @@
 
 #include <QWidget>
 
-#include <functional>
-
-struct TrainingState;
-class Clipboard;
-class Dialogs;
 class ListBox;
-class Printer;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class Worksheet;
 
-// WorksheetWindow, the worksheet window. The worksheet lives only in its three lists: the task
-// rows, their answers in the same order, and the same answers sorted; one of the two answer lists
-// is on show and decides what is printed and copied. Tasks come from the training window's
-// generator, run exactly as training runs it (the task on screen and its answer change with every
-// row), through the two callbacks the program hands in, so this window never knows the training
-// window.
+// WorksheetWindow, the worksheet window: a view of the worksheet (models/worksheet.h). Its three
+// lists show the task rows, their answers in the same order and the same answers sorted; the
+// answer list on show is the worksheet's solution display. The buttons and the search and
+// replacement fields go to the worksheet's operations, which ask and tell the teacher themselves.
+// A click in one list selects the same row number in the other two.
 class WorksheetWindow : public QWidget {
     Q_OBJECT
 public:
-    struct TaskSource {
-        std::function<void()> generateTask; // a new task on the training window's screen
-        std::function<QString()> taskOnScreen; // the caption of its task label
-    };
-    WorksheetWindow(TrainingState& state, Dialogs& dialogs, Clipboard& clipboard, Printer& printer,
-                    TaskSource tasks);
+    explicit WorksheetWindow(Worksheet& worksheet);
 
     // Run once, when the program first creates the window: it stands directly right of the
     // training window's frame. Showing it again later keeps its place and its lists.
@@ -41,33 +30,18 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void buildControls();
+    void buildButtons();
+    void buildLists();
+    void connectControls();
 
-    // What the buttons do.
     void cancel(); // "A b b r e c h e n": hides the window
     void buildNewList(); // "Neue Liste"
-    void appendRow(); // "Zeile anhängen"
     void deleteSelectedRow(); // "Die Zeile löschen"
-    void switchSolutionDisplay(); // "Gemischte Anzeige" / "Sortierte Anzeige"
-    void searchAndReplace(); // "Suchen / Ersetzen", also after every build
-    void copyAll(); // "Alles kopieren"
-    void copyTasks(); // "Aufgaben kopieren"
-    void copySolutions(); // "Lösungen kopieren"
-    void printFullSheet(); // "Alles ausdrucken"
-    void printSeparateSheets(); // "Einzeln ausdrucken"
-
-    void addGeneratedTask();
+    void showRows();
+    void showSolutions();
     void mirrorSelection(const ListBox* clicked);
-    bool mixedShown() const;
-    QStringList shownSolutions() const;
-    void confirmCopied(const QString& text);
-    bool askToPrint(const QString& question);
 
-    TrainingState& state_;
-    Dialogs& dialogs_;
-    Clipboard& clipboard_;
-    Printer& printer_;
-    TaskSource tasks_;
+    Worksheet& worksheet_;
     bool mirroring_ = false;
 
     QPushButton* cancelButton_ = nullptr;

@@ -4,7 +4,7 @@
 #include "scripted_dialogs.h"
 
 #include "platform/desktop_printer.h"
-#include "worksheets/worksheet_rules.h"
+#include "models/worksheet_sheets.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -57,8 +57,8 @@ private slots:
             QFile(at.toString(QStringLiteral("'Übungsblatt' yyyy-MM-dd HH-mm'.pdf'")))
                     .open(QIODevice::WriteOnly);
         ScriptedDialogs dialogs;
-        const PrintJob sheet = Worksheet::fullSheet({ "7 + 5 = ___", "12 - 3 = ___" },
-                                                    { "12", "9" }, Worksheet::Solutions::Beside);
+        const PrintJob sheet = Sheets::fullSheet({ "7 + 5 = ___", "12 - 3 = ___" }, { "12", "9" },
+                                                 Sheets::Solutions::Beside);
         DesktopPrinter(dialogs).print(sheet);
         QDir::setCurrent(old);
         const QStringList made = QDir(folder.path()).entryList({ QStringLiteral("* (2).pdf") });
@@ -142,7 +142,7 @@ private slots:
                     rows
                     << QStringLiteral("%1+1=___%2.%3").arg(i).arg(QString(11, u'_')).arg(i + 1);
         DesktopPrinter(dialogs).print(
-                Worksheet::errorListSheet(tasks, answers, Worksheet::Solutions::Mixed));
+                Sheets::errorListSheet(tasks, answers, Sheets::Solutions::Mixed));
         QCOMPARE(dialogs.take(),
                  QList<ScriptedDialogs::Shown>{}); // a printer is there: no PDF, no message
         // Two pages, each under the heading; every row once, in order.

@@ -1,20 +1,17 @@
 #pragma once
 
-// Worksheets: a teacher builds a sheet of generated tasks in the worksheet window, edits it, and
-// prints it or copies it into a word processor.
-//   worksheet_rules.*   what a sheet is made of, without widgets: the task row, the search and
-//                       replace, the printed sheets as print jobs and the clipboard texts (QtCore)
-//   worksheet_window.*  WorksheetWindow: three lists, the buttons, and the wiring to the task
-//                       generator, the printer and the clipboard it is handed
-// The error list window prints through the same sheet layout.
+// What a worksheet is made of on paper and on the clipboard, without widgets: the task row, the
+// search and replace, the printed sheets as print jobs and the clipboard texts. The worksheet
+// (models/worksheet.h) builds its rows and sheets with them; the error list prints through the same
+// sheet layout.
 
 #include "platform/print_job.h"
 
 #include <QStringList>
 
-namespace Worksheet {
+namespace Sheets {
 
-// Which solution list the window shows: the answers beside their tasks, or sorted, so that the
+// Which answers a sheet shows: beside their tasks (to fold away), or sorted (mixed), so that the
 // child has to search for each one.
 enum class Solutions { Beside, Mixed };
 
@@ -45,4 +42,4 @@ QString allText(const QStringList& tasks, const QStringList& solutions);
 QString tasksOnlyText(const QStringList& tasks);
 QString solutionsOnlyText(const QStringList& tasks, const QStringList& solutions);
 
-} // namespace Worksheet
+} // namespace Sheets

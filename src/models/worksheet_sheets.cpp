@@ -1,6 +1,6 @@
-#include "worksheets/worksheet_rules.h"
+#include "models/worksheet_sheets.h"
 
-namespace Worksheet {
+namespace Sheets {
 
 namespace {
 
@@ -128,4 +128,4 @@ QString solutionsOnlyText(const QStringList& tasks, const QStringList& solutions
     return text;
 }
 
-} // namespace Worksheet
+} // namespace Sheets
