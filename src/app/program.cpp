@@ -147,10 +147,10 @@ PrisonWindow& Program::prisonWindow()
 NumberCatchWindow& Program::numberCatchWindow()
 {
     if (!numberCatchWindow_) {
-        numberCatchWindow_ = std::make_unique<NumberCatchWindow>(
-                session_->sharedState(), desktop_.dialogs, desktop_.random, desktop_.timers);
+        numberCatchWindow_ = std::make_unique<NumberCatchWindow>(desktop_.dialogs, desktop_.random,
+                                                                 desktop_.timers);
         connect(numberCatchWindow_.get(), &NumberCatchWindow::ended, this,
-                &Program::showTrainingWindow);
+                &Program::returnFromGameWithEmptyEntry);
     }
     return *numberCatchWindow_;
 }
@@ -158,9 +158,9 @@ NumberCatchWindow& Program::numberCatchWindow()
 MemoryWindow& Program::memoryWindow()
 {
     if (!memoryWindow_) {
-        memoryWindow_ = std::make_unique<MemoryWindow>(session_->sharedState(), desktop_.dialogs,
-                                                       desktop_.random);
-        connect(memoryWindow_.get(), &MemoryWindow::ended, this, &Program::showTrainingWindow);
+        memoryWindow_ = std::make_unique<MemoryWindow>(desktop_.dialogs, desktop_.random);
+        connect(memoryWindow_.get(), &MemoryWindow::ended, this,
+                &Program::returnFromGameWithEmptyEntry);
     }
     return *memoryWindow_;
 }
@@ -189,6 +189,13 @@ CarRideWindow& Program::carRideWindow()
 void Program::showTrainingWindow()
 {
     trainingWindow_->show();
+}
+
+// Memory and the number catch hand the child an empty entry back, whatever was typed before.
+void Program::returnFromGameWithEmptyEntry()
+{
+    session_->clearEntry();
+    showTrainingWindow();
 }
 
 void Program::endProgram()

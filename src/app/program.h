@@ -65,6 +65,7 @@ public:
 private:
     void endProgram();
     void showTrainingWindow();
+    void returnFromGameWithEmptyEntry();
 
     Desktop desktop_;
     TrainingState state_; // changed by the session alone

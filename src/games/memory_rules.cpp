@@ -8,9 +8,8 @@ const QString AllUnmatched(Cards, u'1');
 const QString AllMatched(Cards, u'0');
 } // namespace
 
-MemoryRules::MemoryRules(TrainingState& state, RandomSource& random,
-                         std::function<void()> gameFinished)
-    : state_(state), random_(random), gameFinished_(std::move(gameFinished))
+MemoryRules::MemoryRules(RandomSource& random, std::function<void()> gameFinished)
+    : random_(random), gameFinished_(std::move(gameFinished))
 {
 }
 
@@ -31,7 +30,7 @@ void MemoryRules::deal()
             values_[i] = static_cast<std::int16_t>(values_[i] - 9);
     firstOpenCard_ = 0;
     secondOpenCard_ = 0;
-    state_.entryText = AllUnmatched;
+    cardStates_ = AllUnmatched;
 }
 
 void MemoryRules::turnCard(int k)
@@ -56,7 +55,7 @@ void MemoryRules::turnCard(int k)
         setMatched(secondOpenCard_);
         markPair();
     }
-    if (state_.entryText == AllMatched)
+    if (cardStates_ == AllMatched)
         gameFinished_();
     ++round_;
 }
@@ -79,8 +78,8 @@ void MemoryRules::markPair()
 
 void MemoryRules::setMatched(int k)
 {
-    if (k <= state_.entryText.size())
-        state_.entryText[k - 1] = u'0';
+    if (k <= cardStates_.size())
+        cardStates_[k - 1] = u'0';
 }
 
 void MemoryRules::endGame()
@@ -89,6 +88,6 @@ void MemoryRules::endGame()
         captions_[k].clear();
         white_[k] = false;
     }
-    state_.entryText.clear();
+    cardStates_.clear();
     round_ = 0;
 }

@@ -38,10 +38,10 @@ void MemoryCard::paintEvent(QPaintEvent*)
     }
 }
 
-MemoryWindow::MemoryWindow(TrainingState& state, Dialogs& dialogs, RandomSource& random)
+MemoryWindow::MemoryWindow(Dialogs& dialogs, RandomSource& random)
     : QWidget(nullptr),
       dialogs_(dialogs),
-      rules_(state, random, [this] { gameFinished(); }),
+      rules_(random, [this] { gameFinished(); }),
       faceDown_(Blue)
 {
     setObjectName(QStringLiteral("MemoryWindow"));

@@ -32,7 +32,7 @@ protected:
 class MemoryWindow : public QWidget {
     Q_OBJECT
 public:
-    MemoryWindow(TrainingState& state, Dialogs& dialogs, RandomSource& random);
+    MemoryWindow(Dialogs& dialogs, RandomSource& random);
 
     void startMemory(); // a new deal, shown in front
 

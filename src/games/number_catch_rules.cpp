@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-NumberCatchRules::NumberCatchRules(TrainingState& state, RandomSource& random, WriteCell write)
-    : state_(state), random_(random), write_(std::move(write))
+NumberCatchRules::NumberCatchRules(RandomSource& random, WriteCell write)
+    : random_(random), write_(std::move(write))
 {
 }
 
@@ -17,7 +17,7 @@ void NumberCatchRules::start()
         digitColumns_[i] = i + 3;
         digitRows_[i] = i + 3;
     }
-    state_.entryText = QStringLiteral("0123456789");
+    remaining_ = QStringLiteral("0123456789");
 }
 
 bool NumberCatchRules::tick()
@@ -49,7 +49,7 @@ bool NumberCatchRules::move(Direction direction)
 
 void NumberCatchRules::endNumberCatch()
 {
-    state_.entryText.clear();
+    remaining_.clear();
 }
 
 void NumberCatchRules::eraseCross()
@@ -59,18 +59,18 @@ void NumberCatchRules::eraseCross()
 
 bool NumberCatchRules::checkCatch()
 {
-    const qsizetype remaining = state_.entryText.size();
+    const qsizetype remaining = remaining_.size();
     if (remaining > 0 && digitRows_[1] == crossRow_ && digitColumns_[1] == crossColumn_) {
         // The caught digit is not erased: the "+" covers it.
         for (qsizetype i = 1; i < remaining; ++i) {
             digitColumns_[i] = digitColumns_[i + 1];
             digitRows_[i] = digitRows_[i + 1];
         }
-        state_.entryText.remove(0, 1);
+        remaining_.remove(0, 1);
         drawDigits(false);
     }
     write_(crossColumn_, crossRow_, u'+', false);
-    return state_.entryText.isEmpty();
+    return remaining_.isEmpty();
 }
 
 void NumberCatchRules::eraseDigits()
@@ -80,14 +80,14 @@ void NumberCatchRules::eraseDigits()
 
 void NumberCatchRules::drawDigits(bool erase)
 {
-    for (qsizetype i = 1; i <= state_.entryText.size(); ++i)
-        write_(digitColumns_[i], digitRows_[i], state_.entryText.at(i - 1), erase);
+    for (qsizetype i = 1; i <= remaining_.size(); ++i)
+        write_(digitColumns_[i], digitRows_[i], remaining_.at(i - 1), erase);
 }
 
 void NumberCatchRules::scatterDigits()
 {
     // Every digit in a column and a row of its own.
-    for (qsizetype i = 1; i <= state_.entryText.size(); ++i) {
+    for (qsizetype i = 1; i <= remaining_.size(); ++i) {
         bool clash = true;
         while (clash) {
             digitColumns_[i] = random_.draw(1, Columns);
@@ -96,6 +96,6 @@ void NumberCatchRules::scatterDigits()
             for (qsizetype j = 1; j < i && !clash; ++j)
                 clash = digitColumns_[j] == digitColumns_[i] || digitRows_[j] == digitRows_[i];
         }
-        write_(digitColumns_[i], digitRows_[i], state_.entryText.at(i - 1), false);
+        write_(digitColumns_[i], digitRows_[i], remaining_.at(i - 1), false);
     }
 }

@@ -2,11 +2,8 @@
 
 // The number catch: the digits 0 to 9 stand on a field of 24 columns by 14 rows (rows 3 to 16)
 // and jump to new places at every tick; the child moves a "+" and catches them in ascending order.
-// Only the next digit can be caught, by moving onto it or by it jumping onto the "+". The digits
-// still to catch are kept in the training state's entry text, the next one first, so the training
-// window gets an empty entry back once the game ends.
+// Only the next digit can be caught, by moving onto it or by it jumping onto the "+".
 
-#include "engine/training_state.h"
 #include "games/text_grid_rules.h"
 
 #include <QString>
@@ -22,15 +19,16 @@ public:
     static constexpr int FirstRow = 3;
     static constexpr int LastRow = 16;
 
-    NumberCatchRules(TrainingState& state, RandomSource& random, WriteCell write);
+    NumberCatchRules(RandomSource& random, WriteCell write);
 
     // The "+" in the middle, the digits unseen on the diagonal from (4, 4) until the first tick.
     void start();
     bool tick(); // the digits jump; true when the last one is caught
     bool move(Direction direction); // true when the last one is caught
-    void endNumberCatch(); // the entry empty
+    void endNumberCatch(); // nothing left to catch
 
-    QString nextDigit() const { return state_.entryText.left(1); }
+    const QString& remaining() const { return remaining_; } // the next digit first
+    QString nextDigit() const { return remaining_.left(1); }
     int crossColumn() const { return crossColumn_; }
     int crossRow() const { return crossRow_; }
     int digitColumn(int i) const { return digitColumns_[i]; }
@@ -43,9 +41,9 @@ private:
     void drawDigits(bool erase);
     void scatterDigits();
 
-    TrainingState& state_;
     RandomSource& random_;
     WriteCell write_;
+    QString remaining_;
     int crossColumn_ = 14;
     int crossRow_ = 9;
     std::array<int, 21> digitColumns_{};

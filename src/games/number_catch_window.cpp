@@ -28,11 +28,10 @@ QFrame* frame(QWidget* parent)
 }
 } // namespace
 
-NumberCatchWindow::NumberCatchWindow(TrainingState& state, Dialogs& dialogs, RandomSource& random,
-                                     Timers& timers)
+NumberCatchWindow::NumberCatchWindow(Dialogs& dialogs, RandomSource& random, Timers& timers)
     : QWidget(nullptr),
       dialogs_(dialogs),
-      rules_(state, random,
+      rules_(random,
              [this](int column, int row, QChar character, bool erase) {
                  field_->setForeColor(DrawingSurface::qbColor(erase ? 15 : 1));
                  field_->printAt(14 * column, 14 * row, character);

@@ -25,7 +25,7 @@ class Timers;
 class NumberCatchWindow : public QWidget {
     Q_OBJECT
 public:
-    NumberCatchWindow(TrainingState& state, Dialogs& dialogs, RandomSource& random, Timers& timers);
+    NumberCatchWindow(Dialogs& dialogs, RandomSource& random, Timers& timers);
     ~NumberCatchWindow() override;
 
     void startNumberCatch(); // the digits unseen until the first tick, the window in front

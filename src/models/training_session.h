@@ -92,10 +92,8 @@ public:
     // generator first goes back to plus. The training window shows it afterwards.
     Task nextTask() override;
 
-    // A game is over: the entry it used for its own purposes is empty again.
+    // Back from Memory or the number catch: the next digit starts a new entry.
     void clearEntry();
-    // The state as the games and the worksheet still change it directly.
-    TrainingState& sharedState() { return state_; }
 
 signals:
     void taskChanged();

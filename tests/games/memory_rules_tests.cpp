@@ -21,23 +21,22 @@ private slots:
         const QList<int> draws = QList<int>{ 18, 18, 10, 18, 10, 1, 9 } + numbers(2, 8)
                 + numbers(11, 16) + QList<int>{ 1, 17 };
         const QList<int> values = QList<int>{ 9, 1, 1, 9 } + numbers(2, 8) + numbers(2, 8);
-        TrainingState state;
-        state.entryText = QStringLiteral("12"); // the deal starts the entry afresh
         ScriptedRandom random(/*strict=*/true);
         for (const int d : draws)
             random.pushDraw(d, 1, 18);
-        MemoryRules rules(state, random, [] {});
+        MemoryRules rules(random, [] {});
         rules.deal();
         QList<int> dealt;
         for (int k = 1; k <= 18; ++k)
             dealt << rules.value(k);
-        QVERIFY(dealt == values && random.pending() == 0 && state.entryText == QString(18, u'1'));
+        QVERIFY(dealt == values && random.pending() == 0
+                && rules.cardStates() == QString(18, u'1'));
     }
 
     void turns_data()
     {
         // With cards k and k + 9 holding k, the cards clicked in order (then STOP when asked): what
-        // stands on the cards ("-" face down), the unmatched cards ("1") in the entry text, the
+        // stands on the cards ("-" face down), the unmatched cards ("1"), the
         // round, how often the game was finished.
         QTest::addColumn<QList<int>>("clicks");
         QTest::addColumn<bool>("stop");
@@ -69,13 +68,12 @@ private slots:
         QFETCH(QString, entry);
         QFETCH(int, round);
         QFETCH(int, finished);
-        TrainingState state;
         ScriptedRandom random(/*strict=*/true);
         for (const int n : numbers(1, 18))
             random.pushDraw(n, 1, 18);
         int finishedCount = 0;
         MemoryRules* game = nullptr;
-        MemoryRules rules(state, random, [&] { ++finishedCount, game->endGame(); });
+        MemoryRules rules(random, [&] { ++finishedCount, game->endGame(); });
         game = &rules, rules.deal();
         for (const int k : clicks)
             rules.turnCard(k);
@@ -89,7 +87,7 @@ private slots:
             QCOMPARE(rules.white(k),
                      entry.size() == 18 && entry.at(k - 1) == u'0'); // found pairs are white
         }
-        QVERIFY(shown == faces && state.entryText == entry && rules.round() == round
+        QVERIFY(shown == faces && rules.cardStates() == entry && rules.round() == round
                 && finishedCount == finished);
     }
 };

@@ -73,15 +73,13 @@ private slots:
         QFETCH(QString, left);
         QFETCH(Cells, digits);
         QFETCH(bool, over);
-        TrainingState state;
         ScriptedRandom random(/*strict=*/true);
         Grid seen(NumberCatchRules::LastRow + 1, QString(NumberCatchRules::Columns, u' '));
-        NumberCatchRules rules(
-                state, random, [&](int column, int row, QChar character, bool erase) {
-                    QVERIFY(row >= NumberCatchRules::FirstRow && row <= NumberCatchRules::LastRow
-                            && column >= 1 && column <= NumberCatchRules::Columns);
-                    seen[row][column - 1] = erase ? u' ' : character;
-                });
+        NumberCatchRules rules(random, [&](int column, int row, QChar character, bool erase) {
+            QVERIFY(row >= NumberCatchRules::FirstRow && row <= NumberCatchRules::LastRow
+                    && column >= 1 && column <= NumberCatchRules::Columns);
+            seen[row][column - 1] = erase ? u' ' : character;
+        });
         rules.start();
         bool ended = false;
         for (const QChar key : keys) {
@@ -99,7 +97,8 @@ private slots:
             standing << QPoint(rules.digitColumn(i), rules.digitRow(i));
         QVERIFY(QPoint(rules.crossColumn(), rules.crossRow()) == cross && ended == over
                 && random.pending() == 0);
-        QVERIFY(state.entryText == left && rules.nextDigit() == left.left(1) && standing == digits);
+        QVERIFY(rules.remaining() == left && rules.nextDigit() == left.left(1)
+                && standing == digits);
         // After a tick the field shows the digits at their cells and the "+", and nothing else.
         Grid field(NumberCatchRules::LastRow + 1, QString(NumberCatchRules::Columns, u' '));
         for (int i = 0; i < left.size(); ++i)
