@@ -78,6 +78,26 @@ void keepMinuendAtLeast(Task& t, int needed, const MinusRange& range)
 
 } // namespace
 
+// C - A against a right side one step above, equal or one step below.
+static void minusComparison(Task& t)
+{
+    if (t.C < t.A)
+        std::swap(t.A, t.C);
+    t.B = t.level == 4 ? 10 : 1;
+    const int difference = t.C - t.A;
+    int k = t.draw(0, 2);
+    if (k == 2 && difference < t.B)
+        k = t.draw(0, 1);
+    t.taskValue = k == 0 ? difference : k == 1 ? difference + t.B : difference - t.B;
+    t.answer = relationSign(difference, t.taskValue);
+    QString& s = t.text;
+    appendSpacedNumber(s, t.C);
+    s += u" -";
+    appendSpacedNumber(s, t.A);
+    s += u" <=>";
+    appendSpacedNumber(s, t.taskValue);
+}
+
 void minusForm(Task& t, int form, const MinusRange& range)
 {
     QString& s = t.text;
@@ -120,23 +140,9 @@ void minusForm(Task& t, int form, const MinusRange& range)
         s += u" = ?";
         break;
     }
-    case 5: { // 9 - 4 <=> 6: C - A against a right side one step above, equal or one step below
-        if (t.C < t.A)
-            std::swap(t.A, t.C);
-        t.B = t.level == 4 ? 10 : 1;
-        const int difference = t.C - t.A;
-        int k = t.draw(0, 2);
-        if (k == 2 && difference < t.B)
-            k = t.draw(0, 1);
-        t.taskValue = k == 0 ? difference : k == 1 ? difference + t.B : difference - t.B;
-        t.answer = relationSign(difference, t.taskValue);
-        appendSpacedNumber(s, t.C);
-        s += u" -";
-        appendSpacedNumber(s, t.A);
-        s += u" <=>";
-        appendSpacedNumber(s, t.taskValue);
+    case 5: // 9 - 4 <=> 6
+        minusComparison(t);
         break;
-    }
     default: { // 15 - 7 = ?
         keepMinuendAtLeast(t, t.A, range);
         const int m = t.C + 10;

@@ -50,6 +50,44 @@ void appendTimes(QString& s)
     s += QChar(kTimes);
 }
 
+// Three factors, small ones of their own (zero included at level 1).
+void timesChain(Task& t)
+{
+    t.A = t.draw(1, 6);
+    if (t.practiceNumber > 0)
+        t.A = t.practiceNumber;
+    t.B = t.draw(0, 4);
+    t.C = t.draw(0, 4);
+    switch (t.level) {
+    case 2:
+        t.B += 1;
+        t.C += 1;
+        break;
+    case 3:
+        t.B += 2;
+        t.C += 2;
+        break;
+    case 4:
+        t.B += 3;
+        t.C += 3;
+        break;
+    case 5:
+        t.B += 1;
+        t.C = (t.C + 1) * 10;
+        break;
+    default:
+        break;
+    }
+    t.taskValue = t.A * t.B * t.C;
+    QString& s = t.text;
+    appendSpacedNumber(s, t.A);
+    appendTimes(s);
+    appendSpacedNumber(s, t.B);
+    appendTimes(s);
+    appendSpacedNumber(s, t.C);
+    s += u" = ?";
+}
+
 } // namespace
 
 // Types 1..7 of the times list; any other type gets the first.
@@ -72,39 +110,8 @@ void timesForm(Task& t, int type)
         s += u" =";
         appendSpacedNumber(s, t.A * t.C);
         break;
-    case 4: // " Malketten": 3 · 2 · 4 = ?, small factors of their own (zero included at level 1)
-        t.A = t.draw(1, 6);
-        if (t.practiceNumber > 0)
-            t.A = t.practiceNumber;
-        t.B = t.draw(0, 4);
-        t.C = t.draw(0, 4);
-        switch (t.level) {
-        case 2:
-            t.B += 1;
-            t.C += 1;
-            break;
-        case 3:
-            t.B += 2;
-            t.C += 2;
-            break;
-        case 4:
-            t.B += 3;
-            t.C += 3;
-            break;
-        case 5:
-            t.B += 1;
-            t.C = (t.C + 1) * 10;
-            break;
-        default:
-            break;
-        }
-        t.taskValue = t.A * t.B * t.C;
-        appendSpacedNumber(s, t.A);
-        appendTimes(s);
-        appendSpacedNumber(s, t.B);
-        appendTimes(s);
-        appendSpacedNumber(s, t.C);
-        s += u" = ?";
+    case 4: // " Malketten": 3 · 2 · 4 = ?
+        timesChain(t);
         break;
     case 5: // " Punkt-Strich": 3 + 7 · 6 = ?, times before plus
         t.B += 1;

@@ -47,7 +47,6 @@ public:
     void steerRight();
     void stop(); // the timer off, as "Ende" does
     bool riding() const;
-    GameTimer& timer() { return *timer_; }
 
     // The ride in twips: the road's left end (and the left post's), its width, the car's left edge.
     int roadLeft = StartRoadLeft;

@@ -26,10 +26,7 @@ QFrame* filledRectangle(QWidget* parent, const char* name, const QColor& colour,
 {
     auto* rectangle = new QFrame(parent);
     rectangle->setObjectName(QString::fromLatin1(name));
-    rectangle->setAutoFillBackground(true);
-    QPalette palette = rectangle->palette();
-    palette.setColor(QPalette::Window, colour);
-    rectangle->setPalette(palette);
+    fillBackground(rectangle, colour);
     rectangle->setAttribute(Qt::WA_TransparentForMouseEvents);
     Twips::place(rectangle, left, top, width, height);
     return rectangle;
@@ -78,10 +75,7 @@ CarRideWindow::CarRideWindow(Dialogs& dialogs, RandomSource& random, Timers& tim
     metresLabel_ = new QLabel(this);
     metresLabel_->setObjectName(QStringLiteral("metresLabel"));
     metresLabel_->setFont(bold(12));
-    metresLabel_->setAutoFillBackground(true);
-    QPalette yellow = metresLabel_->palette();
-    yellow.setColor(QPalette::Window, Yellow);
-    metresLabel_->setPalette(yellow);
+    fillBackground(metresLabel_, Yellow);
     metresLabel_->setAccessibleDescription(QStringLiteral("Gefahrene Meter"));
     Twips::place(metresLabel_, 3360, 3120, 1215, 495);
     metresLabel_->setFixedSize(metresLabel_->size());

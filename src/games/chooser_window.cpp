@@ -16,22 +16,22 @@ RewardChooser::RewardChooser() : QWidget(nullptr)
 
     auto picture = [this](const char* name, int left, const char* drawing,
                           const QString& whatItDoes) {
-        return named(new PictureButton(this,
-                                       QStringLiteral(":/games/%1.svg").arg(QLatin1String(drawing)),
-                                       whatItDoes),
-                     name, left, 360, 495, 495);
+        return placed(new PictureButton(
+                              this, QStringLiteral(":/games/%1.svg").arg(QLatin1String(drawing)),
+                              whatItDoes),
+                      name, left, 360, 495, 495);
     };
     auto onceCaption = [this](const char* name, int left) {
-        return named(new QLabel(QStringLiteral("1mal"), this), name, left, 480, 495, 255);
+        return placed(new QLabel(QStringLiteral("1mal"), this), name, left, 480, 495, 255);
     };
     auto button = [this](const char* name, int left, const QString& caption) {
-        return named(new QPushButton(caption, this), name, left, 960, 1095, 375);
+        return placed(new QPushButton(caption, this), name, left, 960, 1095, 375);
     };
 
     noGamePicture_ =
             picture("noGamePicture", 240, "stop", QStringLiteral("Kein Spiel, zurück zum Rechnen"));
-    noGameCaption_ = named(new QLabel(QStringLiteral(" Kein   Spiel"), this), "noGameCaption", 720,
-                           360, 615, 495);
+    noGameCaption_ = placed(new QLabel(QStringLiteral(" Kein   Spiel"), this), "noGameCaption", 720,
+                            360, 615, 495);
     noGameCaption_->setWordWrap(true);
     cancelButton_ = button("cancelButton", 240, QStringLiteral("Abbruch"));
     carRidePicture_ =

@@ -23,14 +23,3 @@ QColor paper()
 {
     return DrawingSurface::qbColor(15);
 }
-
-void paint(QWidget* control, const QColor& background, const QColor& text)
-{
-    QPalette palette = control->palette();
-    palette.setColor(QPalette::Window, background);
-    palette.setColor(QPalette::WindowText, text);
-    palette.setColor(QPalette::Button, background);
-    palette.setColor(QPalette::ButtonText, text);
-    control->setPalette(palette);
-    control->setAutoFillBackground(true);
-}

@@ -10,14 +10,6 @@
 
 class DrawingSurface;
 
-template<typename Control>
-Control* named(Control* control, const char* name, int left, int top, int width, int height)
-{
-    control->setObjectName(QLatin1String(name));
-    Twips::place(control, left, top, width, height);
-    return control;
-}
-
 // The surface a text-grid game draws its field on, covering the whole window below its controls.
 DrawingSurface* gameField(QWidget* window, const QColor& background);
 
@@ -26,6 +18,3 @@ void tellField(DrawingSurface* field, int columns, int firstRow, int lastRow);
 
 // The colour a field's characters are erased with.
 QColor paper();
-
-// Fills a label's background with a colour of its own.
-void paint(QWidget* control, const QColor& background, const QColor& text);

@@ -33,20 +33,12 @@ QLabel* picture(QWidget* parent, const char* name, const char* file, const QStri
     return label;
 }
 
-void fill(QWidget* control, const QColor& colour)
-{
-    control->setAutoFillBackground(true);
-    QPalette palette = control->palette();
-    palette.setColor(QPalette::Window, colour);
-    control->setPalette(palette);
-}
-
 // One of the two bars above and below the hint line.
 QFrame* hintBar(QWidget* parent, const char* name, int top)
 {
     auto* bar = new QFrame(parent);
     bar->setObjectName(QString::fromLatin1(name));
-    fill(bar, HintColour);
+    fillBackground(bar, HintColour);
     Twips::place(bar, 720, top, 2892, 132);
     return bar;
 }
@@ -60,6 +52,21 @@ HomewardRideWindow::HomewardRideWindow(Dialogs& dialogs, RandomSource& random, T
     setWindowTitle(QStringLiteral("Heimfahrt:  Vorsicht, es sind viele Nägel auf der Fahrbahn!"));
     setFixedSize(Twips::toPixels(ClientWidth), Twips::toPixels(ClientHeight));
 
+    buildControls();
+    showVehicle(0);
+    ride_ = std::make_unique<HomewardRide>(*this, dialogs, random, timers);
+
+    connectControls();
+
+    // First load: a fresh seed, and the window in the middle of the screen.
+    random.randomize();
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move((screen->geometry().width() - width()) / 2,
+             (screen->geometry().height() - height()) / 2);
+}
+
+void HomewardRideWindow::buildControls()
+{
     // The surface lies under every control: the grid and the nails are drawn on the window itself.
     surface_ = new DrawingSurface(this);
     surface_->setObjectName(QStringLiteral("surface"));
@@ -102,7 +109,7 @@ HomewardRideWindow::HomewardRideWindow(Dialogs& dialogs, RandomSource& random, T
     hintBarBelow_ = hintBar(this, "hintBarBelow", 600);
     hintLabel_ = new QLabel(this);
     hintLabel_->setObjectName(QStringLiteral("hintLabel"));
-    fill(hintLabel_, HintColour);
+    fillBackground(hintLabel_, HintColour);
     hintLabel_->setAlignment(Qt::AlignCenter);
     // Its accessible name is its text, so a screen reader always reads the hint of the moment.
     hintLabel_->setAccessibleDescription(QStringLiteral("Hinweis auf Nägel neben dem Auto"));
@@ -115,14 +122,14 @@ HomewardRideWindow::HomewardRideWindow(Dialogs& dialogs, RandomSource& random, T
     bold.setBold(true);
     nailMarker_->setFont(bold);
     nailMarker_->setAlignment(Qt::AlignCenter);
-    fill(nailMarker_, Qt::red);
+    fillBackground(nailMarker_, Qt::red);
     nailMarker_->setAccessibleDescription(QStringLiteral("Hier liegt ein Nagel"));
     Twips::place(nailMarker_, 5520, 960, 492, 492);
     nailMarker_->hide();
+}
 
-    showVehicle(0);
-    ride_ = std::make_unique<HomewardRide>(*this, dialogs, random, timers);
-
+void HomewardRideWindow::connectControls()
+{
     connect(endButton_, &QPushButton::clicked, this, &HomewardRideWindow::end);
     connect(leftButton_, &QPushButton::clicked, this, &HomewardRideWindow::moveLeft);
     connect(rightButton_, &QPushButton::clicked, this, &HomewardRideWindow::moveRight);
@@ -146,12 +153,6 @@ HomewardRideWindow::HomewardRideWindow(Dialogs& dialogs, RandomSource& random, T
             return false;
         }
     });
-
-    // First load: a fresh seed, and the window in the middle of the screen.
-    random.randomize();
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move((screen->geometry().width() - width()) / 2,
-             (screen->geometry().height() - height()) / 2);
 }
 
 HomewardRideWindow::~HomewardRideWindow() = default;

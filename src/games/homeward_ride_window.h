@@ -46,6 +46,8 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
+    void buildControls();
+    void connectControls();
     void end(); // "Ende": back to training, the car restored for the next ride
     void moveLeft() { ride_->moveLeft(); }
     void moveRight() { ride_->moveRight(); }

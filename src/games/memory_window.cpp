@@ -48,35 +48,35 @@ MemoryWindow::MemoryWindow(Dialogs& dialogs, RandomSource& random)
     setWindowTitle(Title);
     setFixedSize(Twips::toPixels(5535), Twips::toPixels(5535));
 
-    cardFrame_ = named(new QFrame(this), "cardFrame", 120, 840, 5295, 4215);
+    cardFrame_ = placed(new QFrame(this), "cardFrame", 120, 840, 5295, 4215);
     cardFrame_->setFrameShape(QFrame::Box);
     stopButton_ =
-            named(new QPushButton(QStringLiteral("STOP"), this), "stopButton", 120, 120, 855, 495);
+            placed(new QPushButton(QStringLiteral("STOP"), this), "stopButton", 120, 120, 855, 495);
     static constexpr int Lefts[] = { 360, 1200, 2040, 2880, 3720, 4560 };
     static constexpr int Tops[] = { 1080, 2400, 3720 };
     for (int k = 1; k <= 18; ++k) {
         const QByteArray name = "card" + QByteArray::number(k);
-        cards_[k] = named(new MemoryCard(this), name.constData(), Lefts[(k - 1) % 6],
-                          Tops[(k - 1) / 6], 615, 1095);
+        cards_[k] = placed(new MemoryCard(this), name.constData(), Lefts[(k - 1) % 6],
+                           Tops[(k - 1) / 6], 615, 1095);
         cards_[k]->setAccessibleName(QStringLiteral("Karte %1").arg(k));
         connect(cards_[k], &QAbstractButton::clicked, this, [this, k] { turnCard(k); });
     }
-    instructionLabel_ = named(new QLabel(this), "instructionLabel", 1080, 120, 4335, 495);
+    instructionLabel_ = placed(new QLabel(this), "instructionLabel", 1080, 120, 4335, 495);
     instructionLabel_->setWordWrap(true);
     QFont small = font(); // small enough for the whole instruction to fit its label
     small.setPointSizeF(7.5);
     instructionLabel_->setFont(small);
-    paint(instructionLabel_, QColor(0xE0, 0xE0, 0xE0), Blue);
+    fillBackground(instructionLabel_, QColor(0xE0, 0xE0, 0xE0), Blue);
     QFont round = font();
     round.setPointSizeF(9.75);
     round.setBold(true);
-    roundLabel_ = named(new QLabel(QString::number(rules_.round()), this), "roundLabel", 1920, 5160,
-                        495, 255);
-    roundCaption_ = named(new QLabel(QStringLiteral(". Runde"), this), "roundCaption", 2400, 5160,
-                          1095, 255);
+    roundLabel_ = placed(new QLabel(QString::number(rules_.round()), this), "roundLabel", 1920,
+                         5160, 495, 255);
+    roundCaption_ = placed(new QLabel(QStringLiteral(". Runde"), this), "roundCaption", 2400, 5160,
+                           1095, 255);
     for (QLabel* label : { roundLabel_, roundCaption_ }) {
         label->setFont(round);
-        paint(label, Cyan, Qt::black);
+        fillBackground(label, Cyan, Qt::black);
     }
     connect(stopButton_, &QPushButton::clicked, this, &MemoryWindow::askToStop);
     showCards();

@@ -45,53 +45,62 @@ NumberCatchWindow::NumberCatchWindow(Dialogs& dialogs, RandomSource& random, Tim
     font.setPointSizeF(13.5);
     font.setBold(true);
     setFont(font);
-    paint(this, Cyan, Qt::black);
+    fillBackground(this, Cyan, Qt::black);
 
+    buildControls(font);
+    connectControls();
+}
+
+void NumberCatchWindow::buildControls(const QFont& font)
+{
     field_ = gameField(this, Cyan);
     field_->setFont(font.family(), 13.5, true);
     endButton_ =
-            named(new QPushButton(QStringLiteral("ENDE"), this), "endButton", 120, 120, 735, 495);
+            placed(new QPushButton(QStringLiteral("ENDE"), this), "endButton", 120, 120, 735, 495);
     QFont small = font;
     small.setPointSizeF(8.25);
     endButton_->setFont(small);
-    leftArrow_ = named(new PictureButton(this, QStringLiteral(":/games/arrow_left.svg"),
-                                         QStringLiteral("Das Kreuz nach links")),
-                       "leftArrow", 1200, 120, 495, 495);
-    upArrow_ = named(new PictureButton(this, QStringLiteral(":/games/arrow_up.svg"),
-                                       QStringLiteral("Das Kreuz nach oben")),
-                     "upArrow", 1680, 120, 495, 495);
-    downArrow_ = named(new PictureButton(this, QStringLiteral(":/games/arrow_down.svg"),
-                                         QStringLiteral("Das Kreuz nach unten")),
-                       "downArrow", 2160, 120, 495, 495);
-    rightArrow_ = named(new PictureButton(this, QStringLiteral(":/games/arrow_right.svg"),
-                                          QStringLiteral("Das Kreuz nach rechts")),
-                        "rightArrow", 2640, 120, 495, 495);
+    leftArrow_ = placed(new PictureButton(this, QStringLiteral(":/games/arrow_left.svg"),
+                                          QStringLiteral("Das Kreuz nach links")),
+                        "leftArrow", 1200, 120, 495, 495);
+    upArrow_ = placed(new PictureButton(this, QStringLiteral(":/games/arrow_up.svg"),
+                                        QStringLiteral("Das Kreuz nach oben")),
+                      "upArrow", 1680, 120, 495, 495);
+    downArrow_ = placed(new PictureButton(this, QStringLiteral(":/games/arrow_down.svg"),
+                                          QStringLiteral("Das Kreuz nach unten")),
+                        "downArrow", 2160, 120, 495, 495);
+    rightArrow_ = placed(new PictureButton(this, QStringLiteral(":/games/arrow_right.svg"),
+                                           QStringLiteral("Das Kreuz nach rechts")),
+                         "rightArrow", 2640, 120, 495, 495);
     nextDigitLabel_ =
-            named(new QLabel(QStringLiteral("0"), this), "nextDigitLabel", 3480, 120, 375, 495);
+            placed(new QLabel(QStringLiteral("0"), this), "nextDigitLabel", 3480, 120, 375, 495);
     QFont large = font;
     large.setPointSizeF(24);
     nextDigitLabel_->setFont(large);
-    paint(nextDigitLabel_, Cyan, Qt::red);
+    fillBackground(nextDigitLabel_, Cyan, Qt::red);
     nextDigitLabel_->setAccessibleDescription(QStringLiteral("Die nächste Zahl zum Fangen"));
-    paceFrame_ = named(frame(this), "paceFrame", 4200, 120, 2895, 495);
+    paceFrame_ = placed(frame(this), "paceFrame", 4200, 120, 2895, 495);
     // The scroll bar's labels keep the size of ordinary text so they fit beside it.
     fastCaption_ =
-            named(new QLabel(QStringLiteral("schnell"), this), "fastCaption", 4320, 240, 735, 255);
-    paceBar_ = named(new QScrollBar(Qt::Horizontal, this), "paceBar", 5040, 240, 1095, 255);
+            placed(new QLabel(QStringLiteral("schnell"), this), "fastCaption", 4320, 240, 735, 255);
+    paceBar_ = placed(new QScrollBar(Qt::Horizontal, this), "paceBar", 5040, 240, 1095, 255);
     slowCaption_ =
-            named(new QLabel(QStringLiteral("langsam"), this), "slowCaption", 6240, 240, 735, 255);
+            placed(new QLabel(QStringLiteral("langsam"), this), "slowCaption", 6240, 240, 735, 255);
     QFont plain = small;
     plain.setBold(false);
     for (QLabel* label : { fastCaption_, slowCaption_ }) {
         label->setFont(plain);
-        paint(label, Cyan, Qt::black);
+        fillBackground(label, Cyan, Qt::black);
     }
     paceBar_->setRange(1, 10);
     paceBar_->setPageStep(1);
     paceBar_->setValue(10);
     paceBar_->setAccessibleName(QStringLiteral("Sekunden zwischen zwei Sprüngen der Zahlen"));
-    fieldFrame_ = named(frame(this), "fieldFrame", 120, 720, 6975, 4215);
+    fieldFrame_ = placed(frame(this), "fieldFrame", 120, 720, 6975, 4215);
+}
 
+void NumberCatchWindow::connectControls()
+{
     connect(endButton_, &QPushButton::clicked, this, &NumberCatchWindow::askToEnd);
     connect(leftArrow_, &QToolButton::clicked, this, &NumberCatchWindow::moveLeft);
     connect(upArrow_, &QToolButton::clicked, this, &NumberCatchWindow::moveUp);

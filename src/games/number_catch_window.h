@@ -41,6 +41,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void buildControls(const QFont& font);
+    void connectControls();
     void moveLeft() { moveCross(NumberCatchRules::Direction::Left); }
     void moveUp() { moveCross(NumberCatchRules::Direction::Up); }
     void moveDown() { moveCross(NumberCatchRules::Direction::Down); }

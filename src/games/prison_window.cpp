@@ -26,28 +26,28 @@ PrisonWindow::PrisonWindow(Dialogs& dialogs, RandomSource& random)
     setFixedSize(Twips::toPixels(6405), Twips::toPixels(5310));
 
     field_ = gameField(this, DrawingSurface::qbColor(15));
-    stopButton_ =
-            named(new QPushButton(QStringLiteral("STOP"), this), "stopButton", 5400, 360, 735, 495);
+    stopButton_ = placed(new QPushButton(QStringLiteral("STOP"), this), "stopButton", 5400, 360,
+                         735, 495);
     wishButton_ =
-            named(new QPushButton(rules_.wishCaption(), this), "wishButton", 5400, 1320, 735, 495);
+            placed(new QPushButton(rules_.wishCaption(), this), "wishButton", 5400, 1320, 735, 495);
     wishButton_->setAccessibleDescription(
             QStringLiteral("Wunschbox: überspringt die gesuchte Ziffer"));
-    upArrow_ = named(new PictureButton(this, QStringLiteral(":/games/arrow_up.svg"),
-                                       QStringLiteral("Einen Schritt nach oben")),
-                     "upArrow", 5520, 2280, 495, 495);
-    leftArrow_ = named(new PictureButton(this, QStringLiteral(":/games/arrow_left.svg"),
-                                         QStringLiteral("Einen Schritt nach links")),
-                       "leftArrow", 5280, 2760, 495, 495);
-    rightArrow_ = named(new PictureButton(this, QStringLiteral(":/games/arrow_right.svg"),
-                                          QStringLiteral("Einen Schritt nach rechts")),
-                        "rightArrow", 5760, 2760, 495, 495);
-    downArrow_ = named(new PictureButton(this, QStringLiteral(":/games/arrow_down.svg"),
-                                         QStringLiteral("Einen Schritt nach unten")),
-                       "downArrow", 5520, 3240, 495, 495);
-    searchCaption_ = named(new QLabel(QStringLiteral(" Suche"), this), "searchCaption", 5400, 4200,
-                           735, 375);
-    searchedDigitLabel_ = named(new QLabel(QStringLiteral("  ?"), this), "searchedDigitLabel", 5400,
-                                4560, 735, 495);
+    upArrow_ = placed(new PictureButton(this, QStringLiteral(":/games/arrow_up.svg"),
+                                        QStringLiteral("Einen Schritt nach oben")),
+                      "upArrow", 5520, 2280, 495, 495);
+    leftArrow_ = placed(new PictureButton(this, QStringLiteral(":/games/arrow_left.svg"),
+                                          QStringLiteral("Einen Schritt nach links")),
+                        "leftArrow", 5280, 2760, 495, 495);
+    rightArrow_ = placed(new PictureButton(this, QStringLiteral(":/games/arrow_right.svg"),
+                                           QStringLiteral("Einen Schritt nach rechts")),
+                         "rightArrow", 5760, 2760, 495, 495);
+    downArrow_ = placed(new PictureButton(this, QStringLiteral(":/games/arrow_down.svg"),
+                                          QStringLiteral("Einen Schritt nach unten")),
+                        "downArrow", 5520, 3240, 495, 495);
+    searchCaption_ = placed(new QLabel(QStringLiteral(" Suche"), this), "searchCaption", 5400, 4200,
+                            735, 375);
+    searchedDigitLabel_ = placed(new QLabel(QStringLiteral("  ?"), this), "searchedDigitLabel",
+                                 5400, 4560, 735, 495);
     QFont large = searchedDigitLabel_->font();
     large.setPointSizeF(18);
     large.setBold(true);

@@ -1,5 +1,7 @@
 #include "platform/controls.h"
 
+#include <QPalette>
+
 #include <QApplication>
 #include <QFrame>
 #include <QKeyEvent>
@@ -49,4 +51,17 @@ QWidget* groupFrame(QWidget* window, const char* name, int left, int top, int wi
     frame->setFrameShadow(QFrame::Sunken);
     frame->setAttribute(Qt::WA_TransparentForMouseEvents);
     return frame;
+}
+
+void fillBackground(QWidget* control, const QColor& background, const QColor& text)
+{
+    QPalette palette = control->palette();
+    palette.setColor(QPalette::Window, background);
+    palette.setColor(QPalette::Button, background);
+    if (text.isValid()) {
+        palette.setColor(QPalette::WindowText, text);
+        palette.setColor(QPalette::ButtonText, text);
+    }
+    control->setPalette(palette);
+    control->setAutoFillBackground(true);
 }

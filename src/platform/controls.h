@@ -46,6 +46,10 @@ Control* placed(Control* control, const char* name, int left, int top, int width
 // through it. A window makes its frames first, so that its controls lie above them.
 QWidget* groupFrame(QWidget* window, const char* name, int left, int top, int width, int height);
 
+// The control paints its whole area in the background colour; given a text colour, its text (a
+// button's too) is drawn in that one.
+void fillBackground(QWidget* control, const QColor& background, const QColor& text = QColor());
+
 // The training window shows a mode (error practice, mandatory tasks) by a large cover button:
 // while the mode is on it covers the left half of the window (left edge 240 twips), while it is off
 // it is parked outside the window (9600 twips).

@@ -31,7 +31,6 @@ public:
 
     void setBackColor(const QColor& color); // the colour that Cls fills with
     void setForeColor(const QColor& color);
-    QColor foreColor() const { return foreColor_; }
     void setFont(const QString& family, double pointSize, bool bold = false);
     void setFontSize(double pointSize);
     void setScaleMode(Unit unit) { unit_ = unit; }

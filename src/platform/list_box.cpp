@@ -1,7 +1,5 @@
 #include "platform/list_box.h"
 
-#include "platform/text_file.h"
-
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScopedValueRollback>
@@ -9,8 +7,7 @@
 
 #include <algorithm>
 
-ListBox::ListBox(QWidget* parent, bool sorted)
-    : QListView(parent), model_(new QStringListModel(this)), sorted_(sorted)
+ListBox::ListBox(QWidget* parent) : QListView(parent), model_(new QStringListModel(this))
 {
     setModel(model_);
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -25,21 +22,7 @@ ListBox::ListBox(QWidget* parent, bool sorted)
 void ListBox::addItem(const QString& entry)
 {
     const QScopedValueRollback<bool> fromCode(fromCode_, true);
-    int at = listCount();
-    if (sorted_) {
-        // The order of the code page's bytes: digits before capitals before small letters, "12"
-        // before "3", and the umlauts after "z".
-        int lo = 0;
-        int hi = listCount();
-        while (lo < hi) {
-            const int mid = lo + (hi - lo) / 2;
-            if (TextFile::lessInCodePage(entry, list(mid)))
-                hi = mid;
-            else
-                lo = mid + 1;
-        }
-        at = lo;
-    }
+    const int at = listCount();
     model_->insertRows(at, 1);
     model_->setData(model_->index(at), entry);
 }
@@ -62,23 +45,8 @@ void ListBox::addItems(const QStringList& entries)
 {
     if (entries.isEmpty())
         return;
-    if (sorted_ && listCount() > 0) {
-        for (const QString& entry : entries)
-            addItem(entry);
-        return;
-    }
     const QScopedValueRollback<bool> fromCode(fromCode_, true);
-    if (!sorted_) {
-        append(entries);
-        return;
-    }
-    // An empty sorted list takes the entries sorted once, equal ones in the order given, as
-    // adding them one by one would.
-    QStringList ordered = entries;
-    std::stable_sort(ordered.begin(), ordered.end(), [](const QString& a, const QString& b) {
-        return TextFile::lessInCodePage(a, b);
-    });
-    append(ordered);
+    append(entries);
 }
 
 void ListBox::append(const QStringList& entries)

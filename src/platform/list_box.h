@@ -8,9 +8,7 @@ class QStringListModel;
 
 // A list box as the program's windows use it: entries by position, a selected position (-1 for
 // none), and a click signal that comes for a click or a key by the person and also whenever the
-// program sets the selected position with setListIndex. A sorted list inserts each new entry at its
-// place in ascending character order (by Windows-1252 code, so "12" comes before "3"; an entry
-// equal to others goes after them).
+// program sets the selected position with setListIndex. New entries go at the end.
 //
 // entryClicked comes once for every mouse click on an entry (the selected one included), once for
 // every key that moves the selection, and once for every setListIndex. Adding, removing and
@@ -21,7 +19,7 @@ class QStringListModel;
 class ListBox : public QListView {
     Q_OBJECT
 public:
-    explicit ListBox(QWidget* parent = nullptr, bool sorted = false);
+    explicit ListBox(QWidget* parent = nullptr);
 
     void addItem(const QString& entry);
     void addItems(const QStringList& entries); // addItem for each, in one step for a long list
@@ -40,7 +38,6 @@ public:
     void showSelected(int index);
     QStringList entries() const;
     QRect entryRect(int index) const; // where the entry stands in the view, for a click
-    bool sorted() const { return sorted_; }
 
 signals:
     void entryClicked();
@@ -62,7 +59,6 @@ private:
     void runClick();
     void append(const QStringList& entries);
     QStringListModel* model_;
-    bool sorted_;
     bool fromCode_ = false; // the program itself is changing the list: no click
     bool inPersonEvent_ = false; // a mouse or key event of the person is being handled
     bool personChanged_ = false; // ... and it has changed the selection

@@ -17,14 +17,6 @@ namespace {
 constexpr int ClientWidth = 7440; // twips
 constexpr int ClientHeight = 7095; // twips
 
-template<typename Control>
-Control* named(Control* control, const char* name, int left, int top, int width, int height)
-{
-    control->setObjectName(QLatin1String(name));
-    Twips::place(control, left, top, width, height);
-    return control;
-}
-
 QFont boldFont(const QString& family, int points)
 {
     QFont font(family);
@@ -60,7 +52,7 @@ void WorksheetWindow::buildButtons()
 {
     auto button = [this](const QString& caption, const char* name, int left, int top,
                          int width = 2295) {
-        auto* b = named(new QPushButton(caption, this), name, left, top, width, 495);
+        auto* b = placed(new QPushButton(caption, this), name, left, top, width, 495);
         b->setFont(boldFont(QStringLiteral("MS Sans Serif"), 8));
         return b;
     };
@@ -79,10 +71,10 @@ void WorksheetWindow::buildButtons()
             button(QStringLiteral("Alles ausdrucken"), "printFullSheetButton", 120, 4920);
     searchAndReplaceButton_ =
             button(QStringLiteral("Suchen / Ersetzen"), "searchAndReplaceButton", 120, 6480, 2175);
-    searchText_ = named(new QLineEdit(worksheet_.searchText(), this), "searchText", 2640, 6480,
-                        1095, 375);
-    replacementText_ = named(new QLineEdit(worksheet_.replacementText(), this), "replacementText",
-                             3720, 6480, 1095, 375);
+    searchText_ = placed(new QLineEdit(worksheet_.searchText(), this), "searchText", 2640, 6480,
+                         1095, 375);
+    replacementText_ = placed(new QLineEdit(worksheet_.replacementText(), this), "replacementText",
+                              3720, 6480, 1095, 375);
     searchText_->setAccessibleName(QStringLiteral("Suchen nach"));
     replacementText_->setAccessibleName(QStringLiteral("Ersetzen durch"));
     printSeparateSheetsButton_ =
@@ -92,16 +84,12 @@ void WorksheetWindow::buildButtons()
 void WorksheetWindow::buildLists()
 {
     auto heading = [this](const QString& caption, const char* name, int left, int width) {
-        auto* l = named(new QLabel(caption, this), name, left, 120, width, 255);
-        l->setAutoFillBackground(true);
-        QPalette colours = l->palette();
-        colours.setColor(QPalette::Window, Qt::black);
-        colours.setColor(QPalette::WindowText, Qt::white);
-        l->setPalette(colours);
+        auto* l = placed(new QLabel(caption, this), name, left, 120, width, 255);
+        fillBackground(l, Qt::black, Qt::white);
         return l;
     };
     auto list = [this](const char* name, int left, int width) {
-        auto* l = named(new ListBox(this), name, left, 360, width, 5430);
+        auto* l = placed(new ListBox(this), name, left, 360, width, 5430);
         l->setFont(boldFont(QStringLiteral("Courier New"), 12));
         return l;
     };

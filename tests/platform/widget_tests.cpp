@@ -10,7 +10,7 @@
 #include <QtWidgets>
 
 struct Rig { // a shown list box that counts its clicks and double clicks
-    Rig(bool sorted, const QStringList& entries) : list(nullptr, sorted)
+    explicit Rig(const QStringList& entries)
     {
         for (const QString& e : entries)
             list.addItem(e);
@@ -42,37 +42,21 @@ private slots:
                  "&Rückgängig|Wieder&herstellen|&Ausschneiden|&Kopieren|Einf&ügen|Löschen|Alles "
                  "auswählen");
     }
-    void sortedAdding_data()
+    void adding()
     { // one by one, in one step, and in one step behind a first entry: one order
-        QTest::addColumn<bool>("sorted");
-        QTest::addColumn<QStringList>("added");
-        QTest::addColumn<QStringList>("shown");
-        QTest::newRow("Zahlen als Text") << true << QStringList{ "3", "12", "20", "100" }
-                                         << QStringList{ "100", "12", "20", "3" };
-        QTest::newRow("Gleiche") << true << QStringList{ "b", "a", "b", "a" }
-                                 << QStringList{ "a", "a", "b", "b" };
-        QTest::newRow("Codeseite") << true << QStringList{ "b", "Ä", "a", "B", "z", " x" }
-                                   << QStringList{ " x", "B", "a", "b", "z", "Ä" };
-        QTest::newRow("unsortiert")
-                << false << QStringList{ "3", "12", "a" } << QStringList{ "3", "12", "a" };
-    }
-    void sortedAdding()
-    {
-        QFETCH(bool, sorted);
-        QFETCH(QStringList, added);
-        QFETCH(QStringList, shown);
-        Rig one(sorted, added), all(sorted, {}), rest(sorted, { added.first() });
+        const QStringList added{ "3", "12", "a", "3" };
+        Rig one(added), all({}), rest({ added.first() });
         all.list.addItems(added), rest.list.addItems(added.mid(1));
         QCOMPARE(QList<QStringList>({ one.list.entries(),
                                       all.list.entries(),
                                       rest.list.entries(),
-                                      { one.list.list(shown.size()), one.list.list(-1) } }),
-                 (QList<QStringList>(3, shown) << QStringList{ "", "" })); // out of range: ""
+                                      { one.list.list(added.size()), one.list.list(-1) } }),
+                 (QList<QStringList>(3, added) << QStringList{ "", "" })); // out of range: ""
     }
 
     void listChanges()
     { // by the program never click; the selection follows its entry or goes with it
-        Rig f(true, { "3", "5", "7" });
+        Rig f({ "3", "5", "7" });
         QStringList seen;
         const auto note = [&] {
             seen << f.list.entries().join(' ') + " @" + QString::number(f.list.listIndex());
@@ -80,7 +64,7 @@ private slots:
         f.list.setListIndex(1), f.list.addItem("1"), note();
         f.list.addItems({ "9", "0" }), f.list.removeItem(0), f.list.removeItem(99),
                 f.list.removeItem(-1), note();
-        f.list.removeItems(0, 2), note(), f.list.removeItems(-1, 2),
+        f.list.removeItems(1, 2), note(), f.list.removeItems(-1, 2),
                 note(); // the part inside the list goes
         f.list.addItems({ "a", "b" }), f.list.setListIndex(2), f.list.removeItems(1, 5), note();
         f.list.setListIndex(0), f.list.removeItem(0), note(), f.list.addItem("x"), f.list.clear(),
@@ -95,7 +79,7 @@ private slots:
                                   f.list.entryRect(0).center()),
                 press(&f.list, "Down");
         QCOMPARE(seen << f.list.entries().join(' ') + " " + QString::number(f.clicks),
-                 (QStringList{ "1 3 5 7 @2", "1 3 5 7 9 @2", "5 7 9 @0", "7 9 @-1", "7 @-1", " @-1",
+                 (QStringList{ "3 5 7 1 @1", "5 7 1 9 0 @0", "5 9 0 @0", "9 0 @-1", "9 @-1", " @-1",
                                " @-1", "x y z 5" }));
     }
 
@@ -140,7 +124,7 @@ private slots:
         QFETCH(int, start);
         QFETCH(QString, action);
         QFETCH(QString, after);
-        Rig f(false, { "a", "b", "c", "d" });
+        Rig f({ "a", "b", "c", "d" });
         f.list.setFocus(), f.list.setListIndex(start), f.clicks = 0;
         int seen = -99;
         QObject::disconnect(&f.list, &ListBox::entryClicked, nullptr, nullptr);
