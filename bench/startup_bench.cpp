@@ -1,9 +1,9 @@
 // Start-up of the program: the time from building the program object to the training window
 // shown with its first task, and the memory the process holds afterwards. Run offscreen:
 //   QT_QPA_PLATFORM=offscreen build/bench/startup_bench
-// With --against-bare-window N it instead starts itself 2 N times as a fresh process, in turn
-// showing the program's first task and a bare window, and prints both medians and their ratio: what
-// a child waits for against what any windowed program costs.
+// With --against-bare-window N it instead starts itself 3 N times as a fresh process, in turn
+// showing the program's first task, a bare window and a window with a line of text, and prints the
+// medians and their ratios: what a child waits for against what any windowed program costs.
 
 #include "platform/dialogs.h"
 #include "platform/random_source.h"
@@ -69,19 +69,22 @@ void BM_StartToFirstTask(benchmark::State& state)
 }
 BENCHMARK(BM_StartToFirstTask)->Unit(benchmark::kMillisecond);
 
-// One fresh process up to its first shown window: the program with its first task, or a bare
-// window. Returns the process's exit code.
-int showFirstWindow(int argc, char** argv, bool program)
+// What a fresh process shows before it ends: the program's first task, a bare window, or a window
+// with one line of text (which, unlike the bare one, loads the font database as every program with
+// text does).
+enum class FirstWindow { Program, Bare, Text };
+
+int showFirstWindow(int argc, char** argv, FirstWindow kind)
 {
     QApplication app(argc, argv);
-    if (program) {
+    if (kind == FirstWindow::Program) {
         QuietDesktop quiet; // in the school folder the comparison made current
         Program ziftora(quiet.desktop());
         ziftora.start();
         QApplication::processEvents();
         return ziftora.session().taskText().isEmpty() ? 1 : 0;
     }
-    QWidget window;
+    QLabel window(kind == FirstWindow::Text ? QStringLiteral("3 + 4 = ?") : QString());
     window.show();
     QApplication::processEvents();
     return window.isVisible() ? 0 : 1;
@@ -95,26 +98,33 @@ double median(std::vector<double> values)
 
 // Starts this benchmark as a fresh process rounds times for each kind, in turn, and prints the
 // medians of the wall time from the start to the process's end.
-int compareWithBareWindow(const char* self, int rounds)
+int compareWithBareWindow(int rounds)
 {
-    std::vector<double> program, bare;
-    for (int i = 0; i < 2 * rounds; ++i) {
-        const bool isProgram = i % 2 == 0;
+    const QString self = QCoreApplication::applicationFilePath(); // before the folder changes
+    const SchoolFolder folder;
+    const QStringList modes{ QStringLiteral("--first-task"), QStringLiteral("--bare-window"),
+                             QStringLiteral("--text-window") };
+    std::vector<std::vector<double>> times(modes.size());
+    for (int i = 0; i < rounds * modes.size(); ++i) {
+        const int mode = i % modes.size();
+        QProcess start;
+        start.setStandardErrorFile(QProcess::nullDevice());
         QElapsedTimer clock;
         clock.start();
-        const int code = QProcess::execute(
-                QString::fromLocal8Bit(self),
-                { isProgram ? QStringLiteral("--first-task") : QStringLiteral("--bare-window") });
+        start.start(self, { modes[mode] });
+        start.waitForFinished(60000);
         const double ms = clock.nsecsElapsed() / 1e6;
-        if (code != 0) {
-            std::fprintf(stderr, "a start failed (exit code %d)\n", code);
+        if (start.exitStatus() != QProcess::NormalExit || start.exitCode() != 0) {
+            std::fprintf(stderr, "a start with %s failed\n", qPrintable(modes[mode]));
             return 1;
         }
-        (isProgram ? program : bare).push_back(ms);
+        times[mode].push_back(ms);
     }
-    std::printf("fresh process to first task: %.1f ms, to a bare window: %.1f ms, ratio %.3f "
-                "(medians of %d starts each, interleaved)\n",
-                median(program), median(bare), median(program) / median(bare), rounds);
+    const double program = median(times[0]), bare = median(times[1]), text = median(times[2]);
+    std::printf("fresh process to the first task: %.1f ms; to a bare window: %.1f ms (ratio %.3f); "
+                "to a window with a line of text: %.1f ms (ratio %.3f); medians of %d starts "
+                "each, interleaved\n",
+                program, bare, program / bare, text, program / text, rounds);
     return 0;
 }
 
@@ -123,12 +133,14 @@ int compareWithBareWindow(const char* self, int rounds)
 int main(int argc, char** argv)
 {
     if (argc == 2 && std::strcmp(argv[1], "--first-task") == 0)
-        return showFirstWindow(argc, argv, true);
+        return showFirstWindow(argc, argv, FirstWindow::Program);
     if (argc == 2 && std::strcmp(argv[1], "--bare-window") == 0)
-        return showFirstWindow(argc, argv, false);
+        return showFirstWindow(argc, argv, FirstWindow::Bare);
+    if (argc == 2 && std::strcmp(argv[1], "--text-window") == 0)
+        return showFirstWindow(argc, argv, FirstWindow::Text);
     if (argc == 3 && std::strcmp(argv[1], "--against-bare-window") == 0) {
         QCoreApplication app(argc, argv);
-        return compareWithBareWindow(argv[0], std::max(1, std::atoi(argv[2])));
+        return compareWithBareWindow(std::max(1, std::atoi(argv[2])));
     }
     QElapsedTimer cold;
     cold.start();
