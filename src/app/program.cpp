@@ -6,12 +6,15 @@
 #include "games/memory_window.h"
 #include "games/number_catch_window.h"
 #include "games/prison_window.h"
+#include "models/answering_stopwatch.h"
 #include "models/error_list.h"
+#include "models/history.h"
 #include "models/mandatory_tasks.h"
 #include "models/reward_interval.h"
 #include "models/training_session.h"
 #include "models/users.h"
 #include "models/worksheet.h"
+#include "platform/shared_file.h"
 #include "platform/text_file.h"
 #include "training/error_list_window.h"
 #include "training/info_window.h"
@@ -34,7 +37,11 @@ Program::Program(const Desktop& desktop) : desktop_(desktop)
     initResources();
 }
 
-Program::~Program() = default;
+Program::~Program()
+{
+    if (history_)
+        history_->writePending();
+}
 
 void Program::start()
 {
@@ -42,13 +49,30 @@ void Program::start()
     // young copy may be another computer's save in progress and stays.
     TextFile::removeLeftoverCopies(QDir::currentPath(), desktop_.clock);
 
-    users_ = std::make_unique<Users>(desktop_.dialogs, state_);
-    errorList_ = std::make_unique<ErrorList>(desktop_.dialogs, *users_);
-    mandatory_ = std::make_unique<MandatoryTasks>(desktop_.dialogs);
-    rewardInterval_ = std::make_unique<RewardInterval>(desktop_.dialogs);
-    session_ =
-            std::make_unique<TrainingSession>(state_, desktop_.dialogs, desktop_.random,
-                                              *errorList_, *mandatory_, *users_, *rewardInterval_);
+    stopwatch_ = std::make_unique<AnsweringStopwatch>(desktop_.clock);
+    dialogs_ = std::make_unique<PausingDialogs>(desktop_.dialogs, *stopwatch_);
+    // A child's answers are written under the history file's lock; when another computer holds
+    // it, they wait in memory for the next answer, without a word to the child.
+    const Clock& clock = desktop_.clock;
+    history_ = std::make_unique<History>(
+            QDir::currentPath(),
+            [&clock](const QString& path, const std::function<bool()>& readChangeWrite) {
+                return SharedFile::withLock(path, clock, SharedFile::QuietWaitMs,
+                                            [&] {
+                                                return readChangeWrite()
+                                                        ? QString()
+                                                        : QStringLiteral("nicht geschrieben");
+                                            })
+                        .done();
+            });
+
+    users_ = std::make_unique<Users>(*dialogs_, state_);
+    errorList_ = std::make_unique<ErrorList>(*dialogs_, *users_);
+    mandatory_ = std::make_unique<MandatoryTasks>(*dialogs_);
+    rewardInterval_ = std::make_unique<RewardInterval>(*dialogs_);
+    session_ = std::make_unique<TrainingSession>(state_, *dialogs_, desktop_.random, *errorList_,
+                                                 *mandatory_, *users_, *rewardInterval_, *history_,
+                                                 *stopwatch_, desktop_.clock);
     trainingWindow_ =
             std::make_unique<TrainingWindow>(*session_, *mandatory_, *users_, *rewardInterval_);
 
@@ -68,8 +92,13 @@ void Program::start()
     connect(trainingWindow_.get(), &TrainingWindow::userWindowRequested, this,
             [this] { userWindow().open(*trainingWindow_); });
 
+    // The history follows the started child; at start-up that is the first one.
+    connect(users_.get(), &Users::started, this,
+            [this] { history_->setChild(users_->startedFullName()); });
+
     trainingWindow_->placeOnScreen();
     session_->startUp();
+    history_->setChild(users_->startedFullName());
     trainingWindow_->show();
     trainingWindow_->focusCheckButton();
 }
@@ -85,7 +114,7 @@ ErrorListWindow& Program::errorListWindow()
 {
     if (!errorListWindow_) {
         errorListWindow_ =
-                std::make_unique<ErrorListWindow>(*errorList_, desktop_.dialogs, desktop_.printer);
+                std::make_unique<ErrorListWindow>(*errorList_, *dialogs_, desktop_.printer);
         connect(errorListWindow_.get(), &ErrorListWindow::closed, this,
                 &Program::showTrainingWindow);
     }
@@ -104,7 +133,7 @@ InfoWindow& Program::infoWindow()
 WorksheetWindow& Program::worksheetWindow()
 {
     if (!worksheetWindow_) {
-        worksheet_ = std::make_unique<Worksheet>(*session_, desktop_.dialogs, desktop_.clipboard,
+        worksheet_ = std::make_unique<Worksheet>(*session_, *dialogs_, desktop_.clipboard,
                                                  desktop_.printer);
         worksheetWindow_ = std::make_unique<WorksheetWindow>(*worksheet_);
         connect(worksheetWindow_.get(), &WorksheetWindow::closed, this,
@@ -138,7 +167,7 @@ RewardChooser& Program::rewardChooser()
 PrisonWindow& Program::prisonWindow()
 {
     if (!prisonWindow_) {
-        prisonWindow_ = std::make_unique<PrisonWindow>(desktop_.dialogs, desktop_.random);
+        prisonWindow_ = std::make_unique<PrisonWindow>(*dialogs_, desktop_.random);
         connect(prisonWindow_.get(), &PrisonWindow::ended, this, &Program::showTrainingWindow);
     }
     return *prisonWindow_;
@@ -147,8 +176,8 @@ PrisonWindow& Program::prisonWindow()
 NumberCatchWindow& Program::numberCatchWindow()
 {
     if (!numberCatchWindow_) {
-        numberCatchWindow_ = std::make_unique<NumberCatchWindow>(
-                session_->sharedState(), desktop_.dialogs, desktop_.random, desktop_.timers);
+        numberCatchWindow_ = std::make_unique<NumberCatchWindow>(session_->sharedState(), *dialogs_,
+                                                                 desktop_.random, desktop_.timers);
         connect(numberCatchWindow_.get(), &NumberCatchWindow::ended, this,
                 &Program::showTrainingWindow);
     }
@@ -158,8 +187,8 @@ NumberCatchWindow& Program::numberCatchWindow()
 MemoryWindow& Program::memoryWindow()
 {
     if (!memoryWindow_) {
-        memoryWindow_ = std::make_unique<MemoryWindow>(session_->sharedState(), desktop_.dialogs,
-                                                       desktop_.random);
+        memoryWindow_ =
+                std::make_unique<MemoryWindow>(session_->sharedState(), *dialogs_, desktop_.random);
         connect(memoryWindow_.get(), &MemoryWindow::ended, this, &Program::showTrainingWindow);
     }
     return *memoryWindow_;
@@ -168,8 +197,8 @@ MemoryWindow& Program::memoryWindow()
 HomewardRideWindow& Program::homewardRideWindow()
 {
     if (!homewardRideWindow_) {
-        homewardRideWindow_ = std::make_unique<HomewardRideWindow>(
-                desktop_.dialogs, desktop_.random, desktop_.timers);
+        homewardRideWindow_ =
+                std::make_unique<HomewardRideWindow>(*dialogs_, desktop_.random, desktop_.timers);
         connect(homewardRideWindow_.get(), &HomewardRideWindow::ended, this,
                 &Program::showTrainingWindow);
     }
@@ -180,7 +209,7 @@ CarRideWindow& Program::carRideWindow()
 {
     if (!carRideWindow_) {
         carRideWindow_ =
-                std::make_unique<CarRideWindow>(desktop_.dialogs, desktop_.random, desktop_.timers);
+                std::make_unique<CarRideWindow>(*dialogs_, desktop_.random, desktop_.timers);
         connect(carRideWindow_.get(), &CarRideWindow::ended, this, &Program::showTrainingWindow);
     }
     return *carRideWindow_;
@@ -188,12 +217,16 @@ CarRideWindow& Program::carRideWindow()
 
 void Program::showTrainingWindow()
 {
+    // The task is in front of the child again: a game or a teacher's window does not count as
+    // answering.
+    stopwatch_->start();
     trainingWindow_->show();
 }
 
 void Program::endProgram()
 {
     ended_ = true;
+    history_->writePending(); // answers a busy lock kept back; what still fails stays unwritten
     if (infoWindow_)
         infoWindow_->hide();
     if (worksheetWindow_)
