@@ -10,6 +10,7 @@
 #include "models/error_list.h"
 #include "models/history.h"
 #include "models/mandatory_tasks.h"
+#include "models/progress_page.h"
 #include "models/reward_interval.h"
 #include "models/training_session.h"
 #include "models/users.h"
@@ -18,6 +19,7 @@
 #include "platform/text_file.h"
 #include "training/error_list_window.h"
 #include "training/info_window.h"
+#include "training/progress_window.h"
 #include "training/training_window.h"
 #include "training/user_window.h"
 #include "worksheets/worksheet_window.h"
@@ -87,8 +89,11 @@ void Program::start()
             [this] { infoWindow().open(); });
     connect(trainingWindow_.get(), &TrainingWindow::worksheetsRequested, this,
             [this] { worksheetWindow().open(); });
-    connect(trainingWindow_.get(), &TrainingWindow::errorListRequested, this,
-            [this] { errorListWindow().open(users_->startedName(), trainingWindow_->pos()); });
+    connect(trainingWindow_.get(), &TrainingWindow::errorListRequested, this, [this] {
+        errorListBrowsed_ = false;
+        errorListWindow().open(users_->startedName(), trainingWindow_->pos());
+    });
+    connect(errorList_.get(), &ErrorList::browsedTo, this, [this] { errorListBrowsed_ = true; });
     connect(trainingWindow_.get(), &TrainingWindow::userWindowRequested, this,
             [this] { userWindow().open(*trainingWindow_); });
 
@@ -115,10 +120,38 @@ ErrorListWindow& Program::errorListWindow()
     if (!errorListWindow_) {
         errorListWindow_ =
                 std::make_unique<ErrorListWindow>(*errorList_, *dialogs_, desktop_.printer);
-        connect(errorListWindow_.get(), &ErrorListWindow::closed, this,
-                &Program::showTrainingWindow);
+        // The teacher's pages go with it: the training window is the child's again.
+        connect(errorListWindow_.get(), &ErrorListWindow::closed, this, [this] {
+            if (progressWindow_)
+                progressWindow_->hide();
+            showTrainingWindow();
+        });
+        connect(errorListWindow_.get(), &ErrorListWindow::progressRequested, this,
+                &Program::openProgressWindow);
     }
     return *errorListWindow_;
+}
+
+ProgressWindow& Program::progressWindow()
+{
+    if (!progressWindow_) {
+        progressPage_ = std::make_unique<ProgressPage>(*history_, desktop_.clock, *dialogs_,
+                                                       desktop_.printer);
+        progressWindow_ = std::make_unique<ProgressWindow>(*progressPage_);
+    }
+    return *progressWindow_;
+}
+
+// The page of the child the error-list window shows: the started child, or the one browsed to.
+// Stepping there moves neither the error-list window's child nor the user window's selection.
+void Program::openProgressWindow()
+{
+    const QStringList children = users_->fullNames();
+    const int shown = errorListBrowsed_ ? users_->selected()
+                                        : int(children.indexOf(users_->startedFullName()));
+    ProgressWindow& window = progressWindow();
+    progressPage_->open(children, shown);
+    window.open(errorListWindow_->frameGeometry());
 }
 
 InfoWindow& Program::infoWindow()
@@ -239,6 +272,8 @@ void Program::endProgram()
         userWindow_->hide();
     if (errorListWindow_)
         errorListWindow_->hide();
+    if (progressWindow_)
+        progressWindow_->hide();
     trainingWindow_->hide();
     // exit() rather than quit(): quitting would first ask every window to close, and the
     // program's windows only hide themselves when closed.

@@ -28,6 +28,8 @@ class MandatoryTasks;
 class MemoryWindow;
 class NumberCatchWindow;
 class PrisonWindow;
+class ProgressPage;
+class ProgressWindow;
 class RewardChooser;
 class RewardInterval;
 class TrainingSession;
@@ -56,6 +58,7 @@ public:
     TrainingWindow& trainingWindow() { return *trainingWindow_; }
     UserWindow& userWindow(); // created on first use, as are all the windows below
     ErrorListWindow& errorListWindow();
+    ProgressWindow& progressWindow(); // "Lernstand", from the error-list window
     InfoWindow& infoWindow();
     WorksheetWindow& worksheetWindow();
     RewardChooser& rewardChooser(); // the reward chooser, and its games:
@@ -70,6 +73,7 @@ public:
 private:
     void endProgram();
     void showTrainingWindow();
+    void openProgressWindow();
 
     Desktop desktop_;
     TrainingState state_; // changed by the session alone
@@ -86,6 +90,9 @@ private:
     std::unique_ptr<TrainingWindow> trainingWindow_;
     std::unique_ptr<UserWindow> userWindow_;
     std::unique_ptr<ErrorListWindow> errorListWindow_;
+    bool errorListBrowsed_ = false; // it shows the selected child, not the started one
+    std::unique_ptr<ProgressPage> progressPage_;
+    std::unique_ptr<ProgressWindow> progressWindow_;
     std::unique_ptr<InfoWindow> infoWindow_;
     std::unique_ptr<Worksheet> worksheet_;
     std::unique_ptr<WorksheetWindow> worksheetWindow_;
