@@ -1,17 +1,23 @@
 // A child's history over a school year: 200 school days of 200 answers each, drawn as a child
 // practises (a few sessions a day, each on one operation, type and level, from the generator's
 // own tasks; some wrong answers, error practice, mandatory tasks). Measures the file's size, one
-// answer recorded with its write (read, add, replace safely, synced), reading the year back, and
-// the page's queries on it.
+// answer recorded with its write (read, add, replace safely, synced), reading the year back, the
+// page's queries on it, and the "Lernstand" window opened on it, for one child and for a class.
+// With --screenshot=FILE it saves a picture of that window instead (the README shows it).
 #include "engine/task_engine.h"
 #include "engine/task_screen.h"
 #include "engine/training_state.h"
 #include "models/history.h"
 #include "models/history_file.h"
 #include "models/history_queries.h"
+#include "models/progress_page.h"
+#include "platform/clock.h"
+#include "platform/dialogs.h"
 #include "platform/random_source.h"
 #include "platform/text_file.h"
+#include "training/progress_window.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
 
@@ -177,6 +183,77 @@ void BM_PageQueries(benchmark::State& bench)
 }
 BENCHMARK(BM_PageQueries)->Unit(benchmark::kMillisecond);
 
+// The page opened on the last day of the year: nothing is asked or printed.
+class QuietDesktop final : public Dialogs, public Printer, public Clock {
+public:
+    MsgResult msgBox(const QString&, MsgStyles, const QString&) override { return MsgResult::Ok; }
+    QString inputBox(const QString&, const QString&, const QString&) override { return {}; }
+    QString passwordBox(const QString&, const QString&) override { return {}; }
+    void beep() override { }
+    void print(const PrintJob&) override { }
+    QDateTime now() const override
+    {
+        return QDateTime(yearHistory().days.rbegin()->first.day, QTime(14, 3));
+    }
+};
+
+// A class whose every child practised the whole year (each a year of its own, the counts scaled).
+QStringList writeClass(const QString& folder, int children)
+{
+    static const QStringList names{ "Anna",   "Ben", "Carla", "Deniz", "Emil", "Frieda", "Gül",
+                                    "Hannes", "Ida", "Jonas", "Kemal", "Lea",  "Mia" };
+    QStringList written;
+    for (int i = 0; i < children; ++i) {
+        ChildHistory child = yearHistory();
+        child.name = names.value(i % names.size())
+                + (i >= names.size() ? QString::number(i / names.size() + 1) : QString());
+        for (auto& [key, tally] : child.days)
+            tally = { tally.right * (10 + i % 7) / 10, tally.wrong * (6 + i % 9) / 10,
+                      tally.answeringMs };
+        TextFile::replaceBytes(HistoryFile::locate(folder, child.name), HistoryFile::bytes(child));
+        written.append(child.name);
+    }
+    return written;
+}
+
+void BM_OpenPage(benchmark::State& bench)
+{
+    QTemporaryDir folder;
+    const QStringList children = writeClass(folder.path(), int(bench.range(0)));
+    QuietDesktop desktop;
+    History history(folder.path());
+    ProgressPage page(history, desktop, desktop, desktop);
+    ProgressWindow window(page);
+    for (auto _ : bench) {
+        page.open(children, 0);
+        benchmark::DoNotOptimize(window.grab());
+    }
+    bench.SetLabel(bench.range(0) == 1 ? "one child, a school year"
+                                       : "a class, a school year each");
+}
+BENCHMARK(BM_OpenPage)->Arg(1)->Arg(25)->Unit(benchmark::kMillisecond);
+
 } // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    const QString screenshot = QStringLiteral("--screenshot=");
+    for (const QString& argument : app.arguments().mid(1)) {
+        if (!argument.startsWith(screenshot))
+            continue;
+        QTemporaryDir folder;
+        const QStringList children = writeClass(folder.path(), 6);
+        QuietDesktop desktop;
+        History history(folder.path());
+        ProgressPage page(history, desktop, desktop, desktop);
+        ProgressWindow window(page);
+        page.open(children, 0);
+        window.show();
+        return window.grab().save(argument.mid(screenshot.size())) ? 0 : 1;
+    }
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -6,15 +6,20 @@
 #include "games/memory_window.h"
 #include "games/number_catch_window.h"
 #include "games/prison_window.h"
+#include "models/answering_stopwatch.h"
 #include "models/error_list.h"
+#include "models/history.h"
 #include "models/mandatory_tasks.h"
+#include "models/progress_page.h"
 #include "models/reward_interval.h"
 #include "models/training_session.h"
 #include "models/users.h"
 #include "models/worksheet.h"
+#include "platform/shared_file.h"
 #include "platform/text_file.h"
 #include "training/error_list_window.h"
 #include "training/info_window.h"
+#include "training/progress_window.h"
 #include "training/training_window.h"
 #include "training/user_window.h"
 #include "worksheets/worksheet_window.h"
@@ -34,7 +39,11 @@ Program::Program(const Desktop& desktop) : desktop_(desktop)
     initResources();
 }
 
-Program::~Program() = default;
+Program::~Program()
+{
+    if (history_)
+        history_->writePending();
+}
 
 void Program::start()
 {
@@ -42,13 +51,30 @@ void Program::start()
     // young copy may be another computer's save in progress and stays.
     TextFile::removeLeftoverCopies(QDir::currentPath(), desktop_.clock);
 
-    users_ = std::make_unique<Users>(desktop_.dialogs, state_);
-    errorList_ = std::make_unique<ErrorList>(desktop_.dialogs, *users_);
-    mandatory_ = std::make_unique<MandatoryTasks>(desktop_.dialogs);
-    rewardInterval_ = std::make_unique<RewardInterval>(desktop_.dialogs);
-    session_ =
-            std::make_unique<TrainingSession>(state_, desktop_.dialogs, desktop_.random,
-                                              *errorList_, *mandatory_, *users_, *rewardInterval_);
+    stopwatch_ = std::make_unique<AnsweringStopwatch>(desktop_.clock);
+    dialogs_ = std::make_unique<PausingDialogs>(desktop_.dialogs, *stopwatch_);
+    // A child's answers are written under the history file's lock; when another computer holds
+    // it, they wait in memory for the next answer, without a word to the child.
+    const Clock& clock = desktop_.clock;
+    history_ = std::make_unique<History>(
+            QDir::currentPath(),
+            [&clock](const QString& path, const std::function<bool()>& readChangeWrite) {
+                return SharedFile::withLock(path, clock, SharedFile::QuietWaitMs,
+                                            [&] {
+                                                return readChangeWrite()
+                                                        ? QString()
+                                                        : QStringLiteral("nicht geschrieben");
+                                            })
+                        .done();
+            });
+
+    users_ = std::make_unique<Users>(*dialogs_, state_);
+    errorList_ = std::make_unique<ErrorList>(*dialogs_, *users_);
+    mandatory_ = std::make_unique<MandatoryTasks>(*dialogs_);
+    rewardInterval_ = std::make_unique<RewardInterval>(*dialogs_);
+    session_ = std::make_unique<TrainingSession>(state_, *dialogs_, desktop_.random, *errorList_,
+                                                 *mandatory_, *users_, *rewardInterval_, *history_,
+                                                 *stopwatch_, desktop_.clock);
     trainingWindow_ =
             std::make_unique<TrainingWindow>(*session_, *mandatory_, *users_, *rewardInterval_);
 
@@ -63,13 +89,21 @@ void Program::start()
             [this] { infoWindow().open(); });
     connect(trainingWindow_.get(), &TrainingWindow::worksheetsRequested, this,
             [this] { worksheetWindow().open(); });
-    connect(trainingWindow_.get(), &TrainingWindow::errorListRequested, this,
-            [this] { errorListWindow().open(users_->startedName(), trainingWindow_->pos()); });
+    connect(trainingWindow_.get(), &TrainingWindow::errorListRequested, this, [this] {
+        errorListBrowsed_ = false;
+        errorListWindow().open(users_->startedName(), trainingWindow_->pos());
+    });
+    connect(errorList_.get(), &ErrorList::browsedTo, this, [this] { errorListBrowsed_ = true; });
     connect(trainingWindow_.get(), &TrainingWindow::userWindowRequested, this,
             [this] { userWindow().open(*trainingWindow_); });
 
+    // The history follows the started child; at start-up that is the first one.
+    connect(users_.get(), &Users::started, this,
+            [this] { history_->setChild(users_->startedFullName()); });
+
     trainingWindow_->placeOnScreen();
     session_->startUp();
+    history_->setChild(users_->startedFullName());
     trainingWindow_->show();
     trainingWindow_->focusCheckButton();
 }
@@ -85,11 +119,39 @@ ErrorListWindow& Program::errorListWindow()
 {
     if (!errorListWindow_) {
         errorListWindow_ =
-                std::make_unique<ErrorListWindow>(*errorList_, desktop_.dialogs, desktop_.printer);
-        connect(errorListWindow_.get(), &ErrorListWindow::closed, this,
-                &Program::showTrainingWindow);
+                std::make_unique<ErrorListWindow>(*errorList_, *dialogs_, desktop_.printer);
+        // The teacher's pages go with it: the training window is the child's again.
+        connect(errorListWindow_.get(), &ErrorListWindow::closed, this, [this] {
+            if (progressWindow_)
+                progressWindow_->hide();
+            showTrainingWindow();
+        });
+        connect(errorListWindow_.get(), &ErrorListWindow::progressRequested, this,
+                &Program::openProgressWindow);
     }
     return *errorListWindow_;
+}
+
+ProgressWindow& Program::progressWindow()
+{
+    if (!progressWindow_) {
+        progressPage_ = std::make_unique<ProgressPage>(*history_, desktop_.clock, *dialogs_,
+                                                       desktop_.printer);
+        progressWindow_ = std::make_unique<ProgressWindow>(*progressPage_);
+    }
+    return *progressWindow_;
+}
+
+// The page of the child the error-list window shows: the started child, or the one browsed to.
+// Stepping there moves neither the error-list window's child nor the user window's selection.
+void Program::openProgressWindow()
+{
+    const QStringList children = users_->fullNames();
+    const int shown = errorListBrowsed_ ? users_->selected()
+                                        : int(children.indexOf(users_->startedFullName()));
+    ProgressWindow& window = progressWindow();
+    progressPage_->open(children, shown);
+    window.open(errorListWindow_->frameGeometry());
 }
 
 InfoWindow& Program::infoWindow()
@@ -104,7 +166,7 @@ InfoWindow& Program::infoWindow()
 WorksheetWindow& Program::worksheetWindow()
 {
     if (!worksheetWindow_) {
-        worksheet_ = std::make_unique<Worksheet>(*session_, desktop_.dialogs, desktop_.clipboard,
+        worksheet_ = std::make_unique<Worksheet>(*session_, *dialogs_, desktop_.clipboard,
                                                  desktop_.printer);
         worksheetWindow_ = std::make_unique<WorksheetWindow>(*worksheet_);
         connect(worksheetWindow_.get(), &WorksheetWindow::closed, this,
@@ -138,7 +200,7 @@ RewardChooser& Program::rewardChooser()
 PrisonWindow& Program::prisonWindow()
 {
     if (!prisonWindow_) {
-        prisonWindow_ = std::make_unique<PrisonWindow>(desktop_.dialogs, desktop_.random);
+        prisonWindow_ = std::make_unique<PrisonWindow>(*dialogs_, desktop_.random);
         connect(prisonWindow_.get(), &PrisonWindow::ended, this, &Program::showTrainingWindow);
     }
     return *prisonWindow_;
@@ -147,7 +209,7 @@ PrisonWindow& Program::prisonWindow()
 NumberCatchWindow& Program::numberCatchWindow()
 {
     if (!numberCatchWindow_) {
-        numberCatchWindow_ = std::make_unique<NumberCatchWindow>(desktop_.dialogs, desktop_.random,
+        numberCatchWindow_ = std::make_unique<NumberCatchWindow>(*dialogs_, desktop_.random,
                                                                  desktop_.timers);
         connect(numberCatchWindow_.get(), &NumberCatchWindow::ended, this,
                 &Program::returnFromGameWithEmptyEntry);
@@ -158,7 +220,7 @@ NumberCatchWindow& Program::numberCatchWindow()
 MemoryWindow& Program::memoryWindow()
 {
     if (!memoryWindow_) {
-        memoryWindow_ = std::make_unique<MemoryWindow>(desktop_.dialogs, desktop_.random);
+        memoryWindow_ = std::make_unique<MemoryWindow>(*dialogs_, desktop_.random);
         connect(memoryWindow_.get(), &MemoryWindow::ended, this,
                 &Program::returnFromGameWithEmptyEntry);
     }
@@ -168,8 +230,8 @@ MemoryWindow& Program::memoryWindow()
 HomewardRideWindow& Program::homewardRideWindow()
 {
     if (!homewardRideWindow_) {
-        homewardRideWindow_ = std::make_unique<HomewardRideWindow>(
-                desktop_.dialogs, desktop_.random, desktop_.timers);
+        homewardRideWindow_ =
+                std::make_unique<HomewardRideWindow>(*dialogs_, desktop_.random, desktop_.timers);
         connect(homewardRideWindow_.get(), &HomewardRideWindow::ended, this,
                 &Program::showTrainingWindow);
     }
@@ -180,7 +242,7 @@ CarRideWindow& Program::carRideWindow()
 {
     if (!carRideWindow_) {
         carRideWindow_ =
-                std::make_unique<CarRideWindow>(desktop_.dialogs, desktop_.random, desktop_.timers);
+                std::make_unique<CarRideWindow>(*dialogs_, desktop_.random, desktop_.timers);
         connect(carRideWindow_.get(), &CarRideWindow::ended, this, &Program::showTrainingWindow);
     }
     return *carRideWindow_;
@@ -188,6 +250,9 @@ CarRideWindow& Program::carRideWindow()
 
 void Program::showTrainingWindow()
 {
+    // The task is in front of the child again: a game or a teacher's window does not count as
+    // answering.
+    stopwatch_->start();
     trainingWindow_->show();
 }
 
@@ -201,6 +266,7 @@ void Program::returnFromGameWithEmptyEntry()
 void Program::endProgram()
 {
     ended_ = true;
+    history_->writePending(); // answers a busy lock kept back; what still fails stays unwritten
     if (infoWindow_)
         infoWindow_->hide();
     if (worksheetWindow_)
@@ -213,6 +279,8 @@ void Program::endProgram()
         userWindow_->hide();
     if (errorListWindow_)
         errorListWindow_->hide();
+    if (progressWindow_)
+        progressWindow_->hide();
     trainingWindow_->hide();
     // exit() rather than quit(): quitting would first ask every window to close, and the
     // program's windows only hide themselves when closed.

@@ -2,12 +2,16 @@
 
 #include "engine/number_text.h"
 #include "engine/task_engine.h"
+#include "models/answering_stopwatch.h"
+#include "models/checked_answer.h"
 #include "models/error_file.h"
 #include "models/evaluation.h"
+#include "models/history.h"
 #include "models/mandatory_tasks.h"
 #include "models/reward_interval.h"
 #include "models/task_list.h"
 #include "models/users.h"
+#include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/password_prompt.h"
 #include "platform/random_source.h"
@@ -43,13 +47,17 @@ int digitValue(const QString& entry)
 
 TrainingSession::TrainingSession(TrainingState& state, Dialogs& dialogs, RandomSource& random,
                                  TaskList& errors, MandatoryTasks& mandatory, Users& users,
-                                 RewardInterval& rewardInterval)
+                                 RewardInterval& rewardInterval, History& history,
+                                 AnsweringStopwatch& stopwatch, const Clock& clock)
     : dialogs_(dialogs),
       random_(random),
       errors_(errors),
       mandatory_(mandatory),
       users_(users),
       rewardInterval_(rewardInterval),
+      history_(history),
+      stopwatch_(stopwatch),
+      clock_(clock),
       state_(state),
       engine_(std::make_unique<TaskEngine>(state, *this, random))
 {
@@ -149,6 +157,7 @@ void TrainingSession::check()
                         QStringLiteral("Leeres Ergebnisfeld"));
         return;
     }
+    recordAnswer();
 
     if (state_.entryText == state_.expectedAnswer) {
         if (errorPractice_) {
@@ -169,9 +178,32 @@ void TrainingSession::check()
     dialogs_.beep();
     dialogs_.msgBox(QStringLiteral("Das ist leider falsch!\r"), MsgStyle::OkOnly,
                     QStringLiteral("Rechenfehler"));
+    stopwatch_.start();
     countError();
     if (errorCount_ > ErrorsBeforePractice)
         nextErrorTask();
+}
+
+// The answer as the history counts it. A listed or stored task is known by its text alone: its
+// operation comes from its sign, its type and level stay unknown.
+void TrainingSession::recordAnswer()
+{
+    CheckedAnswer answer;
+    answer.checkedAt = clock_.now();
+    answer.answeringMs = stopwatch_.elapsedMs();
+    answer.taskText = taskText_;
+    answer.expectedAnswer = state_.expectedAnswer;
+    answer.entry = state_.entryText;
+    if (errorPractice_ || state_.shownOperation == Operation::Mandatory) {
+        answer.source = errorPractice_ ? CheckedAnswer::Source::ErrorPractice
+                                       : CheckedAnswer::Source::Mandatory;
+        answer.operation = operationOfTaskText(taskText_);
+    } else {
+        answer.operation = state_.shownOperation;
+        answer.taskType = state_.shownTaskType;
+        answer.level = state_.level;
+    }
+    history_.record(answer);
 }
 
 void TrainingSession::countError()
@@ -511,6 +543,7 @@ TaskSource::Task TrainingSession::nextTask()
 void TrainingSession::setTaskText(const QString& text)
 {
     taskText_ = text;
+    stopwatch_.start();
     emit taskChanged();
 }
 

@@ -9,7 +9,10 @@
 
 #include <memory>
 
+class AnsweringStopwatch;
+class Clock;
 class Dialogs;
+class History;
 class MandatoryTasks;
 class RandomSource;
 class RewardInterval;
@@ -26,12 +29,16 @@ class Users;
 //
 // Error practice and mandatory mode are states of their own and can both be on, as after an
 // eleventh error during mandatory tasks.
+//
+// Every checked answer goes into the child's history with the time the stopwatch counted: it
+// starts when a task is shown and again when the "Rechenfehler" box is closed.
 class TrainingSession : public QObject, public TaskScreen, public TaskSource {
     Q_OBJECT
 public:
     // The session is the one that changes `state`; the users model reads the password from it.
     TrainingSession(TrainingState& state, Dialogs& dialogs, RandomSource& random, TaskList& errors,
-                    MandatoryTasks& mandatory, Users& users, RewardInterval& rewardInterval);
+                    MandatoryTasks& mandatory, Users& users, RewardInterval& rewardInterval,
+                    History& history, AnsweringStopwatch& stopwatch, const Clock& clock);
     ~TrainingSession() override;
 
     // Start-up: the random source seeded, level 2, plus and its first task type, the settings,
@@ -126,6 +133,7 @@ private:
     void countError();
     void saveWaitingErrors();
     void startChild();
+    void recordAnswer();
 
     Dialogs& dialogs_;
     RandomSource& random_;
@@ -133,6 +141,9 @@ private:
     MandatoryTasks& mandatory_;
     Users& users_;
     RewardInterval& rewardInterval_;
+    History& history_;
+    AnsweringStopwatch& stopwatch_;
+    const Clock& clock_;
     TrainingState& state_;
     std::unique_ptr<TaskEngine> engine_;
 

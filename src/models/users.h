@@ -36,6 +36,9 @@ public:
     // The selected child becomes the started one; false when no one is selected.
     bool startSelected();
     QString startedName() const { return ::shownName(startedName_); }
+    // The names in full, as the children's histories know them.
+    QStringList fullNames() const { return file_.names().mid(0, count()); }
+    const QString& startedFullName() const { return startedName_; }
 
     // "Neuer Name" and "Name löschen", with the password and every question and message.
     void addName();

@@ -1,6 +1,7 @@
 #include "platform/desktop_printer.h"
 
 #include "platform/dialogs.h"
+#include "platform/picture_view.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -19,6 +20,7 @@ const QString Title = QStringLiteral("Drucken");
 struct Piece {
     double x = 0;
     QString text;
+    const PrintPicture* picture = nullptr;
 };
 using Row = QList<Piece>;
 
@@ -32,6 +34,11 @@ QList<Row> rows(const PrintLine& line, const QFontMetricsF& metrics, double colu
         const double x = (item.column - 1) * columnWidth;
         if (reach > x)
             rows.append(Row{});
+        if (item.picture) {
+            rows.last().append(Piece{ x, item.text, &*item.picture });
+            reach = x + item.picture->columns * columnWidth;
+            continue;
+        }
         rows.last().append(Piece{ x, item.text });
         reach = x + metrics.horizontalAdvance(item.text);
     }
@@ -82,15 +89,31 @@ bool renderPrintJob(const PrintJob& job, QPrinter& printer)
     if (heading.size() >= perPage)
         heading.clear();
 
+    // A row's height in lines: a picture takes as many as it says, at most a page.
+    const auto height = [perPage](const Row& row) {
+        int lines = 1;
+        for (const Piece& piece : row)
+            if (piece.picture)
+                lines = std::max(lines, std::min(perPage, piece.picture->lines));
+        return lines;
+    };
     int onPage = 0;
     auto draw = [&](const Row& row) {
-        for (const Piece& piece : row)
-            painter.drawText(QPointF(piece.x, onPage * lineHeight + metrics.ascent()), piece.text);
-        ++onPage;
+        for (const Piece& piece : row) {
+            if (piece.picture) {
+                const QRectF place(piece.x, onPage * lineHeight,
+                                   piece.picture->columns * columnWidth, height(row) * lineHeight);
+                drawPicture(painter, *piece.picture, place);
+            } else {
+                painter.drawText(QPointF(piece.x, onPage * lineHeight + metrics.ascent()),
+                                 piece.text);
+            }
+        }
+        onPage += height(row);
     };
     for (const PrintLine& line : job.lines) {
         for (const Row& row : rows(line, metrics, columnWidth)) {
-            if (onPage == perPage) {
+            if (onPage + height(row) > perPage && onPage > 0) {
                 printer.newPage();
                 onPage = 0;
                 for (const Row& repeated : heading)
@@ -104,16 +127,7 @@ bool renderPrintJob(const PrintJob& job, QPrinter& printer)
 
 QString reservePdfName(const QString& folder, const QString& stem, const QDateTime& at)
 {
-    const QString base = stem + at.toString(QStringLiteral(" yyyy-MM-dd HH-mm"));
-    for (int n = 1;; ++n) {
-        const QString name = base + (n > 1 ? QStringLiteral(" (%1)").arg(n) : QString())
-                + QStringLiteral(".pdf");
-        QFile file(QDir(folder).filePath(name));
-        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-            return name;
-        if (!file.exists())
-            return QString();
-    }
+    return reserveFileName(folder, stem, at, QStringLiteral(".pdf"));
 }
 
 void DesktopPrinter::print(const PrintJob& job)

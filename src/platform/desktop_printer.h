@@ -8,7 +8,8 @@ class QPrinter;
 
 // Puts a print job on a printer's pages: the job's font, columns in that font's average character
 // width on the printer (letters weighted by frequency), one line after the other, a new page when
-// one is full (the job's heading lines first again). An item that would start inside the text
+// one is full (the job's heading lines first again); a picture fills its columns and lines, on a
+// new page when the rest of the page is too short for it. An item that would start inside the text
 // before it, which a proportional font can cause, goes down a line at its column, as the job's own
 // rule does. False when the printer cannot start or reports an error; the document is always ended,
 // so the pages go out.

@@ -1,5 +1,7 @@
 #include "platform/print_job.h"
 
+#include <QDir>
+#include <QFile>
 #include <QStringList>
 
 #include <algorithm>
@@ -22,7 +24,13 @@ void PrintJob::place(int column, const QString& text)
     if (!open_ || reach(lines.last()) > column)
         lines.append(PrintLine{});
     open_ = true;
-    lines.last().append(PrintItem{ column, text });
+    lines.last().append(PrintItem{ column, text, std::nullopt });
+}
+
+void PrintJob::placePicture(int column, const PrintPicture& picture, const QString& text)
+{
+    lines.append(PrintLine{ PrintItem{ column, text, picture } });
+    open_ = false;
 }
 
 void PrintJob::endLine()
@@ -42,4 +50,18 @@ QStringList PrintJob::text() const
         text.append(shown);
     }
     return text;
+}
+
+QString reserveFileName(const QString& folder, const QString& stem, const QDateTime& at,
+                        const QString& suffix)
+{
+    const QString base = stem + at.toString(QStringLiteral(" yyyy-MM-dd HH-mm"));
+    for (int n = 1;; ++n) {
+        const QString name = base + (n > 1 ? QStringLiteral(" (%1)").arg(n) : QString()) + suffix;
+        QFile file(QDir(folder).filePath(name));
+        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+            return name;
+        if (!file.exists())
+            return QString();
+    }
 }

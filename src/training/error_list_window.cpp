@@ -15,7 +15,7 @@
 namespace {
 
 constexpr int ClientWidth = 4950; // twips
-constexpr int ClientHeight = 5790; // twips
+constexpr int ClientHeight = 6390; // twips
 
 } // namespace
 
@@ -33,6 +33,7 @@ ErrorListWindow::ErrorListWindow(ErrorList& errors, Dialogs& dialogs, Printer& p
     connect(deleteButton_, &QPushButton::clicked, &errors_, &ErrorList::clear);
     connect(previousUserButton_, &QPushButton::clicked, this, [this] { errors_.browse(-1); });
     connect(nextUserButton_, &QPushButton::clicked, this, [this] { errors_.browse(+1); });
+    connect(progressButton_, &QPushButton::clicked, this, &ErrorListWindow::progressRequested);
     connect(&errors_, &ErrorList::changed, this, &ErrorListWindow::showList);
     connect(&errors_, &ErrorList::browsedTo, userNameLabel_, &QLabel::setText);
     showList();
@@ -75,6 +76,7 @@ void ErrorListWindow::buildControls()
     printWithMixedAnswersButton_ =
             button("printWithMixedAnswersButton", QStringLiteral("Drucken mit gemischter Lösung"),
                    1440, 5160, 3375);
+    progressButton_ = button("progressButton", QStringLiteral("Lernstand"), 120, 5760, 4695);
 
     QFont large = previousUserButton_->font();
     large.setPointSize(14);

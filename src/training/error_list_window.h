@@ -11,7 +11,8 @@ class QPushButton;
 
 // The error-list window: the error list of the run in three columns (the tasks, their answers,
 // the answers sorted), the child it belongs to, "<" and ">" to look at the other children's error
-// files, printing and deleting. It shows the error list and forwards the buttons to it.
+// files, printing and deleting, and the way to the child's "Lernstand". It shows the error list
+// and forwards the buttons to it.
 class ErrorListWindow : public QWidget {
     Q_OBJECT
 public:
@@ -23,6 +24,7 @@ public:
 
 signals:
     void closed(); // "Abbruch", Escape or the frame: the training window comes back
+    void progressRequested(); // "Lernstand": the page of the child shown here
 
 protected:
     void closeEvent(QCloseEvent* event) override; // closing by the frame acts as "Abbruch"
@@ -48,4 +50,5 @@ private:
     QPushButton* deleteButton_ = nullptr;
     QPushButton* previousUserButton_ = nullptr;
     QPushButton* nextUserButton_ = nullptr;
+    QPushButton* progressButton_ = nullptr;
 };

@@ -5,6 +5,7 @@
 
 #include "models/error_file.h"
 #include "models/evaluation.h"
+#include "models/history_file.h"
 
 #include <QSignalSpy>
 
@@ -22,6 +23,8 @@ private slots:
     void scenario();
     void evaluation_data();
     void evaluation();
+    void history_data();
+    void history();
 };
 
 void AnsweringTests::scenario_data()
@@ -260,6 +263,62 @@ void AnsweringTests::evaluation()
     QFETCH(qint64, right);
     QFETCH(QString, text);
     QCOMPARE(right < 0 ? ErrorFile::name(errors) : evaluationText(errors, right), text);
+}
+
+void AnsweringTests::history_data()
+{
+    // Steps: sN N seconds pass, r the right answer, w a wrong one (its box stays open a minute),
+    // e Enter on an empty entry (its box open a minute too), p the first listed error is practised,
+    // d the next morning, R a second program on the same folder answers from here on. lines: Anna's
+    // history file after its two header lines.
+    QTest::addColumn<Files>("files");
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<QStringList>("lines");
+    const Files anna{ { "ZIFTORA.INI", "Anna\r\n" } };
+    QTest::newRow("box time and breaks do not count")
+            << anna << "s1 e s5 r s7 w s3 r s400 r"
+            << QStringList{ "A 2026-11-30 + 1 2 T 3 1 196000" };
+    Files mandatory = anna;
+    mandatory.insert("ZIFTORA.DAT", "3 \xb7 4 = ?\r\n12\r\n");
+    QTest::newRow("mandatory and error practice")
+            << mandatory << "s4 w s2 r p s6 r"
+            << QStringList{ "A 2026-11-30 \u00b7 0 0 F 1 0 6000",
+                            "A 2026-11-30 \u00b7 0 0 P 1 1 6000", "E 2026-W49 3 4 2 1" };
+    QTest::newRow("kept over a restart, by day")
+            << anna << "s5 r R s1 r d r"
+            << QStringList{ "A 2026-11-30 + 1 2 T 2 0 6000", "A 2026-12-01 + 1 2 T 1 0 180000" };
+}
+
+void AnsweringTests::history()
+{
+    QFETCH(Files, files);
+    QFETCH(QString, steps);
+    QFETCH(QStringList, lines);
+    ProgramFixture f;
+    std::unique_ptr<ProgramFixture> second;
+    ProgramFixture* at = &f;
+    const auto start = [](ProgramFixture& p, const Files& files) {
+        p.dialogs.whileOpen = [&p] { p.clock.advance(60'000); };
+        p.startQuietly(files);
+    };
+    start(f, files);
+    for (const QString& step : steps.split(u' ')) {
+        if (step.startsWith(u's'))
+            at->clock.advance(step.mid(1).toInt() * 1000);
+        else if (step == u"r" || step == u"w")
+            at->answer(at->state().expectedAnswer + (step == u"w" ? "1" : ""));
+        else if (step == u"e")
+            at->answer(QString());
+        else if (step == u"p")
+            at->session().nextErrorTask();
+        else if (step == u"d")
+            at->clock.set(QDateTime(at->clock.now().date().addDays(1), QTime(8, 0)));
+        else if (step == u"R")
+            second = std::make_unique<ProgramFixture>(f.dir.path()), start(*second, {}),
+            at = second.get();
+    }
+    QCOMPARE(QString::fromLatin1(f.file(HistoryFile::fileName("Anna"))).split("\r\n"),
+             QStringList({ "Ziftora Lernstand 1", "Kind Anna" }) + lines + QStringList{ "" });
 }
 
 QTEST_MAIN(AnsweringTests)

@@ -29,9 +29,10 @@ static QString spokenName(QWidget* w)
 void AccessibilityTests::everyControlIsNamed_data()
 {
     QTest::addColumn<QString>("window");
-    for (const char* window : { "TrainingWindow", "UserWindow", "ErrorListWindow", "InfoWindow",
-                                "WorksheetWindow", "RewardChooser", "PrisonWindow", "CarRideWindow",
-                                "NumberCatchWindow", "MemoryWindow", "HomewardRideWindow" })
+    for (const char* window :
+         { "TrainingWindow", "UserWindow", "ErrorListWindow", "InfoWindow", "WorksheetWindow",
+           "RewardChooser", "PrisonWindow", "CarRideWindow", "NumberCatchWindow", "MemoryWindow",
+           "HomewardRideWindow", "ProgressWindow" })
         QTest::newRow(window) << window;
 }
 

@@ -24,6 +24,7 @@
 #include "platform/list_box.h"
 #include "training/error_list_window.h"
 #include "training/info_window.h"
+#include "training/progress_window.h"
 #include "platform/picture_button.h"
 #include "training/training_window.h"
 #include "training/user_window.h"
@@ -91,18 +92,22 @@ public:
         QFile f(QDir(folder_).filePath(name));
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
+    // Every file in the folder but the children's histories, which every checked answer writes
+    // (the history's own tests read them).
     Files allFiles() const
     {
         Files all;
         for (const QString& name :
              QDir(folder_).entryList(QDir::Files | QDir::Hidden | QDir::System))
-            all.insert(name, file(name));
+            if (!(name.startsWith(QStringLiteral("ZIFTORA.H")) && name.size() == 17))
+                all.insert(name, file(name));
         return all;
     }
 
     // A window by its name ("TrainingWindow", "UserWindow", "ErrorListWindow", "InfoWindow", the
     // worksheet window "WorksheetWindow", the chooser "RewardChooser" and its games "PrisonWindow",
-    // "CarRideWindow", "NumberCatchWindow", "MemoryWindow", "HomewardRideWindow"), and a control by
+    // "CarRideWindow", "NumberCatchWindow", "MemoryWindow", "HomewardRideWindow", the "Lernstand"
+    // "ProgressWindow"), and a control by
     // its name, in the training window or, as "ErrorListWindow/taskList", in another window.
     QWidget* window(const QString& name) const
     {
@@ -116,7 +121,8 @@ public:
             { "MemoryWindow", [this] { return &program_->memoryWindow(); } },
             { "CarRideWindow", [this] { return &program_->carRideWindow(); } },
             { "HomewardRideWindow", [this] { return &program_->homewardRideWindow(); } },
-            { "WorksheetWindow", [this] { return &program_->worksheetWindow(); } }
+            { "WorksheetWindow", [this] { return &program_->worksheetWindow(); } },
+            { "ProgressWindow", [this] { return &program_->progressWindow(); } }
         };
         return windows.contains(name) ? windows[name]() : &program_->trainingWindow();
     }

@@ -27,6 +27,7 @@ ScriptedDialogs::~ScriptedDialogs()
 MsgResult ScriptedDialogs::msgBox(const QString& text, MsgStyles style, const QString& title)
 {
     shown.append(msg(text, style.toInt(), title));
+    whileOpen();
     return !style.testFlag(MsgStyle::YesNo)
             ? MsgResult::Ok
             : next(msgAnswers_, "Yes/No box", text, title, MsgResult::No);
@@ -36,12 +37,14 @@ QString ScriptedDialogs::inputBox(const QString& prompt, const QString& title,
                                   const QString& defaultText)
 {
     shown.append(input(prompt, title, defaultText));
+    whileOpen();
     return next(inputAnswers_, "input box", prompt, title, QString());
 }
 
 QString ScriptedDialogs::passwordBox(const QString& prompt, const QString& title)
 {
     shown.append(Shown{ QStringLiteral("password"), prompt, 0, title, QString() });
+    whileOpen();
     return next(passwordAnswers_, "password box", prompt, title, QString());
 }
 

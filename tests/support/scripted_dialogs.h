@@ -5,6 +5,7 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
 #include <utility>
 
 // Dialogs for tests, failing closed both ways; every box is recorded as the program asked for it.
@@ -32,6 +33,9 @@ public:
                      const QString& defaultText) override;
     QString passwordBox(const QString& prompt, const QString& title) override;
     void beep() override { ++beeps; }
+
+    // Runs while each box is open, e.g. to move a scripted clock: a child reads a message.
+    std::function<void()> whileOpen = [] {};
 
     // Everything shown so far, in order; Take() returns it and starts a fresh record.
     QList<Shown> shown;

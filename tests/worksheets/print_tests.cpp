@@ -3,7 +3,12 @@
 
 #include "scripted_dialogs.h"
 
+#include "desktop_doubles.h"
+#include "scripted_clock.h"
+
 #include "platform/desktop_printer.h"
+#include "models/history.h"
+#include "models/progress_page.h"
 #include "models/worksheet_sheets.h"
 
 #include <QApplication>
@@ -86,6 +91,42 @@ private slots:
                          && row.indexOf(QStringLiteral("12"))
                                  == heading.indexOf(QStringLiteral("Lösung")),
                  qPrintable(text));
+    }
+
+    // The "Lernstand" page on paper: its tables as text, its chart drawn with its labels.
+    void progressPage()
+    {
+        QTemporaryDir folder;
+        const QString old = QDir::currentPath();
+        QDir::setCurrent(folder.path());
+        History history(folder.path());
+        history.setChild(QStringLiteral("Anna"));
+        CheckedAnswer answer{ QDateTime(QDate(2026, 11, 30), QTime(8, 0)),
+                              Operation::Times,
+                              1,
+                              1,
+                              CheckedAnswer::Source::Training,
+                              4000,
+                              " 7 · 6 = ?",
+                              "42",
+                              "42" };
+        history.record(answer);
+        ScriptedClock clock;
+        ScriptedDialogs dialogs;
+        RecordingPrinter pages;
+        ProgressPage page(history, clock, dialogs, pages);
+        page.open({ QStringLiteral("Anna") }, 0);
+        DesktopPrinter(dialogs).print(page.printJob());
+        QDir::setCurrent(old);
+        const QStringList made = QDir(folder.path()).entryList({ QStringLiteral("*.pdf") });
+        QCOMPARE(made.size(), 1);
+        QVERIFY(made[0].startsWith(QStringLiteral("Lernstand Anna 20")));
+        const QStringList printed = words(pdfText(folder.filePath(made[0])));
+        QStringList text = page.printJob().text();
+        text.removeLast(); // the chart's words: its legend, the scale, the weeks
+        QCOMPARE(printed,
+                 words(text.join(u'\n'))
+                         + QStringList({ "richtigfalsch", "1", "0", "KW4243444546474849" }));
     }
 
     void printQueue()

@@ -10,6 +10,7 @@
 #include <QAccessible>
 #include <QLabel>
 #include <QScrollBar>
+#include <QTableWidget>
 #include <QTextStream>
 
 namespace {
@@ -38,6 +39,13 @@ QString text(QWidget* w)
         return label->text();
     if (auto* list = qobject_cast<ListBox*>(w))
         return list->entries().join(u'|');
+    if (auto* table = qobject_cast<QTableWidget*>(w)) { // its columns
+        QStringList columns;
+        for (int c = 0; c < table->columnCount(); ++c)
+            columns << (table->horizontalHeaderItem(c) ? table->horizontalHeaderItem(c)->text()
+                                                       : QString());
+        return columns.join(u'|');
+    }
     if (auto* bar = qobject_cast<QScrollBar*>(w))
         return QStringLiteral("%1..%2=%3")
                 .arg(bar->minimum())
@@ -114,7 +122,7 @@ int main(int argc, char** argv)
         for (const char* window :
              { "UserWindow", "ErrorListWindow", "InfoWindow", "WorksheetWindow", "RewardChooser",
                "PrisonWindow", "CarRideWindow", "NumberCatchWindow", "MemoryWindow",
-               "HomewardRideWindow" })
+               "HomewardRideWindow", "ProgressWindow" })
             dump(QString(), f.window(QString::fromLatin1(window)));
         f.dialogs.take();
     }
