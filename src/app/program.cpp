@@ -209,8 +209,8 @@ PrisonWindow& Program::prisonWindow()
 NumberCatchWindow& Program::numberCatchWindow()
 {
     if (!numberCatchWindow_) {
-        numberCatchWindow_ = std::make_unique<NumberCatchWindow>(*dialogs_, desktop_.random,
-                                                                 desktop_.timers);
+        numberCatchWindow_ =
+                std::make_unique<NumberCatchWindow>(*dialogs_, desktop_.random, desktop_.timers);
         connect(numberCatchWindow_.get(), &NumberCatchWindow::ended, this,
                 &Program::returnFromGameWithEmptyEntry);
     }
