@@ -12,6 +12,7 @@
 #include "models/training_session.h"
 #include "models/users.h"
 #include "models/worksheet.h"
+#include "platform/shared_file.h"
 #include "platform/text_file.h"
 #include "training/error_list_window.h"
 #include "training/info_window.h"
@@ -42,9 +43,9 @@ void Program::start()
     // young copy may be another computer's save in progress and stays.
     TextFile::removeLeftoverCopies(QDir::currentPath(), desktop_.clock);
 
-    users_ = std::make_unique<Users>(desktop_.dialogs, state_);
+    users_ = std::make_unique<Users>(desktop_.dialogs, state_, desktop_.clock);
     errorList_ = std::make_unique<ErrorList>(desktop_.dialogs, *users_);
-    mandatory_ = std::make_unique<MandatoryTasks>(desktop_.dialogs);
+    mandatory_ = std::make_unique<MandatoryTasks>(desktop_.dialogs, desktop_.clock);
     rewardInterval_ = std::make_unique<RewardInterval>(desktop_.dialogs);
     session_ =
             std::make_unique<TrainingSession>(state_, desktop_.dialogs, desktop_.random,
@@ -53,6 +54,9 @@ void Program::start()
             std::make_unique<TrainingWindow>(*session_, *mandatory_, *users_, *rewardInterval_);
 
     connect(session_.get(), &TrainingSession::ended, this, &Program::endProgram);
+    // Errors that found their file held by another program go at the next check.
+    connect(session_.get(), &TrainingSession::countersChanged, users_.get(),
+            [this] { users_->writeWaitingErrors(); });
     // The training window stays hidden while the child chooses and plays; every game and the
     // chooser's way back bring it back with the task it had.
     connect(session_.get(), &TrainingSession::rewardDue, this, [this] {
@@ -207,6 +211,7 @@ void Program::endProgram()
     if (errorListWindow_)
         errorListWindow_->hide();
     trainingWindow_->hide();
+    users_->writeWaitingErrors(SharedFile::TeacherWaitMs); // the last chance
     // exit() rather than quit(): quitting would first ask every window to close, and the
     // program's windows only hide themselves when closed.
     QCoreApplication::exit(0);
