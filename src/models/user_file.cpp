@@ -17,7 +17,12 @@ UserFile::Loaded UserFile::load(int waitMs)
     QStringList lines;
     SharedFile::Result read = SharedFile::read(path(), clock_, waitMs, &lines);
     const bool absent = TextFile::kind(path()) == TextFile::FileKind::Absent;
-    if (read.outcome == SharedFile::Outcome::Busy) // a write replaces the file whole
+    // Held all that time: a list read before stays until the file is free. At start the file is
+    // read past the lock (a write replaces it whole), though on some shares a file open for
+    // reading cannot be replaced: the holder's write may then fail.
+    if (read.outcome == SharedFile::Outcome::Busy && read_)
+        return Loaded::Names;
+    if (read.outcome == SharedFile::Outcome::Busy)
         read.outcome = absent || TextFile::readLines(path(), &lines) ? SharedFile::Outcome::Done
                                                                      : SharedFile::Outcome::Failed;
     if (!read.done()) {

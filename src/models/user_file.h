@@ -38,9 +38,10 @@ public:
 
     static QString path() { return QString::fromLatin1(FileName); }
 
-    // Reads the file as it is now, waiting up to waitMs for another program's lock and reading
-    // past it after that (a write replaces the file whole). A missing or empty file stands for the
-    // single name "Standardbenutzer"; a file that cannot be read leaves the list as it was.
+    // Reads the file as it is now, waiting up to waitMs for another program's lock; held longer,
+    // the list stays as it was (the first time, the file is read past the lock). A missing or
+    // empty file stands for the single name "Standardbenutzer"; a file that cannot be read leaves
+    // the list as it was.
     Loaded load(int waitMs = 0);
 
     const QStringList& names() const { return names_; }

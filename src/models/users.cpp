@@ -44,7 +44,7 @@ Users::Users(Dialogs& dialogs, const TrainingState& state, const Clock& clock,
 
 void Users::load()
 {
-    if (file_.load(waits_.quietMs) == UserFile::Loaded::Unreadable)
+    if (file_.load(waits_.teacherMs) == UserFile::Loaded::Unreadable)
         dialogs_.msgBox(QStringLiteral("Die Benutzerliste %1 konnte nicht gelesen werden.\r"
                                        "Bis zum Ende des Programms gilt nur der Standardbenutzer;\r"
                                        "die Datei bleibt unverändert.\r")
@@ -236,9 +236,9 @@ bool Users::readErrors(QStringList* tasks, QStringList* answers, QString* fileNa
     fileName->clear();
     if (selected_ < 0)
         return true;
-    // Past a lock held longer than a moment: a write replaces a file whole.
+    // Past a lock held for seconds (a write replaces a file whole): the teacher is waiting.
     FileLock listLock(UserFile::path(), clock_);
-    listLock.lock(waits_.quietMs);
+    listLock.lock(waits_.teacherMs);
     *fileName = ErrorFile::name(file_.numberNow(selectedName_, selected_));
     return fileName->isEmpty() || ErrorFile::read(*fileName, tasks, answers)
             || TextFile::kind(*fileName) == TextFile::FileKind::Absent;
