@@ -3,8 +3,8 @@
 // made. Afterwards every one of them is in the files exactly once, and nothing else: no lost or
 // doubled name, error or task list, no lock or temporary copy. Before they start, a program was
 // killed while holding the user list's lock and a computer long gone left a lock on the mandatory
-// tasks: both are taken over. ZIFTORA_TEST_FOLDER names a folder to work in (a network share);
-// otherwise a temporary one.
+// tasks: both are taken over. ZIFTORA_TEST_FOLDER names a folder to work in (a network share;
+// otherwise a temporary one), ZIFTORA_TEST_CHANGES the changes per program (150).
 #include "platform/file_lock.h"
 #include "platform/text_file.h"
 
@@ -41,10 +41,11 @@ private slots:
                                     QFileDevice::FileModificationTime));
         gone.close();
 
+        const QString changes = qEnvironmentVariable("ZIFTORA_TEST_CHANGES", "150");
         std::vector<std::unique_ptr<QProcess>> programs;
         for (int i = 0; i < 8; ++i) {
             programs.push_back(std::make_unique<QProcess>());
-            programs.back()->start(DRIVER, { dir.path(), QString::number(i), "150" });
+            programs.back()->start(DRIVER, { dir.path(), QString::number(i), changes });
         }
         QStringList acks;
         for (auto& p : programs) {
