@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs programs contending for one file (bench/lock_contention.sh: lock_counter processes adding
-# to a counter under its lock) on network file systems mounted on this machine itself, as a class
-# would use a folder on the school server. Needs root. For each kind it says what ran, or why it
+# to a counter under its lock), and the multi-process test of the program's own files
+# (tests/models/shared_processes_tests: user list, error files, mandatory tasks), on network file
+# systems mounted on this machine itself, as a class would use a folder on the school server. Needs root. For each kind it says what ran, or why it
 # is skipped; it fails only when a run on a mounted folder loses an increment or leaves a file.
 #   kernel NFS and CIFS  tried with mount(8); a kernel without them (most containers) is skipped
 #   sshfs                FUSE: an sshd of its own on 127.0.0.1:2222, keys in a temporary folder
@@ -28,6 +29,13 @@ skip() { echo "== $1: skipped: $2"; }
 run_on() { # name folder
   echo "== $1: $programs programs x $changes changes on $2"
   if ! bench/lock_contention.sh "$2" "$programs" "$changes" 5; then
+    echo "== $1: FAILED"
+    failed=1
+  fi
+  echo "== $1: eight programs changing names, error files and mandatory tasks on $2"
+  # Each of its changes takes the user list's lock once or twice: fewer of them on a slow share.
+  if ! ZIFTORA_TEST_FOLDER="$2" ZIFTORA_TEST_CHANGES=$(( changes / 4 )) \
+       build/tests/models/shared_processes_tests; then
     echo "== $1: FAILED"
     failed=1
   fi

@@ -68,9 +68,9 @@ void Program::start()
                         .done();
             });
 
-    users_ = std::make_unique<Users>(*dialogs_, state_);
+    users_ = std::make_unique<Users>(*dialogs_, state_, desktop_.clock);
     errorList_ = std::make_unique<ErrorList>(*dialogs_, *users_);
-    mandatory_ = std::make_unique<MandatoryTasks>(*dialogs_);
+    mandatory_ = std::make_unique<MandatoryTasks>(*dialogs_, desktop_.clock);
     rewardInterval_ = std::make_unique<RewardInterval>(*dialogs_);
     session_ = std::make_unique<TrainingSession>(state_, *dialogs_, desktop_.random, *errorList_,
                                                  *mandatory_, *users_, *rewardInterval_, *history_,
@@ -79,6 +79,9 @@ void Program::start()
             std::make_unique<TrainingWindow>(*session_, *mandatory_, *users_, *rewardInterval_);
 
     connect(session_.get(), &TrainingSession::ended, this, &Program::endProgram);
+    // Errors that found their file held by another program go at the next check.
+    connect(session_.get(), &TrainingSession::countersChanged, users_.get(),
+            [this] { users_->writeWaitingErrors(); });
     // The training window stays hidden while the child chooses and plays; every game and the
     // chooser's way back bring it back with the task it had.
     connect(session_.get(), &TrainingSession::rewardDue, this, [this] {
@@ -282,6 +285,7 @@ void Program::endProgram()
     if (progressWindow_)
         progressWindow_->hide();
     trainingWindow_->hide();
+    users_->writeWaitingErrors(SharedFile::TeacherWaitMs); // the last chance
     // exit() rather than quit(): quitting would first ask every window to close, and the
     // program's windows only hide themselves when closed.
     QCoreApplication::exit(0);

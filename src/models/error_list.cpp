@@ -1,14 +1,13 @@
 #include "models/error_list.h"
 
-#include "models/error_file.h"
 #include "models/users.h"
 #include "platform/dialogs.h"
-#include "platform/text_file.h"
 
 ErrorList::ErrorList(Dialogs& dialogs, Users& users) : dialogs_(dialogs), users_(users) { }
 
 void ErrorList::browse(int step)
 {
+    users_.refresh(); // the names as other programs may have changed them
     const int count = users_.count();
     if (count == 0)
         return;
@@ -26,11 +25,10 @@ void ErrorList::loadSelectedChildsFile()
 {
     // A missing file, or a child without a file of its own, shows an empty list; so does a file
     // that is there but cannot be read, which is said and left as it is.
-    const QString fileName = ErrorFile::name(users_.selected());
     QStringList tasks;
     QStringList answers;
-    if (!fileName.isEmpty() && !ErrorFile::read(fileName, &tasks, &answers)
-        && TextFile::kind(fileName) != TextFile::FileKind::Absent) {
+    QString fileName;
+    if (!users_.readErrors(&tasks, &answers, &fileName)) {
         clear();
         dialogs_.msgBox(
                 QStringLiteral("Die Fehlerdatei %1 konnte nicht gelesen werden.\r").arg(fileName),

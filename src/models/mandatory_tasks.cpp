@@ -36,7 +36,10 @@ bool readMandatoryFile(const QString& path, QStringList* entries)
     return read;
 }
 
-MandatoryTasks::MandatoryTasks(Dialogs& dialogs) : dialogs_(dialogs) { }
+MandatoryTasks::MandatoryTasks(Dialogs& dialogs, const Clock& clock, SharedFile::Waits waits)
+    : dialogs_(dialogs), clock_(clock), waits_(waits)
+{
+}
 
 void MandatoryTasks::select(int index)
 {
@@ -118,8 +121,18 @@ void MandatoryTasks::save()
     }
 
     // The file is replaced whole; when that fails the old file stays and so does the list.
-    QString error;
-    if (!TextFile::replaceLines(QString::fromLatin1(FileName), entries_, &error)) {
+    const QString path = QString::fromLatin1(FileName);
+    const auto write = [&] {
+        QString error;
+        return TextFile::replaceLines(path, entries_, &error) ? QString() : error;
+    };
+    SharedFile::Result saved;
+    while ((saved = SharedFile::withLock(path, clock_, waits_.teacherMs, write)).outcome
+           == SharedFile::Outcome::Busy)
+        if (!SharedFile::askToTryAgain(dialogs_, path, saved.holder, title()))
+            return;
+    if (!saved.done()) {
+        const QString& error = saved.error;
         QString text = QStringLiteral("Die Liste konnte nicht gespeichert werden!\r");
         if (!error.isEmpty())
             text += error + QLatin1Char('\r');

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "platform/shared_file.h"
+
 #include <QObject>
 #include <QStringList>
 
+class Clock;
 class Dialogs;
 
 // Reads the mandatory task file into the entries of the list, field by field. A pair whose answer
@@ -17,13 +20,14 @@ bool readMandatoryFile(const QString& path, QStringList* entries);
 // line, ...) and saves them to ZIFTORA.DAT; at every start and change of child the stored tasks
 // are loaded into the same list and served from it, first to last, before free training. This is
 // the one place that reads and writes the file. Whether the editor column is open is kept here
-// too; the training window shows it by its width.
+// too; the training window shows it by its width. The file is shared by every program on the
+// folder: a save replaces it whole under its lock.
 class MandatoryTasks : public QObject {
     Q_OBJECT
 public:
     static constexpr const char* FileName = "ZIFTORA.DAT";
 
-    explicit MandatoryTasks(Dialogs& dialogs);
+    MandatoryTasks(Dialogs& dialogs, const Clock& clock, SharedFile::Waits waits = {});
 
     const QStringList& entries() const { return entries_; }
     int count() const { return int(entries_.size()); }
@@ -43,7 +47,9 @@ public:
     void insert(const QString& task, const QString& answer); // "Einfügen": a pair at the end
     void deleteSelectedPair(); // "Lösche Zeile": the selected line and the other of its pair
     void clear(); // "Lösche Liste"
-    void save(); // "Speichern", with its question and messages
+    // "Speichern", with its question and messages; a file another program is changing is asked
+    // about (try again, or keep the list unsaved).
+    void save();
     void loadList(); // "Lade Liste", with its messages
 
 signals:
@@ -54,6 +60,8 @@ private:
     void removeRows(int first, int count);
 
     Dialogs& dialogs_;
+    const Clock& clock_;
+    SharedFile::Waits waits_;
     QStringList entries_;
     int selected_ = -1;
     bool editorOpen_ = false;

@@ -4,7 +4,6 @@
 #include "engine/task_engine.h"
 #include "models/answering_stopwatch.h"
 #include "models/checked_answer.h"
-#include "models/error_file.h"
 #include "models/evaluation.h"
 #include "models/history.h"
 #include "models/mandatory_tasks.h"
@@ -28,12 +27,6 @@ const QString& errorListTitle()
 {
     static const QString title = QStringLiteral("Fehlerliste");
     return title;
-}
-
-const QString& errorsStayListed()
-{
-    static const QString text = QStringLiteral("Sie bleiben in der Fehlerliste.\r");
-    return text;
 }
 
 // The number the practice number takes from a one-character entry: its digit, or 0 for a sign.
@@ -419,27 +412,9 @@ bool TrainingSession::prepareChangeOfChild()
 
 void TrainingSession::saveWaitingErrors()
 {
-    // Without a selected child, or for one beyond the thousand error files, no file may be
-    // written: another child's file would get them. They stay listed, so nothing is lost.
-    const int number = users_.selected();
-    const QString fileName = ErrorFile::name(number);
-    if (fileName.isEmpty()) {
-        const QString reason = number < 0
-                ? QStringLiteral("Es ist kein Benutzer ausgewählt, darum konnten die "
-                                 "Fehleraufgaben nicht in einer Datei gespeichert werden.\r")
-                : QStringLiteral("Nur die ersten 1000 Benutzer haben eine eigene Fehlerdatei, "
-                                 "darum konnten die Fehleraufgaben nicht gespeichert werden.\r");
-        dialogs_.msgBox(reason + errorsStayListed(), MsgStyle::Information, errorListTitle());
-        return;
-    }
-    QString error;
-    if (!ErrorFile::append(fileName, errors_.tasks(), errors_.answers(), &error)) {
-        // The file's own report names the file and says that the errors stay listed.
-        if (error.isEmpty())
-            error = QStringLiteral("Die Fehleraufgaben konnten nicht gespeichert werden.\r")
-                    + errorsStayListed();
-        dialogs_.msgBox(error, MsgStyle::Information, errorListTitle());
-    }
+    // To the selected child's file, found by name; a file that another program holds at the
+    // moment gets them at the next chance (Users::writeWaitingErrors), without a word.
+    users_.saveErrors(errors_.tasks(), errors_.answers());
 }
 
 // A child started in the user window: its name shows, then the mandatory tasks are loaded again;

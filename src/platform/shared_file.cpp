@@ -1,5 +1,6 @@
 #include "platform/shared_file.h"
 
+#include "platform/dialogs.h"
 #include "platform/text_file.h"
 
 #include <QDir>
@@ -95,6 +96,19 @@ Result append(const QString& path, const Clock& clock, int waitMs, const QString
         TextFile::appendLines(path, lines, &error);
         return error;
     });
+}
+
+bool askToTryAgain(Dialogs& dialogs, const QString& fileName, const LockHolder& holder,
+                   const QString& title)
+{
+    // A lock file that could not be read names no computer.
+    const QString where = holder.computer.isEmpty()
+            ? QStringLiteral("an einem anderen Computer")
+            : QStringLiteral("am Computer %1").arg(holder.computer);
+    const QString text = QStringLiteral("Die Datei %1 wird gerade %2 geändert.\r"
+                                        "Noch einmal versuchen?")
+                                 .arg(fileName, where);
+    return dialogs.msgBox(text, MsgStyle::YesNo | MsgStyle::Question, title) == MsgResult::Yes;
 }
 
 } // namespace SharedFile

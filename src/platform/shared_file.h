@@ -8,6 +8,7 @@
 #include <functional>
 
 class Clock;
+class Dialogs;
 
 // Data files that other programs may change at the same time, from this computer or from others
 // on the same folder. Every change is a short read-change-write under the file's lock (see
@@ -24,6 +25,12 @@ namespace SharedFile {
 // then asked about; a child's writes wait a moment and otherwise try again at the next chance.
 inline constexpr int TeacherWaitMs = 3000;
 inline constexpr int QuietWaitMs = 200;
+
+// The waits a program's file owners use; a test that plays the other program waits not at all.
+struct Waits {
+    int teacherMs = TeacherWaitMs;
+    int quietMs = QuietWaitMs;
+};
 
 enum class Outcome {
     Done, // the work ran and succeeded
@@ -56,5 +63,11 @@ Result update(const QString& path, const Clock& clock, int waitMs,
 
 // Adds the lines at the end of the file as it is now (TextFile::appendLines).
 Result append(const QString& path, const Clock& clock, int waitMs, const QStringList& lines);
+
+// Tells the teacher that another program is changing `fileName` (a bare name such as
+// "ZIFTORA.INI") on the computer that holds its lock, and asks whether to try again: true for
+// "Ja". Declined, the change stays in this program's memory.
+bool askToTryAgain(Dialogs& dialogs, const QString& fileName, const LockHolder& holder,
+                   const QString& title);
 
 } // namespace SharedFile

@@ -73,6 +73,7 @@ void UserWindow::showSelection()
 
 void UserWindow::open(const QWidget& trainingWindow)
 {
+    users_.refresh(); // as other programs on the folder may have changed it
     if (isVisible()) {
         // Already open, perhaps behind the training window: bring it to the front.
         raise();

@@ -206,6 +206,16 @@ private slots:
         QCOMPARE(f.allFiles(), files);
     }
 
+    void userWindowReadsTheListAgain()
+    { // as another program on the folder left it, each time the window opens
+        ProgramFixture f;
+        f.startQuietly({ { "ZIFTORA.INI", "Anna\r\nBen\r\n" } });
+        f.writeFile("ZIFTORA.INI", "Ben\r\nDora\r\n");
+        f.click("userPicture");
+        QCOMPARE(f.entries("UserWindow/userList"), QStringList({ "Ben", "Dora" }));
+        QCOMPARE(f.program().users().selected(), -1); // Anna is gone
+    }
+
     // Names are added or deleted with the password. A user file that cannot be read is never
     // written over.
     void editNames_data()
