@@ -286,10 +286,11 @@ private slots:
             QVERIFY(pixel(3, row, { 3, 0 }) == Qt::black && pixel(3, row, { 3, 3 }) != Qt::black);
         QCOMPARE(f.control("HomewardRideWindow/housePicture")->pos(),
                  corner + QPoint(11 * cell.x(), 9 * cell.y()));
-        // The nail show marks a nail each tick; the car moves by buttons and arrow keys.
+        // The nail show marks a nail each tick with a bold X; the car moves by buttons and keys.
         f.timers.made.last()->tick();
-        QCOMPARE(f.control("HomewardRideWindow/nailMarker")->pos(),
-                 corner + QPoint(5 * cell.x(), 7 * cell.y()));
+        QWidget* marker = f.control("HomewardRideWindow/nailMarker");
+        QVERIFY(marker->isVisible() && marker->font().bold());
+        QCOMPARE(marker->pos(), corner + QPoint(5 * cell.x(), 7 * cell.y()));
         f.click("HomewardRideWindow/rightButton"), f.click("HomewardRideWindow/downButton");
         f.key(Qt::Key_Right, "HomewardRideWindow/endButton", 2);
         f.key(Qt::Key_Down, "HomewardRideWindow/endButton");
