@@ -1,7 +1,9 @@
-// The child's answer and what follows: the error list, its practice and window, the teacher's
-// password, error files.
+// The child's answer and what follows, on the training session without windows: the entry, the
+// check and its counters, the error list and its practice, the reward rounds; the error files and
+// the evaluation as tables; the error-list window with the teacher's password as one test.
 
 #include "program_fixture.h"
+#include "session_rig.h"
 
 #include "models/error_file.h"
 #include "models/evaluation.h"
@@ -9,261 +11,328 @@
 
 #include <QSignalSpy>
 
-#include <functional>
+#include <memory>
 
 #include <sys/stat.h>
 
+namespace {
+
 const Shown Wrong = ScriptedDialogs::msg(QStringLiteral("Das ist leider falsch!\r"), 0,
                                          QStringLiteral("Rechenfehler"));
+const Shown PractiseNow =
+        ScriptedDialogs::msg("Die Fehleraufgaben jetzt üben?\r", 276, "Fehlerliste");
+
+Step typed(const QString& keys)
+{
+    return [keys](SessionRig& r) { r.type(keys); };
+}
+Step answered(const QString& keys)
+{
+    return [keys](SessionRig& r) { r.answer(keys); };
+}
+// A task answered wrongly, so it is listed; its box is not kept.
+Step listed(const QString& task, const QString& answer)
+{
+    return [task, answer](SessionRig& r) {
+        r.putTask(task, answer), r.answer(QStringLiteral("0")), r.dialogs.take(),
+                r.dialogs.beeps = 0;
+    };
+}
+const Step eraseKey = [](SessionRig& r) { r.session.erase(); };
+const Step backspaceKey = [](SessionRig& r) { r.session.backspace(); };
+// The child is changed and says Yes to practising the waiting errors now.
+const Step practiseNow = [](SessionRig& r) {
+    r.dialogs.answerMsg(MsgResult::Yes), r.session.prepareChangeOfChild();
+};
+
+QStringList listedTasks(const TaskList& list)
+{
+    QStringList listed;
+    for (int i = 0; i < list.count(); ++i)
+        listed << list.tasks().at(i) + u'|' + list.answers().at(i);
+    return listed;
+}
+
+} // namespace
 
 class AnsweringTests : public QObject {
     Q_OBJECT
 private slots:
-    void scenario_data();
-    void scenario();
-    void evaluation_data();
-    void evaluation();
+    void answer_data()
+    {
+        // A task "Aufgabe" with the given answer is on screen; what the child does; then the task
+        // on screen ("new": a generated one), the entry, the counters, whether error practice
+        // runs, the error list and the boxes.
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<Steps>("steps");
+        QTest::addColumn<QString>("task");
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<int>("errors");
+        QTest::addColumn<int>("right");
+        QTest::addColumn<bool>("practice");
+        QTest::addColumn<QStringList>("left");
+        QTest::addColumn<Boxes>("boxes");
+        const auto row = [](const char* name, const char* expected, const Steps& steps,
+                            const char* task, const char* entry, int errors = 0, int right = 0,
+                            bool practice = false, const QStringList& left = {},
+                            const Boxes& boxes = {}) {
+            QTest::newRow(name) << expected << steps << task << entry << errors << right << practice
+                                << left << boxes;
+        };
+        row("every digit typed", "1234567890", { typed("1234567890") }, "Aufgabe", "1234567890");
+        row("the R follows the position", "17R3", { typed("173") }, "Aufgabe", "17R3");
+        row("signs replace", ">", { typed("><=") }, "Aufgabe", "=");
+        row("ten characters at most", "1234567890R1", { typed("12345678901") }, "Aufgabe",
+            "1234567890");
+        row("no R after ten characters", "1234567890R1", { typed("1234567890") }, "Aufgabe",
+            "1234567890");
+        row("Entf takes the R for good", "7R3", { typed("7"), eraseKey, typed("3") }, "Aufgabe",
+            "73");
+        row("Entf on one character", "7", { typed("7"), eraseKey, eraseKey }, "Aufgabe", "");
+        row("Backspace takes the R for good", "7R3", { typed("7"), backspaceKey, typed("3") },
+            "Aufgabe", "73");
+        row("nothing typed", "7", { answered("") }, "Aufgabe", "", 0, 0, false, {},
+            { ScriptedDialogs::msg("Bitte Ergebnis eintragen!\r", 0, "Leeres Ergebnisfeld") });
+        row("each try counts, listed once", "7R3", { answered("8"), answered("9") }, "Aufgabe", "",
+            2, 0, false, { "Aufgabe|7R3" }, { Wrong, Wrong });
+        row("wrong, then right", "7R3", { answered("8"), answered("73") }, "new", "", 1, 1, false,
+            { "Aufgabe|7R3" }, { Wrong });
+        Steps ten;
+        QStringList left;
+        for (int i = 1; i <= 10; ++i)
+            ten << listed(QStringLiteral("%1 + 1 = ?").arg(i), QString::number(i + 1)),
+                    left << QStringLiteral("%1 + 1 = ?|%2").arg(i).arg(i + 1);
+        row("the eleventh error, adding nothing, starts practice", "11", ten << answered("0"),
+            "1 + 1 = ?", "", 11, 0, true, left.mid(1), { Wrong });
+        row("first in, first out; right answers uncounted until the last", "0",
+            { listed("3 · 4 = ?", "12"), listed("1 + 2 = ?", "3"), listed("6 + 6 = ?", "12"),
+              practiseNow, [](SessionRig& r) { r.session.tellErrorsWaiting(); }, answered("6"),
+              answered("12"), answered("3"), answered("12") },
+            "3 · 4 = ?", "", 4, 0, true, {},
+            { PractiseNow,
+              ScriptedDialogs::msg("Es sind noch 2 Fehleraufgaben!\r", 0, "Fehlerliste"), Wrong });
+        row("practice over: counted, a new task", "0",
+            { listed("3 · 4 = ?", "12"), practiseNow, answered("12") }, "new", "", 0, 1, false, {},
+            { PractiseNow });
+        row("answers the keypad cannot type are passed over", "0",
+            { listed("A", ""), listed("2 + 2 = ?", "4"), listed("B", "zw\u00f6lf"), practiseNow,
+              answered("4") },
+            "new", "", 0, 1, false, {}, { PractiseNow });
+    }
+    void answer()
+    {
+        QFETCH(QString, expected);
+        QFETCH(Steps, steps);
+        QFETCH(QString, task);
+        QFETCH(QString, entry);
+        QFETCH(int, errors);
+        QFETCH(int, right);
+        QFETCH(bool, practice);
+        QFETCH(QStringList, left);
+        QFETCH(Boxes, boxes);
+        SessionRig r;
+        r.start();
+        r.putTask(QStringLiteral("Aufgabe"), expected);
+        for (const auto& step : steps)
+            step(r);
+        QCOMPARE(r.session.taskText() == task, task != "new");
+        QVERIFY(r.session.taskText() != "Aufgabe" || task == "Aufgabe");
+        QCOMPARE(r.state.entryText, entry);
+        QCOMPARE(r.session.shownEntry(), entry);
+        QCOMPARE(r.session.errorCount(), errors);
+        QCOMPARE(r.session.correctCount(), right);
+        QCOMPARE(r.session.errorPractice(), practice);
+        QCOMPARE(listedTasks(r.errors), left);
+        QCOMPARE(r.dialogs.take(), boxes);
+        QCOMPARE(r.dialogs.beeps, int(boxes.count(Wrong)));
+    }
+
+    void errorCounterStopsAtItsLargest()
+    {
+        SessionRig r;
+        r.start();
+        r.putTask(QStringLiteral("Aufgabe"), QStringLiteral("7"));
+        for (int i = 0; i < 32768; ++i)
+            r.answer(QStringLiteral("5"));
+        QCOMPARE(r.session.errorCount(), 32767);
+    }
+
+    // A game round after every 20th right answer; with errors waiting, error practice instead.
+    void rewardRounds()
+    {
+        SessionRig r({ { "ZIFTORA.INF", "30\r\n" } }); // the file only says when
+        r.start();
+        QSignalSpy rewards(&r.session, &TrainingSession::rewardDue);
+        const auto rightAnswers = [&r](int n) {
+            for (int i = 0; i < n; ++i)
+                r.state.entryText = r.state.expectedAnswer, r.session.check();
+        };
+        rightAnswers(19);
+        QCOMPARE(rewards.size(), 0);
+        rightAnswers(21);
+        QCOMPARE(rewards.size(), 2);
+        listed("3 · 4 = ?", "12")(r);
+        rightAnswers(19);
+        QVERIFY(rewards.size() == 2 && !r.session.errorPractice());
+        rightAnswers(1);
+        QVERIFY(rewards.size() == 2 && r.session.errorPractice());
+        QCOMPARE(r.session.taskText(), "3 · 4 = ?");
+        r.session.showRewardInterval();
+        QCOMPARE(r.dialogs.take(),
+                 Boxes{ ScriptedDialogs::msg("Nach 30 Aufgaben gibt es eine Spielrunde!", 64,
+                                             "Belohnung") });
+    }
+
+    void password()
+    {
+        SessionRig r;
+        r.start();
+        r.putTask(QStringLiteral("22 : 5 = ?"), QStringLiteral("4R2"));
+        r.type("4");
+        r.dialogs.answerPassword("4r2"), r.dialogs.answerPassword("4R2");
+        QVERIFY(!r.session.askPassword("Ziftora") && r.session.askPassword("Ziftora"));
+        QCOMPARE(r.state.entryText + r.state.expectedAnswer, "4R4R2");
+    }
+
+    void errorFile_data()
+    {
+        // The file before (absent: none; "|": a pipe), the tasks appended, the file after and
+        // the message of a failure.
+        QTest::addColumn<int>("child");
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QByteArray>("after");
+        QTest::addColumn<QString>("error");
+        const QString cannot = QStringLiteral(
+                "Die Fehleraufgaben konnten nicht in der Datei ZIFTORA.000 gespeichert werden. "
+                "Vielleicht ist der Ordner schreibgeschützt oder der Datenträger voll.\r\nDie "
+                "Fehleraufgaben bleiben in der Fehlerliste.");
+        const QByteArray added("3 \xB7 4 = ?\r\n12\r\n7 + 5 <=> 13\r\n<\r\n"),
+                odd("1 + 1 = ?\r\n2\r\n8 - 1 = ?\r\n");
+        QTest::newRow("a new file") << 0 << QByteArray() << added << "";
+        QTest::newRow("the last child with a file") << 999 << QByteArray() << added << "";
+        QTest::newRow("appended") << 0 << odd.left(14) << odd.left(14) + added << "";
+        QTest::newRow("odd number of lines") << 0 << odd << odd + "\r\n" + added << "";
+        QTest::newRow("last line without its ending")
+                << 0 << QByteArray("8 - 1 = ?") << "8 - 1 = ?\r\n\r\n" + added << "";
+        QTest::newRow("a pipe") << 0 << QByteArray("|") << QByteArray("|") << cannot;
+        const QString none = QStringLiteral(
+                "Die Fehleraufgaben wurden nicht gespeichert: Es ist kein Benutzer mit eigener "
+                "Fehlerdatei ausgewählt.\r\nDie Fehleraufgaben bleiben in der Fehlerliste.");
+        QTest::newRow("no file beyond 999") << 1000 << QByteArray() << QByteArray() << none;
+        QTest::newRow("no file below 0") << -1 << QByteArray() << QByteArray() << none;
+    }
+    void errorFile()
+    {
+        QFETCH(int, child);
+        QFETCH(QByteArray, before);
+        QFETCH(QByteArray, after);
+        QFETCH(QString, error);
+        SessionRig r;
+        const QString name = ErrorFile::name(child);
+        QCOMPARE(name,
+                 child < 0 || child > 999
+                         ? QString()
+                         : QStringLiteral("ZIFTORA.%1").arg(child, 3, 10, QChar(u'0')));
+        if (before == "|")
+            QCOMPARE(::mkfifo(qPrintable(name), 0600), 0);
+        else if (!before.isEmpty())
+            r.write(name, before);
+        QString why;
+        QCOMPARE(ErrorFile::append(name, { "3 · 4 = ?", "7 + 5 <=> 13" }, { "12", "<" }, &why),
+                 error.isEmpty() && !name.isEmpty());
+        QCOMPARE(why, error);
+        if (before != "|" && !name.isEmpty()) {
+            QCOMPARE(r.read(name), after);
+            QStringList tasks, answers;
+            QVERIFY(ErrorFile::read(name, &tasks, &answers));
+            QCOMPARE(tasks.mid(tasks.size() - 2) + answers.mid(answers.size() - 2),
+                     QStringList({ "3 · 4 = ?", "7 + 5 <=> 13", "12", "<" }));
+        }
+    }
+
+    void evaluation_data()
+    {
+        QTest::addColumn<int>("errors");
+        QTest::addColumn<qint64>("right");
+        QTest::addColumn<QString>("text");
+        const auto row = [](const char* percent, int errors, qint64 right, const char* praise) {
+            QTest::newRow(percent)
+                    << errors << right
+                    << QStringLiteral("Du hast %1% Fehler:\n\r\n\r%2").arg(percent, praise);
+        };
+        QTest::newRow("no right answer yet")
+                << 4 << qint64(0) << QStringLiteral("Du hast noch keine richtige Lösung!");
+        row("3276700", 32767, 1, "Du machst zu viele Fehler!");
+        row("70", 7, 10, "Du machst zu viele Fehler!");
+        row("60", 6, 10, "Du musst viel mehr üben!");
+        row("50", 5, 10, "Du musst noch etwas üben!");
+        row("40", 4, 10, "Das geht gerade noch so!");
+        row("30", 3, 10, "Schon recht ordentlich!");
+        row("29", 29, 100, "Das klappt schon fast gut!"); // exactly 29, not 28.999...
+        row("20", 2, 10, "Das klappt schon fast gut!");
+        row("10", 1, 10, "Das hast du gut gemacht!");
+        row("5", 1, 20, "Das hast du prima gemacht!");
+        row("4", 49, 1000, "Das ist einfach Spitze!");
+    }
+    void evaluation()
+    {
+        QFETCH(int, errors);
+        QFETCH(qint64, right);
+        QFETCH(QString, text);
+        QCOMPARE(evaluationText(errors, right), text);
+    }
+
+    // The teacher opens the error list with the password and browses the children's error files;
+    // the training window keeps its task, entry and child.
+    void errorListWindow()
+    {
+        ProgramFixture f;
+        f.startQuietly({ { "ZIFTORA.INI", "Anna\r\nBen\r\nCarla\r\n" },
+                         { "ZIFTORA.000", "7 + 5 = ?\r\n12\r\n9 + 9 = ?\r\n18\r\n" },
+                         { "ZIFTORA.001", "6 - 2 = ?\r\n4\r\n8 - 1 = ?\r\n" },
+                         { "ZIFTORA.002",
+                           QByteArray("3 \xB7 4 = ?\r\n12\r\n\x81\x00\x9D\r\n3\r\n", 24) } });
+        const Files files = f.allFiles();
+        f.putTask(QStringLiteral("22 : 5 = ?"), QStringLiteral("4R2"));
+        f.answer(QStringLiteral("0")), f.type(QStringLiteral("4")), f.seen();
+        const auto shown = [&f] {
+            QStringList listed{ f.caption("ErrorListWindow/userNameLabel") };
+            const QStringList tasks = f.entries("ErrorListWindow/taskList"),
+                              answers = f.entries("ErrorListWindow/answerList");
+            for (int i = 0; i < qMax(tasks.size(), answers.size()); ++i)
+                listed << tasks.value(i) + u'|' + answers.value(i);
+            QStringList sorted = answers;
+            sorted.sort();
+            return f.entries("ErrorListWindow/sortedAnswerList") == sorted
+                    ? listed
+                    : QStringList{ "sorted answers differ" };
+        };
+        f.password(QStringLiteral("4r2")), f.click("errorListPicture");
+        QVERIFY(!f.errorListWindow().isVisible());
+        f.password(), f.click("errorListPicture");
+        QVERIFY(f.errorListWindow().isVisible() && !f.trainingWindow().isVisible());
+        QCOMPARE(shown(), QStringList({ "Anna", "22 : 5 = ?|4R2" })); // this run's list
+        f.click("ErrorListWindow/deleteButton");
+        QCOMPARE(shown(), QStringList({ "Anna" }));
+        f.click("ErrorListWindow/nextUserButton");
+        QCOMPARE(shown(), QStringList({ "Ben", "6 - 2 = ?|4" })); // an unpaired last line left out
+        f.click("ErrorListWindow/previousUserButton");
+        QCOMPARE(shown(), QStringList({ "Anna", "7 + 5 = ?|12", "9 + 9 = ?|18" }));
+        f.click("ErrorListWindow/previousUserButton");
+        QCOMPARE(shown(),
+                 QStringList({ "Carla", "3 · 4 = ?|12", QStringLiteral("\u0081\u0000\u009D|3") }));
+        f.key(Qt::Key_Escape, "ErrorListWindow/taskList");
+        QVERIFY(!f.errorListWindow().isVisible() && f.trainingWindow().isVisible());
+        QCOMPARE(f.seen(), Boxes(2, ScriptedDialogs::password("Ziftora")));
+        QCOMPARE(f.caption("taskLabel") + f.caption("entryDisplay") + f.caption("userNameLabel"),
+                 "22 : 5 = ?4RAnna");
+        QCOMPARE(f.program().users().selected(), 2); // the child the list showed last
+        QCOMPARE(f.allFiles(), files);
+    }
+
     void history_data();
     void history();
 };
-
-void AnsweringTests::scenario_data()
-{
-    // Steps: -task|answer lists an error quietly; set-ups: +T puts "Aufgabe" with this answer, +E
-    // and +R set the counters, +Y, +N, +P answer the next box, +p puts a pipe at ZIFTORA.000;
-    // @ clicks, # presses buttons by caption (E "Entf"), X closes the error list window's frame,
-    // else keys (as ProgramFixture::Keys, at the control after @). trace: after each step that
-    // changes it, task (* practice, new: generated)|entry|errors|right|signals|windows, child
-    // shown. left: the error list; after: changed files.
-    QTest::addColumn<Files>("files");
-    QTest::addColumn<QStringList>("steps");
-    QTest::addColumn<QStringList>("trace");
-    QTest::addColumn<QStringList>("left");
-    QTest::addColumn<Boxes>("boxes");
-    QTest::addColumn<Files>("after");
-    const auto row = [](const char* name, const QStringList& steps, const QStringList& trace,
-                        const QStringList& left = {}, const Boxes& boxes = {},
-                        const Files& files = {}, const Files& after = {}) {
-        QTest::newRow(name) << files << steps << trace << left << boxes << after;
-    };
-    const Shown question =
-            ScriptedDialogs::msg("Die Fehleraufgaben jetzt üben?\r", 276, "Fehlerliste");
-    row("every digit typed", { "+T5", "1234567890" }, { "Aufgabe|1234567890|0|0|0|" });
-    row("R follows the position", { "+T17R3", "#173" }, { "Aufgabe|17R3|0|0|0|" });
-    row("signs pressed replace", { "+T>", "#><=" }, { "Aufgabe|=|0|0|0|" });
-    row("ten characters at most", { "+T1234567890R1", "#12345678901" },
-        { "Aufgabe|1234567890|0|0|0|" });
-    row("Entf takes the R for good", { "+T7R3", "#7E3" }, { "Aufgabe|73|0|0|0|" });
-    row("Backspace takes the R for good", { "+T7R3", "7B3" }, { "Aufgabe|73|0|0|0|" });
-    row("each try counts, listed once", { "+T7R3", "8R9R" }, { "Aufgabe||2|0|0|" },
-        { "Aufgabe|7R3" }, { Wrong, Wrong });
-    row("wrong, then right", { "+T7R3", "8R", "73R" }, { "Aufgabe||1|0|0|", "new||1|1|0|" },
-        { "Aufgabe|7R3" }, { Wrong });
-    QStringList ten, left;
-    for (int i = 1; i <= 10; ++i)
-        ten << QStringLiteral("-%1 + 1 = ?|%2").arg(i).arg(i + 1), left << ten.last().mid(1);
-    row("the eleventh error, adding nothing, starts practice", ten << "0R",
-        { "*1 + 1 = ?||11|0|0|" }, left.mid(1), { Wrong });
-    const QString b = QStringLiteral("1 + 2 = ?"), c = QStringLiteral("6 + 6 = ?");
-    row("first in, first out; right answers uncounted until the last",
-        { "-3 · 4 = ?|12", "-" + b + "|3", "-" + c + "|12", "+Y", "@userPicture",
-          "@errorPracticeCover", "6R", "12R", "3R", "12R", "12R" },
-        { "*3 · 4 = ?||3|0|0|", "*3 · 4 = ?||4|0|0|", "*" + b + "||4|0|0|", "*" + c + "||4|0|0|",
-          "*3 · 4 = ?||4|0|0|", "new||0|1|0|" },
-        {},
-        { question, ScriptedDialogs::msg("Es sind noch 2 Fehleraufgaben!\r", 0, "Fehlerliste"),
-          Wrong });
-    row("answers the keypad cannot type are passed over",
-        { "-A|", "-2 + 2 = ?|4", "-B|zw\u00f6lf", "+Y", "@userPicture", "4R" },
-        { "*2 + 2 = ?||3|0|0|", "new||0|1|0|" }, {}, { question });
-    // The password (4R2, the answer on screen) and the error list window: "<" and ">" browse, 4
-    // deletes, 1 closes. Ben's file ends in a task without its answer; Carla's holds bytes the code
-    // page has no character for.
-    const Files children{ { "ZIFTORA.INI", "Anna\r\nBen\r\nCarla\r\n" },
-                          { "ZIFTORA.000", "7 + 5 = ?\r\n12\r\n9 + 9 = ?\r\n18\r\n" },
-                          { "ZIFTORA.001", "6 - 2 = ?\r\n4\r\n8 - 1 = ?\r\n" },
-                          { "ZIFTORA.002",
-                            QByteArray("3 \xB7 4 = ?\r\n12\r\n\x81\x00\x9D\r\n3\r\n", 24) } };
-    const Files alone{ { "ZIFTORA.000", "5 + 5 = ?\r\n10\r\n" } };
-    const auto teacher =
-            [&](const char* name, const Files& files, const QStringList& steps, QStringList trace,
-                const QStringList& left = { "22 : 5 = ?|4R2" }) { // the task, entry and child stay
-                for (QString& t : trace = QStringList{ "0|" } + trace)
-                    t.prepend(QStringLiteral("22 : 5 = ?|4R|1|0|"));
-                row(name, QStringList{ "-22 : 5 = ?|4R2", "4" } + steps, trace, left,
-                    { ScriptedDialogs::password("Ziftora") }, files);
-            };
-    teacher("opening shows this run's list", children, { "+P4R2", "@errorListPicture" },
-            { "0|8 Anna" });
-    teacher("small r refused", children, { "+P4r2", "@errorListPicture" }, {});
-    teacher("unpaired last line left out, closed", children,
-            { "+P4R2", "@errorListPicture", "@ErrorListWindow/nextUserButton",
-              "@ErrorListWindow/cancelButton" },
-            { "0|8 Anna", "0|8 Ben", "0|Ben" }, { "6 - 2 = ?|4" });
-    teacher("back to the last, on to the first and back, Escape", children,
-            { "+P4R2", "@errorListPicture", "@ErrorListWindow/previousUserButton",
-              "@ErrorListWindow/nextUserButton", "@ErrorListWindow/previousUserButton",
-              "E@ErrorListWindow/taskList" },
-            { "0|8 Anna", "0|8 Carla", "0|8 Anna", "0|8 Carla", "0|Carla" },
-            { "3 · 4 = ?|12", QStringLiteral("\u0081\u0000\u009D|3") });
-    teacher("deleted, the frame", children,
-            { "+P4R2", "@errorListPicture", "@ErrorListWindow/deleteButton", "X" },
-            { "0|8 Anna", "0|Anna" }, {});
-    teacher("alone, back reloads", alone,
-            { "+P4R2", "@errorListPicture", "@ErrorListWindow/deleteButton",
-              "@ErrorListWindow/previousUserButton" },
-            { "0|8 Standardbenutzer" }, { "5 + 5 = ?|10" });
-    // Declining practice at a change of user appends the errors to the child's file; the errors
-    // stay listed. (A new file, a plain append, a folder and no child selected are rows of the user
-    // window's test.)
-    const QByteArray saved("3 \xB7 4 = ?\r\n12\r\n7 + 5 <=> 13\r\n<\r\n"),
-            odd("1 + 1 = ?\r\n2\r\n8 - 1 = ?\r\n");
-    const auto change = [&](const char* name, const QString& first, const QByteArray& bytes,
-                            const QByteArray& after, const QString& message = {}) {
-        const auto file = [](const QByteArray& b) {
-            return b.isEmpty() ? Files{} : Files{ { "ZIFTORA.000", b } };
-        };
-        const QStringList listed{ "3 · 4 = ?|12", "7 + 5 <=> 13|<" };
-        row(name,
-            QStringList{ first }.filter(QStringLiteral("+"))
-                    + QStringList{ "-" + listed[0], "-" + listed[1], "+N", "@userPicture" },
-            { "7 + 5 <=> 13||2|0|0|7" }, listed,
-            message.isEmpty() ? Boxes{ question }
-                              : Boxes{ question, ScriptedDialogs::msg(message, 64, "Fehlerliste") },
-            file(bytes), file(after));
-    };
-    const QString cannot =
-            QStringLiteral("Die Fehleraufgaben konnten nicht in der Datei ZIFTORA.000 gespeichert "
-                           "werden. Vielleicht "
-                           "ist der Ordner schreibgeschützt oder der Datenträger voll.\r\nDie "
-                           "Fehleraufgaben bleiben in der Fehlerliste.");
-    change("odd number of lines", {}, odd, odd + "\r\n" + saved);
-    change("last line without its ending", {}, "8 - 1 = ?", "8 - 1 = ?\r\n\r\n" + saved);
-    change("a pipe", "+p", {}, {}, cannot);
-}
-
-void AnsweringTests::scenario()
-{
-    QFETCH(Files, files);
-    QFETCH(QStringList, steps);
-    QFETCH(QStringList, trace);
-    QFETCH(QStringList, left);
-    QFETCH(Boxes, boxes);
-    QFETCH(Files, after);
-    ProgramFixture f;
-    f.startQuietly(files);
-    const Files expected = [&] {
-        Files all = f.allFiles();
-        return all.insert(after), all;
-    }();
-    const QString path = f.dir.filePath(QStringLiteral("ZIFTORA.000"));
-    QSignalSpy spy(&f.session(), &TrainingSession::rewardDue);
-    QStringList known{ QStringLiteral("Aufgabe") }, seen;
-    const auto state = [&] {
-        const QString task = f.caption("taskLabel"),
-                      windows = QString(f.userWindow().isVisible() ? "7" : "")
-                + (f.errorListWindow().isVisible() ? "8 " : "");
-        return QStringList{ (f.session().errorPractice() ? "*" : "")
-                                    + (known.contains(task) ? task : "new"),
-                            f.caption("entryDisplay"),
-                            f.caption("errorCountLabel"),
-                            f.caption("correctCountLabel"),
-                            QString::number(spy.count()),
-                            windows + f.caption("ErrorListWindow/userNameLabel") }
-                .join(u'|');
-    };
-    const QMap<QString, std::function<void(const QString&)>> act{
-        { "-",
-          [&](const QString& t) {
-              known << t.section(u'|', 0, 0), f.putTask(known.last(), t.section(u'|', 1)),
-                      f.answer(QStringLiteral("0")), f.seen(), f.dialogs.beeps = 0;
-          } },
-        { "+T", [&](const QString& answer) { f.putTask(QStringLiteral("Aufgabe"), answer); } },
-        { "+Y", [&](const QString&) { f.dialogs.answerMsg(MsgResult::Yes); } },
-        { "+N", [&](const QString&) { f.dialogs.answerMsg(MsgResult::No); } },
-        { "X", [&](const QString&) { f.errorListWindow().close(); } },
-        { "+p",
-          [&](const QString&) { QCOMPARE(::mkfifo(path.toLocal8Bit().constData(), 0600), 0); } },
-        { "#",
-          [&](const QString& keys) {
-              for (const QChar k : keys)
-                  f.press(k == u'E' ? "Entf" : QString(k));
-          } },
-        { "@", [&](const QString& control) { f.click(control); } },
-        { "+P", [&](const QString& typed) { f.password(typed); } }
-    };
-    for (QString step : steps) {
-        const QString kind = step.left(step.startsWith(u'+') ? 2 : 1), was = state();
-        if (act.contains(kind))
-            act.value(kind)(step.mid(kind.size()));
-        else
-            f.keys(step.section(u'@', 0, 0),
-                   step.contains(u'@') ? step.section(u'@', 1) : QStringLiteral("checkButton"));
-        if (!QStringLiteral("+-").contains(step.at(0)) && state() != was)
-            seen << state();
-        QCOMPARE(f.state().entryText, f.caption("entryDisplay"));
-        QCOMPARE(
-                f.trainingWindow().isVisible(),
-                !f.errorListWindow().isVisible()
-                        && !f.window("RewardChooser")->isVisible()); // the chooser stands in for it
-    }
-    QCOMPARE(seen, trace);
-    QStringList listed, tasks = f.entries("ErrorListWindow/taskList"),
-                        answers = f.entries("ErrorListWindow/answerList");
-    for (int i = 0; i < qMax(tasks.size(), answers.size()); ++i)
-        listed << tasks.value(i) + u'|' + answers.value(i);
-    QCOMPARE(listed, left);
-    answers.sort();
-    QCOMPARE(f.entries("ErrorListWindow/sortedAnswerList"), answers);
-    QCOMPARE(f.seen(), boxes);
-    QCOMPARE(f.dialogs.beeps, int(boxes.count(Wrong)));
-    QCOMPARE(f.caption("userNameLabel"),
-             f.entries("UserWindow/userList").first()); // the training window keeps its child
-    if (!f.caption("ErrorListWindow/userNameLabel")
-                 .isEmpty()) // the error list window selects the child it shows
-        QCOMPARE(f.program().users().selected(),
-                 f.entries("UserWindow/userList")
-                         .indexOf(f.caption("ErrorListWindow/userNameLabel")));
-    if (!QFileInfo(path).exists() || QFileInfo(path).isFile()) // not a pipe, then
-        QCOMPARE(f.allFiles(), expected);
-}
-
-void AnsweringTests::evaluation_data()
-{
-    QTest::addColumn<int>("errors");
-    QTest::addColumn<qint64>("right");
-    QTest::addColumn<QString>("text");
-    const auto row =
-            [](const char* percent, int errors, qint64 right, const char* praise) {
-                QTest::newRow(percent)
-                        << errors << right
-                        << QStringLiteral("Du hast %1% Fehler:\n\r\n\r%2").arg(percent, praise);
-            };
-    QTest::newRow("no right answer yet")
-            << 4 << qint64(0) << QStringLiteral("Du hast noch keine richtige Lösung!");
-    row("3276700", 32767, 1, "Du machst zu viele Fehler!");
-    row("70", 7, 10, "Du machst zu viele Fehler!");
-    row("60", 6, 10, "Du musst viel mehr üben!");
-    row("50", 5, 10, "Du musst noch etwas üben!");
-    row("40", 4, 10, "Das geht gerade noch so!");
-    row("30", 3, 10, "Schon recht ordentlich!");
-    row("29", 29, 100, "Das klappt schon fast gut!"); // exactly 29, not 28.999...
-    row("20", 2, 10, "Das klappt schon fast gut!");
-    row("10", 1, 10, "Das hast du gut gemacht!");
-    row("5", 1, 20, "Das hast du prima gemacht!");
-    row("4", 49, 1000, "Das ist einfach Spitze!");
-    QTest::newRow("error file of child 12")
-            << 12 << qint64(-1) << QStringLiteral("ZIFTORA.012"); // -1: the file name
-    QTest::newRow("no error file for child 1000") << 1000 << qint64(-1) << QString();
-}
-
-void AnsweringTests::evaluation()
-{
-    QFETCH(int, errors);
-    QFETCH(qint64, right);
-    QFETCH(QString, text);
-    QCOMPARE(right < 0 ? ErrorFile::name(errors) : evaluationText(errors, right), text);
-}
 
 void AnsweringTests::history_data()
 {

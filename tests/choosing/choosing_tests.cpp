@@ -1,209 +1,135 @@
-// The choices in the training window (operation, task type, level, practice number) and the user
-// window.
+// The choices of a child's practice (operation, task type, level, practice number) on the training
+// session, the children's names on the users model, and the wiring of the training window's
+// choices and of the user window.
 #include "program_fixture.h"
+#include "session_rig.h"
 
 #include "engine/task_engine.h"
-#include "platform/controls.h"
 #include "models/user_file.h"
 
 #include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
+enum class UserFileKind { Bytes, Missing, Folder, Pipe }; // what ZIFTORA.INI is at start
+enum class Change { Add, Delete };
+
+namespace {
 
 const QString kUsers = u"Benutzereingabe"_s;
+
+Shown askPractice(const QString& number)
+{
+    return ScriptedDialogs::msg("Die >" + number
+                                        + "< nun als Rechenzahl übernehmen?\rBeim Anklicken mit "
+                                          "einem leeren Ergebnis\rwird diese Funktion dann "
+                                          "wieder gelöscht.\rEs werden nur einstellige Zahlen "
+                                          "gesetzt.\rAb >Stufe 4< wird diese Eingabe ignoriert.",
+                                36, u"Übungszahl"_s);
+}
+
+const Step yes = [](SessionRig& r) { r.dialogs.answerMsg(MsgResult::Yes); };
+const Step practice = [](SessionRig& r) { r.session.setPracticeNumber(); };
+Step typed(const QString& entry)
+{
+    return [entry](SessionRig& r) { r.session.backspace(), r.type(entry); };
+}
+
+} // namespace
 
 class ChoosingTests : public QObject {
     Q_OBJECT
 private slots:
     void choose_data()
     {
-        QTest::addColumn<QString>("steps"); // buttons, "Typ4" clicked, "StufeN" set, "=x" typed,
-                                            // "Ja" to the next question
-        QTest::addColumn<int>("operation");
-        QTest::addColumn<int>("type"); // shown in the list
+        // From division, level 4, the third task type and a typed 3: what the child does, then
+        // the task type chosen, the new tasks, sign|level|practice button|entry and the boxes.
+        QTest::addColumn<Steps>("steps");
+        QTest::addColumn<Operation>("operation");
+        QTest::addColumn<int>("type");
         QTest::addColumn<int>("tasks");
-        QTest::addColumn<QString>("captions"); // sign|level|practice button|entry
+        QTest::addColumn<QString>("captions");
         QTest::addColumn<Boxes>("shown");
-        const auto ask = [](const QString& c) {
-            return ScriptedDialogs::msg(
-                    "Die >" + c
-                            + "< nun als Rechenzahl übernehmen?\rBeim Anklicken mit einem leeren "
-                              "Ergebnis\rwird diese "
-                              "Funktion dann wieder gelöscht.\rEs werden nur einstellige Zahlen "
-                              "gesetzt.\rAb >Stufe 4< wird diese Eingabe ignoriert.",
-                    36, u"Übungszahl"_s);
-        };
-        const QStringList buttons{ "plusButton", "minusButton", "timesButton", "divideButton",
-                                   "randomButton" };
-        for (int op = 1; op <= 5; ++op) // plus, minus, mal, geteilt, zufällig
-            QTest::addRow("%s", qPrintable(buttons.at(op - 1)))
-                    << buttons.at(op - 1) << op << 1 << 2
-                    << u"+-*:"_s.mid(op - 1, 1) + u"|Stufe 4|üben|"_s << Boxes{};
-        QTest::newRow("Typ mit der Maus") << "Typ4" << 4 << 4 << 1 << ":|Stufe 4|üben|" << Boxes{};
-        QTest::newRow("Stufe an beide Enden")
-                << "Stufe1 Stufe5" << 4 << 3 << 2 << ":|Stufe 5|üben|" << Boxes{};
-        QTest::newRow("Übungszahl 9 statt 3")
-                << "Ja practiceNumberButton =9 Ja practiceNumberButton" << 4 << 1 << 4
-                << ":|Stufe 4|9 üben|" << Boxes{ ask("3"), ask("9") };
-        QTest::newRow("Übungszahl Zeichen") << "=> Ja practiceNumberButton" << 4 << 1 << 2
-                                            << ":|Stufe 4|> üben|" << Boxes{ ask(">") };
-        QTest::newRow("zweistellig")
-                << "Ja practiceNumberButton =12 practiceNumberButton" << 4 << 1 << 2
+        for (const Operation op : { Operation::Plus, Operation::Minus, Operation::Times,
+                                    Operation::Divide, Operation::Random })
+            QTest::addRow("operation %d", int(op))
+                    << Steps{ [op](SessionRig& r) { r.session.chooseOperation(op); } } << op << 1
+                    << 2 << u"+-*:"_s.mid(int(op) - 1, 1) + u"|Stufe 4|üben|"_s << Boxes{};
+        QTest::newRow("task type") << Steps{ [](SessionRig& r) { r.session.chooseTaskType(3); } }
+                                   << Operation::Divide << 4 << 1 << ":|Stufe 4|üben|" << Boxes{};
+        QTest::newRow("both ends of the level")
+                << Steps{ [](SessionRig& r) { r.session.chooseLevel(1); },
+                          [](SessionRig& r) { r.session.chooseLevel(5); } }
+                << Operation::Divide << 3 << 2 << ":|Stufe 5|üben|" << Boxes{};
+        QTest::newRow("practice 9 instead of 3")
+                << Steps{ yes, practice, typed("9"), yes, practice } << Operation::Divide << 1 << 4
+                << ":|Stufe 4|9 üben|" << Boxes{ askPractice("3"), askPractice("9") };
+        QTest::newRow("a sign as practice number")
+                << Steps{ typed(">"), yes, practice } << Operation::Divide << 1 << 2
+                << ":|Stufe 4|> üben|" << Boxes{ askPractice(">") };
+        QTest::newRow("two digits")
+                << Steps{ yes, practice, typed("12"), practice } << Operation::Divide << 1 << 2
                 << ":|Stufe 4|3 üben|12"
-                << Boxes{ ask("3"),
+                << Boxes{ askPractice("3"),
                           ScriptedDialogs::msg("Die Übungszahl muss einstellig sein!", 0,
                                                "Eingabefehler") };
-        QTest::newRow("leer schaltet ab")
-                << "Ja practiceNumberButton = practiceNumberButton" << 4 << 1 << 2
+        QTest::newRow("empty switches off")
+                << Steps{ yes, practice, typed(""), practice } << Operation::Divide << 1 << 2
                 << ":|Stufe 4|üben|"
-                << Boxes{ ask("3"),
+                << Boxes{ askPractice("3"),
                           ScriptedDialogs::msg("Übungsfunktion wurde deaktiviert.", 0, "Üben") };
-        QTest::newRow("leer nach 0")
-                << "=0 Ja practiceNumberButton practiceNumberButton" << 4 << 1 << 2
+        QTest::newRow("empty after 0")
+                << Steps{ typed("0"), yes, practice, practice } << Operation::Divide << 1 << 2
                 << ":|Stufe 4|üben|"
-                << Boxes{ ask("0"),
+                << Boxes{ askPractice("0"),
                           ScriptedDialogs::msg("Es muss eine einstellige Zahl im Ergebnis stehen!",
                                                0, "Übungszahl") };
     }
-
-    // From division, level 4, the third type and a typed 3, each choice brings one new task, a
-    // button two.
     void choose()
     {
-        QFETCH(QString, steps);
-        QFETCH(int, operation);
+        QFETCH(Steps, steps);
+        QFETCH(Operation, operation);
         QFETCH(int, type);
         QFETCH(int, tasks);
         QFETCH(QString, captions);
         QFETCH(Boxes, shown);
-        ProgramFixture f;
-        f.startQuietly();
-        TrainingWindow& w = f.trainingWindow();
-        f.click("divideButton");
-        f.control<QObject>("levelBar")->setProperty("value", 4);
-        f.control<ListBox>("taskTypeList")->setListIndex(2);
-        f.putTask("alt", "alt");
-        f.type("3");
-        f.control<QPushButton>("eraseButton")->setFocus();
-        const int before = f.random.randomizeCount(); // every new task reseeds once
-        for (const QString& step : steps.split(u' ')) {
-            if (step.endsWith("Button"_L1))
-                f.click(step);
-            else if (step.startsWith(u'='))
-                f.keys("B" + step.mid(1));
-            else if (step == "Ja"_L1)
-                f.dialogs.answerMsg(6);
-            else if (step == "Typ4"_L1)
-                QTest::mouseClick(f.control<ListBox>("taskTypeList")->viewport(), Qt::LeftButton,
-                                  {}, f.control<ListBox>("taskTypeList")->entryRect(3).center());
-            else
-                f.control<QObject>("levelBar")->setProperty("value", step.mid(5).toInt());
-        }
-        QCOMPARE(f.entries("taskTypeList"), taskTypeEntries(Operation(operation)));
-        QCOMPARE(f.caption("taskTypeLabel"),
-                 f.entries("taskTypeList").value(f.control<ListBox>("taskTypeList")->listIndex()));
-        QCOMPARE(f.control<ListBox>("taskTypeList")->listIndex(), type - 1);
-        QCOMPARE(QStringList({ f.caption("operationSignLabel"), f.caption("levelLabel"),
-                               f.caption("practiceNumberButton"), f.state().entryText })
+        SessionRig r;
+        r.start();
+        r.session.chooseOperation(Operation::Divide), r.session.chooseLevel(4),
+                r.session.chooseTaskType(2);
+        r.putTask("alt", "alt"), r.session.typeDigit(u'3');
+        const int before = r.random.randomizeCount(); // every new task reseeds once
+        for (const auto& step : steps)
+            step(r);
+        QCOMPARE(r.session.taskTypes(), taskTypeEntries(operation));
+        QCOMPARE(r.session.taskTypeIndex() + 1, type);
+        QCOMPARE(r.session.taskTypeName(), r.session.taskTypes().value(type - 1));
+        QCOMPARE(QStringList({ r.session.operationSign(), r.session.levelText(),
+                               r.session.practiceNumberCaption(), r.state.entryText })
                          .join(u'|'),
                  captions);
-        QCOMPARE(f.state().practiceNumber, qMax(0, captions.section(u'|', 2).front().digitValue()));
-        QCOMPARE(f.random.randomizeCount() - before, tasks);
-        QCOMPARE(f.caption("taskLabel") != "alt"_L1, tasks > 0);
-        QVERIFY(!steps.contains("Button"_L1)
-                || w.focusWidget() == f.control<QPushButton>("checkButton"));
-        QCOMPARE(f.seen(), shown);
+        QCOMPARE(r.state.practiceNumber, qMax(0, captions.section(u'|', 2).front().digitValue()));
+        QCOMPARE(r.random.randomizeCount() - before, tasks);
+        QCOMPARE(r.session.taskText() != "alt"_L1, tasks > 0);
+        QCOMPARE(r.dialogs.take(), shown);
     }
 
-    // Waiting errors are practised now or saved to the user's file; a started user gets the
-    // mandatory tasks stored meanwhile.
-    void userWindow_data()
+    // The training window passes its choices on: a button, a click in the list, the level bar,
+    // the practice button; after a button the keys go to the check button.
+    void chooseInTheWindow()
     {
-        QTest::addColumn<QString>("control"); // opens the window
-        QTest::addColumn<int>("user"); // selected
-        QTest::addColumn<int>("reply"); // to "practise now?"; 0: no errors wait
-        QTest::addColumn<QByteArray>(
-                "before"); // the user's error file; "DIR": a folder of that name
-        QTest::addColumn<QString>("message"); // after the question
-        QTest::addColumn<QString>("way"); // out of the window
-        QTest::addColumn<int>("started"); // -1: no one
-        const QByteArray old(" 9 - 3 = ?\r\n6\r\n");
-        QTest::newRow("Enter in der Liste") << "userPicture" << 1 << 0 << QByteArray() << ""
-                                            << "Return" << 1;
-        QTest::newRow("Escape") << "userPicture" << 1 << 0 << QByteArray() << ""
-                                << "Escape" << -1;
-        QTest::newRow("in neue Datei") << "userPicture" << 2 << 7 << QByteArray() << ""
-                                       << "startButton" << 2;
-        QTest::newRow("angehängt, über den Namen") << "userNameLabel" << 1 << 7 << old << ""
-                                                   << "startButton" << 1;
-        QTest::newRow("jetzt üben") << "userPicture" << 0 << 6 << QByteArray() << ""
-                                    << "" << -1;
-        QTest::newRow("niemand ausgewählt, S t a r t e n")
-                << "userPicture" << -1 << 7 << old
-                << "Es ist kein Benutzer ausgewählt, darum konnten "
-                   "die Fehleraufgaben nicht in einer Datei gespeichert werden.\rSie bleiben in "
-                   "der Fehlerliste.\r"
-                << "startButton" << -1;
-        QTest::newRow("Fehlerdatei ist ein Ordner, A b b r u c h")
-                << "userPicture" << 0 << 7 << QByteArray("DIR")
-                << "Die Fehleraufgaben konnten "
-                   "nicht in der Datei ZIFTORA.000 gespeichert werden. Vielleicht ist der Ordner "
-                   "schreibgeschützt oder der Datenträger "
-                   "voll.\r\nDie Fehleraufgaben bleiben in der Fehlerliste."
-                << "cancelButton" << -1;
-    }
-
-    void userWindow()
-    {
-        QFETCH(QString, control);
-        QFETCH(int, user);
-        QFETCH(int, reply);
-        QFETCH(QByteArray, before);
-        QFETCH(QString, message);
-        QFETCH(QString, way);
-        QFETCH(int, started);
-        const QStringList names{ "Anna", "Ben", "Cem" };
-        const QString errors = u"ZIFTORA.00%1"_s.arg(qMax(user, 0));
         ProgramFixture f;
-        f.startQuietly({ { "ZIFTORA.INI", (names.join("\r\n") + "\r\n").toLatin1() },
-                         { errors, before } });
-        if (before.isEmpty() || before == "DIR")
-            QVERIFY(QFile::remove(f.dir.filePath(errors))
-                    && (before.isEmpty() || QDir(f.dir.path()).mkdir(errors)));
-        f.program().users().select(user);
-        Files files = f.allFiles();
-        if (reply) {
-            f.program().errorList().add(" 7 + 5 = ?", "12");
-            f.program().errorList().add(" 6 \u00B7 4 = ?", "24");
-            f.dialogs.answerMsg(reply);
-        }
-        f.click(control);
-        Boxes shown = reply ? Boxes{ ScriptedDialogs::msg(u"Die Fehleraufgaben jetzt üben?\r"_s,
-                                                          276, u"Fehlerliste"_s) }
-                            : Boxes{};
-        if (!message.isEmpty())
-            shown << ScriptedDialogs::msg(message, 64, "Fehlerliste");
-        QCOMPARE(f.seen(), shown);
-        QCOMPARE(f.entries("ErrorListWindow/answerList"),
-                 (reply ? QStringList{ "12", "24" }.mid(reply == 6 ? 1 : 0) : QStringList{}));
-        if (reply == 7 && message.isEmpty())
-            files.insert(errors, before + " 7 + 5 = ?\r\n12\r\n 6 \xB7 4 = ?\r\n24\r\n");
-        QCOMPARE(f.caption("taskLabel") == " 7 + 5 = ?"_L1, reply == 6);
-        files.insert("ZIFTORA.DAT", " 2 + 2 = ?\r\n4\r\n 3 + 3 = ?\r\n6\r\n");
-        f.writeFile("ZIFTORA.DAT", files.value("ZIFTORA.DAT"));
-        const QString task = f.caption("taskLabel");
-        if (way.endsWith("Button"_L1))
-            f.click("UserWindow/" + way);
-        else if (!way.isEmpty())
-            QTest::keyClick(f.control("UserWindow/userList"),
-                            way == "Escape"_L1 ? Qt::Key_Escape : Qt::Key_Return);
-        QCOMPARE(f.userWindow().isVisible(), user < 0);
-        QCOMPARE(f.caption("userNameLabel"), names.at(qMax(started, 0)));
-        QCOMPARE(f.session().mandatoryMode(), started >= 0);
-        QCOMPARE(f.entries("mandatoryList").size(), started >= 0 ? 4 : 0);
-        QCOMPARE(f.caption("taskLabel"), task);
-        QCOMPARE(f.program().users().selected(), user);
-        QCOMPARE(f.allFiles(), files);
+        f.startQuietly();
+        f.click("timesButton");
+        QCOMPARE(f.caption("operationSignLabel"), "*");
+        QCOMPARE(f.window("TrainingWindow")->focusWidget(), f.control("checkButton"));
+        auto* list = f.control<ListBox>("taskTypeList");
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->entryRect(3).center());
+        f.control<QObject>("levelBar")->setProperty("value", 5);
+        QCOMPARE(f.caption("taskTypeLabel") + f.caption("levelLabel"),
+                 taskTypeEntries(Operation::Times).value(3) + "Stufe 5");
+        f.type("7"), f.dialogs.answerMsg(MsgResult::Yes), f.click("practiceNumberButton");
+        QCOMPARE(f.seen(), Boxes{ askPractice("7") });
+        QCOMPARE(f.caption("practiceNumberButton"), "7 üben");
     }
 
     void userWindowReadsTheListAgain()
@@ -216,115 +142,189 @@ private slots:
         QCOMPARE(f.program().users().selected(), -1); // Anna is gone
     }
 
-    // Names are added or deleted with the password. A user file that cannot be read is never
+    // Names are added or deleted with the password; a user file that cannot be read is never
     // written over.
     void editNames_data()
     {
-        QTest::addColumn<QByteArray>("before"); // ZIFTORA.INI; "-": none; "DIR", "FIFO": unreadable
-        QTest::addColumn<int>("selected"); // -2: a name added, else deleted
-        QTest::addColumn<QStringList>("answers"); // the password ("!": the right one), the name
+        QTest::addColumn<UserFileKind>("kind");
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<Change>("change");
+        QTest::addColumn<int>("selected"); // deleted
+        QTest::addColumn<QStringList>("answers"); // to the password box ("!": the right one), the
+                                                  // name box
         QTest::addColumn<QString>("message");
         QTest::addColumn<QByteArray>("after");
-        QTest::addColumn<QStringList>("listed"); // how many, the last
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QString>("last"); // as shown
+        const auto B = UserFileKind::Bytes;
         const QString full =
                 u"Es können höchstens 1000 Benutzer eingetragen werden.\rBitte zuerst einen Namen löschen.\r"_s;
         const QString kept =
                 u"Die Benutzerliste konnte nicht gespeichert werden.\rDie Datei ZIFTORA.INI konnte "
-                u"beim Start "
-                "nicht gelesen werden und wird darum nicht überschrieben.\rDie Änderung gilt nur, bis das Programm beendet wird.\r"_s;
+                u"beim Start nicht gelesen werden und wird darum nicht überschrieben.\rDie "
+                u"Änderung gilt nur, bis das Programm beendet wird.\r"_s;
         const QByteArray anna("Anna\r\n"), abc("A\r\nB\r\nC\r\n"), kid("Kind\r\n"),
                 abcd("A\r\nB\r\nC\r\nD\r\n");
         const QString longName = u"Sehr langer Name "_s.repeated(5900);
-        QTest::newRow("ohne Datei, Umlaute")
-                << QByteArray("-") << -2 << QStringList{ "!", "Jörg Müller" } << ""
-                << QByteArray("Standardbenutzer\r\nJ\xF6rg M\xFCller\r\n")
-                << QStringList{ "2", "Jörg Müller" };
-        QTest::newRow("sehr langer Name")
-                << anna << -2 << QStringList{ "!", longName } << ""
+        QTest::newRow("no file, umlauts")
+                << UserFileKind::Missing << QByteArray() << Change::Add << 0
+                << QStringList{ "!", "Jörg Müller" } << ""
+                << QByteArray("Standardbenutzer\r\nJ\xF6rg M\xFCller\r\n") << 2 << "Jörg Müller";
+        QTest::newRow("very long name")
+                << B << anna << Change::Add << 0 << QStringList{ "!", longName } << ""
                 << anna + longName.toLatin1() + "\r\n"
-                << QStringList{ "2", longName.left(UserFile::MaxShownLength) + QChar(0x2026) };
-        QTest::newRow("falsches Passwort")
-                << anna << -2 << QStringList{ "x" } << "" << anna << QStringList{ "1", "Anna" };
-        QTest::newRow("Name schon da") << anna << -2 << QStringList{ "!", "Anna" } << "" << anna
-                                       << QStringList{ "1", "Anna" };
-        QTest::newRow("Zeilenumbruch im Namen")
-                << anna << -2 << QStringList{ "!", "Ben\nBen" }
-                << u"Der Name enthält Zeichen, die in der "
-                   "Benutzerliste nicht gespeichert werden können.\rBitte den Namen ohne diese Zeichen eingeben.\r"_s
-                << anna << QStringList{ "1", "Anna" };
-        QTest::newRow("1000 Namen") << kid.repeated(1000) << -2 << QStringList{ "!" } << full
-                                    << kid.repeated(1000) << QStringList{ "1000", "Kind" };
-        QTest::newRow("mehr als 1000")
-                << abcd + kid.repeated(999) << -2 << QStringList{ "!" } << full
-                << abcd + kid.repeated(999) << QStringList{ "1000", "Kind" };
-        QTest::newRow("löschen") << abc << 1 << QStringList{ "!" } << "" << QByteArray("A\r\nC\r\n")
-                                 << QStringList{ "2", "C" };
-        QTest::newRow("löschen, niemand ausgewählt")
-                << abc << -1 << QStringList{} << "" << abc << QStringList{ "3", "C" };
-        QTest::newRow("löschen bei mehr als 1000, keiner geht verloren")
-                << abcd + kid.repeated(1000) << 3 << QStringList{ "!" } << ""
-                << abc + kid.repeated(1000) << QStringList{ "1000", "Kind" };
-        QTest::newRow("Ordner, neuer Name") << QByteArray("DIR") << -2 << QStringList{ "!", "Max" }
-                                            << kept << QByteArray() << QStringList{ "2", "Max" };
-        QTest::newRow("FIFO, löschen") << QByteArray("FIFO") << 0 << QStringList{ "!" } << kept
-                                       << QByteArray() << QStringList{ "0", "" };
+                << 2 << longName.left(UserFile::MaxShownLength) + QChar(0x2026);
+        QTest::newRow("wrong password")
+                << B << anna << Change::Add << 0 << QStringList{ "x" } << "" << anna << 1 << "Anna";
+        QTest::newRow("name there already")
+                << B << anna << Change::Add << 0 << QStringList{ "!", "Anna" } << "" << anna << 1
+                << "Anna";
+        const QString cannot = u"Der Name enthält Zeichen, die in der Benutzerliste nicht "
+                               u"gespeichert werden können.\rBitte den Namen ohne diese Zeichen "
+                               u"eingeben.\r"_s;
+        QTest::newRow("line break")
+                << B << anna << Change::Add << 0 << QStringList{ "!", "Ben\nBen" } << cannot << anna
+                << 1 << "Anna";
+        QTest::newRow("outside the code page")
+                << B << anna << Change::Add << 0 << QStringList{ "!", "Ωmega" } << cannot << anna
+                << 1 << "Anna";
+        QTest::newRow("1000 names")
+                << B << kid.repeated(1000) << Change::Add << 0 << QStringList{ "!" } << full
+                << kid.repeated(1000) << 1000 << "Kind";
+        QTest::newRow("more than 1000")
+                << B << abcd + kid.repeated(999) << Change::Add << 0 << QStringList{ "!" } << full
+                << abcd + kid.repeated(999) << 1000 << "Kind";
+        QTest::newRow("deleted") << B << abc << Change::Delete << 1 << QStringList{ "!" } << ""
+                                 << QByteArray("A\r\nC\r\n") << 2 << "C";
+        QTest::newRow("delete, no one selected")
+                << B << abc << Change::Delete << -1 << QStringList{} << "" << abc << 3 << "C";
+        QTest::newRow("delete beyond 1000: none lost")
+                << B << abcd + kid.repeated(1000) << Change::Delete << 3 << QStringList{ "!" } << ""
+                << abc + kid.repeated(1000) << 1000 << "Kind";
+        QTest::newRow("a folder, a new name")
+                << UserFileKind::Folder << QByteArray() << Change::Add << 0
+                << QStringList{ "!", "Max" } << kept << QByteArray() << 2 << "Max";
+        QTest::newRow("a pipe, deleted")
+                << UserFileKind::Pipe << QByteArray() << Change::Delete << 0 << QStringList{ "!" }
+                << kept << QByteArray() << 0 << "";
     }
-
     void editNames()
     {
+        QFETCH(UserFileKind, kind);
         QFETCH(QByteArray, before);
+        QFETCH(Change, change);
         QFETCH(int, selected);
         QFETCH(QStringList, answers);
         QFETCH(QString, message);
         QFETCH(QByteArray, after);
-        QFETCH(QStringList, listed);
-        ProgramFixture f;
-        const bool unreadable = before == "DIR" || before == "FIFO";
-        const QByteArray path = QFile::encodeName(f.dir.filePath("ZIFTORA.INI"));
-        if (unreadable)
-            QCOMPARE(before == "FIFO" ? ::mkfifo(path.constData(), 0600)
-                                      : ::mkdir(path.constData(), 0700),
+        QFETCH(int, count);
+        QFETCH(QString, last);
+        SessionRig r;
+        const QByteArray path = QFile::encodeName(r.dir.filePath("ZIFTORA.INI"));
+        if (kind == UserFileKind::Bytes)
+            r.write("ZIFTORA.INI", before);
+        else if (kind != UserFileKind::Missing)
+            QCOMPARE(kind == UserFileKind::Pipe ? ::mkfifo(path.constData(), 0600)
+                                                : ::mkdir(path.constData(), 0700),
                      0);
-        f.start(before == "-" || unreadable
-                        ? Files{ { "ZIFTORA.DAT", {} } }
-                        : Files{ { "ZIFTORA.DAT", {} }, { "ZIFTORA.INI", before } });
-        QCOMPARE(f.seen(),
-                 unreadable ? Boxes{ ScriptedDialogs::msg(
-                         "Die Benutzerliste ZIFTORA.INI konnte nicht gelesen werden.\rBis "
-                         "zum Ende des Programms gilt nur der Standardbenutzer;\rdie Datei bleibt "
-                         "unverändert.\r",
-                         64, kUsers) }
-                            : Boxes{});
-        f.click("userPicture");
-        f.program().users().select(selected == -2
-                                           ? f.program().users().selected()
-                                           : selected); // the first name is selected at start
-        const QString seen = f.caption("taskLabel")
-                + f.caption("userNameLabel"); // the task and the current user stay
-        for (qsizetype i = 0; i < answers.size(); ++i) // the password, then the name
-            i ? f.dialogs.answerInput(answers.at(1))
-              : f.password(answers.at(0) == "!"_L1 ? f.state().expectedAnswer : answers.at(0));
+        r.state.expectedAnswer = "42";
+        r.users.load();
+        const bool unreadable = kind == UserFileKind::Folder || kind == UserFileKind::Pipe;
+        if (unreadable)
+            QCOMPARE(r.dialogs.take(),
+                     Boxes{ ScriptedDialogs::msg("Die Benutzerliste ZIFTORA.INI konnte nicht "
+                                                 "gelesen werden.\rBis zum Ende des Programms gilt "
+                                                 "nur der Standardbenutzer;\rdie Datei bleibt "
+                                                 "unverändert.\r",
+                                                 64, kUsers) });
+        if (change == Change::Delete)
+            r.users.select(selected);
+        for (qsizetype i = 0; i < answers.size(); ++i)
+            i ? r.dialogs.answerInput(answers[i])
+              : r.dialogs.answerPassword(answers[i] == "!" ? "42" : answers[i]);
+        change == Change::Add ? r.users.addName() : r.users.deleteSelected();
         Boxes shown = Boxes{ ScriptedDialogs::password(kUsers),
                              ScriptedDialogs::input("Neuer Name:", kUsers) }
                               .mid(0, answers.size());
         if (!message.isEmpty())
             shown << ScriptedDialogs::msg(message, unreadable ? 64 : 0, kUsers);
-        f.click(selected == -2 ? "UserWindow/newNameButton" : "UserWindow/deleteNameButton");
-        QCOMPARE(f.seen(), shown);
-        QCOMPARE(QStringList({ QString::number(f.entries("UserWindow/userList").size()),
-                               f.entries("UserWindow/userList").value(listed[0].toInt() - 1) }),
-                 listed);
-        QCOMPARE(f.program().users().selected(),
-                 selected == -2                          ? 0
+        QCOMPARE(r.dialogs.take(), shown);
+        QCOMPARE(r.users.count(), count);
+        QCOMPARE(r.users.shownName(count - 1), last);
+        QCOMPARE(r.users.shownNames().size(), count);
+        // Nobody is selected after a deletion; a new name leaves the selection.
+        QCOMPARE(r.users.selected(),
+                 change == Change::Add                   ? 0
                          : answers == QStringList{ "!" } ? -1
-                                                         : selected); // none after deleting
-        QVERIFY(f.userWindow().isVisible()
-                && f.caption("taskLabel") + f.caption("userNameLabel") == seen);
+                                                         : selected);
         struct stat st { }; // stays zero without a file
         ::lstat(path.constData(), &st);
-        QVERIFY(before == "FIFO"          ? S_ISFIFO(st.st_mode)
-                        : before == "DIR" ? S_ISDIR(st.st_mode)
-                                          : f.file("ZIFTORA.INI") == after);
+        QVERIFY(kind == UserFileKind::Pipe             ? S_ISFIFO(st.st_mode)
+                        : kind == UserFileKind::Folder ? S_ISDIR(st.st_mode)
+                                                       : r.read("ZIFTORA.INI") == after);
+    }
+
+    // Waiting errors are practised now or saved to the selected child's file when the user window
+    // opens; a started child gets the mandatory tasks stored meanwhile.
+    void userWindow_data()
+    {
+        QTest::addColumn<QString>("open"); // the control that opens the window
+        QTest::addColumn<int>("selected");
+        QTest::addColumn<MsgResult>("reply"); // to "practise now?"
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("leave"); // the way out of the window
+        QTest::addColumn<bool>("started");
+        QTest::newRow("Enter in the list") << "userPicture" << 1 << MsgResult::No << ""
+                                           << "Return" << true;
+        QTest::newRow("Escape") << "userNameLabel" << 2 << MsgResult::No << ""
+                                << "Escape" << false;
+        QTest::newRow("practise now") << "userPicture" << 0 << MsgResult::Yes << ""
+                                      << "" << false;
+        QTest::newRow("no one selected, cancelled")
+                << "userPicture" << -1 << MsgResult::No
+                << "Es ist kein Benutzer ausgewählt, darum konnten die Fehleraufgaben nicht in "
+                   "einer Datei gespeichert werden.\rSie bleiben in der Fehlerliste.\r"
+                << "cancelButton" << false;
+        QTest::newRow("started by the button") << "userPicture" << 2 << MsgResult::No << ""
+                                               << "startButton" << true;
+    }
+    void userWindow()
+    {
+        QFETCH(QString, open);
+        QFETCH(int, selected);
+        QFETCH(MsgResult, reply);
+        QFETCH(QString, message);
+        QFETCH(QString, leave);
+        QFETCH(bool, started);
+        const QString errors = u"ZIFTORA.00%1"_s.arg(qMax(selected, 0));
+        const QByteArray old(" 9 - 3 = ?\r\n6\r\n");
+        ProgramFixture f;
+        f.startQuietly({ { "ZIFTORA.INI", "Anna\r\nBen\r\nCem\r\n" }, { errors, old } });
+        f.program().users().select(selected);
+        Files files = f.allFiles();
+        f.program().errorList().add(" 7 + 5 = ?", "12");
+        f.dialogs.answerMsg(reply);
+        f.click(open);
+        Boxes shown{ ScriptedDialogs::msg(u"Die Fehleraufgaben jetzt üben?\r"_s, 276,
+                                          u"Fehlerliste"_s) };
+        if (!message.isEmpty())
+            shown << ScriptedDialogs::msg(message, 64, "Fehlerliste");
+        QCOMPARE(f.seen(), shown);
+        QCOMPARE(f.userWindow().isVisible(), reply == MsgResult::No);
+        QCOMPARE(f.caption("taskLabel") == " 7 + 5 = ?"_L1, reply == MsgResult::Yes);
+        if (reply == MsgResult::No && selected >= 0)
+            files.insert(errors, old + " 7 + 5 = ?\r\n12\r\n");
+        QCOMPARE(f.allFiles(), files);
+        f.writeFile("ZIFTORA.DAT", " 2 + 2 = ?\r\n4\r\n 3 + 3 = ?\r\n6\r\n");
+        if (leave.endsWith("Button"_L1))
+            f.click("UserWindow/" + leave);
+        else if (!leave.isEmpty())
+            f.key(leave == "Escape"_L1 ? Qt::Key_Escape : Qt::Key_Return, "UserWindow/userList");
+        QVERIFY(!f.userWindow().isVisible());
+        QCOMPARE(f.caption("userNameLabel"),
+                 started ? f.program().users().shownName(selected) : "Anna");
+        QCOMPARE(f.session().mandatoryMode(), started);
+        QCOMPARE(f.entries("mandatoryList").size(), started ? 4 : 0);
     }
 };
 

@@ -7,6 +7,8 @@
 #include <QTest>
 
 #include <optional>
+#include <tuple>
+#include <utility>
 
 // A fake window (mandatory for operation 6) whose list selection sets TaskType and, unless
 // mandatory, makes a task.
@@ -155,6 +157,23 @@ private slots:
         row("plus ignores practice", { 1, 1, 2, 7 }, "1 1 1 2@1..9 1@1..9 5@1..9 90@1..90",
             "90 + 5 = ?", "95");
 
+        // The ends of every drawn range: the first number of plus and the minuend of minus.
+        for (const auto& [level, hi] : { std::pair(2, 90), { 3, 990 }, { 4, 9990 }, { 5, 99990 } })
+            for (const int a : { 1, hi })
+                QTest::addRow("plus level %d, %d", level, a)
+                        << QList<int>{ 1, 1, level, 0 }
+                        << QStringLiteral("1 1 1 2@1..9 1@1..9 5@1..9 %1@1..%2").arg(a).arg(hi)
+                        << QStringLiteral("%1 + 5 = ?").arg(a) << QString::number(a + 5);
+        for (const auto& [level, lo, hi] : { std::tuple(2, 1, 90), { 3, 1, 990 }, { 5, 101, 900 } })
+            for (const int c : { lo, hi })
+                QTest::addRow("minus level %d, %d", level, c)
+                        << QList<int>{ 2, 1, level, 0 }
+                        << (level == 5 ? QStringLiteral("1 1 1 1@1..100 %1@%2..%3")
+                                       : QStringLiteral("1 1 1 %1@%2..%3"))
+                                   .arg(c)
+                                   .arg(lo)
+                                   .arg(hi)
+                        << QStringLiteral(" %1 - 1 = ?").arg(c + 10) << QString::number(c + 9);
         row("", { 2, 6, 2, 0 }, "7 3 5 90@1..90", " ? - 7 = 93", "100");
         row("minuend redrawn", { 2, 1, 4, 0 }, "10 3 1 3@1..90 20@9..90", " 210 - 100 = ?", "110");
         row("minuend redrawn, practice", { 2, 4, 4, 9 }, "1 3 1 5@1..90 12@8..90", " 130 - ? = 90",

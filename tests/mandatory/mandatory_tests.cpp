@@ -1,183 +1,213 @@
-// Mandatory tasks as teacher and child meet them: ZIFTORA.DAT, the editor column and the mode
-// serving them.
+// Mandatory tasks: ZIFTORA.DAT served to the child and edited by the teacher, on the models without
+// windows; the editor column and the mode's cover as one test of the training window.
 #include "program_fixture.h"
+#include "session_rig.h"
 
 #include "engine/task_engine.h"
-#include "models/mandatory_tasks.h"
-#include "platform/controls.h"
 #include "platform/text_file.h"
 
 #include <QRegularExpression>
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
 const QString kTitle = u"Pflichtaufgaben"_s;
 const QByteArray kTwoTasks = "7 + 5 = ?\r\n12\r\n 47 : 6 = ?\r\n7R5\r\n";
+const Shown kSaved = ScriptedDialogs::msg(u"Liste wurde gespeichert.\r"_s, 0, kTitle);
+const Shown kAskEmpty = ScriptedDialogs::msg(
+        "Die Liste enthält keine Daten!\rPflichtaufgaben jetzt löschen?", 292, kTitle);
 
-static void
-verifyBackToPlus(ProgramFixture& f) // cover parked, plus at its first type, a "Plus Einer" task
+// Plus at its first type, a "Plus Einer" task on screen.
+void verifyBackToPlus(const TrainingSession& s)
 {
-    QVERIFY(!f.session().mandatoryMode());
-    QCOMPARE(f.entries("taskTypeList"), taskTypeEntries(Operation::Plus));
-    QVERIFY(QRegularExpression(u"^\\d+ \\+ \\d = \\?$"_s).match(f.caption("taskLabel")).hasMatch());
+    QVERIFY(!s.mandatoryMode() && s.taskTypes() == taskTypeEntries(Operation::Plus));
+    QVERIFY(QRegularExpression(u"^\\d+ \\+ \\d = \\?$"_s).match(s.taskText()).hasMatch());
 }
+
+Step select(int line)
+{
+    return [line](SessionRig& r) { r.mandatory.select(line); };
+}
+Step inserted(const QString& task, const QString& answer)
+{
+    return [=](SessionRig& r) { r.putTask(task, answer), r.session.insertTaskIntoMandatoryList(); };
+}
+Step reply(MsgResult result)
+{
+    return [result](SessionRig& r) { r.dialogs.answerMsg(result); };
+}
+const Step deletePair = [](SessionRig& r) { r.mandatory.deleteSelectedPair(); };
+const Step save = [](SessionRig& r) { r.mandatory.save(); };
+
+} // namespace
 
 class MandatoryTests : public QObject {
     Q_OBJECT
 private slots:
     void storedTasks_data()
     {
-        QTest::addColumn<QByteArray>("file"); // "-": none
-        QTest::addColumn<QStringList>(
-                "served"); // task, answer, ... and maybe a last task without answer
-        QTest::addColumn<QString>("steps"); // P/M/D plus/mal/geteilt, E/C/X/S Einfügen/Lösche
-                                            // Liste/Zeile/Speichern, 0-9/-: line
-        QTest::addColumn<int>("reply"); // to "delete the mandatory tasks?"
-        QTest::addColumn<QByteArray>("after"); // when nothing was inserted
+        // The file (none when absent), the pairs served in order (maybe a last task without its
+        // answer); then the teacher's steps in the editor after "Lade Liste", the boxes, the
+        // selected line and the list. A saved file holds the list.
+        QTest::addColumn<std::optional<QByteArray>>("file");
+        QTest::addColumn<QStringList>("served");
+        QTest::addColumn<Steps>("steps");
+        QTest::addColumn<Boxes>("boxes");
+        QTest::addColumn<int>("selected");
+        QTest::addColumn<QStringList>("left");
         const QStringList first{ "7 + 5 = ?", "12" },
                 ps{ "1 + 1 = ?", "2", "2 + 2 = ?", "4", "3 + 3 = ?", "6" };
         const QByteArray p1 = "1 + 1 = ?\r\n2\r\n", p2 = "2 + 2 = ?\r\n4\r\n",
                          p3 = "3 + 3 = ?\r\n6\r\n";
-        QTest::newRow("keine Datei") << QByteArray("-") << QStringList{} << "" << 0 << QByteArray();
-        QTest::newRow("leere Datei, einfügen")
-                << QByteArray() << QStringList{} << "EMEDES" << 0 << QByteArray();
-        QTest::newRow("Anführungszeichen, Kommas, fremde Bytes")
-                << QByteArray("\"7 + 5 = ?\", 12\n\x80 \xE4\xDF \x81 = ?,\"5\"\nRechne: 3, 4\n")
-                << first + QStringList{ "€ äß \u0081 = ?", "5", "Rechne: 3", "4" } << "" << 0
-                << QByteArray();
-        QTest::newRow("nur eine Aufgabenzeile")
-                << QByteArray("9 + 1 = ?\r\n") << QStringList{ "9 + 1 = ?" } << "" << 0
-                << QByteArray();
-        QTest::newRow("Antworten, die das Tastenfeld nicht tippen kann")
-                << QByteArray("1 + 1 = ?\r\nzwei\r\n2 + 2 = ?\r\n4\r\n9 : 2 = ?\r\n4R1\r\n5 + 5 = "
-                              "?\r\n1 0\r\n")
-                << QStringList{ "2 + 2 = ?", "4", "9 : 2 = ?", "4R1" } << "" << 0 << QByteArray();
-        QTest::newRow("Leerzeichen vorn fällt weg; leere Liste, Nein behält die Datei")
-                << kTwoTasks << first + QStringList{ "47 : 6 = ?", "7R5" } << "CS" << 7
-                << kTwoTasks;
-        QTest::newRow("Antwort des zweiten Paars") << p1 + p2 + p3 << ps << "3XS" << 0 << p1 + p3;
-        QTest::newRow("nichts ausgewählt") << p1 + p2 + p3 << ps << "-XS" << 0 << p1 + p2 + p3;
-        QTest::newRow("einzelne Aufgabe am Ende") << p1 + p2 + "3 + 3 = ?\r\n"
-                                                  << ps.mid(0, 5) << "4XS" << 0 << p1 + p2;
-        QTest::newRow("einziges Paar, Ja leert die Datei")
-                << p1 << ps.mid(0, 2) << "0XS" << 6 << QByteArray();
+        const auto row = [](const char* name, std::optional<QByteArray> file,
+                            const QStringList& served, const Steps& steps = {},
+                            const Boxes& boxes = {}, int selected = -1,
+                            std::optional<QStringList> left = {}) {
+            QTest::newRow(name) << file << served << steps << boxes << selected
+                                << left.value_or(served);
+        };
+        row("no file", {}, {});
+        row("empty file, inserted", "", {},
+            { inserted("8 + 8 = ?", "16"), inserted("9 · 9 = ?", "81"), save }, { kSaved }, 3,
+            QStringList{ "8 + 8 = ?", "16", "9 · 9 = ?", "81" });
+        row("quotes, commas, foreign bytes",
+            "\"7 + 5 = ?\", 12\n\x80 \xE4\xDF \x81 = ?,\"5\"\nRechne: 3, 4\n",
+            first + QStringList{ "€ äß \u0081 = ?", "5", "Rechne: 3", "4" });
+        row("only a task line", "9 + 1 = ?\r\n", { "9 + 1 = ?" });
+        row("answers the keypad cannot type",
+            "1 + 1 = ?\r\nzwei\r\n2 + 2 = ?\r\n4\r\n9 : 2 = ?\r\n4R1\r\n5 + 5 = ?\r\n1 0\r\n",
+            { "2 + 2 = ?", "4", "9 : 2 = ?", "4R1" });
+        row("leading blank dropped; emptied, No keeps the file", kTwoTasks,
+            first + QStringList{ "47 : 6 = ?", "7R5" },
+            { [](SessionRig& r) { r.mandatory.clear(); }, reply(MsgResult::No), save },
+            { kAskEmpty }, -1, QStringList{});
+        row("the answer of the second pair", p1 + p2 + p3, ps, { select(3), deletePair, save },
+            { kSaved }, -1, ps.mid(0, 2) + ps.mid(4));
+        row("nothing selected", p1 + p2 + p3, ps, { select(-1), deletePair, save }, { kSaved });
+        row("a lone task at the end", p1 + p2 + "3 + 3 = ?\r\n", ps.mid(0, 5),
+            { select(4), deletePair, save }, { kSaved }, -1, ps.mid(0, 4));
+        row("the only pair, Yes empties the file", p1, ps.mid(0, 2),
+            { select(0), deletePair, reply(MsgResult::Yes), save }, { kAskEmpty, kSaved }, -1,
+            QStringList{});
+        row("served lines before the selection move it up", p1 + p2 + p3, ps,
+            { select(5), [](SessionRig& r) { r.mandatory.removeEntries(0, 2); } }, {}, 3,
+            ps.mid(2));
     }
-
-    // Stored pairs are served in order, never one the keypad cannot answer; saving replaces the
-    // file; pairs go together.
     void storedTasks()
     {
-        QFETCH(QByteArray, file);
+        QFETCH(std::optional<QByteArray>, file);
         QFETCH(QStringList, served);
-        QFETCH(QString, steps);
-        QFETCH(int, reply);
-        QFETCH(QByteArray, after);
-        ProgramFixture f;
-        f.start(file == "-" ? Files{} : Files{ { "ZIFTORA.DAT", file } });
-        const bool unreadable = file == "-";
+        QFETCH(Steps, steps);
+        QFETCH(Boxes, boxes);
+        QFETCH(int, selected);
+        QFETCH(QStringList, left);
+        SessionRig r({ { "ZIFTORA.DAT", file.value_or(QByteArray()) } });
+        if (!file)
+            QVERIFY(QFile::remove("ZIFTORA.DAT"));
+        r.start();
+        QCOMPARE(r.dialogs.take(),
+                 file ? Boxes{}
+                      : Boxes{ ScriptedDialogs::msg("Keine Pflichtaufgaben!", 0, kTitle) });
         const qsizetype pairs = served.size() / 2 * 2;
-        QCOMPARE(f.seen(),
-                 unreadable ? Boxes{ ScriptedDialogs::msg("Keine Pflichtaufgaben!", 0, kTitle) }
-                            : Boxes{});
-        QCOMPARE(f.entries("mandatoryList"), pairs ? served.mid(2) : QStringList{});
+        QCOMPARE(r.mandatory.entries(), pairs ? served.mid(2) : QStringList{});
         QStringList list;
-        while (f.session().mandatoryMode() && list.size() < served.size() + 2) {
-            list << f.caption("taskLabel") << f.state().expectedAnswer;
-            f.answer(f.state().expectedAnswer);
+        while (r.session.mandatoryMode() && list.size() < served.size() + 2) {
+            list << r.session.taskText() << r.state.expectedAnswer;
+            r.state.entryText = r.state.expectedAnswer, r.session.check();
         }
         QCOMPARE(list, served.mid(0, pairs));
-        verifyBackToPlus(f);
-        for (const QString& typed :
-             { u"x"_s, f.state().expectedAnswer }) { // only the right password opens the editor
-            f.password(typed);
-            f.click("mandatoryPicture");
-        }
-        const Shown password = ScriptedDialogs::password("Ziftora"),
-                    word = ScriptedDialogs::msg(
-                            "Alle Pflichtaufgaben "
-                            "werden beim\rStart bzw. Benutzerwechsel geladen!\rDie Liste wird "
-                            "erstellt, indem man\rlinks auf die Aufgaben"
-                            "knöpfe klickt\rund passende Aufgabe mit Klick auf\rden Einfügen-Knopf "
-                            "in die Liste holt.\r",
-                            0, "Pflichtteil");
-        QCOMPARE(f.seen(), (Boxes{ password, password, word }));
-        f.click("loadListButton");
-        QCOMPARE(f.seen(),
-                 unreadable ? Boxes{ ScriptedDialogs::msg("Keine Liste vorhanden!", 0, kTitle) }
+        verifyBackToPlus(r.session);
+        r.mandatory.loadList();
+        QCOMPARE(r.dialogs.take(),
+                 !file ? Boxes{ ScriptedDialogs::msg("Keine Liste vorhanden!", 0, kTitle) }
                          : served.isEmpty() ? Boxes{ ScriptedDialogs::msg(
                                    "Es wurden keine Aufgaben gespeichert!", 0, "Liste laden") }
                                             : Boxes{});
-        QCOMPARE(f.entries("mandatoryList"), served);
-        QStringList inserted;
-        if (reply)
-            f.dialogs.answerMsg(reply);
-        for (const QChar s : steps) {
-            const int button = QStringLiteral("PMDECXS").indexOf(s);
-            if (s == u'E')
-                inserted << f.caption("taskLabel") << f.state().expectedAnswer;
-            if (button < 0)
-                f.control<ListBox>("mandatoryList")
-                        ->setListIndex(s.isDigit() ? s.digitValue() : -1);
-            else
-                f.click(QStringList{ "plusButton", "timesButton", "divideButton",
-                                     "insertTaskButton", "clearListButton", "deleteLineButton",
-                                     "saveListButton" }
-                                .at(button));
-        }
-        const Shown ask = ScriptedDialogs::msg(
-                            "Die Liste enthält keine Daten!\rPflichtaufgaben jetzt löschen?", 292,
-                            kTitle),
-                    saved = ScriptedDialogs::msg(u"Liste wurde gespeichert.\r"_s, 0, kTitle);
-        QCOMPARE(f.seen(),
-                 (reply == 7                ? Boxes{ ask }
-                          : reply           ? Boxes{ ask, saved }
-                          : steps.isEmpty() ? Boxes{}
-                                            : Boxes{ saved }));
-        if (!inserted.isEmpty())
-            after = TextFile::encode(inserted.join("\r\n") + "\r\n");
-        QCOMPARE(f.allFiles(),
-                 (unreadable ? Files{}
-                             : Files{ { "ZIFTORA.DAT", steps.isEmpty() ? file : after } }));
+        QCOMPARE(r.mandatory.entries(), served);
+        for (const Step& step : steps)
+            step(r);
+        QCOMPARE(r.dialogs.take(), boxes);
+        QCOMPARE(r.mandatory.selected(), selected);
+        QCOMPARE(r.mandatory.entries(), left);
+        const bool saved = boxes.contains(kSaved);
+        QCOMPARE(QFile::exists("ZIFTORA.DAT"), file || saved);
+        QCOMPARE(r.read("ZIFTORA.DAT"),
+                 !saved                   ? file.value_or(QByteArray())
+                         : left.isEmpty() ? QByteArray()
+                                          : TextFile::encode(left.join("\r\n") + "\r\n"));
     }
 
-    // The cover and "*" leave the mode with the answer on screen as the password; unserved tasks
-    // stay listed.
+    // The "*" key and the cover leave the mode with the answer on screen as the password;
+    // unserved tasks stay listed. "*" outside the mode goes to plus.
     void leaveMode_data()
     {
-        QTest::addColumn<QString>(
-                "key"); // "*" typed, else the cover clicked; "x*": "mal" clicked first, no mode
+        QTest::addColumn<bool>("star"); // else the cover
+        QTest::addColumn<bool>("inMode");
         QTest::addColumn<QString>("password"); // "!": the right one
-        QTest::newRow("Abdeckung, richtig") << ""
-                                            << "!";
-        QTest::newRow("Abdeckung, falsch") << ""
-                                           << "13";
-        QTest::newRow("Stern, abgebrochen") << "*"
-                                            << "";
-        QTest::newRow("Stern, richtig") << "*"
-                                        << "!";
-        QTest::newRow("Stern ohne Modus führt zu plus") << "x*"
-                                                        << "!";
+        QTest::newRow("cover, right") << false << true << "!";
+        QTest::newRow("cover, wrong") << false << true << "13";
+        QTest::newRow("star, cancelled") << true << true << "";
+        QTest::newRow("star, right") << true << true << "!";
+        QTest::newRow("star outside the mode") << true << false << "!";
     }
-
     void leaveMode()
     {
-        QFETCH(QString, key);
+        QFETCH(bool, star);
+        QFETCH(bool, inMode);
         QFETCH(QString, password);
-        ProgramFixture f;
-        f.startQuietly({ { "ZIFTORA.DAT", key.size() < 2 ? kTwoTasks : QByteArray() } });
-        if (key.size() > 1)
-            f.click("timesButton");
-        f.password(password == "!"_L1 ? f.state().expectedAnswer : password);
-        key.isEmpty() ? f.click("mandatoryCover") : f.type(u"*"_s);
-        QCOMPARE(f.seen(),
-                 Boxes{ ScriptedDialogs::password(key.isEmpty() ? "Pflichtaufgaben abbrechen"
-                                                                : "Pflichtaufgaben beenden?") });
+        SessionRig r({ { "ZIFTORA.DAT", inMode ? kTwoTasks : QByteArray() } });
+        r.start();
+        if (!inMode)
+            r.session.chooseOperation(Operation::Times);
+        r.dialogs.answerPassword(password == "!"_L1 ? r.state.expectedAnswer : password);
+        star ? r.session.endMandatoryTasks() : r.session.cancelMandatoryTasks();
+        QCOMPARE(r.dialogs.take(),
+                 Boxes{ ScriptedDialogs::password(star ? "Pflichtaufgaben beenden?"
+                                                       : "Pflichtaufgaben abbrechen") });
         if (password == "!"_L1)
-            verifyBackToPlus(f);
+            verifyBackToPlus(r.session);
         else
-            QVERIFY(f.session().mandatoryMode() && f.caption("taskLabel") == "7 + 5 = ?"_L1);
+            QVERIFY(r.session.mandatoryMode() && r.session.taskText() == "7 + 5 = ?"_L1);
+        QCOMPARE(r.mandatory.entries(),
+                 inMode ? QStringList({ "47 : 6 = ?", "7R5" }) : QStringList());
+    }
+
+    // The training window: the icon opens the editor column with the password, its buttons edit
+    // and save the list; the cover and "*" ask to leave the mode.
+    void editorAndCover()
+    {
+        ProgramFixture f;
+        f.startQuietly({ { "ZIFTORA.DAT", kTwoTasks } });
+        QVERIFY(f.session().mandatoryMode());
+        f.password(QStringLiteral("x")), f.click("mandatoryPicture");
+        f.password(), f.click("mandatoryPicture");
+        const Shown password = ScriptedDialogs::password("Ziftora");
+        QCOMPARE(f.seen(),
+                 (Boxes{ password, password,
+                         ScriptedDialogs::msg(
+                                 "Alle Pflichtaufgaben werden beim\rStart bzw. Benutzerwechsel "
+                                 "geladen!\rDie Liste wird erstellt, indem man\rlinks auf die "
+                                 "Aufgabenknöpfe klickt\rund passende Aufgabe mit Klick auf\rden "
+                                 "Einfügen-Knopf in die Liste holt.\r",
+                                 0, "Pflichtteil") }));
+        f.click("loadListButton");
         QCOMPARE(f.entries("mandatoryList"),
-                 (key.size() < 2 ? QStringList{ "47 : 6 = ?", "7R5" } : QStringList{}));
+                 QStringList({ "7 + 5 = ?", "12", "47 : 6 = ?", "7R5" }));
+        f.control<ListBox>("mandatoryList")->setListIndex(1);
+        f.click("deleteLineButton"), f.click("insertTaskButton"), f.click("saveListButton");
+        f.click("clearListButton");
+        QVERIFY(f.entries("mandatoryList").isEmpty());
+        QCOMPARE(f.seen(), Boxes{ kSaved });
+        QCOMPARE(f.file("ZIFTORA.DAT"), "47 : 6 = ?\r\n7R5\r\n7 + 5 = ?\r\n12\r\n");
+        f.password(QStringLiteral("1")), f.click("mandatoryCover");
+        f.password(QStringLiteral("2")), f.type(QStringLiteral("*"));
+        QCOMPARE(f.seen(),
+                 (Boxes{ ScriptedDialogs::password("Pflichtaufgaben abbrechen"),
+                         ScriptedDialogs::password("Pflichtaufgaben beenden?") }));
+        f.password(), f.click("mandatoryCover");
+        verifyBackToPlus(f.session());
+        QCOMPARE(f.caption("taskLabel"), f.session().taskText());
     }
 };
 

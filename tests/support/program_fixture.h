@@ -2,8 +2,8 @@
 
 // A fresh program for one test, built as main.cpp builds it but with scripted dialogs and random
 // source, in a working directory of its own; verbs for what a person does and sees. E.g.
-//   f.startQuietly({{"ZIFTORA.INI", "Anna\r\nBen\r\n"}}); f.Password();
-//   f.Click("errorListPicture"); QCOMPARE(f.Seen(), Boxes{ScriptedDialogs::Password("Ziftora")});
+//   f.startQuietly({{"ZIFTORA.INI", "Anna\r\nBen\r\n"}}); f.password();
+//   f.click("errorListPicture"); QCOMPARE(f.seen(), Boxes{ScriptedDialogs::password("Ziftora")});
 
 #include "desktop_doubles.h"
 #include "scripted_clock.h"
@@ -104,14 +104,13 @@ public:
         return all;
     }
 
-    // A window by its name ("TrainingWindow", "UserWindow", "ErrorListWindow", "InfoWindow", the
-    // worksheet window "WorksheetWindow", the chooser "RewardChooser" and its games "PrisonWindow",
-    // "CarRideWindow", "NumberCatchWindow", "MemoryWindow", "HomewardRideWindow", the "Lernstand"
-    // "ProgressWindow"), and a control by
-    // its name, in the training window or, as "ErrorListWindow/taskList", in another window.
+    // A window by its class name ("TrainingWindow", "RewardChooser", "ProgressWindow", ...); an
+    // unknown name stops the test. A control by its name in the training window ("checkButton")
+    // or in another window ("ErrorListWindow/taskList").
     QWidget* window(const QString& name) const
     {
         const QMap<QString, std::function<QWidget*()>> windows{
+            { "TrainingWindow", [this] { return &program_->trainingWindow(); } },
             { "UserWindow", [this] { return &program_->userWindow(); } },
             { "ErrorListWindow", [this] { return &program_->errorListWindow(); } },
             { "InfoWindow", [this] { return &program_->infoWindow(); } },
@@ -124,19 +123,21 @@ public:
             { "WorksheetWindow", [this] { return &program_->worksheetWindow(); } },
             { "ProgressWindow", [this] { return &program_->progressWindow(); } }
         };
-        return windows.contains(name) ? windows[name]() : &program_->trainingWindow();
+        if (!windows.contains(name))
+            qFatal("no window %s", qPrintable(name));
+        return windows[name]();
     }
     template<typename T = QWidget>
     T* control(const QString& path) const
     {
         const qsizetype slash = path.indexOf(u'/');
-        T* found = window(slash < 0 ? QString() : path.left(slash))
+        T* found = window(slash < 0 ? QStringLiteral("TrainingWindow") : path.left(slash))
                            ->template findChild<T*>(path.mid(slash + 1));
         if (!found)
             qFatal("no control %s", qPrintable(path));
         return found;
     }
-    // Clicks a button, picture or clickable label as the mouse does; Press finds the training
+    // Clicks a button, picture or clickable label as the mouse does; press finds the training
     // window's button by its caption ("7", "Entf", "plus").
     void click(const QString& path)
     {
@@ -161,33 +162,24 @@ public:
     }
     QStringList entries(const QString& path) const { return control<ListBox>(path)->entries(); }
 
-    // The child's keyboard: Type at the check button, Answer adds Enter. Keys presses at a control
-    // B Backspace, R Return, H a Return held down, N keypad Enter, E Escape, L right arrow, and
-    // types any other character.
-    void type(const QString& keys)
+    // The child's keyboard: type() and answer() (with Enter) at the check button; key() presses
+    // one key at a control, times over; holdReturn() sends a Return held down (auto-repeated).
+    void type(const QString& text, const QString& at = QStringLiteral("checkButton"))
     {
-        QTest::keyClicks(control(QStringLiteral("checkButton")), keys);
+        QTest::keyClicks(control(at), text);
     }
-    void answer(const QString& keys)
+    void answer(const QString& text) { type(text), key(Qt::Key_Return); }
+    void key(Qt::Key key, const QString& at = QStringLiteral("checkButton"), int times = 1,
+             Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
-        type(keys), QTest::keyClick(control(QStringLiteral("checkButton")), Qt::Key_Return);
+        while (times-- > 0)
+            QTest::keyClick(control(at), key, modifiers);
     }
-    void keys(const QString& keys, const QString& at = QStringLiteral("checkButton"))
+    void holdReturn(const QString& at)
     {
-        QWidget* target = control(at);
         QKeyEvent held(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"),
                        true);
-        const Qt::Key named[] = { Qt::Key_Backspace, Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape,
-                                  Qt::Key_Right };
-        for (const QChar k : keys) {
-            const qsizetype i = QStringLiteral("BRNEL").indexOf(k);
-            if (k == u'H')
-                QApplication::sendEvent(target, &held);
-            else if (i < 0)
-                QTest::keyClicks(target, QString(k));
-            else
-                QTest::keyClick(target, named[i], k == u'N' ? Qt::KeypadModifier : Qt::NoModifier);
-        }
+        QApplication::sendEvent(control(at), &held);
     }
     // Puts a task on screen as the generator would: its text, its answer, an empty entry.
     void putTask(const QString& task, const QString& answer)

@@ -2,6 +2,8 @@
 
 #include "program_fixture.h"
 
+#include <array>
+
 #include "engine/task_engine.h"
 #include "platform/controls.h"
 
@@ -116,7 +118,15 @@ private slots:
         else if (how == QLatin1String("click"))
             f.click(at);
         else
-            f.keys(how, at);
+            for (const QChar k : how) // B Backspace, N keypad Enter, R Return, H Return held,
+                                      // E Escape, L right arrow, else typed
+                k == u'H' ? f.holdReturn(at)
+                        : QStringLiteral("BNREL").contains(k)
+                        ? f.key(std::array{ Qt::Key_Backspace, Qt::Key_Enter, Qt::Key_Return,
+                                            Qt::Key_Escape,
+                                            Qt::Key_Right }[QStringLiteral("BNREL").indexOf(k)],
+                                at, 1, k == u'N' ? Qt::KeypadModifier : Qt::NoModifier)
+                        : f.type(k, at);
         QCOMPARE(f.seen(),
                  boxes); // each key acts once; the information window takes its keys itself
         QCOMPARE(f.caption("levelLabel") + u'|' + f.caption("entryDisplay") + u'|'

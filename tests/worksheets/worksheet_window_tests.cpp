@@ -83,7 +83,7 @@ private slots:
             else if (how == 'F')
                 w->close();
             else
-                f.keys("E", "WorksheetWindow/taskList");
+                f.key(Qt::Key_Escape, "WorksheetWindow/taskList");
             QVERIFY(!w->isVisible() && f.trainingWindow().isVisible());
             f.password();
             f.click("worksheetPicture");
