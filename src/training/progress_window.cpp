@@ -13,7 +13,7 @@
 
 namespace {
 
-constexpr int ClientWidth = 15720; // twips
+constexpr int ClientWidth = 18240; // twips
 constexpr int ClientHeight = 9120; // twips
 constexpr quint32 TooFewText = 0x616161; // a grey that still reads on the grey cell
 
@@ -96,28 +96,28 @@ void ProgressWindow::buildControls()
     previousChildButton_ = button("previousChildButton", QStringLiteral("<"), 120, 120, 375);
     childNameLabel_ = label("childNameLabel", QString(), 480, 120, 5100, 495);
     nextChildButton_ = button("nextChildButton", QStringLiteral(">"), 5565, 120, 375);
-    label("dayCaption", QStringLiteral("Verlauf"), 120, 720, 5700, 330);
-    label("weekCaption", QStringLiteral("Letzte 8 Wochen"), 5940, 720, 3480, 330);
-    label("typeCaption", QStringLiteral("Schwierigste Aufgabenarten (letzte 4 Wochen)"), 9540, 720,
-          6060, 330);
+    label("dayCaption", QStringLiteral("Verlauf"), 120, 720, 6720, 330);
+    label("weekCaption", QStringLiteral("Letzte 8 Wochen"), 6960, 720, 3600, 330);
+    label("typeCaption", QStringLiteral("Schwierigste Aufgabenarten (letzte 4 Wochen)"), 10680, 720,
+          7440, 330);
     dayTable_ = placed(table(this, ProgressPage::dayColumns(), QStringLiteral("Verlauf")),
-                       "dayTable", 120, 1080, 5700, 4080);
-    label("classCaption", QStringLiteral("Klasse (diese Woche)"), 120, 5280, 5700, 330);
+                       "dayTable", 120, 1080, 6720, 4080);
+    label("classCaption", QStringLiteral("Klasse (diese Woche)"), 120, 5280, 6720, 330);
     classTable_ = placed(table(this, ProgressPage::classColumns(), QStringLiteral("Klasse")),
-                         "classTable", 120, 5640, 5700, 2760);
-    weekChart_ = placed(new PictureView(this), "weekChart", 5940, 1080, 3480, 2760);
+                         "classTable", 120, 5640, 6720, 2760);
+    weekChart_ = placed(new PictureView(this), "weekChart", 6960, 1080, 3600, 2760);
     weekTable_ = placed(table(this, ProgressPage::weekColumns(), QStringLiteral("Letzte 8 Wochen")),
-                        "weekTable", 5940, 3960, 3480, 4440);
+                        "weekTable", 6960, 3960, 3600, 4440);
     typeTable_ = placed(
             table(this, ProgressPage::typeColumns(), QStringLiteral("Schwierigste Aufgabenarten")),
-            "typeTable", 9540, 1080, 6060, 2400);
-    label("factCaption", QStringLiteral("Einmaleins (letzte 4 Wochen): richtig / falsch"), 9540,
-          3600, 6060, 330);
+            "typeTable", 10680, 1080, 7440, 2400);
+    label("factCaption", QStringLiteral("Einmaleins (letzte 4 Wochen): richtig / falsch"), 10680,
+          3600, 7440, 330);
     factGrid_ = placed(table(this, QStringList(10, QString()), QStringLiteral("Einmaleins")),
-                       "factGrid", 9540, 3960, 6060, 4440);
+                       "factGrid", 10680, 3960, 7440, 4440);
     saveButton_ = button("saveButton", QStringLiteral("Als Tabelle speichern"), 120, 8520, 2700);
     printButton_ = button("printButton", QStringLiteral("Drucken"), 2940, 8520, 1500);
-    closeButton_ = button("closeButton", QStringLiteral("Schließen"), 14100, 8520, 1500);
+    closeButton_ = button("closeButton", QStringLiteral("Schließen"), 16620, 8520, 1500);
 
     QFont large = previousChildButton_->font();
     large.setPointSize(14);
