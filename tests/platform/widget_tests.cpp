@@ -9,17 +9,21 @@
 #include <QTest>
 #include <QtWidgets>
 
-struct Rig { // a shown list box that counts its clicks and double clicks
+// A shown list box that counts its clicks and double clicks, and notes where the last click saw it.
+struct Rig {
     explicit Rig(const QStringList& entries)
     {
         for (const QString& e : entries)
             list.addItem(e);
-        QObject::connect(&list, &ListBox::entryClicked, [this] { ++clicks; });
+        QObject::connect(&list, &ListBox::entryClicked, [this] {
+            ++clicks;
+            seenAt = list.listIndex();
+        });
         QObject::connect(&list, &ListBox::entryDoubleClicked, [this] { ++dblClicks; });
         list.resize(200, 300), list.show();
     }
     ListBox list;
-    int clicks = 0, dblClicks = 0;
+    int clicks = 0, dblClicks = 0, seenAt = -99;
 };
 static void press(QWidget* w, const QString& keys)
 {
@@ -88,36 +92,24 @@ private slots:
         QTest::addColumn<int>("start");
         QTest::addColumn<QString>("action");
         QTest::addColumn<QString>("after"); // position, clicks, double clicks
-        QTest::newRow("dieselbe nochmal") << 1 << "Set 1"
-                                          << "1 1 0";
-        QTest::newRow("abwählen") << 2 << "Set -1"
-                                  << "-1 1 0";
-        QTest::newRow("hinter dem Ende") << 1 << "Set 4"
-                                         << "1 0 0";
-        QTest::newRow("unter -1") << 1 << "Set -2"
-                                  << "1 0 0";
-        QTest::newRow("runter am Ende") << 3 << "Down"
-                                        << "3 0 0";
-        QTest::newRow("runter ohne Auswahl wählt die erste") << -1 << "Down"
-                                                             << "0 1 0";
-        QTest::newRow("Strg+runter wählt trotzdem") << 0 << "Ctrl+Down"
-                                                    << "1 1 0";
-        QTest::newRow("Strg+Leertaste wählt nicht ab") << 1 << "Ctrl+Space"
-                                                       << "1 0 0";
-        QTest::newRow("Klick auf die gewählte") << 1 << "Maus:1"
-                                                << "1 1 0";
-        QTest::newRow("Strg+Klick wählt nicht ab") << 1 << "Maus:Ctrl 1"
-                                                   << "1 1 0";
-        QTest::newRow("Klick unter die Einträge") << 1 << "Maus:4"
-                                                  << "1 0 0";
-        QTest::newRow("rechts") << 1 << "Maus:Right 2"
-                                << "1 0 0";
-        QTest::newRow("doppelt") << 2 << "Maus:Double 2"
-                                 << "2 0 1"; // after the click of its first press
-        QTest::newRow("doppelt auf eine andere ist ein Klick") << 1 << "Maus:Double 2"
-                                                               << "2 1 0";
-        QTest::newRow("doppelt rechts") << 1 << "Maus:Right Double 2"
-                                        << "1 0 0";
+        const auto row = [](const char* name, int start, const char* action, const char* after) {
+            QTest::newRow(name) << start << QString(action) << QString(after);
+        };
+        row("dieselbe nochmal", 1, "Set 1", "1 1 0");
+        row("abwählen", 2, "Set -1", "-1 1 0");
+        row("hinter dem Ende", 1, "Set 4", "1 0 0");
+        row("unter -1", 1, "Set -2", "1 0 0");
+        row("runter am Ende", 3, "Down", "3 0 0");
+        row("runter ohne Auswahl wählt die erste", -1, "Down", "0 1 0");
+        row("Strg+runter wählt trotzdem", 0, "Ctrl+Down", "1 1 0");
+        row("Strg+Leertaste wählt nicht ab", 1, "Ctrl+Space", "1 0 0");
+        row("Klick auf die gewählte", 1, "Maus:1", "1 1 0");
+        row("Strg+Klick wählt nicht ab", 1, "Maus:Ctrl 1", "1 1 0");
+        row("Klick unter die Einträge", 1, "Maus:4", "1 0 0");
+        row("rechts", 1, "Maus:Right 2", "1 0 0");
+        row("doppelt", 2, "Maus:Double 2", "2 0 1"); // after the click of its first press
+        row("doppelt auf eine andere ist ein Klick", 1, "Maus:Double 2", "2 1 0");
+        row("doppelt rechts", 1, "Maus:Right Double 2", "1 0 0");
     }
     void selection()
     {
@@ -126,10 +118,6 @@ private slots:
         QFETCH(QString, after);
         Rig f({ "a", "b", "c", "d" });
         f.list.setFocus(), f.list.setListIndex(start), f.clicks = 0;
-        int seen = -99;
-        QObject::disconnect(&f.list, &ListBox::entryClicked, nullptr, nullptr);
-        QObject::connect(&f.list, &ListBox::entryClicked,
-                         [&] { ++f.clicks, seen = f.list.listIndex(); });
         const QPoint at = action.endsWith('4')
                 ? QPoint(5, f.list.viewport()->height() - 3)
                 : f.list.entryRect(action.back().digitValue()).center();
@@ -144,7 +132,7 @@ private slots:
         else
             press(&f.list, action);
         QCOMPARE(QString("%1 %2 %3")
-                         .arg(f.clicks ? seen : f.list.listIndex())
+                         .arg(f.clicks ? f.seenAt : f.list.listIndex())
                          .arg(f.clicks)
                          .arg(f.dblClicks),
                  after);
@@ -158,42 +146,20 @@ private slots:
         QTest::addColumn<QString>("action");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<QString>("result"); // buttons|QMessageBox::Icon|field|echo mode
-        QTest::newRow("0 Escape") << 0 << ""
-                                  << "Esc"
-                                  << "OK|0"
-                                  << "1";
-        QTest::newRow("20 Enter ist Ja") << 20 << ""
-                                         << "Return"
-                                         << "Ja Nein|3"
-                                         << "6";
-        QTest::newRow("48 Enter") << 48 << ""
-                                  << "Return"
-                                  << "OK|2"
-                                  << "1";
-        QTest::newRow("64 Enter") << 64 << ""
-                                  << "Return"
-                                  << "OK|1"
-                                  << "1";
-        QTest::newRow("276 Enter ist Nein") << 276 << ""
-                                            << "Return"
-                                            << "Ja Nein|3"
-                                            << "7";
-        QTest::newRow("36 Escape ist Nein") << 36 << ""
-                                            << "Esc"
-                                            << "Ja Nein|4"
-                                            << "7";
-        QTest::newRow("Vorgabe bestätigt") << -1 << ""
-                                           << "OK"
-                                           << "OK Abbrechen|0|Anna|0"
-                                           << "Anna";
-        QTest::newRow("getippt, abgebrochen") << -1 << "12"
-                                              << "Abbrechen"
-                                              << "OK Abbrechen|0|Anna|0"
-                                              << "";
-        QTest::newRow("Passwort bestätigt") << -2 << "12"
-                                            << "OK"
-                                            << "OK Abbrechen|0||2"
-                                            << "12";
+        const auto row = [](const char* name, int style, const char* typed, const char* action,
+                            const char* shown, const char* result) {
+            QTest::newRow(name) << style << QString(typed) << QString(action) << QString(shown)
+                                << QString(result);
+        };
+        row("0 Escape", 0, "", "Esc", "OK|0", "1");
+        row("20 Enter ist Ja", 20, "", "Return", "Ja Nein|3", "6");
+        row("48 Enter", 48, "", "Return", "OK|2", "1");
+        row("64 Enter", 64, "", "Return", "OK|1", "1");
+        row("276 Enter ist Nein", 276, "", "Return", "Ja Nein|3", "7");
+        row("36 Escape ist Nein", 36, "", "Esc", "Ja Nein|4", "7");
+        row("Vorgabe bestätigt", -1, "", "OK", "OK Abbrechen|0|Anna|0", "Anna");
+        row("getippt, abgebrochen", -1, "12", "Abbrechen", "OK Abbrechen|0|Anna|0", "");
+        row("Passwort bestätigt", -2, "12", "OK", "OK Abbrechen|0||2", "12");
     }
     void dialogs()
     {
@@ -240,18 +206,15 @@ private slots:
         QTest::addColumn<bool>("takes");
         QTest::addColumn<QString>("where");
         QTest::addColumn<QString>("result");
-        QTest::newRow("genommen: wirkt einmal") << true << "field"
-                                                << "1";
-        QTest::newRow("genommen auf einem Knopf") << true << "button"
-                                                  << "1";
-        QTest::newRow("gelassen: das Feld bekommt sie") << false << "field"
-                                                        << "1a";
-        QTest::newRow("anderes Fenster") << true << "other"
-                                         << "0";
-        QTest::newRow("modaler Dialog offen") << true << "modal"
-                                              << "0a";
-        QTest::newRow("Fenster verborgen") << true << "hidden"
-                                           << "0a";
+        const auto row = [](const char* name, bool takes, const char* where, const char* result) {
+            QTest::newRow(name) << takes << QString(where) << QString(result);
+        };
+        row("genommen: wirkt einmal", true, "field", "1");
+        row("genommen auf einem Knopf", true, "button", "1");
+        row("gelassen: das Feld bekommt sie", false, "field", "1a");
+        row("anderes Fenster", true, "other", "0");
+        row("modaler Dialog offen", true, "modal", "0a");
+        row("Fenster verborgen", true, "hidden", "0a");
     }
     void keyPreview()
     {

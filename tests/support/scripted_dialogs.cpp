@@ -3,24 +3,22 @@
 #include <QTest>
 
 namespace {
-
+// The next scripted answer to the box just recorded; none fails the test.
 template<typename T>
-T next(QList<T>& queue, const char* kind, const QString& text, const QString& title, T none)
+T next(QList<T>& answers, const ScriptedDialogs::Shown& box, T none)
 {
-    if (!queue.isEmpty())
-        return queue.takeFirst();
-    const QByteArray why =
-            QByteArray("unscripted ") + kind + ": " + text.toUtf8() + " / " + title.toUtf8();
-    QTest::qFail(why.constData(), __FILE__, __LINE__);
-    return none;
+    if (answers.isEmpty())
+        QTest::qFail(qPrintable("unscripted " + box.kind + " box: " + box.text + " / " + box.title),
+                     __FILE__, __LINE__);
+    return answers.isEmpty() ? none : answers.takeFirst();
 }
-
 } // namespace
 
 ScriptedDialogs::~ScriptedDialogs()
 {
     // A scripted answer that no box asked for means the program did not ask what the test expected.
-    if (pendingAnswers() > 0 && !QTest::currentTestFailed())
+    if (msgAnswers_.size() + inputAnswers_.size() + passwordAnswers_.size() > 0
+        && !QTest::currentTestFailed())
         QTest::qFail("a scripted dialog answer was never asked for", __FILE__, __LINE__);
 }
 
@@ -28,9 +26,8 @@ MsgResult ScriptedDialogs::msgBox(const QString& text, MsgStyles style, const QS
 {
     shown.append(msg(text, style.toInt(), title));
     whileOpen();
-    return !style.testFlag(MsgStyle::YesNo)
-            ? MsgResult::Ok
-            : next(msgAnswers_, "Yes/No box", text, title, MsgResult::No);
+    return style.testFlag(MsgStyle::YesNo) ? next(msgAnswers_, shown.last(), MsgResult::No)
+                                           : MsgResult::Ok;
 }
 
 QString ScriptedDialogs::inputBox(const QString& prompt, const QString& title,
@@ -38,22 +35,20 @@ QString ScriptedDialogs::inputBox(const QString& prompt, const QString& title,
 {
     shown.append(input(prompt, title, defaultText));
     whileOpen();
-    return next(inputAnswers_, "input box", prompt, title, QString());
+    return next(inputAnswers_, shown.last(), QString());
 }
 
 QString ScriptedDialogs::passwordBox(const QString& prompt, const QString& title)
 {
-    shown.append(Shown{ QStringLiteral("password"), prompt, 0, title, QString() });
+    shown.append({ "password", prompt, 0, title, {} });
     whileOpen();
-    return next(passwordAnswers_, "password box", prompt, title, QString());
+    return next(passwordAnswers_, shown.last(), QString());
 }
 
 char* toString(const ScriptedDialogs::Shown& s)
 {
-    const QString text = QString(s.text)
-                                 .replace(u'\r', QLatin1String("\\r"))
-                                 .replace(u'\n', QLatin1String("\\n"));
-    return QTest::toString(QStringLiteral("%1 [%2] style %3 title [%4] default [%5]")
+    const QString text = QString(s.text).replace("\r", "\\r").replace("\n", "\\n");
+    return QTest::toString(QString("%1 [%2] style %3 title [%4] default [%5]")
                                    .arg(s.kind, text)
                                    .arg(s.style)
                                    .arg(s.title, s.defaultText));

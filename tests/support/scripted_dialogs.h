@@ -3,7 +3,7 @@
 #include "platform/dialogs.h"
 
 #include <QList>
-#include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <utility>
@@ -40,29 +40,24 @@ public:
     // Everything shown so far, in order; Take() returns it and starts a fresh record.
     QList<Shown> shown;
     QList<Shown> take() { return std::exchange(shown, {}); }
-    int pendingAnswers() const
-    {
-        return int(msgAnswers_.size() + inputAnswers_.size() + passwordAnswers_.size());
-    }
     int beeps = 0;
 
     static Shown msg(const QString& text, int style, const QString& title)
     {
-        return Shown{ QStringLiteral("msg"), text, style, title, QString() };
+        return { "msg", text, style, title, {} };
     }
-    static Shown input(const QString& prompt, const QString& title, const QString& def = QString())
+    static Shown input(const QString& prompt, const QString& title, const QString& def = {})
     {
-        return Shown{ QStringLiteral("input"), prompt, 0, title, def };
+        return { "input", prompt, 0, title, def };
     }
     static Shown password(const QString& title)
     {
-        return Shown{ "password", "Passwort eingeben:", 0, title, {} };
+        return { "password", "Passwort eingeben:", 0, title, {} };
     }
 
 private:
     QList<MsgResult> msgAnswers_;
-    QList<QString> inputAnswers_;
-    QList<QString> passwordAnswers_;
+    QStringList inputAnswers_, passwordAnswers_;
 };
 
 // Lets QCOMPARE print a recorded dialog when a comparison fails.

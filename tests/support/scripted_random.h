@@ -11,7 +11,7 @@
 // never the clock.
 class ScriptedRandom final : public RandomSource {
 public:
-    explicit ScriptedRandom(bool strict = false);
+    explicit ScriptedRandom(bool strict = false) : state_(strict ? 0 : seed()), strict_(strict) { }
 
     void push(std::initializer_list<double> values) { queue_.append(QList<double>(values)); }
     // Queues the value that makes Draw(lo, hi) return wanted.
