@@ -24,6 +24,15 @@ void earnReward(ProgramFixture& f)
     QVERIFY(!f.trainingWindow().isVisible());
 }
 
+// A fresh program whose child has just earned a reward.
+struct RewardFixture : ProgramFixture {
+    RewardFixture()
+    {
+        startQuietly();
+        earnReward(*this);
+    }
+};
+
 // The game's window is gone and the training window back as it was left, with an empty entry.
 void verifyBackToTraining(ProgramFixture& f, const char* game)
 {
@@ -93,9 +102,7 @@ private slots:
     {
         QFETCH(QString, click);
         QFETCH(QString, window);
-        ProgramFixture f;
-        f.startQuietly();
-        earnReward(f);
+        RewardFixture f;
         click == "frame" ? void(f.window("RewardChooser")->close())
                          : f.click("RewardChooser/" + click);
         QVERIFY(!f.window("RewardChooser")->isVisible() && f.window(window)->isVisible());
@@ -105,9 +112,7 @@ private slots:
     void prison()
     {
         // A field of eights with a way out straight up: 0, then 2 to 6 (1 is wished away).
-        ProgramFixture f;
-        f.startQuietly();
-        earnReward(f);
+        RewardFixture f;
         for (int cell = 0; cell < 17 * 17; ++cell)
             f.random.pushDraw(cell % 17 == 8 && cell < 6 * 17
                                       ? QList<int>{ 6, 5, 4, 3, 2, 0 }[cell / 17] + 1
@@ -153,9 +158,7 @@ private slots:
 
     void numberCatch()
     {
-        ProgramFixture f;
-        f.startQuietly();
-        earnReward(f);
+        RewardFixture f;
         f.click("RewardChooser/numberCatchButton");
         auto* window = static_cast<NumberCatchWindow*>(f.window("NumberCatchWindow"));
         QVERIFY(window->jumpTimer().enabled() && window->jumpTimer().interval() == 10000);
@@ -217,9 +220,7 @@ private slots:
         QFETCH(QList<int>, cards);
         QFETCH(QString, end);
         QFETCH(QString, nextRound);
-        ProgramFixture f;
-        f.startQuietly();
-        earnReward(f);
+        RewardFixture f;
         for (int n = 1; n <= 18; ++n)
             f.random.pushDraw(n, 1, 18);
         f.click("RewardChooser/memoryButton");
@@ -242,8 +243,7 @@ private slots:
         QCOMPARE(f.seen(),
                  Boxes{ end.isEmpty()
                                 ? ScriptedDialogs::msg("  Das Spiel ist beendet!", 0, "Memory")
-                                : ScriptedDialogs::msg("  Das Spiel jetzt beenden?", 20,
-                                                       "Memory") });
+                                : stop("Memory") });
         verifyBackToTraining(f, "MemoryWindow");
         earnReward(f);
         f.click("RewardChooser/memoryPicture");
@@ -253,9 +253,7 @@ private slots:
     void homewardRide()
     {
         // Every nail on (6, 8); the ride is set up when its window becomes active.
-        ProgramFixture f;
-        f.startQuietly();
-        earnReward(f);
+        RewardFixture f;
         for (int i = 0; i < 20; ++i)
             f.random.pushDraw(6, 1, 12), f.random.pushDraw(8, 1, 10);
         f.click("RewardChooser/homewardRideButton");
@@ -335,9 +333,7 @@ private slots:
 
     void carRide()
     {
-        ProgramFixture f;
-        f.startQuietly();
-        earnReward(f);
+        RewardFixture f;
         f.click("RewardChooser/carRideButton");
         auto* window = static_cast<CarRideWindow*>(f.window("CarRideWindow"));
         auto* start = f.control<QPushButton>("CarRideWindow/startButton");
