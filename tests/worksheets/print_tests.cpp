@@ -101,16 +101,9 @@ private slots:
         QDir::setCurrent(folder.path());
         History history(folder.path());
         history.setChild(QStringLiteral("Anna"));
-        CheckedAnswer answer{ QDateTime(QDate(2026, 11, 30), QTime(8, 0)),
-                              Operation::Times,
-                              1,
-                              1,
-                              CheckedAnswer::Source::Training,
-                              4000,
-                              " 7 · 6 = ?",
-                              "42",
-                              "42" };
-        history.record(answer);
+        const QDateTime monday(QDate(2026, 11, 30), QTime(8, 0));
+        history.record({ monday, Operation::Times, 1, 1, CheckedAnswer::Source::Training, 4000,
+                         " 7 · 6 = ?", "42", "42" });
         ScriptedClock clock;
         ScriptedDialogs dialogs;
         RecordingPrinter pages;
