@@ -166,13 +166,12 @@ private slots:
         const auto* field = f.control<DrawingSurface>("NumberCatchWindow/field");
         const QRectF inside = QRectF(f.control("NumberCatchWindow/fieldFrame")->geometry())
                                       .adjusted(1, 1, -1, -1);
-        const auto points = [](QPointF pixels) { return pixels * 0.75; };
-        QCOMPARE(field->pixelAt(points(inside.topLeft()).x(), points(inside.topLeft()).y()), paper);
-        QCOMPARE(field->pixelAt(points(inside.bottomRight()).x(), points(inside.bottomRight()).y()),
-                 paper);
-        for (const QPointF out :
-             { inside.topLeft() - QPointF(2, 2), inside.bottomRight() + QPointF(2, 2) })
-            QVERIFY(field->pixelAt(points(out).x(), points(out).y()) != paper);
+        const auto at = [field](QPointF pixels) {
+            return field->pixelAt(pixels.x() * 0.75, pixels.y() * 0.75);
+        };
+        QVERIFY(at(inside.topLeft()) == paper && at(inside.bottomRight()) == paper);
+        QVERIFY(at(inside.topLeft() - QPointF(2, 2)) != paper
+                && at(inside.bottomRight() + QPointF(2, 2)) != paper);
         f.control<QScrollBar>("NumberCatchWindow/paceBar")->setValue(3); // the keys back on the "+"
         QVERIFY(window->jumpTimer().interval() == 3000
                 && window->focusWidget() == f.control("NumberCatchWindow/leftArrow"));
@@ -288,12 +287,11 @@ private slots:
         QWidget* marker = f.control("HomewardRideWindow/nailMarker");
         QVERIFY(marker->isVisible() && marker->font().bold());
         QCOMPARE(marker->pos(), corner + QPoint(5 * cell.x(), 7 * cell.y()));
-        f.click("HomewardRideWindow/rightButton"), f.click("HomewardRideWindow/downButton");
-        f.key(Qt::Key_Right, "HomewardRideWindow/endButton", 2);
-        f.key(Qt::Key_Down, "HomewardRideWindow/endButton");
-        f.click("HomewardRideWindow/leftButton"), f.click("HomewardRideWindow/upButton");
-        f.key(Qt::Key_Left, "HomewardRideWindow/endButton");
-        f.key(Qt::Key_Up, "HomewardRideWindow/endButton");
+        for (const char* way : { "right", "down", "left", "up" })
+            f.click(QStringLiteral("HomewardRideWindow/%1Button").arg(way));
+        for (const Qt::Key key :
+             { Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Left, Qt::Key_Up })
+            f.key(key, "HomewardRideWindow/endButton");
         QCOMPARE(vehicle->pos(), corner + QPoint(cell.x(), 0)); // on (2, 1)
         // Two breakdowns on the nails: the bicycle, a nail drawn on its cell.
         window->ride().carColumn = 6, window->ride().carRow = 7;
