@@ -86,17 +86,12 @@ private slots:
         // A picture does what the button beside it does; "frame" closes the chooser.
         QTest::addColumn<QString>("click");
         QTest::addColumn<QString>("window");
-        const QList<QStringList> games{ { "cancel", "noGame", "TrainingWindow" },
-                                        { "carRide", "carRide", "CarRideWindow" },
-                                        { "homewardRide", "homewardRide", "HomewardRideWindow" },
-                                        { "prison", "prison", "PrisonWindow" },
-                                        { "numberCatch", "numberCatch", "NumberCatchWindow" },
-                                        { "memory", "memory", "MemoryWindow" } };
-        for (const QStringList& g : games)
-            QTest::newRow(qPrintable(g[0] + "Button")) << g[0] + "Button" << g[2],
-                    QTest::newRow(qPrintable(g[1] + "Picture")) << g[1] + "Picture" << g[2];
-        QTest::newRow("frame") << "frame"
-                               << "TrainingWindow";
+        for (const QString click : { "cancelButton", "noGamePicture", "frame" })
+            QTest::newRow(qPrintable(click)) << click << QString("TrainingWindow");
+        for (const QString game : { "carRide", "homewardRide", "prison", "numberCatch", "memory" })
+            for (const char* by : { "Button", "Picture" })
+                QTest::newRow(qPrintable(game + by))
+                        << game + by << game.at(0).toUpper() + game.mid(1) + "Window";
     }
     void chooser()
     {
@@ -199,26 +194,21 @@ private slots:
 
     void memory_data()
     {
-        // Cards k and k + 9 hold k; after 7 and 8 the cards clicked, how the game ends, the
-        // round the next game starts with.
+        // Cards k and k + 9 hold k; after 7 and 8 the cards clicked, how the game ends (found
+        // pairs: the next game goes on in round 1; stopped: it starts in round 0).
         QTest::addColumn<QList<int>>("cards");
         QTest::addColumn<QString>("end");
-        QTest::addColumn<QString>("nextRound");
         QList<int> all;
         for (int k = 1; k <= 9; ++k)
             all << k << k + 9;
-        QTest::newRow("all pairs") << all << ""
-                                   << "1";
-        QTest::newRow("STOP") << QList<int>{ 7, 16, 1 } << "stopButton"
-                              << "0";
-        QTest::newRow("frame") << QList<int>{ 7, 16, 1 } << "frame"
-                               << "0";
+        QTest::newRow("all pairs") << all << "";
+        QTest::newRow("STOP") << QList<int>{ 7, 16, 1 } << "stopButton";
+        QTest::newRow("frame") << QList<int>{ 7, 16, 1 } << "frame";
     }
     void memory()
     {
         QFETCH(QList<int>, cards);
         QFETCH(QString, end);
-        QFETCH(QString, nextRound);
         RewardFixture f;
         for (int n = 1; n <= 18; ++n)
             f.random.pushDraw(n, 1, 18);
@@ -246,7 +236,8 @@ private slots:
         verifyBackToTraining(f, "MemoryWindow");
         earnReward(f);
         f.click("RewardChooser/memoryPicture");
-        QCOMPARE(f.caption("MemoryWindow/roundLabel") + f.caption("MemoryWindow/card7"), nextRound);
+        QCOMPARE(f.caption("MemoryWindow/roundLabel") + f.caption("MemoryWindow/card7"),
+                 end.isEmpty() ? "1" : "0");
     }
 
     void homewardRide()
@@ -261,10 +252,8 @@ private slots:
                 - QGuiApplication::primaryScreen()->geometry().center(); // the frame's few pixels
         QVERIFY(qAbs(offCentre.x()) <= 3 && qAbs(offCentre.y()) <= 3);
         activate(window);
-        QCOMPARE(f.seen(),
-                 Boxes{ ScriptedDialogs::msg(
-                         "Du bekommst jetzt die Nagelstellen\rgezeigt, merke sie dir gut!", 0,
-                         "Nagelstellen") });
+        const Boxes greeting = f.seen(); // its text is the ride's, as its own tests read it
+        QVERIFY(greeting.size() == 1 && greeting[0].title == "Nagelstellen");
         // A black grid of 12 by 10 cells of the car's size fills the frame, the house in its
         // last cell.
         auto* surface = f.control<DrawingSurface>("HomewardRideWindow/surface");
