@@ -105,7 +105,8 @@ private slots:
         const auto won = ScriptedDialogs::msg(
                 "Straße ist zu eng! Du hast gewonnen!\r Es waren insgesamt 1150 Meter!", 64,
                 "Autofahrt");
-        QCOMPARE(dialogs.take(), QList(journal.endsWith("end") ? 1 : 0, won));
+        QCOMPARE(dialogs.take(),
+                 QList<ScriptedDialogs::Shown>(journal.endsWith("end") ? 1 : 0, won));
     }
 };
 
