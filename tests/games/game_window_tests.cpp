@@ -232,7 +232,8 @@ private slots:
         QCOMPARE(f.seen(),
                  Boxes{ end.isEmpty()
                                 ? ScriptedDialogs::msg("  Das Spiel ist beendet!", 0, "Memory")
-                                : stop("Memory") });
+                                : ScriptedDialogs::msg("  Das Spiel jetzt beenden?", 20,
+                                                       "Memory") });
         verifyBackToTraining(f, "MemoryWindow");
         earnReward(f);
         f.click("RewardChooser/memoryPicture");
