@@ -177,8 +177,7 @@ private slots:
                     << QStringLiteral("%1+1=___%2.%3").arg(i).arg(QString(11, u'_')).arg(i + 1);
         DesktopPrinter(dialogs).print(
                 Sheets::errorListSheet(tasks, answers, Sheets::Solutions::Mixed));
-        QCOMPARE(dialogs.take(),
-                 QList<ScriptedDialogs::Shown>{}); // a printer is there: no PDF, no message
+        QVERIFY(dialogs.take().isEmpty()); // a printer is there: no PDF, no message
         // Two pages, each under the heading; every row once, in order.
         QVERIFY(QTest::qWaitFor([&] { return QFile::exists(d + "/out/job"); }, 30000));
         const QString text = pdfText(d + "/out/job");
