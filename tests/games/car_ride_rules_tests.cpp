@@ -14,7 +14,7 @@ namespace {
 // What the ride shows, in order, in one line.
 class Journal final : public CarRideView {
 public:
-    void placeCar(int left) override { entries << QStringLiteral("car %1").arg(left); }
+    void placeCar(int left) override { entries << "car " + QString::number(left); }
     void placeRoad(int left, int width) override
     {
         entries << QStringLiteral("road %1 %2").arg(left).arg(width);
@@ -24,10 +24,7 @@ public:
         QString text;
         CarRide::writeMetres(text, metres), entries << "'" + text + "'";
     }
-    void crashed(std::int16_t metres) override
-    {
-        entries << QStringLiteral("crash %1").arg(metres);
-    }
+    void crashed(std::int16_t metres) override { entries << "crash " + QString::number(metres); }
     void endRide() override { entries << QStringLiteral("end"); }
     QStringList entries;
 };
@@ -105,11 +102,11 @@ private slots:
         QCOMPARE(view.entries.join(" | "), journal);
         QCOMPARE(ride.riding(),
                  !journal.contains("crash") && !journal.endsWith("end") && !doing.startsWith(u'E'));
+        const auto won = ScriptedDialogs::msg(
+                "Straße ist zu eng! Du hast gewonnen!\r Es waren insgesamt 1150 Meter!", 64,
+                "Autofahrt");
         QCOMPARE(dialogs.take(),
-                 journal.endsWith("end") ? QList<ScriptedDialogs::Shown>{ ScriptedDialogs::msg(
-                         "Straße ist zu eng! Du hast gewonnen!\r Es waren insgesamt 1150 Meter!",
-                         64, "Autofahrt") }
-                                         : QList<ScriptedDialogs::Shown>{});
+                 QList<ScriptedDialogs::Shown>(journal.endsWith("end") ? 1 : 0, won));
     }
 };
 

@@ -10,7 +10,8 @@
 #include <QRegularExpression>
 #include <QTest>
 
-using Boxes = QList<ScriptedDialogs::Shown>;
+using Shown = ScriptedDialogs::Shown;
+using Boxes = QList<Shown>;
 
 namespace {
 
@@ -55,15 +56,16 @@ private slots:
         // given: the source's first tasks; fields: search and replacement; actions: N "Neue
         // Liste", A a row appended, R search and replace, Dn row n deleted (D- none), M the display
         // switched, C/T/L all/tasks/solutions copied, P all printed, S printed singly, y/n the
-        // answer to the next question; rows: how many; out: the clipboard's texts, each sheet as
-        // "name: lines/heading lines", then "row> task row|answer|sorted answer" or "name line>
-        // column:text|..." of a sheet (row or line < 0 from the end).
+        // answer to the next question; rows: how many; boxes: the messages shown; out: the
+        // clipboard's texts, each sheet as "name: lines/heading lines", then "row> task
+        // row|answer|sorted answer" or "name line> column:text|..." of a sheet (row or line < 0
+        // from the end).
         QTest::addColumn<QStringList>("given");
         QTest::addColumn<QStringList>("fields");
         QTest::addColumn<QString>("actions");
         QTest::addColumn<int>("rows");
-        QTest::addColumn<QStringList>("out");
         QTest::addColumn<Boxes>("boxes");
+        QTest::addColumn<QStringList>("out");
         const QStringList plain{ "?", "___" }, none;
         const QString pad = QString(11, u' '), nines = QString(11, u'9'), nl = "\r\n",
                       row0 = "4 + 5 = ___" + pad, row1 = "7 + 5 = ___" + pad,
@@ -74,85 +76,76 @@ private slots:
                 single{ shown("Übungsblatt einzeln ausdrucken?\r", 292, "Drucken") },
                 both = single
                 + Boxes{ shown("Die Seite mit den Lösungen drucken?\r", 292, "Drucken") },
-                full{ shown("Übungsblatt mit Lösungen drucken?\r", 292, "Drucken") },
-                all{ shown("Aufgaben und Lösungen wurden kopiert.", 0, "Zwischenablage") };
+                full{ shown("Übungsblatt mit Lösungen drucken?\r", 292, "Drucken") };
         QTest::newRow("new list, and again instead of the old")
-                << none << plain << "NAN" << 20
+                << none << plain << "NAN" << 20 << Boxes{}
                 << QStringList{ "0> 67 + 5 = ___" + QString(10, u' ') + "|72|102",
-                                "-1> 124 + 5 = ___" + QString(9, u' ') + "|129|99" }
-                << Boxes{};
+                                "-1> 124 + 5 = ___" + QString(9, u' ') + "|129|99" };
         QTest::newRow("rows cut and padded to 20")
                 << QStringList{ "1000 + 1000 + 1000 = ?|3000", "7 < ?|<" } << plain << "AA" << 2
+                << Boxes{}
                 << QStringList{ "0> 1000 + 1000 + 1000 =|3000|3000",
-                                "1> 7 < ___" + QString(15, u' ') + "|<|<" }
-                << Boxes{};
+                                "1> 7 < ___" + QString(15, u' ') + "|<|<" };
         QTest::newRow("the next occurrence each run")
-                << QStringList{ "? + 5 = ?|9" } << plain << "ARR" << 1
-                << QStringList{ "0> ___ + 5 = ___" + pad + "|9|9" } << Boxes{};
+                << QStringList{ "? + 5 = ?|9" } << plain << "ARR" << 1 << Boxes{}
+                << QStringList{ "0> ___ + 5 = ___" + pad + "|9|9" };
         QTest::newRow("a replacement holding the search")
-                << none << QStringList{ "=", "==" } << "AR" << 1
-                << QStringList{ "0> 4 + 5 === ?" + pad + "|9|9" } << Boxes{};
+                << none << QStringList{ "=", "==" } << "AR" << 1 << Boxes{}
+                << QStringList{ "0> 4 + 5 === ?" + pad + "|9|9" };
         QTest::newRow("empty search field")
-                << none << QStringList{ "", "___" } << "AR" << 1
-                << QStringList{ "0> 4 + 5 = ?" + pad + "|9|9" } << empty + empty;
+                << none << QStringList{ "", "___" } << "AR" << 1 << empty + empty
+                << QStringList{ "0> 4 + 5 = ?" + pad + "|9|9" };
         QTest::newRow("empty replacement")
-                << none << QStringList{ "?", "" } << "N" << 20
-                << QStringList{ "-1> 61 + 5 = ?" + QString(10, u' ') + "|66|9" } << empty;
+                << none << QStringList{ "?", "" } << "N" << 20 << empty
+                << QStringList{ "-1> 61 + 5 = ?" + QString(10, u' ') + "|66|9" };
         QTest::newRow("no row, one past the end, a row and its topmost equal answer")
                 << QStringList{ "8 + 1 = ?|9", "7 + 5 = ?|12", "6 + 3 = ?|9" } << plain
-                << "AAAD-D3D0" << 2
-                << QStringList{ "0> " + row1 + "|12|12", "1> 6 + 3 = ___" + pad + "|9|9" }
-                << Boxes{};
+                << "AAAD-D3D0" << 2 << Boxes{}
+                << QStringList{ "0> " + row1 + "|12|12", "1> 6 + 3 = ___" + pad + "|9|9" };
         QTest::newRow("task sheet")
-                << none << plain << "AAynS" << 2
+                << none << plain << "AAynS" << 2 << both
                 << QStringList{ "Übungsblatt: 44/0",
                                 sheet + "1> 10:A u f g a b e|40:E r g e b n i s",
                                 sheet + "2> 10:" + QString(35, u'_'),
                                 sheet + "5> 10:" + row0 + blank,
                                 sheet + "7> 10:" + row1 + blank,
-                                sheet + "-1> 10:" + blank }
-                << both;
+                                sheet + "-1> 10:" + blank };
         QTest::newRow("a row up to the blank, and a longer one pushing it down")
                 << QStringList{ "4 + 5 = ?|9", "? + 5 = ?|9" } << QStringList{ "?", nines }
-                << "AARynS" << 2
+                << "AARynS" << 2 << both
                 << QStringList{ "Übungsblatt: 45/0", sheet + "5> 10:4 + 5 = " + nines + pad + blank,
                                 sheet + "7> 10:" + nines + " + 5 = " + nines + pad,
-                                sheet + "8> " + blank.mid(1) }
-                << both;
+                                sheet + "8> " + blank.mid(1) };
         QTest::newRow("solution sheet, mixed")
-                << none << plain << "AAAMyyS" << 3
+                << none << plain << "AAAMyyS" << 3 << both
                 << QStringList{ "Übungsblatt: 44/0", "Lösungsblatt: 40/0", solutions + "1> 10:12",
-                                solutions + "5> 10:9", solutions + "-1> 10:" }
-                << both;
+                                solutions + "5> 10:9", solutions + "-1> 10:" };
         QTest::newRow("No to each")
-                << none << plain << "AAnSnP" << 2 << QStringList{} << single + full;
+                << none << plain << "AAnSnP" << 2 << single + full << QStringList{};
         QTest::newRow("full sheet, beside, 30 rows")
-                << none << plain << "NAAAAAAAAAAyP" << 30
-                << QStringList{ "Übungsblatt: 43/3",
-                                sheet + "1> 10:Au f g a b e|40:E r g e b n i s" + fold
-                                        + "Lösung falten",
-                                sheet + "2> 10:" + QString(56, u'_'),
-                                sheet + "4> 10:" + row0 + blank + fold + "9",
-                                sheet + "-1> 10:61 + 5 = ___" + QString(10, u' ') + blank + fold
-                                        + "66" }
-                << full;
+                << none << plain << "NAAAAAAAAAAyP" << 30 << full
+                << QStringList{
+                       "Übungsblatt: 43/3",
+                       sheet + "1> 10:Au f g a b e|40:E r g e b n i s" + fold + "Lösung falten",
+                       sheet + "2> 10:" + QString(56, u'_'),
+                       sheet + "4> 10:" + row0 + blank + fold + "9",
+                       sheet + "-1> 10:61 + 5 = ___" + QString(10, u' ') + blank + fold + "66"
+                   };
         QTest::newRow("full sheet, mixed")
-                << none << plain << "AAMyP" << 2
+                << none << plain << "AAMyP" << 2 << full
                 << QStringList{ "Übungsblatt: 43/3",
                                 sheet + "1> 10:Au f g a b e|40:E r g e b n i s" + fold
                                         + "Lösung suchen",
                                 sheet + "4> 10:" + row0 + blank + fold + "12",
-                                sheet + "-1> 10:" + blank + fold }
-                << full;
+                                sheet + "-1> 10:" + blank + fold };
+        const Shown all = shown("Aufgaben und Lösungen wurden kopiert.", 0, "Zwischenablage"),
+                    tasks = shown("Nur die Aufgaben wurden kopiert.", 0, "Zwischenablage"),
+                    solved = shown("Nur die Lösungen wurden kopiert.", 0, "Zwischenablage");
         QTest::newRow("copied: all of nothing, all, tasks, solutions mixed, all beside again")
-                << none << plain << "CAAMCTLMC" << 2
+                << none << plain << "CAAMCTLMC" << 2 << Boxes{ all, all, tasks, solved, all }
                 << QStringList{ "", row0 + "     12" + nl + row1 + "     9" + nl,
                                 row0 + nl + row1 + nl, "12\r\n9\r\n",
-                                row0 + "     9" + nl + row1 + "     12" + nl }
-                << all + all
-                        + Boxes{ shown("Nur die Aufgaben wurden kopiert.", 0, "Zwischenablage"),
-                                 shown("Nur die Lösungen wurden kopiert.", 0, "Zwischenablage") }
-                        + all;
+                                row0 + "     9" + nl + row1 + "     12" + nl };
     }
 
     void worksheet()
@@ -161,8 +154,8 @@ private slots:
         QFETCH(QStringList, fields);
         QFETCH(QString, actions);
         QFETCH(int, rows);
-        QFETCH(QStringList, out);
         QFETCH(Boxes, boxes);
+        QFETCH(QStringList, out);
         void (Worksheet::*const operations[])() = {
             &Worksheet::buildNewList,    &Worksheet::appendRow,      &Worksheet::searchAndReplace,
             &Worksheet::switchSolutions, &Worksheet::copyAll,        &Worksheet::copyTasks,

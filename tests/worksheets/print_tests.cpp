@@ -101,16 +101,9 @@ private slots:
         QDir::setCurrent(folder.path());
         History history(folder.path());
         history.setChild(QStringLiteral("Anna"));
-        CheckedAnswer answer{ QDateTime(QDate(2026, 11, 30), QTime(8, 0)),
-                              Operation::Times,
-                              1,
-                              1,
-                              CheckedAnswer::Source::Training,
-                              4000,
-                              " 7 · 6 = ?",
-                              "42",
-                              "42" };
-        history.record(answer);
+        const QDateTime monday(QDate(2026, 11, 30), QTime(8, 0));
+        history.record({ monday, Operation::Times, 1, 1, CheckedAnswer::Source::Training, 4000,
+                         " 7 · 6 = ?", "42", "42" });
         ScriptedClock clock;
         ScriptedDialogs dialogs;
         RecordingPrinter pages;
@@ -184,8 +177,7 @@ private slots:
                     << QStringLiteral("%1+1=___%2.%3").arg(i).arg(QString(11, u'_')).arg(i + 1);
         DesktopPrinter(dialogs).print(
                 Sheets::errorListSheet(tasks, answers, Sheets::Solutions::Mixed));
-        QCOMPARE(dialogs.take(),
-                 QList<ScriptedDialogs::Shown>{}); // a printer is there: no PDF, no message
+        QVERIFY(dialogs.take().isEmpty()); // a printer is there: no PDF, no message
         // Two pages, each under the heading; every row once, in order.
         QVERIFY(QTest::qWaitFor([&] { return QFile::exists(d + "/out/job"); }, 30000));
         const QString text = pdfText(d + "/out/job");

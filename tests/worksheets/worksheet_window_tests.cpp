@@ -78,12 +78,9 @@ private slots:
         // display.
         const QPoint place = w->pos();
         for (const char how : { 'C', 'F', 'E' }) {
-            if (how == 'C')
-                f.click("WorksheetWindow/cancelButton");
-            else if (how == 'F')
-                w->close();
-            else
-                f.key(Qt::Key_Escape, "WorksheetWindow/taskList");
+            how == 'C'           ? f.click("WorksheetWindow/cancelButton")
+                    : how == 'F' ? void(w->close())
+                                 : f.key(Qt::Key_Escape, "WorksheetWindow/taskList");
             QVERIFY(!w->isVisible() && f.trainingWindow().isVisible());
             f.password();
             f.click("worksheetPicture");
