@@ -52,12 +52,18 @@ struct SessionRig {
         for (const QChar c : keys)
             c.isDigit() ? session.typeDigit(c) : session.typeSign(c);
     }
-    void answer(const QString& keys) { type(keys), session.check(); }
+    void answer(const QString& keys)
+    {
+        type(keys);
+        session.check();
+    }
     // Puts a task on screen as the generator would.
     void putTask(const QString& task, const QString& answer)
     {
-        session.setTaskText(task), session.setEntryDisplay(QString());
-        state.expectedAnswer = answer, state.entryText.clear();
+        session.setTaskText(task);
+        session.setEntryDisplay(QString());
+        state.expectedAnswer = answer;
+        state.entryText.clear();
     }
 
     const QString oldDir = QDir::currentPath();
