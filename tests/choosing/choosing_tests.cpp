@@ -90,7 +90,6 @@ private slots:
         QFETCH(int, type);
         QFETCH(int, tasks);
         QFETCH(QString, captions);
-        QFETCH(Boxes, shown);
         SessionRig r;
         r.start();
         r.session.chooseOperation(Operation::Divide);
@@ -111,7 +110,7 @@ private slots:
         QCOMPARE(r.state.practiceNumber, qMax(0, captions.section(u'|', 2).front().digitValue()));
         QCOMPARE(r.random.randomizeCount() - before, tasks);
         QCOMPARE(r.session.taskText() != "alt"_L1, tasks > 0);
-        QCOMPARE(r.dialogs.take(), shown);
+        QTEST(r.dialogs.take(), "shown");
     }
 
     // The training window passes its choices on: a button, a click in the list, the level bar,
@@ -206,7 +205,6 @@ private slots:
         QFETCH(QString, message);
         QFETCH(QByteArray, after);
         QFETCH(int, count);
-        QFETCH(QString, last);
         SessionRig r;
         const QByteArray path = QFile::encodeName(r.dir.filePath("ZIFTORA.INI"));
         if (kind == UserFileKind::Bytes)
@@ -238,7 +236,7 @@ private slots:
             shown << ScriptedDialogs::msg(message, unreadable ? 64 : 0, kUsers);
         QCOMPARE(r.dialogs.take(), shown);
         QCOMPARE(r.users.count(), count);
-        QCOMPARE(r.users.shownName(count - 1), last);
+        QTEST(r.users.shownName(count - 1), "last");
         QCOMPARE(r.users.shownNames().size(), count);
         // Nobody is selected after a deletion; a new name leaves the selection.
         QCOMPARE(r.users.selected(),

@@ -76,7 +76,10 @@ struct SessionRig {
     ErrorList errors{ dialogs, users };
     MandatoryTasks mandatory{ dialogs, clock };
     RewardInterval rewardInterval{ dialogs };
-    History history{ dir.path() };
+    // The children's histories are not kept, in a folder that is never made: no test of the rig
+    // reads them (the program's own tests do), and one synced file for each of thousands of
+    // answers would take minutes.
+    History history{ dir.filePath(QStringLiteral("no histories")) };
     AnsweringStopwatch stopwatch{ clock };
     TrainingSession session{ state, dialogs,        random,  errors,    mandatory,
                              users, rewardInterval, history, stopwatch, clock };

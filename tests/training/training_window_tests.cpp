@@ -87,8 +87,7 @@ private slots:
         QFETCH(QString, at);
         QFETCH(QString, how);
         QFETCH(int, answer);
-        QFETCH(Boxes, boxes);
-        QFETCH(QString, shown);
+
         ProgramFixture f;
         f.startQuietly();
         f.putTask(QStringLiteral("Aufgabe"), QStringLiteral("7"));
@@ -119,11 +118,11 @@ private slots:
                                             Qt::Key_Right }[QStringLiteral("BNREL").indexOf(k)],
                                 at, 1, k == u'N' ? Qt::KeypadModifier : Qt::NoModifier)
                         : f.type(k, at);
-        QCOMPARE(f.seen(),
-                 boxes); // each key acts once; the information window takes its keys itself
-        QCOMPARE(f.caption("levelLabel") + u'|' + f.caption("entryDisplay") + u'|'
-                         + f.caption("errorCountLabel"),
-                 shown);
+        QTEST(f.seen(),
+              "boxes"); // each key acts once; the information window takes its keys itself
+        QTEST(f.caption("levelLabel") + u'|' + f.caption("entryDisplay") + u'|'
+                      + f.caption("errorCountLabel"),
+              "shown");
         QCOMPARE(f.caption("taskLabel") == QLatin1String("Aufgabe"), how != QLatin1String("L"));
         QVERIFY(f.program().hasEnded() == (answer == int(MsgResult::Yes))
                 && f.trainingWindow().isVisible() != f.program().hasEnded());
