@@ -137,8 +137,7 @@ public:
             qFatal("no control %s", qPrintable(path));
         return found;
     }
-    // Clicks a button, picture or clickable label as the mouse does; press finds the training
-    // window's button by its caption ("7", "Entf", "plus").
+    // Clicks a button, picture or clickable label as the mouse does.
     void click(const QString& path)
     {
         QWidget* clicked = control(path);
@@ -146,13 +145,6 @@ public:
             button->click();
         else
             QTest::mouseClick(clicked, Qt::LeftButton);
-    }
-    void press(const QString& caption)
-    {
-        for (QAbstractButton* button : program_->trainingWindow().findChildren<QAbstractButton*>())
-            if (button->text() == caption)
-                return button->click();
-        qFatal("no button %s", qPrintable(caption));
     }
     QString caption(const QString& path) const
     {
@@ -168,7 +160,11 @@ public:
     {
         QTest::keyClicks(control(at), text);
     }
-    void answer(const QString& text) { type(text), key(Qt::Key_Return); }
+    void answer(const QString& text)
+    {
+        type(text);
+        key(Qt::Key_Return);
+    }
     void key(Qt::Key key, const QString& at = QStringLiteral("checkButton"), int times = 1,
              Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
@@ -196,8 +192,6 @@ public:
 
     Program& program() { return *program_; }
     TrainingWindow& trainingWindow() { return program_->trainingWindow(); }
-    UserWindow& userWindow() { return program_->userWindow(); }
-    ErrorListWindow& errorListWindow() { return program_->errorListWindow(); }
     TrainingState& state() { return program_->state(); }
     TrainingSession& session() { return program_->session(); }
 

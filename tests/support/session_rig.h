@@ -52,12 +52,18 @@ struct SessionRig {
         for (const QChar c : keys)
             c.isDigit() ? session.typeDigit(c) : session.typeSign(c);
     }
-    void answer(const QString& keys) { type(keys), session.check(); }
+    void answer(const QString& keys)
+    {
+        type(keys);
+        session.check();
+    }
     // Puts a task on screen as the generator would.
     void putTask(const QString& task, const QString& answer)
     {
-        session.setTaskText(task), session.setEntryDisplay(QString());
-        state.expectedAnswer = answer, state.entryText.clear();
+        session.setTaskText(task);
+        session.setEntryDisplay(QString());
+        state.expectedAnswer = answer;
+        state.entryText.clear();
     }
 
     const QString oldDir = QDir::currentPath();
@@ -70,7 +76,10 @@ struct SessionRig {
     ErrorList errors{ dialogs, users };
     MandatoryTasks mandatory{ dialogs, clock };
     RewardInterval rewardInterval{ dialogs };
-    History history{ dir.path() };
+    // The children's histories are not kept, in a folder that is never made: no test of the rig
+    // reads them (the program's own tests do), and one synced file for each of thousands of
+    // answers would take minutes.
+    History history{ dir.filePath(QStringLiteral("no histories")) };
     AnsweringStopwatch stopwatch{ clock };
     TrainingSession session{ state, dialogs,        random,  errors,    mandatory,
                              users, rewardInterval, history, stopwatch, clock };
