@@ -100,16 +100,15 @@ private slots:
         QTest::addColumn<QByteArray>("other");
         QTest::addColumn<QString>("held");
         QTest::addColumn<QString>("file"); // where the errors end up
-        QTest::newRow("as it was") << QByteArray("Anna\r\nBen\r\nCem\r\n") << ""
-                                   << "ZIFTORA.002";
-        QTest::newRow("Anna deleted elsewhere") << QByteArray("Ben\r\nCem\r\n") << ""
-                                                << "ZIFTORA.001";
-        QTest::newRow("Cem deleted elsewhere") << QByteArray("Anna\r\nBen\r\n") << ""
-                                               << "";
-        QTest::newRow("the user list held") << QByteArray("Ben\r\nCem\r\n") << "ZIFTORA.INI"
-                                            << "ZIFTORA.001";
-        QTest::newRow("the error file held") << QByteArray("Cem\r\n") << "ZIFTORA.000"
-                                             << "ZIFTORA.000";
+        const auto row = [](const char* name, const char* other, const char* held,
+                            const char* file) {
+            QTest::newRow(name) << QByteArray(other) << QString(held) << QString(file);
+        };
+        row("as it was", "Anna\r\nBen\r\nCem\r\n", "", "ZIFTORA.002");
+        row("Anna deleted elsewhere", "Ben\r\nCem\r\n", "", "ZIFTORA.001");
+        row("Cem deleted elsewhere", "Anna\r\nBen\r\n", "", "");
+        row("the user list held", "Ben\r\nCem\r\n", "ZIFTORA.INI", "ZIFTORA.001");
+        row("the error file held", "Cem\r\n", "ZIFTORA.000", "ZIFTORA.000");
     }
     void childsErrorFile()
     {
