@@ -169,12 +169,9 @@ private slots:
         const QStringList answers{ "T|3|1|2|42|42|4000| 7 · 6 = ?", "T|3|1|2|41|42|3000| 7 · 6 = ?",
                                    "2026-12-01 09:00|F|1|0|0|12|12|100| 7 + 5 = ?",
                                    "2026-12-08 09:00|T|4|1|1|7|7|100| 42 : 6 = ?" };
-        for (int split = 0; split <= answers.size(); ++split) {
-            const ChildHistory whole = historyOf(answers);
-            const ChildHistory both =
-                    merged(historyOf(answers.mid(0, split)), historyOf(answers.mid(split)));
-            QCOMPARE(both, whole);
-        }
+        for (int split = 0; split <= answers.size(); ++split)
+            QCOMPARE(merged(historyOf(answers.mid(0, split)), historyOf(answers.mid(split))),
+                     historyOf(answers));
         ChildHistory huge = historyOf(answers.mid(0, 1));
         huge.days.begin()->second.right = Tally::MaxCount - 1;
         const ChildHistory sum = merged(huge, merged(huge, huge));

@@ -85,9 +85,9 @@ private slots:
         QStringList facts; // the practised facts of the times table
         for (int a = 1; a <= 10; ++a)
             for (int b = 1; b <= 10; ++b)
-                if (c.page.facts()[a - 1][b - 1].tally.answers() > 0)
+                if (const FactCell& cell = c.page.facts()[a - 1][b - 1]; cell.tally.answers() > 0)
                     facts.append(c.page.factText(a, b) + u'|' + c.page.factName(a, b) + u'|'
-                                 + rgb(ratingColor(c.page.facts()[a - 1][b - 1].rating)));
+                                 + rgb(ratingColor(cell.rating)));
         QCOMPARE(
                 facts,
                 (QStringList{ "3 · 4\n4 / 0|3 · 4: 4 richtig, 0 falsch, zu wenige Aufgaben|#e0e0e0",
