@@ -158,19 +158,15 @@ private slots:
         dialogs_.answerInput("Cem");
         users.addName();
         mandatory.save();
-        const auto busy = [](const char* file, const char* title) {
-            return ScriptedDialogs::msg(QString("Die Datei %1 wird gerade am Computer PC-07 "
-                                                "geändert.\rNoch einmal versuchen?")
-                                                .arg(file),
-                                        36, title);
+        const auto busy = [](const QString& file, const char* title) { // asked, then declined
+            const QString text = "Die Datei " + file + " wird gerade am Computer PC-07 geändert.\r";
+            return Boxes(2, ScriptedDialogs::msg(text + "Noch einmal versuchen?", 36, title));
         };
         QCOMPARE(dialogs_.take(),
                  (Boxes{ ScriptedDialogs::password("Benutzereingabe"),
-                         ScriptedDialogs::input("Neuer Name:", "Benutzereingabe"),
-                         busy("ZIFTORA.INI", "Benutzereingabe"),
-                         busy("ZIFTORA.INI", "Benutzereingabe"),
-                         busy("ZIFTORA.DAT", "Pflichtaufgaben"),
-                         busy("ZIFTORA.DAT", "Pflichtaufgaben") }));
+                         ScriptedDialogs::input("Neuer Name:", "Benutzereingabe") }
+                  + busy("ZIFTORA.INI", "Benutzereingabe")
+                  + busy("ZIFTORA.DAT", "Pflichtaufgaben")));
         QCOMPARE(bytes(UserFile::FileName) + bytes(MandatoryTasks::FileName), "Anna\r\n");
         QCOMPARE(users.shownNames(), QStringList({ "Anna", "Cem" }));
         for (const char* file : { "ZIFTORA.INI.lock", "ZIFTORA.DAT.lock" })
