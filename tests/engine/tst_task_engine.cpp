@@ -66,9 +66,7 @@ std::optional<qint64> value(const QStringList& side)
 // "" when the answer makes the task true (N : A = qRr: N = A*q + r, 0 < r < A unless A is 1).
 QString checkStatement(const QString& text, const QString& answer, QList<qint64>& numbers)
 {
-    QStringList words = QString(text)
-                                .replace(QStringLiteral("<=>"), QStringLiteral(" <=> "))
-                                .split(u' ', Qt::SkipEmptyParts);
+    QStringList words = QString(text).replace("<=>", " <=> ").split(u' ', Qt::SkipEmptyParts);
     for (const QString& w : words)
         if (bool ok = false; w.toLongLong(&ok), ok)
             numbers.append(w.toLongLong());
@@ -76,29 +74,24 @@ QString checkStatement(const QString& text, const QString& answer, QList<qint64>
     if (words.count(u"=") + words.count(u"<=>") != 1)
         return "not one relation";
     static const QRegularExpression remainder(QStringLiteral("^(\\d+)R(\\d+)$"));
-    if (eq < 0) {
-        const auto l = value(words.first(middle)), r = value(words.sliced(middle + 1));
-        return l && r
-                        && answer
-                                == (*l < *r           ? u"<"
-                                            : *l > *r ? u">"
-                                                      : u"=")
-                ? QString()
-                : "wrong sign";
-    } else if (const auto m = remainder.match(answer); m.hasMatch()) {
+    static const QRegularExpression number(QStringLiteral("^\\d+$"));
+    if (const auto m = remainder.match(answer); eq >= 0 && m.hasMatch()) {
         const qint64 n = words[0].toLongLong(), a = words.value(2).toLongLong(),
                      r = m.captured(2).toLongLong();
         const bool division = words.size() == 5 && words[1] == u":" && words[4] == u"?";
         return division && n == a * m.captured(1).toLongLong() + r && r < a && (r > 0 || a == 1)
                 ? QString()
                 : "remainder";
-    }
-    if (!QRegularExpression(QStringLiteral("^\\d+$")).match(answer).hasMatch()
-        || words.count(u"?") != 1)
+    } else if (eq >= 0 && (!number.match(answer).hasMatch() || words.count(u"?") != 1)) {
         return "answer no number, or not one ?";
-    words.replace(words.indexOf(u"?"), answer);
+    } else if (eq >= 0) {
+        words.replace(words.indexOf(u"?"), answer);
+    }
     const auto l = value(words.first(middle)), r = value(words.sliced(middle + 1));
-    return l && r && *l == *r ? QString() : "false or uneven";
+    if (!l || !r)
+        return "uneven";
+    const QString sign = *l < *r ? "<" : *l > *r ? ">" : "=";
+    return (eq < 0 ? answer : "=") == sign ? QString() : "false";
 }
 
 } // namespace
@@ -107,124 +100,103 @@ class TaskEngineTests : public QObject {
     Q_OBJECT
 
 private slots:
-    void taskTypeLists_data()
-    {
-        QTest::addColumn<int>("operation");
-        QTest::addColumn<int>("sameAs");
-        for (int op = 1; op <= 6; ++op)
-            QTest::addRow("operation %d", op) << op << op;
-    }
-
-    // Filling the list selects entry 1, which puts a task up outside mandatory mode and does
-    // nothing in it.
+    // Every operation has a list of its own. Filling it selects entry 1, which puts a task up
+    // outside mandatory mode and does nothing in it.
     void taskTypeLists()
     {
-        QFETCH(int, operation);
-        QFETCH(int, sameAs);
-        const QStringList entries = taskTypeEntries(Operation(operation));
-        QVERIFY(!entries.isEmpty());
-        for (int other = 1; other <= 6; ++other)
-            QCOMPARE(taskTypeEntries(Operation(other)) == entries, other == sameAs);
-        EngineRig rig({ operation, 5, 2 });
-        rig.mandatory = rig.taskTypes = QStringList{ "4 + 4 = ?", "8" };
-        rig.engine.fillTaskTypeList();
-        QCOMPARE(rig.taskTypes, entries);
-        QCOMPARE((QList<int>{ rig.state.taskType, int(rig.shown.size()) }),
-                 (QList<int>{ operation == 6 ? 5 : 1, operation != 6 }));
+        for (int operation = 1; operation <= 6; ++operation) {
+            const QStringList entries = taskTypeEntries(Operation(operation));
+            QVERIFY(!entries.isEmpty());
+            for (int other = 1; other < operation; ++other)
+                QVERIFY(taskTypeEntries(Operation(other)) != entries);
+            EngineRig rig({ operation, 5, 2 });
+            rig.mandatory = rig.taskTypes = QStringList{ "4 + 4 = ?", "8" };
+            rig.engine.fillTaskTypeList();
+            QCOMPARE(rig.taskTypes, entries);
+            QCOMPARE((QList<int>{ rig.state.taskType, int(rig.shown.size()) }),
+                     (QList<int>{ operation == 6 ? 5 : 1, operation != 6 }));
+        }
     }
 
-    // Each row scripts all draws of a strict run, to be used up: A, B, C from 1..10, then
-    // "value@lo..hi". Named rows force a retry or a rarely taken branch.
+    // A row per strict run: "operation type level practice|draws|text|answer", the draws all to be
+    // used up: A, B, C from 1..10, then "value@lo..hi". Named rows force a retry or a rarely taken
+    // branch.
     void exactTask_data()
     {
         QTest::addColumn<QList<int>>("setting"); // operation, type, level, practice number
         QTest::addColumn<QString>("draws");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("answer");
-        const auto row = [](const char* name, QList<int> setting, const char* draws,
-                            const char* text, const char* answer) {
-            QTest::newRow(*name ? name : text)
-                    << setting << QString(draws) << QString::fromUtf8(text) << QString(answer);
+        const auto row = [](const QString& name, const QString& fields) {
+            const QStringList f = fields.split(u'|');
+            QList<int> setting;
+            for (const QString& n : f[0].split(u' '))
+                setting.append(n.toInt());
+            QTest::newRow(qPrintable(name.isEmpty() ? f[2] : name))
+                    << setting << f[1] << f[2] << f[3];
         };
-        row("", { 1, 2, 1, 0 }, "1 1 1 7@1..9 3@1..9 5@1..9", "7 + 50 = ?", "57");
-        row("", { 1, 3, 1, 0 }, "1 1 1 7@1..9 3@1..9 5@1..9 10@1..10", "5 + 107 = ?", "112");
-        row("", { 1, 5, 1, 0 }, "1 1 1 7@1..9 3@1..9 5@1..9", "7 + ? = 12", "5");
-        row("", { 1, 6, 1, 0 }, "1 1 1 7@1..9 3@1..9 5@1..9", "? + 7 = 12", "5");
-        row("", { 1, 7, 5, 0 }, "1 1 1 1@1..9 9@1..9 9@1..9 99990@1..99990", "99990 + 9 + 9 = ?",
-            "100008");
-        row("plus compare below zero", { 1, 8, 4, 0 },
-            "1 1 1 3@1..9 1@1..9 4@1..9 3@1..9990 2@0..2", "3 + 4 <=>-3", ">");
-        row("plus ignores practice", { 1, 1, 2, 7 }, "1 1 1 2@1..9 1@1..9 5@1..9 90@1..90",
-            "90 + 5 = ?", "95");
+        row("", "1 2 1 0|1 1 1 7@1..9 3@1..9 5@1..9|7 + 50 = ?|57");
+        row("", "1 3 1 0|1 1 1 7@1..9 3@1..9 5@1..9 10@1..10|5 + 107 = ?|112");
+        row("", "1 5 1 0|1 1 1 7@1..9 3@1..9 5@1..9|7 + ? = 12|5");
+        row("", "1 6 1 0|1 1 1 7@1..9 3@1..9 5@1..9|? + 7 = 12|5");
+        row("", "1 7 5 0|1 1 1 1@1..9 9@1..9 9@1..9 99990@1..99990|99990 + 9 + 9 = ?|100008");
+        row("plus compare below zero",
+            "1 8 4 0|1 1 1 3@1..9 1@1..9 4@1..9 3@1..9990 2@0..2|3 + 4 <=>-3|>");
+        row("plus ignores practice", "1 1 2 7|1 1 1 2@1..9 1@1..9 5@1..9 90@1..90|90 + 5 = ?|95");
 
         // The ends of every drawn range: the first number of plus and the minuend of minus.
         for (const auto& [level, hi] : { std::pair(2, 90), { 3, 990 }, { 4, 9990 }, { 5, 99990 } })
             for (const int a : { 1, hi })
-                QTest::addRow("plus level %d, %d", level, a)
-                        << QList<int>{ 1, 1, level, 0 }
-                        << QStringLiteral("1 1 1 2@1..9 1@1..9 5@1..9 %1@1..%2").arg(a).arg(hi)
-                        << QStringLiteral("%1 + 5 = ?").arg(a) << QString::number(a + 5);
+                row(QString::asprintf("plus level %d, %d", level, a),
+                    QString::asprintf("1 1 %d 0|1 1 1 2@1..9 1@1..9 5@1..9 %d@1..%d|%d + 5 = ?|%d",
+                                      level, a, hi, a, a + 5));
         for (const auto& [level, lo, hi] : { std::tuple(2, 1, 90), { 3, 1, 990 }, { 5, 101, 900 } })
             for (const int c : { lo, hi })
-                QTest::addRow("minus level %d, %d", level, c)
-                        << QList<int>{ 2, 1, level, 0 }
-                        << (level == 5 ? QStringLiteral("1 1 1 1@1..100 %1@%2..%3")
-                                       : QStringLiteral("1 1 1 %1@%2..%3"))
-                                   .arg(c)
-                                   .arg(lo)
-                                   .arg(hi)
-                        << QStringLiteral(" %1 - 1 = ?").arg(c + 10) << QString::number(c + 9);
-        row("", { 2, 6, 2, 0 }, "7 3 5 90@1..90", " ? - 7 = 93", "100");
-        row("minuend redrawn", { 2, 1, 4, 0 }, "10 3 1 3@1..90 20@9..90", " 210 - 100 = ?", "110");
-        row("minuend redrawn, practice", { 2, 4, 4, 9 }, "1 3 1 5@1..90 12@8..90", " 130 - ? = 90",
-            "40");
-        row("minus 5 ignores practice", { 2, 1, 5, 7 }, "1 3 1 100@1..100 101@101..900",
-            " 111 - 100 = ?", "11");
-        row("chain, both lowered", { 2, 7, 1, 0 }, "10 10 1", " 11 - 5 - 5 = ?", "1");
-        row("chain, tens, one lowered", { 2, 7, 4, 0 }, "10 1 1 1@1..90", " 20 - 10 - 10 = ?", "0");
-        row("minus compare exchanged", { 2, 8, 1, 0 }, "8 1 3 2@0..2", " 8 - 3 <=> 4", ">");
-        row("compare choice again", { 2, 8, 1, 0 }, "5 1 5 2@0..2 1@0..1", " 5 - 5 <=> 1", "<");
-        row("compare tens choice again", { 2, 8, 4, 0 }, "3 1 1 3@1..90 2@0..2 0@0..1",
-            " 30 - 30 <=> 0", "=");
+                row(QString::asprintf("minus level %d, %d", level, c),
+                    QString::asprintf("2 1 %d 0|1 1 1 %s%d@%d..%d| %d - 1 = ?|%d", level,
+                                      level == 5 ? "1@1..100 " : "", c, lo, hi, c + 10, c + 9));
+        row("", "2 6 2 0|7 3 5 90@1..90| ? - 7 = 93|100");
+        row("minuend redrawn", "2 1 4 0|10 3 1 3@1..90 20@9..90| 210 - 100 = ?|110");
+        row("minuend redrawn, practice", "2 4 4 9|1 3 1 5@1..90 12@8..90| 130 - ? = 90|40");
+        row("minus 5 ignores practice", "2 1 5 7|1 3 1 100@1..100 101@101..900| 111 - 100 = ?|11");
+        row("chain, both lowered", "2 7 1 0|10 10 1| 11 - 5 - 5 = ?|1");
+        row("chain, tens, one lowered", "2 7 4 0|10 1 1 1@1..90| 20 - 10 - 10 = ?|0");
+        row("minus compare exchanged", "2 8 1 0|8 1 3 2@0..2| 8 - 3 <=> 4|>");
+        row("compare choice again", "2 8 1 0|5 1 5 2@0..2 1@0..1| 5 - 5 <=> 1|<");
+        row("compare tens choice again", "2 8 4 0|3 1 1 3@1..90 2@0..2 0@0..1| 30 - 30 <=> 0|=");
 
-        row("", { 3, 2, 5, 0 }, "6 5 7 11@11..100", " 6 · ? = 66", "11");
-        row("", { 3, 3, 1, 0 }, "6 5 7", " ? · 6 = 42", "7");
-        row("chain factor zero", { 3, 4, 1, 0 }, "6 5 7 3@1..6 0@0..4 4@0..4", " 3 · 0 · 4 = ?",
-            "0");
-        row("", { 3, 4, 4, 0 }, "6 5 7 6@1..6 4@0..4 0@0..4", " 6 · 7 · 3 = ?", "126");
-        row("chain practice", { 3, 4, 5, 7 }, "1 5 7 11@11..100 3@1..6 1@0..4 3@0..4",
-            " 7 · 2 · 40 = ?", "560");
-        row("", { 3, 5, 1, 0 }, "7 5 1 3@1..7", " 3 + 7 · 6 = ?", "45");
-        row("", { 3, 7, 1, 0 }, "6 5 7 1@0..2", " 7 · 6 <=> 48", "<");
-        row("compare right side zero", { 3, 7, 1, 0 }, "6 5 1 2@0..2", " 1 · 6 <=> 0", ">");
-        row("times practice", { 3, 1, 4, 7 }, "1 1 3", " 13 · 70 = ?", "910");
+        row("", "3 2 5 0|6 5 7 11@11..100| 6 · ? = 66|11");
+        row("", "3 3 1 0|6 5 7| ? · 6 = 42|7");
+        row("chain factor zero", "3 4 1 0|6 5 7 3@1..6 0@0..4 4@0..4| 3 · 0 · 4 = ?|0");
+        row("", "3 4 4 0|6 5 7 6@1..6 4@0..4 0@0..4| 6 · 7 · 3 = ?|126");
+        row("chain practice", "3 4 5 7|1 5 7 11@11..100 3@1..6 1@0..4 3@0..4| 7 · 2 · 40 = ?|560");
+        row("", "3 5 1 0|7 5 1 3@1..7| 3 + 7 · 6 = ?|45");
+        row("", "3 7 1 0|6 5 7 1@0..2| 7 · 6 <=> 48|<");
+        row("compare right side zero", "3 7 1 0|6 5 1 2@0..2| 1 · 6 <=> 0|>");
+        row("times practice", "3 1 4 7|1 1 3| 13 · 70 = ?|910");
 
-        row("", { 4, 2, 3, 0 }, "6 5 1 12@6..12", " 72 : ? = 6", "12");
-        row("", { 4, 1, 1, 0 }, "6 5 1 6@1..6", " 36 : 6 = ?", "6");
-        row("remainder level 3", { 4, 6, 3, 0 }, "6 5 1 12@6..12 12@5..12", " 77 : 6 = ?", "12R5");
-        row("remainder level 4", { 4, 6, 4, 0 }, "6 5 1 12@6..12 9@2..9", " 545 : 6 = ?", "90R5");
-        row("", { 4, 3, 5, 0 }, "6 5 1 19@11..19", " ? : 19 = 6", "114");
-        row("", { 4, 5, 4, 0 }, "6 5 1 6@6..12", " 360 : 6 + 5 = ?", "65");
-        row("remainder by one", { 4, 6, 1, 0 }, "1 5 1 1@1..6 6@2..6", " 12 : 1 = ?", "12R0");
-        row("remainder raised", { 4, 6, 2, 0 }, "2 2 1 9@5..10 3@2..10", " 9 : 2 = ?", "4R1");
-        row("", { 4, 7, 2, 0 }, "6 5 1 7@5..10 18@1..50", " 36 : 2 = ?", "18");
-        row("divide compare exchanged", { 4, 8, 1, 0 }, "5 1 1 1@1..6 2@0..2 1@0..2", "6 : 1 <=> 5",
-            ">");
-        row("compare both one", { 4, 8, 1, 0 }, "1 1 1 1@1..6 2@0..2 1@0..1", "2 : 1 <=> 1", ">");
+        row("", "4 2 3 0|6 5 1 12@6..12| 72 : ? = 6|12");
+        row("", "4 1 1 0|6 5 1 6@1..6| 36 : 6 = ?|6");
+        row("remainder level 3", "4 6 3 0|6 5 1 12@6..12 12@5..12| 77 : 6 = ?|12R5");
+        row("remainder level 4", "4 6 4 0|6 5 1 12@6..12 9@2..9| 545 : 6 = ?|90R5");
+        row("", "4 3 5 0|6 5 1 19@11..19| ? : 19 = 6|114");
+        row("", "4 5 4 0|6 5 1 6@6..12| 360 : 6 + 5 = ?|65");
+        row("remainder by one", "4 6 1 0|1 5 1 1@1..6 6@2..6| 12 : 1 = ?|12R0");
+        row("remainder raised", "4 6 2 0|2 2 1 9@5..10 3@2..10| 9 : 2 = ?|4R1");
+        row("", "4 7 2 0|6 5 1 7@5..10 18@1..50| 36 : 2 = ?|18");
+        row("divide compare exchanged", "4 8 1 0|5 1 1 1@1..6 2@0..2 1@0..2|6 : 1 <=> 5|>");
+        row("compare both one", "4 8 1 0|1 1 1 1@1..6 2@0..2 1@0..1|2 : 1 <=> 1|>");
 
-        row("random, no set-up", { 5, 1, 5, 7 }, "1 1 3 3@1..4 3@1..7", " ? · 7 = 21", "3");
-        row("random plus step", { 5, 1, 4, 0 }, "7 1 5 1@1..4 8@1..8 1@0..2", "7 + 5 <=> 22", "<");
-        row("random minus step", { 5, 1, 4, 0 }, "4 1 9 2@1..4 8@1..8 1@0..2", " 9 - 4 <=> 15",
-            "<");
-        row("random divide", { 5, 1, 1, 0 }, "6 5 1 4@1..4 4@1..8", " 30 : 6 : 5 = ?", "1");
-        row("random remainder level", { 5, 1, 5, 0 }, "6 5 1 4@1..4 6@1..8 12@5..12",
-            " 725 : 6 = ?", "120R5");
-        row("random double level", { 5, 1, 4, 0 }, "6 5 1 3@1..4 6@1..7 1001@1001..5000",
-            " 1001 · 2 = ?", "2002");
-        row("random double level 5", { 5, 1, 5, 0 }, "6 5 1 3@1..4 6@1..7 50000@10001..50000",
-            " 50000 · 2 = ?", "100000");
-        row("random double level 1", { 5, 1, 1, 0 }, "6 5 1 3@1..4 6@1..7 10@1..10", " 10 · 2 = ?",
-            "20");
+        row("random, no set-up", "5 1 5 7|1 1 3 3@1..4 3@1..7| ? · 7 = 21|3");
+        row("random plus step", "5 1 4 0|7 1 5 1@1..4 8@1..8 1@0..2|7 + 5 <=> 22|<");
+        row("random minus step", "5 1 4 0|4 1 9 2@1..4 8@1..8 1@0..2| 9 - 4 <=> 15|<");
+        row("random divide", "5 1 1 0|6 5 1 4@1..4 4@1..8| 30 : 6 : 5 = ?|1");
+        row("random remainder level", "5 1 5 0|6 5 1 4@1..4 6@1..8 12@5..12| 725 : 6 = ?|120R5");
+        row("random double level",
+            "5 1 4 0|6 5 1 3@1..4 6@1..7 1001@1001..5000| 1001 · 2 = ?|2002");
+        row("random double level 5",
+            "5 1 5 0|6 5 1 3@1..4 6@1..7 50000@10001..50000| 50000 · 2 = ?|100000");
+        row("random double level 1", "5 1 1 0|6 5 1 3@1..4 6@1..7 10@1..10| 10 · 2 = ?|20");
     }
 
     void exactTask()
@@ -241,10 +213,9 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QString, answer);
         QCOMPARE((QStringList{ rig.shown.join(u'|'), rig.state.expectedAnswer, rig.state.entryText,
-                               rig.entryDisplay }),
-                 (QStringList{ text, answer, "", "" }));
-        QCOMPARE((QList<int>{ rig.random.pending(), rig.random.randomizeCount() }),
-                 (QList<int>{ 0, 1 }));
+                               rig.entryDisplay, QString::number(rig.random.pending()),
+                               QString::number(rig.random.randomizeCount()) }),
+                 (QStringList{ text, answer, "", "", "0", "1" }));
         // The task tells what it is: the chosen operation and type, or the random selection's
         // draws (the first of 1..4, then the type).
         QList<int> chosen = setting.mid(0, 2);
@@ -291,25 +262,15 @@ private slots:
         }
     }
 
-    // Pairs (task, answer) are served in order; then
-    // the run ends mandatory mode, refills the plus list (whose selection runs a nested task) and
-    // shows its own.
-    void mandatoryList_data()
-    {
-        QTest::addColumn<QStringList>("list");
-        QTest::addColumn<QStringList>("served"); // the pairs served, in order
-        const QStringList three{ "3 + 4 = ?", "1234567890",   " 47 : 6 = ?",
-                                 "7R5",       "7 + 5 <=> 13", "<" };
-        QTest::newRow("in order, longest answer, odd line dropped")
-                << three + QStringList{ "5 + 5 = ?" } << three;
-    }
-
+    // The mandatory list's pairs (task, answer) are served in order, the longest answer too, and
+    // an odd last line is dropped; then the run ends mandatory mode, refills the plus list (whose
+    // selection runs a nested task) and shows its own.
     void mandatoryList()
     {
-        QFETCH(QStringList, list);
-        QFETCH(QStringList, served);
+        const QStringList served{ "3 + 4 = ?", "1234567890",   " 47 : 6 = ?",
+                                  "7R5",       "7 + 5 <=> 13", "<" };
         EngineRig rig({ 6, 1, 1 }, true);
-        rig.mandatory = list;
+        rig.mandatory = served + QStringList{ "5 + 5 = ?" };
         rig.state.taskValue = 4711;
         rig.entryDisplay = QStringLiteral("9");
         for (qsizetype i = 0; i < served.size(); i += 2) {
@@ -324,14 +285,13 @@ private slots:
                                   int(rig.state.shownOperation), rig.state.shownTaskType }),
                      (QList<int>{ 2, 3, 4, 4711, 1, 6, 0 }));
         }
-        const QList<int> draws{
-            1, 1, 1, 2, 2, 2, 4, 1, 4, 3, 6, 2
-        }; // A, B, C of the run and the nested run,
-        for (int i = 0; i < draws.size(); ++i) // then the nested plus task's, the run's own
-            rig.random.pushDraw(draws[i], 1, i < 6 ? 10 : 9);
+        for (const int a : { 1, 1, 1, 2, 2, 2 }) // A, B, C of the run and of the nested run
+            rig.random.pushDraw(a, 1, 10);
+        for (const int a : { 4, 1, 4, 3, 6, 2 }) // the nested plus task's draws, then the run's own
+            rig.random.pushDraw(a, 1, 9);
         rig.engine.generateTask();
-        QCOMPARE(rig.shown.sliced(served.size() / 2), (QStringList{ "4 + 4 = ?", "3 + 2 = ?" }));
-        QCOMPARE(rig.state.expectedAnswer, u"5");
+        QCOMPARE(rig.shown.sliced(served.size() / 2) << rig.state.expectedAnswer,
+                 (QStringList{ "4 + 4 = ?", "3 + 2 = ?", "5" }));
         QCOMPARE((QList<int>{ int(rig.state.operation), rig.state.taskType, rig.listRuns,
                               rig.random.pending(), rig.mandatoryMode, int(rig.mandatory.size()),
                               int(rig.state.shownOperation), rig.state.shownTaskType }),

@@ -18,15 +18,8 @@ QByteArray fileBytes(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
 }
 
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-}
-
-const QStringList dayOfPractice{ "2026-11-30 08:00|T|3|1|2|42|42|4000| 7 · 6 = ?",
-                                 "2026-11-30 08:01|T|3|1|2|41|42|3000| 7 · 6 = ?",
-                                 "2026-11-30 08:02|F|1|0|0|12|12|100| 7 + 5 = ?" };
+const QStringList dayOfPractice{ "T|3|1|2|42|42|4000| 7 · 6 = ?", "T|3|1|2|41|42|3000| 7 · 6 = ?",
+                                 "F|1|0|0|12|12|100| 7 + 5 = ?" };
 
 } // namespace
 
@@ -74,28 +67,25 @@ private slots:
     void badBytes_data()
     {
         QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<int>("content"); // HistoryFile::Content
+        QTest::addColumn<HistoryFile::Content>("content");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QStringList>("counts");
-        const int history = int(HistoryFile::Content::History);
-        const int newer = int(HistoryFile::Content::Newer);
-        const int foreign = int(HistoryFile::Content::Foreign);
+        using enum HistoryFile::Content;
         const QByteArray good = "A 2026-11-30 + 1 1 T 1 0 0\r\n";
-        QTest::newRow("empty") << QByteArray() << foreign << "" << QStringList();
-        QTest::newRow("no version line")
-                << "Kind Anna\r\n" + good << foreign << "" << QStringList();
-        QTest::newRow("no name line")
-                << "Ziftora Lernstand 1\r\n" + good << foreign << "" << QStringList();
-        QTest::newRow("version not a number")
-                << "Ziftora Lernstand 1a\r\nKind Anna\r\n" + good << foreign << "" << QStringList();
-        QTest::newRow("version 0")
-                << "Ziftora Lernstand 0\r\nKind Anna\r\n" + good << foreign << "" << QStringList();
+        const auto foreignRow = [](const char* name, const QByteArray& file) {
+            QTest::newRow(name) << file << Foreign << QString() << QStringList();
+        };
+        foreignRow("empty", {});
+        foreignRow("no version line", "Kind Anna\r\n" + good);
+        foreignRow("no name line", "Ziftora Lernstand 1\r\n" + good);
+        foreignRow("version not a number", "Ziftora Lernstand 1a\r\nKind Anna\r\n" + good);
+        foreignRow("version 0", "Ziftora Lernstand 0\r\nKind Anna\r\n" + good);
         QTest::newRow("a later version")
                 << "Ziftora Lernstand 2\r\nKind Anna\r\n" + good + "X 1 2 3\r\n"
-                << newer << "Anna" << QStringList{ good.trimmed() };
+                << Newer << "Anna" << QStringList{ good.trimmed() };
         QTest::newRow("name last, bytes of every kind in it") << "Ziftora Lernstand 1\n" + good
                         + "\rKind \x81\xff\\zz\\00e9\\00" + QByteArray(1, 0)
-                        + "\r\n" << history << QString::fromUtf8("\u0081ÿ\\zzé\\00") + QChar(0)
+                        + "\r\n" << History << QString::fromUtf8("\u0081ÿ\\zzé\\00") + QChar(0)
                                                               << QStringList{ good.trimmed() };
         QTest::newRow("lines passed over, the rest kept and added up")
                 << QByteArray("Ziftora Lernstand 1\r\nKind Anna\r\n"
@@ -113,17 +103,17 @@ private slots:
                               "A 2026-11-30 + 1 1 T 1 0 0\r\n A  2026-11-30\t+ 1 1 T 2 1 7\r\n"
                               "A  2026-11-30  +  1 1 T 2 1 7\r\n"
                               "E 2026-W53 7 6 1 0\r\nE 2026-W53 07 6 1 0")
-                << history << "Anna"
+                << History << "Anna"
                 << QStringList{ "A 2026-11-30 + 1 1 T 3 1 7", "E 2026-W53 7 6 2 0" };
     }
     void badBytes()
     {
         QFETCH(QByteArray, file);
-        QFETCH(int, content);
+        QFETCH(HistoryFile::Content, content);
         QFETCH(QString, name);
         QFETCH(QStringList, counts);
         ChildHistory read;
-        QCOMPARE(int(HistoryFile::parse(file, &read)), content);
+        QCOMPARE(HistoryFile::parse(file, &read), content);
         QCOMPARE(read.name, name);
         QCOMPARE(countLines(read), counts);
     }
@@ -133,17 +123,9 @@ private slots:
     // so one is pinned here.
     void fileNames()
     {
-        const QStringList names{ "",
-                                 " ",
-                                 "Anna",
-                                 "anna",
-                                 "ANNA",
-                                 "Anna ",
-                                 "Anna.",
-                                 "CON",
-                                 "a:b*?\"<>|/\\",
-                                 "Ł",
-                                 QString(300, u'x') };
+        QStringList names{ "",      " ",     "Anna", "anna",          "ANNA",
+                           "Anna ", "Anna.", "CON",  "a:b*?\"<>|/\\", "Ł" };
+        names.append(QString(300, u'x'));
         QSet<QString> fileNames;
         static const QRegularExpression plain(QStringLiteral("^ZIFTORA\\.H[0-9A-F]{8}$"));
         for (const QString& name : names) {
@@ -161,19 +143,18 @@ private slots:
     // history is passed over and left as it was.
     void takenFileNames()
     {
+        const auto ben = [this](int number) { return at(HistoryFile::fileName("Ben", number)); };
         const QByteArray xaver = HistoryFile::bytes(historyOf(dayOfPractice, "Xaver"));
-        writeFile(at(HistoryFile::fileName("Ben", 0)), xaver);
+        QVERIFY(TextFile::replaceBytes(ben(0), xaver));
         QDir(dir_.path()).mkdir(HistoryFile::fileName("Ben", 1));
-        writeFile(at(HistoryFile::fileName("Ben", 2)), "Ziftora Lernstand 1\r\n");
-        QCOMPARE(HistoryFile::locate(dir_.path(), "Ben"), at(HistoryFile::fileName("Ben", 3)));
+        QVERIFY(TextFile::replaceBytes(ben(2), "Ziftora Lernstand 1\r\n"));
+        QCOMPARE(HistoryFile::locate(dir_.path(), "Ben"), ben(3));
 
         History history(dir_.path());
         history.setChild("Ben");
         history.record(answerOf(dayOfPractice[0]));
-        QCOMPARE(fileBytes(at(HistoryFile::fileName("Ben", 0))), xaver);
-        QCOMPARE(fileBytes(at(HistoryFile::fileName("Ben", 2))), "Ziftora Lernstand 1\r\n");
-        QCOMPARE(fileBytes(at(HistoryFile::fileName("Ben", 3))),
-                 HistoryFile::bytes(historyOf(dayOfPractice.mid(0, 1), "Ben")));
+        QCOMPARE(fileBytes(ben(0)) + fileBytes(ben(2)), xaver + "Ziftora Lernstand 1\r\n");
+        QCOMPARE(fileBytes(ben(3)), HistoryFile::bytes(historyOf(dayOfPractice.mid(0, 1), "Ben")));
     }
 
     // A history belongs to its name: a child who takes a deleted child's place starts afresh, and
@@ -239,11 +220,11 @@ private slots:
         QCOMPARE(locked, QStringList(3, path));
 
         const QByteArray earlier = fileBytes(path);
-        writeFile(path, "Ziftora Lernstand 2\r\nKind Anna\r\n");
+        QVERIFY(TextFile::replaceBytes(path, "Ziftora Lernstand 2\r\nKind Anna\r\n"));
         history.record(answerOf(dayOfPractice[2]));
         QCOMPARE(fileBytes(path), "Ziftora Lernstand 2\r\nKind Anna\r\n");
         QCOMPARE(history.history(), historyOf(dayOfPractice));
-        writeFile(path, earlier);
+        QVERIFY(TextFile::replaceBytes(path, earlier));
         history.record(answerOf(dayOfPractice[2]));
         QVERIFY(!history.hasPending());
         const ChildHistory expected = historyOf(dayOfPractice + dayOfPractice.mid(2));

@@ -7,18 +7,6 @@
 
 namespace {
 
-// "n×" before an answer line repeats it.
-QStringList repeated(const QStringList& lines)
-{
-    QStringList out;
-    for (const QString& line : lines) {
-        const qsizetype times = line.indexOf(u'×');
-        for (int i = times > 0 ? line.first(times).toInt() : 1; i > 0; --i)
-            out.append(line.sliced(times + 1));
-    }
-    return out;
-}
-
 QString counts(const Tally& tally, Rating rating)
 {
     return QStringLiteral("%1/%2 %3").arg(tally.right).arg(tally.wrong).arg(int(rating));
@@ -33,33 +21,28 @@ private slots:
     // The table of days, newest first, every kind of task together, and the same as a file.
     void dayTable()
     {
-        const ChildHistory history = historyOf(repeated(
+        const ChildHistory history = historyOf(
                 { "12×2026-11-30 08:00|T|1|1|2|12|12|20000| 7 + 5 = ?",
                   "6×2026-11-30 09:00|F|1|0|0|1|12|5000| 7 + 5 = ?",
                   "2×2026-11-30 10:00|P|0|0|0|1|12|2500|Aufgabe",
                   "2026-11-29 23:59|T|3|1|1|42|42|29999| 7 · 6 = ?",
                   "2026-12-01 00:00|T|3|1|1|41|42|30000| 7 · 6 = ?",
-                  "7×2026-11-27 10:00|T|1|1|1|2|2|0|?", "2026-11-27 10:00|T|1|1|1|3|2|0|?" }));
-        const QList<DayRow> rows = dayRows(history);
-        QCOMPARE(dayTableCsv(rows),
-                 QByteArray("\xEF\xBB\xBFTag;Aufgaben;Richtig;Falsch;Fehlerquote;Minuten\r\n"
-                            "01.12.2026;1;0;1;100 %;1\r\n"
-                            "30.11.2026;20;12;8;40 %;5\r\n"
-                            "29.11.2026;1;1;0;0 %;0\r\n"
-                            "27.11.2026;8;7;1;13 %;0\r\n"));
+                  "7×2026-11-27 10:00|T|1|1|1|2|2|0|?", "2026-11-27 10:00|T|1|1|1|3|2|0|?" });
+        QCOMPARE(dayTableCsv(dayRows(history)),
+                 dayTableCsv({}) + "01.12.2026;1;0;1;100 %;1\r\n30.11.2026;20;12;8;40 %;5\r\n"
+                         + "29.11.2026;1;1;0;0 %;0\r\n27.11.2026;8;7;1;13 %;0\r\n");
         QCOMPARE(dayTableCsv({}),
-                 QByteArray("\xEF\xBB\xBFTag;Aufgaben;Richtig;Falsch;Fehlerquote;"
-                            "Minuten\r\n"));
+                 QByteArray("\xEF\xBB\xBFTag;Aufgaben;Richtig;Falsch;Fehlerquote;Minuten\r\n"));
         QCOMPARE(dayText(QDate(2027, 1, 4)), QStringLiteral("04.01.2027"));
     }
 
     // Eight ISO weeks, oldest first, with empty weeks, across the end of a year with week 53.
     void weeks()
     {
-        const ChildHistory history = historyOf(repeated(
+        const ChildHistory history = historyOf(
                 { "2026-11-15 12:00|T|1|1|1|1|2|0|?", "2026-11-16 12:00|T|1|1|1|2|2|0|?",
                   "3×2026-12-31 12:00|T|1|1|1|2|2|0|?", "2027-01-03 12:00|F|1|1|1|1|2|0|?",
-                  "2027-01-05 12:00|P|1|1|1|2|2|0|?", "2027-01-11 12:00|T|1|1|1|2|2|0|?" }));
+                  "2027-01-05 12:00|P|1|1|1|2|2|0|?", "2027-01-11 12:00|T|1|1|1|2|2|0|?" });
         QStringList bars;
         for (const WeekBar& bar : weekBars(history, QDate(2027, 1, 10)))
             bars.append(QStringLiteral("%1-W%2 ").arg(bar.week.year).arg(bar.week.week)
@@ -76,7 +59,7 @@ private slots:
     void hardestTypes()
     {
         const QDate today(2026, 12, 24); // Thursday; the four weeks begin on Monday 30 November
-        const ChildHistory history = historyOf(repeated(
+        const ChildHistory history = historyOf(
                 { "15×2026-11-30 08:00|T|3|1|1|42|42|0| 7 · 6 = ?", // times "Malaufgaben": 5 of 20
                   "5×2026-12-24 08:00|T|3|1|3|1|42|0| 17 · 6 = ?",
                   "9×2026-12-01 08:00|T|1|1|1|2|2|0|1 + 1 = ?", // plus "Plus Einer": 1 of 20
@@ -93,7 +76,7 @@ private slots:
                   "3×2026-12-03 08:00|T|1|7|1|3|3|0|?", // plus chains: too few
                   "30×2026-11-29 08:00|T|1|2|1|0|1|0|?", // plus tens: a week too early
                   "30×2026-12-03 08:00|F|1|0|0|0|1|0|?", // error practice: type unknown
-                  "30×2026-12-03 08:00|P|1|0|0|0|1|0|?" }));
+                  "30×2026-12-03 08:00|P|1|0|0|0|1|0|?" });
         QStringList rows;
         for (const TypeRow& row : ::hardestTypes(history, today))
             rows.append(QString::number(int(row.operation)) + u' ' + row.name + u' '
@@ -110,12 +93,12 @@ private slots:
     {
         const QDate today(2026, 12, 21); // Monday; the four weeks begin on 30 November
         const ChildHistory history =
-                historyOf(repeated({ "4×2026-11-30 08:00|T|3|1|1|42|42|0| 7 · 6 = ?",
-                                     "2026-12-21 08:00|F|4|1|1|0|7|0| 42 : 6 = ?",
-                                     "5×2026-12-01 08:00|T|3|1|1|1|1|0| 1 · 1 = ?",
-                                     "2×2026-12-01 08:00|T|3|1|1|0|10|0| 10 · 10 = ?",
-                                     "3×2026-12-01 08:00|T|3|1|1|100|100|0| 10 · 10 = ?",
-                                     "9×2026-11-29 08:00|T|3|1|1|0|3|0| 3 · 1 = ?" }));
+                historyOf({ "4×2026-11-30 08:00|T|3|1|1|42|42|0| 7 · 6 = ?",
+                            "2026-12-21 08:00|F|4|1|1|0|7|0| 42 : 6 = ?",
+                            "5×2026-12-01 08:00|T|3|1|1|1|1|0| 1 · 1 = ?",
+                            "2×2026-12-01 08:00|T|3|1|1|0|10|0| 10 · 10 = ?",
+                            "3×2026-12-01 08:00|T|3|1|1|100|100|0| 10 · 10 = ?",
+                            "9×2026-11-29 08:00|T|3|1|1|0|3|0| 3 · 1 = ?" });
         const FactGrid grid = ::factGrid(history, today);
         QStringList cells;
         for (int a = 1; a <= 10; ++a)
@@ -128,19 +111,15 @@ private slots:
 
     void classRow()
     {
-        const ChildHistory history = historyOf(
-                repeated({ "2×2026-11-29 08:00|T|1|1|1|1|1|0|?", "2026-11-30 08:00|T|1|1|1|1|2|0|?",
-                           "3×2026-12-06 23:59|P|1|1|1|1|1|0|?" }),
-                "Anna");
+        const ChildHistory history = historyOf({ "2×2026-11-29 08:00|T|1|1|1|1|1|0|?",
+                                                 "2026-11-30 08:00|T|1|1|1|1|2|0|?",
+                                                 "3×2026-12-06 23:59|P|1|1|1|1|1|0|?" });
         const ClassRow row = ::classRow(history, QDate(2026, 12, 2));
-        QCOMPARE(row.name, QStringLiteral("Anna"));
         QCOMPARE(row.thisWeek, (Tally{ 3, 1, 0 }));
         QCOMPARE(errorPercentText(row.thisWeek), QStringLiteral("25 %"));
         QCOMPARE(row.lastDay, QDate(2026, 12, 6));
         const ClassRow never = ::classRow(historyOf({}, "Ben"), QDate(2026, 12, 2));
-        QCOMPARE(errorPercentText(never.thisWeek), QString());
-        QCOMPARE(errorPercent(never.thisWeek), 0);
-        QVERIFY(!never.lastDay.isValid());
+        QCOMPARE(errorPercent(never.thisWeek), 0); // shown as "" and "nie": progress_page_tests
     }
 };
 

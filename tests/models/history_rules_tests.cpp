@@ -3,26 +3,9 @@
 #include "history_test_data.h"
 #include "models/answering_stopwatch.h"
 #include "scripted_clock.h"
+#include "scripted_dialogs.h"
 
 #include <QTest>
-
-namespace {
-
-// Dialogs whose every box stays open for a minute.
-struct SlowDialogs final : Dialogs {
-    explicit SlowDialogs(ScriptedClock& clock) : clock(clock) { }
-    MsgResult msgBox(const QString&, MsgStyles, const QString&) override
-    {
-        return MsgResult(wait().size());
-    }
-    QString inputBox(const QString&, const QString&, const QString&) override { return wait(); }
-    QString passwordBox(const QString&, const QString&) override { return wait() + u'!'; }
-    void beep() override { }
-    QString wait() { return clock.advance(60'000), QStringLiteral("ja"); }
-    ScriptedClock& clock;
-};
-
-} // namespace
 
 class HistoryRulesTests : public QObject {
     Q_OBJECT
@@ -83,36 +66,34 @@ private slots:
         QTEST(fact ? QStringLiteral("%1·%2").arg(fact->a).arg(fact->b) : QString(), "fact");
     }
 
-    // Events and clock moves in order: "start", "pause", "resume", a message, input or password box
-    // of a minute through the pausing dialogs, or milliseconds passing.
+    // Events and clock moves in order: "start", "pause", "resume", "boxes" (a question, an input
+    // and a password box of a minute each through the pausing dialogs), or milliseconds passing.
     void stopwatch_data()
     {
         QTest::addColumn<QString>("script");
         QTest::addColumn<qint64>("answering");
-        QTest::newRow("task shown to check") << "start 4000" << qint64(4000);
-        QTest::newRow("never started") << "1000 pause 50 resume 1000" << qint64(0);
-        QTest::newRow("boxes open") << "start 2000 message 1500 input password 1" << qint64(3501);
-        QTest::newRow("boxes over one another")
-                << "start 1000 pause 500 pause 500 resume 700 resume 300" << qint64(1300);
-        QTest::newRow("Rechenfehler closed")
-                << "start 9000 pause 2000 resume start 1200" << qint64(1200);
-        QTest::newRow("restarted behind the box")
-                << "start 9000 pause 2000 start 800 resume 1200" << qint64(1200);
-        QTest::newRow("stray resume")
-                << "start 1000 resume 1000 pause 5000 resume 1" << qint64(2001);
-        QTest::newRow("a break") << "start 600000" << qint64(180000);
-        QTest::newRow("capped after a box")
-                << "start 100000 pause 50000 resume 90000" << qint64(180000);
-        QTest::newRow("clock set back") << "start 5000 pause resume -3000 1000" << qint64(5000);
+        const auto row = [](const char* name, const char* script, qint64 answering) {
+            QTest::newRow(name) << QString(script) << answering;
+        };
+        row("task shown to check", "start 4000", 4000);
+        row("never started", "1000 pause 50 resume 1000", 0);
+        row("boxes open", "start 2000 boxes 1500 1", 3501);
+        row("boxes over one another", "start 1000 pause 500 pause 500 resume 700 resume 300", 1300);
+        row("Rechenfehler closed", "start 9000 pause 2000 resume start 1200", 1200);
+        row("restarted behind the box", "start 9000 pause 2000 start 800 resume 1200", 1200);
+        row("stray resume", "start 1000 resume 1000 pause 5000 resume 1", 2001);
+        row("a break", "start 600000", 180000);
+        row("capped after a box", "start 100000 pause 50000 resume 90000", 180000);
+        row("clock set back", "start 5000 pause resume -3000 1000", 5000);
     }
     void stopwatch()
     {
         QFETCH(QString, script);
         ScriptedClock clock;
-        SlowDialogs slow(clock);
+        ScriptedDialogs slow;
+        slow.whileOpen = [&clock] { clock.advance(60'000); };
         AnsweringStopwatch watch(clock);
         PausingDialogs dialogs(slow, watch);
-        QStringList answers;
         for (const QString& step : script.split(u' ')) {
             if (step == u"start")
                 watch.start();
@@ -120,48 +101,43 @@ private slots:
                 watch.pause();
             else if (step == u"resume")
                 watch.resume();
-            else if (step == u"message")
-                answers << QString::number(int(dialogs.msgBox("", MsgStyle::OkOnly, "")));
-            else if (step == u"input")
-                answers << dialogs.inputBox("", "", "");
-            else if (step == u"password")
-                answers << dialogs.passwordBox("", "");
-            else
+            else if (step != u"boxes")
                 clock.advance(step.toLongLong());
+            else { // every box the training window opens stops the time; its answer comes through
+                slow.answerMsg(MsgResult::No);
+                slow.answerInput("ja");
+                slow.answerPassword("1234");
+                QCOMPARE(dialogs.msgBox("", MsgStyle::YesNo, ""), MsgResult::No);
+                QCOMPARE(dialogs.inputBox("", "", ""), "ja");
+                QCOMPARE(dialogs.passwordBox("", ""), "1234");
+            }
         }
-        QVERIFY(answers.isEmpty() || answers == (QStringList{ "2", "ja", "ja!" }));
         QTEST(watch.elapsedMs(), "answering");
     }
 
-    // Every box the training window opens through the pausing dialogs stops the time, and its
-    // answer comes through.
+    // Checked answers as the lines of the history file: per day and task type, and per ISO week
+    // for the facts of the times table.
     void counting_data()
     {
         QTest::addColumn<QStringList>("answers");
         QTest::addColumn<QStringList>("counts");
         QTest::newRow("repeats, right and wrong")
-                << QStringList{ "2026-11-30 08:00|T|1|1|2|11|12|4000| 7 + 5 = ?",
-                                "2026-11-30 08:01|T|1|1|2|13|12|3000| 7 + 5 = ?",
-                                "2026-11-30 08:02|T|1|1|2|12|12|2000| 7 + 5 = ?",
-                                "2026-11-30 08:03|T|1|1|3|12|12|2000| 17 + 5 = ?",
-                                "2026-11-30 08:04|T|1|2|2|57|57|1000| 7 + 50 = ?" }
+                << QStringList{ "T|1|1|2|11|12|4000| 7 + 5 = ?", "T|1|1|2|13|12|3000| 7 + 5 = ?",
+                                "T|1|1|2|12|12|2000| 7 + 5 = ?", "T|1|1|3|12|12|2000| 17 + 5 = ?",
+                                "T|1|2|2|57|57|1000| 7 + 50 = ?" }
                 << QStringList{ "A 2026-11-30 + 1 2 T 1 2 9000", "A 2026-11-30 + 1 3 T 1 0 2000",
                                 "A 2026-11-30 + 2 2 T 1 0 1000" };
         QTest::newRow("empty entry not counted, exact text compared")
-                << QStringList{ "2026-11-30 08:00|T|1|1|2||12|4000| 7 + 5 = ?",
-                                "2026-11-30 08:00|T|1|1|2|012|12|4000| 7 + 5 = ?",
-                                "2026-11-30 08:00|T|4|6|2|7R5|7R5|4000| 47 : 6 = ?" }
+                << QStringList{ "T|1|1|2||12|4000| 7 + 5 = ?", "T|1|1|2|012|12|4000| 7 + 5 = ?",
+                                "T|4|6|2|7R5|7R5|4000| 47 : 6 = ?" }
                 << QStringList{ "A 2026-11-30 + 1 2 T 0 1 4000", "A 2026-11-30 : 6 2 T 1 0 4000" };
         QTest::newRow("error practice and mandatory: no type, no level")
-                << QStringList{ "2026-11-30 08:00|F|2|3|2|8|8|1000| 15 - 7 = ?",
-                                "2026-11-30 08:01|F|2|0|0|9|8|1000| 15 - 7 = ?",
-                                "2026-11-30 08:02|P|1|1|1|12|12|500|7 + 5 = ?",
-                                "2026-11-30 08:03|P|0|0|0|9|9|500|Wie alt bist du?" }
+                << QStringList{ "F|2|3|2|8|8|1000| 15 - 7 = ?", "F|2|0|0|9|8|1000| 15 - 7 = ?",
+                                "P|1|1|1|12|12|500|7 + 5 = ?", "P|0|0|0|9|9|500|Wie alt bist du?" }
                 << QStringList{ "A 2026-11-30 ? 0 0 P 1 0 500", "A 2026-11-30 + 0 0 P 1 0 500",
                                 "A 2026-11-30 - 0 0 F 1 1 2000" };
         QTest::newRow("type and level out of range, time over the cap")
-                << QStringList{ "2026-11-30 08:00|T|3|8|6|42|42|999999| 7 · 6 = ?",
-                                "2026-11-30 08:00|T|5|1|1|1|1|-5|?" }
+                << QStringList{ "T|3|8|6|42|42|999999| 7 · 6 = ?", "T|5|1|1|1|1|-5|?" }
                 << QStringList{ "A 2026-11-30 ? 0 1 T 1 0 0", "A 2026-11-30 · 0 0 T 1 0 180000",
                                 "E 2026-W49 7 6 1 0" };
         QTest::newRow("days across midnight")
@@ -190,16 +166,12 @@ private slots:
     // lacks, the other brings, and counts stop at their largest value instead of overflowing.
     void merge()
     {
-        const QStringList answers{ "2026-11-30 08:00|T|3|1|2|42|42|4000| 7 · 6 = ?",
-                                   "2026-11-30 08:01|T|3|1|2|41|42|3000| 7 · 6 = ?",
+        const QStringList answers{ "T|3|1|2|42|42|4000| 7 · 6 = ?", "T|3|1|2|41|42|3000| 7 · 6 = ?",
                                    "2026-12-01 09:00|F|1|0|0|12|12|100| 7 + 5 = ?",
                                    "2026-12-08 09:00|T|4|1|1|7|7|100| 42 : 6 = ?" };
-        for (int split = 0; split <= answers.size(); ++split) {
-            const ChildHistory whole = historyOf(answers);
-            const ChildHistory both =
-                    merged(historyOf(answers.mid(0, split)), historyOf(answers.mid(split)));
-            QCOMPARE(both, whole);
-        }
+        for (int split = 0; split <= answers.size(); ++split)
+            QCOMPARE(merged(historyOf(answers.mid(0, split)), historyOf(answers.mid(split))),
+                     historyOf(answers));
         ChildHistory huge = historyOf(answers.mid(0, 1));
         huge.days.begin()->second.right = Tally::MaxCount - 1;
         const ChildHistory sum = merged(huge, merged(huge, huge));

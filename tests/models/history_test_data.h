@@ -3,7 +3,8 @@
 // Checked answers written as one line each, for the tables of the history tests:
 //   "2026-11-30 08:00|T|3|1|2|42|42|4000| 7 · 6 = ?"
 // time of the check (local) | source T, F or P | operation 1-4, 0 for none | type | level |
-// entry | expected answer | answering ms | task text
+// entry | expected answer | answering ms | task text. Without its time an answer is checked on
+// the scripted clock's first morning, Monday 30 November 2026 at 08:00.
 
 #include "models/checked_answer.h"
 #include "models/child_history.h"
@@ -14,7 +15,9 @@
 
 inline CheckedAnswer answerOf(const QString& line)
 {
-    const QStringList f = line.split(u'|');
+    QStringList f = line.split(u'|');
+    if (f.size() == 8)
+        f.prepend(QStringLiteral("2026-11-30 08:00"));
     Q_ASSERT(f.size() == 9);
     CheckedAnswer a;
     a.checkedAt = QDateTime::fromString(f[0], QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz"));
@@ -32,13 +35,17 @@ inline CheckedAnswer answerOf(const QString& line)
     return a;
 }
 
+// A history of the answers, "n×" before a line repeating it.
 inline ChildHistory historyOf(const QStringList& answers,
                               const QString& name = QStringLiteral("Anna"))
 {
     ChildHistory history;
     history.name = name;
-    for (const QString& line : answers)
-        history.add(answerOf(line));
+    for (const QString& line : answers) {
+        const qsizetype times = line.indexOf(u'×');
+        for (int i = times > 0 ? line.first(times).toInt() : 1; i > 0; --i)
+            history.add(answerOf(line.sliced(times + 1)));
+    }
     return history;
 }
 

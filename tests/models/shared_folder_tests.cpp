@@ -100,16 +100,15 @@ private slots:
         QTest::addColumn<QByteArray>("other");
         QTest::addColumn<QString>("held");
         QTest::addColumn<QString>("file"); // where the errors end up
-        QTest::newRow("as it was") << QByteArray("Anna\r\nBen\r\nCem\r\n") << ""
-                                   << "ZIFTORA.002";
-        QTest::newRow("Anna deleted elsewhere") << QByteArray("Ben\r\nCem\r\n") << ""
-                                                << "ZIFTORA.001";
-        QTest::newRow("Cem deleted elsewhere") << QByteArray("Anna\r\nBen\r\n") << ""
-                                               << "";
-        QTest::newRow("the user list held") << QByteArray("Ben\r\nCem\r\n") << "ZIFTORA.INI"
-                                            << "ZIFTORA.001";
-        QTest::newRow("the error file held") << QByteArray("Cem\r\n") << "ZIFTORA.000"
-                                             << "ZIFTORA.000";
+        const auto row = [](const char* name, const char* other, const char* held,
+                            const char* file) {
+            QTest::newRow(name) << QByteArray(other) << QString(held) << QString(file);
+        };
+        row("as it was", "Anna\r\nBen\r\nCem\r\n", "", "ZIFTORA.002");
+        row("Anna deleted elsewhere", "Ben\r\nCem\r\n", "", "ZIFTORA.001");
+        row("Cem deleted elsewhere", "Anna\r\nBen\r\n", "", "");
+        row("the user list held", "Ben\r\nCem\r\n", "ZIFTORA.INI", "ZIFTORA.001");
+        row("the error file held", "Cem\r\n", "ZIFTORA.000", "ZIFTORA.000");
     }
     void childsErrorFile()
     {
@@ -159,19 +158,15 @@ private slots:
         dialogs_.answerInput("Cem");
         users.addName();
         mandatory.save();
-        const auto busy = [](const char* file, const char* title) {
-            return ScriptedDialogs::msg(QString("Die Datei %1 wird gerade am Computer PC-07 "
-                                                "geändert.\rNoch einmal versuchen?")
-                                                .arg(file),
-                                        36, title);
+        const auto busy = [](const QString& file, const char* title) { // asked, then declined
+            const QString text = "Die Datei " + file + " wird gerade am Computer PC-07 geändert.\r";
+            return Boxes(2, ScriptedDialogs::msg(text + "Noch einmal versuchen?", 36, title));
         };
         QCOMPARE(dialogs_.take(),
                  (Boxes{ ScriptedDialogs::password("Benutzereingabe"),
-                         ScriptedDialogs::input("Neuer Name:", "Benutzereingabe"),
-                         busy("ZIFTORA.INI", "Benutzereingabe"),
-                         busy("ZIFTORA.INI", "Benutzereingabe"),
-                         busy("ZIFTORA.DAT", "Pflichtaufgaben"),
-                         busy("ZIFTORA.DAT", "Pflichtaufgaben") }));
+                         ScriptedDialogs::input("Neuer Name:", "Benutzereingabe") }
+                  + busy("ZIFTORA.INI", "Benutzereingabe")
+                  + busy("ZIFTORA.DAT", "Pflichtaufgaben")));
         QCOMPARE(bytes(UserFile::FileName) + bytes(MandatoryTasks::FileName), "Anna\r\n");
         QCOMPARE(users.shownNames(), QStringList({ "Anna", "Cem" }));
         for (const char* file : { "ZIFTORA.INI.lock", "ZIFTORA.DAT.lock" })

@@ -17,12 +17,10 @@ private slots:
 void ProgressWindowTests::wiring()
 {
     ProgramFixture f;
-    ChildHistory ben;
-    ben.name = QStringLiteral("Ben");
-    ben.days[{ QDate(2026, 11, 30), 1, 1, 2 }] = { 7, 3, 120000 };
-    ben.days[{ QDate(2026, 11, 27), 1, 1, 2 }] = { 2, 0, 0 };
     f.startQuietly({ { "ZIFTORA.INI", "Anna\r\nBen\r\nCarla\r\n" },
-                     { HistoryFile::fileName("Ben"), HistoryFile::bytes(ben) } });
+                     { HistoryFile::fileName("Ben"),
+                       "Ziftora Lernstand 1\r\nKind Ben\r\nA 2026-11-27 + 1 2 T 2 0 0\r\n"
+                       "A 2026-11-30 + 1 2 T 7 3 120000\r\n" } });
     f.answer(f.state().expectedAnswer); // Anna's answer counts on her page at once
     f.password();
     f.click("errorListPicture");
