@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QFrame>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
 
 KeyPreview::KeyPreview(QWidget* window, Handler handler)
     : QObject(window), window_(window), handler_(std::move(handler))
@@ -30,6 +32,28 @@ bool KeyPreview::eventFilter(QObject* watched, QEvent* event)
     // A key press that a control leaves travels on to its parent and passes here again; the
     // handler leaves such a key alone every time, and a key it takes never travels on.
     return handler_(static_cast<QKeyEvent*>(event));
+}
+
+void onEscape(QWidget* window, const std::function<void()>& action)
+{
+    new KeyPreview(window, [action](QKeyEvent* event) {
+        if (event->key() != Qt::Key_Escape)
+            return false;
+        action();
+        return true;
+    });
+}
+
+QLabel* placedLabel(QWidget* window, const char* name, const QString& caption, int left, int top,
+                    int width, int height)
+{
+    return placed(new QLabel(caption, window), name, left, top, width, height);
+}
+
+QPushButton* placedButton(QWidget* window, const char* name, const QString& caption, int left,
+                          int top, int width, int height)
+{
+    return placed(new QPushButton(caption, window), name, left, top, width, height);
 }
 
 bool inView(const QWidget* control)

@@ -12,6 +12,8 @@
 #include <functional>
 
 class QKeyEvent;
+class QLabel;
+class QPushButton;
 
 namespace Twips {
 inline void place(QWidget* w, int left, int top, int width, int height)
@@ -41,6 +43,13 @@ Control* placed(Control* control, const char* name, int left, int top, int width
     Twips::place(control, left, top, width, height);
     return control;
 }
+
+// A label or a push button with its caption, placed and named as placed() does; buttons are
+// 495 twips high unless told.
+QLabel* placedLabel(QWidget* window, const char* name, const QString& caption, int left, int top,
+                    int width, int height);
+QPushButton* placedButton(QWidget* window, const char* name, const QString& caption, int left,
+                          int top, int width, int height = 495);
 
 // A sunken box drawn around a group of controls, or a line when it is a few twips high; clicks go
 // through it. A window makes its frames first, so that its controls lie above them.
@@ -84,3 +93,6 @@ private:
     QPointer<QWidget> window_;
     Handler handler_;
 };
+
+// Escape in the window does what its cancel or close button does.
+void onEscape(QWidget* window, const std::function<void()>& action);

@@ -8,7 +8,6 @@
 #include "models/worksheet_sheets.h"
 
 #include <QCloseEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -38,45 +37,34 @@ ErrorListWindow::ErrorListWindow(ErrorList& errors, Dialogs& dialogs, Printer& p
     connect(&errors_, &ErrorList::browsedTo, userNameLabel_, &QLabel::setText);
     showList();
 
-    new KeyPreview(this, [this](QKeyEvent* event) {
-        if (event->key() != Qt::Key_Escape)
-            return false;
-        cancel();
-        return true;
-    });
+    onEscape(this, [this] { cancel(); });
 }
 
 void ErrorListWindow::buildControls()
 {
-    const auto label = [this](const char* name, const QString& caption, int left, int top,
-                              int width, int height) {
-        return placed(new QLabel(caption, this), name, left, top, width, height);
-    };
-    const auto button = [this](const char* name, const QString& caption, int left, int top,
-                               int width) {
-        return placed(new QPushButton(caption, this), name, left, top, width, 495);
-    };
-    previousUserButton_ = button("previousUserButton", QStringLiteral("<"), 120, 120, 375);
-    userNameLabel_ = label("userNameLabel", QString(), 480, 120, 3975, 495);
-    nextUserButton_ = button("nextUserButton", QStringLiteral(">"), 4440, 120, 375);
-    label("taskCaption", QStringLiteral("Fehleraufgaben"), 120, 720, 2535, 375);
-    label("answerCaption", QStringLiteral("Lösung"), 2760, 720, 975, 375);
-    label("sortedAnswerCaption", QStringLiteral("gemischt"), 3840, 720, 975, 375);
+    previousUserButton_ =
+            placedButton(this, "previousUserButton", QStringLiteral("<"), 120, 120, 375);
+    userNameLabel_ = placedLabel(this, "userNameLabel", QString(), 480, 120, 3975, 495);
+    nextUserButton_ = placedButton(this, "nextUserButton", QStringLiteral(">"), 4440, 120, 375);
+    placedLabel(this, "taskCaption", QStringLiteral("Fehleraufgaben"), 120, 720, 2535, 375);
+    placedLabel(this, "answerCaption", QStringLiteral("Lösung"), 2760, 720, 975, 375);
+    placedLabel(this, "sortedAnswerCaption", QStringLiteral("gemischt"), 3840, 720, 975, 375);
     taskList_ = placed(new ListBox(this), "taskList", 120, 1080, 2535, 3345);
     answerList_ = placed(new ListBox(this), "answerList", 2760, 1080, 975, 3345);
     sortedAnswerList_ = placed(new ListBox(this), "sortedAnswerList", 3840, 1080, 975, 3345);
     taskList_->setAccessibleName(QStringLiteral("Fehleraufgaben"));
     answerList_->setAccessibleName(QStringLiteral("Lösungen"));
     sortedAnswerList_->setAccessibleName(QStringLiteral("Lösungen, sortiert"));
-    cancelButton_ = button("cancelButton", QStringLiteral("Abbruch"), 120, 4560, 1215);
+    cancelButton_ = placedButton(this, "cancelButton", QStringLiteral("Abbruch"), 120, 4560, 1215);
     printWithAnswersButton_ =
-            button("printWithAnswersButton", QStringLiteral("Drucken mit richtiger Lösung"), 1440,
-                   4560, 3375);
-    deleteButton_ = button("deleteButton", QStringLiteral("Löschen"), 120, 5160, 1215);
+            placedButton(this, "printWithAnswersButton",
+                         QStringLiteral("Drucken mit richtiger Lösung"), 1440, 4560, 3375);
+    deleteButton_ = placedButton(this, "deleteButton", QStringLiteral("Löschen"), 120, 5160, 1215);
     printWithMixedAnswersButton_ =
-            button("printWithMixedAnswersButton", QStringLiteral("Drucken mit gemischter Lösung"),
-                   1440, 5160, 3375);
-    progressButton_ = button("progressButton", QStringLiteral("Lernstand"), 120, 5760, 4695);
+            placedButton(this, "printWithMixedAnswersButton",
+                         QStringLiteral("Drucken mit gemischter Lösung"), 1440, 5160, 3375);
+    progressButton_ =
+            placedButton(this, "progressButton", QStringLiteral("Lernstand"), 120, 5760, 4695);
 
     QFont large = previousUserButton_->font();
     large.setPointSize(14);

@@ -5,7 +5,6 @@
 #include "platform/picture_view.h"
 
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -75,34 +74,22 @@ ProgressWindow::ProgressWindow(ProgressPage& page) : QWidget(nullptr), page_(pag
     connect(printButton_, &QPushButton::clicked, &page_, &ProgressPage::print);
     connect(closeButton_, &QPushButton::clicked, this, &QWidget::hide);
     connect(&page_, &ProgressPage::changed, this, &ProgressWindow::showPage);
-    new KeyPreview(this, [this](QKeyEvent* event) {
-        if (event->key() != Qt::Key_Escape)
-            return false;
-        hide();
-        return true;
-    });
+    onEscape(this, [this] { hide(); });
 }
 
 void ProgressWindow::buildControls()
 {
-    const auto label = [this](const char* name, const QString& caption, int left, int top,
-                              int width, int height) {
-        return placed(new QLabel(caption, this), name, left, top, width, height);
-    };
-    const auto button = [this](const char* name, const QString& caption, int left, int top,
-                               int width) {
-        return placed(new QPushButton(caption, this), name, left, top, width, 495);
-    };
-    previousChildButton_ = button("previousChildButton", QStringLiteral("<"), 120, 120, 375);
-    childNameLabel_ = label("childNameLabel", QString(), 480, 120, 5100, 495);
-    nextChildButton_ = button("nextChildButton", QStringLiteral(">"), 5565, 120, 375);
-    label("dayCaption", QStringLiteral("Verlauf"), 120, 720, 6720, 330);
-    label("weekCaption", QStringLiteral("Letzte 8 Wochen"), 6960, 720, 3600, 330);
-    label("typeCaption", QStringLiteral("Schwierigste Aufgabenarten (letzte 4 Wochen)"), 10680, 720,
-          7440, 330);
+    previousChildButton_ =
+            placedButton(this, "previousChildButton", QStringLiteral("<"), 120, 120, 375);
+    childNameLabel_ = placedLabel(this, "childNameLabel", QString(), 480, 120, 5100, 495);
+    nextChildButton_ = placedButton(this, "nextChildButton", QStringLiteral(">"), 5565, 120, 375);
+    placedLabel(this, "dayCaption", QStringLiteral("Verlauf"), 120, 720, 6720, 330);
+    placedLabel(this, "weekCaption", QStringLiteral("Letzte 8 Wochen"), 6960, 720, 3600, 330);
+    placedLabel(this, "typeCaption", QStringLiteral("Schwierigste Aufgabenarten (letzte 4 Wochen)"),
+                10680, 720, 7440, 330);
     dayTable_ = placed(table(this, ProgressPage::dayColumns(), QStringLiteral("Verlauf")),
                        "dayTable", 120, 1080, 6720, 4080);
-    label("classCaption", QStringLiteral("Klasse (diese Woche)"), 120, 5280, 6720, 330);
+    placedLabel(this, "classCaption", QStringLiteral("Klasse (diese Woche)"), 120, 5280, 6720, 330);
     classTable_ = placed(table(this, ProgressPage::classColumns(), QStringLiteral("Klasse")),
                          "classTable", 120, 5640, 6720, 2760);
     weekChart_ = placed(new PictureView(this), "weekChart", 6960, 1080, 3600, 2760);
@@ -111,13 +98,16 @@ void ProgressWindow::buildControls()
     typeTable_ = placed(
             table(this, ProgressPage::typeColumns(), QStringLiteral("Schwierigste Aufgabenarten")),
             "typeTable", 10680, 1080, 7440, 2400);
-    label("factCaption", QStringLiteral("Einmaleins (letzte 4 Wochen): richtig / falsch"), 10680,
-          3600, 7440, 330);
+    placedLabel(this, "factCaption",
+                QStringLiteral("Einmaleins (letzte 4 Wochen): richtig / falsch"), 10680, 3600, 7440,
+                330);
     factGrid_ = placed(table(this, QStringList(10, QString()), QStringLiteral("Einmaleins")),
                        "factGrid", 10680, 3960, 7440, 4440);
-    saveButton_ = button("saveButton", QStringLiteral("Als Tabelle speichern"), 120, 8520, 2700);
-    printButton_ = button("printButton", QStringLiteral("Drucken"), 2940, 8520, 1500);
-    closeButton_ = button("closeButton", QStringLiteral("Schließen"), 16620, 8520, 1500);
+    saveButton_ = placedButton(this, "saveButton", QStringLiteral("Als Tabelle speichern"), 120,
+                               8520, 2700);
+    printButton_ = placedButton(this, "printButton", QStringLiteral("Drucken"), 2940, 8520, 1500);
+    closeButton_ =
+            placedButton(this, "closeButton", QStringLiteral("Schließen"), 16620, 8520, 1500);
 
     QFont large = previousChildButton_->font();
     large.setPointSize(14);

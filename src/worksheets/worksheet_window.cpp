@@ -5,7 +5,6 @@
 #include "platform/list_box.h"
 
 #include <QCloseEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -40,12 +39,7 @@ WorksheetWindow::WorksheetWindow(Worksheet& worksheet) : QWidget(nullptr), works
     showRows();
     showSolutions();
     // Escape closes the window as "A b b r e c h e n" does.
-    new KeyPreview(this, [this](QKeyEvent* event) {
-        if (event->key() != Qt::Key_Escape)
-            return false;
-        cancel();
-        return true;
-    });
+    onEscape(this, [this] { cancel(); });
 }
 
 void WorksheetWindow::buildButtons()
