@@ -340,6 +340,12 @@ private slots:
         f.key(Qt::Key_Return, "CarRideWindow/startButton");
         press(Qt::Key_Right);
         QVERIFY(places() != atStart);
+        // The posts stand at the road's ends, the right one 100 twips inside.
+        const CarRide& ride = window->ride();
+        QCOMPARE((QList<int>{ f.control("CarRideWindow/leftPost")->x(),
+                              f.control("CarRideWindow/rightPost")->x() }),
+                 (QList<int>{ Twips::toPixels(ride.roadLeft),
+                              Twips::toPixels(ride.roadLeft + ride.roadWidth - 100) }));
         for (int i = 0; i < 30; ++i)
             press(Qt::Key_Left);
         QCOMPARE(f.caption("CarRideWindow/metresLabel"), " 1 m ");
