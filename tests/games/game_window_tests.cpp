@@ -165,7 +165,10 @@ private slots:
         QVERIFY(at(inside.topLeft()) == paper && at(inside.bottomRight()) == paper);
         QVERIFY(at(inside.topLeft() - QPointF(2, 2)) != paper
                 && at(inside.bottomRight() + QPointF(2, 2)) != paper);
-        f.control<QScrollBar>("NumberCatchWindow/paceBar")->setValue(3); // the keys back on the "+"
+        auto* pace = f.control<QScrollBar>("NumberCatchWindow/paceBar");
+        pace->triggerAction(QAbstractSlider::SliderToMinimum); // the fastest pace: a second
+        QCOMPARE(window->jumpTimer().interval(), 1000);
+        pace->setValue(3); // the keys back on the "+"
         QVERIFY(window->jumpTimer().interval() == 3000
                 && window->focusWidget() == f.control("NumberCatchWindow/leftArrow"));
         // The 0 jumps onto the "+", the others to columns and rows of their own.
