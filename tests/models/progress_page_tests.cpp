@@ -1,6 +1,7 @@
 // The "Lernstand" page as its window shows it: the tables of a child and of the class, the colours,
 // the times table's cells, the saved table and the printed page.
 #include "desktop_doubles.h"
+#include "full_disk.h"
 #include "history_test_data.h"
 #include "scripted_clock.h"
 #include "scripted_dialogs.h"
@@ -116,6 +117,26 @@ private slots:
                                       64, "Lernstand"));
         c.page.open({ "Ben", "Jo: 3/4 ." }, 1);
         QCOMPARE(c.page.fileStem(), QStringLiteral("Lernstand Jo_ 3_4"));
+    }
+
+    // On a full disk the table is not saved, no part of it stays behind, and the message says so.
+    void tableOnAFullDisk()
+    {
+        FullDisk disk;
+        if (!disk.isReady())
+            QSKIP(qPrintable(disk.reason()));
+        Class c;
+        QVERIFY2(disk.fill(), qPrintable(disk.reason()));
+        const QString old = QDir::currentPath();
+        QDir::setCurrent(disk.path());
+        c.page.saveTable();
+        QDir::setCurrent(old);
+        QCOMPARE(QDir(disk.path()).entryList({ "*.csv" }), QStringList());
+        QCOMPARE(c.dialogs.take(),
+                 QList{ ScriptedDialogs::msg("Im Ordner\n" + QDir::toNativeSeparators(disk.path())
+                                                     + "\nkonnte die Tabelle nicht gespeichert "
+                                                       "werden.\r",
+                                             16, "Lernstand") });
     }
 
     // "Drucken": the days, the hardest types, then the chart as a picture of its own.
