@@ -87,6 +87,7 @@ private slots:
         QTest::newRow("another computer") << "other" << qint64(0) << false;
         QTest::newRow("another computer, stale") << "other" << StaleLockMs + 5000 << true;
         QTest::newRow("empty, its maker crashed") << "empty" << qint64(1000) << false;
+        QTest::newRow("empty, stale") << "empty" << StaleLockMs + 5000 << true;
     }
     void handMadeLocks()
     {
