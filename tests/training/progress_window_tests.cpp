@@ -20,7 +20,7 @@ void ProgressWindowTests::wiring()
     f.startQuietly({ { "ZIFTORA.INI", "Anna\r\nBen\r\nCarla\r\n" },
                      { HistoryFile::fileName("Ben"),
                        "Ziftora Lernstand 1\r\nKind Ben\r\nA 2026-11-27 + 1 2 T 2 0 0\r\n"
-                       "A 2026-11-30 + 1 2 T 7 3 120000\r\n" } });
+                       "A 2026-11-30 + 1 2 T 7 3 120000\r\nE 2026-W48 7 6 3 1\r\n" } });
     f.answer(f.state().expectedAnswer); // Anna's answer counts on her page at once
     f.password();
     f.click("errorListPicture");
@@ -39,9 +39,17 @@ void ProgressWindowTests::wiring()
     f.click("ErrorListWindow/nextUserButton"); // the error list now shows Ben: so does the page
     f.click("ErrorListWindow/progressButton");
     QCOMPARE(table("dayTable"), (QStringList{ "30.11.2026|10", "27.11.2026|2" }));
+    // A cell of the times table gives its fact and counts, to the eye and to a screen reader.
+    const QTableWidgetItem* fact = f.control<QTableWidget>("ProgressWindow/factGrid")->item(6, 5);
+    QVERIFY(fact);
+    QCOMPARE((QStringList{ fact->text(), fact->data(Qt::AccessibleTextRole).toString() }),
+             (QStringList{ "7 · 6\n3 / 1", "7 · 6: 3 richtig, 1 falsch, zu wenige Aufgaben" }));
     f.click("ProgressWindow/nextChildButton");
     f.click("ProgressWindow/nextChildButton");
     QCOMPARE(f.caption("ProgressWindow/childNameLabel"), QStringLiteral("Anna"));
+    f.click("ProgressWindow/previousChildButton"); // back round to the last child
+    QCOMPARE(f.caption("ProgressWindow/childNameLabel"), QStringLiteral("Carla"));
+    f.click("ProgressWindow/nextChildButton");
     QCOMPARE(f.caption("ErrorListWindow/userNameLabel"), QStringLiteral("Ben"));
     QCOMPARE(f.program().users().selected(), 1);
     // The class, in the order of the list until sorted by a column, numbers by their value.
