@@ -138,6 +138,16 @@ private slots:
                  after);
     }
 
+    void arrowAfterTheSelectionWentAway()
+    { // the view's cursor stays on the old entry, yet the first arrow chooses the first one
+        Rig f({ "a", "b", "c", "d" });
+        f.list.setFocus();
+        f.list.setListIndex(2);
+        f.list.setListIndex(-1);
+        press(&f.list, "Down");
+        QCOMPARE(f.list.listIndex(), 0);
+    }
+
     void dialogs_data()
     { // message box (style), input box (-1), password box (-2) as shown, answered by a key or
       // button
