@@ -168,6 +168,8 @@ private slots:
         auto* pace = f.control<QScrollBar>("NumberCatchWindow/paceBar");
         pace->triggerAction(QAbstractSlider::SliderToMinimum); // the fastest pace: a second
         QCOMPARE(window->jumpTimer().interval(), 1000);
+        pace->triggerAction(QAbstractSlider::SliderPageStepAdd); // a click beside the handle
+        QCOMPARE(window->jumpTimer().interval(), 2000);
         pace->setValue(3); // the keys back on the "+"
         QVERIFY(window->jumpTimer().interval() == 3000
                 && window->focusWidget() == f.control("NumberCatchWindow/leftArrow"));
