@@ -138,12 +138,14 @@ private slots:
                  after);
     }
 
-    void arrowAfterTheSelectionWentAway()
-    { // the view's cursor stays on the old entry, yet the first arrow chooses the first one
+    void firstArrowChoosesTheFirstEntry()
+    { // after the selection went away, and when focus put the view's cursor on an entry
         Rig f({ "a", "b", "c", "d" });
-        f.list.setFocus();
         f.list.setListIndex(2);
         f.list.setListIndex(-1);
+        f.list.activateWindow();
+        f.list.setFocus();
+        QVERIFY(QTest::qWaitForWindowActive(&f.list) && f.list.currentIndex().isValid());
         press(&f.list, "Down");
         QCOMPARE(f.list.listIndex(), 0);
     }
