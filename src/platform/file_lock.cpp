@@ -186,19 +186,11 @@ QDateTime FolderTime::now(const QString& folder, const Clock& clock, bool fresh)
                 return local.addMSecs(known->offsetMs);
         }
     }
-    // A new file gets its time from the computer that stores it; the file goes again at once. A
-    // share may refuse to remove a file just closed (its handle goes back to the server a moment
-    // later): then again a moment later, for up to about a second, as a lock's holder does.
+    // A new file gets its time from the computer that stores it; the file goes again at once.
     QTemporaryFile probe(QDir(folder).filePath(QStringLiteral("ZIFTORA.time.XXXXXX")));
     if (!probe.open())
         return local;
     const QDateTime stamp = probe.fileTime(QFileDevice::FileModificationTime);
-    probe.setAutoRemove(false);
-    probe.close();
-    for (int attempt = 0;
-         attempt < 10 && !QFile::remove(probe.fileName()) && QFile::exists(probe.fileName());
-         ++attempt)
-        QThread::usleep(1000u << attempt);
     if (!stamp.isValid())
         return local;
     const QDateTime taken = clock.now();

@@ -309,7 +309,9 @@ bool isLeftoverName(const QString& name)
     if (dot < 0)
         return false;
     const QStringView kind = QStringView(name).sliced(prefix.size(), dot - prefix.size());
-    const bool ownKind = kind == u"INI" || kind == u"INF" || kind == u"DAT"
+    // "time": the probe a program writes to read the share's clock, which a share may refuse to
+    // remove at once.
+    const bool ownKind = kind == u"INI" || kind == u"INF" || kind == u"DAT" || kind == u"time"
             || (kind.size() == 3 && std::all_of(kind.begin(), kind.end(), digit))
             || (kind.size() == 9 && kind.front() == u'H'
                 && std::all_of(kind.begin() + 1, kind.end(), hexDigit));

@@ -84,12 +84,14 @@ private slots:
         const QString tag = dat.value(0).section(' ', 0, 0);
         QVERIFY(tags.contains(tag));
         QCOMPARE(dat, QStringList({ tag + " a", "1", tag + " b", "2" }));
-        // No lock, copy or stamp is left. A network share may list a file removed a moment ago
-        // for a little while longer, so the folder is read again for up to five seconds.
+        // No lock or copy is left. A network share may list a file removed a moment ago for a
+        // little while longer, so the folder is read again for up to five seconds. A Samba share
+        // sometimes refuses to remove a probe of its clock just written (ZIFTORA.time.*): such a
+        // probe goes at a later start, once stale, as leftover copies do.
         const auto leftOver = [&dir] {
             dir.refresh();
             return dir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden)
-                    .filter(QRegularExpression("^(?!ZIFTORA\\.(INI|DAT|\\d{3})$)"));
+                    .filter(QRegularExpression("^(?!ZIFTORA\\.(INI|DAT|\\d{3}|time\\.\\w{6})$)"));
         };
         QTRY_VERIFY2_WITH_TIMEOUT(leftOver().isEmpty(), qPrintable(leftOver().join(", ")), 5000);
     }

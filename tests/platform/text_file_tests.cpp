@@ -246,15 +246,17 @@ private slots:
     void leftoverCopies()
     { // only old regular files named like a safe replacement's temporary copy go; a young copy may
       // be another computer's save in progress
-        const QStringList copies{ "ZIFTORA.INI.aAzZ09", "ZIFTORA.INF.ZZZZZZ", "ZIFTORA.DAT.000000",
-                                  "ZIFTORA.042.xY9zQ0", "ZIFTORA.H09AF3C2E.a1B2c3" };
+        const QStringList copies{ "ZIFTORA.INI.aAzZ09",       "ZIFTORA.INF.ZZZZZZ",
+                                  "ZIFTORA.DAT.000000",       "ZIFTORA.042.xY9zQ0",
+                                  "ZIFTORA.H09AF3C2E.a1B2c3", "ZIFTORA.time.q7Lm2X" };
         for (const QString& name : copies
                      + QStringList{ "ZIFTORA.INI", "ZIFTORA.INI.a1B2c", "ZIFTORA.INI.a1B2c3d",
                                     "ZIFTORA.INI.-1B2c3", "ZIFTORA.INI.a1{2`3",
                                     "ZIFTORA.TXT.a1B2c3", "ZIFTORA.0X2.a1B2c3",
                                     "ZIFTORA.INI_a1B2c3", "ziftora.INI.a1B2c3", "ZIFTORA.H09AF3C2E",
                                     "ZIFTORA.H09AF3C2.a1B2c3", "ZIFTORA.H09aF3C2E.a1B2c3",
-                                    "ZIFTORA.G09AF3C2E.a1B2c3", "ZIFTORA.0420.a1B2c3" })
+                                    "ZIFTORA.G09AF3C2E.a1B2c3", "ZIFTORA.0420.a1B2c3",
+                                    "ZIFTORA.TIME.q7Lm2X" })
             makeAt("file", dir_.filePath(name));
         makeAt("dir", dir_.filePath("ZIFTORA.INF.dir000"));
         makeAt("link:names.txt", dir_.filePath("ZIFTORA.DAT.lnk000"));
